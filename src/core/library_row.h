@@ -1,0 +1,100 @@
+// The rows of the library: LibraryList rows, ModuleTable entries and PassList entries.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/fixed_text.h"
+
+namespace quillon {
+
+/// Field capacities (including the terminator); longer values are cut to capacity minus one.
+inline constexpr std::size_t kSymbolCapacity = 255;
+inline constexpr std::size_t kModuleNameCapacity = 21;
+inline constexpr std::size_t kPathCapacity = 260;
+inline constexpr std::size_t kCommentCapacity = 255;
+
+using ModuleName = FixedText<kModuleNameCapacity>;
+
+/// Bitness of a module: `OS`.
+enum : std::uint8_t { kOsUnknown = 0, kOs16 = 1, kOs32 = 2 };
+
+/// `EXCLUDE` values of a symbol row (module rows use 2 or 3 for "holds marked symbols").
+enum : std::uint8_t { kExcludeNone = 0, kExcludeListed = 1, kExcludeDuplicate = 2, kExcludeModule3 = 3 };
+
+/// `TREELEVEL` values.
+enum : std::int16_t { kLevelModuleExpanded = 1, kLevelModuleCollapsed = -1, kLevelSymbol = 2 };
+
+/// One row of `LibraryList`: a module row (TREELEVEL 1 or -1) followed by its symbol rows
+/// (TREELEVEL 2). `ORDINALH` is derived from `ORDINAL` (see ordinalHexText), `ENTRYPOINT` and
+/// `BLANK` are carried but never set, so neither is stored.
+struct LibraryRow {
+    std::string SYMBOL;        // symbol name, or the module name on a module row (<= 254)
+    std::string FILENAME;      // module row: the file the module was loaded from (<= 259)
+    std::string FILENAMEDLL;   // module row: the executable behind the module (<= 259)
+    ModuleName MODULENAME;     // <= 20
+    std::int16_t ICON = 0;
+    std::int16_t TREELEVEL = 0;
+    std::uint16_t ORDINAL = 0;
+    std::uint16_t MODULENUM = 0;
+    std::uint32_t UNSORTED = 0;
+    std::uint8_t ENTRYPOINT = 0;
+    std::uint8_t MARK = 0;
+    std::uint8_t RESIDENTSTAB = 0;
+    std::uint8_t OS = kOsUnknown;
+    std::uint8_t EXCLUDE = kExcludeNone;
+
+    [[nodiscard]] bool isModule() const { return TREELEVEL == 1 || TREELEVEL == -1; }
+    [[nodiscard]] bool isSymbol() const { return TREELEVEL == 2 || TREELEVEL == -2; }
+    [[nodiscard]] bool expanded() const { return TREELEVEL == kLevelModuleExpanded; }
+
+    friend bool operator==(const LibraryRow&, const LibraryRow&) = default;
+};
+
+/// One entry of `ModuleTable`, rebuilt from the module rows.
+struct ModuleEntry {
+    ModuleName MODULENAME;
+    std::uint16_t MODULENUM = 0;
+    std::int16_t TREELEVEL = 0;
+    std::uint16_t FUNCTIONNUM = 0;
+    std::string FILENAME;
+    std::string FILENAMEDLL;
+    std::uint16_t FILESIZE = 0;
+    std::uint8_t OS = kOsUnknown;
+    std::uint8_t MARK = 0;
+    std::uint8_t EXCLUDE = kExcludeNone;
+    /// Position (0-based) of the module row in `LibraryList` at the last rebuild.
+    std::size_t row = 0;
+
+    friend bool operator==(const ModuleEntry&, const ModuleEntry&) = default;
+};
+
+/// One entry of the transfer list `PassList`.
+struct PassEntry {
+    ModuleName MODULENAME;
+    std::string SYMBOL;    // <= 254
+    std::uint16_t ORDINAL = 0;
+    std::string COMMENT;   // <= 254
+    std::uint32_t UNSORTED = 0;
+
+    friend bool operator==(const PassEntry&, const PassEntry&) = default;
+};
+
+using LibraryList = std::vector<LibraryRow>;
+using ModuleTable = std::vector<ModuleEntry>;
+using PassList = std::vector<PassEntry>;
+
+/// One file of the multi-file loader's input: folder, name, full long path, full short path.
+struct InputFile {
+    std::string PATH;
+    std::string FILE;
+    std::string PATHFILE;
+    std::string SHORTNAME;
+
+    friend bool operator==(const InputFile&, const InputFile&) = default;
+};
+
+using InputFileList = std::vector<InputFile>;
+
+}  // namespace quillon

@@ -1,0 +1,88 @@
+// Workspace: the one library held in memory with its lists, counters and flags, and the
+// services (front end, files, settings, clock) every operation works through.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/cancellation_poll.h"
+#include "core/clock.h"
+#include "core/library_row.h"
+#include "core/options.h"
+#include "core/ui/ui_interface.h"
+#include "platform/file_system.h"
+
+namespace quillon::settings {
+class SettingsStore;
+}
+
+namespace quillon {
+
+/// The hook colour of the main window's display mode.
+enum class HookColour { Blue, Red };
+
+/// The sort orders of `SortLibrary`: 1 symbol names, 2 ordinal numbers, 3 file order.
+enum class SortOrder : int { SymbolNames = 1, OrdinalNumbers = 2, FileOrder = 3 };
+
+/// The library: rows, module table and the running counters kept by every operation.
+struct Library {
+    LibraryList rows;
+    ModuleTable modules;
+    std::uint32_t SymbolCount = 0;
+    std::uint32_t ModuleCount = 0;
+    bool LibraryChanged = false;
+    std::string LibraryFileName;
+
+    [[nodiscard]] bool empty() const { return rows.empty(); }
+};
+
+/// Everything one run of the program works on. Passed to every operation; nothing is global.
+class Workspace {
+    // The services come first: `cancel` is built from them.
+    ui::UiInterface& m_ui;
+    platform::FileSystem& m_files;
+    settings::SettingsStore& m_settings;
+    const Clock& m_clock;
+
+public:
+    Workspace(ui::UiInterface& ui, platform::FileSystem& files, settings::SettingsStore& settings,
+              const Clock& clock)
+        : m_ui(ui), m_files(files), m_settings(settings), m_clock(clock), cancel(ui, m_clock)
+    {
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    [[nodiscard]] ui::UiInterface& ui() const { return m_ui; }
+    [[nodiscard]] platform::FileSystem& files() const { return m_files; }
+    [[nodiscard]] settings::SettingsStore& settings() const { return m_settings; }
+    [[nodiscard]] const Clock& clock() const { return m_clock; }
+
+    Library library;
+    Options options;
+    PassList pass;
+
+    /// The file being read or written.
+    std::string CurrentFileName;
+    /// The result of the last file read: the posted code and its text, or "NoLib".
+    int ReadStatus = 0;
+    std::string ErrorText;
+    /// Suppresses per-file rejection messages during a multi-file load.
+    bool QuietLoad = false;
+    /// Set when the command line holds "/s".
+    bool SilentMode = false;
+
+    HookColour hookColour = HookColour::Blue;
+    SortOrder sortOrder = SortOrder::FileOrder;
+    bool sortDescending = false;
+    /// "Case sensitive sorting" of the options dialog: off selects the case-insensitive variant.
+    bool caseSensitiveSort = true;
+
+    CancellationPoll cancel;
+
+};
+
+/// The marker left in `ErrorText` after a rejection that has already been reported.
+inline constexpr const char* kNoLib = "NoLib";
+
+}  // namespace quillon

@@ -1,0 +1,390 @@
+// The file layer over the C runtime and std::filesystem.
+#include "platform/file_system.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/error_codes.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace quillon::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kAppendBufferSize = 256 * 1024;
+
+Error errorFromSystem(const std::error_code& ec)
+{
+    if (ec.category() == std::generic_category() || ec.category() == std::system_category())
+        return errorFromErrno(ec.value());
+    return Error{kSystemError, ec.message()};
+}
+
+bool seekTo(std::FILE* f, std::uint64_t offset)
+{
+#ifdef _WIN32
+    return _fseeki64(f, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+    return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
+bool seekEnd(std::FILE* f)
+{
+#ifdef _WIN32
+    return _fseeki64(f, 0, SEEK_END) == 0;
+#else
+    return fseeko(f, 0, SEEK_END) == 0;
+#endif
+}
+
+std::int64_t tell(std::FILE* f)
+{
+#ifdef _WIN32
+    return _ftelli64(f);
+#else
+    return ftello(f);
+#endif
+}
+
+int syncToDisk(std::FILE* f)
+{
+#ifdef _WIN32
+    return _commit(_fileno(f));
+#else
+    return fsync(fileno(f));
+#endif
+}
+
+}  // namespace
+
+Error errorFromErrno(int err)
+{
+    std::string systemText;
+    const int code = errorCodeFromErrno(err, &systemText);
+    return Error{code, code == kSystemError ? systemText : errorCodeText(code)};
+}
+
+// ---- File ----
+
+File::File(FileSystem* files, std::FILE* handle, std::string path, std::uint64_t size)
+    : m_files(files), m_handle(handle), m_path(std::move(path)), m_size(size)
+{
+}
+
+File::File(File&& other) noexcept
+    : m_files(other.m_files),
+      m_handle(other.m_handle),
+      m_path(std::move(other.m_path)),
+      m_size(other.m_size),
+      m_buffer(std::move(other.m_buffer))
+{
+    other.m_handle = nullptr;
+}
+
+File& File::operator=(File&& other) noexcept
+{
+    if (this != &other) {
+        discard();
+        m_files = other.m_files;
+        m_handle = other.m_handle;
+        m_path = std::move(other.m_path);
+        m_size = other.m_size;
+        m_buffer = std::move(other.m_buffer);
+        other.m_handle = nullptr;
+    }
+    return *this;
+}
+
+File::~File()
+{
+    discard();
+}
+
+void File::discard()
+{
+    if (m_handle != nullptr) {
+        std::fclose(m_handle);
+        m_handle = nullptr;
+    }
+    m_buffer.clear();
+}
+
+Result<std::uint64_t> File::size()
+{
+    if (!isOpen())
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    return m_size;
+}
+
+Result<std::size_t> File::readAt(std::uint64_t offset, std::span<std::byte> out)
+{
+    if (!isOpen())
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    if (Error e = m_files->injected(FileOp::Read, m_path); e.code != 0)
+        return e;
+    if (offset >= m_size)
+        return Error{kReadPastEnd, errorCodeText(kReadPastEnd)};
+    if (!m_buffer.empty()) {
+        if (Status s = writeBuffer(); !s)
+            return s.error();
+    }
+    if (!seekTo(m_handle, offset))
+        return errorFromErrno(errno);
+    const std::size_t n = std::fread(out.data(), 1, out.size(), m_handle);
+    if (n < out.size() && std::ferror(m_handle) != 0) {
+        std::clearerr(m_handle);
+        return errorFromErrno(errno);
+    }
+    return n;
+}
+
+Status File::readExactAt(std::uint64_t offset, std::span<std::byte> out)
+{
+    const Result<std::size_t> n = readAt(offset, out);
+    if (!n)
+        return n.error();
+    if (*n < out.size())
+        return Error{kReadPastEnd, errorCodeText(kReadPastEnd)};
+    return {};
+}
+
+Status File::append(std::span<const std::byte> data)
+{
+    if (!isOpen())
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    if (Error e = m_files->injected(FileOp::Write, m_path); e.code != 0)
+        return e;
+    m_buffer.insert(m_buffer.end(), data.begin(), data.end());
+    m_size += data.size();
+    if (m_buffer.size() >= kAppendBufferSize)
+        return writeBuffer();
+    return {};
+}
+
+Status File::append(std::string_view data)
+{
+    return append(std::as_bytes(std::span(data.data(), data.size())));
+}
+
+Status File::writeBuffer()
+{
+    if (m_buffer.empty())
+        return {};
+    if (!seekEnd(m_handle))
+        return errorFromErrno(errno);
+    const std::size_t n = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_handle);
+    if (n != m_buffer.size() || std::fflush(m_handle) != 0) {
+        const int err = errno != 0 ? errno : ENOSPC;
+        std::clearerr(m_handle);
+        return errorFromErrno(err);
+    }
+    m_buffer.clear();
+    return {};
+}
+
+Status File::flush()
+{
+    if (!isOpen())
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    if (Error e = m_files->injected(FileOp::Flush, m_path); e.code != 0)
+        return e;
+    if (Status s = writeBuffer(); !s)
+        return s;
+    if (syncToDisk(m_handle) != 0)
+        return errorFromErrno(errno);
+    return {};
+}
+
+Status File::close()
+{
+    if (!isOpen())
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    Status written = writeBuffer();
+    Error injectedError = m_files->injected(FileOp::Close, m_path);
+    const int rc = std::fclose(m_handle);
+    const int err = errno;
+    m_handle = nullptr;
+    m_buffer.clear();
+    if (!written)
+        return written;
+    if (injectedError.code != 0)
+        return injectedError;
+    if (rc != 0)
+        return errorFromErrno(err);
+    return {};
+}
+
+// ---- FileSystem ----
+
+Error FileSystem::injected(FileOp op, const std::string& path) const
+{
+    if (!m_faultHook)
+        return {};
+    const int code = m_faultHook(op, path);
+    if (code == 0)
+        return {};
+    return Error{code, errorCodeText(code)};
+}
+
+Result<File> FileSystem::openRead(const std::string& path)
+{
+    if (Error e = injected(FileOp::Open, path); e.code != 0)
+        return e;
+    std::error_code ec;
+    const fs::file_status st = fs::status(fs::path(path), ec);
+    if (ec || !fs::exists(st))
+        return errorFromErrno(ENOENT);
+    if (fs::is_directory(st))
+        return errorFromErrno(EACCES);
+    errno = 0;
+    std::FILE* handle = std::fopen(path.c_str(), "rb");
+    if (handle == nullptr)
+        return errorFromErrno(errno != 0 ? errno : ENOENT);
+    if (!seekEnd(handle)) {
+        const int err = errno;
+        std::fclose(handle);
+        return errorFromErrno(err);
+    }
+    const std::int64_t size = tell(handle);
+    if (size < 0) {
+        const int err = errno;
+        std::fclose(handle);
+        return errorFromErrno(err);
+    }
+    return File(this, handle, path, static_cast<std::uint64_t>(size));
+}
+
+Result<File> FileSystem::create(const std::string& path)
+{
+    if (Error e = injected(FileOp::Create, path); e.code != 0)
+        return e;
+    std::error_code ec;
+    if (fs::is_directory(fs::path(path), ec))
+        return errorFromErrno(EACCES);
+    errno = 0;
+    std::FILE* handle = std::fopen(path.c_str(), "w+b");
+    if (handle == nullptr)
+        return errorFromErrno(errno != 0 ? errno : EACCES);
+    return File(this, handle, path, 0);
+}
+
+Result<std::vector<std::byte>> FileSystem::readWholeFile(const std::string& path)
+{
+    Result<File> file = openRead(path);
+    if (!file)
+        return file.error();
+    const std::uint64_t size = *file->size();
+    std::vector<std::byte> bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return Error{kOutOfMemory, errorCodeText(kOutOfMemory)};
+    }
+    if (size > 0) {
+        if (Status s = file->readExactAt(0, bytes); !s)
+            return s.error();
+    }
+    if (Status s = file->close(); !s)
+        return s.error();
+    return bytes;
+}
+
+bool FileSystem::exists(const std::string& path) const
+{
+    std::error_code ec;
+    return !path.empty() && fs::exists(fs::path(path), ec);
+}
+
+bool FileSystem::isFolder(const std::string& path) const
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(fs::path(path), ec);
+}
+
+bool FileSystem::isFile(const std::string& path) const
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(fs::path(path), ec);
+}
+
+Status FileSystem::rename(const std::string& from, const std::string& to)
+{
+    if (Error e = injected(FileOp::Rename, from); e.code != 0)
+        return e;
+    std::error_code ec;
+    fs::rename(fs::path(from), fs::path(to), ec);
+    if (ec)
+        return errorFromSystem(ec);
+    return {};
+}
+
+Status FileSystem::remove(const std::string& path)
+{
+    if (Error e = injected(FileOp::Remove, path); e.code != 0)
+        return e;
+    std::error_code ec;
+    if (!fs::remove(fs::path(path), ec)) {
+        if (ec)
+            return errorFromSystem(ec);
+        return errorFromErrno(ENOENT);
+    }
+    return {};
+}
+
+Result<std::vector<FolderEntry>> FileSystem::listFolder(const std::string& path)
+{
+    if (Error e = injected(FileOp::List, path); e.code != 0)
+        return e;
+    std::error_code ec;
+    fs::directory_iterator it(fs::path(path), ec);
+    if (ec)
+        return errorFromSystem(ec);
+    std::vector<FolderEntry> entries;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        entries.push_back(FolderEntry{it->path().filename().string(), it->is_directory(typeError)});
+    }
+    if (ec)
+        return errorFromSystem(ec);
+    return entries;
+}
+
+Status FileSystem::createFolder(const std::string& path)
+{
+    if (Error e = injected(FileOp::MakeFolder, path); e.code != 0)
+        return e;
+    std::error_code ec;
+    fs::create_directories(fs::path(path), ec);
+    if (ec)
+        return errorFromSystem(ec);
+    return {};
+}
+
+std::string FileSystem::fullPath(const std::string& path) const
+{
+    if (path.empty())
+        return {};
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(fs::path(path), ec);
+    if (ec)
+        return path;
+    return absolute.lexically_normal().string();
+}
+
+std::string FileSystem::currentFolder() const
+{
+    std::error_code ec;
+    return fs::current_path(ec).string();
+}
+
+}  // namespace quillon::platform

@@ -1,0 +1,111 @@
+// FileSystem and File: the file layer. Every failure posts an error code and its text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/result.h"
+
+namespace quillon::platform {
+
+/// The operations a test may make fail.
+enum class FileOp { Open, Create, Read, Write, Flush, Close, Rename, Remove, List, MakeFolder };
+
+/// One entry of a folder listing.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+
+    friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
+};
+
+class FileSystem;
+
+/// An open file. Appends are buffered in memory and reach the system in large writes.
+class File {
+public:
+    File() = default;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File();
+
+    [[nodiscard]] bool isOpen() const { return m_handle != nullptr; }
+    [[nodiscard]] const std::string& path() const { return m_path; }
+
+    /// The file's size, appended bytes included.
+    [[nodiscard]] Result<std::uint64_t> size();
+    /// Reads up to `out.size()` bytes at `offset`; returns how many were read. A read that starts
+    /// at or beyond the end fails with 33.
+    [[nodiscard]] Result<std::size_t> readAt(std::uint64_t offset, std::span<std::byte> out);
+    /// Reads exactly `out.size()` bytes at `offset`, or fails with 33 when the file ends first.
+    [[nodiscard]] Status readExactAt(std::uint64_t offset, std::span<std::byte> out);
+    /// Appends bytes at the end of the file.
+    [[nodiscard]] Status append(std::span<const std::byte> data);
+    [[nodiscard]] Status append(std::string_view data);
+    /// Writes the buffered appends and forces the file's data to stable storage.
+    [[nodiscard]] Status flush();
+    /// Writes the buffered appends and closes the file.
+    [[nodiscard]] Status close();
+
+private:
+    friend class FileSystem;
+    File(FileSystem* files, std::FILE* handle, std::string path, std::uint64_t size);
+    [[nodiscard]] Status writeBuffer();
+    void discard();
+
+    FileSystem* m_files = nullptr;
+    std::FILE* m_handle = nullptr;
+    std::string m_path;
+    std::uint64_t m_size = 0;        // bytes on disk plus the buffered ones
+    std::vector<std::byte> m_buffer;  // appends not yet written
+};
+
+/// The file services the core uses. A test can make any single operation fail by a fault hook
+/// that returns the code to post (0 lets the operation run).
+class FileSystem {
+public:
+    using FaultHook = std::function<int(FileOp op, const std::string& path)>;
+
+    /// Sets (or clears, with an empty hook) the fault hook.
+    void setFaultHook(FaultHook hook) { m_faultHook = std::move(hook); }
+
+    /// Opens an existing file for reading; a folder fails with 5.
+    [[nodiscard]] Result<File> openRead(const std::string& path);
+    /// Creates a new empty file (an existing one is truncated) for appending.
+    [[nodiscard]] Result<File> create(const std::string& path);
+    /// Reads a whole file.
+    [[nodiscard]] Result<std::vector<std::byte>> readWholeFile(const std::string& path);
+
+    [[nodiscard]] bool exists(const std::string& path) const;
+    [[nodiscard]] bool isFolder(const std::string& path) const;
+    [[nodiscard]] bool isFile(const std::string& path) const;
+    [[nodiscard]] Status rename(const std::string& from, const std::string& to);
+    [[nodiscard]] Status remove(const std::string& path);
+    [[nodiscard]] Result<std::vector<FolderEntry>> listFolder(const std::string& path);
+    /// Creates a folder and any missing parents.
+    [[nodiscard]] Status createFolder(const std::string& path);
+    /// The absolute, lexically normal form of `path` (relative paths against the current folder).
+    [[nodiscard]] std::string fullPath(const std::string& path) const;
+    [[nodiscard]] std::string currentFolder() const;
+
+private:
+    friend class File;
+    /// The injected failure for `op` on `path`, or an empty error.
+    [[nodiscard]] Error injected(FileOp op, const std::string& path) const;
+
+    FaultHook m_faultHook;
+};
+
+/// The error posted for a system error number.
+[[nodiscard]] Error errorFromErrno(int err);
+
+}  // namespace quillon::platform

@@ -1,0 +1,277 @@
+// The INI-format settings file: line-preserving reads and writes.
+#include "settings/settings_store.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+namespace quillon::settings {
+
+namespace {
+
+constexpr std::size_t kMaxValueLength = 1024;
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool equalNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+bool isBlank(std::string_view s)
+{
+    return s.find_first_not_of(' ') == std::string_view::npos;
+}
+
+/// The file as lines (without their line ends) and the line end it mostly uses.
+struct IniText {
+    std::vector<std::string> lines;
+    std::string newline = "\n";
+    bool endsWithNewline = true;
+};
+
+/// Reads the file; nullopt when it exists but cannot be read (so that no write destroys it).
+std::optional<IniText> load(const std::string& path)
+{
+    IniText text;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return text;
+    if (std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    const std::string bytes = content.str();
+    std::size_t crlf = 0;
+    std::size_t lf = 0;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) {
+            text.lines.push_back(bytes.substr(start));
+            text.endsWithNewline = false;
+            break;
+        }
+        ++lf;
+        std::size_t lineEnd = end;
+        if (lineEnd > start && bytes[lineEnd - 1] == '\r') {
+            ++crlf;
+            --lineEnd;
+        }
+        text.lines.push_back(bytes.substr(start, lineEnd - start));
+        start = end + 1;
+    }
+    if (crlf * 2 > lf)
+        text.newline = "\r\n";
+    return text;
+}
+
+/// Writes the lines to a temporary file beside the target and renames it over the target.
+void store(const std::string& path, const IniText& text)
+{
+    std::error_code ec;
+    const std::filesystem::path target(path);
+    if (target.has_parent_path() && !std::filesystem::exists(target.parent_path(), ec))
+        std::filesystem::create_directories(target.parent_path(), ec);
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return;
+        for (std::size_t i = 0; i < text.lines.size(); ++i) {
+            out << text.lines[i];
+            if (i + 1 < text.lines.size() || text.endsWithNewline)
+                out << text.newline;
+        }
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(temp, ec);
+            return;
+        }
+    }
+    std::filesystem::rename(temp, target, ec);
+    if (ec)
+        std::filesystem::remove(temp, ec);
+}
+
+/// The section name of a "[name]" line, or nullopt for any other line.
+std::optional<std::string_view> sectionName(std::string_view line)
+{
+    const std::string_view t = trim(line);
+    if (t.size() < 2 || t.front() != '[')
+        return std::nullopt;
+    const std::size_t close = t.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return trim(t.substr(1, close - 1));
+}
+
+/// Where a key stands: its section's line range and the key's own line.
+struct Location {
+    std::optional<std::size_t> sectionLine;  // the "[section]" line
+    std::size_t sectionEnd = 0;              // one past the section's last line
+    std::optional<std::size_t> keyLine;
+};
+
+Location locate(const IniText& text, std::string_view section, std::string_view key)
+{
+    Location where;
+    bool inSection = false;
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        const std::string& line = text.lines[i];
+        if (const auto name = sectionName(line)) {
+            if (inSection) {
+                where.sectionEnd = i;
+                return where;
+            }
+            if (equalNoCase(*name, section)) {
+                inSection = true;
+                where.sectionLine = i;
+            }
+            continue;
+        }
+        if (!inSection || where.keyLine)
+            continue;
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        if (equalNoCase(trim(std::string_view(line).substr(0, eq)), key))
+            where.keyLine = i;
+    }
+    where.sectionEnd = text.lines.size();
+    return where;
+}
+
+std::string valueOf(std::string_view line)
+{
+    const std::size_t eq = line.find('=');
+    std::string_view value = trim(line.substr(eq + 1));
+    if (value.size() >= 2 && ((value.front() == '"' && value.back() == '"') ||
+                              (value.front() == '\'' && value.back() == '\'')))
+        value = value.substr(1, value.size() - 2);
+    if (value.size() > kMaxValueLength)
+        value = value.substr(0, kMaxValueLength);
+    return std::string(value);
+}
+
+}  // namespace
+
+int settingNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT_MAX)
+            return negative ? INT_MIN : INT_MAX;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue)
+{
+    std::optional<IniText> text = load(m_path);
+    std::string value(defaultValue);
+    if (!text)
+        return value;
+    const Location where = locate(*text, section, key);
+    if (where.keyLine)
+        value = valueOf(text->lines[*where.keyLine]);
+    if (isBlank(value) && where.keyLine) {
+        text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
+        store(m_path, *text);
+    }
+    return value;
+}
+
+int SettingsStore::readNumber(std::string_view section, std::string_view key, int defaultValue)
+{
+    const std::string text = readSetting(section, key, std::to_string(defaultValue));
+    return settingNumber(text);
+}
+
+void SettingsStore::writeSetting(std::string_view section, std::string_view key,
+                                 std::string_view value)
+{
+    while (!value.empty() && value.back() == ' ')
+        value.remove_suffix(1);
+    if (value.empty()) {
+        deleteSetting(section, key);
+        return;
+    }
+    std::optional<IniText> text = load(m_path);
+    if (!text)
+        return;
+    std::string line = std::string(key) + "=" + std::string(value);
+    const Location where = locate(*text, section, key);
+    if (where.keyLine) {
+        if (text->lines[*where.keyLine] == line)
+            return;
+        text->lines[*where.keyLine] = std::move(line);
+    } else if (where.sectionLine) {
+        // After the section's last non-blank line, so that a blank separator line stays last.
+        std::size_t at = where.sectionEnd;
+        while (at > *where.sectionLine + 1 && isBlank(trim(text->lines[at - 1])))
+            --at;
+        text->lines.insert(text->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    } else {
+        if (!text->lines.empty() && !text->endsWithNewline)
+            text->endsWithNewline = true;
+        text->lines.push_back("[" + std::string(section) + "]");
+        text->lines.push_back(std::move(line));
+        text->endsWithNewline = true;
+    }
+    store(m_path, *text);
+}
+
+void SettingsStore::writeNumber(std::string_view section, std::string_view key, int value)
+{
+    writeSetting(section, key, std::to_string(value));
+}
+
+void SettingsStore::deleteSetting(std::string_view section, std::string_view key)
+{
+    std::optional<IniText> text = load(m_path);
+    if (!text)
+        return;
+    const Location where = locate(*text, section, key);
+    if (!where.keyLine)
+        return;
+    text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
+    store(m_path, *text);
+}
+
+}  // namespace quillon::settings

@@ -1,0 +1,42 @@
+// SettingsStore: reads and writes keys of the INI-format settings file, nothing cached.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon::settings {
+
+/// The settings file `Quillon32.ini`, addressed by its full path. Every read and write goes to
+/// the file: sections and keys compare without regard to letter case, an absent key gives the
+/// caller's default, a blank value is never stored, and lines the store does not touch
+/// (comments, other keys, malformed lines) survive byte for byte.
+class SettingsStore {
+public:
+    explicit SettingsStore(std::string path) : m_path(std::move(path)) {}
+
+    [[nodiscard]] const std::string& path() const { return m_path; }
+    void setPath(std::string path) { m_path = std::move(path); }
+
+    /// ReadSetting: the key's value (cut to 1024 characters), or `defaultValue` when absent.
+    /// When the text obtained is blank the key is deleted from the file.
+    [[nodiscard]] std::string readSetting(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue = {});
+    /// A numeric key: a value that is not a number reads as 0.
+    [[nodiscard]] int readNumber(std::string_view section, std::string_view key, int defaultValue);
+
+    /// WriteSetting: trailing blanks removed; a blank value deletes the key. A write that fails
+    /// is not reported and leaves the file as it was.
+    void writeSetting(std::string_view section, std::string_view key, std::string_view value);
+    void writeNumber(std::string_view section, std::string_view key, int value);
+    /// Removes the key's line.
+    void deleteSetting(std::string_view section, std::string_view key);
+
+private:
+    std::string m_path;
+};
+
+/// The number a settings text holds: leading blanks and a sign allowed, digits up to the first
+/// other character; no digits reads as 0.
+[[nodiscard]] int settingNumber(std::string_view text);
+
+}  // namespace quillon::settings
