@@ -64,8 +64,6 @@ struct ModuleEntry {
     std::uint8_t OS = kOsUnknown;
     std::uint8_t MARK = 0;
     std::uint8_t EXCLUDE = kExcludeNone;
-    /// Position (0-based) of the module row in `LibraryList` at the last rebuild.
-    std::size_t row = 0;
 
     friend bool operator==(const ModuleEntry&, const ModuleEntry&) = default;
 };

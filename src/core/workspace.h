@@ -7,6 +7,7 @@
 
 #include "core/cancellation_poll.h"
 #include "core/clock.h"
+#include "core/exclude_list.h"
 #include "core/library_row.h"
 #include "core/options.h"
 #include "core/ui/ui_interface.h"
@@ -61,6 +62,7 @@ public:
     Library library;
     Options options;
     PassList pass;
+    ExcludeList excludeList;
 
     /// The file being read or written.
     std::string CurrentFileName;

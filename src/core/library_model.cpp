@@ -1,0 +1,256 @@
+// Icons, ordinal text, the module-present test, the post-processing after a load and the
+// module table rebuild.
+#include "core/library_model.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quillon {
+
+namespace {
+
+bool moduleMarked(const LibraryRow& row)
+{
+    return row.EXCLUDE == kExcludeDuplicate || row.EXCLUDE == kExcludeModule3;
+}
+
+bool fileNotFound(const LibraryRow& row)
+{
+    return upperCase(row.FILENAMEDLL).find("FILE NOT") != std::string::npos;
+}
+
+std::int16_t moduleIcon(const Options& options, HookColour hook, const LibraryRow& row)
+{
+    const std::int16_t expanded = row.expanded() ? 1 : 0;
+    if (row.MARK == 1)
+        return static_cast<std::int16_t>((hook == HookColour::Blue ? 11 : 13) + expanded);
+    const bool marked = moduleMarked(row);
+    std::int16_t icon = 0;
+    if (options.UseOsIcons != 0) {
+        if (row.OS == kOs16)
+            icon = marked ? 19 : 3;
+        else if (row.OS == kOs32)
+            icon = marked ? 21 : 5;
+        else if (options.UseBitCheck != 0)
+            icon = fileNotFound(row) ? (marked ? 25 : 9) : (marked ? 23 : 7);
+        else
+            icon = marked ? 17 : 1;
+    } else {
+        icon = marked ? 23 : 1;
+    }
+    return static_cast<std::int16_t>(icon + expanded);
+}
+
+std::int16_t symbolIcon(HookColour hook, const LibraryRow& row)
+{
+    const bool resident = row.RESIDENTSTAB == 1;
+    if (row.MARK == 1) {
+        if (hook == HookColour::Blue)
+            return resident ? 105 : 102;
+        return resident ? 106 : 103;
+    }
+    if (row.EXCLUDE == kExcludeListed)
+        return resident ? 111 : 110;
+    if (row.EXCLUDE == kExcludeDuplicate)
+        return resident ? 113 : 112;
+    return resident ? 104 : 101;
+}
+
+std::int16_t levelFor(const Options& options)
+{
+    return options.UseExpandAll != 0 ? kLevelModuleExpanded : kLevelModuleCollapsed;
+}
+
+}  // namespace
+
+std::string ordinalHexText(std::uint32_t value)
+{
+    static constexpr std::array<char, 16> kDigits = {'0', '1', '2', '3', '4', '5', '6', '7',
+                                                     '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
+    std::string text(4, '0');
+    for (int i = 3; i >= 0; --i) {
+        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+        value >>= 4;
+    }
+    return text;
+}
+
+std::int16_t newModuleIcon(const Options& options, std::uint8_t os)
+{
+    const std::int16_t expanded = options.UseExpandAll != 0 ? 1 : 0;
+    std::int16_t icon = 1;
+    if (options.UseOsIcons != 0) {
+        if (os == kOs16)
+            icon = 3;
+        else if (os == kOs32)
+            icon = 5;
+        else if (options.UseBitCheck != 0)
+            icon = 15;
+    }
+    return static_cast<std::int16_t>(icon + expanded);
+}
+
+std::int16_t rowIcon(const Options& options, HookColour hook, const LibraryRow& row)
+{
+    return row.isModule() ? moduleIcon(options, hook, row) : symbolIcon(hook, row);
+}
+
+std::size_t refreshIcons(Workspace& ws, std::size_t first, std::size_t last)
+{
+    LibraryList& rows = ws.library.rows;
+    last = std::min(last, rows.size());
+    std::size_t changed = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        const std::int16_t icon = rowIcon(ws.options, ws.hookColour, rows[i]);
+        if (icon != rows[i].ICON) {
+            rows[i].ICON = icon;
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+bool isModulePresent(const Workspace& ws, std::string_view moduleName)
+{
+    return std::any_of(ws.library.modules.begin(), ws.library.modules.end(),
+                       [&](const ModuleEntry& e) { return e.MODULENAME.view() == moduleName; });
+}
+
+std::size_t appendModuleRow(Workspace& ws, std::string_view name, std::uint8_t os)
+{
+    LibraryRow row;
+    row.SYMBOL = cutToCapacity(name, kSymbolCapacity);
+    row.MODULENAME.assign(name);
+    row.OS = os;
+    row.TREELEVEL = levelFor(ws.options);
+    row.ICON = newModuleIcon(ws.options, os);
+    row.MARK = isModulePresent(ws, row.MODULENAME.view()) ? 1 : 0;
+    ws.library.rows.push_back(std::move(row));
+    return ws.library.rows.size() - 1;
+}
+
+void appendSymbolRow(Workspace& ws, std::string_view symbol, std::uint16_t ordinal, bool resident)
+{
+    LibraryRow row;
+    row.SYMBOL = cutToCapacity(symbol, kSymbolCapacity);
+    row.ORDINAL = ordinal;
+    row.TREELEVEL = kLevelSymbol;
+    row.ICON = resident ? 104 : 101;
+    for (auto it = ws.library.rows.rbegin(); it != ws.library.rows.rend(); ++it) {
+        if (it->isModule()) {
+            row.MODULENAME = it->MODULENAME;
+            row.OS = it->OS;
+            row.MARK = it->MARK;
+            break;
+        }
+    }
+    ws.library.rows.push_back(std::move(row));
+}
+
+void postProcessLoad(Workspace& ws, std::size_t firstNewRow, const LoadedFile& loaded)
+{
+    LibraryList& rows = ws.library.rows;
+    if (firstNewRow >= rows.size())
+        return;
+    std::uint32_t sequence = firstNewRow > 0 ? rows[firstNewRow - 1].UNSORTED : 0;
+    std::uint32_t residentLeft = 0;
+    std::uint16_t moduleNumber = 0;
+    const std::string path = cutToCapacity(loaded.path, kPathCapacity);
+    const bool useExcludeList = ws.options.UseExcludeList != 0;
+    for (std::size_t i = firstNewRow; i < rows.size(); ++i) {
+        LibraryRow& row = rows[i];
+        if (row.isModule()) {
+            ++ws.library.ModuleCount;
+            row.MODULENUM = static_cast<std::uint16_t>(ws.library.ModuleCount);
+            moduleNumber = row.MODULENUM;
+            row.TREELEVEL = levelFor(ws.options);
+            row.FILENAME = path;
+            row.FILENAMEDLL = loaded.executable ? path : std::string();
+            residentLeft = loaded.residentCount;
+        } else {
+            ++ws.library.SymbolCount;
+            // Symbol rows carry their module's number, so that sorting keeps them under it.
+            row.MODULENUM = moduleNumber;
+            row.RESIDENTSTAB = residentLeft > 0 ? 1 : 0;
+            if (residentLeft > 0)
+                --residentLeft;
+        }
+        row.UNSORTED = ++sequence;
+        row.EXCLUDE = kExcludeNone;
+        if (useExcludeList && row.ORDINAL != 0) {
+            const int check = ws.excludeList.lookupUpper(upperCase(row.SYMBOL));
+            if (check >= 0)
+                row.EXCLUDE = static_cast<std::uint8_t>(check);
+        }
+    }
+    refreshIcons(ws, firstNewRow);
+    rebuildModuleTable(ws);
+}
+
+void rebuildModuleTable(Workspace& ws)
+{
+    ModuleTable& modules = ws.library.modules;
+    modules.clear();
+    std::uint16_t number = 0;
+    LibraryList& rows = ws.library.rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        LibraryRow& row = rows[i];
+        // Rows are renumbered in list order, so that module numbers stay unique and every
+        // symbol row keeps the number of the module above it.
+        if (row.isModule())
+            ++number;
+        row.MODULENUM = number;
+        if (row.isModule()) {
+            ModuleEntry entry;
+            entry.MODULENAME = row.MODULENAME;
+            entry.MODULENUM = number;
+            entry.TREELEVEL = row.TREELEVEL;
+            entry.FILENAME = row.FILENAME;
+            entry.FILENAMEDLL = row.FILENAMEDLL;
+            entry.OS = row.OS;
+            entry.MARK = row.MARK;
+            entry.EXCLUDE = row.EXCLUDE;
+            modules.push_back(std::move(entry));
+        } else if (!modules.empty()) {
+            ++modules.back().FUNCTIONNUM;
+        }
+    }
+    // Walking the list in order numbers the entries ascending, which is the table's sort order.
+    ws.library.ModuleCount = number;
+}
+
+void truncateLibrary(Workspace& ws, std::size_t first)
+{
+    LibraryList& rows = ws.library.rows;
+    if (first < rows.size())
+        rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.end());
+}
+
+void fillPassListFromLibrary(Workspace& ws)
+{
+    ws.pass.clear();
+    ws.pass.reserve(ws.library.rows.size());
+    for (const LibraryRow& row : ws.library.rows) {
+        PassEntry entry;
+        entry.MODULENAME = row.MODULENAME;
+        entry.SYMBOL = row.SYMBOL;
+        entry.ORDINAL = row.ORDINAL;
+        entry.UNSORTED = row.UNSORTED;
+        ws.pass.push_back(std::move(entry));
+    }
+}
+
+void fillPassListFromModules(Workspace& ws)
+{
+    ws.pass.clear();
+    ws.pass.reserve(ws.library.modules.size());
+    for (const ModuleEntry& module : ws.library.modules) {
+        PassEntry entry;
+        entry.MODULENAME = module.MODULENAME;
+        entry.SYMBOL = module.MODULENAME.str();
+        entry.UNSORTED = module.MODULENUM;
+        ws.pass.push_back(std::move(entry));
+    }
+}
+
+}  // namespace quillon

@@ -1,0 +1,217 @@
+// Tests of the library model rules: capacities, icons, module-present test, post-processing.
+#include "core/library_model.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_workspace.h"
+
+namespace quillon {
+namespace {
+
+using testing::TestWorkspace;
+
+/// Appends one module with `symbols` as if a reader had read it, then post-processes it.
+void load(Workspace& ws, std::string_view module, std::vector<std::pair<std::string, int>> symbols,
+          std::uint8_t os = kOs32, std::uint16_t resident = 0, bool executable = true)
+{
+    const std::size_t first = ws.library.rows.size();
+    appendModuleRow(ws, module, os);
+    for (const auto& [name, ordinal] : symbols)
+        appendSymbolRow(ws, name, static_cast<std::uint16_t>(ordinal));
+    postProcessLoad(ws, first, LoadedFile{"/dlls/" + std::string(module), executable, resident});
+}
+
+TEST(OrdinalHexText, FourUpperCaseDigitsOfTheLow16Bits)
+{
+    EXPECT_EQ(ordinalHexText(1), "0001");
+    EXPECT_EQ(ordinalHexText(255), "00FF");
+    EXPECT_EQ(ordinalHexText(65535), "FFFF");
+    EXPECT_EQ(ordinalHexText(0x1ABCD), "ABCD");
+    EXPECT_EQ(ordinalHexText(0), "0000");
+}
+
+TEST(LibraryModel, FieldsAreCutToCapacityMinusOne)
+{
+    TestWorkspace t;
+    const std::string longModule(30, 'M');
+    const std::string longSymbol(300, 'S');
+    appendModuleRow(t.ws, longModule, kOs32);
+    appendSymbolRow(t.ws, longSymbol, 1);
+    EXPECT_EQ(t.ws.library.rows[0].MODULENAME.view(), std::string(20, 'M'));
+    EXPECT_EQ(t.ws.library.rows[0].SYMBOL, longModule);
+    EXPECT_EQ(t.ws.library.rows[1].SYMBOL, std::string(254, 'S'));
+    EXPECT_EQ(t.ws.library.rows[1].MODULENAME.view(), std::string(20, 'M'));
+}
+
+TEST(LibraryModel, NewModuleIconFollowsBitnessAndOptions)
+{
+    Options o;
+    EXPECT_EQ(newModuleIcon(o, kOs16), 3);
+    EXPECT_EQ(newModuleIcon(o, kOs32), 5);
+    EXPECT_EQ(newModuleIcon(o, kOsUnknown), 1);
+    o.UseBitCheck = 2;
+    EXPECT_EQ(newModuleIcon(o, kOsUnknown), 15);
+    o.UseExpandAll = 1;
+    EXPECT_EQ(newModuleIcon(o, kOsUnknown), 16);
+    EXPECT_EQ(newModuleIcon(o, kOs32), 6);
+    o.UseOsIcons = 0;
+    EXPECT_EQ(newModuleIcon(o, kOs32), 2);
+}
+
+TEST(LibraryModel, ModuleIconsInEveryState)
+{
+    Options o;
+    LibraryRow m;
+    m.TREELEVEL = kLevelModuleCollapsed;
+    struct Case {
+        int os, bitCheck, exclude, mark;
+        const char* dll;
+        int expected;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 0, "", 3},  {1, 0, 2, 0, "", 19}, {2, 0, 0, 0, "", 5},
+        {2, 0, 3, 0, "", 21}, {0, 0, 0, 0, "", 1},  {0, 0, 2, 0, "", 17},
+        {0, 1, 0, 0, "", 7},  {0, 1, 2, 0, "", 23}, {0, 1, 0, 0, "<File not found>", 9},
+        {0, 2, 3, 0, "<file NOT found>", 25},       {2, 0, 0, 1, "", 11},
+    };
+    for (const Case& c : cases) {
+        o.UseBitCheck = c.bitCheck;
+        m.OS = static_cast<std::uint8_t>(c.os);
+        m.EXCLUDE = static_cast<std::uint8_t>(c.exclude);
+        m.MARK = static_cast<std::uint8_t>(c.mark);
+        m.FILENAMEDLL = c.dll;
+        m.TREELEVEL = kLevelModuleCollapsed;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected) << c.os << c.bitCheck << c.exclude;
+        m.TREELEVEL = kLevelModuleExpanded;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected + 1);
+    }
+    m.MARK = 1;
+    EXPECT_EQ(rowIcon(o, HookColour::Red, m), 14);
+    m.MARK = 0;
+    m.EXCLUDE = 2;
+    o.UseOsIcons = 0;
+    EXPECT_EQ(rowIcon(o, HookColour::Blue, m), 24);
+    m.EXCLUDE = 0;
+    EXPECT_EQ(rowIcon(o, HookColour::Blue, m), 2);
+}
+
+TEST(LibraryModel, SymbolIconsInEveryState)
+{
+    Options o;
+    LibraryRow s;
+    s.TREELEVEL = kLevelSymbol;
+    const int expected[2][5] = {{101, 110, 112, 102, 103}, {104, 111, 113, 105, 106}};
+    for (int resident = 0; resident < 2; ++resident) {
+        s.RESIDENTSTAB = static_cast<std::uint8_t>(resident);
+        s.MARK = 0;
+        s.EXCLUDE = 0;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, s), expected[resident][0]);
+        s.EXCLUDE = 1;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, s), expected[resident][1]);
+        s.EXCLUDE = 2;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, s), expected[resident][2]);
+        s.MARK = 1;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, s), expected[resident][3]);
+        EXPECT_EQ(rowIcon(o, HookColour::Red, s), expected[resident][4]);
+    }
+}
+
+TEST(LibraryModel, PostProcessingNumbersRowsAcrossTwoLoads)
+{
+    TestWorkspace t;
+    load(t.ws, "ALPHA", {{"A1", 1}, {"A2", 2}});
+    load(t.ws, "BETA", {{"B1", 7}}, kOs16, 1);
+    const LibraryList& rows = t.ws.library.rows;
+    ASSERT_EQ(rows.size(), 5u);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].UNSORTED, i + 1);
+    EXPECT_EQ(rows[0].MODULENUM, 1);
+    EXPECT_EQ(rows[2].MODULENUM, 1);
+    EXPECT_EQ(rows[3].MODULENUM, 2);
+    EXPECT_EQ(rows[4].MODULENUM, 2);
+    EXPECT_EQ(rows[3].TREELEVEL, kLevelModuleCollapsed);
+    EXPECT_EQ(rows[3].FILENAME, "/dlls/BETA");
+    EXPECT_EQ(rows[3].FILENAMEDLL, "/dlls/BETA");
+    EXPECT_EQ(rows[4].RESIDENTSTAB, 1);
+    EXPECT_EQ(rows[4].ICON, 104);
+    EXPECT_EQ(rows[4].OS, kOs16);
+    EXPECT_EQ(t.ws.library.SymbolCount, 3u);
+    EXPECT_EQ(t.ws.library.ModuleCount, 2u);
+    ASSERT_EQ(t.ws.library.modules.size(), 2u);
+    EXPECT_EQ(t.ws.library.modules[0].FUNCTIONNUM, 2);
+    EXPECT_EQ(t.ws.library.modules[1].FUNCTIONNUM, 1);
+    EXPECT_EQ(t.ws.library.modules[1].MODULENAME.view(), "BETA");
+}
+
+TEST(LibraryModel, LibFileModulesHaveNoExecutableAndExpandAllOpensThem)
+{
+    TestWorkspace t;
+    t.ws.options.UseExpandAll = 1;
+    load(t.ws, "GAMMA", {{"G", 1}}, kOsUnknown, 0, false);
+    EXPECT_EQ(t.ws.library.rows[0].FILENAMEDLL, "");
+    EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, kLevelModuleExpanded);
+    EXPECT_EQ(t.ws.library.rows[0].ICON, 2);
+}
+
+TEST(LibraryModel, SameModuleTwiceArrivesHooked)
+{
+    TestWorkspace t;
+    load(t.ws, "KERNEL32", {{"A", 1}});
+    EXPECT_TRUE(isModulePresent(t.ws, "KERNEL32"));
+    EXPECT_FALSE(isModulePresent(t.ws, "kernel32"));
+    load(t.ws, "KERNEL32", {{"A", 1}, {"B", 2}});
+    const LibraryList& rows = t.ws.library.rows;
+    EXPECT_EQ(rows[0].MARK, 0);
+    EXPECT_EQ(rows[2].MARK, 1);
+    EXPECT_EQ(rows[2].ICON, 11);
+    EXPECT_EQ(rows[3].MARK, 1);
+    EXPECT_EQ(rows[3].ICON, 102);
+    EXPECT_EQ(rows[4].ICON, 102);
+}
+
+TEST(LibraryModel, PostProcessingMarksExcludedSymbolsOnlyWhenTheListIsOn)
+{
+    TestWorkspace t;
+    t.ws.excludeList.assign({{"winmain", 1}, {"WEP", 0}});
+    load(t.ws, "ONE", {{"WinMain", 1}, {"WEP", 2}});
+    EXPECT_EQ(t.ws.library.rows[1].EXCLUDE, 0);
+    t.ws.options.UseExcludeList = 1;
+    load(t.ws, "TWO", {{"WinMain", 1}, {"WEP", 2}, {"Other", 3}});
+    EXPECT_EQ(t.ws.library.rows[4].EXCLUDE, 1);
+    EXPECT_EQ(t.ws.library.rows[4].ICON, 110);
+    EXPECT_EQ(t.ws.library.rows[5].EXCLUDE, 0);
+    EXPECT_EQ(t.ws.library.rows[6].EXCLUDE, 0);
+}
+
+TEST(LibraryModel, PassListFills)
+{
+    TestWorkspace t;
+    load(t.ws, "ONE", {{"A", 5}});
+    load(t.ws, "TWO", {{"B", 6}});
+    fillPassListFromLibrary(t.ws);
+    ASSERT_EQ(t.ws.pass.size(), 4u);
+    EXPECT_EQ(t.ws.pass[1], (PassEntry{ModuleName("ONE"), "A", 5, "", 2}));
+    fillPassListFromModules(t.ws);
+    ASSERT_EQ(t.ws.pass.size(), 2u);
+    EXPECT_EQ(t.ws.pass[1], (PassEntry{ModuleName("TWO"), "TWO", 0, "", 2}));
+}
+
+TEST(LibraryModel, RebuildRenumbersModulesAfterARemoval)
+{
+    TestWorkspace t;
+    load(t.ws, "ONE", {{"A", 1}});
+    load(t.ws, "TWO", {{"B", 1}});
+    load(t.ws, "THREE", {{"C", 1}});
+    auto& rows = t.ws.library.rows;
+    rows.erase(rows.begin() + 2, rows.begin() + 4);
+    rebuildModuleTable(t.ws);
+    EXPECT_EQ(t.ws.library.ModuleCount, 2u);
+    EXPECT_EQ(rows[2].MODULENUM, 2);
+    EXPECT_EQ(rows[3].MODULENUM, 2);
+    load(t.ws, "FOUR", {{"D", 1}});
+    EXPECT_EQ(rows[4].MODULENUM, 3);
+    EXPECT_EQ(t.ws.library.modules.back().MODULENUM, 3);
+}
+
+}  // namespace
+}  // namespace quillon
