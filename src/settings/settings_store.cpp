@@ -250,7 +250,9 @@ void SettingsStore::writeSetting(std::string_view section, std::string_view key,
     } else {
         if (!text->lines.empty() && !text->endsWithNewline)
             text->endsWithNewline = true;
-        text->lines.push_back("[" + std::string(section) + "]");
+        std::string header(1, '[');
+        header.append(section).push_back(']');
+        text->lines.push_back(std::move(header));
         text->lines.push_back(std::move(line));
         text->endsWithNewline = true;
     }
