@@ -1,0 +1,159 @@
+// Parsing the command line and naming the target LIB file.
+#include "core/command_line.h"
+
+#include "core/exclude_list.h"
+
+namespace quillon {
+
+namespace {
+
+std::string trimRight(std::string_view s)
+{
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+bool isSeparator(char c)
+{
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
+
+bool isSwitch(std::string_view parameter, SwitchRule rule)
+{
+    if (rule == SwitchRule::Windows)
+        return parameter.find('/') != std::string_view::npos;
+    return isSilentSwitch(parameter) || (!parameter.empty() && parameter.front() == '-');
+}
+
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+char upper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+SwitchRule platformSwitchRule()
+{
+#ifdef _WIN32
+    return SwitchRule::Windows;
+#else
+    return SwitchRule::Posix;
+#endif
+}
+
+bool isSilentSwitch(std::string_view parameter)
+{
+    if (parameter.size() < 2 || parameter[0] != '/' || (parameter[1] != 's' && parameter[1] != 'S'))
+        return false;
+    return parameter.size() == 2 || parameter[2] == ':';
+}
+
+std::string CommandLine::upperText() const
+{
+    std::string text;
+    for (const std::string& p : parameters) {
+        if (!text.empty())
+            text.push_back(' ');
+        text += p;
+    }
+    return trimRight(upperCase(text));
+}
+
+CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rule)
+{
+    CommandLine line;
+    line.parameters = std::move(parameters);
+    bool inputsEnded = false;
+    for (const std::string& parameter : line.parameters) {
+        const std::string trimmed = trimRight(parameter);
+        if (!inputsEnded) {
+            if (trimmed.empty() || isSwitch(trimmed, rule))
+                inputsEnded = true;
+            else
+                line.inputFiles.push_back(trimmed);
+        }
+        if (!line.silent && isSilentSwitch(trimmed)) {
+            line.silent = true;
+            const std::size_t colon = trimmed.find(':');
+            if (colon != std::string::npos) {
+                std::string_view rest = std::string_view(trimmed).substr(colon + 1);
+                while (!rest.empty() && rest.front() == ' ')
+                    rest.remove_prefix(1);
+                line.target = std::string(rest);
+            }
+        }
+    }
+    return line;
+}
+
+std::string folderOf(std::string_view path)
+{
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1]))
+            return std::string(path.substr(0, i));
+    }
+    return {};
+}
+
+std::string fileNameOf(std::string_view path)
+{
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1]))
+            return std::string(path.substr(i));
+    }
+    return std::string(path);
+}
+
+bool hasFolder(std::string_view path)
+{
+    for (const char c : path) {
+        if (isSeparator(c))
+            return true;
+    }
+#ifdef _WIN32
+    return path.size() >= 2 && path[1] == ':';
+#else
+    return false;
+#endif
+}
+
+std::string libNameFromFile(std::string_view fileName)
+{
+    std::string name = fileNameOf(fileName);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    for (std::size_t i = 0; i < name.size(); ++i)
+        name[i] = i == 0 ? upper(name[i]) : lower(name[i]);
+    return name + ".lib";
+}
+
+std::string silentTarget(const CommandLine& line, std::string_view currentFolder)
+{
+    const std::string first = line.parameters.empty() ? std::string() : trimRight(line.parameters[0]);
+    std::string folder = hasFolder(first) ? folderOf(first) : std::string(currentFolder);
+    std::string target;
+    if (line.target && !trimRight(*line.target).empty())
+        target = trimRight(*line.target);
+    else if (!line.inputFiles.empty())
+        target = libNameFromFile(line.inputFiles.front());
+    if (target.empty())
+        return {};
+    if (hasFolder(target))
+        return target;
+    if (!folder.empty() && !isSeparator(folder.back()))
+        folder.push_back('/');
+    return folder + target;
+}
+
+}  // namespace quillon
