@@ -9,8 +9,8 @@
 
 namespace quillon::ui {
 
-/// The icon of a message box.
-enum class MessageIcon { None, Information, Question, Exclamation, Hand };
+/// The icon of a message box: the standard ones, the program's own icon, and the system's logo.
+enum class MessageIcon { None, Information, Question, Exclamation, Hand, Program, SystemLogo };
 
 /// One message box. Texts are Windows-1252 bytes: "|" breaks a line and byte A0h is a
 /// non-breaking space; front ends convert them for display and keep the padding lines.
