@@ -24,4 +24,8 @@ enum ErrorCode : int {
 /// Maps an errno value to a posted code; `systemText` receives the system's own text for 90.
 [[nodiscard]] int errorCodeFromErrno(int err, std::string* systemText = nullptr);
 
+/// Maps a Windows system error (GetLastError) to a posted code; `systemText` receives the
+/// system's own text for 90.
+[[nodiscard]] int errorCodeFromWindows(unsigned long err, std::string* systemText = nullptr);
+
 }  // namespace quillon::platform

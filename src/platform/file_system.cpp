@@ -24,6 +24,14 @@ constexpr std::size_t kAppendBufferSize = 256 * 1024;
 
 Error errorFromSystem(const std::error_code& ec)
 {
+#ifdef _WIN32
+    // std::filesystem reports Windows system errors in the system category.
+    if (ec.category() == std::system_category()) {
+        std::string systemText;
+        const int code = errorCodeFromWindows(static_cast<unsigned long>(ec.value()), &systemText);
+        return Error{code, code == kSystemError ? ec.message() : errorCodeText(code)};
+    }
+#endif
     if (ec.category() == std::generic_category() || ec.category() == std::system_category())
         return errorFromErrno(ec.value());
     return Error{kSystemError, ec.message()};
