@@ -11,6 +11,8 @@
 #include "core/library_row.h"
 #include "core/options.h"
 #include "core/ui/ui_interface.h"
+#include "lib/query_result.h"
+#include "lib/saved_lib_symbols.h"
 #include "platform/file_system.h"
 
 namespace quillon::settings {
@@ -82,6 +84,13 @@ public:
 
     CancellationPoll cancel;
 
+    /// The extracted functions (query results and extracts).
+    QueryResultList queryResults;
+    /// The symbols of the saved LIB file, the file they were read from, and whether they
+    /// have been read in this run.
+    SavedLibSymbolList SavedLibSymbols;
+    std::string SavedLibName;
+    bool SavedLibLoaded = false;
 };
 
 /// The marker left in `ErrorText` after a rejection that has already been reported.

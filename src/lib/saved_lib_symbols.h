@@ -1,0 +1,27 @@
+// SavedLibSymbols: the symbols of the library's saved LIB file, read for the duplicate check.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/library_row.h"
+
+namespace quillon {
+
+/// One row of `SavedLibSymbols`: a module row (TREELEVEL 1) or a symbol row (TREELEVEL 2).
+struct SavedLibSymbol {
+    ModuleName MODULENAME;
+    std::string SYMBOL;
+    std::string SYMBOLUPPER;
+    std::int16_t TREELEVEL = 0;
+    std::uint16_t ORDINAL = 0;
+    std::uint32_t UNSORTED = 0;
+    std::uint8_t MARK = 0;
+
+    friend bool operator==(const SavedLibSymbol&, const SavedLibSymbol&) = default;
+};
+
+using SavedLibSymbolList = std::vector<SavedLibSymbol>;
+
+}  // namespace quillon
