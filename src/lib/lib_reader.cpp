@@ -1,0 +1,276 @@
+// Reads Clarion LIB files into the library, into SavedLibSymbols, and tests candidate files.
+#include "lib/lib_reader.h"
+
+#include <algorithm>
+#include <new>
+#include <span>
+
+#include "core/exclude_list.h"
+#include "core/library_model.h"
+#include "core/progress_indicator.h"
+#include "lib/lib_format.h"
+#include "lib/lib_messages.h"
+#include "platform/error_codes.h"
+
+namespace quillon::lib {
+
+namespace {
+
+void keepError(Workspace& ws, const Error& error)
+{
+    ws.ReadStatus = error.code;
+    ws.ErrorText = error.text;
+}
+
+bool containsLibExtension(std::string_view name)
+{
+    return upperCase(name).find(".LIB") != std::string::npos;
+}
+
+/// Sets `ErrorText` after the LIB test of `fileName` and shows "NOT a library file!".
+void reportLibTest(Workspace& ws, const std::string& fileName, bool isLibrary)
+{
+    if (isLibrary) {
+        ws.ErrorText.clear();
+        return;
+    }
+    ws.ErrorText = kNoLib;
+    if (!ws.QuietLoad)
+        showMessage(ws, notLibraryFileMessage(fileName));
+}
+
+/// The walk of the library loader over the file's bytes.
+class LibraryLoad {
+public:
+    LibraryLoad(Workspace& ws, const LibLoadRequest& request, std::string_view bytes,
+                ProgressIndicator& progress, bool countSymbols)
+        : m_ws(ws),
+          m_searchName(upperCase(request.moduleName)),
+          m_walker(bytes),
+          m_progress(progress),
+          m_countSymbols(countSymbols)
+    {
+    }
+
+    /// Runs the walk; a read error is returned with the rows appended so far kept.
+    Result<LibLoadEnd> run()
+    {
+        const bool searching = !m_searchName.empty();
+        ImportDefinition record;
+        std::uint64_t symbols = 0;
+        for (;;) {
+            const Result<bool> found = m_walker.next(record);
+            if (!found)
+                return found.error();
+            if (!*found)
+                break;
+            if (m_ws.cancel.poll())
+                return LibLoadEnd::Cancelled;
+            if (searching && upperCase(record.module) != m_searchName) {
+                // The requested module is one run of records: the first record of another
+                // module after it ends the search.
+                if (m_moduleFound)
+                    break;
+                continue;
+            }
+            if (m_splitter.opensModule(record)) {
+                if (searching && m_moduleFound)
+                    break;
+                if (searching) {
+                    m_moduleFound = true;
+                    if (m_progress.running())
+                        showStatus(m_ws, 2, kLoadingText);
+                }
+                appendModuleRow(m_ws, record.module, kOsUnknown);
+            }
+            appendSymbolRow(m_ws, record.symbol, record.ordinal);
+            ++symbols;
+            if (m_countSymbols)
+                m_progress.step(symbols, kSymbolsUnit);
+            else
+                m_progress.step(m_walker.position(), kBytesUnit);
+        }
+        return searching && !m_moduleFound ? LibLoadEnd::ModuleNotFound : LibLoadEnd::Loaded;
+    }
+
+private:
+    Workspace& m_ws;
+    std::string m_searchName;
+    RecordWalker m_walker;
+    ModuleSplitter m_splitter;
+    ProgressIndicator& m_progress;
+    bool m_countSymbols;
+    bool m_moduleFound = false;
+};
+
+}  // namespace
+
+Result<std::string> readLibFile(platform::FileSystem& files, const std::string& path)
+{
+    Result<platform::File> file = files.openRead(path);
+    if (!file)
+        return file.error();
+    const Result<std::uint64_t> size = file->size();
+    if (!size)
+        return size.error();
+    std::string bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(*size));
+    } catch (const std::bad_alloc&) {
+        return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
+    } catch (const std::length_error&) {
+        return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
+    }
+    if (!bytes.empty()) {
+        if (Status read = file->readExactAt(0, std::as_writable_bytes(std::span(bytes))); !read)
+            return read.error();
+    }
+    if (Status closed = file->close(); !closed)
+        return closed.error();
+    return bytes;
+}
+
+Result<bool> libTest(Workspace& ws, const std::string& fileName)
+{
+    ws.ErrorText = kNoLib;
+    Result<std::string> bytes = readLibFile(ws.files(), fileName);
+    if (!bytes) {
+        keepError(ws, bytes.error());
+        return bytes.error();
+    }
+    const Result<bool> found = containsImportDefinition(*bytes);
+    if (!found) {
+        keepError(ws, found.error());
+        return found.error();
+    }
+    reportLibTest(ws, fileName, *found);
+    return *found;
+}
+
+bool dropEmptyLoad(Workspace& ws, std::size_t firstNewRow, const std::string& fileName,
+                   bool progressShown)
+{
+    if (ws.library.rows.size() != firstNewRow + 1)
+        return false;
+    truncateLibrary(ws, firstNewRow);
+    if (progressShown)
+        showStatus(ws, 3, {});
+    if (!ws.QuietLoad)
+        showMessage(ws, emptyLibraryFileMessage(fileName));
+    ws.ErrorText = kNoLib;
+    return true;
+}
+
+Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
+{
+    const std::size_t firstNewRow = ws.library.rows.size();
+    ws.cancel.clear();
+    ws.ReadStatus = 0;
+    ws.ErrorText = kNoLib;
+
+    Result<std::string> bytes = readLibFile(ws.files(), request.fileName);
+    if (!bytes) {
+        keepError(ws, bytes.error());
+        return bytes.error();
+    }
+    const Result<bool> isLibrary = containsImportDefinition(*bytes);
+    if (!isLibrary) {
+        keepError(ws, isLibrary.error());
+        return isLibrary.error();
+    }
+    reportLibTest(ws, request.fileName, *isLibrary);
+    if (!*isLibrary)
+        return LibLoadOutcome{LibLoadEnd::NotLibrary, 0};
+
+    const bool showProgress = request.showProgress && !request.quiet;
+    const bool countSymbols = !request.bySize && request.symbolTotal != 0;
+    ProgressIndicator progress(ws.ui(), showProgress);
+    progress.start(request.moduleName.empty() ? kLoadingText : kSearchingFileText,
+                   countSymbols ? request.symbolTotal : bytes->size());
+
+    LibraryLoad load(ws, request, *bytes, progress, countSymbols);
+    const Result<LibLoadEnd> walked = load.run();
+    if (walked && *walked == LibLoadEnd::Cancelled) {
+        truncateLibrary(ws, firstNewRow);
+        return LibLoadOutcome{LibLoadEnd::Cancelled, 0};
+    }
+    progress.step(progress.total(), countSymbols ? kSymbolsUnit : kBytesUnit);
+    if (walked && *walked == LibLoadEnd::ModuleNotFound) {
+        showStatus(ws, 2, kModuleNotFoundText);
+        showStatus(ws, 3, {});
+    }
+    if (dropEmptyLoad(ws, firstNewRow, request.fileName, showProgress))
+        return LibLoadOutcome{LibLoadEnd::Empty, 0};
+
+    const std::size_t rowsAdded = ws.library.rows.size() - firstNewRow;
+    if (rowsAdded > 0)
+        postProcessLoad(ws, firstNewRow, LoadedFile{ws.files().fullPath(request.fileName), false, 0});
+    if (!walked) {
+        keepError(ws, walked.error());
+        return walked.error();
+    }
+    return LibLoadOutcome{*walked, rowsAdded};
+}
+
+Status loadSavedLibSymbols(Workspace& ws)
+{
+    SavedLibSymbolList& saved = ws.SavedLibSymbols;
+    saved.clear();
+    const ModuleTable& modules = ws.library.modules;
+    const auto first = std::min_element(
+        modules.begin(), modules.end(),
+        [](const ModuleEntry& a, const ModuleEntry& b) { return a.MODULENUM < b.MODULENUM; });
+    const std::string& fileName = ws.library.LibraryFileName;
+    if (first == modules.end() || !containsLibExtension(first->FILENAME) || fileName.empty())
+        return {};
+
+    Result<std::string> bytes = readLibFile(ws.files(), fileName);
+    if (!bytes)
+        return bytes.error();
+    RecordWalker walker(*bytes);
+    ModuleSplitter splitter;
+    ImportDefinition record;
+    auto push = [&saved](std::string_view module, std::int16_t level, std::string_view symbol,
+                         std::uint16_t ordinal) {
+        SavedLibSymbol row;
+        row.MODULENAME = module;
+        row.TREELEVEL = level;
+        row.SYMBOL = std::string(symbol);
+        row.SYMBOLUPPER = upperCase(symbol);
+        row.ORDINAL = ordinal;
+        row.UNSORTED = static_cast<std::uint32_t>(saved.size() + 1);
+        saved.push_back(std::move(row));
+    };
+    for (;;) {
+        const Result<bool> found = walker.next(record);
+        if (!found)
+            return found.error();
+        if (!*found)
+            return {};
+        if (splitter.opensModule(record))
+            push(record.module, kLevelModuleExpanded, record.module, 0);
+        push(record.module, kLevelSymbol, record.symbol, record.ordinal);
+    }
+}
+
+bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& executableTest)
+{
+    const std::string remembered = ws.CurrentFileName;
+    ws.CurrentFileName = fileName;
+    ws.ErrorText = kNoLib;
+    if (containsLibExtension(fileName)) {
+        Result<std::string> bytes = readLibFile(ws.files(), fileName);
+        const Result<bool> found =
+            bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());
+        if (found)
+            reportLibTest(ws, fileName, *found);
+        else
+            ws.ErrorText = found.error().text;
+    } else if (executableTest) {
+        executableTest(ws, fileName);
+    }
+    ws.CurrentFileName = remembered;
+    return ws.ErrorText.empty();
+}
+
+}  // namespace quillon::lib

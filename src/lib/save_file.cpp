@@ -1,0 +1,173 @@
+// The save command.
+#include "lib/save_file.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "core/sort_library.h"
+#include "lib/lib_messages.h"
+#include "lib/lib_writer.h"
+#include "settings/settings_store.h"
+
+namespace quillon::lib {
+
+namespace {
+
+/// The `UseLIBSortOrder` choice in force: 0 keeps the current order; a value other than 0 to 3
+/// is taken as 3 and stored back.
+int libSortOrder(Workspace& ws)
+{
+    int order = ws.options.UseLIBSortOrder;
+    if (order < 0 || order > 3) {
+        order = 3;
+        ws.options.UseLIBSortOrder = order;
+        ws.settings().writeNumber("Options", "UseLIBSortOrder", order);
+    }
+    return order;
+}
+
+/// The cleanup steps the settings ask for before a save, and the refresh after them.
+void runCleanup(Workspace& ws, const SaveHooks& hooks)
+{
+    const std::size_t rowsBefore = ws.library.rows.size();
+    const Options& o = ws.options;
+    if (o.UseBitCheck == 2 || o.UseBitCheck == 3) {
+        if (hooks.updateLibraryData)
+            hooks.updateLibraryData(ws, 2);
+        if (hooks.removeInconsistentModules)
+            hooks.removeInconsistentModules(ws, o.UseBitCheck == 3);
+    } else if (o.UseBitCheckDuplicates != 0 && hooks.removeDuplicateModules) {
+        hooks.removeDuplicateModules(ws);
+    }
+    if (o.UseExcludeList != 0 && hooks.removeMarkedSymbols)
+        hooks.removeMarkedSymbols(ws);
+    if (ws.library.rows.size() != rowsBefore) {
+        showStatus(ws, 1, kUpdatingDataText);
+        showStatus(ws, 2, {});
+        showStatus(ws, 3, {});
+        if (hooks.updateLibraryData)
+            hooks.updateLibraryData(ws, 0);
+    }
+}
+
+std::uint32_t decrease(std::uint32_t before, std::uint32_t after)
+{
+    return before > after ? before - after : 0;
+}
+
+/// The folder of `fileName` with a trailing separator.
+std::string folderOf(const Workspace& ws, const std::string& fileName)
+{
+    std::string folder =
+        std::filesystem::path(ws.files().fullPath(fileName)).parent_path().string();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+std::string extractFileName(const Workspace& ws)
+{
+    const std::filesystem::path library(ws.library.LibraryFileName);
+    std::string base = library.stem().string();
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(base[i]);
+        base[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
+    }
+    std::string name;
+    if (ws.options.UseLongAdd != 0) {
+        name = base + "_extract.lib";
+    } else {
+        name = base.substr(0, 6);
+        for (char& c : name)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        name += "_E.LIB";
+    }
+    return (library.parent_path() / name).string();
+}
+
+int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
+{
+    if (ws.SilentMode) {
+        showMessage(ws, saveFileInternalErrorMessage());
+        return 0;
+    }
+    if (what == SaveWhat::Library ? ws.library.rows.empty() : ws.queryResults.empty())
+        return 0;
+
+    const std::uint32_t modulesBefore = ws.library.ModuleCount;
+    const std::uint32_t symbolsBefore = ws.library.SymbolCount;
+    const std::string rememberedCurrent = ws.CurrentFileName;
+    const std::string rememberedLibrary = ws.library.LibraryFileName;
+    ws.CurrentFileName = ws.library.LibraryFileName;
+    if (what == SaveWhat::QueryResults)
+        ws.CurrentFileName = extractFileName(ws);
+
+    if (askName) {
+        const ui::FileDialogRequest request{std::string(kSaveDialogTitle) + ws.CurrentFileName,
+                                            ws.CurrentFileName, std::string(kSaveDialogFilters)};
+        const std::optional<std::string> chosen = ws.ui().saveFileDialog(request);
+        if (!chosen || chosen->empty()) {
+            ws.CurrentFileName = rememberedCurrent;
+            ws.library.LibraryFileName = rememberedLibrary;
+            return 0;
+        }
+        ws.CurrentFileName = *chosen;
+    }
+
+    showStatus(ws, 1, kSavingLibraryText);
+    showStatus(ws, 2, {});
+    showStatus(ws, 3, {});
+
+    const WriteOptions writeOptions{ws.options.UseStatusBar != 0, false};
+    Status written;
+    int result = 0;
+    if (what == SaveWhat::Library) {
+        runCleanup(ws, hooks);
+        showStatus(ws, 1, kSortingText);
+        if (const int order = libSortOrder(ws); order != 0)
+            sortLibrary(ws, static_cast<SortOrder>(order), ws.sortDescending, true);
+        showStatus(ws, 1, kSavingText);
+        written = writeLibrary(ws, writeOptions);
+        if (written) {
+            ws.library.LibraryFileName = ws.CurrentFileName;
+            if (hooks.addRecentFile)
+                hooks.addRecentFile(ws, ws.CurrentFileName);
+            ws.library.LibraryChanged = false;
+            result = 1;
+        }
+    } else {
+        showStatus(ws, 1, kSortingText);
+        if (const int order = libSortOrder(ws); order != 0)
+            sortQueryResultList(ws.queryResults, order);
+        showStatus(ws, 1, kSavingText);
+        written = writeQueryResults(ws, writeOptions);
+    }
+
+    if (written) {
+        const std::string folder = folderOf(ws, ws.CurrentFileName);
+        ws.options.LastSaveFolder = folder;
+        ws.settings().writeSetting("Folders", "LastSaveFolder", folder);
+    }
+
+    if (hooks.refreshMainWindow)
+        hooks.refreshMainWindow(ws);
+    if (written) {
+        showStatus(ws, 1,
+                   librarySavedStatus(ws.CurrentFileName,
+                                      decrease(modulesBefore, ws.library.ModuleCount)));
+        showStatus(ws, 2, kDoneText);
+        showStatus(ws, 3, symbolsRemovedStatus(decrease(symbolsBefore, ws.library.SymbolCount)));
+    } else {
+        showStatus(ws, 1, librarySaveFailedStatus(ws.CurrentFileName));
+        showStatus(ws, 2, kSaveFailedText);
+        showStatus(ws, 3, std::to_string(written.error().code));
+    }
+
+    ws.CurrentFileName = ws.library.LibraryFileName;
+    ws.ui().processEvents();
+    return result;
+}
+
+}  // namespace quillon::lib
