@@ -1,0 +1,308 @@
+// Tests of the library writer and the flat-list writer: bytes, round trips, backup and faults.
+#include "lib/lib_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <utility>
+#include <vector>
+
+#include "core/library_model.h"
+#include "core/text_encoding.h"
+#include "lib/lib_messages.h"
+#include "lib/lib_reader.h"
+#include "support/lib_builder.h"
+#include "support/test_workspace.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace quillon::lib {
+namespace {
+
+using platform::FileOp;
+using testing::libBytes;
+
+using Symbols = std::vector<std::pair<std::string, std::uint16_t>>;
+
+void addModule(Workspace& ws, std::string_view name, const Symbols& symbols)
+{
+    const std::size_t first = ws.library.rows.size();
+    appendModuleRow(ws, name, kOsUnknown);
+    for (const auto& [symbol, ordinal] : symbols)
+        appendSymbolRow(ws, symbol, ordinal);
+    postProcessLoad(ws, first, LoadedFile{"/dll/" + std::string(name) + ".DLL", true, 0});
+}
+
+std::string fileLines(const std::string& path)
+{
+    return "|" + std::string(90, kNonBreakingSpace) + "|    File:|    " + path;
+}
+
+class LibWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        target = t.folder.file("MY.LIB");
+        backup = t.folder.file("MY.LI_");
+        t.ws.CurrentFileName = target;
+    }
+
+    testing::TestWorkspace t;
+    std::string target;
+    std::string backup;
+};
+
+TEST_F(LibWriterTest, BackupNameDropsTheLastCharacter)
+{
+    EXPECT_EQ(backupName("/a/MYLIB.LIB"), "/a/MYLIB.LI_");
+    EXPECT_EQ(backupName("x.lib"), "x.li_");
+}
+
+TEST_F(LibWriterTest, WritesOneRecordPerSymbolInListOrder)
+{
+    addModule(t.ws, "M", {{"A", 1}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(t.folder.read("MY.LIB"),
+              std::string("\x88\x0A\x00\x00\xA0\x01\x01\x01\x41\x01\x4D\x01\x00", 13));
+
+    addModule(t.ws, "USER32", {{"MessageBoxA", 0x1A5}, {"Zero", 0}, {"wsprintfA", 2}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(t.folder.read("MY.LIB"),
+              libBytes({{"M", "A", 1}, {"USER32", "MessageBoxA", 0x1A5}, {"USER32", "wsprintfA", 2}}));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
+TEST_F(LibWriterTest, RoundTripKeepsModulesSymbolsOrdinalsAndOrder)
+{
+    addModule(t.ws, "KERNEL", {{"Beep", 4}, {"Yield", 29}});
+    addModule(t.ws, "KERNEL", {{"Yield", 29}, {"Other", 30}});  // same name, opens on a repeat
+    addModule(t.ws, "GDI", {{std::string(254, 'g'), 65535}});
+    addModule(t.ws, "kernel", {{"Beep", 4}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+
+    testing::TestWorkspace other;
+    LibLoadRequest request;
+    request.fileName = target;
+    ASSERT_TRUE(loadLibrary(other.ws, request).ok());
+    ASSERT_EQ(other.ws.library.rows.size(), t.ws.library.rows.size());
+    for (std::size_t i = 0; i < t.ws.library.rows.size(); ++i) {
+        const LibraryRow& a = t.ws.library.rows[i];
+        const LibraryRow& b = other.ws.library.rows[i];
+        EXPECT_EQ(a.isModule(), b.isModule()) << i;
+        EXPECT_EQ(a.MODULENAME, b.MODULENAME) << i;
+        EXPECT_EQ(a.SYMBOL, b.SYMBOL) << i;
+        EXPECT_EQ(a.ORDINAL, b.ORDINAL) << i;
+        EXPECT_EQ(a.MODULENUM, b.MODULENUM) << i;
+    }
+}
+
+TEST_F(LibWriterTest, LibraryOfModuleRowsOnlyGivesAnEmptyFile)
+{
+    appendModuleRow(t.ws, "M", kOsUnknown);
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(t.folder.read("MY.LIB"), "");
+}
+
+TEST_F(LibWriterTest, FlatListWritesEveryRowWithNamesTrimmed)
+{
+    t.ws.queryResults.rows = {{ModuleName("USER  "), "Box  ", 1, 7, 1},
+                              {ModuleName("USER"), "NoOrdinal", 0, 8, 1}};
+    ASSERT_TRUE(writeQueryResults(t.ws).ok());
+    EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"USER", "Box", 1}, {"USER", "NoOrdinal", 0}}));
+}
+
+TEST_F(LibWriterTest, ProgressShowsTheFileSizeInBytes)
+{
+    addModule(t.ws, "M", {{"A", 1}, {"B", 2}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(t.ui.progressCaptions, (std::vector<std::string>{"Saving..."}));
+    EXPECT_EQ(t.ui.progressTexts, (std::vector<std::string>{"13 bytes", "26 bytes", "26 bytes"}));
+    EXPECT_EQ(t.ui.progressEnds, 1);
+
+    t.ui.progressTexts.clear();
+    ASSERT_TRUE(writeLibrary(t.ws, WriteOptions{true, true}).ok());
+    EXPECT_TRUE(t.ui.progressTexts.empty());
+}
+
+TEST_F(LibWriterTest, SaveOverExistingFileLeavesNoBackup)
+{
+    t.folder.write("MY.LIB", "old contents");
+    addModule(t.ws, "M", {{"A", 1}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"M", "A", 1}}));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
+TEST_F(LibWriterTest, ABackupTheWriterDidNotMakeIsLeftAlone)
+{
+    t.folder.write("MY.LI_", "someone's file");
+    addModule(t.ws, "M", {{"A", 1}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(t.folder.read("MY.LI_"), "someone's file");
+}
+
+/// One operation of a save that fails.
+struct Fault {
+    const char* name;
+    FileOp op;
+    int nth;         // which call of that operation on the file fails (1-based)
+    bool onBackup;   // the call on the backup name rather than the target
+    int code;
+    const char* title;
+};
+
+TEST_F(LibWriterTest, ASaveFailingAtAnyStepKeepsTheOldFileAndTheLibrary)
+{
+    const std::vector<Fault> faults = {
+        {"rename to backup", FileOp::Rename, 1, false, 5, "Open file error!"},
+        {"create", FileOp::Create, 1, false, 3, "Open file error!"},
+        {"first append", FileOp::Write, 1, false, 90, "Error while saving file!"},
+        {"second append", FileOp::Write, 2, false, 90, "Error while saving file!"},
+        {"third append", FileOp::Write, 3, false, 90, "Error while saving file!"},
+        {"fourth append", FileOp::Write, 4, false, 90, "Error while saving file!"},
+        {"last append", FileOp::Write, 12, false, 5, "Disk full!"},
+        {"flush", FileOp::Flush, 1, false, 5, "Disk full!"},
+        {"close", FileOp::Close, 1, false, 90, "Error while saving file!"},
+        {"delete backup", FileOp::Remove, 1, true, 5, "Error while saving file!"},
+    };
+    addModule(t.ws, "M", {{"A", 1}, {"B", 2}});
+    addModule(t.ws, "N", {{"C", 3}});
+    const LibraryList rows = t.ws.library.rows;
+    const std::string old = libBytes({{"OLD", "X", 9}});
+    for (const Fault& fault : faults) {
+        SCOPED_TRACE(fault.name);
+        t.folder.write("MY.LIB", old);
+        t.ui.messages.clear();
+        int calls = 0;
+        t.files.setFaultHook([&](FileOp op, const std::string& path) {
+            if (op != fault.op || path != (fault.onBackup ? backup : target))
+                return 0;
+            return ++calls == fault.nth ? fault.code : 0;
+        });
+        const Status written = writeLibrary(t.ws);
+        t.files.setFaultHook({});
+        ASSERT_FALSE(written.ok());
+        EXPECT_EQ(written.error().code, fault.code);
+        EXPECT_EQ(t.folder.read("MY.LIB"), old);
+        EXPECT_FALSE(std::filesystem::exists(backup));
+        EXPECT_EQ(t.ws.library.rows, rows);
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        EXPECT_EQ(t.ui.messages[0].title, std::string("CLARION QUILLON 32 - ") + fault.title);
+    }
+}
+
+TEST_F(LibWriterTest, AFailedFirstSaveLeavesNoFileBehind)
+{
+    addModule(t.ws, "M", {{"A", 1}});
+    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Flush ? 5 : 0; });
+    EXPECT_FALSE(writeLibrary(t.ws).ok());
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
+TEST_F(LibWriterTest, FailureMessagesAreExact)
+{
+    t.ws.options.UseStatusBar = 1;
+    addModule(t.ws, "M", {{"A", 1}});
+    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Write ? 5 : 0; });
+    (void)writeLibrary(t.ws);
+    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Create ? 3 : 0; });
+    (void)writeLibrary(t.ws);
+    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Close ? 90 : 0; });
+    (void)writeLibrary(t.ws);
+    ASSERT_EQ(t.ui.messages.size(), 3u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Disk full!");
+    EXPECT_EQ(t.ui.messages[0].text,
+              "    Not enough room on disk to save file.|    File was not saved.|    Posted "
+              "errorcode: #5|    Posted error: Access denied" +
+                  fileLines(target));
+    EXPECT_EQ(t.ui.messages[1].title, "CLARION QUILLON 32 - Open file error!");
+    EXPECT_EQ(t.ui.messages[1].text,
+              "    An error was posted while opening/creating file for output.|    (This error may "
+              "also occur if an illegal filename was used).|    File was not saved.|    Posted "
+              "errorcode: #3|    Posted error: Path not found" +
+                  fileLines(target));
+    EXPECT_EQ(t.ui.messages[2].title, "CLARION QUILLON 32 - Error while saving file!");
+    EXPECT_EQ(t.ui.messages[2].text,
+              "    An error was posted while saving file.|    File was not saved.|    Posted "
+              "errorcode: #90|    Posted error: System error" +
+                  fileLines(target));
+    EXPECT_EQ(t.ui.statusText(1), "Error posted: #90 - System error");
+
+    t.ui.messages.clear();
+    t.ws.options.UseNoMessages = 1;
+    (void)writeLibrary(t.ws);
+    EXPECT_TRUE(t.ui.messages.empty());
+}
+
+TEST_F(LibWriterTest, QueueErrorMessageNamesTheRow)
+{
+    const ui::MessageBox box = saveFailureMessage(SaveFailure::Queue, Error{30, "Entry not found"},
+                                                  "/a/X.LIB", 17);
+    EXPECT_EQ(box.title, "CLARION QUILLON 32 - QUEUE Error!");
+    EXPECT_EQ(box.text,
+              "    Error while reading memory queue for output.|    File was not saved.|    Posted "
+              "errorcode: #30|    Posted error: Entry not found|    Record No#: 17" +
+                  fileLines("/a/X.LIB"));
+}
+
+TEST_F(LibWriterTest, CodeTwoWhileWritingRestoresQuietlyOnlyInTheLibraryWriter)
+{
+    t.folder.write("MY.LIB", "old");
+    addModule(t.ws, "M", {{"A", 1}});
+    t.ws.queryResults.rows = {{ModuleName("M"), "A", 1, 1, 0}};
+    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Write ? 2 : 0; });
+    const Status library = writeLibrary(t.ws);
+    ASSERT_FALSE(library.ok());
+    EXPECT_EQ(library.error().code, 2);
+    EXPECT_TRUE(t.ui.messages.empty());
+    EXPECT_EQ(t.folder.read("MY.LIB"), "old");
+
+    EXPECT_FALSE(writeQueryResults(t.ws).ok());
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Error while saving file!");
+    EXPECT_EQ(t.folder.read("MY.LIB"), "old");
+}
+
+TEST_F(LibWriterTest, MissingOrReadOnlyFolderGivesOpenFileError)
+{
+    addModule(t.ws, "M", {{"A", 1}});
+    t.ws.CurrentFileName = t.folder.file("missing/MY.LIB");
+    const Status missing = writeLibrary(t.ws);
+    ASSERT_FALSE(missing.ok());
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Open file error!");
+
+#ifndef _WIN32
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not bind the superuser";
+#endif
+    const std::string old = libBytes({{"OLD", "X", 9}});
+    t.folder.write("ro/MY.LIB", old);
+    const auto folder = t.folder.path() / "ro";
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_exec);
+    t.ws.CurrentFileName = t.folder.file("ro/MY.LIB");
+    const Status readOnly = writeLibrary(t.ws);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    ASSERT_FALSE(readOnly.ok());
+    ASSERT_EQ(t.ui.messages.size(), 2u);
+    EXPECT_EQ(t.ui.messages[1].title, "CLARION QUILLON 32 - Open file error!");
+    EXPECT_EQ(t.folder.read("ro/MY.LIB"), old);
+}
+
+TEST_F(LibWriterTest, AFolderNamedLikeTheTargetIsNeverMoved)
+{
+    std::filesystem::create_directory(target);
+    addModule(t.ws, "M", {{"A", 1}});
+    const Status written = writeLibrary(t.ws);
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().code, 5);
+    EXPECT_TRUE(std::filesystem::is_directory(target));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
+}  // namespace
+}  // namespace quillon::lib
