@@ -43,11 +43,12 @@ void reportLibTest(Workspace& ws, const std::string& fileName, bool isLibrary)
 class LibraryLoad {
 public:
     LibraryLoad(Workspace& ws, const LibLoadRequest& request, std::string_view bytes,
-                ProgressIndicator& progress, bool countSymbols)
+                ProgressIndicator& progress, bool progressShown, bool countSymbols)
         : m_ws(ws),
-          m_searchName(upperCase(request.moduleName)),
+          m_searchName(upperCase(cutName(request.moduleName, kMaxModuleLength))),
           m_walker(bytes),
           m_progress(progress),
+          m_progressShown(progressShown),
           m_countSymbols(countSymbols)
     {
     }
@@ -78,7 +79,7 @@ public:
                     break;
                 if (searching) {
                     m_moduleFound = true;
-                    if (m_progress.running())
+                    if (m_progressShown)
                         showStatus(m_ws, 2, kLoadingText);
                 }
                 appendModuleRow(m_ws, record.module, kOsUnknown);
@@ -88,7 +89,7 @@ public:
             if (m_countSymbols)
                 m_progress.step(symbols, kSymbolsUnit);
             else
-                m_progress.step(m_walker.position(), kBytesUnit);
+                m_progress.step(std::min(m_walker.position(), m_progress.total()), kBytesUnit);
         }
         return searching && !m_moduleFound ? LibLoadEnd::ModuleNotFound : LibLoadEnd::Loaded;
     }
@@ -99,6 +100,7 @@ private:
     RecordWalker m_walker;
     ModuleSplitter m_splitter;
     ProgressIndicator& m_progress;
+    bool m_progressShown;
     bool m_countSymbols;
     bool m_moduleFound = false;
 };
@@ -188,7 +190,7 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
     progress.start(request.moduleName.empty() ? kLoadingText : kSearchingFileText,
                    countSymbols ? request.symbolTotal : bytes->size());
 
-    LibraryLoad load(ws, request, *bytes, progress, countSymbols);
+    LibraryLoad load(ws, request, *bytes, progress, showProgress, countSymbols);
     const Result<LibLoadEnd> walked = load.run();
     if (walked && *walked == LibLoadEnd::Cancelled) {
         truncateLibrary(ws, firstNewRow);

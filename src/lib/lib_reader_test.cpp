@@ -262,14 +262,17 @@ TEST_F(LibReaderTest, ProgressFollowsTheFilePositionOrCountsSymbols)
     EXPECT_EQ(t.ui.progressEnds, 1);
 
     t.ui.progressTexts.clear();
+    t.ws.options.UseStatusBar = 1;
     LibLoadRequest request{path, true, false, {}, false, 2};
     ASSERT_TRUE(loadLibrary(t.ws, request).ok());
     EXPECT_EQ(t.ui.progressTexts, (std::vector<std::string>{"1 symbols", "2 symbols", "2 symbols"}));
 
     t.ui.progressTexts.clear();
     request.quiet = true;
+    request.moduleName = "m";
     ASSERT_TRUE(loadLibrary(t.ws, request).ok());
     EXPECT_TRUE(t.ui.progressTexts.empty());
+    EXPECT_TRUE(t.ui.statusHistory[1].empty());  // no "Loading..." without progress
 }
 
 TEST_F(LibReaderTest, LibTestAcceptsOnlyImportsByOrdinal)

@@ -39,7 +39,7 @@ struct SaveHooks {
 /// a name chosen in the save dialog, and reports the outcome in the status bar. Returns 1 when
 /// `LibraryList` was saved, 0 otherwise (nothing to save, dialog cancelled, failure, or the
 /// extracted functions were saved).
-int saveFile(Workspace& ws, SaveWhat what = SaveWhat::Library, bool askName = false,
+[[nodiscard]] int saveFile(Workspace& ws, SaveWhat what = SaveWhat::Library, bool askName = false,
              const SaveHooks& hooks = {});
 
 }  // namespace quillon::lib
