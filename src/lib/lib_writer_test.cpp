@@ -275,7 +275,9 @@ TEST_F(LibWriterTest, MissingOrReadOnlyFolderGivesOpenFileError)
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Open file error!");
 
-#ifndef _WIN32
+#ifdef _WIN32
+    GTEST_SKIP() << "folder permission bits do not make a folder read-only here";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "folder permissions do not bind the superuser";
 #endif

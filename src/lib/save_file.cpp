@@ -58,11 +58,7 @@ std::uint32_t decrease(std::uint32_t before, std::uint32_t after)
 /// The folder of `fileName` with a trailing separator.
 std::string folderOf(const Workspace& ws, const std::string& fileName)
 {
-    std::string folder =
-        std::filesystem::path(ws.files().fullPath(fileName)).parent_path().string();
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
+    return (std::filesystem::path(ws.files().fullPath(fileName)).parent_path() / "").string();
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST_F(SaveFileTest, SavesUnderTheLibraryNameAndReports)
                                         "Library: " + target + " saved to disk"}));
     EXPECT_EQ(t.ui.statusText(2), "Done");
     EXPECT_EQ(t.ui.statusText(3), "");
-    const std::string folder = t.folder.path().string() + "/";
+    const std::string folder = (t.folder.path() / "").string();
     EXPECT_EQ(t.ws.options.LastSaveFolder, folder);
     EXPECT_EQ(t.ws.settings().readSetting("Folders", "LastSaveFolder"), folder);
 }
@@ -108,7 +108,7 @@ TEST_F(SaveFileTest, AskNameUsesTheSaveDialog)
     EXPECT_EQ(t.ws.library.LibraryFileName, chosen);
     EXPECT_EQ(t.ws.CurrentFileName, chosen);
     EXPECT_TRUE(std::filesystem::exists(chosen));
-    EXPECT_EQ(t.ws.options.LastSaveFolder, t.folder.file("sub") + "/");
+    EXPECT_EQ(t.ws.options.LastSaveFolder, (t.folder.path() / "sub" / "").string());
 }
 
 TEST_F(SaveFileTest, CancelledDialogKeepsBothNames)
@@ -216,10 +216,11 @@ TEST_F(SaveFileTest, ExtractedFunctionsAreSavedUnderTheirOwnName)
 
 TEST_F(SaveFileTest, ExtractNameFollowsTheLongNameSetting)
 {
-    t.ws.library.LibraryFileName = "/libs/WinMain32.lib";
-    EXPECT_EQ(extractFileName(t.ws), "/libs/Winmain32_extract.lib");
+    const std::filesystem::path folder = t.folder.path();
+    t.ws.library.LibraryFileName = (folder / "WinMain32.lib").string();
+    EXPECT_EQ(extractFileName(t.ws), (folder / "Winmain32_extract.lib").string());
     t.ws.options.UseLongAdd = 0;
-    EXPECT_EQ(extractFileName(t.ws), "/libs/WINMAI_E.LIB");
+    EXPECT_EQ(extractFileName(t.ws), (folder / "WINMAI_E.LIB").string());
 }
 
 }  // namespace
