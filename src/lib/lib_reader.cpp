@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <new>
 #include <span>
+#include <stdexcept>
 
 #include "core/exclude_list.h"
 #include "core/library_model.h"
