@@ -98,6 +98,24 @@ TEST_F(LibWriterTest, RoundTripKeepsModulesSymbolsOrdinalsAndOrder)
     }
 }
 
+TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeTheBackupIsDeleted)
+{
+    t.folder.write("MY.LIB", "old");
+    addModule(t.ws, "M", {{"A", 1}});
+    std::vector<std::pair<FileOp, std::string>> ops;
+    t.files.setFaultHook([&](FileOp op, const std::string& path) {
+        if (op != FileOp::Write)
+            ops.emplace_back(op, path);
+        return 0;
+    });
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_EQ(ops, (std::vector<std::pair<FileOp, std::string>>{{FileOp::Rename, target},
+                                                                {FileOp::Create, target},
+                                                                {FileOp::Flush, target},
+                                                                {FileOp::Close, target},
+                                                                {FileOp::Remove, backup}}));
+}
+
 TEST_F(LibWriterTest, LibraryOfModuleRowsOnlyGivesAnEmptyFile)
 {
     appendModuleRow(t.ws, "M", kOsUnknown);
