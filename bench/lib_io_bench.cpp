@@ -98,8 +98,9 @@ void BM_WriteLibrary(benchmark::State& state)
         if (!written)
             state.SkipWithError(written.error().text.c_str());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(std::filesystem::file_size(b.ws.CurrentFileName)));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations()) *
+        static_cast<std::int64_t>(std::filesystem::file_size(b.ws.CurrentFileName)));
 }
 
 void BM_WriteSameBytesInOneWrite(benchmark::State& state)

@@ -51,8 +51,7 @@ Result<bool> RecordWalker::next(ImportDefinition& out)
         m_position = recordEnd;
         const bool importHeader =
             byteAt(m_bytes, at) == kImportDefinitionType && size - at >= kRecordHeaderSize &&
-            wordAt(m_bytes, at + kCommentWordOffset) ==
-                kImportCommentWord &&
+            wordAt(m_bytes, at + kCommentWordOffset) == kImportCommentWord &&
             byteAt(m_bytes, at + kSubtypeOffset) == kImportDefinitionSubtype &&
             byteAt(m_bytes, at + kOrdinalFlagOffset) == kByOrdinal;
         if (importHeader && readImport(at, std::min(recordEnd, size), out))

@@ -19,7 +19,7 @@ inline constexpr std::size_t kLengthOffset = 1;
 
 // Import definition record (OMF comment class A0h, subtype 01h, by ordinal).
 inline constexpr std::uint8_t kImportDefinitionType = 0x88;
-inline constexpr std::size_t kCommentWordOffset = 3;   // bytes 00h A0h read as one word
+inline constexpr std::size_t kCommentWordOffset = 3;  // bytes 00h A0h read as one word
 inline constexpr std::uint16_t kImportCommentWord = 0xA000;
 inline constexpr std::size_t kSubtypeOffset = 5;
 inline constexpr std::uint8_t kImportDefinitionSubtype = 0x01;
@@ -48,10 +48,10 @@ struct ImportDefinition {
     std::uint64_t position = 0;
 };
 
-/// Walks the records of a LIB file held in memory (its raw bytes as characters). The walk ends at the end of the bytes, at a
-/// zero type byte or at a zero record length; the next record starts at position + length + 3.
-/// Records other than import definitions by ordinal are skipped whole, and so is an import
-/// definition whose names and ordinal do not fit inside its record and the file.
+/// Walks the records of a LIB file held in memory (its raw bytes as characters). The walk ends at
+/// the end of the bytes, at a zero type byte or at a zero record length; the next record starts at
+/// position + length + 3. Records other than import definitions by ordinal are skipped whole, and
+/// so is an import definition whose names and ordinal do not fit inside its record and the file.
 class RecordWalker {
 public:
     explicit RecordWalker(std::string_view bytes) : m_bytes(bytes) {}

@@ -56,7 +56,8 @@ TEST(LibFormat, CutsNamesWhenEncoding)
 
 TEST(LibFormat, WalksImportDefinitionsInOrder)
 {
-    const auto walked = walkAll(testing::libBytes({{"KERNEL", "Beep", 4}, {"USER", "MessageBox", 1}}));
+    const auto walked =
+        walkAll(testing::libBytes({{"KERNEL", "Beep", 4}, {"USER", "MessageBox", 1}}));
     ASSERT_TRUE(walked.ok());
     EXPECT_EQ(*walked, (std::vector<Taken>{{"KERNEL", "Beep", 4}, {"USER", "MessageBox", 1}}));
 }
@@ -73,7 +74,7 @@ TEST(LibFormat, SkipsOtherRecordsAndImportsByName)
 {
     LibBuilder lib;
     lib.record(0xF0, std::string(13, '\x01'))  // library header
-        .record(0x80, "\x05THEAD")              // module header
+        .record(0x80, "\x05THEAD")             // module header
         .importByName("M", "ByName")
         .import("M", "A", 1)
         .record(0x88, std::string("\x00\xA0\x02\x01\x01X\x01M\x01\x00", 11))  // other subtype
@@ -111,9 +112,9 @@ TEST(LibFormat, CutsLongNamesAndTrailingBlanksWhenReading)
 {
     LibBuilder lib;
     lib.import("ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(255, 'x'), 7).import("M  ", "A  ", 8);
-    EXPECT_EQ(*walkAll(lib.bytes()), (std::vector<Taken>{{"ABCDEFGHIJKLMNOPQRST",
-                                                            std::string(254, 'x'), 7},
-                                                           {"M", "A", 8}}));
+    EXPECT_EQ(
+        *walkAll(lib.bytes()),
+        (std::vector<Taken>{{"ABCDEFGHIJKLMNOPQRST", std::string(254, 'x'), 7}, {"M", "A", 8}}));
 }
 
 TEST(LibFormat, FileEndingInsideTheRecordFrameIsAReadPastEnd)

@@ -65,27 +65,31 @@ ui::MessageBox saveFailureMessage(SaveFailure failure, const Error& error,
     std::string_view shortTitle;
     std::string text;
     switch (failure) {
-    case SaveFailure::OpenFile:
-        shortTitle = "Open file error!";
-        text = "    An error was posted while opening/creating file for output.|"
-               "    (This error may also occur if an illegal filename was used).|"
-               "    File was not saved.|    Posted errorcode: #";
-        break;
-    case SaveFailure::DiskFull:
-        shortTitle = "Disk full!";
-        text = "    Not enough room on disk to save file.|    File was not saved.|"
-               "    Posted errorcode: #";
-        break;
-    case SaveFailure::Queue:
-        shortTitle = "QUEUE Error!";
-        text = "    Error while reading memory queue for output.|    File was not saved.|"
-               "    Posted errorcode: #";
-        break;
-    case SaveFailure::Saving:
-        shortTitle = "Error while saving file!";
-        text = "    An error was posted while saving file.|    File was not saved.|"
-               "    Posted errorcode: #";
-        break;
+        case SaveFailure::OpenFile:
+            shortTitle = "Open file error!";
+            text =
+                "    An error was posted while opening/creating file for output.|"
+                "    (This error may also occur if an illegal filename was used).|"
+                "    File was not saved.|    Posted errorcode: #";
+            break;
+        case SaveFailure::DiskFull:
+            shortTitle = "Disk full!";
+            text =
+                "    Not enough room on disk to save file.|    File was not saved.|"
+                "    Posted errorcode: #";
+            break;
+        case SaveFailure::Queue:
+            shortTitle = "QUEUE Error!";
+            text =
+                "    Error while reading memory queue for output.|    File was not saved.|"
+                "    Posted errorcode: #";
+            break;
+        case SaveFailure::Saving:
+            shortTitle = "Error while saving file!";
+            text =
+                "    An error was posted while saving file.|    File was not saved.|"
+                "    Posted errorcode: #";
+            break;
     }
     text += std::to_string(error.code);
     text += "|    Posted error: ";

@@ -53,7 +53,8 @@ enum class SaveFailure { OpenFile, DiskFull, Queue, Saving };
 [[nodiscard]] ui::MessageBox saveFileInternalErrorMessage();
 
 /// "Library: X.LIB saved to disk", or "... - Modules removed: 2" after a cleanup.
-[[nodiscard]] std::string librarySavedStatus(std::string_view fileName, std::uint32_t modulesRemoved);
+[[nodiscard]] std::string librarySavedStatus(std::string_view fileName,
+                                             std::uint32_t modulesRemoved);
 /// "1 symbol removed", "2 symbols removed"; empty for none.
 [[nodiscard]] std::string symbolsRemovedStatus(std::uint32_t symbolsRemoved);
 /// "Library: X.LIB - save failed"

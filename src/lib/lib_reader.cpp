@@ -207,7 +207,8 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
 
     const std::size_t rowsAdded = ws.library.rows.size() - firstNewRow;
     if (rowsAdded > 0)
-        postProcessLoad(ws, firstNewRow, LoadedFile{ws.files().fullPath(request.fileName), false, 0});
+        postProcessLoad(ws, firstNewRow,
+                        LoadedFile{ws.files().fullPath(request.fileName), false, 0});
     if (!walked) {
         keepError(ws, walked.error());
         return walked.error();

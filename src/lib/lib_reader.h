@@ -58,8 +58,8 @@ struct LibLoadOutcome {
 /// Removes the rows a load appended when it appended only one (a module row without symbols):
 /// clears status pane 3 when progress was shown, shows "Empty library file!" unless
 /// `QuietLoad` is on, and sets `ErrorText` to "NoLib". Returns true when it removed the row.
-[[nodiscard]] bool dropEmptyLoad(Workspace& ws, std::size_t firstNewRow, const std::string& fileName,
-                   bool progressShown);
+[[nodiscard]] bool dropEmptyLoad(Workspace& ws, std::size_t firstNewRow,
+                                 const std::string& fileName, bool progressShown);
 
 /// The reference loader: fills `SavedLibSymbols` from the library's own LIB file
 /// (`LibraryFileName`) when the first module of `ModuleTable` came from a LIB file. No

@@ -35,7 +35,10 @@ std::vector<Shape> shapeOf(const Workspace& ws)
     return shape;
 }
 
-Shape mod(std::string name) { return {name, name, 0, true}; }
+Shape mod(std::string name)
+{
+    return {name, name, 0, true};
+}
 Shape sym(std::string module, std::string symbol, std::uint16_t ordinal)
 {
     return {std::move(module), std::move(symbol), ordinal, false};
@@ -66,9 +69,9 @@ TEST_F(LibReaderTest, LoadsModulesAndSymbolsInFileOrder)
     const auto outcome = load(path);
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(*outcome, (LibLoadOutcome{LibLoadEnd::Loaded, 5}));
-    EXPECT_EQ(shapeOf(t.ws), (std::vector<Shape>{mod("KERNEL"), sym("KERNEL", "Beep", 4),
-                                                 sym("KERNEL", "Yield", 29), mod("USER"),
-                                                 sym("USER", "Box", 1)}));
+    EXPECT_EQ(shapeOf(t.ws),
+              (std::vector<Shape>{mod("KERNEL"), sym("KERNEL", "Beep", 4),
+                                  sym("KERNEL", "Yield", 29), mod("USER"), sym("USER", "Box", 1)}));
     const LibraryRow& module = t.ws.library.rows[0];
     EXPECT_EQ(module.TREELEVEL, kLevelModuleCollapsed);
     EXPECT_EQ(module.ICON, 1);
@@ -116,9 +119,11 @@ TEST_F(LibReaderTest, ModuleAlreadyPresentArrivesHooked)
 TEST_F(LibReaderTest, SearchModeTakesOneModuleInAnyLetterCase)
 {
     t.ws.options.UseStatusBar = 1;
-    const std::string path = t.folder.write(
-        "A.LIB", libBytes({{"USER", "Box", 1}, {"Kernel", "Beep", 4}, {"Kernel", "Yield", 29},
-                           {"GDI", "Line", 3}, {"Kernel", "Late", 30}}));
+    const std::string path = t.folder.write("A.LIB", libBytes({{"USER", "Box", 1},
+                                                               {"Kernel", "Beep", 4},
+                                                               {"Kernel", "Yield", 29},
+                                                               {"GDI", "Line", 3},
+                                                               {"Kernel", "Late", 30}}));
     const auto outcome = load(path, "kernel");
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome->end, LibLoadEnd::Loaded);
@@ -265,7 +270,8 @@ TEST_F(LibReaderTest, ProgressFollowsTheFilePositionOrCountsSymbols)
     t.ws.options.UseStatusBar = 1;
     LibLoadRequest request{path, true, false, {}, false, 2};
     ASSERT_TRUE(loadLibrary(t.ws, request).ok());
-    EXPECT_EQ(t.ui.progressTexts, (std::vector<std::string>{"1 symbols", "2 symbols", "2 symbols"}));
+    EXPECT_EQ(t.ui.progressTexts,
+              (std::vector<std::string>{"1 symbols", "2 symbols", "2 symbols"}));
 
     t.ui.progressTexts.clear();
     request.quiet = true;
@@ -281,7 +287,8 @@ TEST_F(LibReaderTest, LibTestAcceptsOnlyImportsByOrdinal)
     ASSERT_TRUE(yes.ok());
     EXPECT_TRUE(*yes);
     EXPECT_EQ(t.ws.ErrorText, "");
-    const auto no = libTest(t.ws, t.folder.write("N.LIB", LibBuilder().importByName("M", "A").bytes()));
+    const auto no =
+        libTest(t.ws, t.folder.write("N.LIB", LibBuilder().importByName("M", "A").bytes()));
     ASSERT_TRUE(no.ok());
     EXPECT_FALSE(*no);
     EXPECT_EQ(t.ws.ErrorText, "NoLib");

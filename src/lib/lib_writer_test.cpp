@@ -69,8 +69,9 @@ TEST_F(LibWriterTest, WritesOneRecordPerSymbolInListOrder)
 
     addModule(t.ws, "USER32", {{"MessageBoxA", 0x1A5}, {"Zero", 0}, {"wsprintfA", 2}});
     ASSERT_TRUE(writeLibrary(t.ws).ok());
-    EXPECT_EQ(t.folder.read("MY.LIB"),
-              libBytes({{"M", "A", 1}, {"USER32", "MessageBoxA", 0x1A5}, {"USER32", "wsprintfA", 2}}));
+    EXPECT_EQ(
+        t.folder.read("MY.LIB"),
+        libBytes({{"M", "A", 1}, {"USER32", "MessageBoxA", 0x1A5}, {"USER32", "wsprintfA", 2}}));
     EXPECT_FALSE(std::filesystem::exists(backup));
 }
 
@@ -165,8 +166,8 @@ TEST_F(LibWriterTest, ABackupTheWriterDidNotMakeIsLeftAlone)
 struct Fault {
     const char* name;
     FileOp op;
-    int nth;         // which call of that operation on the file fails (1-based)
-    bool onBackup;   // the call on the backup name rather than the target
+    int nth;        // which call of that operation on the file fails (1-based)
+    bool onBackup;  // the call on the backup name rather than the target
     int code;
     const char* title;
 };
@@ -226,9 +227,11 @@ TEST_F(LibWriterTest, FailureMessagesAreExact)
     addModule(t.ws, "M", {{"A", 1}});
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Write ? 5 : 0; });
     (void)writeLibrary(t.ws);
-    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Create ? 3 : 0; });
+    t.files.setFaultHook(
+        [](FileOp op, const std::string&) { return op == FileOp::Create ? 3 : 0; });
     (void)writeLibrary(t.ws);
-    t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Close ? 90 : 0; });
+    t.files.setFaultHook(
+        [](FileOp op, const std::string&) { return op == FileOp::Close ? 90 : 0; });
     (void)writeLibrary(t.ws);
     ASSERT_EQ(t.ui.messages.size(), 3u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Disk full!");
@@ -257,8 +260,8 @@ TEST_F(LibWriterTest, FailureMessagesAreExact)
 
 TEST_F(LibWriterTest, QueueErrorMessageNamesTheRow)
 {
-    const ui::MessageBox box = saveFailureMessage(SaveFailure::Queue, Error{30, "Entry not found"},
-                                                  "/a/X.LIB", 17);
+    const ui::MessageBox box =
+        saveFailureMessage(SaveFailure::Queue, Error{30, "Entry not found"}, "/a/X.LIB", 17);
     EXPECT_EQ(box.title, "CLARION QUILLON 32 - QUEUE Error!");
     EXPECT_EQ(box.text,
               "    Error while reading memory queue for output.|    File was not saved.|    Posted "
@@ -302,8 +305,8 @@ TEST_F(LibWriterTest, MissingOrReadOnlyFolderGivesOpenFileError)
     const std::string old = libBytes({{"OLD", "X", 9}});
     t.folder.write("ro/MY.LIB", old);
     const auto folder = t.folder.path() / "ro";
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     t.ws.CurrentFileName = t.folder.file("ro/MY.LIB");
     const Status readOnly = writeLibrary(t.ws);
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);

@@ -13,22 +13,25 @@ void sortQueryResultList(QueryResultList& list, int order)
     list.order = order;
     auto& rows = list.rows;
     switch (order) {
-    case 1:
-        std::stable_sort(rows.begin(), rows.end(), [](const QueryResult& a, const QueryResult& b) {
-            return std::tie(a.MODULENAME, a.SYMBOL) < std::tie(b.MODULENAME, b.SYMBOL);
-        });
-        break;
-    case 2:
-        std::stable_sort(rows.begin(), rows.end(), [](const QueryResult& a, const QueryResult& b) {
-            return std::tie(a.MODULENAME, a.ORDINAL) < std::tie(b.MODULENAME, b.ORDINAL);
-        });
-        break;
-    default:
-        std::stable_sort(rows.begin(), rows.end(), [](const QueryResult& a, const QueryResult& b) {
-            return std::tie(a.MODULENAME, a.SYMBOL, a.ORDINAL) <
-                   std::tie(b.MODULENAME, b.SYMBOL, b.ORDINAL);
-        });
-        break;
+        case 1:
+            std::stable_sort(
+                rows.begin(), rows.end(), [](const QueryResult& a, const QueryResult& b) {
+                    return std::tie(a.MODULENAME, a.SYMBOL) < std::tie(b.MODULENAME, b.SYMBOL);
+                });
+            break;
+        case 2:
+            std::stable_sort(
+                rows.begin(), rows.end(), [](const QueryResult& a, const QueryResult& b) {
+                    return std::tie(a.MODULENAME, a.ORDINAL) < std::tie(b.MODULENAME, b.ORDINAL);
+                });
+            break;
+        default:
+            std::stable_sort(rows.begin(), rows.end(),
+                             [](const QueryResult& a, const QueryResult& b) {
+                                 return std::tie(a.MODULENAME, a.SYMBOL, a.ORDINAL) <
+                                        std::tie(b.MODULENAME, b.SYMBOL, b.ORDINAL);
+                             });
+            break;
     }
 }
 

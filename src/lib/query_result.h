@@ -12,8 +12,8 @@ namespace quillon {
 /// One entry of `QueryResultList` (`QUQ:` fields); `QUQ:BLANK` is carried but never set, so
 /// it is not stored.
 struct QueryResult {
-    ModuleName MODULENAME;   // <= 20
-    std::string SYMBOL;      // <= 254
+    ModuleName MODULENAME;  // <= 20
+    std::string SYMBOL;     // <= 254
     std::uint16_t ORDINAL = 0;
     std::uint32_t UNSORTED = 0;
     std::uint8_t MARK = 0;

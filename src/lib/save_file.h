@@ -40,6 +40,6 @@ struct SaveHooks {
 /// `LibraryList` was saved, 0 otherwise (nothing to save, dialog cancelled, failure, or the
 /// extracted functions were saved).
 [[nodiscard]] int saveFile(Workspace& ws, SaveWhat what = SaveWhat::Library, bool askName = false,
-             const SaveHooks& hooks = {});
+                           const SaveHooks& hooks = {});
 
 }  // namespace quillon::lib

@@ -123,8 +123,9 @@ TEST_F(SaveFileTest, CancelledDialogKeepsBothNames)
 
 TEST_F(SaveFileTest, FailureIsReportedAndKeepsTheLibraryChanged)
 {
-    t.files.setFaultHook(
-        [](platform::FileOp op, const std::string&) { return op == platform::FileOp::Close ? 90 : 0; });
+    t.files.setFaultHook([](platform::FileOp op, const std::string&) {
+        return op == platform::FileOp::Close ? 90 : 0;
+    });
     EXPECT_EQ(saveFile(t.ws), 0);
     EXPECT_TRUE(t.ws.library.LibraryChanged);
     EXPECT_EQ(t.ui.statusText(1), "Library: " + target + " - save failed");
