@@ -1,6 +1,7 @@
 // The INI-format settings file: line-preserving reads and writes.
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -42,12 +43,29 @@ bool isBlank(std::string_view s)
     return s.find_first_not_of(' ') == std::string_view::npos;
 }
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 /// The file as lines (without their line ends) and the line end it mostly uses.
 struct IniText {
     std::vector<std::string> lines;
     std::string newline = "\n";
     bool endsWithNewline = true;
+    bool startsWithBom = false;  // a UTF-8 byte order mark, kept but not part of the first line
 };
+
+/// Names that can be stored: a line break would split the entry, "=" would end the key early,
+/// and a key starting with "[" or ";" would read back as a section or a comment.
+bool storableSection(std::string_view section)
+{
+    return !trim(section).empty() && section.find_first_of("]\r\n") == std::string_view::npos;
+}
+
+bool storableKey(std::string_view key)
+{
+    const std::string_view t = trim(key);
+    return !t.empty() && t.front() != '[' && t.front() != ';' &&
+           key.find_first_of("=\r\n") == std::string_view::npos;
+}
 
 /// Reads the file; nullopt when it exists but cannot be read (so that no write destroys it).
 std::optional<IniText> load(const std::string& path)
@@ -65,7 +83,11 @@ std::optional<IniText> load(const std::string& path)
     content << in.rdbuf();
     if (in.bad())
         return std::nullopt;
-    const std::string bytes = content.str();
+    std::string bytes = content.str();
+    if (std::string_view(bytes).substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        text.startsWithBom = true;
+        bytes.erase(0, kUtf8Bom.size());
+    }
     std::size_t crlf = 0;
     std::size_t lf = 0;
     std::size_t start = 0;
@@ -90,18 +112,29 @@ std::optional<IniText> load(const std::string& path)
     return text;
 }
 
-/// Writes the lines to a temporary file beside the target and renames it over the target.
+/// Writes the lines to a temporary file beside the target and renames it over the target, so
+/// that a failed write leaves the old file whole. A symbolic link is followed, so that the file
+/// it names is replaced and the link survives; the file keeps its permissions.
 void store(const std::string& path, const IniText& text)
 {
     std::error_code ec;
-    const std::filesystem::path target(path);
+    std::filesystem::path target(path);
+    if (std::filesystem::is_symlink(target, ec)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (ec)
+            return;
+        target = resolved;
+    }
     if (target.has_parent_path() && !std::filesystem::exists(target.parent_path(), ec))
         std::filesystem::create_directories(target.parent_path(), ec);
-    const std::string temp = path + ".tmp";
+    const std::filesystem::file_status oldStatus = std::filesystem::status(target, ec);
+    const std::string temp = target.string() + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
             return;
+        if (text.startsWithBom)
+            out << kUtf8Bom;
         for (std::size_t i = 0; i < text.lines.size(); ++i) {
             out << text.lines[i];
             if (i + 1 < text.lines.size() || text.endsWithNewline)
@@ -114,6 +147,8 @@ void store(const std::string& path, const IniText& text)
             return;
         }
     }
+    if (std::filesystem::is_regular_file(oldStatus))
+        std::filesystem::permissions(temp, oldStatus.permissions(), ec);
     std::filesystem::rename(temp, target, ec);
     if (ec)
         std::filesystem::remove(temp, ec);
@@ -203,14 +238,16 @@ int settingNumber(std::string_view text)
 std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
                                        std::string_view defaultValue)
 {
-    std::optional<IniText> text = load(m_path);
     std::string value(defaultValue);
+    if (!storableSection(section) || !storableKey(key))
+        return value;
+    std::optional<IniText> text = load(m_path);
     if (!text)
         return value;
     const Location where = locate(*text, section, key);
     if (where.keyLine)
         value = valueOf(text->lines[*where.keyLine]);
-    if (isBlank(value) && where.keyLine) {
+    if (isBlank(value) && where.keyLine && m_access == Access::ReadWrite) {
         text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
         store(m_path, *text);
     }
@@ -226,6 +263,9 @@ int SettingsStore::readNumber(std::string_view section, std::string_view key, in
 void SettingsStore::writeSetting(std::string_view section, std::string_view key,
                                  std::string_view value)
 {
+    if (m_access == Access::ReadOnly || !storableSection(section) || !storableKey(key))
+        return;
+    value = value.substr(0, std::min(value.find_first_of("\r\n"), value.size()));
     while (!value.empty() && value.back() == ' ')
         value.remove_suffix(1);
     if (value.empty()) {
@@ -266,6 +306,8 @@ void SettingsStore::writeNumber(std::string_view section, std::string_view key, 
 
 void SettingsStore::deleteSetting(std::string_view section, std::string_view key)
 {
+    if (m_access == Access::ReadOnly || !storableSection(section) || !storableKey(key))
+        return;
     std::optional<IniText> text = load(m_path);
     if (!text)
         return;

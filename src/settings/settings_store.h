@@ -12,10 +12,18 @@ namespace quillon::settings {
 /// (comments, other keys, malformed lines) survive byte for byte.
 class SettingsStore {
 public:
-    explicit SettingsStore(std::string path) : m_path(std::move(path)) {}
+    /// ReadOnly serves profile files that belong to others (WIN.INI, SYSTEM.INI): reads never
+    /// delete blank keys and writes do nothing.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit SettingsStore(std::string path, Access access = Access::ReadWrite)
+        : m_path(std::move(path)), m_access(access)
+    {
+    }
 
     [[nodiscard]] const std::string& path() const { return m_path; }
     void setPath(std::string path) { m_path = std::move(path); }
+    [[nodiscard]] Access access() const { return m_access; }
 
     /// ReadSetting: the key's value (cut to 1024 characters), or `defaultValue` when absent.
     /// When the text obtained is blank the key is deleted from the file.
@@ -24,8 +32,11 @@ public:
     /// A numeric key: a value that is not a number reads as 0.
     [[nodiscard]] int readNumber(std::string_view section, std::string_view key, int defaultValue);
 
-    /// WriteSetting: trailing blanks removed; a blank value deletes the key. A write that fails
-    /// is not reported and leaves the file as it was.
+    /// WriteSetting: trailing blanks removed; a blank value deletes the key. A value is cut at
+    /// its first line break (a line break would turn the rest into lines of their own). A write
+    /// that fails, or names a section or key that cannot be stored (empty, holding a line break,
+    /// a key holding "=" or starting with "[" or ";", a section holding "]"), is not reported
+    /// and leaves the file as it was.
     void writeSetting(std::string_view section, std::string_view key, std::string_view value);
     void writeNumber(std::string_view section, std::string_view key, int value);
     /// Removes the key's line.
@@ -33,6 +44,7 @@ public:
 
 private:
     std::string m_path;
+    Access m_access = Access::ReadWrite;
 };
 
 /// The number a settings text holds: leading blanks and a sign allowed, digits up to the first
