@@ -24,13 +24,18 @@ std::string trimmedRight(std::string s)
 
 }  // namespace
 
+LocationInputs LocationInputs::fromProcess()
+{
+    return LocationInputs{platform::programPath(), platform::currentFolder()};
+}
+
 std::string startSettingsFolder(const platform::FileSystem& files,
                                 const platform::Environment& env,
                                 const std::string& programFolder)
 {
     const std::string overridden = trimmedRight(env.value("QUILLON_SETTINGS_DIR"));
     if (!isBlank(overridden))
-        return platform::withTrailingSeparator(overridden);
+        return platform::withTrailingSeparator(platform::fullPath(overridden));
 #ifdef _WIN32
     (void)files;
     return programFolder;
@@ -64,7 +69,7 @@ SettingsLocation locateSettingsFile(const platform::FileSystem& files,
     store.setPath(folder + kSettingsFileName);
     where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
 
-    folder = platform::NormalizeFolderPath(files, folder, where.UseLongAdd);
+    folder = platform::fullPath(platform::NormalizeFolderPath(files, folder, where.UseLongAdd));
     if (folder.empty())
         folder = where.startFolder;
     folder = platform::withTrailingSeparator(folder);

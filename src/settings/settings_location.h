@@ -18,6 +18,9 @@ inline constexpr const char* kSettingsFileName = "Quillon32.ini";
 struct LocationInputs {
     std::string programPath;    ///< full path of the running program
     std::string currentFolder;  ///< used when the program path holds no separator
+
+    /// The running program's path and the current folder.
+    [[nodiscard]] static LocationInputs fromProcess();
 };
 
 /// Where the settings live for this run.
@@ -34,15 +37,17 @@ struct SettingsLocation {
 /// The folder where the settings file is looked for first: `QUILLON_SETTINGS_DIR` when set;
 /// on Windows the program folder; elsewhere the program folder when "Quillon32.ini" is there (a
 /// portable install), else "quillon" in `XDG_CONFIG_HOME` (when it is an absolute path) or in
-/// "~/.config", and the program folder when not even `HOME` is set. Ends in a separator.
+/// "~/.config", and the program folder when not even `HOME` is set. A full path ending in a
+/// separator.
 [[nodiscard]] std::string startSettingsFolder(const platform::FileSystem& files,
                                               const platform::Environment& env,
                                               const std::string& programFolder);
 
 /// Locates the settings file (runs first at start-up): takes the starting folder's settings
 /// file, follows its `ProgFolder` key once to the settings folder (falling back to the starting
-/// folder when that folder does not exist), reads `UseLongAdd` there and writes `ProgFolder`
-/// back into the file found. Never fails: a missing file gives the defaults and is created by
+/// folder when that folder does not exist; a relative `ProgFolder` is taken against the current
+/// folder and kept as a full path), reads `UseLongAdd` there and writes `ProgFolder` back into
+/// the file found. Never fails: a missing file gives the defaults and is created by
 /// that write (with its folder) when possible.
 [[nodiscard]] SettingsLocation locateSettingsFile(const platform::FileSystem& files,
                                                   const platform::Environment& env,

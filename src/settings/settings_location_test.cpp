@@ -119,6 +119,21 @@ TEST_F(LocationFixture, BlankProgFolderIsDeletedAndReplaced)
     EXPECT_EQ(root.read("prog/Quillon32.ini"), "[Folders]\nProgFolder=" + prog() + "\n");
 }
 
+TEST_F(LocationFixture, RelativeFoldersBecomeFullPaths)
+{
+    std::filesystem::create_directories(root.path() / "shared");
+    const auto relative = [](const std::filesystem::path& p) {
+        return std::filesystem::relative(p, std::filesystem::current_path()).string();
+    };
+    env.set("QUILLON_SETTINGS_DIR", relative(root.path() / "override"));
+    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile,
+              root.file("override") + "/Quillon32.ini");
+    root.write("override/Quillon32.ini",
+               "[Folders]\nProgFolder=" + relative(root.path() / "shared") + "\n");
+    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile,
+              root.file("shared") + "/Quillon32.ini");
+}
+
 TEST_F(LocationFixture, ProgramPathWithoutFolderUsesTheCurrentFolder)
 {
     env.unset("HOME");

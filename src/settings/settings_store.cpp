@@ -11,6 +11,8 @@
 #include <sstream>
 #include <vector>
 
+#include "core/text_encoding.h"
+
 namespace quillon::settings {
 
 namespace {
@@ -51,7 +53,46 @@ struct IniText {
     std::string newline = "\n";
     bool endsWithNewline = true;
     bool startsWithBom = false;  // a UTF-8 byte order mark, kept but not part of the first line
+    bool utf16 = false;          // read from UTF-16: readable, but never written back
 };
+
+/// UTF-16LE text (after its byte order mark) as Windows-1252 bytes; characters without a
+/// Windows-1252 byte become "?".
+std::string utf16ToCp1252(std::string_view bytes)
+{
+    std::string utf8;
+    utf8.reserve(bytes.size() / 2);
+    const auto unit = [&](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[i])) |
+               static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        unsigned c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = '?';
+        }
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (c >> 18));
+            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8ToCp1252(utf8);
+}
 
 /// Names that can be stored: a line break would split the entry, "=" would end the key early,
 /// and a key starting with "[" or ";" would read back as a section or a comment.
@@ -87,6 +128,9 @@ std::optional<IniText> load(const std::string& path)
     if (std::string_view(bytes).substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         text.startsWithBom = true;
         bytes.erase(0, kUtf8Bom.size());
+    } else if (std::string_view(bytes).substr(0, 2) == "\xFF\xFE") {
+        text.utf16 = true;
+        bytes = utf16ToCp1252(std::string_view(bytes).substr(2));
     }
     std::size_t crlf = 0;
     std::size_t lf = 0;
@@ -247,7 +291,7 @@ std::string SettingsStore::readSetting(std::string_view section, std::string_vie
     const Location where = locate(*text, section, key);
     if (where.keyLine)
         value = valueOf(text->lines[*where.keyLine]);
-    if (isBlank(value) && where.keyLine && m_access == Access::ReadWrite) {
+    if (isBlank(value) && where.keyLine && m_access == Access::ReadWrite && !text->utf16) {
         text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
         store(m_path, *text);
     }
@@ -273,7 +317,7 @@ void SettingsStore::writeSetting(std::string_view section, std::string_view key,
         return;
     }
     std::optional<IniText> text = load(m_path);
-    if (!text)
+    if (!text || text->utf16)
         return;
     std::string line = std::string(key) + "=" + std::string(value);
     const Location where = locate(*text, section, key);
@@ -309,7 +353,7 @@ void SettingsStore::deleteSetting(std::string_view section, std::string_view key
     if (m_access == Access::ReadOnly || !storableSection(section) || !storableKey(key))
         return;
     std::optional<IniText> text = load(m_path);
-    if (!text)
+    if (!text || text->utf16)
         return;
     const Location where = locate(*text, section, key);
     if (!where.keyLine)

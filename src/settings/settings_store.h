@@ -9,7 +9,9 @@ namespace quillon::settings {
 /// The settings file `Quillon32.ini`, addressed by its full path. Every read and write goes to
 /// the file: sections and keys compare without regard to letter case, an absent key gives the
 /// caller's default, a blank value is never stored, and lines the store does not touch
-/// (comments, other keys, malformed lines) survive byte for byte.
+/// (comments, other keys, malformed lines) survive byte for byte. A file that cannot be read is
+/// never written. A UTF-16 file (as some editors save INI files) is read as Windows-1252 text
+/// but never written, since writing it back would change every line.
 class SettingsStore {
 public:
     /// ReadOnly serves profile files that belong to others (WIN.INI, SYSTEM.INI): reads never

@@ -209,6 +209,25 @@ TEST(SettingsStore, FileWithoutReadPermissionIsNotOverwritten)
 }
 #endif
 
+TEST(SettingsStore, Utf16FileIsReadButNeverRewritten)
+{
+    TempFolder folder;
+    std::string content = "\xFF\xFE";
+    for (const char c : std::string("[Options]\r\nUseStatusBar=1\r\nEmpty=\r\nName=Caf\xE9\r\n")) {
+        content += c;
+        content += '\0';
+    }
+    content += "\x3D\xD8\x00\xDE";  // a character outside Windows-1252
+    folder.write("Quillon32.ini", content);
+    SettingsStore store(folder.file("Quillon32.ini"));
+    EXPECT_EQ(store.readSetting("Options", "UseStatusBar", "0"), "1");
+    EXPECT_EQ(store.readSetting("Options", "Name", ""), "Caf\xE9");
+    EXPECT_EQ(store.readSetting("Options", "Empty", "d"), "");
+    store.writeSetting("Options", "UseStatusBar", "0");
+    store.deleteSetting("Options", "Name");
+    EXPECT_EQ(folder.read("Quillon32.ini"), content);
+}
+
 TEST(SettingsStore, NumbersReadZeroWhenNotNumeric)
 {
     EXPECT_EQ(settingNumber("12"), 12);
