@@ -107,5 +107,39 @@ TEST(NormalizeFolderPath, MissingPathIsEmptyUnlessTheCheckIsSkipped)
 
 #endif
 
+#ifdef _WIN32
+
+TEST(Paths, WindowsSeparatorsAndRoots)
+{
+    EXPECT_TRUE(isPathSeparator('/'));
+    EXPECT_EQ(withTrailingSeparator("C:\\x"), "C:\\x\\");
+    EXPECT_EQ(withoutTrailingSeparator("C:\\"), "C:\\");
+    EXPECT_EQ(folderOf("C:\\Q\\quillon32.exe"), "C:\\Q\\");
+    EXPECT_EQ(programFolder("quillon32.exe", "C:\\Work"), "C:\\Work\\");
+    EXPECT_EQ(fileNameOf(programPath()), "quillon_core_tests.exe");
+}
+
+TEST(NormalizeFolderPath, WindowsDriveLetterSeparatorsAndNetworkPaths)
+{
+    FileSystem files;
+    EXPECT_EQ(NormalizeFolderPath(files, "c:\\\\C5\\\\BIN\\", 1, ExistenceCheck::Skipped),
+              "C:\\C5\\BIN\\");
+    EXPECT_EQ(NormalizeFolderPath(files, "\\\\server\\\\share", 1, ExistenceCheck::Skipped),
+              "\\\\server\\share");
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "Long Folder Name");
+    std::string path = folder.file("Long Folder Name");
+    path[0] = static_cast<char>(path[0] | 0x20);
+    const std::string doubled = path.substr(0, 3) + "\\" + path.substr(3);
+    const std::string normalized = NormalizeFolderPath(files, doubled, 1);
+    EXPECT_EQ(normalized, folder.file("Long Folder Name"));
+    const std::string shortForm = NormalizeFolderPath(files, doubled, 0);
+    ASSERT_FALSE(shortForm.empty());
+    EXPECT_TRUE(files.isFolder(shortForm));
+    EXPECT_EQ(shortForm.find("Long Folder Name"), std::string::npos);
+}
+
+#endif
+
 }  // namespace
 }  // namespace quillon::platform

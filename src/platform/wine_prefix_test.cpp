@@ -80,5 +80,19 @@ TEST(WinePrefix, WindowsPathsMapIntoThePrefix)
 
 #endif
 
+#ifdef _WIN32
+TEST(WinePrefix, WindowsUsesTheSystemsOwnFolders)
+{
+    FileSystem files;
+    const WindowsLocations where = windowsLocations(files, Environment{});
+    ASSERT_FALSE(where.windowsFolder.empty());
+    EXPECT_EQ(where.windowsFolder.back(), '\\');
+    EXPECT_FALSE(where.systemFolder.empty());
+    EXPECT_EQ(where.winIni, where.windowsFolder + "WIN.INI");
+    EXPECT_EQ(where.systemIni, where.windowsFolder + "SYSTEM.INI");
+    EXPECT_EQ(hostPathOfWindowsPath(files, Environment{}, "C:\\C5"), "C:\\C5");
+}
+#endif
+
 }  // namespace
 }  // namespace quillon::platform

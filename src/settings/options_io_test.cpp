@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/paths.h"
 #include "settings/settings_store.h"
 #include "support/test_workspace.h"
 
@@ -12,6 +13,8 @@ namespace quillon::settings {
 namespace {
 
 using quillon::testing::TestWorkspace;
+
+constexpr char kSep = platform::kPathSeparator;
 
 struct OptionsFixture : ::testing::Test {
     OptionsFixture()
@@ -23,7 +26,7 @@ struct OptionsFixture : ::testing::Test {
     /// A folder inside the scratch folder, ending in a separator.
     std::string dir(const std::string& name) const
     {
-        return name.empty() ? t.folder.path().string() + "/" : t.folder.file(name) + "/";
+        return (name.empty() ? t.folder.path().string() : t.folder.file(name)) + kSep;
     }
     std::string ini() const { return t.folder.read("Quillon32.ini"); }
     void load(const OptionsSeams& seams = {}) { LoadOptions(t.settings, t.files, options, context, seams); }
@@ -91,8 +94,8 @@ TEST_F(OptionsFixture, FileSuffixRule)
 
 TEST_F(OptionsFixture, FoldersAreNormalizedAndMissingOnesReadEmpty)
 {
-    t.folder.write("Quillon32.ini", "[Folders]\nLIBFolder=" + t.folder.path().string() +
-                                        "//lib\nStatFolder=/no/such/folder/\n"
+    t.folder.write("Quillon32.ini", "[Folders]\nLIBFolder=" + t.folder.path().string() + kSep +
+                                        kSep + "lib\nStatFolder=/no/such/folder/\n"
                                         "AddFolder=/no/such/folder/\nProgFolder=/gone/\n");
     load();
     EXPECT_EQ(options.LIBFolder, dir("lib"));
@@ -158,6 +161,22 @@ TEST_F(OptionsFixture, SavingKeepsUnrelatedContent)
     const std::string start = head + "[Options]\nUseStatusBar=1\n";
     EXPECT_EQ(after.substr(0, start.size()), start);
     EXPECT_NE(after.find(tail), std::string::npos);
+}
+
+TEST_F(OptionsFixture, JunkFileLoadsDefaultsAndSavingKeepsTheJunk)
+{
+    const std::string junk = std::string("\x01\x02garbage\0\0=\xFF\n", 14) +
+                             std::string(5000, 'x') + "\nUseStatusBar=1\n";
+    t.folder.write("Quillon32.ini", junk);
+    load();
+    Options expected;
+    expected.ProgFolder = expected.AddFolder = expected.SaveFolder = dir("");
+    EXPECT_EQ(options, expected);
+    SaveOptions(t.settings, options);
+    EXPECT_EQ(ini().substr(0, junk.size()), junk);
+    Options reloaded;
+    LoadOptions(t.settings, t.files, reloaded, context);
+    EXPECT_EQ(reloaded, options);
 }
 
 TEST_F(OptionsFixture, SeamsRunAtTheirPlaces)

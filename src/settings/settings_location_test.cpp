@@ -146,5 +146,22 @@ TEST_F(LocationFixture, ProgramPathWithoutFolderUsesTheCurrentFolder)
 
 #endif
 
+#ifdef _WIN32
+TEST(SettingsLocation, WindowsLooksBesideTheProgramUnlessOverridden)
+{
+    TempFolder root;
+    platform::FileSystem files;
+    Environment env;
+    const LocationInputs inputs{root.file("quillon32.exe"), "C:\\"};
+    const std::string prog = root.path().string() + "\\";
+    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile, prog + "Quillon32.ini");
+    EXPECT_EQ(root.read("Quillon32.ini"), "[Folders]\nProgFolder=" + prog + "\n");
+    std::filesystem::create_directories(root.path() / "other");
+    env.set("QUILLON_SETTINGS_DIR", root.file("other"));
+    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile,
+              root.file("other") + "\\Quillon32.ini");
+}
+#endif
+
 }  // namespace
 }  // namespace quillon::settings

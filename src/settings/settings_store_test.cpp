@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
+#include <utility>
+#include <vector>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -226,6 +229,45 @@ TEST(SettingsStore, Utf16FileIsReadButNeverRewritten)
     store.writeSetting("Options", "UseStatusBar", "0");
     store.deleteSetting("Options", "Name");
     EXPECT_EQ(folder.read("Quillon32.ini"), content);
+}
+
+TEST(SettingsStore, WritingOneKeyNeverChangesWhatOtherKeysRead)
+{
+    const std::vector<std::string> pieces = {
+        "[S]", "[s]", "[T]", " [ S ] x", "[S", "K=1", "k = 2", "K=", "L=x", "=y", ";K=3",
+        "junk", "", "  ", std::string("\0=\0", 3), "M=\"q\"", std::string(3000, 'z'), "L=\t",
+        "\xEF\xBB\xBF[T]", "N=a\rb"};
+    const std::vector<std::pair<std::string, std::string>> probes = {
+        {"S", "K"}, {"S", "L"}, {"S", "M"}, {"S", "N"}, {"T", "K"}, {"T", "L"}, {"U", "K"}};
+    std::mt19937 random(12345);
+    TempFolder folder;
+    const std::string path = folder.file("Quillon32.ini");
+    SettingsStore store(path);
+    SettingsStore reader(path, SettingsStore::Access::ReadOnly);
+    for (int round = 0; round < 300; ++round) {
+        std::string content;
+        const int lines = static_cast<int>(random() % 12);
+        for (int i = 0; i < lines; ++i)
+            content += pieces[random() % pieces.size()] + (random() % 4 == 0 ? "\r\n" : "\n");
+        if (random() % 3 == 0 && !content.empty())
+            content.pop_back();
+        folder.write("Quillon32.ini", content);
+
+        const auto& [section, key] = probes[random() % probes.size()];
+        std::vector<std::string> before;
+        for (const auto& [ps, pk] : probes)
+            before.push_back(reader.readSetting(ps, pk, "<none>"));
+        store.writeSetting(section, key, "v" + std::to_string(round));
+        for (std::size_t i = 0; i < probes.size(); ++i) {
+            const auto& [ps, pk] = probes[i];
+            const std::string expected = (ps == section && pk == key)
+                                             ? "v" + std::to_string(round)
+                                             : before[i];
+            ASSERT_EQ(reader.readSetting(ps, pk, "<none>"), expected)
+                << "round " << round << " writing " << section << "/" << key << " over:\n"
+                << content;
+        }
+    }
 }
 
 TEST(SettingsStore, NumbersReadZeroWhenNotNumeric)
