@@ -47,13 +47,27 @@ bool isBlank(std::string_view s)
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-/// The file as lines (without their line ends) and the line end it mostly uses.
+/// The file as lines, each with its own line end so that untouched lines are written back byte
+/// for byte, and the line end the file mostly uses, which new lines get.
 struct IniText {
     std::vector<std::string> lines;
+    std::vector<std::string> ends;  // "\r\n", "\n", or "" for a last line without one
     std::string newline = "\n";
-    bool endsWithNewline = true;
     bool startsWithBom = false;  // a UTF-8 byte order mark, kept but not part of the first line
     bool utf16 = false;          // read from UTF-16: readable, but never written back
+
+    void insert(std::size_t at, std::string line)
+    {
+        if (at == lines.size() && !ends.empty() && ends.back().empty())
+            ends.back() = newline;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+        ends.insert(ends.begin() + static_cast<std::ptrdiff_t>(at), newline);
+    }
+    void erase(std::size_t at)
+    {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+        ends.erase(ends.begin() + static_cast<std::ptrdiff_t>(at));
+    }
 };
 
 /// UTF-16LE text (after its byte order mark) as Windows-1252 bytes; characters without a
@@ -139,7 +153,7 @@ std::optional<IniText> load(const std::string& path)
         const std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos) {
             text.lines.push_back(bytes.substr(start));
-            text.endsWithNewline = false;
+            text.ends.emplace_back();
             break;
         }
         ++lf;
@@ -149,6 +163,7 @@ std::optional<IniText> load(const std::string& path)
             --lineEnd;
         }
         text.lines.push_back(bytes.substr(start, lineEnd - start));
+        text.ends.push_back(bytes.substr(lineEnd, end + 1 - lineEnd));
         start = end + 1;
     }
     if (crlf * 2 > lf)
@@ -179,11 +194,8 @@ void store(const std::string& path, const IniText& text)
             return;
         if (text.startsWithBom)
             out << kUtf8Bom;
-        for (std::size_t i = 0; i < text.lines.size(); ++i) {
-            out << text.lines[i];
-            if (i + 1 < text.lines.size() || text.endsWithNewline)
-                out << text.newline;
-        }
+        for (std::size_t i = 0; i < text.lines.size(); ++i)
+            out << text.lines[i] << text.ends[i];
         out.flush();
         if (!out) {
             out.close();
@@ -292,7 +304,7 @@ std::string SettingsStore::readSetting(std::string_view section, std::string_vie
     if (where.keyLine)
         value = valueOf(text->lines[*where.keyLine]);
     if (isBlank(value) && where.keyLine && m_access == Access::ReadWrite && !text->utf16) {
-        text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
+        text->erase(*where.keyLine);
         store(m_path, *text);
     }
     return value;
@@ -330,15 +342,12 @@ void SettingsStore::writeSetting(std::string_view section, std::string_view key,
         std::size_t at = where.sectionEnd;
         while (at > *where.sectionLine + 1 && isBlank(trim(text->lines[at - 1])))
             --at;
-        text->lines.insert(text->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+        text->insert(at, std::move(line));
     } else {
-        if (!text->lines.empty() && !text->endsWithNewline)
-            text->endsWithNewline = true;
         std::string header(1, '[');
         header.append(section).push_back(']');
-        text->lines.push_back(std::move(header));
-        text->lines.push_back(std::move(line));
-        text->endsWithNewline = true;
+        text->insert(text->lines.size(), std::move(header));
+        text->insert(text->lines.size(), std::move(line));
     }
     store(m_path, *text);
 }
@@ -358,7 +367,7 @@ void SettingsStore::deleteSetting(std::string_view section, std::string_view key
     const Location where = locate(*text, section, key);
     if (!where.keyLine)
         return;
-    text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
+    text->erase(*where.keyLine);
     store(m_path, *text);
 }
 

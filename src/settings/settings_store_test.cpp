@@ -270,6 +270,36 @@ TEST(SettingsStore, WritingOneKeyNeverChangesWhatOtherKeysRead)
     }
 }
 
+TEST(SettingsStore, MixedLineEndsOfUntouchedLinesSurvive)
+{
+    TempFolder folder;
+    folder.write("Quillon32.ini", "[S]\r\nA=1\nB=2\r\n\r\n[T]\nC=3");
+    SettingsStore store(folder.file("Quillon32.ini"));
+    store.writeSetting("S", "B", "9");
+    store.writeSetting("S", "New", "x");
+    EXPECT_EQ(folder.read("Quillon32.ini"), "[S]\r\nA=1\nB=9\r\nNew=x\r\n\r\n[T]\nC=3");
+    store.writeSetting("T", "D", "4");
+    EXPECT_EQ(folder.read("Quillon32.ini"),
+              "[S]\r\nA=1\nB=9\r\nNew=x\r\n\r\n[T]\nC=3\r\nD=4\r\n");
+    store.deleteSetting("S", "A");
+    EXPECT_EQ(folder.read("Quillon32.ini"),
+              "[S]\r\nB=9\r\nNew=x\r\n\r\n[T]\nC=3\r\nD=4\r\n");
+}
+
+TEST(SettingsStore, FailedWriteLeavesTheOldFileWhole)
+{
+    TempFolder folder;
+    const std::string content = "[S]\nK=1\n";
+    folder.write("Quillon32.ini", content);
+    // The temporary file cannot be made where a folder of its name stands.
+    std::filesystem::create_directory(folder.file("Quillon32.ini.tmp"));
+    SettingsStore store(folder.file("Quillon32.ini"));
+    store.writeSetting("S", "K", "2");
+    store.writeSetting("S", "K", "");
+    EXPECT_EQ(folder.read("Quillon32.ini"), content);
+    EXPECT_EQ(store.readSetting("S", "K", ""), "1");
+}
+
 TEST(SettingsStore, NumbersReadZeroWhenNotNumeric)
 {
     EXPECT_EQ(settingNumber("12"), 12);
