@@ -179,7 +179,8 @@ std::string programPath()
 #ifdef _WIN32
     std::vector<char> buffer(MAX_PATH + 1);
     for (int attempt = 0; attempt < 5; ++attempt) {
-        const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
             return {};
         if (n < buffer.size())

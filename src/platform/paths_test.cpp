@@ -69,16 +69,14 @@ TEST(NormalizeFolderPath, CollapsesDoubledSeparatorsAndTrimsBlanks)
     FileSystem files;
     std::filesystem::create_directories(folder.path() / "Sub" / "Deep");
     const std::string base = folder.path().string();
-    EXPECT_EQ(NormalizeFolderPath(files, "  " + base + "//Sub///Deep//  ", 1),
-              base + "/Sub/Deep/");
+    EXPECT_EQ(NormalizeFolderPath(files, "  " + base + "//Sub///Deep//  ", 1), base + "/Sub/Deep/");
     EXPECT_EQ(NormalizeFolderPath(files, base + "//Sub", 1), base + "/Sub");
 }
 
 TEST(NormalizeFolderPath, UpperCasesOnlyADriveLetter)
 {
     FileSystem files;
-    EXPECT_EQ(NormalizeFolderPath(files, "c://C5//bin/", 1, ExistenceCheck::Skipped),
-              "C:/C5/bin/");
+    EXPECT_EQ(NormalizeFolderPath(files, "c://C5//bin/", 1, ExistenceCheck::Skipped), "C:/C5/bin/");
     EXPECT_EQ(NormalizeFolderPath(files, "relative//dir", 1, ExistenceCheck::Skipped),
               "relative/dir");
 }

@@ -62,10 +62,10 @@ WindowsLocations windowsLocations(const FileSystem& files, const Environment& en
     WindowsLocations where;
 #ifdef _WIN32
     (void)env;
-    const std::string windows = windowsFolderCall(
-        [](char* out, UINT size) { return GetWindowsDirectoryA(out, size); });
-    const std::string system = windowsFolderCall(
-        [](char* out, UINT size) { return GetSystemDirectoryA(out, size); });
+    const std::string windows =
+        windowsFolderCall([](char* out, UINT size) { return GetWindowsDirectoryA(out, size); });
+    const std::string system =
+        windowsFolderCall([](char* out, UINT size) { return GetSystemDirectoryA(out, size); });
     where.windowsFolder = existingFolder(files, windows);
     where.systemFolder = existingFolder(files, system);
     if (!where.windowsFolder.empty()) {

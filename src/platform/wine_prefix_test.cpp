@@ -52,7 +52,8 @@ TEST(WinePrefix, ProfileReadsNeverChangeTheFile)
 {
     TempFolder folder;
     const std::string content =
-        "[Clarion 5]\r\nworkdir=C:\\C5\\BIN\\\r\nexename=\r\n[Colors]\r\nInfoWindow=255 255 225\r\n";
+        "[Clarion 5]\r\nworkdir=C:\\C5\\BIN\\\r\nexename=\r\n[Colors]\r\nInfoWindow=255 255 "
+        "225\r\n";
     const std::string winIni = folder.write("win.ini", content);
     EXPECT_EQ(readProfileString(winIni, "clarion 5", "WORKDIR"), "C:\\C5\\BIN\\");
     EXPECT_EQ(readProfileString(winIni, "Clarion 5", "exename", "x"), "");

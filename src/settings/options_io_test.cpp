@@ -29,7 +29,10 @@ struct OptionsFixture : ::testing::Test {
         return (name.empty() ? t.folder.path().string() : t.folder.file(name)) + kSep;
     }
     std::string ini() const { return t.folder.read("Quillon32.ini"); }
-    void load(const OptionsSeams& seams = {}) { LoadOptions(t.settings, t.files, options, context, seams); }
+    void load(const OptionsSeams& seams = {})
+    {
+        LoadOptions(t.settings, t.files, options, context, seams);
+    }
 
     TestWorkspace t;
     Options options;
@@ -95,7 +98,8 @@ TEST_F(OptionsFixture, FileSuffixRule)
 TEST_F(OptionsFixture, FoldersAreNormalizedAndMissingOnesReadEmpty)
 {
     t.folder.write("Quillon32.ini", "[Folders]\nLIBFolder=" + t.folder.path().string() + kSep +
-                                        kSep + "lib\nStatFolder=/no/such/folder/\n"
+                                        kSep +
+                                        "lib\nStatFolder=/no/such/folder/\n"
                                         "AddFolder=/no/such/folder/\nProgFolder=/gone/\n");
     load();
     EXPECT_EQ(options.LIBFolder, dir("lib"));
@@ -121,8 +125,9 @@ TEST_F(OptionsFixture, FolderHistoriesAreReadSkippingObsoleteFolders)
 {
     t.folder.write("Quillon32.ini",
                    "[Options]\nUseExcludeObsoleteFolders=1\nUseRecentFolders=2\n[Folders]\n"
-                   "AddFolderDrop1=/gone/\nAddFolderDrop2=" + dir("bin") +
-                       "\nAddFolderDrop3=" + dir("lib") + "\nSaveFolderDrop2=" + dir("lib") + "\n");
+                   "AddFolderDrop1=/gone/\nAddFolderDrop2=" +
+                       dir("bin") + "\nAddFolderDrop3=" + dir("lib") +
+                       "\nSaveFolderDrop2=" + dir("lib") + "\n");
     load();
     EXPECT_EQ(options.AddFolderDrop, std::vector<std::string>{dir("bin")});
     EXPECT_EQ(options.SaveFolderDrop, std::vector<std::string>{dir("lib")});

@@ -80,9 +80,9 @@ bool writeHistory(SettingsStore& store, const HistoryKeys& keys, SettingHistory&
             return isBlank(later) || trimRight(later) == entry ||
                    (isObsolete && isObsolete(std::string(trimRight(later))));
         };
-        list.erase(std::remove_if(list.begin() + static_cast<std::ptrdiff_t>(at) + 1, list.end(),
-                                  dropped),
-                   list.end());
+        list.erase(
+            std::remove_if(list.begin() + static_cast<std::ptrdiff_t>(at) + 1, list.end(), dropped),
+            list.end());
     }
 
     history.loadedValue = v;

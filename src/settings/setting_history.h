@@ -47,8 +47,9 @@ struct SettingHistory {
 /// `isObsolete`) obsolete entries are dropped, and positions up to `maximum` left over by them
 /// are deleted from the file; keys beyond `maximum` keep what the file held. V becomes V0 and the
 /// list is read again from the file. Returns whether anything was written.
-[[nodiscard]] bool writeHistory(SettingsStore& store, const HistoryKeys& keys, SettingHistory& history,
-                  std::string_view value, const ObsoleteTest& isObsolete = {});
+[[nodiscard]] bool writeHistory(SettingsStore& store, const HistoryKeys& keys,
+                                SettingHistory& history, std::string_view value,
+                                const ObsoleteTest& isObsolete = {});
 
 /// Clamps a stored count to 0..255.
 [[nodiscard]] int clampCount(int value);

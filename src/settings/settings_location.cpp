@@ -29,8 +29,7 @@ LocationInputs LocationInputs::fromProcess()
     return LocationInputs{platform::programPath(), platform::currentFolder()};
 }
 
-std::string startSettingsFolder(const platform::FileSystem& files,
-                                const platform::Environment& env,
+std::string startSettingsFolder(const platform::FileSystem& files, const platform::Environment& env,
                                 const std::string& programFolder)
 {
     const std::string overridden = trimmedRight(env.value("QUILLON_SETTINGS_DIR"));

@@ -49,7 +49,8 @@ TEST_F(LocationFixture, DefaultsToTheUsersConfigFolderCreatedOnFirstWrite)
 TEST_F(LocationFixture, XdgConfigHomeIsUsedWhenAbsolute)
 {
     env.set("XDG_CONFIG_HOME", root.file("xdg"));
-    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFolder, root.file("xdg") + "/quillon/");
+    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFolder,
+              root.file("xdg") + "/quillon/");
     env.set("XDG_CONFIG_HOME", "relative/xdg");
     EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFolder, homeSettings());
 }

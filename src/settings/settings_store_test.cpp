@@ -186,8 +186,8 @@ TEST(SettingsStore, SymbolicLinkAndPermissionsSurviveAWrite)
 {
     TempFolder folder;
     const std::string real = folder.write("real.ini", "[S]\nK=1\n");
-    std::filesystem::permissions(real, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_write);
+    std::filesystem::permissions(
+        real, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     std::filesystem::create_symlink(real, folder.file("Quillon32.ini"));
     SettingsStore store(folder.file("Quillon32.ini"));
     store.writeSetting("S", "K", "2");
@@ -233,10 +233,26 @@ TEST(SettingsStore, Utf16FileIsReadButNeverRewritten)
 
 TEST(SettingsStore, WritingOneKeyNeverChangesWhatOtherKeysRead)
 {
-    const std::vector<std::string> pieces = {
-        "[S]", "[s]", "[T]", " [ S ] x", "[S", "K=1", "k = 2", "K=", "L=x", "=y", ";K=3",
-        "junk", "", "  ", std::string("\0=\0", 3), "M=\"q\"", std::string(3000, 'z'), "L=\t",
-        "\xEF\xBB\xBF[T]", "N=a\rb"};
+    const std::vector<std::string> pieces = {"[S]",
+                                             "[s]",
+                                             "[T]",
+                                             " [ S ] x",
+                                             "[S",
+                                             "K=1",
+                                             "k = 2",
+                                             "K=",
+                                             "L=x",
+                                             "=y",
+                                             ";K=3",
+                                             "junk",
+                                             "",
+                                             "  ",
+                                             std::string("\0=\0", 3),
+                                             "M=\"q\"",
+                                             std::string(3000, 'z'),
+                                             "L=\t",
+                                             "\xEF\xBB\xBF[T]",
+                                             "N=a\rb"};
     const std::vector<std::pair<std::string, std::string>> probes = {
         {"S", "K"}, {"S", "L"}, {"S", "M"}, {"S", "N"}, {"T", "K"}, {"T", "L"}, {"U", "K"}};
     std::mt19937 random(12345);
@@ -260,9 +276,8 @@ TEST(SettingsStore, WritingOneKeyNeverChangesWhatOtherKeysRead)
         store.writeSetting(section, key, "v" + std::to_string(round));
         for (std::size_t i = 0; i < probes.size(); ++i) {
             const auto& [ps, pk] = probes[i];
-            const std::string expected = (ps == section && pk == key)
-                                             ? "v" + std::to_string(round)
-                                             : before[i];
+            const std::string expected =
+                (ps == section && pk == key) ? "v" + std::to_string(round) : before[i];
             ASSERT_EQ(reader.readSetting(ps, pk, "<none>"), expected)
                 << "round " << round << " writing " << section << "/" << key << " over:\n"
                 << content;
@@ -279,11 +294,9 @@ TEST(SettingsStore, MixedLineEndsOfUntouchedLinesSurvive)
     store.writeSetting("S", "New", "x");
     EXPECT_EQ(folder.read("Quillon32.ini"), "[S]\r\nA=1\nB=9\r\nNew=x\r\n\r\n[T]\nC=3");
     store.writeSetting("T", "D", "4");
-    EXPECT_EQ(folder.read("Quillon32.ini"),
-              "[S]\r\nA=1\nB=9\r\nNew=x\r\n\r\n[T]\nC=3\r\nD=4\r\n");
+    EXPECT_EQ(folder.read("Quillon32.ini"), "[S]\r\nA=1\nB=9\r\nNew=x\r\n\r\n[T]\nC=3\r\nD=4\r\n");
     store.deleteSetting("S", "A");
-    EXPECT_EQ(folder.read("Quillon32.ini"),
-              "[S]\r\nB=9\r\nNew=x\r\n\r\n[T]\nC=3\r\nD=4\r\n");
+    EXPECT_EQ(folder.read("Quillon32.ini"), "[S]\r\nB=9\r\nNew=x\r\n\r\n[T]\nC=3\r\nD=4\r\n");
 }
 
 TEST(SettingsStore, FailedWriteLeavesTheOldFileWhole)

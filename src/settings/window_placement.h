@@ -29,9 +29,9 @@ struct WindowPlacement {
 
 /// How a window applies a stored placement when it opens.
 enum class PlacementUse {
-    KeepDesign,    ///< resizable window with Width or Height 0: design position and size
-    MoveOnly,      ///< fixed-size window: moved to XPosit/YPosit with its design size
-    MoveAndSize,   ///< resizable window: moved and sized to the four values
+    KeepDesign,   ///< resizable window with Width or Height 0: design position and size
+    MoveOnly,     ///< fixed-size window: moved to XPosit/YPosit with its design size
+    MoveAndSize,  ///< resizable window: moved and sized to the four values
 };
 
 /// Reads the placement of `section`: an absent `XPosit` or `YPosit` reads 0 and a negative one
