@@ -43,7 +43,7 @@ struct Options {
     int UseFavorites = 1;
     int UseNoMessages = 0;
     int UseNoBanner = 0;
-    int UseMainWidthPref = 0;
+    int UseMainWidthPref = 0;  // read and written by the main window when it opens
     int UseClearExtract = 1;
     int UseNoEditInPlace = 0;
     int UseRecentMenu = 0;

@@ -1,6 +1,7 @@
 // The INI-format settings file: line-preserving reads and writes.
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -9,6 +10,8 @@
 #include <optional>
 #include <sstream>
 #include <vector>
+
+#include "core/text_encoding.h"
 
 namespace quillon::settings {
 
@@ -42,12 +45,82 @@ bool isBlank(std::string_view s)
     return s.find_first_not_of(' ') == std::string_view::npos;
 }
 
-/// The file as lines (without their line ends) and the line end it mostly uses.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+/// The file as lines, each with its own line end so that untouched lines are written back byte
+/// for byte, and the line end the file mostly uses, which new lines get.
 struct IniText {
     std::vector<std::string> lines;
+    std::vector<std::string> ends;  // "\r\n", "\n", or "" for a last line without one
     std::string newline = "\n";
-    bool endsWithNewline = true;
+    bool startsWithBom = false;  // a UTF-8 byte order mark, kept but not part of the first line
+    bool utf16 = false;          // read from UTF-16: readable, but never written back
+
+    void insert(std::size_t at, std::string line)
+    {
+        if (at == lines.size() && !ends.empty() && ends.back().empty())
+            ends.back() = newline;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+        ends.insert(ends.begin() + static_cast<std::ptrdiff_t>(at), newline);
+    }
+    void erase(std::size_t at)
+    {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+        ends.erase(ends.begin() + static_cast<std::ptrdiff_t>(at));
+    }
 };
+
+/// UTF-16LE text (after its byte order mark) as Windows-1252 bytes; characters without a
+/// Windows-1252 byte become "?".
+std::string utf16ToCp1252(std::string_view bytes)
+{
+    std::string utf8;
+    utf8.reserve(bytes.size() / 2);
+    const auto unit = [&](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[i])) |
+               static_cast<unsigned>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        unsigned c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = '?';
+        }
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (c >> 18));
+            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8ToCp1252(utf8);
+}
+
+/// Names that can be stored: a line break would split the entry, "=" would end the key early,
+/// and a key starting with "[" or ";" would read back as a section or a comment.
+bool storableSection(std::string_view section)
+{
+    return !trim(section).empty() && section.find_first_of("]\r\n") == std::string_view::npos;
+}
+
+bool storableKey(std::string_view key)
+{
+    const std::string_view t = trim(key);
+    return !t.empty() && t.front() != '[' && t.front() != ';' &&
+           key.find_first_of("=\r\n") == std::string_view::npos;
+}
 
 /// Reads the file; nullopt when it exists but cannot be read (so that no write destroys it).
 std::optional<IniText> load(const std::string& path)
@@ -65,7 +138,14 @@ std::optional<IniText> load(const std::string& path)
     content << in.rdbuf();
     if (in.bad())
         return std::nullopt;
-    const std::string bytes = content.str();
+    std::string bytes = content.str();
+    if (std::string_view(bytes).substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        text.startsWithBom = true;
+        bytes.erase(0, kUtf8Bom.size());
+    } else if (std::string_view(bytes).substr(0, 2) == "\xFF\xFE") {
+        text.utf16 = true;
+        bytes = utf16ToCp1252(std::string_view(bytes).substr(2));
+    }
     std::size_t crlf = 0;
     std::size_t lf = 0;
     std::size_t start = 0;
@@ -73,7 +153,7 @@ std::optional<IniText> load(const std::string& path)
         const std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos) {
             text.lines.push_back(bytes.substr(start));
-            text.endsWithNewline = false;
+            text.ends.emplace_back();
             break;
         }
         ++lf;
@@ -83,6 +163,7 @@ std::optional<IniText> load(const std::string& path)
             --lineEnd;
         }
         text.lines.push_back(bytes.substr(start, lineEnd - start));
+        text.ends.push_back(bytes.substr(lineEnd, end + 1 - lineEnd));
         start = end + 1;
     }
     if (crlf * 2 > lf)
@@ -90,23 +171,31 @@ std::optional<IniText> load(const std::string& path)
     return text;
 }
 
-/// Writes the lines to a temporary file beside the target and renames it over the target.
+/// Writes the lines to a temporary file beside the target and renames it over the target, so
+/// that a failed write leaves the old file whole. A symbolic link is followed, so that the file
+/// it names is replaced and the link survives; the file keeps its permissions.
 void store(const std::string& path, const IniText& text)
 {
     std::error_code ec;
-    const std::filesystem::path target(path);
+    std::filesystem::path target(path);
+    if (std::filesystem::is_symlink(target, ec)) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (ec)
+            return;
+        target = resolved;
+    }
     if (target.has_parent_path() && !std::filesystem::exists(target.parent_path(), ec))
         std::filesystem::create_directories(target.parent_path(), ec);
-    const std::string temp = path + ".tmp";
+    const std::filesystem::file_status oldStatus = std::filesystem::status(target, ec);
+    const std::string temp = target.string() + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
             return;
-        for (std::size_t i = 0; i < text.lines.size(); ++i) {
-            out << text.lines[i];
-            if (i + 1 < text.lines.size() || text.endsWithNewline)
-                out << text.newline;
-        }
+        if (text.startsWithBom)
+            out << kUtf8Bom;
+        for (std::size_t i = 0; i < text.lines.size(); ++i)
+            out << text.lines[i] << text.ends[i];
         out.flush();
         if (!out) {
             out.close();
@@ -114,6 +203,8 @@ void store(const std::string& path, const IniText& text)
             return;
         }
     }
+    if (std::filesystem::is_regular_file(oldStatus))
+        std::filesystem::permissions(temp, oldStatus.permissions(), ec);
     std::filesystem::rename(temp, target, ec);
     if (ec)
         std::filesystem::remove(temp, ec);
@@ -203,15 +294,17 @@ int settingNumber(std::string_view text)
 std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
                                        std::string_view defaultValue)
 {
-    std::optional<IniText> text = load(m_path);
     std::string value(defaultValue);
+    if (!storableSection(section) || !storableKey(key))
+        return value;
+    std::optional<IniText> text = load(m_path);
     if (!text)
         return value;
     const Location where = locate(*text, section, key);
     if (where.keyLine)
         value = valueOf(text->lines[*where.keyLine]);
-    if (isBlank(value) && where.keyLine) {
-        text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
+    if (isBlank(value) && where.keyLine && m_access == Access::ReadWrite && !text->utf16) {
+        text->erase(*where.keyLine);
         store(m_path, *text);
     }
     return value;
@@ -226,6 +319,9 @@ int SettingsStore::readNumber(std::string_view section, std::string_view key, in
 void SettingsStore::writeSetting(std::string_view section, std::string_view key,
                                  std::string_view value)
 {
+    if (m_access == Access::ReadOnly || !storableSection(section) || !storableKey(key))
+        return;
+    value = value.substr(0, std::min(value.find_first_of("\r\n"), value.size()));
     while (!value.empty() && value.back() == ' ')
         value.remove_suffix(1);
     if (value.empty()) {
@@ -233,7 +329,7 @@ void SettingsStore::writeSetting(std::string_view section, std::string_view key,
         return;
     }
     std::optional<IniText> text = load(m_path);
-    if (!text)
+    if (!text || text->utf16)
         return;
     std::string line = std::string(key) + "=" + std::string(value);
     const Location where = locate(*text, section, key);
@@ -246,15 +342,12 @@ void SettingsStore::writeSetting(std::string_view section, std::string_view key,
         std::size_t at = where.sectionEnd;
         while (at > *where.sectionLine + 1 && isBlank(trim(text->lines[at - 1])))
             --at;
-        text->lines.insert(text->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+        text->insert(at, std::move(line));
     } else {
-        if (!text->lines.empty() && !text->endsWithNewline)
-            text->endsWithNewline = true;
         std::string header(1, '[');
         header.append(section).push_back(']');
-        text->lines.push_back(std::move(header));
-        text->lines.push_back(std::move(line));
-        text->endsWithNewline = true;
+        text->insert(text->lines.size(), std::move(header));
+        text->insert(text->lines.size(), std::move(line));
     }
     store(m_path, *text);
 }
@@ -266,13 +359,15 @@ void SettingsStore::writeNumber(std::string_view section, std::string_view key, 
 
 void SettingsStore::deleteSetting(std::string_view section, std::string_view key)
 {
+    if (m_access == Access::ReadOnly || !storableSection(section) || !storableKey(key))
+        return;
     std::optional<IniText> text = load(m_path);
-    if (!text)
+    if (!text || text->utf16)
         return;
     const Location where = locate(*text, section, key);
     if (!where.keyLine)
         return;
-    text->lines.erase(text->lines.begin() + static_cast<std::ptrdiff_t>(*where.keyLine));
+    text->erase(*where.keyLine);
     store(m_path, *text);
 }
 

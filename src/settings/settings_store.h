@@ -9,13 +9,23 @@ namespace quillon::settings {
 /// The settings file `Quillon32.ini`, addressed by its full path. Every read and write goes to
 /// the file: sections and keys compare without regard to letter case, an absent key gives the
 /// caller's default, a blank value is never stored, and lines the store does not touch
-/// (comments, other keys, malformed lines) survive byte for byte.
+/// (comments, other keys, malformed lines) survive byte for byte. A file that cannot be read is
+/// never written. A UTF-16 file (as some editors save INI files) is read as Windows-1252 text
+/// but never written, since writing it back would change every line.
 class SettingsStore {
 public:
-    explicit SettingsStore(std::string path) : m_path(std::move(path)) {}
+    /// ReadOnly serves profile files that belong to others (WIN.INI, SYSTEM.INI): reads never
+    /// delete blank keys and writes do nothing.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit SettingsStore(std::string path, Access access = Access::ReadWrite)
+        : m_path(std::move(path)), m_access(access)
+    {
+    }
 
     [[nodiscard]] const std::string& path() const { return m_path; }
     void setPath(std::string path) { m_path = std::move(path); }
+    [[nodiscard]] Access access() const { return m_access; }
 
     /// ReadSetting: the key's value (cut to 1024 characters), or `defaultValue` when absent.
     /// When the text obtained is blank the key is deleted from the file.
@@ -24,8 +34,11 @@ public:
     /// A numeric key: a value that is not a number reads as 0.
     [[nodiscard]] int readNumber(std::string_view section, std::string_view key, int defaultValue);
 
-    /// WriteSetting: trailing blanks removed; a blank value deletes the key. A write that fails
-    /// is not reported and leaves the file as it was.
+    /// WriteSetting: trailing blanks removed; a blank value deletes the key. A value is cut at
+    /// its first line break (a line break would turn the rest into lines of their own). A write
+    /// that fails, or names a section or key that cannot be stored (empty, holding a line break,
+    /// a key holding "=" or starting with "[" or ";", a section holding "]"), is not reported
+    /// and leaves the file as it was.
     void writeSetting(std::string_view section, std::string_view key, std::string_view value);
     void writeNumber(std::string_view section, std::string_view key, int value);
     /// Removes the key's line.
@@ -33,6 +46,7 @@ public:
 
 private:
     std::string m_path;
+    Access m_access = Access::ReadWrite;
 };
 
 /// The number a settings text holds: leading blanks and a sign allowed, digits up to the first

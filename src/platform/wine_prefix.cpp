@@ -1,0 +1,124 @@
+// Windows folders and profile files, and the Wine prefix that stands in for them off Windows.
+#include "platform/wine_prefix.h"
+
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "settings/settings_store.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <vector>
+#endif
+
+namespace quillon::platform {
+
+namespace {
+
+bool isBlank(std::string_view s)
+{
+    return s.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::string existingFolder(const FileSystem& files, const std::string& folder)
+{
+    if (folder.empty() || !files.isFolder(folder))
+        return {};
+    return withTrailingSeparator(folder);
+}
+
+#ifdef _WIN32
+template <typename FolderFunction>
+std::string windowsFolderCall(FolderFunction function)
+{
+    std::vector<char> buffer(MAX_PATH + 1);
+    UINT n = function(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (n >= buffer.size()) {
+        buffer.resize(static_cast<std::size_t>(n) + 1);
+        n = function(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    if (n == 0 || n >= buffer.size())
+        return {};
+    return std::string(buffer.data(), n);
+}
+#endif
+
+}  // namespace
+
+std::string winePrefixFolder(const Environment& env)
+{
+    const std::string prefix = env.value("WINEPREFIX");
+    if (!isBlank(prefix))
+        return withTrailingSeparator(prefix);
+    const std::string home = env.value("HOME");
+    if (isBlank(home))
+        return {};
+    return joinPath(home, ".wine") + kPathSeparator;
+}
+
+WindowsLocations windowsLocations(const FileSystem& files, const Environment& env)
+{
+    WindowsLocations where;
+#ifdef _WIN32
+    (void)env;
+    const std::string windows =
+        windowsFolderCall([](char* out, UINT size) { return GetWindowsDirectoryA(out, size); });
+    const std::string system =
+        windowsFolderCall([](char* out, UINT size) { return GetSystemDirectoryA(out, size); });
+    where.windowsFolder = existingFolder(files, windows);
+    where.systemFolder = existingFolder(files, system);
+    if (!where.windowsFolder.empty()) {
+        where.winIni = where.windowsFolder + "WIN.INI";
+        where.systemIni = where.windowsFolder + "SYSTEM.INI";
+    }
+#else
+    const std::string prefix = winePrefixFolder(env);
+    if (prefix.empty())
+        return where;
+    const std::string windows = prefix + "drive_c/windows/";
+    where.windowsFolder = existingFolder(files, windows);
+    where.systemFolder = existingFolder(files, windows + "system32/");
+    where.winIni = windows + "win.ini";
+    where.systemIni = windows + "system.ini";
+#endif
+    return where;
+}
+
+std::string readProfileString(const std::string& iniPath, std::string_view section,
+                              std::string_view key, std::string_view defaultValue)
+{
+    if (iniPath.empty())
+        return std::string(defaultValue);
+    settings::SettingsStore profile(iniPath, settings::SettingsStore::Access::ReadOnly);
+    return profile.readSetting(section, key, defaultValue);
+}
+
+std::string hostPathOfWindowsPath(const FileSystem& files, const Environment& env,
+                                  std::string_view windowsPath)
+{
+#ifdef _WIN32
+    (void)files;
+    (void)env;
+    return std::string(windowsPath);
+#else
+    const bool drive = windowsPath.size() >= 2 && windowsPath[1] == ':' &&
+                       ((windowsPath[0] >= 'A' && windowsPath[0] <= 'Z') ||
+                        (windowsPath[0] >= 'a' && windowsPath[0] <= 'z'));
+    const std::string prefix = winePrefixFolder(env);
+    if (!drive || prefix.empty())
+        return std::string(windowsPath);
+    const char letter = static_cast<char>(windowsPath[0] | 0x20);
+    std::string root = prefix + "dosdevices/" + letter + ":/";
+    if (!files.isFolder(root) && letter == 'c')
+        root = prefix + "drive_c/";
+    std::string rest(windowsPath.substr(2));
+    for (char& c : rest) {
+        if (c == '\\')
+            c = '/';
+    }
+    return joinPath(root, rest);
+#endif
+}
+
+}  // namespace quillon::platform

@@ -1,0 +1,84 @@
+// Locating the settings file.
+#include "settings/settings_location.h"
+
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "settings/settings_store.h"
+
+namespace quillon::settings {
+
+namespace {
+
+bool isBlank(std::string_view s)
+{
+    return s.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::string trimmedRight(std::string s)
+{
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+LocationInputs LocationInputs::fromProcess()
+{
+    return LocationInputs{platform::programPath(), platform::currentFolder()};
+}
+
+std::string startSettingsFolder(const platform::FileSystem& files, const platform::Environment& env,
+                                const std::string& programFolder)
+{
+    const std::string overridden = trimmedRight(env.value("QUILLON_SETTINGS_DIR"));
+    if (!isBlank(overridden))
+        return platform::withTrailingSeparator(platform::fullPath(overridden));
+#ifdef _WIN32
+    (void)files;
+    return programFolder;
+#else
+    if (files.isFile(programFolder + kSettingsFileName))
+        return programFolder;
+    const std::string config = env.value("XDG_CONFIG_HOME");
+    if (!config.empty() && config.front() == '/')
+        return platform::joinPath(config, "quillon") + platform::kPathSeparator;
+    const std::string home = env.value("HOME");
+    if (!isBlank(home))
+        return platform::joinPath(home, ".config/quillon") + platform::kPathSeparator;
+    return programFolder;
+#endif
+}
+
+SettingsLocation locateSettingsFile(const platform::FileSystem& files,
+                                    const platform::Environment& env, const LocationInputs& inputs)
+{
+    SettingsLocation where;
+    where.programFolder = platform::programFolder(inputs.programPath, inputs.currentFolder);
+    where.startFolder = startSettingsFolder(files, env, where.programFolder);
+
+    SettingsStore store(where.startFolder + kSettingsFileName);
+    std::string folder =
+        trimmedRight(store.readSetting("Folders", "ProgFolder", where.startFolder));
+    if (folder.empty())
+        folder = where.startFolder;
+    folder = platform::withTrailingSeparator(folder);
+
+    store.setPath(folder + kSettingsFileName);
+    where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
+
+    folder = platform::fullPath(platform::NormalizeFolderPath(files, folder, where.UseLongAdd));
+    if (folder.empty())
+        folder = where.startFolder;
+    folder = platform::withTrailingSeparator(folder);
+
+    where.settingsFolder = folder;
+    where.settingsFile = folder + kSettingsFileName;
+    store.setPath(where.settingsFile);
+    where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
+    store.writeSetting("Folders", "ProgFolder", folder);
+    return where;
+}
+
+}  // namespace quillon::settings
