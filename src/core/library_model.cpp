@@ -136,13 +136,12 @@ void appendSymbolRow(Workspace& ws, std::string_view symbol, std::uint16_t ordin
     row.ORDINAL = ordinal;
     row.TREELEVEL = kLevelSymbol;
     row.ICON = resident ? 104 : 101;
-    for (auto it = ws.library.rows.rbegin(); it != ws.library.rows.rend(); ++it) {
-        if (it->isModule()) {
-            row.MODULENAME = it->MODULENAME;
-            row.OS = it->OS;
-            row.MARK = it->MARK;
-            break;
-        }
+    // The previous row is the module row or a symbol row that already carries its fields.
+    if (!ws.library.rows.empty()) {
+        const LibraryRow& previous = ws.library.rows.back();
+        row.MODULENAME = previous.MODULENAME;
+        row.OS = previous.OS;
+        row.MARK = previous.MARK;
     }
     ws.library.rows.push_back(std::move(row));
 }
