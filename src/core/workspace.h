@@ -7,6 +7,7 @@
 
 #include "core/cancellation_poll.h"
 #include "core/clock.h"
+#include "core/except_list.h"
 #include "core/exclude_list.h"
 #include "core/library_row.h"
 #include "core/options.h"
@@ -26,6 +27,18 @@ enum class HookColour { Blue, Red };
 
 /// The sort orders of `SortLibrary`: 1 symbol names, 2 ordinal numbers, 3 file order.
 enum class SortOrder : int { SymbolNames = 1, OrdinalNumbers = 2, FileOrder = 3 };
+
+/// The duplicate mode of the global duplicate search, derived from the options on the first
+/// search of the run and again after the options have changed.
+struct DuplicateModeState {
+    /// Clear until derived; the options dialog clears it when it reports changed options.
+    bool derived = false;
+    /// "UseExcludeGlobalDuplicates" and "UseExcludeList" are both on.
+    bool enabled = false;
+    /// 0 keep none, 1 keep first entry, 2 match saved LIB else keep none, 3 match saved LIB
+    /// else keep first.
+    int mode = 0;
+};
 
 /// The library: rows, module table and the running counters kept by every operation.
 struct Library {
@@ -65,6 +78,8 @@ public:
     Options options;
     PassList pass;
     ExcludeList excludeList;
+    ExceptQ exceptQ;
+    DuplicateModeState duplicateMode;
 
     /// The file being read or written.
     std::string CurrentFileName;

@@ -1,0 +1,130 @@
+// The exceptions list's storage and the automatic entry for an executable.
+#include "maintenance/exceptions.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/exclude_list.h"
+#include "core/fixed_text.h"
+#include "maintenance/maintenance_common.h"
+#include "settings/settings_store.h"
+
+namespace quillon::maintenance {
+
+namespace {
+
+constexpr std::string_view kSection = "Exceptlist";
+
+std::string key(std::string_view name, std::size_t n)
+{
+    return std::string(name) + std::to_string(n);
+}
+
+/// The file name without its folder ("/" and "\" both end a folder; "X:" a drive).
+std::string_view withoutFolder(std::string_view path)
+{
+    const auto cut = path.find_last_of("/\\:");
+    return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+/// The extension after the last dot, without the dot ("" when none).
+std::string suffixOf(std::string_view name)
+{
+    const auto dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
+}
+
+/// The name before the last dot.
+std::string_view baseOf(std::string_view name)
+{
+    const auto dot = name.rfind('.');
+    return dot == std::string_view::npos ? name : name.substr(0, dot);
+}
+
+ExceptEntry makeEntry(std::string_view moduleName, std::string_view fileName)
+{
+    ExceptEntry entry;
+    entry.MODULENAME = cutToCapacity(upperCase(trimRight(moduleName)), kModuleNameCapacity);
+    entry.MODULENAMESUFFIX = cutToCapacity(suffixOf(entry.MODULENAME), 10);
+    entry.FILENAME = cutToCapacity(upperCase(trimRight(fileName)), kPathCapacity);
+    entry.FILENAMESUFFIX = suffixOf(withoutFolder(entry.FILENAME));
+    return entry;
+}
+
+void ensureLoaded(Workspace& ws)
+{
+    if (!ws.exceptQ.loaded)
+        loadExceptList(ws);
+}
+
+}  // namespace
+
+void loadExceptList(Workspace& ws)
+{
+    settings::SettingsStore& store = ws.settings();
+    ws.exceptQ.entries.clear();
+    for (std::size_t n = 1; n <= kMaxExceptions; ++n) {
+        const std::string module = store.readSetting(kSection, key("Modulename", n));
+        const std::string file = store.readSetting(kSection, key("Filename", n));
+        if (trimRight(module).empty() || trimRight(file).empty())
+            break;
+        ws.exceptQ.entries.push_back(makeEntry(module, file));
+    }
+    ws.exceptQ.loaded = true;
+}
+
+void saveExceptList(Workspace& ws)
+{
+    settings::SettingsStore& store = ws.settings();
+    const std::size_t count = std::min(ws.exceptQ.entries.size(), kMaxExceptions);
+    store.writeNumber(kSection, "ListNum", static_cast<int>(count));
+    for (std::size_t n = 1; n <= count; ++n) {
+        const ExceptEntry& e = ws.exceptQ.entries[n - 1];
+        store.writeSetting(kSection, key("Modulename", n), e.MODULENAME);
+        store.writeSetting(kSection, key("Filename", n), e.FILENAME);
+    }
+    for (std::size_t n = count + 1; n <= kMaxExceptions; ++n) {
+        if (store.readSetting(kSection, key("Modulename", n)).empty() &&
+            store.readSetting(kSection, key("Filename", n)).empty())
+            break;
+        store.deleteSetting(kSection, key("Modulename", n));
+        store.deleteSetting(kSection, key("Filename", n));
+    }
+}
+
+bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string_view fileName)
+{
+    std::string module = upperCase(trimRight(moduleName));
+    module.erase(std::remove_if(module.begin(), module.end(),
+                                [](char c) { return c == '\'' || c == '"'; }),
+                 module.end());
+    module = cutToCapacity(trimRight(module), kModuleNameCapacity);
+    const std::string file = upperCase(trimRight(fileName));
+    if (module.empty() || file.empty())
+        return false;
+    // The module name equals the file's name when it matches the name with or without its
+    // extension (KERNEL32 in KERNEL32.DLL, MYPROG.EXE in MYPROG.EXE).
+    const std::string_view name = withoutFolder(file);
+    if (name.empty() || module == name || module == baseOf(name))
+        return false;
+    ensureLoaded(ws);
+    const auto known = std::find_if(ws.exceptQ.entries.begin(), ws.exceptQ.entries.end(),
+                                    [&](const ExceptEntry& e) { return e.MODULENAME == module; });
+    if (known != ws.exceptQ.entries.end() || ws.exceptQ.entries.size() >= kMaxExceptions)
+        return false;
+    settings::SettingsStore& store = ws.settings();
+    // The pair goes after every pair already stored, so that none is overwritten even when
+    // "ListNum" was left smaller than the pairs present.
+    const int listNum = store.readNumber(kSection, "ListNum", 0);
+    const std::size_t n = std::max<std::size_t>(static_cast<std::size_t>(std::max(listNum, 0)),
+                                                ws.exceptQ.entries.size()) + 1;
+    if (n > kMaxExceptions)
+        return false;
+    ws.exceptQ.entries.push_back(makeEntry(module, name));
+    store.writeSetting(kSection, key("Modulename", n), module);
+    store.writeSetting(kSection, key("Filename", n), name);
+    store.writeNumber(kSection, "ListNum", static_cast<int>(n));
+    return true;
+}
+
+}  // namespace quillon::maintenance

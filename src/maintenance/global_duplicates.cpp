@@ -1,0 +1,281 @@
+// The global duplicate search, its mode and the cache of the saved LIB file's symbols.
+#include "maintenance/global_duplicates.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/exclude_list.h"
+#include "core/library_model.h"
+#include "core/progress_indicator.h"
+#include "maintenance/maintenance_common.h"
+#include "maintenance/maintenance_messages.h"
+
+namespace quillon::maintenance {
+
+namespace {
+
+/// One member of a group of equal names, in the order the marking walk visits them.
+struct Candidate {
+    std::string_view name;    // upper-cased, trailing blanks removed
+    std::uint32_t row = 0;    // position of the symbol row
+    std::uint32_t moduleRow = 0;  // position of the module row above it
+    bool first = false;       // the group's first occurrence in library order
+};
+
+/// The upper-cased names of all symbol rows, kept in one buffer.
+struct NameKeys {
+    std::string buffer;
+    struct Key {
+        std::uint32_t offset;
+        std::uint32_t length;
+        std::uint32_t row;
+        std::uint32_t moduleRow;
+    };
+    std::vector<Key> keys;
+
+    [[nodiscard]] std::string_view name(const Key& k) const { return {buffer.data() + k.offset, k.length}; }
+};
+
+NameKeys collectNames(const LibraryList& rows)
+{
+    NameKeys names;
+    std::size_t total = 0;
+    for (const LibraryRow& row : rows)
+        total += row.SYMBOL.size();
+    names.buffer.reserve(total);
+    names.keys.reserve(rows.size());
+    std::uint32_t moduleRow = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const LibraryRow& row = rows[i];
+        if (row.isModule()) {
+            moduleRow = static_cast<std::uint32_t>(i);
+            continue;
+        }
+        // Symbols without an ordinal never reach a LIB file, so they duplicate nothing.
+        if (row.ORDINAL == 0)
+            continue;
+        const std::string_view name = trimRight(row.SYMBOL);
+        const auto offset = static_cast<std::uint32_t>(names.buffer.size());
+        for (char c : name)
+            names.buffer.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+        names.keys.push_back({offset, static_cast<std::uint32_t>(name.size()),
+                              static_cast<std::uint32_t>(i), moduleRow});
+    }
+    return names;
+}
+
+/// The groups of equal names, each as: second occurrence, first (flagged), third, fourth...
+std::vector<Candidate> buildCandidates(const NameKeys& names)
+{
+    std::vector<std::uint32_t> order(names.keys.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<std::uint32_t>(i);
+    // Ties go by row, which keeps equal names in library order.
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int c = names.name(names.keys[a]).compare(names.name(names.keys[b]));
+        return c != 0 ? c < 0 : names.keys[a].row < names.keys[b].row;
+    });
+    std::vector<Candidate> candidates;
+    bool firstAppended = false;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        const auto& previous = names.keys[order[i - 1]];
+        const auto& current = names.keys[order[i]];
+        if (names.name(current) != names.name(previous)) {
+            firstAppended = false;
+            continue;
+        }
+        candidates.push_back({names.name(current), current.row, current.moduleRow, false});
+        if (!firstAppended) {
+            candidates.push_back({names.name(previous), previous.row, previous.moduleRow, true});
+            firstAppended = true;
+        }
+    }
+    return candidates;
+}
+
+bool savedLess(const SavedLibSymbol& a, const SavedLibSymbol& b)
+{
+    const int c = a.MODULENAME.view().compare(b.MODULENAME.view());
+    return c != 0 ? c < 0 : a.SYMBOLUPPER < b.SYMBOLUPPER;
+}
+
+bool savedContains(const SavedLibSymbolList& saved, std::string_view moduleName,
+                   std::string_view symbolUpper)
+{
+    const auto it = std::lower_bound(
+        saved.begin(), saved.end(), std::pair{moduleName, symbolUpper},
+        [](const SavedLibSymbol& s, const std::pair<std::string_view, std::string_view>& key) {
+            const int c = s.MODULENAME.view().compare(key.first);
+            return c != 0 ? c < 0 : std::string_view(s.SYMBOLUPPER) < key.second;
+        });
+    return it != saved.end() && it->MODULENAME.view() == moduleName &&
+           trimRight(it->SYMBOLUPPER) == symbolUpper;
+}
+
+void sortModulesByNumber(ModuleTable& modules)
+{
+    const auto byNumber = [](const ModuleEntry& a, const ModuleEntry& b) {
+        return a.MODULENUM < b.MODULENUM;
+    };
+    if (!std::is_sorted(modules.begin(), modules.end(), byNumber))
+        std::stable_sort(modules.begin(), modules.end(), byNumber);
+}
+
+/// Brings `SavedLibSymbols` up to date for the "Match saved LIB" modes. Returns false when
+/// there is nothing to match against, which lowers the mode for this search.
+bool prepareSavedLib(Workspace& ws, const SavedLibReader& reader)
+{
+    Library& lib = ws.library;
+    if (!ws.SavedLibLoaded || ws.SavedLibName != lib.LibraryFileName) {
+        ws.SavedLibSymbols.clear();
+        sortModulesByNumber(lib.modules);
+        if (!lib.modules.empty() &&
+            upperCase(lib.modules.front().FILENAME).find(".LIB") != std::string::npos) {
+            ws.SavedLibName = lib.LibraryFileName;
+            if (!lib.LibraryFileName.empty() && ws.files().exists(lib.LibraryFileName) && reader) {
+                // A file that cannot be read leaves what was read; no message is shown.
+                (void)reader(ws);
+            }
+        }
+        if (ws.SavedLibSymbols.empty()) {
+            ws.SavedLibName.clear();
+            return false;
+        }
+        std::stable_sort(ws.SavedLibSymbols.begin(), ws.SavedLibSymbols.end(), savedLess);
+        ws.SavedLibLoaded = true;
+    }
+    return true;
+}
+
+}  // namespace
+
+void deriveDuplicateMode(Workspace& ws)
+{
+    DuplicateModeState& state = ws.duplicateMode;
+    if (state.derived)
+        return;
+    state.enabled = ws.options.UseExcludeGlobalDuplicates == 1 && ws.options.UseExcludeList != 0;
+    const int set = ws.options.UseExcludeGlobalDuplicatesSet;
+    state.mode = state.enabled && set >= 1 && set <= 3 ? set : 0;
+    state.derived = true;
+}
+
+void duplicateOptionsChanged(Workspace& ws)
+{
+    ws.duplicateMode.derived = false;
+}
+
+std::size_t clearDuplicateMarks(Workspace& ws)
+{
+    std::size_t changed = 0;
+    for (LibraryRow& row : ws.library.rows) {
+        const bool duplicate = row.EXCLUDE == kExcludeDuplicate;
+        const bool hooked = row.MARK != 0;
+        if (duplicate)
+            row.EXCLUDE = kExcludeNone;
+        if (hooked)
+            row.MARK = 0;
+        if (duplicate || hooked)
+            ++changed;
+    }
+    return changed;
+}
+
+std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress, const SavedLibReader& reader)
+{
+    Library& lib = ws.library;
+    if (lib.empty())
+        return 0;
+    deriveDuplicateMode(ws);
+    ProgressIndicator progress(ws.ui(), showProgress && ws.options.UseStatusBar != 0);
+    progress.start(kReadingData, lib.SymbolCount);
+
+    clearDuplicateMarks(ws);
+    if (!ws.duplicateMode.enabled) {
+        refreshIcons(ws);
+        return 0;
+    }
+
+    const NameKeys names = collectNames(lib.rows);
+    progress.step(names.keys.size(), kSymbolsUnit);
+    std::vector<Candidate> candidates = buildCandidates(names);
+
+    std::uint32_t count = 0;
+    const auto report = [&] {
+        refreshIcons(ws);
+        if (!showProgress)
+            return;
+        progress.end();
+        showStatus(ws, 1, duplicatesFoundText(count));
+        showStatus(ws, 2, kDone);
+        showStatus(ws, 3, "");
+    };
+    if (candidates.empty()) {
+        report();
+        return 0;
+    }
+
+    // A search lowers a "Match saved LIB" mode when there is nothing to match: the library is
+    // unchanged since it was read, or its saved LIB file holds no symbols. The lowering holds
+    // for this search only, so that the next search after a change matches again.
+    int mode = ws.duplicateMode.mode;
+    if (mode == 2 || mode == 3) {
+        if (!lib.LibraryChanged || !prepareSavedLib(ws, reader)) {
+            mode -= 2;
+        } else {
+            std::sort(candidates.begin(), candidates.end(),
+                      [](const Candidate& a, const Candidate& b) {
+                          const int c = a.name.compare(b.name);
+                          return c != 0 ? c < 0 : a.row < b.row;
+                      });
+        }
+    }
+
+    const std::vector<std::int32_t> moduleIndex =
+        mode >= 2 ? moduleIndexByNumber(lib.modules) : std::vector<std::int32_t>();
+    const std::string savedNameUpper = upperCase(ws.SavedLibName);
+
+    progress.start(kProcessing, candidates.size());
+    std::string_view previousName;
+    std::uint32_t previousModule = 0x10000;  // no module number equals it
+    std::uint64_t processed = 0;
+    for (const Candidate& c : candidates) {
+        LibraryRow& row = lib.rows[c.row];
+        if (row.EXCLUDE != kExcludeNone)
+            continue;
+        bool keep = false;
+        if (mode == 1) {
+            keep = c.first;
+        } else if (mode >= 2 && c.name != previousName) {
+            const std::int32_t entry = moduleIndex[row.MODULENUM];
+            if (entry >= 0 && upperCase(lib.modules[static_cast<std::size_t>(entry)].FILENAME) ==
+                                  savedNameUpper) {
+                keep = savedContains(ws.SavedLibSymbols, row.MODULENAME.view(), c.name) ||
+                       (mode == 3 && c.first);
+            }
+        }
+        if (!keep) {
+            row.EXCLUDE = kExcludeDuplicate;
+            ++count;
+            if (row.MODULENUM != previousModule) {
+                LibraryRow& moduleRow = lib.rows[c.moduleRow];
+                if (moduleRow.EXCLUDE != kExcludeModule3 && moduleRow.MODULENUM == row.MODULENUM)
+                    moduleRow.EXCLUDE = kExcludeDuplicate;
+            }
+        }
+        previousName = c.name;
+        previousModule = row.MODULENUM;
+        if (++processed % kProgressStride == 0)
+            progress.step(processed, kDuplicatesUnit);
+    }
+    progress.step(processed, kDuplicatesUnit);
+
+    report();
+    if (trimRight(ws.SavedLibName).empty())
+        ws.SavedLibName = std::string(kUnlikelyLibName);
+    return count;
+}
+
+}  // namespace quillon::maintenance

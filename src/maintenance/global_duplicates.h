@@ -1,0 +1,38 @@
+// The global duplicate search: marks symbols whose name occurs in more than one place.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "core/result.h"
+#include "core/workspace.h"
+
+namespace quillon::maintenance {
+
+/// Reads the library's saved LIB file into `SavedLibSymbols` (the reference loader).
+using SavedLibReader = std::function<Status(Workspace& ws)>;
+
+/// Derives the duplicate mode from the options when it has not been derived since the start
+/// or since the options changed: duplicates are enabled when "UseExcludeGlobalDuplicates" is 1
+/// and "UseExcludeList" is on; the mode is "UseExcludeGlobalDuplicatesSet" when enabled and in
+/// 1..3, else 0.
+void deriveDuplicateMode(Workspace& ws);
+
+/// Called when the options dialog reports changed options: the next search derives the mode
+/// again.
+void duplicateOptionsChanged(Workspace& ws);
+
+/// `ClearDuplicateMarks`: every `EXCLUDE` 2 becomes 0 and every hook (`MARK`) is removed.
+/// Returns the number of rows changed.
+std::size_t clearDuplicateMarks(Workspace& ws);
+
+/// `FindGlobalDuplicates`: marks with `EXCLUDE` 2 every symbol whose name (letter case and
+/// trailing blanks ignored) occurs more than once in the library, except the occurrence the
+/// duplicate mode keeps, and marks the module rows of those symbols 2 (unless they are 3).
+/// With `showProgress` (and the status bar on) the progress and the result show in the status
+/// bar. `reader` fills `SavedLibSymbols` for the "Match saved LIB" modes; without one the
+/// library's own LIB reader is used. Returns the number of symbols newly marked.
+std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress,
+                                   const SavedLibReader& reader = {});
+
+}  // namespace quillon::maintenance

@@ -1,0 +1,63 @@
+// Small helpers the maintenance operations share: status texts, name keys, module lookup.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/workspace.h"
+
+namespace quillon::maintenance {
+
+/// Writes `text` into status pane `pane` when the status bar is on.
+inline void showStatus(Workspace& ws, int pane, std::string_view text)
+{
+    if (ws.options.UseStatusBar != 0)
+        ws.ui().status(pane, text);
+}
+
+/// `text` without trailing blanks: names compare blank-padded.
+[[nodiscard]] inline std::string_view trimRight(std::string_view text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+/// True when `a` and `b` are equal ignoring letter case and trailing blanks.
+[[nodiscard]] inline bool equalNames(std::string_view a, std::string_view b)
+{
+    a = trimRight(a);
+    b = trimRight(b);
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<char>(y - 'a' + 'A');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+/// The position in `ModuleTable` of each module number (-1 when the table has none).
+[[nodiscard]] inline std::vector<std::int32_t> moduleIndexByNumber(const ModuleTable& modules)
+{
+    std::vector<std::int32_t> index(65536, -1);
+    for (std::size_t i = 0; i < modules.size(); ++i) {
+        std::int32_t& slot = index[modules[i].MODULENUM];
+        if (slot < 0)
+            slot = static_cast<std::int32_t>(i);
+    }
+    return index;
+}
+
+/// Progress is stepped once every this many items (and at the end), so that a million rows
+/// do not mean a million redraws.
+inline constexpr std::uint64_t kProgressStride = 4096;
+
+}  // namespace quillon::maintenance

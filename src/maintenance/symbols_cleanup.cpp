@@ -1,0 +1,105 @@
+// The symbols cleanup run and its report.
+#include "maintenance/symbols_cleanup.h"
+
+#include "core/duration_text.h"
+#include "core/library_model.h"
+#include "maintenance/exclusion_list.h"
+#include "maintenance/global_duplicates.h"
+#include "maintenance/maintenance_common.h"
+#include "maintenance/remove_marked_symbols.h"
+#include "settings/settings_store.h"
+
+namespace quillon::maintenance {
+
+namespace {
+constexpr std::string_view kSection = "Cleanup";
+}
+
+SymbolsCleanupChoices loadSymbolsCleanupChoices(Workspace& ws)
+{
+    settings::SettingsStore& store = ws.settings();
+    SymbolsCleanupChoices c;
+    c.CheckExl = store.readNumber(kSection, "CheckExl", 0) != 0;
+    c.CheckDub = store.readNumber(kSection, "CheckDub", 0) != 0;
+    c.Cleanup = store.readNumber(kSection, "Cleanup", 0) != 0;
+    c.ShowReport = store.readNumber(kSection, "ShowReport", 0) != 0;
+    return c;
+}
+
+void saveSymbolsCleanupChoices(Workspace& ws, const SymbolsCleanupChoices& c)
+{
+    settings::SettingsStore& store = ws.settings();
+    store.writeNumber(kSection, "CheckExl", c.CheckExl ? 1 : 0);
+    store.writeNumber(kSection, "CheckDub", c.CheckDub ? 1 : 0);
+    store.writeNumber(kSection, "Cleanup", c.Cleanup ? 1 : 0);
+    store.writeNumber(kSection, "ShowReport", c.ShowReport ? 1 : 0);
+}
+
+std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choices,
+                                SymbolsCleanupResult* out)
+{
+    saveSymbolsCleanupChoices(ws, choices);
+    SymbolsCleanupResult result;
+    SymbolsCleanupCounts& c = result.counts;
+    c.locateExcludes = choices.CheckExl;
+    c.locateDuplicates = choices.CheckDub;
+    c.remove = choices.Cleanup;
+    const bool anyAction = choices.CheckExl || choices.CheckDub || choices.Cleanup;
+    const std::int64_t start = ws.clock().hundredths();
+    const std::uint32_t modulesBefore = ws.library.ModuleCount;
+    std::string& comment = result.comment;
+
+    if (!anyAction) {
+        comment = std::string(kCommentNoneChecked);
+    } else {
+        if (choices.ShowReport)
+            ws.ui().setWaitCursor(true);
+        if (choices.CheckExl) {
+            c.excludes = markExcludedSymbols(ws);
+            if (choices.ShowReport)
+                comment = std::string(kCommentOnlyExcludes);
+        }
+        if (choices.CheckDub) {
+            c.duplicates = findGlobalDuplicates(ws, true);
+            if (choices.ShowReport)
+                comment = std::string(comment.empty() ? kCommentOnlyDuplicates : kCommentBoth);
+        }
+        if (choices.Cleanup) {
+            c.removed = removeMarkedSymbols(ws, true, false);
+            if (!choices.CheckExl && !choices.CheckDub)
+                comment = std::string(kCommentOnlyCleanup);
+        }
+        refreshIcons(ws);
+        if (choices.ShowReport)
+            ws.ui().setWaitCursor(false);
+    }
+    if (ws.library.empty())
+        comment = std::string(kCommentNoData);
+    c.modulesRemoved =
+        modulesBefore > ws.library.ModuleCount ? modulesBefore - ws.library.ModuleCount : 0;
+
+    if (choices.ShowReport) {
+        const std::string summary = symbolsCleanupSummary(c);
+        if (!summary.empty())
+            showStatus(ws, 1, summary);
+        if (anyAction) {
+            showStatus(ws, 2, kCleanupDone);
+            showStatus(ws, 3, ws.library.empty() ? std::string(kNoSymbols)
+                                                 : countNoun(ws.library.SymbolCount, "symbol"));
+        }
+        const std::string duration = durationText(ws.clock().hundredths() - start);
+        ws.ui().message(symbolsCleanupReport(c, comment, duration));
+    }
+    const std::uint32_t found = c.excludes + c.duplicates;
+    if (out != nullptr)
+        *out = std::move(result);
+    return found;
+}
+
+void renewSymbolMarks(Workspace& ws)
+{
+    markExcludedSymbols(ws);
+    findGlobalDuplicates(ws, false);
+}
+
+}  // namespace quillon::maintenance

@@ -1,0 +1,42 @@
+// The symbols cleanup: marking excluded and duplicate symbols, removing them, and the report.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/workspace.h"
+#include "maintenance/maintenance_messages.h"
+
+namespace quillon::maintenance {
+
+/// The four boxes of the "Symbols Cleanup" dialog, stored in section "Cleanup".
+struct SymbolsCleanupChoices {
+    bool CheckExl = false;    // "Locate exclude symbols"
+    bool CheckDub = false;    // "Locate duplicate symbols"
+    bool Cleanup = false;     // "Remove all exclude/duplicate symbols (Ctrl+F10)"
+    bool ShowReport = false;  // "Show report"
+
+    friend bool operator==(const SymbolsCleanupChoices&, const SymbolsCleanupChoices&) = default;
+};
+
+[[nodiscard]] SymbolsCleanupChoices loadSymbolsCleanupChoices(Workspace& ws);
+void saveSymbolsCleanupChoices(Workspace& ws, const SymbolsCleanupChoices& choices);
+
+/// What one symbols cleanup did.
+struct SymbolsCleanupResult {
+    SymbolsCleanupCounts counts;
+    std::string comment;
+};
+
+/// "Start symbols cleanup": stores the boxes, marks excluded symbols, searches duplicates and
+/// removes the marked symbols as the boxes ask, then (with "Show report") writes the summary
+/// into the status bar and shows the "Symbols Cleanup" report. Returns the number of excluded
+/// plus duplicated symbols found.
+std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choices,
+                                SymbolsCleanupResult* result = nullptr);
+
+/// Brings the marks up to date when the main list is rebuilt: `MarkExcludedSymbols` over the
+/// whole library, then `FindGlobalDuplicates` quietly.
+void renewSymbolMarks(Workspace& ws);
+
+}  // namespace quillon::maintenance
