@@ -1,0 +1,111 @@
+// Tests of the removal of marked symbols and of the modules they leave empty.
+#include "maintenance/remove_marked_symbols.h"
+
+#include <gtest/gtest.h>
+
+#include "support/library_builder.h"
+#include "support/test_workspace.h"
+
+namespace quillon::maintenance {
+namespace {
+
+using testing::addModule;
+using testing::rowNames;
+using testing::TestWorkspace;
+
+TEST(RemoveMarkedSymbols, RemovesMarkedSymbolsAndModulesLeftEmpty)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
+    addModule(t.ws, "B", {{"B1", 1}});
+    addModule(t.ws, "C", {{"C1", 1}, {"C2", 2}});
+    LibraryList& rows = t.ws.library.rows;
+    rows[0].EXCLUDE = kExcludeModule3;
+    rows[1].EXCLUDE = kExcludeListed;
+    rows[3].EXCLUDE = kExcludeModule3;
+    rows[4].EXCLUDE = kExcludeDuplicate;
+    rows[7].EXCLUDE = kExcludeDuplicate;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 3u);
+    EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "A2", "C", "C1"}));
+    EXPECT_EQ(t.ws.library.rows[0].EXCLUDE, 0);
+    ASSERT_EQ(t.ws.library.modules.size(), 2u);
+    EXPECT_EQ(t.ws.library.modules[0].MODULENUM, 1);
+    EXPECT_EQ(t.ws.library.modules[0].FUNCTIONNUM, 1);
+    EXPECT_EQ(t.ws.library.modules[1].MODULENUM, 3);
+    EXPECT_EQ(t.ws.library.modules[1].FUNCTIONNUM, 1);
+    EXPECT_EQ(t.ws.library.ModuleCount, 2u);
+    EXPECT_EQ(t.ws.library.SymbolCount, 2u);
+    EXPECT_TRUE(t.ws.library.LibraryChanged);
+    EXPECT_EQ(t.ui.statusText(1), "3 symbols removed");
+    EXPECT_EQ(t.ui.statusText(2), "Cleanup done");
+    EXPECT_EQ(t.ui.statusText(3), "2 symbols");
+    EXPECT_EQ(t.ui.progressCaptions, (std::vector<std::string>{"Symbols cleanup..."}));
+    EXPECT_EQ(t.ui.progressTexts.back(), "3 symbols");
+}
+
+TEST(RemoveMarkedSymbols, WithoutMarksNothingChanges)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    addModule(t.ws, "A", {{"A1", 1}});
+    const Library before = t.ws.library;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 0u);
+    EXPECT_EQ(t.ws.library.rows, before.rows);
+    EXPECT_EQ(t.ws.library.modules, before.modules);
+    EXPECT_FALSE(t.ws.library.LibraryChanged);
+    EXPECT_EQ(t.ui.statusText(1), "No symbols removed");
+    EXPECT_EQ(t.ui.statusText(3), "1 symbol");
+}
+
+TEST(RemoveMarkedSymbols, QuietRunLeavesOnlyAnEmptyFirstPane)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    addModule(t.ws, "A", {{"A1", 1}});
+    t.ws.library.rows[1].EXCLUDE = kExcludeListed;
+    t.ws.library.LibraryChanged = true;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, true, true), 1u);
+    EXPECT_TRUE(t.ws.library.empty());
+    EXPECT_TRUE(t.ws.library.modules.empty());
+    EXPECT_EQ(t.ws.library.ModuleCount, 0u);
+    EXPECT_FALSE(t.ws.library.LibraryChanged);
+    EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{""}));
+    EXPECT_EQ(t.ui.statusHistory[1], (std::vector<std::string>{"Symbols cleanup..."}));
+    EXPECT_EQ(t.ui.progressStarts, 0);
+}
+
+TEST(RemoveMarkedSymbols, EmptiedLibraryReportsNoSymbols)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    addModule(t.ws, "A", {{"A1", 1}});
+    t.ws.library.rows[1].EXCLUDE = kExcludeDuplicate;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 1u);
+    EXPECT_EQ(t.ui.statusText(1), "1 symbol removed");
+    EXPECT_EQ(t.ui.statusText(3), "No symbols!");
+}
+
+TEST(RemoveMarkedSymbols, AModuleWithoutTableEntryEndsTheWalk)
+{
+    TestWorkspace t;
+    addModule(t.ws, "A", {{"A1", 1}});
+    addModule(t.ws, "B", {{"B1", 1}, {"B2", 2}});
+    t.ws.library.modules.pop_back();
+    t.ws.library.rows[1].EXCLUDE = kExcludeListed;
+    t.ws.library.rows[4].EXCLUDE = kExcludeListed;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, false, false), 1u);
+    EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"B", "B1", "B2"}));
+    EXPECT_EQ(t.ws.library.rows[2].EXCLUDE, kExcludeListed);
+}
+
+TEST(RemoveMarkedSymbols, EmptyLibraryReturnsAtOnce)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 0u);
+    EXPECT_TRUE(t.ui.statusHistory[1].empty());
+}
+
+}  // namespace
+}  // namespace quillon::maintenance
