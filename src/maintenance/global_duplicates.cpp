@@ -69,30 +69,39 @@ NameKeys collectNames(const LibraryList& rows)
 /// The groups of equal names, each as: second occurrence, first (flagged), third, fourth...
 std::vector<Candidate> buildCandidates(const NameKeys& names)
 {
-    std::vector<std::uint32_t> order(names.keys.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<std::uint32_t>(i);
+    std::vector<Candidate> sorted;
+    sorted.reserve(names.keys.size());
+    for (const NameKeys::Key& k : names.keys)
+        sorted.push_back({names.name(k), k.row, k.moduleRow, false});
     // Ties go by row, which keeps equal names in library order.
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const int c = names.name(names.keys[a]).compare(names.name(names.keys[b]));
-        return c != 0 ? c < 0 : names.keys[a].row < names.keys[b].row;
+    std::sort(sorted.begin(), sorted.end(), [](const Candidate& a, const Candidate& b) {
+        const int c = a.name.compare(b.name);
+        return c != 0 ? c < 0 : a.row < b.row;
     });
     std::vector<Candidate> candidates;
     bool firstAppended = false;
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        const auto& previous = names.keys[order[i - 1]];
-        const auto& current = names.keys[order[i]];
-        if (names.name(current) != names.name(previous)) {
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+        if (sorted[i].name != sorted[i - 1].name) {
             firstAppended = false;
             continue;
         }
-        candidates.push_back({names.name(current), current.row, current.moduleRow, false});
+        candidates.push_back(sorted[i]);
         if (!firstAppended) {
-            candidates.push_back({names.name(previous), previous.row, previous.moduleRow, true});
+            candidates.push_back(sorted[i - 1]);
+            candidates.back().first = true;
             firstAppended = true;
         }
     }
     return candidates;
+}
+
+/// Puts each group's first occurrence in front of its second: the order by (name, row).
+void firstOccurrencesFirst(std::vector<Candidate>& candidates)
+{
+    for (std::size_t i = 1; i < candidates.size(); ++i) {
+        if (candidates[i].first)
+            std::swap(candidates[i - 1], candidates[i]);
+    }
 }
 
 bool savedLess(const SavedLibSymbol& a, const SavedLibSymbol& b)
@@ -225,11 +234,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress, const Saved
         if (!lib.LibraryChanged || !prepareSavedLib(ws, reader)) {
             mode -= 2;
         } else {
-            std::sort(candidates.begin(), candidates.end(),
-                      [](const Candidate& a, const Candidate& b) {
-                          const int c = a.name.compare(b.name);
-                          return c != 0 ? c < 0 : a.row < b.row;
-                      });
+            firstOccurrencesFirst(candidates);
         }
     }
 

@@ -1,0 +1,169 @@
+// Library maintenance over 1,000,000 symbols in 10,000 modules, 10% of the names duplicated
+// across modules and 5% on the exclusion list: the duplicate search in each mode, the
+// exclusion marking, the removal of marked symbols and the removal of duplicate modules.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "core/clock.h"
+#include "core/library_model.h"
+#include "maintenance/duplicate_modules.h"
+#include "maintenance/exclusion_list.h"
+#include "maintenance/global_duplicates.h"
+#include "maintenance/remove_marked_symbols.h"
+#include "platform/file_system.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+using namespace quillon;
+
+class NullUi final : public ui::UiInterface {
+public:
+    int message(const ui::MessageBox& box) override { return box.defaultButton; }
+    void status(int, std::string_view) override {}
+    std::string statusText(int) const override { return {}; }
+    void progressStart(std::string_view, std::uint64_t) override {}
+    void progress(std::uint64_t, std::uint64_t, std::string_view) override {}
+    void progressEnd() override {}
+    ui::PendingKey takePendingKeys() override { return ui::PendingKey::None; }
+};
+
+struct BenchWorkspace {
+    NullUi ui;
+    platform::FileSystem files;
+    settings::SettingsStore settings{"/nonexistent/Quillon32.ini"};
+    SteadyClock clock;
+    Workspace ws{ui, files, settings, clock};
+};
+
+constexpr int kModules = 10000;
+constexpr int kSymbolsPerModule = 100;
+constexpr int kExcludedNames = 50;
+/// An empty file stands in for the saved LIB file; the reader below supplies its symbols.
+std::string savedLibPath()
+{
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillon_maintenance_bench_SAVED.LIB").string();
+    std::ofstream(path, std::ios::binary).put('\0');
+    return path;
+}
+
+/// 1,000,000 symbols: 85% unique names, 10% drawn from a pool shared by several modules, 5%
+/// from the exclusion list; 5% of the modules repeat the name of another module.
+void fill(Workspace& ws)
+{
+    std::mt19937 random(7);
+    ws.library.rows.reserve(static_cast<std::size_t>(kModules) * (kSymbolsPerModule + 1));
+    std::vector<ExcludeEntry> excluded;
+    for (int i = 0; i < kExcludedNames; ++i)
+        excluded.push_back({"ExcludedEntry" + std::to_string(i), 1});
+    char name[64];
+    for (int m = 0; m < kModules; ++m) {
+        const int nameNumber = random() % 20 == 0 ? static_cast<int>(random() % kModules) : m;
+        std::snprintf(name, sizeof name, "MODULE%05d", nameNumber);
+        appendModuleRow(ws, name, kOs32);
+        for (int s = 0; s < kSymbolsPerModule; ++s) {
+            const unsigned pick = static_cast<unsigned>(random() % 100);
+            if (pick < 10)
+                std::snprintf(name, sizeof name, "SharedFunction%05u", static_cast<unsigned>(random() % 20000));
+            else if (pick < 15)
+                std::snprintf(name, sizeof name, "ExcludedEntry%u", static_cast<unsigned>(random() % kExcludedNames));
+            else
+                std::snprintf(name, sizeof name, "Function_%05d_%03d", m, s);
+            appendSymbolRow(ws, name, static_cast<std::uint16_t>(s + 1));
+        }
+    }
+    postProcessLoad(ws, 0, LoadedFile{"/bench/SYNTHETIC.LIB", false, 0});
+    ws.excludeList.assign(std::move(excluded));
+    ws.options.UseExcludeList = 1;
+    ws.options.UseExcludeGlobalDuplicates = 1;
+    ws.library.LibraryFileName = savedLibPath();
+    for (ModuleEntry& entry : ws.library.modules)
+        entry.FILENAME = ws.library.LibraryFileName;
+}
+
+/// The saved LIB holds every symbol of the library.
+Status readSavedLib(Workspace& ws)
+{
+    for (const LibraryRow& row : ws.library.rows) {
+        SavedLibSymbol saved;
+        saved.MODULENAME = row.MODULENAME;
+        saved.TREELEVEL = row.isModule() ? kLevelModuleExpanded : kLevelSymbol;
+        saved.SYMBOL = row.SYMBOL;
+        saved.SYMBOLUPPER = upperCase(row.SYMBOL);
+        saved.ORDINAL = row.ORDINAL;
+        ws.SavedLibSymbols.push_back(std::move(saved));
+    }
+    return {};
+}
+
+void BM_FindGlobalDuplicates(benchmark::State& state)
+{
+    BenchWorkspace b;
+    fill(b.ws);
+    b.ws.options.UseExcludeGlobalDuplicatesSet = static_cast<int>(state.range(0));
+    b.ws.library.LibraryChanged = true;
+    maintenance::markExcludedSymbols(b.ws);
+    // The first search reads the saved LIB into the cache; the timed ones use it.
+    std::uint32_t marked = maintenance::findGlobalDuplicates(b.ws, false, readSavedLib);
+    for (auto _ : state)
+        marked = maintenance::findGlobalDuplicates(b.ws, false, readSavedLib);
+    state.counters["marked"] = marked;
+}
+BENCHMARK(BM_FindGlobalDuplicates)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_MarkExcludedSymbols(benchmark::State& state)
+{
+    BenchWorkspace b;
+    fill(b.ws);
+    std::uint32_t marked = 0;
+    for (auto _ : state)
+        marked = maintenance::markExcludedSymbols(b.ws);
+    state.counters["marked"] = marked;
+}
+BENCHMARK(BM_MarkExcludedSymbols)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_RemoveMarkedSymbols(benchmark::State& state)
+{
+    BenchWorkspace b;
+    fill(b.ws);
+    b.ws.options.UseExcludeGlobalDuplicatesSet = 1;
+    maintenance::markExcludedSymbols(b.ws);
+    maintenance::findGlobalDuplicates(b.ws, false);
+    const Library marked = b.ws.library;
+    std::uint32_t removed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.ws.library = marked;
+        state.ResumeTiming();
+        removed = maintenance::removeMarkedSymbols(b.ws, true, false);
+    }
+    state.counters["removed"] = removed;
+}
+BENCHMARK(BM_RemoveMarkedSymbols)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_RemoveDuplicateModules(benchmark::State& state)
+{
+    BenchWorkspace b;
+    fill(b.ws);
+    b.ws.options.UseBitCheckDuplicates = 1;
+    const Library original = b.ws.library;
+    std::uint16_t removed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.ws.library = original;
+        state.ResumeTiming();
+        removed = maintenance::removeDuplicateModules(b.ws, maintenance::DuplicateRemovalMode::Standalone, true);
+    }
+    state.counters["removed"] = removed;
+}
+BENCHMARK(BM_RemoveDuplicateModules)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
