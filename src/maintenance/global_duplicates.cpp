@@ -9,6 +9,7 @@
 #include "core/exclude_list.h"
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
+#include "lib/lib_reader.h"
 #include "maintenance/maintenance_common.h"
 #include "maintenance/maintenance_messages.h"
 
@@ -134,7 +135,7 @@ void sortModulesByNumber(ModuleTable& modules)
 
 /// Brings `SavedLibSymbols` up to date for the "Match saved LIB" modes. Returns false when
 /// there is nothing to match against, which lowers the mode for this search.
-bool prepareSavedLib(Workspace& ws, const SavedLibReader& reader)
+bool prepareSavedLib(Workspace& ws)
 {
     Library& lib = ws.library;
     if (!ws.SavedLibLoaded || ws.SavedLibName != lib.LibraryFileName) {
@@ -143,9 +144,9 @@ bool prepareSavedLib(Workspace& ws, const SavedLibReader& reader)
         if (!lib.modules.empty() &&
             upperCase(lib.modules.front().FILENAME).find(".LIB") != std::string::npos) {
             ws.SavedLibName = lib.LibraryFileName;
-            if (!lib.LibraryFileName.empty() && ws.files().exists(lib.LibraryFileName) && reader) {
+            if (!lib.LibraryFileName.empty() && ws.files().exists(lib.LibraryFileName)) {
                 // A file that cannot be read leaves what was read; no message is shown.
-                (void)reader(ws);
+                (void)lib::loadSavedLibSymbols(ws);
             }
         }
         if (ws.SavedLibSymbols.empty()) {
@@ -192,7 +193,7 @@ std::size_t clearDuplicateMarks(Workspace& ws)
     return changed;
 }
 
-std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress, const SavedLibReader& reader)
+std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
 {
     Library& lib = ws.library;
     if (lib.empty())
@@ -231,7 +232,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress, const Saved
     // for this search only, so that the next search after a change matches again.
     int mode = ws.duplicateMode.mode;
     if (mode == 2 || mode == 3) {
-        if (!lib.LibraryChanged || !prepareSavedLib(ws, reader)) {
+        if (!lib.LibraryChanged || !prepareSavedLib(ws)) {
             mode -= 2;
         } else {
             firstOccurrencesFirst(candidates);

@@ -1,16 +1,12 @@
 // The global duplicate search: marks symbols whose name occurs in more than one place.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <functional>
 
-#include "core/result.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {
-
-/// Reads the library's saved LIB file into `SavedLibSymbols` (the reference loader).
-using SavedLibReader = std::function<Status(Workspace& ws)>;
 
 /// Derives the duplicate mode from the options when it has not been derived since the start
 /// or since the options changed: duplicates are enabled when "UseExcludeGlobalDuplicates" is 1
@@ -30,9 +26,10 @@ std::size_t clearDuplicateMarks(Workspace& ws);
 /// trailing blanks ignored) occurs more than once in the library, except the occurrence the
 /// duplicate mode keeps, and marks the module rows of those symbols 2 (unless they are 3).
 /// With `showProgress` (and the status bar on) the progress and the result show in the status
-/// bar. `reader` fills `SavedLibSymbols` for the "Match saved LIB" modes; without one the
-/// library's own LIB reader is used. Returns the number of symbols newly marked.
-std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress,
-                                   const SavedLibReader& reader = {});
+/// bar. The "Match saved LIB" modes read the library's LIB file (`LibraryFileName`) once
+/// into `SavedLibSymbols` with the reference loader and keep the occurrence it holds; an
+/// unchanged library, or a saved file that is missing or holds no symbols, lowers them to
+/// keep none (2) or keep first (3) for that search. Returns the number of symbols newly marked.
+std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress);
 
 }  // namespace quillon::maintenance
