@@ -1,0 +1,57 @@
+// Tests of the save command with the maintenance cleanup steps bound in.
+#include "maintenance/save_hooks.h"
+
+#include <gtest/gtest.h>
+
+#include "lib/lib_reader.h"
+#include "support/library_builder.h"
+#include "support/test_workspace.h"
+
+namespace quillon::maintenance {
+namespace {
+
+using testing::addModule;
+using testing::rowNames;
+using testing::TestWorkspace;
+
+TEST(SaveCleanupHooks, SaveRemovesDuplicateModulesAndMarkedSymbols)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseBitCheckDuplicates = 1;
+    t.ws.options.UseExcludeList = 1;
+    t.ws.excludeList.assign({{"DllEntryPoint", 1}});
+    addModule(t.ws, "A", {{"DllEntryPoint", 1}, {"Work", 2}});
+    addModule(t.ws, "a", {{"Other", 1}});
+    t.ws.library.rows[1].EXCLUDE = kExcludeListed;
+    t.ws.library.LibraryFileName = t.folder.file("OUT.LIB");
+    lib::SaveHooks hooks;
+    setCleanupHooks(hooks);
+    EXPECT_EQ(lib::saveFile(t.ws, lib::SaveWhat::Library, false, hooks), 1);
+    EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "Work"}));
+    EXPECT_EQ(t.ui.statusText(1), "Library: " + t.ws.library.LibraryFileName + " - Modules removed: 1");
+    EXPECT_EQ(t.ui.statusText(3), "2 symbols removed");
+
+    TestWorkspace reopened;
+    lib::LibLoadRequest request;
+    request.fileName = t.ws.library.LibraryFileName;
+    ASSERT_TRUE(lib::loadLibrary(reopened.ws, request).ok());
+    EXPECT_EQ(rowNames(reopened.ws), (std::vector<std::string>{"A", "Work"}));
+}
+
+TEST(SaveCleanupHooks, BitCheckThreeRemovesUnlocatedModules)
+{
+    TestWorkspace t;
+    t.ws.options.UseBitCheck = 3;
+    t.ws.options.UseBitCheckSet = 2;
+    addModule(t.ws, "A", {{"X", 1}}, kOs32);
+    addModule(t.ws, "B", {{"Y", 1}}, kOsUnknown);
+    t.ws.library.LibraryFileName = t.folder.file("OUT.LIB");
+    lib::SaveHooks hooks;
+    setCleanupHooks(hooks);
+    EXPECT_EQ(lib::saveFile(t.ws, lib::SaveWhat::Library, false, hooks), 1);
+    EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "X"}));
+}
+
+}  // namespace
+}  // namespace quillon::maintenance
