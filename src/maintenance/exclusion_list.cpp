@@ -29,7 +29,11 @@ std::uint8_t checkValue(bool check)
 
 void loadExcludeList(Workspace& ws)
 {
-    settings::SettingsStore& store = ws.settings();
+    loadExcludeList(ws.settings(), ws.excludeList);
+}
+
+void loadExcludeList(settings::SettingsStore& store, ExcludeList& list)
+{
     const int stored = store.readNumber(kSection, "ExcludeNum", 0);
     const std::size_t n = static_cast<std::size_t>(stored) & 0xFF;
     std::vector<ExcludeEntry> entries;
@@ -45,14 +49,17 @@ void loadExcludeList(Workspace& ws)
         entry.rec = static_cast<std::uint8_t>(i);
         entries.push_back(std::move(entry));
     }
-    ws.excludeList.assign(std::move(entries));
-    ws.excludeList.sortByUpper();
+    list.assign(std::move(entries));
+    list.sortByUpper();
 }
 
 void saveExcludeList(Workspace& ws)
 {
-    settings::SettingsStore& store = ws.settings();
-    ExcludeList& list = ws.excludeList;
+    saveExcludeList(ws.settings(), ws.excludeList);
+}
+
+void saveExcludeList(settings::SettingsStore& store, ExcludeList& list)
+{
     list.sortByRec();
     std::vector<ExcludeEntry> entries;
     entries.reserve(list.size());
@@ -81,6 +88,16 @@ void saveExcludeList(Workspace& ws)
     }
     list.assign(std::move(entries));
     list.sortByUpper();
+}
+
+void setExcludeListSeams(settings::OptionsSeams& seams, Workspace& ws)
+{
+    seams.loadExcludeList = [&ws](settings::SettingsStore& store) {
+        loadExcludeList(store, ws.excludeList);
+    };
+    seams.saveExcludeList = [&ws](settings::SettingsStore& store) {
+        saveExcludeList(store, ws.excludeList);
+    };
 }
 
 std::uint32_t markExcludedSymbols(Workspace& ws, std::size_t first, bool fromFirst,

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/workspace.h"
+#include "settings/options_io.h"
 
 namespace quillon::maintenance {
 
@@ -17,11 +18,16 @@ inline constexpr std::size_t kMaxStoredExcludes = 50;
 /// `LoadExcludeList`: reads "ExcludeNum" entries (at most 50, ending at a blank "Symbol<n>")
 /// from section "Excludelist" into `ws.excludeList`, sorted by `SYMBOLUPPER`.
 void loadExcludeList(Workspace& ws);
+void loadExcludeList(settings::SettingsStore& store, ExcludeList& list);
 
 /// `SaveExcludeList`: writes the entries (blank ones dropped, at most 50) in their stored
 /// order, renumbers `REC`, deletes the keys of entries no longer present, and sorts the list
 /// by `SYMBOLUPPER` again.
 void saveExcludeList(Workspace& ws);
+void saveExcludeList(settings::SettingsStore& store, ExcludeList& list);
+
+/// Binds the exclusion list of `ws` to the settings' load and save of the options.
+void setExcludeListSeams(settings::OptionsSeams& seams, Workspace& ws);
 
 /// `MarkExcludedSymbols` over 1-based rows `first` to `last` (`fromFirst`, or 0, means row 1;
 /// `toLast`, or 0, means the last row). A symbol whose name is on the list with check 1 gets

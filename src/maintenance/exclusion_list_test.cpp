@@ -81,6 +81,21 @@ TEST(ExcludeListStorage, SavingThreeAfterFiveDeletesTheKeysOfFourAndFive)
     EXPECT_EQ(symbols(t.ws.excludeList), (std::vector<std::string>{"Bee", "c", "d"}));
 }
 
+TEST(ExcludeListStorage, LoadsAndSavesWithTheOptions)
+{
+    TestWorkspace t;
+    t.settings.writeNumber("Excludelist", "ExcludeNum", 1);
+    t.settings.writeSetting("Excludelist", "Symbol1", "WEP");
+    settings::OptionsSeams seams;
+    setExcludeListSeams(seams, t.ws);
+    Options options;
+    settings::LoadOptions(t.settings, t.files, options, settings::OptionsContext{}, seams);
+    EXPECT_EQ(symbols(t.ws.excludeList), (std::vector<std::string>{"WEP"}));
+    ASSERT_TRUE(addExcludeEntry(t.ws.excludeList, "WinMain", true));
+    settings::SaveOptions(t.settings, options, seams);
+    EXPECT_EQ(t.settings.readSetting("Excludelist", "Symbol2"), "WinMain");
+}
+
 TEST(ExcludeListStorage, OnlyFiftyEntriesAreStoredAndCounted)
 {
     TestWorkspace t;
