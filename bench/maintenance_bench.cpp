@@ -47,7 +47,8 @@ constexpr int kExcludedNames = 50;
 /// Where the library is saved for the "Match saved LIB" modes.
 std::string savedLibPath()
 {
-    return (std::filesystem::temp_directory_path() / "quillon_maintenance_bench_SAVED.LIB").string();
+    return (std::filesystem::temp_directory_path() / "quillon_maintenance_bench_SAVED.LIB")
+        .string();
 }
 
 /// 1,000,000 symbols: 85% unique names, 10% drawn from a pool shared by several modules, 5%
@@ -67,9 +68,11 @@ void fill(Workspace& ws)
         for (int s = 0; s < kSymbolsPerModule; ++s) {
             const unsigned pick = static_cast<unsigned>(random() % 100);
             if (pick < 10)
-                std::snprintf(name, sizeof name, "SharedFunction%05u", static_cast<unsigned>(random() % 20000));
+                std::snprintf(name, sizeof name, "SharedFunction%05u",
+                              static_cast<unsigned>(random() % 20000));
             else if (pick < 15)
-                std::snprintf(name, sizeof name, "ExcludedEntry%u", static_cast<unsigned>(random() % kExcludedNames));
+                std::snprintf(name, sizeof name, "ExcludedEntry%u",
+                              static_cast<unsigned>(random() % kExcludedNames));
             else
                 std::snprintf(name, sizeof name, "Function_%05d_%03d", m, s);
             appendSymbolRow(ws, name, static_cast<std::uint16_t>(s + 1));
@@ -158,7 +161,8 @@ void BM_RemoveDuplicateModules(benchmark::State& state)
         state.PauseTiming();
         b.ws.library = original;
         state.ResumeTiming();
-        removed = maintenance::removeDuplicateModules(b.ws, maintenance::DuplicateRemovalMode::Standalone, true);
+        removed = maintenance::removeDuplicateModules(
+            b.ws, maintenance::DuplicateRemovalMode::Standalone, true);
     }
     state.counters["removed"] = removed;
 }

@@ -69,9 +69,8 @@ WalkResult walkDuplicates(Workspace& ws, std::size_t first, bool afterAdd, bool 
                 duplicateQuestion(row.MODULENAME.view(), fileName, afterAdd, allButtons));
             // A closed box keeps the module: nothing is deleted without an answer.
             const int lastButton = allButtons ? kAnswerKeepAll : kAnswerNo;
-            answer = static_cast<std::uint8_t>(chosen >= kAnswerYes && chosen <= lastButton
-                                                   ? chosen
-                                                   : int{kAnswerNo});
+            answer = static_cast<std::uint8_t>(
+                chosen >= kAnswerYes && chosen <= lastButton ? chosen : int{kAnswerNo});
         }
         if (state.multiFileAdd())
             state.value = static_cast<std::uint8_t>(1 + answer);

@@ -10,7 +10,12 @@ namespace quillon::maintenance {
 
 /// The answers of the duplicate-module question, as the 1-based buttons of
 /// "&Yes|&No|A&bort all|K&eep all".
-enum DuplicateAnswer : std::uint8_t { kAnswerYes = 1, kAnswerNo = 2, kAnswerAbortAll = 3, kAnswerKeepAll = 4 };
+enum DuplicateAnswer : std::uint8_t {
+    kAnswerYes = 1,
+    kAnswerNo = 2,
+    kAnswerAbortAll = 3,
+    kAnswerKeepAll = 4
+};
 
 /// The per-add answer state, held by the file-adding step for one add command: 0 for a
 /// single-file add, 1 for a multi-file add without a standing answer, otherwise 1 + the last
@@ -45,7 +50,7 @@ bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
 
 /// How `RemoveDuplicateModules` is called.
 enum class DuplicateRemovalMode : std::uint8_t {
-    Standalone = 0,    // own progress, cursor and status texts
+    Standalone = 0,        // own progress, cursor and status texts
     FromInconsistent = 2,  // part of `RemoveInconsistentModules`
 };
 

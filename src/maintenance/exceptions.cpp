@@ -95,9 +95,9 @@ void saveExceptList(Workspace& ws)
 bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string_view fileName)
 {
     std::string module = upperCase(trimRight(moduleName));
-    module.erase(std::remove_if(module.begin(), module.end(),
-                                [](char c) { return c == '\'' || c == '"'; }),
-                 module.end());
+    module.erase(
+        std::remove_if(module.begin(), module.end(), [](char c) { return c == '\'' || c == '"'; }),
+        module.end());
     module = cutToCapacity(trimRight(module), kModuleNameCapacity);
     const std::string file = upperCase(trimRight(fileName));
     if (module.empty() || file.empty())
@@ -117,7 +117,8 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
     // "ListNum" was left smaller than the pairs present.
     const int listNum = store.readNumber(kSection, "ListNum", 0);
     const std::size_t n = std::max<std::size_t>(static_cast<std::size_t>(std::max(listNum, 0)),
-                                                ws.exceptQ.entries.size()) + 1;
+                                                ws.exceptQ.entries.size()) +
+                          1;
     if (n > kMaxExceptions)
         return false;
     ws.exceptQ.entries.push_back(makeEntry(module, name));

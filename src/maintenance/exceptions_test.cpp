@@ -20,8 +20,7 @@ TEST(AddExceptionForFile, RecordsAModuleWhoseFileHasAnotherNameOnce)
     EXPECT_EQ(t.settings.readSetting("Exceptlist", "Modulename1"), "KERNEL");
     EXPECT_EQ(t.settings.readSetting("Exceptlist", "Filename1"), "KRNL386.EXE");
     ASSERT_EQ(t.ws.exceptQ.entries.size(), 1u);
-    EXPECT_EQ(t.ws.exceptQ.entries[0],
-              (ExceptEntry{"KERNEL", "", "KRNL386.EXE", "EXE"}));
+    EXPECT_EQ(t.ws.exceptQ.entries[0], (ExceptEntry{"KERNEL", "", "KRNL386.EXE", "EXE"}));
 }
 
 TEST(AddExceptionForFile, NothingForMatchingOrBlankNames)

@@ -19,10 +19,10 @@ namespace {
 
 /// One member of a group of equal names, in the order the marking walk visits them.
 struct Candidate {
-    std::string_view name;    // upper-cased, trailing blanks removed
-    std::uint32_t row = 0;    // position of the symbol row
+    std::string_view name;        // upper-cased, trailing blanks removed
+    std::uint32_t row = 0;        // position of the symbol row
     std::uint32_t moduleRow = 0;  // position of the module row above it
-    bool first = false;       // the group's first occurrence in library order
+    bool first = false;           // the group's first occurrence in library order
 };
 
 /// The upper-cased names of all symbol rows, kept in one buffer.
@@ -36,7 +36,10 @@ struct NameKeys {
     };
     std::vector<Key> keys;
 
-    [[nodiscard]] std::string_view name(const Key& k) const { return {buffer.data() + k.offset, k.length}; }
+    [[nodiscard]] std::string_view name(const Key& k) const
+    {
+        return {buffer.data() + k.offset, k.length};
+    }
 };
 
 NameKeys collectNames(const LibraryList& rows)

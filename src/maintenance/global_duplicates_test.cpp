@@ -140,7 +140,8 @@ TEST(FindGlobalDuplicates, ReportsInTheStatusBarWithProgressShown)
     EXPECT_EQ(t.ui.statusText(1), "2 globally duplicated symbols found");
     EXPECT_EQ(t.ui.statusText(2), "Done");
     EXPECT_EQ(t.ui.statusText(3), "");
-    EXPECT_EQ(t.ui.progressCaptions, (std::vector<std::string>{"Reading data...", "Processing..."}));
+    EXPECT_EQ(t.ui.progressCaptions,
+              (std::vector<std::string>{"Reading data...", "Processing..."}));
     EXPECT_EQ(t.ui.progressTexts.back(), "2 dublicates");
 
     t.ws.options.UseExcludeGlobalDuplicatesSet = 1;

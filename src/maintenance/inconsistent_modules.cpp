@@ -72,7 +72,8 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
         lib.LibraryChanged = true;
     }
     if (removeDuplicates)
-        counts.duplicates = removeDuplicateModules(ws, DuplicateRemovalMode::FromInconsistent, false);
+        counts.duplicates =
+            removeDuplicateModules(ws, DuplicateRemovalMode::FromInconsistent, false);
 
     progress.end();
     showStatus(ws, 3, "");

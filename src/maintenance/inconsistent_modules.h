@@ -38,6 +38,7 @@ struct InconsistentCounts {
 /// or 32-bit (2) library, removes the modules located with the other bitness, the unlocated
 /// ones and the duplicates as `request` asks, renews the symbol marks and reports the result
 /// in the status bar. Returns the counts (all 0 when nothing ran).
-InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRequest& request = {});
+InconsistentCounts removeInconsistentModules(Workspace& ws,
+                                             const InconsistentRequest& request = {});
 
 }  // namespace quillon::maintenance

@@ -48,7 +48,8 @@ TEST(RemoveInconsistentModules, UnlocatedModulesGoEvenWithoutTheBitnessRule)
     request.unlocated = true;
     request.duplicates = false;
     EXPECT_EQ(removeInconsistentModules(t.ws, request), (InconsistentCounts{0, 1, 0}));
-    EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"KRNL", "A", "WIN32MOD", "B", "C", "krnl", "E"}));
+    EXPECT_EQ(rowNames(t.ws),
+              (std::vector<std::string>{"KRNL", "A", "WIN32MOD", "B", "C", "krnl", "E"}));
     EXPECT_EQ(t.ui.statusText(1), "1 unlocated module removed");
     EXPECT_EQ(t.ui.statusText(2), "Cleanup done");
     EXPECT_EQ(t.ui.statusHistory[2], (std::vector<std::string>{"", "", "Lost...", ""}));
@@ -104,7 +105,8 @@ TEST(InconsistentSummary, JoinsDuplicateModulesToTheOtherCounts)
     EXPECT_EQ(inconsistentSummary(0, 0, 3, "16"), "3 duplicate modules removed");
     EXPECT_EQ(inconsistentSummary(1, 1, 1, "16"),
               "1 16-bit, 1 unlocated and 1 duplicate module removed");
-    EXPECT_EQ(inconsistentSummary(0, 2, 1, "16"), "2 unlocated modules and 1 duplicate module removed");
+    EXPECT_EQ(inconsistentSummary(0, 2, 1, "16"),
+              "2 unlocated modules and 1 duplicate module removed");
 }
 
 }  // namespace

@@ -63,7 +63,8 @@ std::string symbolsCleanupSummary(const SymbolsCleanupCounts& c)
         if (e > 0 && d > 0) {
             std::string text = n(r) + " symbol" + s(r) + " removed - [" + n(e) + " exclude" + s(e);
             if (k > 0)
-                return text + ", " + n(d) + " duplicate" + s(d) + " and " + n(k) + " empty modules]";
+                return text + ", " + n(d) + " duplicate" + s(d) + " and " + n(k) +
+                       " empty modules]";
             return text + " and " + n(d) + " duplicate" + s(d) + "]";
         }
         std::string kind;
@@ -98,7 +99,8 @@ ui::MessageBox symbolsCleanupReport(const SymbolsCleanupCounts& c, std::string_v
     // The comment carries its own line break; one is added only when it lacks it.
     if (text.back() != '|')
         text += '|';
-    text += "    Number of excludes found: " + reportCount(c.locateExcludes, c.excludes, "<None found>");
+    text += "    Number of excludes found: " +
+            reportCount(c.locateExcludes, c.excludes, "<None found>");
     text += "|    Number of duplicates found: " +
             reportCount(c.locateDuplicates, c.duplicates, "<None found>");
     text += "|    Number of symbols removed: " + reportCount(c.remove, c.removed, "<None>");
@@ -194,11 +196,14 @@ ui::MessageBox modulesCleanupReport(const ModulesCleanupCounts& c, std::string_v
 {
     std::string text = "    " + kUnderscores + "|    MODULES CLEANUP|    " + kMacrons +
                        "|    Comment: " + std::string(comment);
-    text += "|    Number of inconsistent: " + reportCount(c.bit, c.inconsistentRemoved, "<None found>");
-    text += "|    Number of unlocated: " + reportCount(c.unlocated, c.unlocatedRemoved, "<None found>");
+    text +=
+        "|    Number of inconsistent: " + reportCount(c.bit, c.inconsistentRemoved, "<None found>");
+    text +=
+        "|    Number of unlocated: " + reportCount(c.unlocated, c.unlocatedRemoved, "<None found>");
     text += "|    Number of duplicates: " +
             reportCount(c.duplicates, c.duplicatesRemoved, "<None found>");
-    text += "|    Number of modules removed: " + (c.total == 0 ? std::string("<None>") : n(c.total));
+    text +=
+        "|    Number of modules removed: " + (c.total == 0 ? std::string("<None>") : n(c.total));
     text += "|    Process time: " + std::string(duration);
     text += "|    " + kUnderscores;
     ui::MessageBox box;

@@ -73,10 +73,10 @@ std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choi
     }
     c.total = c.inconsistentRemoved + c.unlocatedRemoved + c.duplicatesRemoved;
 
-    result.comment = ws.library.empty()
-                         ? std::string(kCommentNoData)
-                         : modulesCleanupComment(choices.CheckBit, choices.CheckUnloc,
-                                                 choices.CheckDubModule);
+    result.comment =
+        ws.library.empty()
+            ? std::string(kCommentNoData)
+            : modulesCleanupComment(choices.CheckBit, choices.CheckUnloc, choices.CheckDubModule);
     if (choices.ShowReportModule) {
         const std::string duration = durationText(ws.clock().hundredths() - start);
         ws.ui().message(modulesCleanupReport(c, result.comment, duration));

@@ -47,7 +47,8 @@ TEST(ModulesCleanup, BitnessAndDuplicatesWithReport)
                   "|    Comment: Bit inconsistency and dublicates checked|"
                   "|    Number of inconsistent: 1|    Number of unlocated: <Not checked>"
                   "|    Number of duplicates: 1|    Number of modules removed: 2"
-                  "|    Process time: Less than 1/100 second|    " + kRule);
+                  "|    Process time: Less than 1/100 second|    " +
+                  kRule);
     EXPECT_EQ(loadModulesCleanupChoices(t.ws), choices);
 }
 
@@ -58,8 +59,9 @@ TEST(ModulesCleanup, OnlyDuplicatesRunsTheStandaloneRemoval)
     t.ws.options.UseStatusBar = 1;
     int locates = 0;
     ModulesCleanupResult result;
-    EXPECT_EQ(runModulesCleanup(t.ws, {false, false, true, false},
-                                [&](Workspace&) { ++locates; }, &result), 1u);
+    EXPECT_EQ(runModulesCleanup(
+                  t.ws, {false, false, true, false}, [&](Workspace&) { ++locates; }, &result),
+              1u);
     EXPECT_EQ(locates, 0);
     EXPECT_EQ(result.comment, "Only dublicates checked|");
     EXPECT_EQ(t.ui.statusText(1), "1 duplicate module removed");
@@ -86,7 +88,8 @@ TEST(ModulesCleanupComment, EveryCombination)
     EXPECT_EQ(modulesCleanupComment(false, true, false), "Only unlocated checked|");
     EXPECT_EQ(modulesCleanupComment(true, true, true),
               "Bit inconsistency, unlocated and |    dublicates checked|");
-    EXPECT_EQ(modulesCleanupComment(true, false, true), "Bit inconsistency and dublicates checked|");
+    EXPECT_EQ(modulesCleanupComment(true, false, true),
+              "Bit inconsistency and dublicates checked|");
     EXPECT_EQ(modulesCleanupComment(false, true, true), "Unlocated and dublicates checked|");
     EXPECT_EQ(modulesCleanupComment(false, false, true), "Only dublicates checked|");
     EXPECT_EQ(modulesCleanupComment(false, false, false), "No action checked!|");

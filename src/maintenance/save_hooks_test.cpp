@@ -29,7 +29,8 @@ TEST(SaveCleanupHooks, SaveRemovesDuplicateModulesAndMarkedSymbols)
     setCleanupHooks(hooks);
     EXPECT_EQ(lib::saveFile(t.ws, lib::SaveWhat::Library, false, hooks), 1);
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "Work"}));
-    EXPECT_EQ(t.ui.statusText(1), "Library: " + t.ws.library.LibraryFileName + " - Modules removed: 1");
+    EXPECT_EQ(t.ui.statusText(1),
+              "Library: " + t.ws.library.LibraryFileName + " - Modules removed: 1");
     EXPECT_EQ(t.ui.statusText(3), "2 symbols removed");
 
     TestWorkspace reopened;

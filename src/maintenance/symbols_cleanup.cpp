@@ -84,8 +84,9 @@ std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choi
             showStatus(ws, 1, summary);
         if (anyAction) {
             showStatus(ws, 2, kCleanupDone);
-            showStatus(ws, 3, ws.library.empty() ? std::string(kNoSymbols)
-                                                 : countNoun(ws.library.SymbolCount, "symbol"));
+            showStatus(ws, 3,
+                       ws.library.empty() ? std::string(kNoSymbols)
+                                          : countNoun(ws.library.SymbolCount, "symbol"));
         }
         const std::string duration = durationText(ws.clock().hundredths() - start);
         ws.ui().message(symbolsCleanupReport(c, comment, duration));

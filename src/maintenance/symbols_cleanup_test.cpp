@@ -50,7 +50,8 @@ TEST(SymbolsCleanup, AllStepsWithReport)
     EXPECT_EQ(runSymbolsCleanup(t.ws, choices, &result), 3u);
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "Foo", "B", "Bar"}));
     EXPECT_EQ(result.comment, "Both exclude and duplicate symbols checked|");
-    EXPECT_EQ(t.ui.statusText(1), "3 symbols removed - [2 excludes, 1 duplicate and 1 empty modules]");
+    EXPECT_EQ(t.ui.statusText(1),
+              "3 symbols removed - [2 excludes, 1 duplicate and 1 empty modules]");
     EXPECT_EQ(t.ui.statusText(2), "Cleanup done");
     EXPECT_EQ(t.ui.statusText(3), "2 symbols");
     ASSERT_EQ(t.ui.messages.size(), 1u);
@@ -93,7 +94,7 @@ TEST(SymbolsCleanup, NoneCheckedRunsNothing)
     EXPECT_EQ(t.ws.library.rows[1].EXCLUDE, 0);
     EXPECT_TRUE(t.ui.statusHistory[1].empty());
     EXPECT_EQ(t.ui.messages.at(0).text, report("None checked!|", "<Not checked>", "<Not checked>",
-                                                "<Not checked>", "<None>"));
+                                               "<Not checked>", "<None>"));
     EXPECT_EQ(runSymbolsCleanup(t.ws, {true, false, false, false}), 2u);
     EXPECT_EQ(t.ui.messages.size(), 1u);
 }
@@ -126,9 +127,11 @@ TEST(SymbolsCleanupSummary, EveryPattern)
     EXPECT_EQ(summary(true, false, false, 0, 0, 0, 0), "No exclude symbols found");
     EXPECT_EQ(summary(false, true, false, 0, 1, 0, 0), "1 duplicate symbol found");
     EXPECT_EQ(summary(false, true, false, 0, 0, 0, 0), "No duplicate symbols found");
-    EXPECT_EQ(summary(true, true, true, 1, 1, 2, 0), "2 symbols removed - [1 exclude and 1 duplicate]");
+    EXPECT_EQ(summary(true, true, true, 1, 1, 2, 0),
+              "2 symbols removed - [1 exclude and 1 duplicate]");
     EXPECT_EQ(summary(true, false, true, 2, 0, 2, 0), "2 exclude symbols removed");
-    EXPECT_EQ(summary(false, true, true, 0, 2, 2, 1), "2 duplicate symbols and 1 empty modules removed");
+    EXPECT_EQ(summary(false, true, true, 0, 2, 2, 1),
+              "2 duplicate symbols and 1 empty modules removed");
     EXPECT_EQ(summary(false, true, true, 0, 1, 1, 0), "1 duplicate symbol removed");
     EXPECT_EQ(summary(false, false, true, 0, 0, 4, 2), "4 symbols and 2 empty modules removed");
     EXPECT_EQ(summary(false, false, true, 0, 0, 1, 0), "1 symbol removed");

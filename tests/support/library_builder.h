@@ -26,7 +26,7 @@ inline void addModule(Workspace& ws, std::string_view module, const Symbols& sym
     if (file.empty())
         file = "/dlls/" + std::string(module) + ".DLL";
     const bool executable = file.size() < 4 || (file.substr(file.size() - 4) != ".LIB" &&
-                                                 file.substr(file.size() - 4) != ".lib");
+                                                file.substr(file.size() - 4) != ".lib");
     postProcessLoad(ws, first, LoadedFile{file, executable, 0});
 }
 
