@@ -42,6 +42,14 @@ inline constexpr std::string_view kCommentOnlyDuplicates = "Only duplicates symb
 inline constexpr std::string_view kCommentOnlyCleanup = "Only cleanup|";
 inline constexpr std::string_view kCommentNoData = "No data!|";
 inline constexpr std::string_view kSymbolsCleanupTitle = "Symbols Cleanup";
+// The "Symbols Cleanup" dialog (window "P420$OPTWIN").
+inline constexpr std::string_view kBoxLocateExcludes = "Locate exclude symbols";
+inline constexpr std::string_view kBoxLocateDuplicates = "Locate duplicate symbols";
+inline constexpr std::string_view kBoxRemoveMarked =
+    "Remove all exclude/duplicate symbols (Ctrl+F10)";
+inline constexpr std::string_view kBoxShowReport = "Show report";
+inline constexpr std::string_view kButtonCleanupOptions = "Cleanup options...";
+inline constexpr std::string_view kButtonStartSymbolsCleanup = "Start symbols cleanup";
 
 /// What the symbols cleanup ran and found, for its summary and report.
 struct SymbolsCleanupCounts {
@@ -86,6 +94,11 @@ inline constexpr std::string_view kDuplicateModuleRemoved = "Duplicate module re
 
 // Modules cleanup run.
 inline constexpr std::string_view kModulesCleanupTitle = "Modules Cleanup";
+// The "Modules Cleanup" dialog (window "P419$OPTWIN").
+inline constexpr std::string_view kBoxRemoveInconsistent = "Remove bit inconsistent modules";
+inline constexpr std::string_view kBoxRemoveUnlocated = "Remove unlocated modules";
+inline constexpr std::string_view kBoxRemoveDuplicateModules = "Remove duplicate modules";
+inline constexpr std::string_view kButtonAutolocateOptions = "A&utolocate options...";
 
 /// What the modules cleanup ran and found, for its comment and report.
 struct ModulesCleanupCounts {
