@@ -248,6 +248,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
 
     progress.start(kProcessing, candidates.size());
     std::string_view previousName;
+    bool anyProcessed = false;
     std::uint32_t previousModule = 0x10000;  // no module number equals it
     std::uint64_t processed = 0;
     for (const Candidate& c : candidates) {
@@ -257,7 +258,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
         bool keep = false;
         if (mode == 1) {
             keep = c.first;
-        } else if (mode >= 2 && c.name != previousName) {
+        } else if (mode >= 2 && (!anyProcessed || c.name != previousName)) {
             const std::int32_t entry = moduleIndex[row.MODULENUM];
             if (entry >= 0 && upperCase(lib.modules[static_cast<std::size_t>(entry)].FILENAME) ==
                                   savedNameUpper) {
@@ -275,6 +276,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
             }
         }
         previousName = c.name;
+        anyProcessed = true;
         previousModule = row.MODULENUM;
         if (++processed % kProgressStride == 0)
             progress.step(processed, kDuplicatesUnit);
