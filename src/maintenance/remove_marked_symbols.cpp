@@ -48,7 +48,12 @@ std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
             if (entry < 0 || entryRemoved[static_cast<std::size_t>(entry)])
                 break;
             current = entry;
-            running = lib.modules[static_cast<std::size_t>(entry)].FUNCTIONNUM;
+            // The count is taken from the rows themselves: a stale or overflowed
+            // `FUNCTIONNUM` must neither keep an emptied module nor drop one that still has
+            // symbols (they would fall under the module above).
+            running = 0;
+            for (std::size_t next = in + 1; next < rows.size() && !rows[next].isModule(); ++next)
+                ++running;
             row.EXCLUDE = kExcludeNone;
         } else if (row.EXCLUDE != kExcludeNone) {
             if (running > 0)

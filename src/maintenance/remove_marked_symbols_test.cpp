@@ -99,6 +99,21 @@ TEST(RemoveMarkedSymbols, AModuleWithoutTableEntryEndsTheWalk)
     EXPECT_EQ(t.ws.library.rows[2].EXCLUDE, kExcludeListed);
 }
 
+TEST(RemoveMarkedSymbols, CountsTheModulesRowsWhateverFunctionNumSays)
+{
+    TestWorkspace t;
+    addModule(t.ws, "A", {{"A1", 1}});
+    addModule(t.ws, "B", {{"B1", 1}, {"B2", 2}, {"B3", 3}});
+    t.ws.library.modules[0].FUNCTIONNUM = 5;  // stale: the emptied module still goes
+    t.ws.library.modules[1].FUNCTIONNUM = 1;  // short: the module keeps its other symbols
+    t.ws.library.rows[1].EXCLUDE = kExcludeListed;
+    t.ws.library.rows[3].EXCLUDE = kExcludeDuplicate;
+    EXPECT_EQ(removeMarkedSymbols(t.ws, false, false), 2u);
+    EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"B", "B2", "B3"}));
+    ASSERT_EQ(t.ws.library.modules.size(), 1u);
+    EXPECT_EQ(t.ws.library.modules[0].FUNCTIONNUM, 2);
+}
+
 TEST(RemoveMarkedSymbols, EmptyLibraryReturnsAtOnce)
 {
     TestWorkspace t;
