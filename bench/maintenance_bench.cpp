@@ -10,6 +10,7 @@
 
 #include "core/clock.h"
 #include "core/library_model.h"
+#include "lib/lib_reader.h"
 #include "lib/lib_writer.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/exclusion_list.h"
@@ -119,6 +120,19 @@ void BM_FindGlobalDuplicates(benchmark::State& state)
     state.counters["saved_symbols"] = static_cast<double>(b.ws.SavedLibSymbols.size());
 }
 BENCHMARK(BM_FindGlobalDuplicates)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ReadSavedLib(benchmark::State& state)
+{
+    BenchWorkspace b;
+    fill(b.ws);
+    saveLibrary(b.ws);
+    for (auto _ : state) {
+        if (!lib::loadSavedLibSymbols(b.ws).ok())
+            state.SkipWithError("cannot read the saved LIB");
+    }
+    state.counters["saved_symbols"] = static_cast<double>(b.ws.SavedLibSymbols.size());
+}
+BENCHMARK(BM_ReadSavedLib)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_MarkExcludedSymbols(benchmark::State& state)
 {

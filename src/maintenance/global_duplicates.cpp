@@ -108,10 +108,24 @@ void firstOccurrencesFirst(std::vector<Candidate>& candidates)
     }
 }
 
-bool savedLess(const SavedLibSymbol& a, const SavedLibSymbol& b)
+/// Sorts the cache by (`MODULENAME`, `SYMBOLUPPER`), equal keys in the order read. The
+/// positions are sorted and each row moved once, which is far cheaper than sorting the rows.
+void sortSavedSymbols(SavedLibSymbolList& saved)
 {
-    const int c = a.MODULENAME.view().compare(b.MODULENAME.view());
-    return c != 0 ? c < 0 : a.SYMBOLUPPER < b.SYMBOLUPPER;
+    std::vector<std::uint32_t> order(saved.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<std::uint32_t>(i);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        int c = saved[a].MODULENAME.view().compare(saved[b].MODULENAME.view());
+        if (c == 0)
+            c = saved[a].SYMBOLUPPER.compare(saved[b].SYMBOLUPPER);
+        return c != 0 ? c < 0 : a < b;
+    });
+    SavedLibSymbolList sorted;
+    sorted.reserve(saved.size());
+    for (const std::uint32_t i : order)
+        sorted.push_back(std::move(saved[i]));
+    saved = std::move(sorted);
 }
 
 bool savedContains(const SavedLibSymbolList& saved, std::string_view moduleName,
@@ -156,7 +170,7 @@ bool prepareSavedLib(Workspace& ws)
             ws.SavedLibName.clear();
             return false;
         }
-        std::stable_sort(ws.SavedLibSymbols.begin(), ws.SavedLibSymbols.end(), savedLess);
+        sortSavedSymbols(ws.SavedLibSymbols);
         ws.SavedLibLoaded = true;
     }
     return true;
