@@ -24,7 +24,7 @@ namespace quillon {
 std::size_t refreshIcons(Workspace& ws, std::size_t first = 0,
                          std::size_t last = std::numeric_limits<std::size_t>::max());
 
-/// True when a module named `moduleName` (exact match) is in `ModuleTable`.
+/// True when a module named `moduleName` (letter case ignored) is in `ModuleTable`.
 [[nodiscard]] bool isModulePresent(const Workspace& ws, std::string_view moduleName);
 
 /// Appends a module row as the readers make it: `SYMBOL` the name (cut to 254), `MODULENAME`
