@@ -1,0 +1,106 @@
+// Running llvm-readobj and parsing its export listing.
+#include "support/readobj_exports.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string_view>
+
+namespace quillon::testing {
+
+namespace {
+
+std::string quoted(const std::string& path)
+{
+    std::string out = "'";
+    for (char c : path) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+std::optional<std::string> run(const std::string& command)
+{
+#ifdef _WIN32
+    (void)command;
+    return std::nullopt;
+#else
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return std::nullopt;
+    std::string output;
+    char buffer[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    if (status == -1)
+        return std::nullopt;
+    return output;
+#endif
+}
+
+}  // namespace
+
+std::string readobjProgram()
+{
+    const char* env = std::getenv("QUILLON_READOBJ");
+    return env != nullptr && *env != '\0' ? env : "llvm-readobj";
+}
+
+bool readobjAvailable()
+{
+    const std::optional<std::string> out = run(readobjProgram() + " --version 2>/dev/null");
+    return out.has_value() && out->find("LLVM") != std::string::npos;
+}
+
+std::optional<std::vector<std::vector<NamedExport>>> readobjExports(
+    const std::vector<std::string>& files)
+{
+    if (!readobjAvailable())
+        return std::nullopt;
+    std::vector<std::vector<NamedExport>> result(files.size());
+    std::map<std::string, std::size_t> index;
+    // One run for many files: the listing names each file ("File: "), as given.
+    constexpr std::size_t kBatch = 200;
+    for (std::size_t first = 0; first < files.size(); first += kBatch) {
+        std::string command = readobjProgram() + " --coff-exports";
+        for (std::size_t i = first; i < files.size() && i < first + kBatch; ++i) {
+            command += " " + quoted(files[i]);
+            index[files[i]] = i;
+        }
+        command += " 2>/dev/null";
+        const std::optional<std::string> out = run(command);
+        if (!out)
+            return std::nullopt;
+        std::vector<NamedExport>* current = nullptr;
+        std::optional<std::uint16_t> ordinal;
+        std::size_t pos = 0;
+        while (pos < out->size()) {
+            std::size_t end = out->find('\n', pos);
+            if (end == std::string::npos)
+                end = out->size();
+            std::string_view line(out->data() + pos, end - pos);
+            pos = end + 1;
+            while (!line.empty() && line.front() == ' ')
+                line.remove_prefix(1);
+            if (line.starts_with("File: ")) {
+                const auto it = index.find(std::string(line.substr(6)));
+                current = it == index.end() ? nullptr : &result[it->second];
+            } else if (line.starts_with("Ordinal: ")) {
+                ordinal = static_cast<std::uint16_t>(std::stoul(std::string(line.substr(9))));
+            } else if (line.starts_with("Name: ") || line == "Name:") {
+                const std::string_view name = line.size() > 6 ? line.substr(6) : std::string_view();
+                if (current != nullptr && ordinal && !name.empty())
+                    current->push_back(NamedExport{std::string(name), *ordinal});
+                ordinal.reset();
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace quillon::testing
