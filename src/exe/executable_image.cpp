@@ -8,6 +8,7 @@
 #include "exe/ne_name_table_reader.h"
 #include "exe/pe_export_reader.h"
 #include "io/byte_reader.h"
+#include "platform/error_codes.h"
 
 namespace quillon::exe {
 
@@ -24,24 +25,23 @@ struct NewHeader {
     std::span<const std::byte> bytes;
 };
 
-NewHeader readNewHeader(const io::ByteReader& file, std::span<const std::byte> dosHeader,
-                        std::uint64_t offset)
+NewHeader readNewHeader(ImageSource& file, std::span<const std::byte> dosHeader,
+                        std::uint64_t offset, Error& error)
 {
     NewHeader header;
-    if (const auto bytes = file.bytes(offset, dos::kNewHeaderProbeSize)) {
+    const Result<std::span<const std::byte>> bytes = file.bytes(offset, dos::kNewHeaderProbeSize);
+    if (bytes) {
         header.bytes = *bytes;
         return header;
     }
+    error = bytes.error();
     // A read cut short by the end of the file leaves the bytes it got at the start of the
     // header buffer; whether that buffer still shows "MZ" tells an old DOS program (nothing
     // of a new header present) from a damaged one.
     std::array<std::byte, dos::kHeaderSize> buffer{};
     std::copy(dosHeader.begin(), dosHeader.end(), buffer.begin());
-    if (offset < file.size()) {
-        const std::uint64_t got = file.size() - offset;
-        const auto tail = file.all().subspan(offset, got);
-        std::copy(tail.begin(), tail.end(), buffer.begin());
-    }
+    if (const auto tail = file.upTo(offset, dos::kNewHeaderProbeSize))
+        std::copy(tail->begin(), tail->end(), buffer.begin());
     header.failedKind = startsWith(buffer, 'M', 'Z') ? ExecutableKind::NewHeaderMissing
                                                     : ExecutableKind::NewHeaderDamaged;
     return header;
@@ -51,7 +51,12 @@ NewHeader readNewHeader(const io::ByteReader& file, std::span<const std::byte> d
 
 ExecutableExports readExecutable(std::span<const std::byte> bytes)
 {
-    const io::ByteReader file(bytes);
+    BufferSource source(bytes);
+    return readExecutable(source);
+}
+
+ExecutableExports readExecutable(ImageSource& file)
+{
     ExecutableExports result;
     const Result<std::span<const std::byte>> dosHeader = file.bytes(0, dos::kHeaderSize);
     if (!dosHeader) {
@@ -64,10 +69,15 @@ ExecutableExports readExecutable(std::span<const std::byte> bytes)
         return result;
     }
     result.newHeaderOffset = io::loadU32le(*dosHeader, dos::kNewHeaderOffsetField);
-    const NewHeader newHeader = readNewHeader(file, *dosHeader, result.newHeaderOffset);
+    Error newHeaderError;
+    const NewHeader newHeader =
+        readNewHeader(file, *dosHeader, result.newHeaderOffset, newHeaderError);
     if (newHeader.bytes.empty()) {
-        result.kind = newHeader.failedKind;
-        result.error = io::readPastEnd();
+        // Only a read past the end tells something about the file; other errors are the
+        // file layer's and are posted as they are.
+        result.kind = newHeaderError.code == platform::kReadPastEnd ? newHeader.failedKind
+                                                                    : ExecutableKind::Unreadable;
+        result.error = newHeaderError;
         return result;
     }
     if (io::loadU32le(newHeader.bytes, 0) == dos::kPeSignature) {

@@ -7,6 +7,7 @@
 
 #include "core/result.h"
 #include "exe/export_table.h"
+#include "exe/image_source.h"
 
 namespace quillon::exe {
 
@@ -40,7 +41,10 @@ struct ExecutableExports {
 };
 
 /// Classifies the file by its headers and reads the exports of PE and NE files. Never fails
-/// on content: every defect is a kind or an error in the result. Views point into `bytes`.
+/// on content: every defect is a kind or an error in the result. Views point into the bytes
+/// `source` gave (they live as long as it does).
+[[nodiscard]] ExecutableExports readExecutable(ImageSource& source);
+/// The same over a whole file in memory; views point into `bytes`.
 [[nodiscard]] ExecutableExports readExecutable(std::span<const std::byte> bytes);
 
 }  // namespace quillon::exe

@@ -2,12 +2,12 @@
 #include "exe/executable_reader.h"
 
 #include <algorithm>
-#include <new>
 
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
 #include "exe/dos_format.h"
 #include "exe/exe_messages.h"
+#include "exe/image_source.h"
 #include "io/byte_reader.h"
 #include "platform/error_codes.h"
 
@@ -48,33 +48,6 @@ void post(Workspace& ws, const Error& error)
 {
     ws.ReadStatus = error.code;
     ws.ErrorText = trimmed(error.text);
-}
-
-/// The file's bytes: all of them for an "MZ" file, the first 64 otherwise (enough to decide
-/// that it is not an executable, without reading a large foreign file whole).
-Result<std::vector<std::byte>> readFileBytes(platform::FileSystem& files, const std::string& path)
-{
-    Result<platform::File> file = files.openRead(path);
-    if (!file)
-        return file.error();
-    const Result<std::uint64_t> size = file->size();
-    if (!size)
-        return size.error();
-    std::vector<std::byte> bytes;
-    std::uint64_t wanted = std::min<std::uint64_t>(*size, dos::kHeaderSize);
-    for (int pass = 0; pass < 2 && wanted > bytes.size(); ++pass) {
-        const std::size_t have = bytes.size();
-        try {
-            bytes.resize(static_cast<std::size_t>(wanted));
-        } catch (const std::bad_alloc&) {
-            return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
-        }
-        if (Status s = file->readExactAt(have, std::span(bytes).subspan(have)); !s)
-            return s.error();
-        const bool mz = bytes.size() >= 2 && bytes[0] == std::byte{'M'} && bytes[1] == std::byte{'Z'};
-        wanted = mz ? *size : wanted;
-    }
-    return bytes;
 }
 
 class MessageSink {
@@ -162,11 +135,14 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
     const bool progressOn = showProgress && !suppressProgress && ws.options.UseStatusBar != 0;
     MessageSink sink(ws);
 
-    const Result<std::vector<std::byte>> bytes = readFileBytes(ws.files(), ws.CurrentFileName);
-    if (!bytes) {
-        post(ws, bytes.error());
+    Result<platform::File> file = ws.files().openRead(ws.CurrentFileName);
+    const Result<std::uint64_t> size = file ? file->size() : Result<std::uint64_t>(file.error());
+    if (!size) {
+        post(ws, size.error());
     } else {
-        const ExecutableExports exports = readExecutable(*bytes);
+        // Read page by page: only the headers and the export tables of a large file are read.
+        FileSource source(*file, *size);
+        const ExecutableExports exports = readExecutable(source);
         load.kind = exports.kind;
         if (exports.kind == ExecutableKind::Unreadable) {
             post(ws, exports.error);

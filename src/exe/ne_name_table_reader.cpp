@@ -18,7 +18,7 @@ struct NameEntry {
     std::uint64_t next = 0;
 };
 
-Result<NameEntry> readNameEntry(const io::ByteReader& file, std::uint64_t offset)
+Result<NameEntry> readNameEntry(ImageSource& file, std::uint64_t offset)
 {
     const Result<std::uint8_t> length = file.u8(offset);
     if (!length)
@@ -45,7 +45,7 @@ Result<NameEntry> readNameEntry(const io::ByteReader& file, std::uint64_t offset
 
 /// Appends the names of the table from `offset` up to its terminator; returns the failure
 /// that ended it early, or an empty error.
-Error readNames(const io::ByteReader& file, std::uint64_t offset, bool resident,
+Error readNames(ImageSource& file, std::uint64_t offset, bool resident,
                 std::vector<ExportedName>& names)
 {
     for (;;) {
@@ -61,7 +61,7 @@ Error readNames(const io::ByteReader& file, std::uint64_t offset, bool resident,
 
 }  // namespace
 
-ExportTable readNeNameTables(const io::ByteReader& file, std::uint64_t newHeaderOffset)
+ExportTable readNeNameTables(ImageSource& file, std::uint64_t newHeaderOffset)
 {
     ExportTable table;
     table.os = kOs16;

@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view kEdata = ".edata";
 
 /// The export RVA of data directory 0, or 0 when the optional header has no data directory.
-Result<std::uint32_t> readExportRva(const io::ByteReader& file, std::uint64_t optionalHeader)
+Result<std::uint32_t> readExportRva(ImageSource& file, std::uint64_t optionalHeader)
 {
     // PE32+ moves NumberOfRvaAndSizes and the data directories 16 bytes further on (64-bit
     // ImageBase and stack and heap sizes), so the magic decides where to look.
@@ -24,9 +24,12 @@ Result<std::uint32_t> readExportRva(const io::ByteReader& file, std::uint64_t op
         return magic.error();
     const pe::OptionalHeaderLayout layout =
         *magic == pe::kMagicPe32Plus ? pe::kPe32PlusLayout : pe::kPe32Layout;
-    if (!file.contains(optionalHeader, layout.DataDirectory))
-        return io::readPastEnd();
-    const std::uint32_t count = *file.u32le(optionalHeader + layout.NumberOfRvaAndSizes);
+    // The fixed part of the optional header is read whole, as far as the first directory.
+    const Result<std::span<const std::byte>> fixedPart = file.bytes(optionalHeader, layout.DataDirectory);
+    if (!fixedPart)
+        return fixedPart.error();
+    const std::uint32_t count =
+        io::loadU32le(*fixedPart, static_cast<std::size_t>(layout.NumberOfRvaAndSizes));
     if (count == 0)
         return std::uint32_t{0};
     const Result<std::span<const std::byte>> entry =
@@ -42,7 +45,7 @@ struct SectionTable {
     Error error;
 };
 
-SectionTable readSectionTable(const io::ByteReader& file, std::uint64_t tableOffset,
+SectionTable readSectionTable(ImageSource& file, std::uint64_t tableOffset,
                               std::uint16_t count)
 {
     SectionTable table;
@@ -144,7 +147,7 @@ std::uint32_t PeSectionMap::deltaFor(std::uint32_t rva, std::uint32_t fallback) 
     return rva < span.end ? span.delta : fallback;
 }
 
-ExportTable readPeExportDirectory(const io::ByteReader& file,
+ExportTable readPeExportDirectory(ImageSource& file,
                                   const PeSectionMap& sections, std::uint32_t directoryRva,
                                   std::uint32_t delta, std::uint64_t nameBudget)
 {
@@ -205,7 +208,7 @@ ExportTable readPeExportDirectory(const io::ByteReader& file,
     return table;
 }
 
-PeExports readPeExports(const io::ByteReader& file, std::uint64_t newHeaderOffset)
+PeExports readPeExports(ImageSource& file, std::uint64_t newHeaderOffset)
 {
     PeExports found;
     const std::uint64_t coff = newHeaderOffset + pe::kCoffHeaderOffset;

@@ -7,7 +7,7 @@
 
 #include "core/result.h"
 #include "exe/export_table.h"
-#include "io/byte_reader.h"
+#include "exe/image_source.h"
 
 namespace quillon::exe {
 
@@ -56,13 +56,13 @@ struct PeExports {
 /// RVA from data directory 0 (at the offsets of PE32 or PE32+, chosen by the optional header's
 /// magic), walks the section table, and reads the export directory of every section named
 /// ".edata" or containing the export RVA. Names are views into `file`.
-[[nodiscard]] PeExports readPeExports(const io::ByteReader& file, std::uint64_t newHeaderOffset);
+[[nodiscard]] PeExports readPeExports(ImageSource& file, std::uint64_t newHeaderOffset);
 
 /// PeExportReader: reads the export directory at `directoryRva` found in a section with delta
 /// `delta`. Every other RVA goes through the section that holds it (`sections`), or through
 /// `delta` when none does. NumberOfNames 0 gives a table without a module. At most
 /// `nameBudget` names are read.
-[[nodiscard]] ExportTable readPeExportDirectory(const io::ByteReader& file,
+[[nodiscard]] ExportTable readPeExportDirectory(ImageSource& file,
                                                 const PeSectionMap& sections,
                                                 std::uint32_t directoryRva, std::uint32_t delta,
                                                 std::uint64_t nameBudget);
