@@ -303,7 +303,9 @@ TEST(ExecutableReader, FolderGivenAsFileIsAccessDenied)
 
 TEST(ExecutableReader, UnreadableFileIsAccessDenied)
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    GTEST_SKIP() << "permissions are not taken away this way on Windows";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "file permissions do not bind the superuser";
 #endif
@@ -394,6 +396,9 @@ TEST(ExecutableTest, PeAndNeFilesPass)
 
 TEST(ExecutableTest, TrailingBlanksOfTheFileNameAreDropped)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows drops trailing blanks of file names itself";
+#endif
     ExeFixture f;
     const std::string path = f.t.folder.write("le.vxd", testing::buildLe().bytes);
     f.t.ws.CurrentFileName = f.t.folder.write("le.vxd  ", testing::buildLe().bytes);

@@ -1,5 +1,6 @@
-// Small PE, NE, LE and DOS images written byte by byte for the tests and benchmarks.
+// PE32 and PE32+ images written byte by byte for the tests and benchmarks.
 #include "support/exe_builder.h"
+#include "support/byte_writer.h"
 
 #include <algorithm>
 
@@ -14,55 +15,11 @@ std::uint32_t alignUp(std::uint64_t value, std::uint32_t alignment)
     return static_cast<std::uint32_t>((value + alignment - 1) / alignment * alignment);
 }
 
-/// A growable little-endian byte buffer.
-class Bytes {
-public:
-    void u8(std::uint8_t v) { m_bytes.push_back(std::byte{v}); }
-    void u16(std::uint16_t v)
-    {
-        u8(static_cast<std::uint8_t>(v));
-        u8(static_cast<std::uint8_t>(v >> 8));
-    }
-    void u32(std::uint32_t v)
-    {
-        u16(static_cast<std::uint16_t>(v));
-        u16(static_cast<std::uint16_t>(v >> 16));
-    }
-    void u64(std::uint64_t v)
-    {
-        u32(static_cast<std::uint32_t>(v));
-        u32(static_cast<std::uint32_t>(v >> 32));
-    }
-    void text(std::string_view s)
-    {
-        for (char c : s)
-            u8(static_cast<std::uint8_t>(c));
-    }
-    void fill(std::size_t n, std::uint8_t v)
-    {
-        m_bytes.insert(m_bytes.end(), n, std::byte{v});
-    }
-    void padTo(std::size_t size, std::uint8_t v = 0)
-    {
-        if (m_bytes.size() < size)
-            fill(size - m_bytes.size(), v);
-    }
-    void append(const std::vector<std::byte>& more)
-    {
-        m_bytes.insert(m_bytes.end(), more.begin(), more.end());
-    }
-    [[nodiscard]] std::size_t size() const { return m_bytes.size(); }
-    [[nodiscard]] std::vector<std::byte>& vec() { return m_bytes; }
-
-private:
-    std::vector<std::byte> m_bytes;
-};
-
 /// The export data in two blocks: A (directory, address table, forwarder strings) and B (name
 /// pointers, ordinal indexes, DLL name, names). Offsets are relative to their block.
 struct ExportData {
-    Bytes a;
-    Bytes b;
+    ByteWriter a;
+    ByteWriter b;
     std::uint32_t addressTable = 40;
     std::uint32_t namePointers = 0;
     std::uint32_t ordinalIndexes = 0;
@@ -109,7 +66,7 @@ ExportData exportData(const PeSpec& spec, std::uint32_t aRva, std::uint32_t bRva
     for (std::uint32_t i = namedFunctions; i < functions; ++i)
         address[i] = textRva + 4 * i;
     const std::uint32_t forwarderAt = 40 + 4 * functions;
-    Bytes forwarders;
+    ByteWriter forwarders;
     for (std::size_t i = 0; i < n; ++i) {
         const PeExport& e = spec.exports[i];
         const std::uint32_t index = e.ordinalIndex.value_or(static_cast<std::uint16_t>(i));
@@ -139,7 +96,7 @@ ExportData exportData(const PeSpec& spec, std::uint32_t aRva, std::uint32_t bRva
 
 struct Section {
     std::string name;
-    Bytes data;
+    ByteWriter data;
     std::uint32_t rva = 0;
     std::uint32_t raw = 0;
     std::uint32_t characteristics = 0;
@@ -281,7 +238,7 @@ BuiltImage buildPe(const PeSpec& spec)
             image.names.push_back(bFile + at);
     }
 
-    Bytes out;
+    ByteWriter out;
     // DOS header and stub.
     out.text("MZ");
     out.fill(0x3A, 0);
@@ -373,129 +330,6 @@ BuiltImage buildPeWithNames(const std::vector<std::string>& names, std::string d
     for (const std::string& name : names)
         spec.exports.push_back(PeExport{name, std::nullopt, {}});
     return buildPe(spec);
-}
-
-// ---- NE ----
-
-namespace {
-
-void neEntry(Bytes& out, std::string_view name, std::uint16_t ordinal)
-{
-    const std::size_t length = std::min<std::size_t>(name.size(), 255);
-    out.u8(static_cast<std::uint8_t>(length));
-    out.text(name.substr(0, length));
-    out.u16(ordinal);
-}
-
-}  // namespace
-
-BuiltImage buildNe(const NeSpec& spec)
-{
-    BuiltImage image;
-    const std::uint32_t header = spec.newHeaderOffset;
-    // Tables after the 64-byte NE header: resident names, entry table, imported names.
-    Bytes resident;
-    neEntry(resident, spec.moduleName, 0);
-    std::vector<std::uint64_t> residentAt;
-    for (const NeName& n : spec.residentNames) {
-        residentAt.push_back(resident.size());
-        neEntry(resident, n.name, n.ordinal);
-    }
-    resident.u8(0);
-    const std::uint32_t residentRel = 0x40;
-    const std::uint32_t moduleRefRel = residentRel + static_cast<std::uint32_t>(resident.size());
-    const std::uint32_t importedRel = moduleRefRel;
-    const std::uint32_t entryRel = importedRel + 1;
-    const std::uint32_t entryLength = 2;
-    const std::uint32_t nonResident = header + entryRel + entryLength;
-
-    Bytes nonRes;
-    std::vector<std::uint64_t> nonResAt;
-    neEntry(nonRes, spec.description, 0);
-    for (const NeName& n : spec.nonResidentNames) {
-        nonResAt.push_back(nonRes.size());
-        neEntry(nonRes, n.name, n.ordinal);
-    }
-    nonRes.u8(0);
-
-    const std::size_t nameCount = spec.residentNames.size() + spec.nonResidentNames.size();
-    Bytes out;
-    out.text("MZ");
-    out.fill(0x3A, 0);
-    out.u32(header);
-    out.padTo(header, 0);
-    image.newHeader = header;
-    out.text("NE");
-    out.u8(5);                                   // linker version
-    out.u8(10);                                  // linker revision
-    out.u16(static_cast<std::uint16_t>(entryRel));
-    out.u16(static_cast<std::uint16_t>(entryLength));
-    out.u32(0);                                  // CRC
-    out.u16(0x8000);                             // flags: library module
-    out.u16(0);                                  // automatic data segment
-    out.u16(0);                                  // heap
-    out.u16(0);                                  // stack
-    out.u32(0);                                  // CS:IP
-    out.u32(0);                                  // SS:SP
-    out.u16(0);                                  // segment count
-    out.u16(0);                                  // module references
-    out.u16(spec.hasNonResidentTable ? static_cast<std::uint16_t>(nonRes.size()) : 0);
-    out.u16(0x40);                               // segment table
-    out.u16(0x40);                               // resource table
-    out.u16(static_cast<std::uint16_t>(residentRel));
-    out.u16(static_cast<std::uint16_t>(moduleRefRel));
-    out.u16(static_cast<std::uint16_t>(importedRel));
-    out.u32(spec.hasNonResidentTable ? nonResident : 0);
-    out.u16(spec.movableEntryCount.value_or(static_cast<std::uint16_t>(nameCount)));
-    out.u16(9);                                  // alignment shift
-    out.u16(0);                                  // resource segments
-    out.u8(2);                                   // target OS: Windows
-    out.padTo(header + 0x3E, 0);
-    out.u16(0x030A);                             // expected Windows version
-    image.residentTable = out.size();
-    for (std::uint64_t at : residentAt)
-        image.names.push_back(image.residentTable + at);
-    out.append(resident.vec());
-    out.u8(0);                                   // imported names: one empty entry
-    out.u8(0);                                   // entry table: end
-    out.u8(0);
-    if (spec.hasNonResidentTable) {
-        image.nonResidentTable = out.size();
-        for (std::uint64_t at : nonResAt)
-            image.names.push_back(image.nonResidentTable + at);
-        out.append(nonRes.vec());
-    }
-    image.bytes = std::move(out.vec());
-    return image;
-}
-
-// ---- LE and DOS ----
-
-BuiltImage buildMz(std::uint32_t newHeaderOffset, std::string_view newHeader, std::size_t size)
-{
-    BuiltImage image;
-    image.bytes.assign(std::max<std::size_t>(size, 64), std::byte{0});
-    image.putBytes(0, "MZ");
-    image.putU32(0x3C, newHeaderOffset);
-    image.newHeader = newHeaderOffset;
-    for (std::size_t i = 0; i < newHeader.size(); ++i) {
-        if (std::uint64_t{newHeaderOffset} + i < image.bytes.size())
-            image.putU8(newHeaderOffset + i, static_cast<std::uint8_t>(newHeader[i]));
-    }
-    return image;
-}
-
-BuiltImage buildLe()
-{
-    return buildMz(0x80, std::string_view("LE\0\0\0\0\0\0\x02\0\x04\0", 12), 0x180);
-}
-
-BuiltImage buildDos()
-{
-    // A stub that prints nothing and ends: mov ax,4C00h / int 21h.
-    BuiltImage image = buildMz(0, {}, 0x80);
-    image.putBytes(0x40, "\xB8\x00\x4C\xCD\x21");
-    return image;
 }
 
 }  // namespace quillon::testing

@@ -13,14 +13,15 @@ namespace {
 
 std::string quoted(const std::string& path)
 {
-    std::string out = "'";
+    std::string out(1, '\'');
     for (char c : path) {
         if (c == '\'')
             out += "'\\''";
         else
             out += c;
     }
-    return out + "'";
+    out += '\'';
+    return out;
 }
 
 std::optional<std::string> run(const std::string& command)
@@ -51,7 +52,8 @@ bool listInto(const std::vector<std::string>& files, const std::vector<std::size
     std::map<std::string, std::size_t> index;
     std::string command = readobjProgram() + " --coff-exports";
     for (std::size_t i : which) {
-        command += " " + quoted(files[i]);
+        command += ' ';
+        command += quoted(files[i]);
         index[files[i]] = i;
     }
     command += " 2>/dev/null";
@@ -59,7 +61,7 @@ bool listInto(const std::vector<std::string>& files, const std::vector<std::size
     if (!out)
         return false;
     std::vector<NamedExport>* current = nullptr;
-    std::optional<std::uint16_t> ordinal;
+    long ordinal = -1;  // the ordinal of the entry being read, -1 before its line
     std::size_t pos = 0;
     while (pos < out->size()) {
         std::size_t end = out->find('\n', pos);
@@ -78,12 +80,12 @@ bool listInto(const std::vector<std::string>& files, const std::vector<std::size
                 listed[it->second] = true;
             }
         } else if (line.starts_with("Ordinal: ")) {
-            ordinal = static_cast<std::uint16_t>(std::stoul(std::string(line.substr(9))));
+            ordinal = static_cast<long>(std::stoul(std::string(line.substr(9))));
         } else if (line.starts_with("Name: ") || line == "Name:") {
             const std::string_view name = line.size() > 6 ? line.substr(6) : std::string_view();
-            if (current != nullptr && ordinal && !name.empty())
-                current->push_back(NamedExport{std::string(name), *ordinal});
-            ordinal.reset();
+            if (current != nullptr && ordinal >= 0 && !name.empty())
+                current->push_back(NamedExport{std::string(name), static_cast<std::uint16_t>(ordinal)});
+            ordinal = -1;
         }
     }
     return true;
