@@ -29,58 +29,57 @@ Text textFor(ExeMessage which, std::string_view errorText)
 {
     const std::string error(errorText);
     switch (which) {
-    case ExeMessage::OldDosFileError33:
-        return {"Old DOS file!",
-                "    An error #33 (" + error + ") was posted. This is" +
-                    "|    probably an old-type DOS file which does not have any" +
-                    "|    exported names recognizeable by Clarion Quillon."};
-    case ExeMessage::HeaderNotFoundError33:
-        return {"HEADER information not found!",
-                "    An error #33 (" + error + ") was posted, and" +
-                    "|    Clarion Quillon could not read the file's header" +
-                    "|    information. The file is either not an executeable," +
-                    "|    or the header may be damaged."};
-    case ExeMessage::LeFile:
-        return {"NOT a library file!",
-                withSeparator("    This file type does not have any exported names|"
-                              "    recognizeable by Clarion Quillon.|")};
-    case ExeMessage::DosFile:
-        return {"DOS file!",
-                withSeparator("    This file is a DOS file which does not have any exported|"
-                              "    names recognizeable by Clarion Quillon.|")};
-    case ExeMessage::NotLibraryDamaged:
-        return {"NOT a library file!", withSeparator(kDamagedLead)};
-    case ExeMessage::UnknownFileType:
-        return {"UNKNOWN filetype!",
-                withSeparator("    This file does not have any exported names|"
-                              "    recognizeable by Clarion Quillon.|")};
-    case ExeMessage::NotExecutable:
-        return {"NOT a library file!",
-                withSeparator("    This file is NOT an executeable or library file |"
-                              "    recognizeable by Clarion Quillon.|")};
-    case ExeMessage::LateHeaderError:
-        return {"HEADER information not found!",
-                "    Could not read file's HEADER information!|    Error posted " + error + "|" +
-                    separatorLine() + std::string(kFileLines)};
-    case ExeMessage::TestNotLibrary:
-        return {"NOT a library file!",
-                withSeparator("    This file is NOT a library file that have any exported|"
-                              "    names recognizeable by Clarion Quillon!|")};
-    case ExeMessage::TestHeaderNotFound:
-        return {"HEADER information not found!",
-                withSeparator("    Could not read file's HEADER information!|")};
-    case ExeMessage::TestSystemFile:
-        return {"SYSTEM file!",
-                withSeparator("    This file does not have any exported names|"
-                              "    recognizeable by Clarion Quillon!|")};
-    case ExeMessage::TestOldDosFile:
-        return {"Old DOS file!",
-                withSeparator("    This file is an old DOS file and does not have any|"
-                              "    exported names recognizeable by Clarion Quillon!|")};
-    case ExeMessage::TestUnknownFileType:
-        return {"UNKNOWN filetype!",
-                withSeparator("    This file does not have any exported functions|"
-                              "    recognizeable by Clarion Quillon!|")};
+        case ExeMessage::OldDosFileError33:
+            return {"Old DOS file!",
+                    "    An error #33 (" + error + ") was posted. This is" +
+                        "|    probably an old-type DOS file which does not have any" +
+                        "|    exported names recognizeable by Clarion Quillon."};
+        case ExeMessage::HeaderNotFoundError33:
+            return {"HEADER information not found!",
+                    "    An error #33 (" + error + ") was posted, and" +
+                        "|    Clarion Quillon could not read the file's header" +
+                        "|    information. The file is either not an executeable," +
+                        "|    or the header may be damaged."};
+        case ExeMessage::LeFile:
+            return {"NOT a library file!",
+                    withSeparator("    This file type does not have any exported names|"
+                                  "    recognizeable by Clarion Quillon.|")};
+        case ExeMessage::DosFile:
+            return {"DOS file!",
+                    withSeparator("    This file is a DOS file which does not have any exported|"
+                                  "    names recognizeable by Clarion Quillon.|")};
+        case ExeMessage::NotLibraryDamaged:
+            return {"NOT a library file!", withSeparator(kDamagedLead)};
+        case ExeMessage::UnknownFileType:
+            return {"UNKNOWN filetype!",
+                    withSeparator("    This file does not have any exported names|"
+                                  "    recognizeable by Clarion Quillon.|")};
+        case ExeMessage::NotExecutable:
+            return {"NOT a library file!",
+                    withSeparator("    This file is NOT an executeable or library file |"
+                                  "    recognizeable by Clarion Quillon.|")};
+        case ExeMessage::LateHeaderError:
+            return {"HEADER information not found!",
+                    "    Could not read file's HEADER information!|    Error posted " + error +
+                        "|" + separatorLine() + std::string(kFileLines)};
+        case ExeMessage::TestNotLibrary:
+            return {"NOT a library file!",
+                    withSeparator("    This file is NOT a library file that have any exported|"
+                                  "    names recognizeable by Clarion Quillon!|")};
+        case ExeMessage::TestHeaderNotFound:
+            return {"HEADER information not found!",
+                    withSeparator("    Could not read file's HEADER information!|")};
+        case ExeMessage::TestSystemFile:
+            return {"SYSTEM file!", withSeparator("    This file does not have any exported names|"
+                                                  "    recognizeable by Clarion Quillon!|")};
+        case ExeMessage::TestOldDosFile:
+            return {"Old DOS file!",
+                    withSeparator("    This file is an old DOS file and does not have any|"
+                                  "    exported names recognizeable by Clarion Quillon!|")};
+        case ExeMessage::TestUnknownFileType:
+            return {"UNKNOWN filetype!",
+                    withSeparator("    This file does not have any exported functions|"
+                                  "    recognizeable by Clarion Quillon!|")};
     }
     return {};
 }

@@ -11,14 +11,14 @@ namespace quillon::exe {
 /// Every message the executable reader and the executable test show.
 enum class ExeMessage {
     // ExecutableReader
-    OldDosFileError33,     // new header beyond the end, buffer still "MZ"
-    HeaderNotFoundError33, // file ends inside the new header
-    LeFile,                // "NOT a library file!": LE executable
-    DosFile,               // "DOS file!"
-    NotLibraryDamaged,     // "NOT a library file!": executable extension or empty module
-    UnknownFileType,       // "UNKNOWN filetype!"
-    NotExecutable,         // "NOT a library file!": no "MZ", not an executable extension
-    LateHeaderError,       // "HEADER information not found!": error 33 left at the end
+    OldDosFileError33,      // new header beyond the end, buffer still "MZ"
+    HeaderNotFoundError33,  // file ends inside the new header
+    LeFile,                 // "NOT a library file!": LE executable
+    DosFile,                // "DOS file!"
+    NotLibraryDamaged,      // "NOT a library file!": executable extension or empty module
+    UnknownFileType,        // "UNKNOWN filetype!"
+    NotExecutable,          // "NOT a library file!": no "MZ", not an executable extension
+    LateHeaderError,        // "HEADER information not found!": error 33 left at the end
     // ExecutableTest
     TestNotLibrary,
     TestHeaderNotFound,

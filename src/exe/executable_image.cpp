@@ -43,7 +43,7 @@ NewHeader readNewHeader(ImageSource& file, std::span<const std::byte> dosHeader,
     if (const auto tail = file.upTo(offset, dos::kNewHeaderProbeSize))
         std::copy(tail->begin(), tail->end(), buffer.begin());
     header.failedKind = startsWith(buffer, 'M', 'Z') ? ExecutableKind::NewHeaderMissing
-                                                    : ExecutableKind::NewHeaderDamaged;
+                                                     : ExecutableKind::NewHeaderDamaged;
     return header;
 }
 

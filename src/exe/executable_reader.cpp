@@ -84,29 +84,34 @@ bool appendTables(Workspace& ws, const ExecutableExports& exports, ExecutableLoa
 void rejectKind(Workspace& ws, MessageSink& sink, const ExecutableExports& exports)
 {
     switch (exports.kind) {
-    case ExecutableKind::NewHeaderMissing:
-        sink.reject(ExeMessage::OldDosFileError33, exports.error.text);
-        break;
-    case ExecutableKind::NewHeaderDamaged:
-        sink.reject(ExeMessage::HeaderNotFoundError33, exports.error.text);
-        break;
-    case ExecutableKind::Le: sink.reject(ExeMessage::LeFile); break;
-    case ExecutableKind::Dos: sink.reject(ExeMessage::DosFile); break;
-    case ExecutableKind::Unknown:
-        sink.reject(isExecutableExtension(lastExtensionUpper(ws.CurrentFileName))
-                        ? ExeMessage::NotLibraryDamaged
-                        : ExeMessage::UnknownFileType);
-        break;
-    case ExecutableKind::NotMz: {
-        const std::string extension = firstExtensionAsWritten(ws.CurrentFileName);
-        sink.reject(extension == "COM" || isExecutableExtension(extension)
-                        ? ExeMessage::NotLibraryDamaged
-                        : ExeMessage::NotExecutable);
-        break;
-    }
-    case ExecutableKind::Unreadable:
-    case ExecutableKind::Pe:
-    case ExecutableKind::Ne: break;
+        case ExecutableKind::NewHeaderMissing:
+            sink.reject(ExeMessage::OldDosFileError33, exports.error.text);
+            break;
+        case ExecutableKind::NewHeaderDamaged:
+            sink.reject(ExeMessage::HeaderNotFoundError33, exports.error.text);
+            break;
+        case ExecutableKind::Le:
+            sink.reject(ExeMessage::LeFile);
+            break;
+        case ExecutableKind::Dos:
+            sink.reject(ExeMessage::DosFile);
+            break;
+        case ExecutableKind::Unknown:
+            sink.reject(isExecutableExtension(lastExtensionUpper(ws.CurrentFileName))
+                            ? ExeMessage::NotLibraryDamaged
+                            : ExeMessage::UnknownFileType);
+            break;
+        case ExecutableKind::NotMz: {
+            const std::string extension = firstExtensionAsWritten(ws.CurrentFileName);
+            sink.reject(extension == "COM" || isExecutableExtension(extension)
+                            ? ExeMessage::NotLibraryDamaged
+                            : ExeMessage::NotExecutable);
+            break;
+        }
+        case ExecutableKind::Unreadable:
+        case ExecutableKind::Pe:
+        case ExecutableKind::Ne:
+            break;
     }
 }
 

@@ -33,8 +33,9 @@ std::string leadWithFile(const std::string& lead, const std::string& file)
     return lead + kSep + "|    File:|    " + file + kClosing;
 }
 
-const std::string kDamaged = "    This file does not have any exported names|    recognizeable by "
-                             "Clarion Quillon, or the|    file header may be damaged.|";
+const std::string kDamaged =
+    "    This file does not have any exported names|    recognizeable by "
+    "Clarion Quillon, or the|    file header may be damaged.|";
 const std::string kNotExecutable =
     "    This file is NOT an executeable or library file |    recognizeable by Clarion Quillon.|";
 
@@ -173,8 +174,8 @@ TEST(ExecutableReader, NoMzComparesTheFirstExtensionAsWritten)
         bool damagedText;
     };
     for (const Case c : {Case{"UPPER.DLL", true}, Case{"lower.dll", false}, Case{"prog.COM", true},
-                         Case{"prog.com", false}, Case{"two.DLL.bak", false},
-                         Case{"DLL", false}, Case{"x.386", true}, Case{"x.VWP", true}}) {
+                         Case{"prog.com", false}, Case{"two.DLL.bak", false}, Case{"DLL", false},
+                         Case{"x.386", true}, Case{"x.VWP", true}}) {
         ExeFixture f;
         f.load(c.name, junk);
         ASSERT_EQ(f.t.ui.messages.size(), 1u) << c.name;
@@ -267,7 +268,7 @@ TEST(ExecutableReader, NamesCutShortKeepTheirRowsAndReportTheLateError)
 {
     ExeFixture f;
     BuiltImage dll = testing::buildPeWithNames({"One", "Two", "Three"}, "CUT.dll");
-    dll.putU32(dll.exportDirectory + 24, 1000);  // NumberOfNames far beyond the table
+    dll.putU32(dll.exportDirectory + 24, 1000);     // NumberOfNames far beyond the table
     dll.putU32(dll.namePointers + 12, 0x7FFFFFF0);  // the fourth name lies outside the file
     const ExecutableLoad load = f.load("cut.dll", dll);
     EXPECT_EQ(load.readStatus, 33);
@@ -368,8 +369,9 @@ TEST(ExecutableTest, RejectionsShowTheirMessagesEvenWhenQuiet)
     };
     cases[0].image.putBytes(0, "ZM");
     cases[0].title = "CLARION QUILLON 32 - NOT a library file!";
-    cases[0].lead = "    This file is NOT a library file that have any exported|    names "
-                    "recognizeable by Clarion Quillon!|";
+    cases[0].lead =
+        "    This file is NOT a library file that have any exported|    names "
+        "recognizeable by Clarion Quillon!|";
     for (const TestCase& c : cases) {
         ExeFixture f;
         f.t.ws.QuietLoad = true;

@@ -24,8 +24,8 @@ struct ListedSymbol {
 /// file error the reader does not report itself.
 struct ListingFailure {
     std::string file;
-    int code = 0;             // `ReadStatus` (0 for a rejection without a file error)
-    std::string text;         // the error text, or "NoLib" for a reported rejection
+    int code = 0;      // `ReadStatus` (0 for a rejection without a file error)
+    std::string text;  // the error text, or "NoLib" for a reported rejection
 
     friend bool operator==(const ListingFailure&, const ListingFailure&) = default;
 };

@@ -18,7 +18,8 @@ TEST(ExportListing, ListsEveryFileAndLeavesTheLibraryAlone)
     ne.moduleName = "SOUND";
     ne.residentNames = {{"WEP", 5}};
     ne.nonResidentNames = {{"PlaySound", 2}};
-    const std::string pe = f.t.folder.write("a.dll", testing::buildPeWithNames({"Alpha", "Beta"}, "A.dll").bytes);
+    const std::string pe =
+        f.t.folder.write("a.dll", testing::buildPeWithNames({"Alpha", "Beta"}, "A.dll").bytes);
     const std::string ne16 = f.t.folder.write("sound.drv", testing::buildNe(ne).bytes);
     const std::string le = f.t.folder.write("v.vxd", testing::buildLe().bytes);
     const std::string absent = f.t.folder.file("absent.dll");
@@ -47,10 +48,11 @@ TEST(ExportListing, JsonHasOneObjectPerSymbol)
     ExportListing listing;
     EXPECT_EQ(exportListingJson(listing), "[]\n");
     listing.symbols = {{"MOD", "Quote\"d", 1, false}, {"M2", "ctl\x01", 2, true}};
-    EXPECT_EQ(exportListingJson(listing),
-              "[\n  {\"module\": \"MOD\", \"symbol\": \"Quote\\\"d\", \"ordinal\": 1, \"resident\": "
-              "false},\n  {\"module\": \"M2\", \"symbol\": \"ctl\\u0001\", \"ordinal\": 2, "
-              "\"resident\": true}\n]\n");
+    EXPECT_EQ(
+        exportListingJson(listing),
+        "[\n  {\"module\": \"MOD\", \"symbol\": \"Quote\\\"d\", \"ordinal\": 1, \"resident\": "
+        "false},\n  {\"module\": \"M2\", \"symbol\": \"ctl\\u0001\", \"ordinal\": 2, "
+        "\"resident\": true}\n]\n");
 }
 
 }  // namespace

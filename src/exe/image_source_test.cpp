@@ -56,8 +56,8 @@ TEST(FileSource, EarlierSpansStayValidAsMorePagesAreRead)
     for (std::uint64_t page = 1; page < 40; ++page)
         (void)source.bytes(page * FileSource::kPageSize, 1);
     EXPECT_TRUE(std::equal(first.begin(), first.end(), bytes.begin() + 10));
-    EXPECT_TRUE(std::equal(joined.begin(), joined.end(),
-                           bytes.begin() + FileSource::kPageSize - 5));
+    EXPECT_TRUE(
+        std::equal(joined.begin(), joined.end(), bytes.begin() + FileSource::kPageSize - 5));
 }
 
 TEST(FileSource, ReadErrorsArePostedAsTheFileLayerGivesThem)

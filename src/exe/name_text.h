@@ -28,8 +28,7 @@ namespace quillon::exe {
 /// The block may be cut short by the end of the file when the name's terminator lies inside
 /// it; a name that runs into the end of the file before its terminator (and before
 /// `maxLength` characters) fails with 33, as does an offset at or beyond the end.
-[[nodiscard]] Result<std::string_view> readTerminatedName(ImageSource& file,
-                                                          std::uint64_t offset,
+[[nodiscard]] Result<std::string_view> readTerminatedName(ImageSource& file, std::uint64_t offset,
                                                           std::uint64_t maxLength);
 
 }  // namespace quillon::exe

@@ -87,7 +87,8 @@ ExportTable readNeNameTables(ImageSource& file, std::uint64_t newHeaderOffset)
 
     if (Error e = readNames(file, moduleName->next, true, table.names); e.code != 0)
         table.error = std::move(e);
-    table.residentCount = static_cast<std::uint16_t>(std::min<std::size_t>(table.names.size(), 0xFFFF));
+    table.residentCount =
+        static_cast<std::uint16_t>(std::min<std::size_t>(table.names.size(), 0xFFFF));
 
     // An offset of 0 means the file has no non-resident-name table; reading at 0 would take
     // the DOS header for names.

@@ -16,7 +16,6 @@ namespace quillon::exe {
 /// read; a failing read in the non-resident table ends the reader. The last failure is the
 /// table's error. A non-resident-name table offset of 0 means the file has no such table. A
 /// resident table that is empty from the start gives a module without a name and no names.
-[[nodiscard]] ExportTable readNeNameTables(ImageSource& file,
-                                           std::uint64_t newHeaderOffset);
+[[nodiscard]] ExportTable readNeNameTables(ImageSource& file, std::uint64_t newHeaderOffset);
 
 }  // namespace quillon::exe

@@ -92,7 +92,8 @@ TEST(NeNameTableReader, ResidentOnlyModuleGetsResidentIconsAndFlags)
     ExeFixture f;
     const ExecutableLoad load = f.load("res.dll", testing::buildNe(spec));
     EXPECT_EQ(load.residentCount, 2);
-    postProcessLoad(f.t.ws, load.firstNewRow, LoadedFile{f.t.ws.CurrentFileName, true, load.residentCount});
+    postProcessLoad(f.t.ws, load.firstNewRow,
+                    LoadedFile{f.t.ws.CurrentFileName, true, load.residentCount});
     for (std::size_t i = 1; i < f.rows().size(); ++i) {
         EXPECT_EQ(f.rows()[i].ICON, 104);
         EXPECT_EQ(f.rows()[i].RESIDENTSTAB, 1);

@@ -25,7 +25,8 @@ Result<std::uint32_t> readExportRva(ImageSource& file, std::uint64_t optionalHea
     const pe::OptionalHeaderLayout layout =
         *magic == pe::kMagicPe32Plus ? pe::kPe32PlusLayout : pe::kPe32Layout;
     // The fixed part of the optional header is read whole, as far as the first directory.
-    const Result<std::span<const std::byte>> fixedPart = file.bytes(optionalHeader, layout.DataDirectory);
+    const Result<std::span<const std::byte>> fixedPart =
+        file.bytes(optionalHeader, layout.DataDirectory);
     if (!fixedPart)
         return fixedPart.error();
     const std::uint32_t count =
@@ -45,8 +46,7 @@ struct SectionTable {
     Error error;
 };
 
-SectionTable readSectionTable(ImageSource& file, std::uint64_t tableOffset,
-                              std::uint16_t count)
+SectionTable readSectionTable(ImageSource& file, std::uint64_t tableOffset, std::uint16_t count)
 {
     SectionTable table;
     table.sections.reserve(count);
@@ -147,9 +147,9 @@ std::uint32_t PeSectionMap::deltaFor(std::uint32_t rva, std::uint32_t fallback) 
     return rva < span.end ? span.delta : fallback;
 }
 
-ExportTable readPeExportDirectory(ImageSource& file,
-                                  const PeSectionMap& sections, std::uint32_t directoryRva,
-                                  std::uint32_t delta, std::uint64_t nameBudget)
+ExportTable readPeExportDirectory(ImageSource& file, const PeSectionMap& sections,
+                                  std::uint32_t directoryRva, std::uint32_t delta,
+                                  std::uint64_t nameBudget)
 {
     ExportTable table;
     table.os = kOs32;
@@ -183,7 +183,8 @@ ExportTable readPeExportDirectory(ImageSource& file,
     // NumberOfNames is only a claim: reserve no more than the name pointers present.
     const std::uint64_t pointersPresent =
         namePointers < file.size() ? (file.size() - namePointers) / 4 : 0;
-    table.names.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(numberOfNames, pointersPresent)));
+    table.names.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>(numberOfNames, pointersPresent)));
     const std::uint64_t toRead = std::min<std::uint64_t>(numberOfNames, nameBudget);
     for (std::uint64_t i = 0; i < toRead; ++i) {
         const Result<std::uint32_t> nameRva = file.u32le(namePointers + 4 * i);
@@ -239,9 +240,9 @@ PeExports readPeExports(ImageSource& file, std::uint64_t newHeaderOffset)
         if (section.name == kEdata) {
             // A linker may place the directory inside ".edata" at an offset; the data
             // directory then tells where, and the section's start holds something else.
-            const std::uint32_t rva =
-                *exportRva != 0 && section.contains(*exportRva) ? *exportRva
-                                                                : section.VirtualAddress;
+            const std::uint32_t rva = *exportRva != 0 && section.contains(*exportRva)
+                                          ? *exportRva
+                                          : section.VirtualAddress;
             readAt(rva, section.delta());
         } else if (*exportRva != 0 && section.contains(*exportRva)) {
             // An export RVA of 0 means the image has no export directory.

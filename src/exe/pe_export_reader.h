@@ -62,8 +62,7 @@ struct PeExports {
 /// `delta`. Every other RVA goes through the section that holds it (`sections`), or through
 /// `delta` when none does. NumberOfNames 0 gives a table without a module. At most
 /// `nameBudget` names are read.
-[[nodiscard]] ExportTable readPeExportDirectory(ImageSource& file,
-                                                const PeSectionMap& sections,
+[[nodiscard]] ExportTable readPeExportDirectory(ImageSource& file, const PeSectionMap& sections,
                                                 std::uint32_t directoryRva, std::uint32_t delta,
                                                 std::uint64_t nameBudget);
 

@@ -55,7 +55,8 @@ std::vector<std::pair<std::string, std::uint16_t>> namesOf(const std::vector<std
 TEST(PeExportReader, AppendsModuleAndSymbolRowsInNamePointerOrder)
 {
     ExeFixture f;
-    const ExecutableLoad load = f.load("alpha.dll", testing::buildPe(specWith({"Zeta", "Alpha", "Mid"})));
+    const ExecutableLoad load =
+        f.load("alpha.dll", testing::buildPe(specWith({"Zeta", "Alpha", "Mid"})));
     EXPECT_EQ(load.readStatus, 0);
     EXPECT_EQ(load.kind, ExecutableKind::Pe);
     ASSERT_EQ(f.rows().size(), 4u);
@@ -249,9 +250,13 @@ std::vector<std::pair<std::string, std::uint16_t>> namesBySingleDelta(const Buil
             dir = exportRva;
         else
             continue;
-        const auto at = [&](std::uint32_t rva) { return std::uint64_t{std::uint32_t(rva - delta)}; };
+        const auto at = [&](std::uint32_t rva) {
+            return std::uint64_t{std::uint32_t(rva - delta)};
+        };
         const std::uint64_t d = at(dir);
-        const auto u32 = [&](std::uint64_t o) { return file.u32le(o).ok() ? *file.u32le(o) : 0xFFFFFFFFu; };
+        const auto u32 = [&](std::uint64_t o) {
+            return file.u32le(o).ok() ? *file.u32le(o) : 0xFFFFFFFFu;
+        };
         const auto text = [&](std::uint64_t o) {
             return file.cstring(o, 254).ok() ? *file.cstring(o, 254) : std::string("<unreadable>");
         };
@@ -302,16 +307,15 @@ TEST(PeExportReader, ExportRvaZeroMeansNoDirectoryEvenForASectionAtRvaZero)
     PeSpec spec = specWith({"A"});
     spec.placement = ExportPlacement::RdataSection;
     BuiltImage image = testing::buildPe(spec);
-    image.putU32(image.optionalHeader + 96, 0);      // export RVA 0
-    image.putU32(image.sectionTable + 12, 0);        // .text at RVA 0
+    image.putU32(image.optionalHeader + 96, 0);  // export RVA 0
+    image.putU32(image.sectionTable + 12, 0);    // .text at RVA 0
     EXPECT_TRUE(readExecutable(image.bytes).tables.empty());
 }
 
 TEST(PeExportReader, SectionMapPicksTheFirstCoveringSectionInTableOrder)
 {
-    std::vector<PeSection> sections = {{"a", 0x2000, 0x1000, 0x400},
-                                       {"b", 0x1000, 0x3000, 0x800},
-                                       {"c", 0x5000, 0x100, 0x4000}};
+    std::vector<PeSection> sections = {
+        {"a", 0x2000, 0x1000, 0x400}, {"b", 0x1000, 0x3000, 0x800}, {"c", 0x5000, 0x100, 0x4000}};
     const PeSectionMap map(sections);
     EXPECT_EQ(map.deltaFor(0x1000, 7), sections[1].delta());
     EXPECT_EQ(map.deltaFor(0x2500, 7), sections[0].delta());
@@ -378,8 +382,8 @@ TEST(PeExportReader, NameOf254BytesEndingTheFileNeedsNoTerminator)
     BuiltImage image = testing::buildPe(specWith({"A"}));
     const std::uint64_t end = image.size();
     image.putBytes(end, std::string(254, 'n'));
-    image.putU32(image.namePointers, image.u32(image.namePointers) +
-                                         static_cast<std::uint32_t>(end - image.names[0]));
+    image.putU32(image.namePointers,
+                 image.u32(image.namePointers) + static_cast<std::uint32_t>(end - image.names[0]));
     const ExecutableExports exports = readExecutable(image.bytes);
     ASSERT_EQ(exports.tables.size(), 1u);
     ASSERT_EQ(exports.tables[0].names.size(), 1u);
@@ -435,8 +439,8 @@ TEST(PeExportReader, ManyEdataSectionsCannotMultiplyTheNames)
                  static_cast<std::uint16_t>(0));  // the optional header claims no size
     image.putU32(image.optionalHeader + 92, 0);
     // The section table now starts at the optional header; move it to the repeated headers.
-    image.putU16(image.newHeader + 20, static_cast<std::uint16_t>(
-                                           std::min<std::uint64_t>(table - image.optionalHeader, 0xFFFF)));
+    image.putU16(image.newHeader + 20, static_cast<std::uint16_t>(std::min<std::uint64_t>(
+                                           table - image.optionalHeader, 0xFFFF)));
     std::size_t total = 0;
     for (const ExportTable& t : readExecutable(image.bytes).tables)
         total += t.names.size();

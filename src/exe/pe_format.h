@@ -7,7 +7,7 @@ namespace quillon::exe::pe {
 
 /// The COFF file header follows the 4-byte "PE\0\0" signature.
 inline constexpr std::uint64_t kCoffHeaderOffset = 4;
-inline constexpr std::uint64_t kCoffNumberOfSections = 2;        // 16-bit
+inline constexpr std::uint64_t kCoffNumberOfSections = 2;       // 16-bit
 inline constexpr std::uint64_t kCoffSizeOfOptionalHeader = 16;  // 16-bit
 /// The optional header starts at new header + 24.
 inline constexpr std::uint64_t kOptionalHeaderOffset = 24;
@@ -36,11 +36,11 @@ inline constexpr std::uint64_t kSectionPointerToRawData = 20;
 
 /// The export directory (IMAGE_EXPORT_DIRECTORY): 40 bytes.
 inline constexpr std::uint64_t kExportDirectorySize = 40;
-inline constexpr std::uint64_t kExportName = 12;                   // RVA of the DLL name
-inline constexpr std::uint64_t kExportBase = 16;                   // ordinal base
-inline constexpr std::uint64_t kExportNumberOfFunctions = 20;      // not used by the reader
+inline constexpr std::uint64_t kExportName = 12;               // RVA of the DLL name
+inline constexpr std::uint64_t kExportBase = 16;               // ordinal base
+inline constexpr std::uint64_t kExportNumberOfFunctions = 20;  // not used by the reader
 inline constexpr std::uint64_t kExportNumberOfNames = 24;
-inline constexpr std::uint64_t kExportAddressOfFunctions = 28;     // not used by the reader
+inline constexpr std::uint64_t kExportAddressOfFunctions = 28;  // not used by the reader
 inline constexpr std::uint64_t kExportAddressOfNames = 32;
 inline constexpr std::uint64_t kExportAddressOfNameOrdinals = 36;
 

@@ -20,8 +20,9 @@ namespace fs = std::filesystem;
 std::string dllFolder()
 {
     const char* env = std::getenv("QUILLON_WINE_DLLS");
-    return env != nullptr && *env != '\0' ? env
-                                          : "/opt/libwine-i386/usr/lib/i386-linux-gnu/wine/i386-windows";
+    return env != nullptr && *env != '\0'
+               ? env
+               : "/opt/libwine-i386/usr/lib/i386-linux-gnu/wine/i386-windows";
 }
 
 std::vector<std::string> dllFiles()

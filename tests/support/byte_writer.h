@@ -32,10 +32,7 @@ public:
         for (char c : s)
             u8(static_cast<std::uint8_t>(c));
     }
-    void fill(std::size_t n, std::uint8_t v)
-    {
-        m_bytes.insert(m_bytes.end(), n, std::byte{v});
-    }
+    void fill(std::size_t n, std::uint8_t v) { m_bytes.insert(m_bytes.end(), n, std::byte{v}); }
     void padTo(std::size_t size, std::uint8_t v = 0)
     {
         if (m_bytes.size() < size)

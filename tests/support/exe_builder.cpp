@@ -34,7 +34,8 @@ ExportData exportData(const PeSpec& spec, std::uint32_t aRva, std::uint32_t bRva
     const std::size_t n = spec.exports.size();
     std::uint32_t namedFunctions = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const std::uint32_t index = spec.exports[i].ordinalIndex.value_or(static_cast<std::uint16_t>(i));
+        const std::uint32_t index =
+            spec.exports[i].ordinalIndex.value_or(static_cast<std::uint16_t>(i));
         namedFunctions = std::max(namedFunctions, index + 1);
     }
     const std::uint32_t functions = namedFunctions + spec.ordinalOnlyExports;
@@ -78,16 +79,16 @@ ExportData exportData(const PeSpec& spec, std::uint32_t aRva, std::uint32_t bRva
             forwarders.u8(0);
         }
     }
-    d.a.u32(0);                        // Characteristics
-    d.a.u32(0x5F000000);               // TimeDateStamp
-    d.a.u32(0);                        // MajorVersion, MinorVersion
-    d.a.u32(bRva + d.dllName);         // Name
-    d.a.u32(spec.ordinalBase);         // Base
-    d.a.u32(functions);                // NumberOfFunctions
+    d.a.u32(0);                              // Characteristics
+    d.a.u32(0x5F000000);                     // TimeDateStamp
+    d.a.u32(0);                              // MajorVersion, MinorVersion
+    d.a.u32(bRva + d.dllName);               // Name
+    d.a.u32(spec.ordinalBase);               // Base
+    d.a.u32(functions);                      // NumberOfFunctions
     d.a.u32(static_cast<std::uint32_t>(n));  // NumberOfNames
-    d.a.u32(aRva + 40);                // AddressOfFunctions
-    d.a.u32(bRva + d.namePointers);    // AddressOfNames
-    d.a.u32(bRva + d.ordinalIndexes);  // AddressOfNameOrdinals
+    d.a.u32(aRva + 40);                      // AddressOfFunctions
+    d.a.u32(bRva + d.namePointers);          // AddressOfNames
+    d.a.u32(bRva + d.ordinalIndexes);        // AddressOfNameOrdinals
     for (std::uint32_t v : address)
         d.a.u32(v);
     d.a.append(forwarders.vec());
@@ -144,7 +145,8 @@ std::uint32_t BuiltImage::u32(std::uint64_t offset) const
 
 std::vector<std::byte> BuiltImage::cut(std::size_t length) const
 {
-    return {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(length, bytes.size()))};
+    return {bytes.begin(),
+            bytes.begin() + static_cast<std::ptrdiff_t>(std::min(length, bytes.size()))};
 }
 
 std::string BuiltImage::text() const
@@ -163,17 +165,21 @@ BuiltImage buildPe(const PeSpec& spec)
     const bool hasExports = !spec.exports.empty() || spec.ordinalOnlyExports > 0;
     const bool split = spec.placement == ExportPlacement::NamesInOtherSection;
     // Low RVAs go with a section alignment equal to the file alignment.
-    const std::uint32_t sectionAlignment = spec.firstSectionRva % 0x1000 == 0 ? 0x1000 : kFileAlignment;
+    const std::uint32_t sectionAlignment =
+        spec.firstSectionRva % 0x1000 == 0 ? 0x1000 : kFileAlignment;
     std::uint32_t prefix = 0;
     std::string exportSection = ".edata";
     switch (spec.placement) {
-    case ExportPlacement::EdataSection: break;
-    case ExportPlacement::EdataAtOffset: prefix = 16; break;
-    case ExportPlacement::RdataSection:
-    case ExportPlacement::NamesInOtherSection:
-        prefix = 32;
-        exportSection = ".rdata";
-        break;
+        case ExportPlacement::EdataSection:
+            break;
+        case ExportPlacement::EdataAtOffset:
+            prefix = 16;
+            break;
+        case ExportPlacement::RdataSection:
+        case ExportPlacement::NamesInOtherSection:
+            prefix = 32;
+            exportSection = ".rdata";
+            break;
     }
 
     // Sizes first (they do not depend on the RVAs), then the RVAs, then the real data.
@@ -198,7 +204,8 @@ BuiltImage buildPe(const PeSpec& spec)
     const std::uint32_t optionalSize = (plus ? 112u : 96u) + 8 * spec.numberOfRvaAndSizes;
     const std::uint64_t headersEnd =
         std::uint64_t{spec.newHeaderOffset} + 24 + optionalSize + 40 * sections.size();
-    const std::uint32_t sizeOfHeaders = std::max<std::uint32_t>(alignUp(headersEnd, kFileAlignment), 0x400);
+    const std::uint32_t sizeOfHeaders =
+        std::max<std::uint32_t>(alignUp(headersEnd, kFileAlignment), 0x400);
     std::uint32_t rva = spec.firstSectionRva;
     std::uint32_t raw = sizeOfHeaders;
     for (std::size_t i = 0; i < sections.size(); ++i) {
@@ -215,7 +222,8 @@ BuiltImage buildPe(const PeSpec& spec)
     sections[0].data.fill(textSize, 0xC3);
     if (hasExports) {
         const std::uint32_t aRva = sections[1].rva + prefix;
-        const std::uint32_t bRva = split ? sections[2].rva : aRva + static_cast<std::uint32_t>(dry.a.size());
+        const std::uint32_t bRva =
+            split ? sections[2].rva : aRva + static_cast<std::uint32_t>(dry.a.size());
         ExportData d = exportData(spec, aRva, bRva, sections[0].rva);
         Section& first = sections[1];
         first.data.fill(prefix, 0xEE);
@@ -226,7 +234,8 @@ BuiltImage buildPe(const PeSpec& spec)
         else
             names.data.append(d.b.vec());
         exportRva = aRva;
-        exportSize = static_cast<std::uint32_t>(d.a.size()) + (split ? 0 : static_cast<std::uint32_t>(d.b.size()));
+        exportSize = static_cast<std::uint32_t>(d.a.size()) +
+                     (split ? 0 : static_cast<std::uint32_t>(d.b.size()));
         const std::uint64_t aFile = first.raw + prefix;
         const std::uint64_t bFile = split ? names.raw : aFile + d.a.size();
         image.exportDirectory = aFile;
@@ -259,16 +268,16 @@ BuiltImage buildPe(const PeSpec& spec)
     out.u16(plus ? 0x20B : 0x10B);
     out.u8(14);
     out.u8(0);
-    out.u32(textSize);            // SizeOfCode
+    out.u32(textSize);                // SizeOfCode
     out.u32(hasExports ? 0x200 : 0);  // SizeOfInitializedData
-    out.u32(0);                   // SizeOfUninitializedData
-    out.u32(0);                   // AddressOfEntryPoint
-    out.u32(sections[0].rva);     // BaseOfCode
+    out.u32(0);                       // SizeOfUninitializedData
+    out.u32(0);                       // AddressOfEntryPoint
+    out.u32(sections[0].rva);         // BaseOfCode
     if (plus) {
         out.u64(0x180000000ULL);  // ImageBase
     } else {
-        out.u32(sections[0].rva); // BaseOfData
-        out.u32(0x10000000);      // ImageBase
+        out.u32(sections[0].rva);  // BaseOfData
+        out.u32(0x10000000);       // ImageBase
     }
     out.u32(sectionAlignment);
     out.u32(kFileAlignment);
@@ -278,19 +287,19 @@ BuiltImage buildPe(const PeSpec& spec)
     out.u16(0);
     out.u16(6);
     out.u16(0);
-    out.u32(0);                   // Win32VersionValue
+    out.u32(0);  // Win32VersionValue
     out.u32(sizeOfImage);
     out.u32(sizeOfHeaders);
-    out.u32(0);                   // CheckSum
-    out.u16(3);                   // Subsystem: console
-    out.u16(0);                   // DllCharacteristics
+    out.u32(0);  // CheckSum
+    out.u16(3);  // Subsystem: console
+    out.u16(0);  // DllCharacteristics
     for (int i = 0; i < 4; ++i) {
         if (plus)
             out.u64(0x100000);
         else
             out.u32(0x100000);
     }
-    out.u32(0);                   // LoaderFlags
+    out.u32(0);  // LoaderFlags
     out.u32(spec.numberOfRvaAndSizes);
     for (std::uint32_t i = 0; i < spec.numberOfRvaAndSizes; ++i) {
         out.u32(i == 0 ? exportRva : 0);
@@ -303,7 +312,7 @@ BuiltImage buildPe(const PeSpec& spec)
         std::string name = s.name;
         name.resize(8, '\0');
         out.text(name);
-        out.u32(sizes[i]);                                   // VirtualSize
+        out.u32(sizes[i]);  // VirtualSize
         out.u32(s.rva);
         out.u32(alignUp(std::max<std::uint32_t>(sizes[i], 1), kFileAlignment));  // SizeOfRawData
         out.u32(s.raw);
@@ -317,7 +326,8 @@ BuiltImage buildPe(const PeSpec& spec)
     for (std::size_t i = 0; i < sections.size(); ++i) {
         out.padTo(sections[i].raw, 0);
         out.append(sections[i].data.vec());
-        out.padTo(sections[i].raw + alignUp(std::max<std::uint32_t>(sizes[i], 1), kFileAlignment), 0);
+        out.padTo(sections[i].raw + alignUp(std::max<std::uint32_t>(sizes[i], 1), kFileAlignment),
+                  0);
     }
     image.bytes = std::move(out.vec());
     return image;

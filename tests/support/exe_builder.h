@@ -23,7 +23,7 @@ namespace quillon::testing {
 struct BuiltImage {
     std::vector<std::byte> bytes;
 
-    std::uint64_t newHeader = 0;        // "PE\0\0", "NE", "LE" or "MZ" (the e_lfanew value)
+    std::uint64_t newHeader = 0;  // "PE\0\0", "NE", "LE" or "MZ" (the e_lfanew value)
     // PE
     std::uint64_t optionalHeader = 0;
     std::uint64_t sectionTable = 0;     // first 40-byte section header

@@ -55,38 +55,38 @@ BuiltImage buildNe(const NeSpec& spec)
     out.padTo(header, 0);
     image.newHeader = header;
     out.text("NE");
-    out.u8(5);                                   // linker version
-    out.u8(10);                                  // linker revision
+    out.u8(5);   // linker version
+    out.u8(10);  // linker revision
     out.u16(static_cast<std::uint16_t>(entryRel));
     out.u16(static_cast<std::uint16_t>(entryLength));
-    out.u32(0);                                  // CRC
-    out.u16(0x8000);                             // flags: library module
-    out.u16(0);                                  // automatic data segment
-    out.u16(0);                                  // heap
-    out.u16(0);                                  // stack
-    out.u32(0);                                  // CS:IP
-    out.u32(0);                                  // SS:SP
-    out.u16(0);                                  // segment count
-    out.u16(0);                                  // module references
+    out.u32(0);       // CRC
+    out.u16(0x8000);  // flags: library module
+    out.u16(0);       // automatic data segment
+    out.u16(0);       // heap
+    out.u16(0);       // stack
+    out.u32(0);       // CS:IP
+    out.u32(0);       // SS:SP
+    out.u16(0);       // segment count
+    out.u16(0);       // module references
     out.u16(spec.hasNonResidentTable ? static_cast<std::uint16_t>(nonRes.size()) : 0);
-    out.u16(0x40);                               // segment table
-    out.u16(0x40);                               // resource table
+    out.u16(0x40);  // segment table
+    out.u16(0x40);  // resource table
     out.u16(static_cast<std::uint16_t>(residentRel));
     out.u16(static_cast<std::uint16_t>(moduleRefRel));
     out.u16(static_cast<std::uint16_t>(importedRel));
     out.u32(spec.hasNonResidentTable ? nonResident : 0);
     out.u16(spec.movableEntryCount.value_or(static_cast<std::uint16_t>(nameCount)));
-    out.u16(9);                                  // alignment shift
-    out.u16(0);                                  // resource segments
-    out.u8(2);                                   // target OS: Windows
+    out.u16(9);  // alignment shift
+    out.u16(0);  // resource segments
+    out.u8(2);   // target OS: Windows
     out.padTo(header + 0x3E, 0);
-    out.u16(0x030A);                             // expected Windows version
+    out.u16(0x030A);  // expected Windows version
     image.residentTable = out.size();
     for (std::uint64_t at : residentAt)
         image.names.push_back(image.residentTable + at);
     out.append(resident.vec());
-    out.u8(0);                                   // imported names: one empty entry
-    out.u8(0);                                   // entry table: end
+    out.u8(0);  // imported names: one empty entry
+    out.u8(0);  // entry table: end
     out.u8(0);
     if (spec.hasNonResidentTable) {
         image.nonResidentTable = out.size();

@@ -84,7 +84,8 @@ bool listInto(const std::vector<std::string>& files, const std::vector<std::size
         } else if (line.starts_with("Name: ") || line == "Name:") {
             const std::string_view name = line.size() > 6 ? line.substr(6) : std::string_view();
             if (current != nullptr && ordinal >= 0 && !name.empty())
-                current->push_back(NamedExport{std::string(name), static_cast<std::uint16_t>(ordinal)});
+                current->push_back(
+                    NamedExport{std::string(name), static_cast<std::uint16_t>(ordinal)});
             ordinal = -1;
         }
     }
@@ -119,9 +120,9 @@ std::optional<std::vector<std::vector<NamedExport>>> readobjExports(
         pending[i] = i;
     constexpr std::size_t kBatch = 200;
     while (!pending.empty()) {
-        std::vector<std::size_t> batch(pending.begin(),
-                                       pending.begin() + static_cast<std::ptrdiff_t>(
-                                                             std::min(kBatch, pending.size())));
+        std::vector<std::size_t> batch(
+            pending.begin(),
+            pending.begin() + static_cast<std::ptrdiff_t>(std::min(kBatch, pending.size())));
         if (!listInto(files, batch, result, listed))
             return std::nullopt;
         std::size_t done = 0;
