@@ -46,5 +46,7 @@ struct ExecutableExports {
 [[nodiscard]] ExecutableExports readExecutable(ImageSource& source);
 /// The same over a whole file in memory; views point into `bytes`.
 [[nodiscard]] ExecutableExports readExecutable(std::span<const std::byte> bytes);
+/// The result would view the bytes of a temporary.
+ExecutableExports readExecutable(std::vector<std::byte>&& bytes) = delete;
 
 }  // namespace quillon::exe

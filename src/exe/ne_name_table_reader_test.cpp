@@ -28,6 +28,7 @@ NeSpec kernelSpec()
     return spec;
 }
 
+/// The one table of the image; its views point into `image`, which must outlive it.
 ExportTable tableOf(const BuiltImage& image)
 {
     ExecutableExports exports = readExecutable(image.bytes);
@@ -35,6 +36,7 @@ ExportTable tableOf(const BuiltImage& image)
     EXPECT_EQ(exports.tables.size(), 1u);
     return exports.tables.empty() ? ExportTable{} : exports.tables[0];
 }
+ExportTable tableOf(BuiltImage&& image) = delete;
 
 TEST(NeNameTableReader, ReadsResidentThenNonResidentNames)
 {
@@ -78,7 +80,8 @@ TEST(NeNameTableReader, ModuleNameAndDescriptionAreNeverSymbols)
     NeSpec spec = kernelSpec();
     spec.residentNames.clear();
     spec.nonResidentNames = {{"Only", 7}};
-    const ExportTable table = tableOf(testing::buildNe(spec));
+    const BuiltImage image = testing::buildNe(spec);
+    const ExportTable table = tableOf(image);
     EXPECT_EQ(table.moduleName, "KERNEL");
     ASSERT_EQ(table.names.size(), 1u);
     EXPECT_EQ(table.names[0], (ExportedName{"Only", 7, false}));
@@ -105,7 +108,8 @@ TEST(NeNameTableReader, NameOf255CharactersKeeps254AndTheNextEntryIsFound)
     NeSpec spec = kernelSpec();
     spec.residentNames = {{std::string(255, 'R'), 9}, {"NEXT", 10}};
     spec.nonResidentNames = {{std::string(254, 'n'), 11}, {"after", 12}};
-    const ExportTable table = tableOf(testing::buildNe(spec));
+    const BuiltImage image = testing::buildNe(spec);
+    const ExportTable table = tableOf(image);
     ASSERT_EQ(table.names.size(), 4u);
     EXPECT_EQ(table.names[0].name, std::string(254, 'R'));
     EXPECT_EQ(table.names[0].ordinal, 9);
@@ -119,7 +123,8 @@ TEST(NeNameTableReader, OrdinalsAreTakenAsStoredAndNamesKeepTheirCase)
     NeSpec spec;
     spec.residentNames = {{"MixedCase", 0xFFFF}};
     spec.nonResidentNames = {{"zero", 0}};
-    const ExportTable table = tableOf(testing::buildNe(spec));
+    const BuiltImage image = testing::buildNe(spec);
+    const ExportTable table = tableOf(image);
     ASSERT_EQ(table.names.size(), 2u);
     EXPECT_EQ(table.names[0], (ExportedName{"MixedCase", 0xFFFF, true}));
     EXPECT_EQ(table.names[1], (ExportedName{"zero", 0, false}));
@@ -129,7 +134,8 @@ TEST(NeNameTableReader, MovableEntryCountIsTheProgressTotal)
 {
     NeSpec spec = kernelSpec();
     spec.movableEntryCount = 321;
-    EXPECT_EQ(tableOf(testing::buildNe(spec)).progressTotal, 321u);
+    const BuiltImage image = testing::buildNe(spec);
+    EXPECT_EQ(tableOf(image).progressTotal, 321u);
     ExeFixture f;
     f.t.ws.options.UseStatusBar = 1;
     f.load("k.exe", testing::buildNe(spec), true);
@@ -144,7 +150,8 @@ TEST(NeNameTableReader, NonResidentOffsetZeroMeansNoSuchTable)
 {
     NeSpec spec = kernelSpec();
     spec.hasNonResidentTable = false;
-    const ExportTable table = tableOf(testing::buildNe(spec));
+    const BuiltImage image = testing::buildNe(spec);
+    const ExportTable table = tableOf(image);
     EXPECT_EQ(table.error.code, 0);
     EXPECT_EQ(table.names.size(), 2u);  // the DOS header is never read as names
 }
@@ -245,7 +252,8 @@ TEST(NeNameTableReader, TruncatedAtEveryLengthNeverCrashes)
     const BuiltImage image = testing::buildNe(kernelSpec());
     const ExportTable full = tableOf(image);
     for (std::size_t n = 0; n < image.size(); ++n) {
-        const ExecutableExports exports = readExecutable(image.cut(n));
+        const std::vector<std::byte> cut = image.cut(n);
+        const ExecutableExports exports = readExecutable(cut);
         for (const ExportTable& table : exports.tables) {
             ASSERT_LE(table.names.size(), full.names.size());
             if (table.names.size() < full.names.size()) {

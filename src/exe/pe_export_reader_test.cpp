@@ -456,7 +456,8 @@ TEST(PeExportReader, TruncatedAtEveryLengthNeverCrashes)
         const BuiltImage image = testing::buildPe(spec);
         const auto full = namesOf(image.bytes);
         for (std::size_t n = 0; n < image.size(); ++n) {
-            const ExecutableExports exports = readExecutable(image.cut(n));
+            const std::vector<std::byte> cut = image.cut(n);
+            const ExecutableExports exports = readExecutable(cut);
             for (const ExportTable& table : exports.tables) {
                 // What was read is a prefix of the whole; anything short of it has an error.
                 ASSERT_LE(table.names.size(), 3u);
