@@ -331,6 +331,20 @@ TEST(ExecutableReader, InjectedReadFailureStopsWithoutMessage)
     EXPECT_TRUE(f.rows().empty());
 }
 
+TEST(ExecutableReader, ReadFailureAtTheNewHeaderIsPostedNotTakenForAnOldDosFile)
+{
+    ExeFixture f;
+    int reads = 0;
+    f.t.files.setFaultHook([&reads](platform::FileOp op, const std::string&) {
+        return op == platform::FileOp::Read && ++reads == 2 ? 90 : 0;
+    });
+    // The new header lies in the second page of the file: its read is the one that fails.
+    const ExecutableLoad load = f.load("far.dll", testing::buildMz(0x2000, "PE", 0x3000));
+    EXPECT_EQ(load.readStatus, 90);
+    EXPECT_EQ(load.kind, ExecutableKind::Unreadable);
+    EXPECT_TRUE(f.t.ui.messages.empty());
+}
+
 TEST(ExecutableReader, EachCallStartsWithClearedStatus)
 {
     ExeFixture f;
