@@ -1,7 +1,8 @@
 // Reading the exports of every PE file of a folder: the readers against merely reading the
 // files' bytes and against one `llvm-readobj --coff-exports` process over the same files.
-// Folder: $QUILLON_BENCH_DLLS, else the libwine i386 DLLs when present, else a synthetic set
-// of 500 DLLs of 1 to 5,000 exports written by the image builder.
+// Folder: $QUILLON_BENCH_DLLS, else the libwine i386 DLLs when present, else (or with
+// QUILLON_BENCH_DLLS=synthetic) a set of 500 DLLs of 1 to 5,000 exports written by the image
+// builder.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -82,9 +83,11 @@ const DllSet& dllSet()
         DllSet s;
         const char* env = std::getenv("QUILLON_BENCH_DLLS");
         const std::string wine = "/opt/libwine-i386/usr/lib/i386-linux-gnu/wine/i386-windows";
-        s.folder = env != nullptr && *env != '\0' ? env
-                   : fs::is_directory(wine)       ? wine
-                                                  : writeSyntheticSet();
+        const std::string chosen = env != nullptr ? env : "";
+        s.folder = chosen == "synthetic"    ? writeSyntheticSet()
+                   : !chosen.empty()        ? chosen
+                   : fs::is_directory(wine) ? wine
+                                            : writeSyntheticSet();
         for (const auto& entry : fs::directory_iterator(s.folder)) {
             if (entry.is_regular_file()) {
                 s.files.push_back(entry.path().string());

@@ -41,8 +41,13 @@ Result<std::uint32_t> ImageSource::u32le(std::uint64_t offset)
 
 Result<std::span<const std::byte>> FileSource::page(std::uint64_t index)
 {
-    if (const auto it = m_pages.find(index); it != m_pages.end())
-        return std::span<const std::byte>(it->second.bytes.get(), it->second.size);
+    Recent& recent = m_recent[index % m_recent.size()];
+    if (recent.index == index)
+        return recent.bytes;
+    if (const auto it = m_pages.find(index); it != m_pages.end()) {
+        recent = Recent{index, std::span<const std::byte>(it->second.bytes.get(), it->second.size)};
+        return recent.bytes;
+    }
     const std::uint64_t start = index * kPageSize;
     Page page;
     page.size = static_cast<std::size_t>(std::min(kPageSize, m_size - start));
@@ -54,7 +59,21 @@ Result<std::span<const std::byte>> FileSource::page(std::uint64_t index)
         return s.error();
     m_bytesRead += page.size;
     const Page& placed = m_pages.emplace(index, std::move(page)).first->second;
-    return std::span<const std::byte>(placed.bytes.get(), placed.size);
+    recent = Recent{index, std::span<const std::byte>(placed.bytes.get(), placed.size)};
+    return recent.bytes;
+}
+
+Result<std::span<const std::byte>> FileSource::together(std::uint64_t offset, std::uint64_t n)
+{
+    if (offset >= m_size)
+        return io::readPastEnd();
+    const std::uint64_t index = offset / kPageSize;
+    const Result<std::span<const std::byte>> p = page(index);
+    if (!p)
+        return p.error();
+    const std::uint64_t at = offset - index * kPageSize;
+    return p->subspan(static_cast<std::size_t>(at),
+                      static_cast<std::size_t>(std::min<std::uint64_t>(n, p->size() - at)));
 }
 
 Result<std::span<const std::byte>> FileSource::bytes(std::uint64_t offset, std::uint64_t n)

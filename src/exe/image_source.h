@@ -3,6 +3,7 @@
 // and export tables lie.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -29,6 +30,14 @@ public:
     /// Up to `n` bytes at `offset`, cut short by the end of the file; 33 when `offset` is at
     /// or beyond the end.
     [[nodiscard]] Result<std::span<const std::byte>> upTo(std::uint64_t offset, std::uint64_t n);
+    /// At least one and up to `n` bytes at `offset` that the source holds together (for a
+    /// file, up to the end of the page); 33 when `offset` is at or beyond the end. Lets a
+    /// search for a terminator avoid joining pages.
+    [[nodiscard]] virtual Result<std::span<const std::byte>> together(std::uint64_t offset,
+                                                                      std::uint64_t n)
+    {
+        return upTo(offset, n);
+    }
 
     [[nodiscard]] Result<std::uint8_t> u8(std::uint64_t offset);
     [[nodiscard]] Result<std::uint16_t> u16le(std::uint64_t offset);
@@ -62,6 +71,8 @@ public:
     [[nodiscard]] std::uint64_t size() const override { return m_size; }
     [[nodiscard]] Result<std::span<const std::byte>> bytes(std::uint64_t offset,
                                                            std::uint64_t n) override;
+    [[nodiscard]] Result<std::span<const std::byte>> together(std::uint64_t offset,
+                                                              std::uint64_t n) override;
     /// The bytes read from the file so far.
     [[nodiscard]] std::uint64_t bytesRead() const { return m_bytesRead; }
 
@@ -76,6 +87,13 @@ private:
         std::size_t size = 0;
     };
     std::unordered_map<std::uint64_t, Page> m_pages;
+    /// Pages used lately, by page number modulo 8: the readers walk a few tables side by side
+    /// (name pointers, names, ordinal indexes), each mostly within one page.
+    struct Recent {
+        std::uint64_t index = ~std::uint64_t{0};
+        std::span<const std::byte> bytes;
+    };
+    std::array<Recent, 8> m_recent;
     /// Ranges that cross a page boundary, copied together.
     std::deque<std::vector<std::byte>> m_joined;
 };

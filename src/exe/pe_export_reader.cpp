@@ -88,6 +88,46 @@ private:
     std::uint32_t m_fallbackDelta;
 };
 
+/// A table of fixed-size entries read in order, a chunk of entries per read.
+class EntryTable {
+public:
+    static constexpr std::uint64_t kChunkEntries = 1024;
+
+    EntryTable(ImageSource& file, std::uint64_t offset, std::uint64_t entrySize,
+               std::uint64_t count)
+        : m_file(file), m_offset(offset), m_entrySize(entrySize), m_count(count)
+    {
+    }
+
+    /// Entry `i` (called with i = 0, 1, 2, ...); 33 when the file ends before it.
+    [[nodiscard]] Result<std::span<const std::byte>> entry(std::uint64_t i)
+    {
+        if (i < m_first || i >= m_first + m_entries) {
+            const std::uint64_t wanted = std::min(kChunkEntries, m_count - i);
+            const Result<std::span<const std::byte>> chunk =
+                m_file.upTo(m_offset + i * m_entrySize, wanted * m_entrySize);
+            if (!chunk)
+                return chunk.error();
+            m_chunk = *chunk;
+            m_first = i;
+            m_entries = m_chunk.size() / m_entrySize;
+            if (m_entries == 0)
+                return io::readPastEnd();  // the file ends inside the entry
+        }
+        return m_chunk.subspan(static_cast<std::size_t>((i - m_first) * m_entrySize),
+                               static_cast<std::size_t>(m_entrySize));
+    }
+
+private:
+    ImageSource& m_file;
+    std::uint64_t m_offset;
+    std::uint64_t m_entrySize;
+    std::uint64_t m_count;
+    std::span<const std::byte> m_chunk;
+    std::uint64_t m_first = 0;
+    std::uint64_t m_entries = 0;
+};
+
 }  // namespace
 
 PeSectionMap::PeSectionMap(const std::vector<PeSection>& sections)
@@ -186,25 +226,27 @@ ExportTable readPeExportDirectory(ImageSource& file, const PeSectionMap& section
     table.names.reserve(
         static_cast<std::size_t>(std::min<std::uint64_t>(numberOfNames, pointersPresent)));
     const std::uint64_t toRead = std::min<std::uint64_t>(numberOfNames, nameBudget);
+    EntryTable pointers(file, namePointers, 4, toRead);
+    EntryTable indexes(file, ordinalIndexes, 2, toRead);
     for (std::uint64_t i = 0; i < toRead; ++i) {
-        const Result<std::uint32_t> nameRva = file.u32le(namePointers + 4 * i);
-        if (!nameRva) {
-            table.error = nameRva.error();
+        const Result<std::span<const std::byte>> pointer = pointers.entry(i);
+        if (!pointer) {
+            table.error = pointer.error();
             break;
         }
         const Result<std::string_view> name =
-            readTerminatedName(file, map.offsetOf(*nameRva), pe::kMaxNameLength);
+            readTerminatedName(file, map.offsetOf(io::loadU32le(*pointer, 0)), pe::kMaxNameLength);
         if (!name) {
             table.error = name.error();
             break;
         }
-        const Result<std::uint16_t> index = file.u16le(ordinalIndexes + 2 * i);
+        const Result<std::span<const std::byte>> index = indexes.entry(i);
         if (!index) {
             table.error = index.error();
             break;
         }
-        table.names.push_back(
-            ExportedName{*name, static_cast<std::uint16_t>(base + *index), false});
+        table.names.push_back(ExportedName{
+            *name, static_cast<std::uint16_t>(base + io::loadU16le(*index, 0)), false});
     }
     return table;
 }
