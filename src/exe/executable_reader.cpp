@@ -1,0 +1,220 @@
+// ExecutableReader and ExecutableTest over the file layer and the front end.
+#include "exe/executable_reader.h"
+
+#include <algorithm>
+
+#include "core/library_model.h"
+#include "core/progress_indicator.h"
+#include "exe/dos_format.h"
+#include "exe/exe_messages.h"
+#include "exe/image_source.h"
+#include "io/byte_reader.h"
+#include "platform/error_codes.h"
+
+namespace quillon::exe {
+
+namespace {
+
+std::string_view baseName(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string upper(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+bool isExecutableExtension(std::string_view extension)
+{
+    return std::find(kExecutableExtensions.begin(), kExecutableExtensions.end(), extension) !=
+           kExecutableExtensions.end();
+}
+
+std::string trimmed(std::string text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+void post(Workspace& ws, const Error& error)
+{
+    ws.ReadStatus = error.code;
+    ws.ErrorText = trimmed(error.text);
+}
+
+class MessageSink {
+public:
+    explicit MessageSink(Workspace& ws) : m_ws(ws) {}
+    /// Shows the message unless `QuietLoad`; `ErrorText` becomes "NoLib" either way.
+    void reject(ExeMessage which, std::string_view errorText = {})
+    {
+        if (!m_ws.QuietLoad)
+            m_ws.ui().message(exeMessage(which, m_ws.CurrentFileName, errorText));
+        m_ws.ErrorText = kNoLib;
+    }
+
+private:
+    Workspace& m_ws;
+};
+
+/// Appends the tables' rows; false when Escape cancelled.
+bool appendTables(Workspace& ws, const ExecutableExports& exports, ExecutableLoad& load,
+                  ProgressIndicator& progress)
+{
+    for (const ExportTable& table : exports.tables) {
+        ws.cancel.clear();
+        if (appendExportTable(ws, table, progress) == AppendOutcome::Cancelled)
+            return false;
+        load.residentCount = table.residentCount;
+    }
+    if (exports.error.code != 0)
+        post(ws, exports.error);
+    return true;
+}
+
+/// Steps 6 and 7: the rejection messages of a file that is not PE or NE.
+void rejectKind(Workspace& ws, MessageSink& sink, const ExecutableExports& exports)
+{
+    switch (exports.kind) {
+        case ExecutableKind::NewHeaderMissing:
+            sink.reject(ExeMessage::OldDosFileError33, exports.error.text);
+            break;
+        case ExecutableKind::NewHeaderDamaged:
+            sink.reject(ExeMessage::HeaderNotFoundError33, exports.error.text);
+            break;
+        case ExecutableKind::Le:
+            sink.reject(ExeMessage::LeFile);
+            break;
+        case ExecutableKind::Dos:
+            sink.reject(ExeMessage::DosFile);
+            break;
+        case ExecutableKind::Unknown:
+            sink.reject(isExecutableExtension(lastExtensionUpper(ws.CurrentFileName))
+                            ? ExeMessage::NotLibraryDamaged
+                            : ExeMessage::UnknownFileType);
+            break;
+        case ExecutableKind::NotMz: {
+            const std::string extension = firstExtensionAsWritten(ws.CurrentFileName);
+            sink.reject(extension == "COM" || isExecutableExtension(extension)
+                            ? ExeMessage::NotLibraryDamaged
+                            : ExeMessage::NotExecutable);
+            break;
+        }
+        case ExecutableKind::Unreadable:
+        case ExecutableKind::Pe:
+        case ExecutableKind::Ne:
+            break;
+    }
+}
+
+}  // namespace
+
+std::string lastExtensionUpper(std::string_view path)
+{
+    const std::string_view name = baseName(path);
+    const std::size_t dot = name.rfind('.');
+    return upper(dot == std::string_view::npos ? name : name.substr(dot + 1));
+}
+
+std::string firstExtensionAsWritten(std::string_view path)
+{
+    const std::string_view name = baseName(path);
+    const std::size_t dot = name.find('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
+}
+
+ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressProgress)
+{
+    ExecutableLoad load;
+    ws.ReadStatus = 0;
+    ws.ErrorText.clear();
+    load.firstNewRow = ws.library.rows.size();
+    const bool progressOn = showProgress && !suppressProgress && ws.options.UseStatusBar != 0;
+    MessageSink sink(ws);
+
+    Result<platform::File> file = ws.files().openRead(ws.CurrentFileName);
+    const Result<std::uint64_t> size = file ? file->size() : Result<std::uint64_t>(file.error());
+    if (!size) {
+        post(ws, size.error());
+    } else {
+        // Read page by page: only the headers and the export tables of a large file are read.
+        FileSource source(*file, *size);
+        const ExecutableExports exports = readExecutable(source);
+        load.kind = exports.kind;
+        if (exports.kind == ExecutableKind::Unreadable) {
+            post(ws, exports.error);
+        } else if (exports.kind == ExecutableKind::Pe || exports.kind == ExecutableKind::Ne) {
+            ProgressIndicator progress(ws.ui(), progressOn);
+            if (!appendTables(ws, exports, load, progress)) {
+                truncateLibrary(ws, load.firstNewRow);
+                load.cancelled = true;
+                load.residentCount = 0;
+            }
+        } else {
+            rejectKind(ws, sink, exports);
+        }
+    }
+
+    // A module row without names never stays in the library.
+    if (ws.library.rows.size() == load.firstNewRow + 1) {
+        if (progressOn)
+            ws.ui().status(1, {});
+        truncateLibrary(ws, load.firstNewRow);
+        load.residentCount = 0;
+        sink.reject(ExeMessage::NotLibraryDamaged);
+    }
+    // Error 33 left over at the end: the headers (or the tables) ran past the end of the file.
+    if (ws.ReadStatus == platform::kReadPastEnd && ws.ErrorText != kNoLib)
+        sink.reject(ExeMessage::LateHeaderError, ws.ErrorText);
+    load.readStatus = ws.ReadStatus;
+    return load;
+}
+
+void executableTest(Workspace& ws)
+{
+    ws.ReadStatus = 0;
+    std::string fileName = trimmed(ws.CurrentFileName);
+    const auto show = [&](ExeMessage which) { ws.ui().message(exeMessage(which, fileName)); };
+
+    Result<platform::File> file = ws.files().openRead(ws.CurrentFileName);
+    if (!file) {
+        post(ws, file.error());
+        return;
+    }
+    std::array<std::byte, dos::kHeaderSize> dosHeader{};
+    if (Status s = file->readExactAt(0, dosHeader); !s) {
+        post(ws, s.error());
+        return;
+    }
+    if (dosHeader[0] != std::byte{'M'} || dosHeader[1] != std::byte{'Z'}) {
+        show(ExeMessage::TestNotLibrary);
+        return;
+    }
+    const std::uint32_t newHeaderOffset = io::loadU32le(dosHeader, dos::kNewHeaderOffsetField);
+    std::array<std::byte, dos::kNewHeaderProbeSize> newHeader{};
+    if (Status s = file->readExactAt(newHeaderOffset, newHeader); !s) {
+        show(ExeMessage::TestHeaderNotFound);
+        return;
+    }
+    const auto is = [&](char c0, char c1) {
+        return newHeader[0] == std::byte(c0) && newHeader[1] == std::byte(c1);
+    };
+    if (io::loadU32le(newHeader, 0) == dos::kPeSignature || is('N', 'E'))
+        ws.ErrorText.clear();
+    else if (is('L', 'E'))
+        show(ExeMessage::TestSystemFile);
+    else if (is('M', 'Z'))
+        show(ExeMessage::TestOldDosFile);
+    else
+        show(ExeMessage::TestUnknownFileType);
+}
+
+}  // namespace quillon::exe

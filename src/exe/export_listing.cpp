@@ -1,0 +1,108 @@
+// Listing the symbols of executables as text for scripts.
+#include "exe/export_listing.h"
+
+#include <cstdio>
+
+#include "core/library_model.h"
+#include "core/text_encoding.h"
+#include "exe/executable_reader.h"
+
+namespace quillon::exe {
+
+ExportListing listExports(Workspace& ws, const std::vector<std::string>& files)
+{
+    ExportListing listing;
+    for (const std::string& file : files) {
+        ws.CurrentFileName = ws.files().fullPath(file);
+        const ExecutableLoad load = executableReader(ws, false, true);
+        const LibraryList& rows = ws.library.rows;
+        std::uint32_t residentLeft = 0;
+        for (std::size_t i = load.firstNewRow; i < rows.size(); ++i) {
+            if (rows[i].isModule()) {
+                residentLeft = load.residentCount;
+                continue;
+            }
+            listing.symbols.push_back(ListedSymbol{rows[i].MODULENAME.str(), rows[i].SYMBOL,
+                                                   rows[i].ORDINAL, residentLeft > 0});
+            if (residentLeft > 0)
+                --residentLeft;
+        }
+        truncateLibrary(ws, load.firstNewRow);
+        if (ws.ReadStatus != 0 || ws.ErrorText == kNoLib)
+            listing.failures.push_back(ListingFailure{file, ws.ReadStatus, ws.ErrorText});
+    }
+    return listing;
+}
+
+namespace {
+
+std::string tsvField(const std::string& raw)
+{
+    std::string out;
+    for (char c : cp1252ToUtf8(raw)) {
+        switch (c) {
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string jsonString(const std::string& raw)
+{
+    std::string out = "\"";
+    for (char c : cp1252ToUtf8(raw)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string exportListingTsv(const ExportListing& listing)
+{
+    std::string out;
+    for (const ListedSymbol& s : listing.symbols) {
+        out += tsvField(s.module) + '\t' + tsvField(s.symbol) + '\t' + std::to_string(s.ordinal) +
+               '\t' + (s.resident ? '1' : '0') + '\n';
+    }
+    return out;
+}
+
+std::string exportListingJson(const ExportListing& listing)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < listing.symbols.size(); ++i) {
+        const ListedSymbol& s = listing.symbols[i];
+        out += i == 0 ? "\n" : ",\n";
+        out += "  {\"module\": " + jsonString(s.module) + ", \"symbol\": " + jsonString(s.symbol) +
+               ", \"ordinal\": " + std::to_string(s.ordinal) +
+               ", \"resident\": " + (s.resident ? "true" : "false") + "}";
+    }
+    out += listing.symbols.empty() ? "]\n" : "\n]\n";
+    return out;
+}
+
+}  // namespace quillon::exe

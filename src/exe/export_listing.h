@@ -1,0 +1,49 @@
+// The export listing of the command-line program: what each file contributes to a library,
+// as tab-separated lines or JSON, for scripts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/workspace.h"
+
+namespace quillon::exe {
+
+/// One symbol a file contributes.
+struct ListedSymbol {
+    std::string module;  // `MODULENAME`
+    std::string symbol;  // `SYMBOL`, Windows-1252 bytes
+    std::uint16_t ordinal = 0;
+    bool resident = false;  // from an NE resident-name table
+
+    friend bool operator==(const ListedSymbol&, const ListedSymbol&) = default;
+};
+
+/// A file that could not be listed whole: rejected (its message went to the front end), or a
+/// file error the reader does not report itself.
+struct ListingFailure {
+    std::string file;
+    int code = 0;      // `ReadStatus` (0 for a rejection without a file error)
+    std::string text;  // the error text, or "NoLib" for a reported rejection
+
+    friend bool operator==(const ListingFailure&, const ListingFailure&) = default;
+};
+
+struct ExportListing {
+    std::vector<ListedSymbol> symbols;
+    std::vector<ListingFailure> failures;
+};
+
+/// Reads each file with `executableReader` (messages through the workspace's front end, no
+/// progress) and collects its symbols. The workspace's library is left as it was.
+[[nodiscard]] ExportListing listExports(Workspace& ws, const std::vector<std::string>& files);
+
+/// One line per symbol: module, symbol, ordinal (decimal), resident flag (0 or 1), separated
+/// by tabs, in UTF-8. A tab, line break or backslash inside a name is written as \t, \n, \r
+/// or \\.
+[[nodiscard]] std::string exportListingTsv(const ExportListing& listing);
+/// A JSON array of objects {"module", "symbol", "ordinal", "resident"}, one line each, UTF-8.
+[[nodiscard]] std::string exportListingJson(const ExportListing& listing);
+
+}  // namespace quillon::exe

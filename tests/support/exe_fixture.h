@@ -1,0 +1,66 @@
+// ExeFixture: a test workspace that writes an image to a file and reads it as the program does.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/library_row.h"
+#include "exe/executable_reader.h"
+#include "support/exe_builder.h"
+#include "support/test_workspace.h"
+
+namespace quillon::testing {
+
+/// One symbol row as the tests compare it: name, ordinal, resident icon.
+struct SymbolSeen {
+    std::string name;
+    std::uint16_t ordinal = 0;
+    bool residentIcon = false;
+
+    friend bool operator==(const SymbolSeen&, const SymbolSeen&) = default;
+};
+
+struct ExeFixture {
+    TestWorkspace t;
+
+    /// Writes `bytes` as `name` in the scratch folder and runs `executableReader` on it.
+    exe::ExecutableLoad load(std::string_view name, const std::vector<std::byte>& bytes,
+                             bool showProgress = false)
+    {
+        t.ws.CurrentFileName = t.folder.write(name, bytes);
+        return exe::executableReader(t.ws, showProgress, false);
+    }
+    exe::ExecutableLoad load(std::string_view name, const BuiltImage& image,
+                             bool showProgress = false)
+    {
+        return load(name, image.bytes, showProgress);
+    }
+
+    [[nodiscard]] const LibraryList& rows() const { return t.ws.library.rows; }
+
+    /// The symbol rows from `first` on.
+    [[nodiscard]] std::vector<SymbolSeen> symbols(std::size_t first = 0) const
+    {
+        std::vector<SymbolSeen> seen;
+        for (std::size_t i = first; i < rows().size(); ++i) {
+            if (rows()[i].isSymbol())
+                seen.push_back({rows()[i].SYMBOL, rows()[i].ORDINAL, rows()[i].ICON == 104});
+        }
+        return seen;
+    }
+
+    /// The module names of the module rows.
+    [[nodiscard]] std::vector<std::string> modules() const
+    {
+        std::vector<std::string> names;
+        for (const LibraryRow& row : rows()) {
+            if (row.isModule())
+                names.push_back(row.SYMBOL);
+        }
+        return names;
+    }
+};
+
+}  // namespace quillon::testing
