@@ -1,0 +1,438 @@
+// The search for the executable behind one module.
+#include "locate/locate_module.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <unordered_set>
+
+#include "core/duration_text.h"
+#include "core/workspace.h"
+#include "locate/locate_messages.h"
+#include "locate/name_preparation.h"
+#include "locate/path_parts.h"
+#include "settings/settings_store.h"
+
+namespace quillon::locate {
+
+namespace {
+
+#ifdef _WIN32
+constexpr bool kNamesIgnoreCase = true;
+#else
+constexpr bool kNamesIgnoreCase = false;
+#endif
+
+/// An existing folder as a full path with a trailing separator, or empty text.
+std::string existingFolder(const platform::FileSystem& files, std::string_view folder)
+{
+    folder = trimBlanks(folder);
+    if (folder.empty())
+        return {};
+    const std::string full = files.fullPath(std::string(folder));
+    if (!files.isFolder(full))
+        return {};
+    return withTrailingSeparator(full);
+}
+
+std::string envValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+int clampCount(int value)
+{
+    return std::clamp(value, 0, 255);
+}
+
+KnownFiles buildKnownFiles(Workspace& ws)
+{
+    KnownFiles known;
+    settings::SettingsStore& store = ws.settings();
+    const int count = clampCount(ws.options.UseRecentFiles);
+    auto add = [&](std::string value) {
+        const std::string_view trimmed = trimBlanks(value);
+        if (trimmed.empty())
+            return;
+        known.byName[upperAscii(namePart(trimmed))].push_back(known.entries.size());
+        known.entries.emplace_back(trimmed);
+    };
+    for (int n = 1; n <= count; ++n)
+        add(store.readSetting("Filelist", "Filelist" + std::to_string(n)));
+    add(store.readSetting("Compare", "CompareFile"));
+    for (int n = 1; n <= count; ++n)
+        add(store.readSetting("Compare", "CompareFile" + std::to_string(n)));
+    return known;
+}
+
+std::vector<std::string> buildHistoryFolders(Workspace& ws, std::size_t limit)
+{
+    std::vector<std::string> folders;
+    std::unordered_set<std::string> seen;
+    const platform::FileSystem& files = ws.files();
+    auto add = [&](std::string_view value) {
+        if (folders.size() >= limit)
+            return;
+        std::string folder = std::string(trimBlanks(value));
+        if (kNamesIgnoreCase)
+            folder = upperAscii(folder);
+        folder = existingFolder(files, folder);
+        if (folder.empty())
+            return;
+        if (seen.insert(kNamesIgnoreCase ? upperAscii(folder) : folder).second)
+            folders.push_back(std::move(folder));
+    };
+    settings::SettingsStore& store = ws.settings();
+    const int count = clampCount(ws.options.UseRecentFolders);
+    for (const char* stem : {"AddFolderDrop", "SaveFolderDrop", "FirstFolderDrop"}) {
+        for (int n = 1; n <= count && folders.size() < limit; ++n)
+            add(store.readSetting("Folders", stem + std::to_string(n)));
+    }
+    add(folderPart(ws.library.LibraryFileName));
+    std::unordered_set<std::string> moduleFolders;
+    for (const LibraryRow& row : ws.library.rows) {
+        if (!row.isModule() || folders.size() >= limit)
+            continue;
+        std::string folder = folderPart(row.FILENAME);
+        if (moduleFolders.insert(folder).second)
+            add(folder);
+    }
+    add(ws.options.AddFolder);
+    add(ws.options.BINFolder);
+    return folders;
+}
+
+std::string defaultSourceFolder(const Workspace& ws, const LocateEnvironment& env)
+{
+    const Options& o = ws.options;
+    switch (o.OptionAddFolder) {
+    case 1:
+        return existingFolder(ws.files(), env.startupFolder);
+    case 2:
+        return existingFolder(ws.files(), o.LastAddFolder);
+    case 3:
+        return existingFolder(ws.files(), o.AddFolder);
+    case 4:
+        return existingFolder(ws.files(), o.BINFolder);
+    case 5:
+        return existingFolder(ws.files(), env.systemFolder);
+    case 6:
+        return existingFolder(ws.files(), o.LIBFolder);
+    default:
+        return existingFolder(ws.files(), ws.files().currentFolder());
+    }
+}
+
+std::optional<ModuleData> moduleDataFromTable(const Workspace& ws, std::string_view moduleName)
+{
+    const std::string wanted = upperAscii(trimBlanks(moduleName)).substr(0, 20);
+    for (const ModuleEntry& entry : ws.library.modules) {
+        if (upperAscii(trimBlanks(entry.MODULENAME.view())) == wanted)
+            return ModuleData{entry.FILENAMEDLL, entry.FILENAME};
+    }
+    return std::nullopt;
+}
+
+bool endsWithLib(std::string_view path)
+{
+    const std::string upper = upperAscii(trimBlanks(path));
+    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
+}
+
+/// One search, step by step.
+class Search {
+public:
+    Search(Workspace& ws, const LocateRequest& request)
+        : m_ws(ws), m_state(ws.locate), m_derived(*ws.locate.derived), m_request(request)
+    {
+    }
+
+    LocateOutcome run(const PreparedName& name)
+    {
+        m_name = &name;
+        if (moduleData())
+            return std::move(m_outcome);
+        if (m_derived.restricted) {
+            if (m_derived.onlyPriority && priorityFolders())
+                return std::move(m_outcome);
+            if (m_derived.onlyEnvironment && (systemFolders() || pathFolders()))
+                return std::move(m_outcome);
+            if (m_derived.onlySource && sourceFolder())
+                return std::move(m_outcome);
+            return std::move(m_outcome);
+        }
+        if (priorityFolders() || systemFolders() || pathFolders() || sourceFolder() ||
+            passedFiles() || knownFiles() || historyFolders())
+            return std::move(m_outcome);
+        return std::move(m_outcome);
+    }
+
+private:
+    void tag(std::string_view t) { m_outcome.processes += t; }
+
+    bool accept(const Candidate& c, std::string_view label)
+    {
+        if (!c.accepted)
+            return false;
+        m_outcome.found = true;
+        m_outcome.result = m_ws.files().fullPath(c.path);
+        m_outcome.os = c.os;
+        m_outcome.source = std::string(label);
+        return true;
+    }
+
+    bool tryPath(std::string_view path, std::string_view label)
+    {
+        if (trimBlanks(path).empty())
+            return false;
+        return accept(testCandidatePath(m_ws.files(), m_state.folders, trimBlanks(path),
+                                        m_derived.verifyHeaders, m_state.headerTest),
+                      label);
+    }
+
+    bool tryFolder(const std::string& folder, std::string_view label)
+    {
+        if (folder.empty() || !m_name->usable)
+            return false;
+        std::string candidate;
+        for (const std::string& ext : m_name->extensions) {
+            candidate.assign(m_name->base).append(ext);
+            if (accept(testCandidate(m_ws.files(), m_state.folders, folder, candidate,
+                                     m_derived.verifyHeaders, m_state.headerTest),
+                       label))
+                return true;
+        }
+        return false;
+    }
+
+    bool moduleData()
+    {
+        tag(kTagModuleData);
+        std::optional<ModuleData> data = m_request.moduleData;
+        if (!data)
+            data = moduleDataFromTable(m_ws, m_request.moduleName);
+        if (!data)
+            return false;
+        if (tryPath(data->FILENAMEDLL, kSourceFileNameDll))
+            return true;
+        return !endsWithLib(data->FILENAME) && tryPath(data->FILENAME, kSourceFileName);
+    }
+
+    bool priorityFolders()
+    {
+        tag(kTagPriority);
+        if (m_derived.usePriority && tryFolder(m_derived.priorityFolder, kSourcePriority))
+            return true;
+        tag(kTagRemembered);
+        return tryFolder(m_state.previousFolder, kSourcePrevious) ||
+               tryFolder(m_state.firstEnteredFolder, kSourceFirstEntered) ||
+               tryFolder(m_state.enteredFolder, kSourceEntered);
+    }
+
+    bool systemFolders()
+    {
+        const LocateEnvironment& env = *m_state.environment;
+        tag(kTagSystem);
+        if (tryFolder(env.systemFolder, kSourceSystem))
+            return true;
+        tag(kTagWindows);
+        return tryFolder(env.windowsFolder, kSourceWindows);
+    }
+
+    bool pathFolders()
+    {
+        tag(kTagEnvironment);
+        for (const std::string& entry : splitPathList(m_state.environment->pathVariable)) {
+            // A relative entry counts from the current folder, as the system takes it.
+            if (tryFolder(withTrailingSeparator(m_ws.files().fullPath(entry)), kSourceEnvironment))
+                return true;
+        }
+        return false;
+    }
+
+    bool sourceFolder()
+    {
+        tag(kTagSource);
+        return tryFolder(defaultSourceFolder(m_ws, *m_state.environment), kSourceDefault);
+    }
+
+    bool passedFiles()
+    {
+        tag(kTagPassed);
+        if (m_request.passedFiles.empty() || !m_name->usable)
+            return false;
+        for (const std::string& ext : m_name->extensions) {
+            const std::string wanted = m_name->base + ext;
+            for (const std::string& file : m_request.passedFiles) {
+                if (upperAscii(namePart(file)) == wanted && tryPath(file, kSourcePassed))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    bool knownFiles()
+    {
+        tag(kTagFiles);
+        if (!m_name->usable)
+            return false;
+        if (!m_state.knownFiles)
+            m_state.knownFiles = buildKnownFiles(m_ws);
+        const KnownFiles& known = *m_state.knownFiles;
+        for (const std::string& ext : m_name->extensions) {
+            const auto it = known.byName.find(m_name->base + ext);
+            if (it == known.byName.end())
+                continue;
+            for (const std::size_t position : it->second) {
+                const std::string label =
+                    std::string(kSourceFiles) + ":" + std::to_string(position + 1);
+                if (tryPath(known.entries[position], label))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    bool historyFolders()
+    {
+        tag(kTagHistory);
+        if (!m_name->usable)
+            return false;
+        if (!m_state.historyFolders)
+            m_state.historyFolders = buildHistoryFolders(m_ws, m_derived.folderLimit);
+        for (const std::string& folder : *m_state.historyFolders) {
+            if (tryFolder(folder, kSourceHistory))
+                return true;
+        }
+        return false;
+    }
+
+    Workspace& m_ws;
+    LocateState& m_state;
+    const DerivedAutolocate& m_derived;
+    const LocateRequest& m_request;
+    const PreparedName* m_name = nullptr;
+    LocateOutcome m_outcome;
+};
+
+void appendResultRow(LocateState& state, ResultRow row)
+{
+    if (state.results.size() >= kResultRowLimit)
+        state.results.erase(state.results.begin(),
+                            state.results.begin() +
+                                static_cast<std::ptrdiff_t>(state.results.size() / 2));
+    state.results.push_back(std::move(row));
+}
+
+}  // namespace
+
+LocateEnvironment wineFolders(platform::FileSystem& files, const std::string& prefixFolder)
+{
+    LocateEnvironment env;
+    const std::string prefix = withTrailingSeparator(prefixFolder);
+    if (prefix.empty())
+        return env;
+    env.windowsFolder = existingFolder(files, prefix + "drive_c/windows");
+    env.systemFolder = existingFolder(files, prefix + "drive_c/windows/system32");
+    return env;
+}
+
+LocateEnvironment locateEnvironmentFromProcess(platform::FileSystem& files)
+{
+    LocateEnvironment env;
+#ifdef _WIN32
+    std::string windows = envValue("SystemRoot");
+    if (windows.empty())
+        windows = envValue("windir");
+    env.windowsFolder = existingFolder(files, windows);
+    if (!env.windowsFolder.empty())
+        env.systemFolder = existingFolder(files, env.windowsFolder + "System32");
+#else
+    std::string prefix = std::string(trimBlanks(envValue("WINEPREFIX")));
+    if (prefix.empty() && !envValue("HOME").empty())
+        prefix = withTrailingSeparator(envValue("HOME")) + ".wine";
+    env = wineFolders(files, prefix);
+#endif
+    env.pathVariable = envValue("PATH");
+    env.startupFolder = existingFolder(files, files.currentFolder());
+    return env;
+}
+
+void prepareSearch(Workspace& ws)
+{
+    LocateState& state = ws.locate;
+    if (!state.environment)
+        state.environment = locateEnvironmentFromProcess(ws.files());
+    if (!state.options)
+        state.options = readAutolocateOptions(ws.settings());
+    if (!state.derived)
+        state.derived =
+            deriveAutolocate(*state.options, existingFolder(ws.files(), state.options->FirstFolder));
+}
+
+LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
+{
+    LocateOutcome outcome;
+    outcome.result = std::string(kFileNotFound);
+    if (trimBlanks(request.moduleName).empty())
+        return outcome;
+
+    const std::int64_t started = ws.clock().hundredths();
+    if (!request.quiet)
+        ws.ui().setWaitCursor(true);
+    LocateState& state = ws.locate;
+    if (!state.inPass)
+        state.folders.clear();  // a single search sees the disk as it is now
+    prepareSearch(ws);
+    const DerivedAutolocate& derived = *state.derived;
+    const bool relaxed = request.relaxed || derived.relaxed;
+    const PreparedName name = prepareName(request.moduleName, relaxed, ws.exceptQ, derived);
+
+    outcome = Search(ws, request).run(name);
+    if (outcome.found) {
+        state.previousFolder = folderPart(outcome.result);
+    } else {
+        outcome.result = std::string(kFileNotFound);
+        outcome.os = 0;
+        if (ws.options.UseNoMessages == 0 && !ws.SilentMode) {
+            outcome.processes += kTagFailed;
+            (void)ws.ui().message(failedToLocateMessage(name.display, request.multiFileAdd, relaxed));
+        }
+    }
+
+    ResultRow row;
+    row.MODULE = name.display;
+    if (outcome.found) {
+        row.FILE = namePart(outcome.result);
+        row.PATH = folderPart(outcome.result);
+    } else {
+        row.FILE = outcome.result;
+    }
+    row.SOURCE = outcome.source;
+    row.TIME = started;
+    row.PROCESSTIME = ws.clock().hundredths() - started;
+    row.PROCESSTIMESTATIC = durationText(row.PROCESSTIME);
+    row.PROCESSES = outcome.processes;
+    row.SETTINGS = derived.settingsSummary;
+    appendResultRow(state, std::move(row));
+
+    if (!request.quiet)
+        ws.ui().setWaitCursor(false);
+    if (!state.inPass)
+        state.folders.clear();
+    return outcome;
+}
+
+int LocateModuleFile(Workspace& ws, std::string_view moduleName, std::string& result,
+                     std::size_t size, bool quiet, bool relaxed)
+{
+    LocateRequest request;
+    request.moduleName = std::string(moduleName);
+    request.quiet = quiet;
+    request.relaxed = relaxed;
+    const LocateOutcome outcome = LocateModuleFile(ws, request);
+    result = size == 0 ? std::string() : outcome.result.substr(0, size - 1);
+    return outcome.returnCode();
+}
+
+}  // namespace quillon::locate
