@@ -332,8 +332,10 @@ LocateEnvironment wineFolders(platform::FileSystem& files, const std::string& pr
     const std::string prefix = withTrailingSeparator(prefixFolder);
     if (prefix.empty())
         return env;
+    env.winePrefix = prefix;
     env.windowsFolder = existingFolder(files, prefix + "drive_c/windows");
     env.systemFolder = existingFolder(files, prefix + "drive_c/windows/system32");
+    env.winIni = prefix + "drive_c/windows/win.ini";
     return env;
 }
 
@@ -345,8 +347,10 @@ LocateEnvironment locateEnvironmentFromProcess(platform::FileSystem& files)
     if (windows.empty())
         windows = envValue("windir");
     env.windowsFolder = existingFolder(files, windows);
-    if (!env.windowsFolder.empty())
+    if (!env.windowsFolder.empty()) {
         env.systemFolder = existingFolder(files, env.windowsFolder + "System32");
+        env.winIni = env.windowsFolder + "WIN.INI";
+    }
 #else
     std::string prefix = std::string(trimBlanks(envValue("WINEPREFIX")));
     if (prefix.empty() && !envValue("HOME").empty())

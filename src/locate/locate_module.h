@@ -106,8 +106,8 @@ int LocateModuleFile(Workspace& ws, std::string_view moduleName, std::string& re
 /// ".wine" in the home folder).
 [[nodiscard]] LocateEnvironment locateEnvironmentFromProcess(platform::FileSystem& files);
 
-/// The Wine prefix's Windows folders for a prefix folder: "drive_c/windows/" and
-/// "drive_c/windows/system32/" (each empty when missing).
+/// The Wine prefix's places for a prefix folder: "drive_c/windows/" and
+/// "drive_c/windows/system32/" (each empty when missing) and "drive_c/windows/win.ini".
 [[nodiscard]] LocateEnvironment wineFolders(platform::FileSystem& files,
                                             const std::string& prefixFolder);
 

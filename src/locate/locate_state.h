@@ -23,6 +23,10 @@ struct LocateEnvironment {
     std::string pathVariable;
     /// The current folder at start ("System default" of the source folder choice).
     std::string startupFolder;
+    /// The full path of WIN.INI (it may be missing).
+    std::string winIni;
+    /// Off Windows: the Wine prefix the Windows paths of WIN.INI refer to; empty on Windows.
+    std::string winePrefix;
 
     friend bool operator==(const LocateEnvironment&, const LocateEnvironment&) = default;
 };
