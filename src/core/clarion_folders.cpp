@@ -55,7 +55,7 @@ struct Folders {
     std::string lib;
 };
 
-Folders detect(int mode, const Options& options, ClarionProduct& product,
+Folders detect(int mode, ClarionProduct& product,
                const ClarionFolderServices& services)
 {
     product = {};
@@ -83,7 +83,6 @@ Folders detect(int mode, const Options& options, ClarionProduct& product,
     } else if (!folders.bin.empty()) {
         folders.lib = libFolderFromBin(folders.bin, services);
     }
-    (void)options;
     return folders;
 }
 
@@ -110,7 +109,7 @@ ClarionFoldersOutcome FindClarionFolders(int mode, Options& options, ClarionProd
     }
 
     const Folders before{options.BINFolder, options.LIBFolder};
-    const Folders found = detect(mode, options, product, services);
+    const Folders found = detect(mode, product, services);
     options.BINFolder = found.bin;
     options.LIBFolder = found.lib;
 
