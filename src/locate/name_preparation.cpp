@@ -72,8 +72,12 @@ PreparedName prepareName(std::string_view moduleName, bool relaxed, const Except
 
     SplitName split = splitAtDot(name);
     if (const ExceptEntry* entry = findException(exceptions, name, split.base, relaxed)) {
-        // A file name with a folder part still names the file by its last component.
-        split = splitAtDot(upperAscii(trimBlanks(namePart(entry->FILENAME))));
+        // A file name with a folder part (in either separator) names the file by its last
+        // component.
+        std::string_view file = trimBlanks(entry->FILENAME);
+        if (const std::size_t slash = file.find_last_of("/\\"); slash != std::string_view::npos)
+            file.remove_prefix(slash + 1);
+        split = splitAtDot(upperAscii(file));
         p.fromException = true;
     }
     p.base = std::move(split.base);
