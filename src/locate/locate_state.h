@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "locate/autolocate_options.h"
-#include "locate/candidate_test.h"
+#include "locate/candidate_check.h"
 #include "locate/folder_cache.h"
 
 namespace quillon::locate {

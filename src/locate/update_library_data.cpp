@@ -6,7 +6,7 @@
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
 #include "core/workspace.h"
-#include "locate/candidate_test.h"
+#include "locate/candidate_check.h"
 #include "locate/locate_messages.h"
 #include "locate/locate_module.h"
 #include "locate/path_parts.h"

@@ -1,5 +1,5 @@
 // The candidate test, the header kind and the folder listings.
-#include "locate/candidate_test.h"
+#include "locate/candidate_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The candidate test and the header kind of a file.
-#include "locate/candidate_test.h"
+#include "locate/candidate_check.h"
 
 #include <array>
 #include <cstddef>
