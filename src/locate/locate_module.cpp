@@ -374,6 +374,18 @@ void prepareSearch(Workspace& ws)
             deriveAutolocate(*state.options, existingFolder(ws.files(), state.options->FirstFolder));
 }
 
+LocatePassScope::LocatePassScope(Workspace& ws) : m_ws(ws), m_outer(!ws.locate.inPass)
+{
+    if (m_outer)
+        m_ws.locate.beginPass();
+}
+
+LocatePassScope::~LocatePassScope()
+{
+    if (m_outer)
+        m_ws.locate.endPass();
+}
+
 LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
 {
     LocateOutcome outcome;

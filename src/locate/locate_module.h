@@ -114,4 +114,18 @@ int LocateModuleFile(Workspace& ws, std::string_view moduleName, std::string& re
 /// Builds the options, derived values and folder lists of the state when they are not built.
 void prepareSearch(Workspace& ws);
 
+/// Brackets a series of searches (the compare report, the refresh commands) as one pass: the
+/// options and lists are built once and every folder is listed once for all of them.
+class LocatePassScope {
+public:
+    explicit LocatePassScope(Workspace& ws);
+    ~LocatePassScope();
+    LocatePassScope(const LocatePassScope&) = delete;
+    LocatePassScope& operator=(const LocatePassScope&) = delete;
+
+private:
+    Workspace& m_ws;
+    bool m_outer;
+};
+
 }  // namespace quillon::locate

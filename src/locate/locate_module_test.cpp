@@ -319,5 +319,29 @@ TEST(LocateModuleFile, NamesThatAreNotFileNamesFindNothing)
     EXPECT_FALSE(tree.locate(std::string("SEC\0RET", 7)).found);
 }
 
+TEST(LocateModuleFile, APassScopeListsEachFolderOnceForManySearches)
+{
+    LocateTree tree;
+    tree.pe("p/ONE.DLL");
+    tree.pe("p/TWO.DLL");
+    tree.setPath(tree.folder("p"));
+    int lists = 0;
+    tree.t.files.setFaultHook([&](platform::FileOp op, const std::string&) {
+        lists += op == platform::FileOp::List ? 1 : 0;
+        return 0;
+    });
+    {
+        const LocatePassScope pass(tree.t.ws);
+        EXPECT_TRUE(tree.locate("ONE").found);
+        tree.file("p/THREE.DLL");
+        EXPECT_TRUE(tree.locate("TWO").found);
+        EXPECT_FALSE(tree.locate("THREE").found);  // listed before it was made
+    }
+    const int inPass = lists;
+    EXPECT_TRUE(tree.locate("THREE").found);
+    EXPECT_GT(lists, inPass);
+    EXPECT_FALSE(tree.t.ws.locate.inPass);
+}
+
 }  // namespace
 }  // namespace quillon::locate

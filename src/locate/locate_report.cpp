@@ -43,8 +43,7 @@ LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraM
     // A report never stops for a message box.
     const int noMessages = ws.options.UseNoMessages;
     ws.options.UseNoMessages = 1;
-    LocateState& state = ws.locate;
-    state.beginPass();
+    const LocatePassScope pass(ws);
     ws.cancel.clear();
     for (const LibraryRow& row : ws.library.rows) {
         if (!row.isModule())
@@ -69,7 +68,6 @@ LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraM
         request.moduleData = ModuleData{};
         report.rows.push_back(locateOne(ws, std::move(request)));
     }
-    state.endPass();
     ws.options.UseNoMessages = noMessages;
     return report;
 }

@@ -79,7 +79,7 @@ UpdateSummary locatePass(Workspace& ws, const UpdateHooks& hooks)
     const std::size_t total = library.ModuleCount;
 
     LocateState& state = ws.locate;
-    state.beginPass();
+    const LocatePassScope pass(ws);
     prepareSearch(ws);
     const bool verify = state.derived->verifyHeaders;
     ws.cancel.clear();
@@ -157,7 +157,6 @@ UpdateSummary locatePass(Workspace& ws, const UpdateHooks& hooks)
     status(ws, 2, kFilesLocatedText);
     status(ws, 3, locateEndText(summary.located, summary.checked, summary.cancelled));
     ws.ui().setWaitCursor(false);
-    state.endPass();
     return summary;
 }
 
