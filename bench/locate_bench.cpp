@@ -13,6 +13,7 @@
 #include "core/workspace.h"
 #include "locate/locate_module.h"
 #include "locate/update_library_data.h"
+#include "platform/environment.h"
 #include "platform/file_system.h"
 #include "settings/settings_store.h"
 
@@ -85,9 +86,10 @@ struct BenchWorkspace {
     {
         Tree& tree = m_tree;
         ws.options.UseNoMessages = 1;
-        locate::LocateEnvironment env =
-            locate::wineFolders(files, (tree.root / "wine").string());
-        env.pathVariable = tree.path;
+        platform::Environment variables;
+        variables.set("WINEPREFIX", (tree.root / "wine").string());
+        variables.set("PATH", tree.path);
+        locate::LocateEnvironment env = locate::locateEnvironment(files, variables);
         env.startupFolder = tree.root.string() + "/";
         ws.locate.environment = env;
         for (int m = 0; m < kModules; ++m) {

@@ -3,7 +3,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,14 +11,16 @@
 #include "core/except_list.h"
 #include "core/workspace.h"
 #include "locate/autolocate_options.h"
+#include "locate/locate_module.h"
 #include "locate/locate_report.h"
 #include "locate/path_parts.h"
-#include "settings/settings_store.h"
-
-#if __has_include("lib/lib_reader.h")
+#include "platform/paths.h"
 #include "lib/lib_reader.h"
-#define QUILLON_LOCATE_READS_LIB 1
-#endif
+#include "platform/environment.h"
+#include "platform/paths.h"
+#include "settings/options_io.h"
+#include "settings/settings_location.h"
+#include "settings/settings_store.h"
 
 namespace quillon::cli {
 
@@ -72,15 +73,6 @@ Arguments parse(int argc, char** argv)
     return a;
 }
 
-/// The settings file the command reads: "Quillon32.ini" in `QUILLON_SETTINGS_DIR`, else in the
-/// current folder.
-std::string settingsFile()
-{
-    const char* dir = std::getenv("QUILLON_SETTINGS_DIR");
-    const std::string folder = dir != nullptr && *dir != '\0' ? std::string(dir) : std::string(".");
-    return locate::withTrailingSeparator(folder) + "Quillon32.ini";
-}
-
 /// The options the command line sets override the stored ones for this run.
 void applyArguments(Workspace& ws, const Arguments& a)
 {
@@ -103,7 +95,6 @@ void applyArguments(Workspace& ws, const Arguments& a)
 
 bool loadLibraryFile(Workspace& ws, const std::string& file)
 {
-#ifdef QUILLON_LOCATE_READS_LIB
     lib::LibLoadRequest request;
     request.fileName = ws.files().fullPath(file);
     request.quiet = true;
@@ -112,16 +103,11 @@ bool loadLibraryFile(Workspace& ws, const std::string& file)
         std::fprintf(stderr, "quillon: %s: %s\n", file.c_str(), loaded.error().text.c_str());
         return false;
     }
-    if (ws.ErrorText == kNoLib) {
-        std::fprintf(stderr, "quillon: %s: not a library file\n", file.c_str());
+    if (loaded->end != lib::LibLoadEnd::Loaded) {
+        std::fprintf(stderr, "quillon: %s: not a library file, or an empty one\n", file.c_str());
         return false;
     }
     return true;
-#else
-    (void)ws;
-    std::fprintf(stderr, "quillon: %s: LIB files cannot be read by this build\n", file.c_str());
-    return false;
-#endif
 }
 
 }  // namespace
@@ -141,13 +127,21 @@ int runLocateCommand(int argc, char** argv)
     volatile std::sig_atomic_t interrupted = 0;
     TerminalUi ui(interrupted, false, true);
     platform::FileSystem files;
-    settings::SettingsStore store(settingsFile());
+    const platform::Environment env = platform::Environment::fromProcess();
+    const settings::SettingsLocation where =
+        settings::locateSettingsFile(files, env, settings::LocationInputs::fromProcess());
+    settings::SettingsStore store(where.settingsFile);
     SteadyClock clock;
     Workspace ws(ui, files, store, clock);
+    settings::OptionsContext context;
+    context.settingsFolder = where.settingsFolder;
+    settings::LoadOptions(store, files, ws.options, context);
     ws.SilentMode = true;
     ws.QuietLoad = true;
     ws.options.UseNoMessages = 1;
+    ws.options.UseStatusBar = 0;
     ws.exceptQ = loadExceptList(store);
+    ws.locate.environment = locate::locateEnvironment(files, env);
     applyArguments(ws, args);
 
     for (const std::string& file : args.libFiles) {

@@ -7,7 +7,9 @@
 #include "locate/folder_cache.h"
 #include "locate/locate_module.h"
 #include "locate/path_parts.h"
+#include "platform/paths.h"
 #include "platform/file_system.h"
+#include "platform/wine_prefix.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -17,8 +19,6 @@ namespace {
 using locate::trimBlanks;
 using locate::upperAscii;
 
-constexpr std::size_t kProfileValueMax = 1024;
-
 std::string cut(std::string_view text, std::size_t capacity)
 {
     if (capacity == 0)
@@ -26,24 +26,19 @@ std::string cut(std::string_view text, std::size_t capacity)
     return std::string(text.substr(0, std::min(text.size(), capacity - 1)));
 }
 
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && upperAscii(a) == upperAscii(b);
-}
-
 /// The LIB folder beside a BIN folder: "...\BIN\" becomes "...\LIB\". A folder not ending in
 /// "BIN" gives nothing, so that no unrelated folder is taken for Clarion's LIB folder.
 std::string libFolderFromBin(std::string_view bin, const ClarionFolderServices& services)
 {
     bin = trimBlanks(bin);
-    if (bin.size() < 4 || !locate::isSeparator(bin.back()))
+    if (bin.size() < 4 || !platform::isPathSeparator(bin.back()))
         return {};
     const std::string_view last = bin.substr(bin.size() - 4, 3);
     if (upperAscii(last) != "BIN")
         return {};
     const std::string parent(bin.substr(0, bin.size() - 4));
     for (const char* name : {"LIB", "lib", "Lib"}) {
-        const std::string folder = services.normalizeFolder(parent + name + locate::kSeparator);
+        const std::string folder = services.normalizeFolder(parent + name + platform::kPathSeparator);
         if (!folder.empty())
             return folder;
     }
@@ -144,105 +139,36 @@ ClarionFoldersOutcome FindClarionFolders(int mode, Options& options, ClarionProd
     return outcome;
 }
 
-std::string readProfileValue(platform::FileSystem& files, const std::string& iniPath,
-                             std::string_view section, std::string_view key)
-{
-    if (iniPath.empty())
-        return {};
-    const Result<std::vector<std::byte>> bytes = files.readWholeFile(iniPath);
-    if (!bytes)
-        return {};
-    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    bool inSection = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        line = trimBlanks(line);
-        if (line.empty() || line.front() == ';')
-            continue;
-        if (line.front() == '[') {
-            const std::size_t close = line.find(']');
-            inSection = close != std::string_view::npos &&
-                        equalNoCase(trimBlanks(line.substr(1, close - 1)), section);
-            continue;
-        }
-        if (!inSection)
-            continue;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos || !equalNoCase(trimBlanks(line.substr(0, eq)), key))
-            continue;
-        std::string_view value = trimBlanks(line.substr(eq + 1));
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            value = value.substr(1, value.size() - 2);
-        return std::string(value.substr(0, std::min(value.size(), kProfileValueMax)));
-    }
-    return {};
-}
-
-std::string windowsPathOnHost(std::string_view windowsPath, const std::string& winePrefix,
-                              const std::function<bool(const std::string&)>& isFolder)
-{
-    std::string path(trimBlanks(windowsPath));
-#ifdef _WIN32
-    (void)winePrefix;
-    (void)isFolder;
-    return path;
-#else
-    std::replace(path.begin(), path.end(), '\\', '/');
-    const bool hasDrive = path.size() >= 2 && path[1] == ':' &&
-                          ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-    if (winePrefix.empty() || !hasDrive)
-        return path;
-    const char drive = static_cast<char>(path[0] >= 'A' && path[0] <= 'Z' ? path[0] - 'A' + 'a'
-                                                                           : path[0]);
-    std::string rest = path.substr(2);
-    while (!rest.empty() && rest.front() == '/')
-        rest.erase(rest.begin());
-    const std::string prefix = locate::withTrailingSeparator(winePrefix);
-    const std::string link = prefix + "dosdevices/" + drive + ":/";
-    if (isFolder && isFolder(link))
-        return link + rest;
-    if (drive == 'c')
-        return prefix + "drive_c/" + rest;
-    return link + rest;
-#endif
-}
-
 ClarionFolderServices clarionFolderServices(Workspace& ws)
 {
-    if (!ws.locate.environment)
-        ws.locate.environment = locate::locateEnvironmentFromProcess(ws.files());
-    const locate::LocateEnvironment env = *ws.locate.environment;
+    locate::prepareSearch(ws);
+    const locate::LocateEnvironment& env = *ws.locate.environment;
     platform::FileSystem& files = ws.files();
     settings::SettingsStore& store = ws.settings();
+    const int useLongAdd = ws.options.UseLongAdd;
 
     ClarionFolderServices s;
     s.readFolderSetting = [&store](std::string_view key) {
         return store.readSetting("Folders", key);
     };
-    s.readWinIni = [&files, ini = env.winIni](std::string_view section, std::string_view key) {
-        return readProfileValue(files, ini, section, key);
+    s.readWinIni = [ini = env.winIni](std::string_view section, std::string_view key) {
+        return platform::readProfileString(ini, section, key);
     };
-    s.hostPath = [&files, prefix = env.winePrefix](std::string_view path) {
-        return windowsPathOnHost(path, prefix,
-                                 [&files](const std::string& p) { return files.isFolder(p); });
+    s.hostPath = [&files, variables = env.variables](std::string_view path) {
+        return platform::hostPathOfWindowsPath(files, variables, trimBlanks(path));
     };
-    s.normalizeFolder = [&files](std::string_view folder) -> std::string {
+    s.normalizeFolder = [&files, useLongAdd](std::string_view folder) -> std::string {
         folder = trimBlanks(folder);
         if (folder.empty())
             return {};
-        const std::string full = files.fullPath(std::string(folder));
-        return files.isFolder(full) ? locate::withTrailingSeparator(full) : std::string();
+        const std::string normal = platform::NormalizeFolderPath(
+            files, files.fullPath(std::string(folder)), useLongAdd);
+        return !normal.empty() && files.isFolder(normal) ? platform::withTrailingSeparator(normal)
+                                                         : std::string();
     };
     s.findFile = [&files](const std::string& folder, std::string_view name) {
         locate::FolderCache cache;
-        return cache.find(files, locate::withTrailingSeparator(folder), name).path;
+        return cache.find(files, platform::withTrailingSeparator(folder), name).path;
     };
     return s;
 }

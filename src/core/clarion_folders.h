@@ -11,10 +11,6 @@
 
 #include "core/options.h"
 
-namespace quillon::platform {
-class FileSystem;
-}
-
 namespace quillon {
 
 class Workspace;
@@ -112,22 +108,8 @@ struct ClarionFoldersOutcome {
                                                        std::size_t firstCapacity = 260,
                                                        std::size_t secondCapacity = 260);
 
-/// The services of a workspace: its settings file, WIN.INI and the Wine prefix of its locate
-/// environment, and its file layer.
+/// The services of a workspace: its settings file, the WIN.INI and Wine prefix of its locate
+/// environment (read only), and its file layer.
 [[nodiscard]] ClarionFolderServices clarionFolderServices(Workspace& ws);
-
-/// Reads `key` of `section` from the profile file `iniPath` without changing it; section and
-/// key names compare without regard to letter case, the value is trimmed and cut to 1024
-/// characters; empty text when the file, section or key is missing.
-[[nodiscard]] std::string readProfileValue(platform::FileSystem& files, const std::string& iniPath,
-                                           std::string_view section, std::string_view key);
-
-/// The host path of a Windows path under a Wine prefix: "C:\C5\BIN\" becomes
-/// "<prefix>dosdevices/c:/C5/BIN/" (or "<prefix>drive_c/C5/BIN/" when the prefix has no
-/// drive links). On Windows, or with an empty prefix, or for text without a drive letter, the
-/// path itself with its separators made the host's.
-[[nodiscard]] std::string windowsPathOnHost(std::string_view windowsPath,
-                                            const std::string& winePrefix,
-                                            const std::function<bool(const std::string&)>& isFolder);
 
 }  // namespace quillon

@@ -136,31 +136,5 @@ TEST(FindClarionFolders, OddWinIniValuesLeaveResultsEmpty)
     EXPECT_EQ(tree.find(5), ClarionFoldersOutcome{});
 }
 
-TEST(ReadProfileValue, SectionsAndKeysIgnoreCaseAndTheFileStaysUntouched)
-{
-    LocateTree tree;
-    const std::string ini = tree.file("x.ini", "; c\n[One]\nKey=1\n[two] \n key = \"quoted\" \nkey=2\n");
-    EXPECT_EQ(readProfileValue(tree.t.files, ini, "TWO", "KEY"), "quoted");
-    EXPECT_EQ(readProfileValue(tree.t.files, ini, "one", "key"), "1");
-    EXPECT_EQ(readProfileValue(tree.t.files, ini, "one", "other"), "");
-    EXPECT_EQ(readProfileValue(tree.t.files, tree.t.folder.file("none.ini"), "one", "key"), "");
-    EXPECT_EQ(tree.t.folder.read("x.ini"), "; c\n[One]\nKey=1\n[two] \n key = \"quoted\" \nkey=2\n");
-}
-
-TEST(WindowsPathOnHost, DriveLettersMapIntoThePrefix)
-{
-    const auto noLinks = [](const std::string&) { return false; };
-    const auto links = [](const std::string&) { return true; };
-#ifndef _WIN32
-    EXPECT_EQ(windowsPathOnHost("C:\\C5\\BIN\\", "/p", noLinks), "/p/drive_c/C5/BIN/");
-    EXPECT_EQ(windowsPathOnHost("d:\\Tools", "/p/", links), "/p/dosdevices/d:/Tools");
-    EXPECT_EQ(windowsPathOnHost("relative\\x", "/p/", links), "relative/x");
-    EXPECT_EQ(windowsPathOnHost("C:\\X", "", links), "C:/X");
-#else
-    EXPECT_EQ(windowsPathOnHost("C:\\C5\\BIN\\", "", noLinks), "C:\\C5\\BIN\\");
-    (void)links;
-#endif
-}
-
 }  // namespace
 }  // namespace quillon

@@ -2,6 +2,7 @@
 #include "locate/autolocate_options.h"
 
 #include "locate/path_parts.h"
+#include "platform/paths.h"
 #include "settings/settings_store.h"
 
 namespace quillon::locate {
@@ -57,7 +58,7 @@ DerivedAutolocate deriveAutolocate(const AutolocateOptions& o, const std::string
     d.deep = o.UseAutolocateDeep != 0;
     d.onlyDll = o.UseOnlyDLLAutolocate != 0;
     if (d.usePriority && !priorityFolder.empty())
-        d.priorityFolder = withTrailingSeparator(priorityFolder);
+        d.priorityFolder = platform::withTrailingSeparator(priorityFolder);
 
     if (d.deep)
         d.exceptionExtensions = {".DLL", ".EXE", ".DRV", ".VBX", ".OCX", ".AX", ".CPL"};

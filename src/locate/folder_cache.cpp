@@ -2,6 +2,7 @@
 #include "locate/folder_cache.h"
 
 #include "locate/path_parts.h"
+#include "platform/paths.h"
 #include "platform/file_system.h"
 
 namespace quillon::locate {
@@ -62,8 +63,8 @@ FolderCache::Lookup FolderCache::find(platform::FileSystem& files, const std::st
 
 FolderCache::Lookup FolderCache::findPath(platform::FileSystem& files, std::string_view fullName)
 {
-    const std::string folder = folderPart(fullName);
-    const std::string name = namePart(fullName);
+    const std::string folder = platform::folderOf(fullName);
+    const std::string name = platform::fileNameOf(fullName);
     if (folder.empty() || name.empty())
         return {};
     return find(files, folder, name);

@@ -2,7 +2,6 @@
 #include "locate/locate_module.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <unordered_set>
 
 #include "core/duration_text.h"
@@ -10,6 +9,9 @@
 #include "locate/locate_messages.h"
 #include "locate/name_preparation.h"
 #include "locate/path_parts.h"
+#include "platform/paths.h"
+#include "platform/wine_prefix.h"
+#include "settings/setting_history.h"
 #include "settings/settings_store.h"
 
 namespace quillon::locate {
@@ -23,45 +25,36 @@ constexpr bool kNamesIgnoreCase = false;
 #endif
 
 /// An existing folder as a full path with a trailing separator, or empty text.
-std::string existingFolder(const platform::FileSystem& files, std::string_view folder)
+std::string existingFolder(const platform::FileSystem& files, std::string_view folder,
+                           int useLongAdd = 1)
 {
     folder = trimBlanks(folder);
     if (folder.empty())
         return {};
-    const std::string full = files.fullPath(std::string(folder));
-    if (!files.isFolder(full))
+    const std::string normal =
+        platform::NormalizeFolderPath(files, files.fullPath(std::string(folder)), useLongAdd);
+    if (normal.empty() || !files.isFolder(normal))
         return {};
-    return withTrailingSeparator(full);
-}
-
-std::string envValue(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
-
-int clampCount(int value)
-{
-    return std::clamp(value, 0, 255);
+    return platform::withTrailingSeparator(normal);
 }
 
 KnownFiles buildKnownFiles(Workspace& ws)
 {
     KnownFiles known;
     settings::SettingsStore& store = ws.settings();
-    const int count = clampCount(ws.options.UseRecentFiles);
-    auto add = [&](std::string value) {
-        const std::string_view trimmed = trimBlanks(value);
-        if (trimmed.empty())
+    const int count = settings::clampCount(ws.options.UseRecentFiles);
+    auto add = [&](std::string_view value) {
+        value = trimBlanks(value);
+        if (value.empty())
             return;
-        known.byName[upperAscii(namePart(trimmed))].push_back(known.entries.size());
-        known.entries.emplace_back(trimmed);
+        known.byName[upperAscii(platform::fileNameOf(value))].push_back(known.entries.size());
+        known.entries.emplace_back(value);
     };
-    for (int n = 1; n <= count; ++n)
-        add(store.readSetting("Filelist", "Filelist" + std::to_string(n)));
+    for (const std::string& file : settings::readHistory(store, {"Filelist", "Filelist", count}))
+        add(file);
     add(store.readSetting("Compare", "CompareFile"));
-    for (int n = 1; n <= count; ++n)
-        add(store.readSetting("Compare", "CompareFile" + std::to_string(n)));
+    for (const std::string& file : settings::readHistory(store, {"Compare", "CompareFile", count}))
+        add(file);
     return known;
 }
 
@@ -76,24 +69,24 @@ std::vector<std::string> buildHistoryFolders(Workspace& ws, std::size_t limit)
         std::string folder = std::string(trimBlanks(value));
         if (kNamesIgnoreCase)
             folder = upperAscii(folder);
-        folder = existingFolder(files, folder);
+        folder = existingFolder(files, folder, ws.options.UseLongAdd);
         if (folder.empty())
             return;
         if (seen.insert(kNamesIgnoreCase ? upperAscii(folder) : folder).second)
             folders.push_back(std::move(folder));
     };
     settings::SettingsStore& store = ws.settings();
-    const int count = clampCount(ws.options.UseRecentFolders);
+    const int count = settings::clampCount(ws.options.UseRecentFolders);
     for (const char* stem : {"AddFolderDrop", "SaveFolderDrop", "FirstFolderDrop"}) {
-        for (int n = 1; n <= count && folders.size() < limit; ++n)
-            add(store.readSetting("Folders", stem + std::to_string(n)));
+        for (const std::string& folder : settings::readHistory(store, {"Folders", stem, count}))
+            add(folder);
     }
-    add(folderPart(ws.library.LibraryFileName));
+    add(platform::folderOf(ws.library.LibraryFileName));
     std::unordered_set<std::string> moduleFolders;
     for (const LibraryRow& row : ws.library.rows) {
         if (!row.isModule() || folders.size() >= limit)
             continue;
-        std::string folder = folderPart(row.FILENAME);
+        std::string folder = platform::folderOf(row.FILENAME);
         if (moduleFolders.insert(folder).second)
             add(folder);
     }
@@ -105,21 +98,17 @@ std::vector<std::string> buildHistoryFolders(Workspace& ws, std::size_t limit)
 std::string defaultSourceFolder(const Workspace& ws, const LocateEnvironment& env)
 {
     const Options& o = ws.options;
+    const auto folder = [&](const std::string& value) {
+        return existingFolder(ws.files(), value, o.UseLongAdd);
+    };
     switch (o.OptionAddFolder) {
-    case 1:
-        return existingFolder(ws.files(), env.startupFolder);
-    case 2:
-        return existingFolder(ws.files(), o.LastAddFolder);
-    case 3:
-        return existingFolder(ws.files(), o.AddFolder);
-    case 4:
-        return existingFolder(ws.files(), o.BINFolder);
-    case 5:
-        return existingFolder(ws.files(), env.systemFolder);
-    case 6:
-        return existingFolder(ws.files(), o.LIBFolder);
-    default:
-        return existingFolder(ws.files(), ws.files().currentFolder());
+    case 1: return folder(env.startupFolder);
+    case 2: return folder(o.LastAddFolder);
+    case 3: return folder(o.AddFolder);
+    case 4: return folder(o.BINFolder);
+    case 5: return folder(env.systemFolder);
+    case 6: return folder(o.LIBFolder);
+    default: return folder(ws.files().currentFolder());
     }
 }
 
@@ -244,7 +233,7 @@ private:
         tag(kTagEnvironment);
         for (const std::string& entry : splitPathList(m_state.environment->pathVariable)) {
             // A relative entry counts from the current folder, as the system takes it.
-            if (tryFolder(withTrailingSeparator(m_ws.files().fullPath(entry)), kSourceEnvironment))
+            if (tryFolder(platform::withTrailingSeparator(m_ws.files().fullPath(entry)), kSourceEnvironment))
                 return true;
         }
         return false;
@@ -264,7 +253,7 @@ private:
         for (const std::string& ext : m_name->extensions) {
             const std::string wanted = m_name->base + ext;
             for (const std::string& file : m_request.passedFiles) {
-                if (upperAscii(namePart(file)) == wanted && tryPath(file, kSourcePassed))
+                if (upperAscii(platform::fileNameOf(file)) == wanted && tryPath(file, kSourcePassed))
                     return true;
             }
         }
@@ -326,52 +315,31 @@ void appendResultRow(LocateState& state, ResultRow row)
 
 }  // namespace
 
-LocateEnvironment wineFolders(platform::FileSystem& files, const std::string& prefixFolder)
+LocateEnvironment locateEnvironment(const platform::FileSystem& files,
+                                    const platform::Environment& env)
 {
-    LocateEnvironment env;
-    const std::string prefix = withTrailingSeparator(prefixFolder);
-    if (prefix.empty())
-        return env;
-    env.winePrefix = prefix;
-    env.windowsFolder = existingFolder(files, prefix + "drive_c/windows");
-    env.systemFolder = existingFolder(files, prefix + "drive_c/windows/system32");
-    env.winIni = prefix + "drive_c/windows/win.ini";
-    return env;
-}
-
-LocateEnvironment locateEnvironmentFromProcess(platform::FileSystem& files)
-{
-    LocateEnvironment env;
-#ifdef _WIN32
-    std::string windows = envValue("SystemRoot");
-    if (windows.empty())
-        windows = envValue("windir");
-    env.windowsFolder = existingFolder(files, windows);
-    if (!env.windowsFolder.empty()) {
-        env.systemFolder = existingFolder(files, env.windowsFolder + "System32");
-        env.winIni = env.windowsFolder + "WIN.INI";
-    }
-#else
-    std::string prefix = std::string(trimBlanks(envValue("WINEPREFIX")));
-    if (prefix.empty() && !envValue("HOME").empty())
-        prefix = withTrailingSeparator(envValue("HOME")) + ".wine";
-    env = wineFolders(files, prefix);
-#endif
-    env.pathVariable = envValue("PATH");
-    env.startupFolder = existingFolder(files, files.currentFolder());
-    return env;
+    const platform::WindowsLocations where = platform::windowsLocations(files, env);
+    LocateEnvironment located;
+    located.systemFolder = where.systemFolder;
+    located.windowsFolder = where.windowsFolder;
+    located.winIni = where.winIni;
+    located.pathVariable = env.value("PATH");
+    located.startupFolder = existingFolder(files, files.currentFolder());
+    located.variables = env;
+    return located;
 }
 
 void prepareSearch(Workspace& ws)
 {
     LocateState& state = ws.locate;
     if (!state.environment)
-        state.environment = locateEnvironmentFromProcess(ws.files());
+        state.environment = locateEnvironment(ws.files(), platform::Environment::fromProcess());
     if (!state.options)
         state.options = readAutolocateOptions(ws.settings());
     if (!state.derived)
-        state.derived =
-            deriveAutolocate(*state.options, existingFolder(ws.files(), state.options->FirstFolder));
+        state.derived = deriveAutolocate(
+            *state.options,
+            existingFolder(ws.files(), state.options->FirstFolder, ws.options.UseLongAdd));
 }
 
 LocatePassScope::LocatePassScope(Workspace& ws) : m_ws(ws), m_outer(!ws.locate.inPass)
@@ -406,7 +374,7 @@ LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
 
     outcome = Search(ws, request).run(name);
     if (outcome.found) {
-        state.previousFolder = folderPart(outcome.result);
+        state.previousFolder = platform::folderOf(outcome.result);
     } else {
         outcome.result = std::string(kFileNotFound);
         outcome.os = 0;
@@ -419,8 +387,8 @@ LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
     ResultRow row;
     row.MODULE = name.display;
     if (outcome.found) {
-        row.FILE = namePart(outcome.result);
-        row.PATH = folderPart(outcome.result);
+        row.FILE = platform::fileNameOf(outcome.result);
+        row.PATH = platform::folderOf(outcome.result);
     } else {
         row.FILE = outcome.result;
     }

@@ -101,15 +101,11 @@ struct LocateOutcome {
 int LocateModuleFile(Workspace& ws, std::string_view moduleName, std::string& result,
                      std::size_t size, bool quiet, bool relaxed);
 
-/// The places the search looks in, taken from the running process: the PATH variable, the
-/// current folder, and the Windows folders (Wine prefix off Windows, from `WINEPREFIX` or
-/// ".wine" in the home folder).
-[[nodiscard]] LocateEnvironment locateEnvironmentFromProcess(platform::FileSystem& files);
-
-/// The Wine prefix's places for a prefix folder: "drive_c/windows/" and
-/// "drive_c/windows/system32/" (each empty when missing) and "drive_c/windows/win.ini".
-[[nodiscard]] LocateEnvironment wineFolders(platform::FileSystem& files,
-                                            const std::string& prefixFolder);
+/// The places the search looks in for an environment: the PATH variable, the current folder,
+/// and the Windows folders and WIN.INI (those of the Wine prefix off Windows: `WINEPREFIX`, or
+/// ".wine" in `HOME`).
+[[nodiscard]] LocateEnvironment locateEnvironment(const platform::FileSystem& files,
+                                                  const platform::Environment& env);
 
 /// Builds the options, derived values and folder lists of the state when they are not built.
 void prepareSearch(Workspace& ws);

@@ -5,6 +5,8 @@
 
 #include "core/library_model.h"
 #include "core/workspace.h"
+#include "lib/lib_reader.h"
+#include "support/lib_builder.h"
 #include "support/locate_tree.h"
 
 namespace quillon::locate {
@@ -39,6 +41,23 @@ TEST(LocateReport, OneLinePerModuleWithPathBitnessAndStep)
     EXPECT_EQ(tree.t.ws.library.rows, before);
     EXPECT_TRUE(tree.t.ui.messages.empty());
     EXPECT_EQ(tree.t.ws.options.UseNoMessages, 0);
+}
+
+TEST(LocateReport, ModulesOfALibFileAreLocated)
+{
+    LocateTree tree;
+    const std::string kernel = tree.pe("wine/drive_c/windows/system32/Kernel32.dll");
+    const std::string libFile = tree.file(
+        "app.lib", testing::libBytes({{"KERNEL32", "GetTickCount", 1}, {"KERNEL32", "Sleep", 2},
+                                      {"NOWHERE", "Nothing", 1}}));
+    lib::LibLoadRequest request;
+    request.fileName = libFile;
+    request.quiet = true;
+    const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(tree.t.ws, request);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(locateReportText(locateModules(tree.t.ws, {})),
+              "KERNEL32\t" + kernel + "\t32\tSystemDir\n" +
+                  "NOWHERE\t<File not found>\t-\t-\n");
 }
 
 TEST(LocateReport, EscapeEndsTheReportEarly)

@@ -11,6 +11,7 @@
 #include "locate/autolocate_options.h"
 #include "locate/candidate_check.h"
 #include "locate/folder_cache.h"
+#include "platform/environment.h"
 
 namespace quillon::locate {
 
@@ -25,10 +26,8 @@ struct LocateEnvironment {
     std::string startupFolder;
     /// The full path of WIN.INI (it may be missing).
     std::string winIni;
-    /// Off Windows: the Wine prefix the Windows paths of WIN.INI refer to; empty on Windows.
-    std::string winePrefix;
-
-    friend bool operator==(const LocateEnvironment&, const LocateEnvironment&) = default;
+    /// The environment the places were taken from (the Wine prefix for Windows paths).
+    platform::Environment variables;
 };
 
 /// One row of the search results (`ResultQ`).

@@ -1,16 +1,9 @@
-// Path pieces the search works with.
+// Text pieces the search works with.
 #include "locate/path_parts.h"
 
-namespace quillon::locate {
+#include "platform/paths.h"
 
-bool isSeparator(char c)
-{
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
+namespace quillon::locate {
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -31,41 +24,12 @@ std::string upperAscii(std::string_view text)
     return out;
 }
 
-std::string withTrailingSeparator(std::string_view path)
-{
-    path = trimBlanks(path);
-    if (path.empty())
-        return {};
-    std::string out(path);
-    if (!isSeparator(out.back()))
-        out += kSeparator;
-    return out;
-}
-
-std::string folderPart(std::string_view path)
-{
-    for (std::size_t i = path.size(); i > 0; --i) {
-        if (isSeparator(path[i - 1]))
-            return std::string(path.substr(0, i));
-    }
-    return {};
-}
-
-std::string namePart(std::string_view path)
-{
-    for (std::size_t i = path.size(); i > 0; --i) {
-        if (isSeparator(path[i - 1]))
-            return std::string(path.substr(i));
-    }
-    return std::string(path);
-}
-
 bool isAbsolutePath(std::string_view path)
 {
 #ifdef _WIN32
-    if (path.size() >= 3 && path[1] == ':' && isSeparator(path[2]))
+    if (path.size() >= 3 && path[1] == ':' && platform::isPathSeparator(path[2]))
         return true;
-    return path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]);
+    return path.size() >= 2 && platform::isPathSeparator(path[0]) && platform::isPathSeparator(path[1]);
 #else
     return !path.empty() && path[0] == '/';
 #endif

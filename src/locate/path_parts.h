@@ -1,4 +1,4 @@
-// Path pieces the search works with: separators, folder and name parts, the PATH list.
+// Text pieces the search works with: the PATH list, blanks, upper case, absolute paths.
 #pragma once
 
 #include <string>
@@ -7,22 +7,13 @@
 
 namespace quillon::locate {
 
+/// The separator between the folders of the PATH variable.
 #ifdef _WIN32
-inline constexpr char kSeparator = '\\';
 inline constexpr char kPathListSeparator = ';';
 #else
-inline constexpr char kSeparator = '/';
 inline constexpr char kPathListSeparator = ':';
 #endif
 
-/// "/" everywhere, and "\" as well on Windows.
-[[nodiscard]] bool isSeparator(char c);
-/// `path` ending in one separator; blank text gives empty text.
-[[nodiscard]] std::string withTrailingSeparator(std::string_view path);
-/// Everything up to and including the last separator; empty when there is none.
-[[nodiscard]] std::string folderPart(std::string_view path);
-/// Everything after the last separator.
-[[nodiscard]] std::string namePart(std::string_view path);
 /// Whether `path` names a place without reference to the current folder.
 [[nodiscard]] bool isAbsolutePath(std::string_view path);
 /// The folders of a PATH value, split at ";" (Windows) or ":" (elsewhere), in their order;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "locate/locate_module.h"
+#include "platform/environment.h"
 #include "support/test_workspace.h"
 
 namespace quillon::testing {
@@ -25,14 +26,18 @@ inline std::string executableBytes(std::string_view signature)
 }
 
 /// A test workspace over a tree: "wine/" is the Wine prefix (with "drive_c/windows/" and
-/// "drive_c/windows/system32/"), and the workspace's locate environment points at it with an
-/// empty PATH and "start/" as the start-up folder.
+/// "drive_c/windows/system32/"), handed to the search through an environment of its own (the
+/// process's environment is never read or changed), with an empty PATH and "start/" as the
+/// start-up folder.
 struct LocateTree {
     LocateTree()
     {
         std::filesystem::create_directories(t.folder.path() / "wine/drive_c/windows/system32");
         std::filesystem::create_directories(t.folder.path() / "start");
-        t.ws.locate.environment = locate::wineFolders(t.files, prefix());
+        platform::Environment env;
+        env.set("WINEPREFIX", prefix());
+        env.set("PATH", "");
+        t.ws.locate.environment = locate::locateEnvironment(t.files, env);
         t.ws.locate.environment->startupFolder = folder("start");
         t.ws.options.UseNoMessages = 1;
     }
