@@ -89,8 +89,8 @@ void applyArguments(Workspace& ws, const Arguments& a)
         o.UsePriorityPath = 1;
         o.FirstFolder = a.priority;
     }
+    ws.locate.fixedOptions = o;
     ws.locate.optionsChanged();
-    ws.locate.options = o;
 }
 
 bool loadLibraryFile(Workspace& ws, const std::string& file)

@@ -335,7 +335,8 @@ void prepareSearch(Workspace& ws)
     if (!state.environment)
         state.environment = locateEnvironment(ws.files(), platform::Environment::fromProcess());
     if (!state.options)
-        state.options = readAutolocateOptions(ws.settings());
+        state.options =
+            state.fixedOptions ? *state.fixedOptions : readAutolocateOptions(ws.settings());
     if (!state.derived)
         state.derived = deriveAutolocate(
             *state.options,

@@ -60,6 +60,17 @@ TEST(LocateReport, ModulesOfALibFileAreLocated)
                   "NOWHERE\t<File not found>\t-\t-\n");
 }
 
+TEST(LocateReport, FixedOptionsOutlastTheNewPass)
+{
+    LocateTree tree;
+    tree.file("wine/drive_c/windows/TEXT.DLL", "no header");
+    AutolocateOptions verify;
+    verify.UseVerifyOSAutolocate = 1;
+    tree.t.ws.locate.fixedOptions = verify;
+    EXPECT_EQ(locateReportText(locateModules(tree.t.ws, {"TEXT"})),
+              "TEXT\t<File not found>\t-\t-\n");
+}
+
 TEST(LocateReport, EscapeEndsTheReportEarly)
 {
     LocateTree tree;

@@ -65,6 +65,9 @@ struct LocateState {
     /// The header test of the candidate test; empty uses `headerKind`.
     HeaderTest headerTest;
 
+    /// Options a caller sets for the whole run (the command line); when present they take the
+    /// place of those of the settings file.
+    std::optional<AutolocateOptions> fixedOptions;
     std::optional<AutolocateOptions> options;
     std::optional<DerivedAutolocate> derived;
     std::optional<std::vector<std::string>> historyFolders;
