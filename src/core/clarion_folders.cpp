@@ -7,8 +7,8 @@
 #include "locate/folder_cache.h"
 #include "locate/locate_module.h"
 #include "locate/path_parts.h"
-#include "platform/paths.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 #include "platform/wine_prefix.h"
 #include "settings/settings_store.h"
 
@@ -38,7 +38,8 @@ std::string libFolderFromBin(std::string_view bin, const ClarionFolderServices& 
         return {};
     const std::string parent(bin.substr(0, bin.size() - 4));
     for (const char* name : {"LIB", "lib", "Lib"}) {
-        const std::string folder = services.normalizeFolder(parent + name + platform::kPathSeparator);
+        const std::string folder =
+            services.normalizeFolder(parent + name + platform::kPathSeparator);
         if (!folder.empty())
             return folder;
     }
@@ -50,8 +51,7 @@ struct Folders {
     std::string lib;
 };
 
-Folders detect(int mode, ClarionProduct& product,
-               const ClarionFolderServices& services)
+Folders detect(int mode, ClarionProduct& product, const ClarionFolderServices& services)
 {
     product = {};
     Folders folders;
@@ -109,32 +109,32 @@ ClarionFoldersOutcome FindClarionFolders(int mode, Options& options, ClarionProd
     options.LIBFolder = found.lib;
 
     switch (mode) {
-    case 0:
-    case 1:
-        outcome.result = !found.bin.empty() && !found.lib.empty() ? 2 : 0;
-        outcome.first = cut(found.bin, firstCapacity);
-        outcome.second = cut(found.lib, secondCapacity);
-        break;
-    case 2: {
-        std::string win32;
-        if (!found.lib.empty()) {
-            if (!services.findFile(found.lib, "WIN16.LIB").empty())
-                outcome.result = 1;
-            win32 = services.findFile(found.lib, "WIN32.LIB");
-            if (!win32.empty())
-                outcome.result = 2;
+        case 0:
+        case 1:
+            outcome.result = !found.bin.empty() && !found.lib.empty() ? 2 : 0;
+            outcome.first = cut(found.bin, firstCapacity);
+            outcome.second = cut(found.lib, secondCapacity);
+            break;
+        case 2: {
+            std::string win32;
+            if (!found.lib.empty()) {
+                if (!services.findFile(found.lib, "WIN16.LIB").empty())
+                    outcome.result = 1;
+                win32 = services.findFile(found.lib, "WIN32.LIB");
+                if (!win32.empty())
+                    outcome.result = 2;
+            }
+            if (win32.empty())
+                win32 = found.lib + "WIN32.LIB";
+            outcome.first = cut(win32, firstCapacity);
+            break;
         }
-        if (win32.empty())
-            win32 = found.lib + "WIN32.LIB";
-        outcome.first = cut(win32, firstCapacity);
-        break;
-    }
-    default:
-        options.BINFolder = before.bin;
-        options.LIBFolder = before.lib;
-        outcome.result = product.code;
-        outcome.first = cut(product.versionText, firstCapacity);
-        break;
+        default:
+            options.BINFolder = before.bin;
+            options.LIBFolder = before.lib;
+            outcome.result = product.code;
+            outcome.first = cut(product.versionText, firstCapacity);
+            break;
     }
     return outcome;
 }
@@ -161,8 +161,8 @@ ClarionFolderServices clarionFolderServices(Workspace& ws)
         folder = trimBlanks(folder);
         if (folder.empty())
             return {};
-        const std::string normal = platform::NormalizeFolderPath(
-            files, files.fullPath(std::string(folder)), useLongAdd);
+        const std::string normal =
+            platform::NormalizeFolderPath(files, files.fullPath(std::string(folder)), useLongAdd);
         return !normal.empty() && files.isFolder(normal) ? platform::withTrailingSeparator(normal)
                                                          : std::string();
     };

@@ -37,8 +37,8 @@ struct DerivedAutolocate {
     /// Any of the three restriction members is in effect.
     bool restricted = false;
     bool usePriority = false;
-    bool onlyPriority = false;  // R1
-    bool onlySource = false;    // R2
+    bool onlyPriority = false;     // R1
+    bool onlySource = false;       // R2
     bool onlyEnvironment = false;  // R3
     bool relaxed = false;
     bool verifyHeaders = false;

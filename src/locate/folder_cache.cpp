@@ -2,8 +2,8 @@
 #include "locate/folder_cache.h"
 
 #include "locate/path_parts.h"
-#include "platform/paths.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 
 namespace quillon::locate {
 

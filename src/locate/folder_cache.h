@@ -43,7 +43,7 @@ public:
 
 private:
     struct Names {
-        std::string first;       // the real name of the first file found
+        std::string first;        // the real name of the first file found
         std::uint32_t count = 0;  // how many files share the upper-cased name
     };
     using Listing = std::unordered_map<std::string, Names>;

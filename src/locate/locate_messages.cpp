@@ -46,12 +46,14 @@ std::string plural(std::size_t count, std::string_view noun)
 
 ui::MessageBox failedToLocateMessage(std::string_view moduleName, bool multiFileAdd, bool relaxed)
 {
-    std::string text = "    Could not locate the DLL/EXE source file for|    the module!||    Module name: ";
+    std::string text =
+        "    Could not locate the DLL/EXE source file for|    the module!||    Module name: ";
     text += moduleName;
     text += '|';
     if (!multiFileAdd) {
-        text += "    Please locate and select the correct disk file manually|"
-                "    in the Compare Dialog window.||";
+        text +=
+            "    Please locate and select the correct disk file manually|"
+            "    in the Compare Dialog window.||";
         text += kTipsBlock;
         text += kExceptionsBlock;
         if (!relaxed)

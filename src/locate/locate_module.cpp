@@ -102,13 +102,20 @@ std::string defaultSourceFolder(const Workspace& ws, const LocateEnvironment& en
         return existingFolder(ws.files(), value, o.UseLongAdd);
     };
     switch (o.OptionAddFolder) {
-    case 1: return folder(env.startupFolder);
-    case 2: return folder(o.LastAddFolder);
-    case 3: return folder(o.AddFolder);
-    case 4: return folder(o.BINFolder);
-    case 5: return folder(env.systemFolder);
-    case 6: return folder(o.LIBFolder);
-    default: return folder(ws.files().currentFolder());
+        case 1:
+            return folder(env.startupFolder);
+        case 2:
+            return folder(o.LastAddFolder);
+        case 3:
+            return folder(o.AddFolder);
+        case 4:
+            return folder(o.BINFolder);
+        case 5:
+            return folder(env.systemFolder);
+        case 6:
+            return folder(o.LIBFolder);
+        default:
+            return folder(ws.files().currentFolder());
     }
 }
 
@@ -233,7 +240,8 @@ private:
         tag(kTagEnvironment);
         for (const std::string& entry : splitPathList(m_state.environment->pathVariable)) {
             // A relative entry counts from the current folder, as the system takes it.
-            if (tryFolder(platform::withTrailingSeparator(m_ws.files().fullPath(entry)), kSourceEnvironment))
+            if (tryFolder(platform::withTrailingSeparator(m_ws.files().fullPath(entry)),
+                          kSourceEnvironment))
                 return true;
         }
         return false;
@@ -253,7 +261,8 @@ private:
         for (const std::string& ext : m_name->extensions) {
             const std::string wanted = m_name->base + ext;
             for (const std::string& file : m_request.passedFiles) {
-                if (upperAscii(platform::fileNameOf(file)) == wanted && tryPath(file, kSourcePassed))
+                if (upperAscii(platform::fileNameOf(file)) == wanted &&
+                    tryPath(file, kSourcePassed))
                     return true;
             }
         }
@@ -307,9 +316,9 @@ private:
 void appendResultRow(LocateState& state, ResultRow row)
 {
     if (state.results.size() >= kResultRowLimit)
-        state.results.erase(state.results.begin(),
-                            state.results.begin() +
-                                static_cast<std::ptrdiff_t>(state.results.size() / 2));
+        state.results.erase(
+            state.results.begin(),
+            state.results.begin() + static_cast<std::ptrdiff_t>(state.results.size() / 2));
     state.results.push_back(std::move(row));
 }
 
@@ -381,7 +390,8 @@ LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
         outcome.os = 0;
         if (ws.options.UseNoMessages == 0 && !ws.SilentMode) {
             outcome.processes += kTagFailed;
-            (void)ws.ui().message(failedToLocateMessage(name.display, request.multiFileAdd, relaxed));
+            (void)ws.ui().message(
+                failedToLocateMessage(name.display, request.multiFileAdd, relaxed));
         }
     }
 

@@ -46,7 +46,8 @@ TEST(LocateModuleFile, DllOnlyOptionSkipsOtherExtensionsUnlessTheNameCarriesOne)
 TEST(LocateModuleFile, HeaderVerificationRejectsATextFileAndSearchesOn)
 {
     LocateTree tree;
-    tree.file("wine/drive_c/windows/system32/X.DLL", "just some text, no header at all here.....................");
+    tree.file("wine/drive_c/windows/system32/X.DLL",
+              "just some text, no header at all here.....................");
     const std::string real = tree.pe("pathdir/x.dll");
     tree.setPath(tree.folder("pathdir"));
 
@@ -274,7 +275,8 @@ TEST(LocateModuleFile, FailureShowsTheMessageUnlessMessagesAreSuppressed)
                   nbsp90);
 
     tree.t.ws.options.UseNoMessages = 1;
-    EXPECT_EQ(tree.locate("NOWHERE").processes, " MData Pri Pri2 Sys Win En Source Pass Files Hist");
+    EXPECT_EQ(tree.locate("NOWHERE").processes,
+              " MData Pri Pri2 Sys Win En Source Pass Files Hist");
     EXPECT_EQ(tree.t.ui.messages.size(), 2u);
 }
 

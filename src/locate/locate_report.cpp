@@ -23,8 +23,8 @@ LocateReportRow locateOne(Workspace& ws, LocateRequest request)
     return row;
 }
 
-/// A field of a line (module names are shown as UTF-8): control characters (a tab or line break inside a name would split the
-/// line for a script) become "?".
+/// A field of a line (module names are shown as UTF-8): control characters (a tab or line break
+/// inside a name would split the line for a script) become "?".
 std::string field(std::string_view text)
 {
     std::string out(text);

@@ -34,7 +34,8 @@ struct LocateReport {
 /// Locates the file behind every module row of the library and, after them, every name of
 /// `extraModules`, in one pass (folder listings shared), without failure messages. The library
 /// is not changed. Escape ends the pass early (`cancelled`).
-[[nodiscard]] LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraModules);
+[[nodiscard]] LocateReport locateModules(Workspace& ws,
+                                         const std::vector<std::string>& extraModules);
 
 /// The bitness as the report writes it: "16", "32", "?" for a located file with neither
 /// header, "-" when not found.

@@ -33,11 +33,9 @@ TEST(LocateReport, OneLinePerModuleWithPathBitnessAndStep)
     const LocateReport report = locateModules(tree.t.ws, {"TEXT", "GONE", "Tab\tName\xE9"});
     EXPECT_FALSE(report.cancelled);
     EXPECT_EQ(locateReportText(report),
-              "USER32\t" + user + "\t32\tSystemDir\n" +
-              "GDI\t" + gdi + "\t16\tEnvironmentPath\n" +
-              "TEXT\t" + text + "\t?\tPreviousPath\n" +
-              "GONE\t<File not found>\t-\t-\n" +
-              "Tab?Name\xC3\xA9\t<File not found>\t-\t-\n");
+              "USER32\t" + user + "\t32\tSystemDir\n" + "GDI\t" + gdi + "\t16\tEnvironmentPath\n" +
+                  "TEXT\t" + text + "\t?\tPreviousPath\n" + "GONE\t<File not found>\t-\t-\n" +
+                  "Tab?Name\xC3\xA9\t<File not found>\t-\t-\n");
     EXPECT_EQ(tree.t.ws.library.rows, before);
     EXPECT_TRUE(tree.t.ui.messages.empty());
     EXPECT_EQ(tree.t.ws.options.UseNoMessages, 0);
@@ -47,17 +45,17 @@ TEST(LocateReport, ModulesOfALibFileAreLocated)
 {
     LocateTree tree;
     const std::string kernel = tree.pe("wine/drive_c/windows/system32/Kernel32.dll");
-    const std::string libFile = tree.file(
-        "app.lib", testing::libBytes({{"KERNEL32", "GetTickCount", 1}, {"KERNEL32", "Sleep", 2},
-                                      {"NOWHERE", "Nothing", 1}}));
+    const std::string libFile =
+        tree.file("app.lib", testing::libBytes({{"KERNEL32", "GetTickCount", 1},
+                                                {"KERNEL32", "Sleep", 2},
+                                                {"NOWHERE", "Nothing", 1}}));
     lib::LibLoadRequest request;
     request.fileName = libFile;
     request.quiet = true;
     const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(tree.t.ws, request);
     ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(locateReportText(locateModules(tree.t.ws, {})),
-              "KERNEL32\t" + kernel + "\t32\tSystemDir\n" +
-                  "NOWHERE\t<File not found>\t-\t-\n");
+              "KERNEL32\t" + kernel + "\t32\tSystemDir\n" + "NOWHERE\t<File not found>\t-\t-\n");
 }
 
 TEST(LocateReport, FixedOptionsOutlastTheNewPass)

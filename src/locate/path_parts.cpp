@@ -29,7 +29,8 @@ bool isAbsolutePath(std::string_view path)
 #ifdef _WIN32
     if (path.size() >= 3 && path[1] == ':' && platform::isPathSeparator(path[2]))
         return true;
-    return path.size() >= 2 && platform::isPathSeparator(path[0]) && platform::isPathSeparator(path[1]);
+    return path.size() >= 2 && platform::isPathSeparator(path[0]) &&
+           platform::isPathSeparator(path[1]);
 #else
     return !path.empty() && path[0] == '/';
 #endif

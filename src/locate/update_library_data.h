@@ -15,8 +15,8 @@ enum : int { kUpdateRefresh = 0, kUpdateLocate = 2 };
 
 /// What a pass did.
 struct UpdateSummary {
-    std::size_t checked = 0;   // modules looked at
-    std::size_t located = 0;   // modules whose file was found
+    std::size_t checked = 0;  // modules looked at
+    std::size_t located = 0;  // modules whose file was found
     std::size_t emptyRemoved = 0;
     bool cancelled = false;
 

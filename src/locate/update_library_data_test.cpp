@@ -70,8 +70,7 @@ TEST(UpdateLibraryData, LocateModeRecordsPathAndBitnessEverywhere)
 
     const auto& ui = tree.t.ui;
     EXPECT_EQ(ui.progressCaptions, std::vector<std::string>{"Locating..."});
-    EXPECT_EQ(ui.progressTexts,
-              (std::vector<std::string>{"KERNEL...", "USER32...", "MISSING..."}));
+    EXPECT_EQ(ui.progressTexts, (std::vector<std::string>{"KERNEL...", "USER32...", "MISSING..."}));
     EXPECT_EQ(ui.statusText(1), "2 of 3 files located - Press F4 for filelist");
     EXPECT_EQ(ui.statusText(2), "Files located");
     EXPECT_EQ(ui.statusText(3), "3 files checked");

@@ -43,7 +43,10 @@ struct LocateTree {
     }
 
     [[nodiscard]] std::string prefix() const { return t.folder.file("wine") + "/"; }
-    [[nodiscard]] std::string systemFolder() const { return folder("wine/drive_c/windows/system32"); }
+    [[nodiscard]] std::string systemFolder() const
+    {
+        return folder("wine/drive_c/windows/system32");
+    }
     [[nodiscard]] std::string windowsFolder() const { return folder("wine/drive_c/windows"); }
     /// A folder of the tree (made when missing), with a trailing separator.
     [[nodiscard]] std::string folder(std::string_view relative) const
@@ -56,8 +59,14 @@ struct LocateTree {
     {
         return t.folder.write(relative, bytes);
     }
-    std::string pe(std::string_view relative) const { return file(relative, executableBytes("PE")); }
-    std::string ne(std::string_view relative) const { return file(relative, executableBytes("NE")); }
+    std::string pe(std::string_view relative) const
+    {
+        return file(relative, executableBytes("PE"));
+    }
+    std::string ne(std::string_view relative) const
+    {
+        return file(relative, executableBytes("NE"));
+    }
 
     void setPath(const std::string& value) { t.ws.locate.environment->pathVariable = value; }
     /// Writes a key of section "Folders" and drops what the search derived from the settings.
