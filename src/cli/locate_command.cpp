@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "cli/terminal_ui.h"
-#include "core/except_list.h"
 #include "core/workspace.h"
 #include "lib/lib_reader.h"
 #include "locate/autolocate_options.h"
+#include "locate/except_list_io.h"
 #include "locate/locate_module.h"
 #include "locate/locate_report.h"
 #include "locate/path_parts.h"
@@ -139,7 +139,7 @@ int runLocateCommand(int argc, char** argv)
     ws.QuietLoad = true;
     ws.options.UseNoMessages = 1;
     ws.options.UseStatusBar = 0;
-    ws.exceptQ = loadExceptList(store);
+    locate::loadExceptList(store, ws.exceptQ);
     ws.locate.environment = locate::locateEnvironment(files, env);
     applyArguments(ws, args);
 

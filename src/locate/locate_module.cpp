@@ -6,6 +6,7 @@
 
 #include "core/duration_text.h"
 #include "core/workspace.h"
+#include "locate/except_list_io.h"
 #include "locate/locate_messages.h"
 #include "locate/name_preparation.h"
 #include "locate/path_parts.h"
@@ -343,6 +344,8 @@ void prepareSearch(Workspace& ws)
     LocateState& state = ws.locate;
     if (!state.environment)
         state.environment = locateEnvironment(ws.files(), platform::Environment::fromProcess());
+    if (!ws.exceptQ.loaded && ws.exceptQ.entries.empty())
+        loadExceptList(ws.settings(), ws.exceptQ);
     if (!state.options)
         state.options =
             state.fixedOptions ? *state.fixedOptions : readAutolocateOptions(ws.settings());

@@ -30,7 +30,7 @@ const ExceptEntry* findException(const ExceptQ& exceptions, const std::string& n
                                  const std::string& base, bool relaxed)
 {
     const ExceptEntry* onBase = nullptr;
-    for (const ExceptEntry& entry : exceptions) {
+    for (const ExceptEntry& entry : exceptions.entries) {
         const std::string key = relaxed ? relaxedName(entry.MODULENAME) : entry.MODULENAME;
         const std::string_view trimmed = trimBlanks(key);
         if (trimmed == name)

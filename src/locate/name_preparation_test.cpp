@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "locate/autolocate_options.h"
+#include "locate/except_list_io.h"
 #include "settings/settings_store.h"
 #include "support/test_workspace.h"
 
@@ -84,7 +85,8 @@ TEST(PrepareName, OwnExtensionGoesFirstEvenWithDllOnly)
 
 TEST(PrepareName, ExceptionsSupplyTheFileName)
 {
-    ExceptQ exceptions = {makeExceptEntry("  kernel ", " krnl386.exe "),
+    ExceptQ exceptions;
+    exceptions.entries = {makeExceptEntry("  kernel ", " krnl386.exe "),
                           makeExceptEntry("\"QUOTED\"", "q.dll"),
                           makeExceptEntry("FULL.DLL", "C:\\WINDOWS\\OTHER.DRV")};
     AutolocateOptions dllOnly;
@@ -132,18 +134,26 @@ TEST(ExceptList, LoadStopsAtTheFirstMissingPairAndSaveDropsLeftovers)
     t.settings.writeSetting("Exceptlist", "Modulename2", "user");
     t.settings.writeSetting("Exceptlist", "Modulename3", "gdi");
     t.settings.writeSetting("Exceptlist", "Filename3", "gdi.exe");
-    const ExceptQ loaded = loadExceptList(t.settings);
-    ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0], (ExceptEntry{"KERNEL", "", "KRNL386.EXE", ".EXE"}));
+    ExceptQ loaded;
+    loadExceptList(t.settings, loaded);
+    EXPECT_TRUE(loaded.loaded);
+    ASSERT_EQ(loaded.entries.size(), 1u);
+    EXPECT_EQ(loaded.entries[0], (ExceptEntry{"KERNEL", "", "KRNL386.EXE", "EXE"}));
 
-    ExceptQ list = {makeExceptEntry("A.DLL", "B.DLL"), makeExceptEntry("C", "D.EXE")};
+    ExceptQ list;
+    list.entries = {makeExceptEntry("A.DLL", "B.DLL"), makeExceptEntry("C", "D.EXE")};
+    list.loaded = true;
     saveExceptList(t.settings, list);
-    EXPECT_EQ(loadExceptList(t.settings), list);
+    loadExceptList(t.settings, loaded);
+    EXPECT_EQ(loaded, list);
     EXPECT_EQ(t.settings.readSetting("Exceptlist", "ListNum"), "2");
-    saveExceptList(t.settings, {list[1]});
-    EXPECT_EQ(loadExceptList(t.settings), ExceptQ{list[1]});
-    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Filename3"), "");
-    EXPECT_EQ(list[0].MODULENAMESUFFIX, ".DLL");
+    ExceptQ shorter = list;
+    shorter.entries.erase(shorter.entries.begin());
+    saveExceptList(t.settings, shorter);
+    loadExceptList(t.settings, loaded);
+    EXPECT_EQ(loaded, shorter);
+    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Filename2"), "");
+    EXPECT_EQ(list.entries[0].MODULENAMESUFFIX, "DLL");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/library_model.h"
 #include "core/workspace.h"
+#include "locate/except_list_io.h"
 #include "support/locate_tree.h"
 
 namespace quillon::locate {
@@ -45,7 +46,7 @@ TEST(UpdateLibraryData, LocateModeRecordsPathAndBitnessEverywhere)
     PassTree tree;
     const std::string kernel = tree.ne("wine/drive_c/windows/system32/KRNL386.EXE");
     const std::string user = tree.pe("wine/drive_c/windows/USER32.DLL");
-    tree.t.ws.exceptQ.push_back(makeExceptEntry("KERNEL", "KRNL386.EXE"));
+    tree.t.ws.exceptQ.entries.push_back(makeExceptEntry("KERNEL", "KRNL386.EXE"));
     tree.module("KERNEL", 2);
     tree.module("USER32", 1);
     tree.module("MISSING", 1);

@@ -1,12 +1,12 @@
 // Reading and writing the exceptions list.
-#include "core/except_list.h"
+#include "locate/except_list_io.h"
 
 #include <algorithm>
 
 #include "core/exclude_list.h"
 #include "settings/settings_store.h"
 
-namespace quillon {
+namespace quillon::locate {
 
 namespace {
 
@@ -14,6 +14,7 @@ constexpr std::string_view kSection = "Exceptlist";
 constexpr std::size_t kModuleNameMax = 20;
 constexpr std::size_t kFileNameMax = 259;
 constexpr std::size_t kSuffixMax = 9;
+constexpr std::size_t kMaxEntries = 255;
 
 std::string_view trimmed(std::string_view text)
 {
@@ -29,18 +30,19 @@ std::string cut(std::string_view text, std::size_t max)
     return std::string(text.substr(0, std::min(text.size(), max)));
 }
 
-}  // namespace
-
+/// The extension after the last dot of the name part, without the dot.
 std::string nameSuffix(std::string_view name)
 {
-    const std::size_t slash = name.find_last_of("/\\");
+    const std::size_t slash = name.find_last_of("/\\:");
     if (slash != std::string_view::npos)
         name.remove_prefix(slash + 1);
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos)
         return {};
-    return cut(name.substr(dot), kSuffixMax);
+    return cut(name.substr(dot + 1), kSuffixMax);
 }
+
+}  // namespace
 
 ExceptEntry makeExceptEntry(std::string_view moduleName, std::string_view fileName)
 {
@@ -52,10 +54,10 @@ ExceptEntry makeExceptEntry(std::string_view moduleName, std::string_view fileNa
     return entry;
 }
 
-ExceptQ loadExceptList(settings::SettingsStore& store)
+void loadExceptList(settings::SettingsStore& store, ExceptQ& list)
 {
-    ExceptQ list;
-    for (int n = 1;; ++n) {
+    list.entries.clear();
+    for (std::size_t n = 1; n <= kMaxEntries; ++n) {
         const std::string index = std::to_string(n);
         const std::string module = store.readSetting(kSection, "Modulename" + index);
         if (trimmed(module).empty())
@@ -63,15 +65,15 @@ ExceptQ loadExceptList(settings::SettingsStore& store)
         const std::string file = store.readSetting(kSection, "Filename" + index);
         if (trimmed(file).empty())
             break;
-        list.push_back(makeExceptEntry(module, file));
+        list.entries.push_back(makeExceptEntry(module, file));
     }
-    return list;
+    list.loaded = true;
 }
 
 void saveExceptList(settings::SettingsStore& store, const ExceptQ& list)
 {
     int n = 0;
-    for (const ExceptEntry& entry : list) {
+    for (const ExceptEntry& entry : list.entries) {
         if (entry.MODULENAME.empty() || entry.FILENAME.empty())
             continue;
         ++n;
@@ -92,4 +94,4 @@ void saveExceptList(settings::SettingsStore& store, const ExceptQ& list)
     }
 }
 
-}  // namespace quillon
+}  // namespace quillon::locate
