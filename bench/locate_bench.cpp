@@ -12,6 +12,7 @@
 #include "core/library_model.h"
 #include "core/workspace.h"
 #include "locate/locate_module.h"
+#include "locate/path_parts.h"
 #include "locate/update_library_data.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
@@ -58,10 +59,12 @@ struct Tree {
         for (int f = 0; f < kFolders; ++f) {
             const fs::path folder = root / ("path" + std::to_string(f));
             fs::create_directories(folder);
-            path += (f == 0 ? "" : ":") + folder.string();
+            if (f != 0)
+                path += locate::kPathListSeparator;
+            path += folder.string();
         }
-        // Module files first (every module has its DLL somewhere on the PATH, mostly far
-        // down), then unrelated files up to the total.
+        // Module files first (every module has its DLL in a folder of the PATH picked at
+        // random), then unrelated files up to the total.
         for (int i = 0; i < kFiles; ++i) {
             const int f = static_cast<int>(random() % kFolders);
             char name[32];
