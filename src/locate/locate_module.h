@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "locate/locate_state.h"
+#include "locate/search_places.h"
 
 namespace quillon {
 class Workspace;
@@ -100,12 +101,6 @@ struct LocateOutcome {
 /// `result` and returns `returnCode`.
 int LocateModuleFile(Workspace& ws, std::string_view moduleName, std::string& result,
                      std::size_t size, bool quiet, bool relaxed);
-
-/// The places the search looks in for an environment: the PATH variable, the current folder,
-/// and the Windows folders and WIN.INI (those of the Wine prefix off Windows: `WINEPREFIX`, or
-/// ".wine" in `HOME`).
-[[nodiscard]] LocateEnvironment locateEnvironment(const platform::FileSystem& files,
-                                                  const platform::Environment& env);
 
 /// Builds the options, derived values and folder lists of the state when they are not built.
 void prepareSearch(Workspace& ws);

@@ -71,6 +71,7 @@ struct LocateState {
     std::optional<AutolocateOptions> options;
     std::optional<DerivedAutolocate> derived;
     std::optional<std::vector<std::string>> historyFolders;
+    std::optional<std::vector<std::string>> pathFolders;
     std::optional<KnownFiles> knownFiles;
     FolderCache folders;
     /// A whole-library pass is running: listings are kept from one module to the next.
@@ -90,6 +91,7 @@ struct LocateState {
         options.reset();
         derived.reset();
         historyFolders.reset();
+        pathFolders.reset();
         knownFiles.reset();
         folders.clear();
     }

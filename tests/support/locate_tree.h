@@ -68,7 +68,11 @@ struct LocateTree {
         return file(relative, executableBytes("NE"));
     }
 
-    void setPath(const std::string& value) { t.ws.locate.environment->pathVariable = value; }
+    void setPath(const std::string& value)
+    {
+        t.ws.locate.environment->pathVariable = value;
+        t.ws.locate.pathFolders.reset();
+    }
     /// Writes a key of section "Folders" and drops what the search derived from the settings.
     void setFolderOption(std::string_view key, std::string_view value)
     {
