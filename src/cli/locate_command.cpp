@@ -11,10 +11,10 @@
 #include "core/workspace.h"
 #include "lib/lib_reader.h"
 #include "locate/autolocate_options.h"
-#include "locate/except_list_io.h"
 #include "locate/locate_module.h"
 #include "locate/locate_report.h"
 #include "locate/path_parts.h"
+#include "maintenance/exceptions.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
 #include "settings/options_io.h"
@@ -139,7 +139,7 @@ int runLocateCommand(int argc, char** argv)
     ws.QuietLoad = true;
     ws.options.UseNoMessages = 1;
     ws.options.UseStatusBar = 0;
-    locate::loadExceptList(store, ws.exceptQ);
+    maintenance::loadExceptList(ws);
     ws.locate.environment = locate::locateEnvironment(files, env);
     applyArguments(ws, args);
 

@@ -6,10 +6,10 @@
 
 #include "core/duration_text.h"
 #include "core/workspace.h"
-#include "locate/except_list_io.h"
 #include "locate/locate_messages.h"
 #include "locate/name_preparation.h"
 #include "locate/path_parts.h"
+#include "maintenance/exceptions.h"
 #include "platform/paths.h"
 #include "platform/wine_prefix.h"
 #include "settings/setting_history.h"
@@ -231,7 +231,7 @@ void prepareSearch(Workspace& ws)
     if (!state.environment)
         state.environment = locateEnvironment(ws.files(), platform::Environment::fromProcess());
     if (!ws.exceptQ.loaded && ws.exceptQ.entries.empty())
-        loadExceptList(ws.settings(), ws.exceptQ);
+        maintenance::loadExceptList(ws);
     if (!state.options)
         state.options =
             state.fixedOptions ? *state.fixedOptions : readAutolocateOptions(ws.settings());

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "core/workspace.h"
-#include "locate/except_list_io.h"
 #include "locate/locate_messages.h"
 #include "support/locate_tree.h"
 
@@ -19,7 +18,7 @@ TEST(LocateModuleFile, FindsKernelAsKrnl386ThroughTheExceptionsList)
 {
     LocateTree tree;
     const std::string krnl = tree.ne("wine/drive_c/windows/system32/KRNL386.EXE");
-    tree.t.ws.exceptQ.entries.push_back(makeExceptEntry("KERNEL", "KRNL386.EXE"));
+    tree.t.ws.exceptQ.entries.push_back({"KERNEL", "", "KRNL386.EXE", "EXE"});
 
     const LocateOutcome found = tree.locate("kernel");
     EXPECT_TRUE(found.found);

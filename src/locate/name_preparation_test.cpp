@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "locate/autolocate_options.h"
-#include "locate/except_list_io.h"
 #include "settings/settings_store.h"
 #include "support/test_workspace.h"
 
@@ -86,9 +85,9 @@ TEST(PrepareName, OwnExtensionGoesFirstEvenWithDllOnly)
 TEST(PrepareName, ExceptionsSupplyTheFileName)
 {
     ExceptQ exceptions;
-    exceptions.entries = {makeExceptEntry("  kernel ", " krnl386.exe "),
-                          makeExceptEntry("\"QUOTED\"", "q.dll"),
-                          makeExceptEntry("FULL.DLL", "C:\\WINDOWS\\OTHER.DRV")};
+    exceptions.entries = {{"KERNEL ", "", " KRNL386.EXE ", "EXE"},
+                          {"\"QUOTED\"", "", "Q.DLL", "DLL"},
+                          {"FULL.DLL", "DLL", "C:\\WINDOWS\\OTHER.DRV", "DRV"}};
     AutolocateOptions dllOnly;
     dllOnly.UseOnlyDLLAutolocate = 1;
 
@@ -124,36 +123,6 @@ TEST(PrepareName, NamesThatCannotBeFileNamesAreUnusable)
     EXPECT_FALSE(prepareName("A\\B", false, {}, derived()).usable);
     EXPECT_FALSE(prepareName("''", true, {}, derived()).usable);
     EXPECT_TRUE(prepareName("A B", false, {}, derived()).usable);
-}
-
-TEST(ExceptList, LoadStopsAtTheFirstMissingPairAndSaveDropsLeftovers)
-{
-    testing::TestWorkspace t;
-    t.settings.writeSetting("Exceptlist", "Modulename1", "kernel");
-    t.settings.writeSetting("Exceptlist", "Filename1", "krnl386.exe");
-    t.settings.writeSetting("Exceptlist", "Modulename2", "user");
-    t.settings.writeSetting("Exceptlist", "Modulename3", "gdi");
-    t.settings.writeSetting("Exceptlist", "Filename3", "gdi.exe");
-    ExceptQ loaded;
-    loadExceptList(t.settings, loaded);
-    EXPECT_TRUE(loaded.loaded);
-    ASSERT_EQ(loaded.entries.size(), 1u);
-    EXPECT_EQ(loaded.entries[0], (ExceptEntry{"KERNEL", "", "KRNL386.EXE", "EXE"}));
-
-    ExceptQ list;
-    list.entries = {makeExceptEntry("A.DLL", "B.DLL"), makeExceptEntry("C", "D.EXE")};
-    list.loaded = true;
-    saveExceptList(t.settings, list);
-    loadExceptList(t.settings, loaded);
-    EXPECT_EQ(loaded, list);
-    EXPECT_EQ(t.settings.readSetting("Exceptlist", "ListNum"), "2");
-    ExceptQ shorter = list;
-    shorter.entries.erase(shorter.entries.begin());
-    saveExceptList(t.settings, shorter);
-    loadExceptList(t.settings, loaded);
-    EXPECT_EQ(loaded, shorter);
-    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Filename2"), "");
-    EXPECT_EQ(list.entries[0].MODULENAMESUFFIX, "DLL");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "locate/locate_messages.h"
 #include "locate/locate_module.h"
 #include "locate/path_parts.h"
+#include "maintenance/symbols_cleanup.h"
 
 namespace quillon::locate {
 
@@ -71,7 +72,7 @@ void refresh(Workspace& ws)
     refreshIcons(ws);
 }
 
-UpdateSummary locatePass(Workspace& ws, const UpdateHooks& hooks)
+UpdateSummary locatePass(Workspace& ws)
 {
     UpdateSummary summary;
     Library& library = ws.library;
@@ -149,8 +150,7 @@ UpdateSummary locatePass(Workspace& ws, const UpdateHooks& hooks)
         status(ws, 3, emptyModulesAbortedText(summary.emptyRemoved));
     }
     refresh(ws);
-    if (hooks.renewMarks)
-        hooks.renewMarks(ws);
+    maintenance::renewSymbolMarks(ws);
     refreshIcons(ws);
 
     status(ws, 1, locateSummaryText(summary.located, total));
@@ -162,7 +162,7 @@ UpdateSummary locatePass(Workspace& ws, const UpdateHooks& hooks)
 
 }  // namespace
 
-UpdateSummary UpdateLibraryData(Workspace& ws, int mode, const UpdateHooks& hooks)
+UpdateSummary UpdateLibraryData(Workspace& ws, int mode)
 {
     if (mode == kUpdateRefresh) {
         status(ws, 1, kUpdatingText);
@@ -177,15 +177,7 @@ UpdateSummary UpdateLibraryData(Workspace& ws, int mode, const UpdateHooks& hook
         refresh(ws);
         return {};
     }
-    return locatePass(ws, hooks);
-}
-
-bool runLocatePassBeforeSave(Workspace& ws, const UpdateHooks& hooks)
-{
-    if (ws.options.UseBitCheck != 2 && ws.options.UseBitCheck != 3)
-        return false;
-    (void)UpdateLibraryData(ws, kUpdateLocate, hooks);
-    return true;
+    return locatePass(ws);
 }
 
 }  // namespace quillon::locate

@@ -1,9 +1,8 @@
 // UpdateLibraryData: the whole-library pass that refreshes the module data (mode 0) or also
-// locates the file behind every module (mode 2); and the locate pass of the save flow.
+// locates the file behind every module (mode 2).
 #pragma once
 
 #include <cstddef>
-#include <functional>
 
 namespace quillon {
 class Workspace;
@@ -23,25 +22,14 @@ struct UpdateSummary {
     friend bool operator==(const UpdateSummary&, const UpdateSummary&) = default;
 };
 
-/// The operations of other subsystems the pass calls.
-struct UpdateHooks {
-    /// Renews the exclusion and duplicate marks (`MarkExcludedSymbols`, then
-    /// `FindGlobalDuplicates` quietly); empty leaves the marks as they are.
-    std::function<void(Workspace&)> renewMarks;
-};
-
 /// UpdateLibraryData. Mode 0 ("Updating data..."): recounts the symbols, rebuilds
 /// `ModuleTable`, gives every symbol row its module's `OS` and refreshes the icons. Mode 2
 /// ("Locating..."): for every module checks the recorded file (when it exists) or runs
 /// `LocateModuleFile`, writes the path (or "<File not found>") and `OS` to the module row, its
 /// symbol rows and its `ModuleTable` entry, with progress and the Escape poll; then removes
-/// modules without symbols, renews the marks and writes the summary into the status bar.
+/// modules without symbols, renews the exclusion and duplicate marks (`renewSymbolMarks`) and
+/// writes the summary into the status bar.
 /// Other modes do nothing.
-UpdateSummary UpdateLibraryData(Workspace& ws, int mode, const UpdateHooks& hooks = {});
-
-/// The locate pass of the save flow and of the batch mode: with `UseBitCheck` 2 or 3 runs
-/// `UpdateLibraryData` in mode 2 and returns true (the caller then runs
-/// `RemoveInconsistentModules`); otherwise does nothing and returns false.
-bool runLocatePassBeforeSave(Workspace& ws, const UpdateHooks& hooks = {});
+UpdateSummary UpdateLibraryData(Workspace& ws, int mode);
 
 }  // namespace quillon::locate

@@ -7,7 +7,10 @@
 
 #include "core/library_model.h"
 #include "core/workspace.h"
-#include "locate/except_list_io.h"
+#include "lib/save_file.h"
+#include "locate/locate_hooks.h"
+#include "maintenance/save_hooks.h"
+#include "support/lib_builder.h"
 #include "support/locate_tree.h"
 
 namespace quillon::locate {
@@ -46,7 +49,7 @@ TEST(UpdateLibraryData, LocateModeRecordsPathAndBitnessEverywhere)
     PassTree tree;
     const std::string kernel = tree.ne("wine/drive_c/windows/system32/KRNL386.EXE");
     const std::string user = tree.pe("wine/drive_c/windows/USER32.DLL");
-    tree.t.ws.exceptQ.entries.push_back(makeExceptEntry("KERNEL", "KRNL386.EXE"));
+    tree.t.ws.exceptQ.entries.push_back({"KERNEL", "", "KRNL386.EXE", "EXE"});
     tree.module("KERNEL", 2);
     tree.module("USER32", 1);
     tree.module("MISSING", 1);
@@ -131,9 +134,9 @@ TEST(UpdateLibraryData, EscapeInterruptsThePassAndEmptyModulesGo)
     tree.module("EMPTY", 0);
     tree.module("B", 1);
     tree.module("EMPTY2", 0);
-    int renewed = 0;
-    UpdateHooks hooks;
-    hooks.renewMarks = [&](Workspace&) { ++renewed; };
+    // Marks are renewed after the pass: an entry added to the exclusion list now marks A_F1.
+    tree.t.ws.options.UseExcludeList = 1;
+    tree.t.ws.excludeList.assign({{"a_f1", 1}});
     // The first poll finds nothing; reading A's header takes a while, and the next poll finds
     // Escape.
     tree.t.ui.keys = {ui::PendingKey::None, ui::PendingKey::Escape};
@@ -141,11 +144,14 @@ TEST(UpdateLibraryData, EscapeInterruptsThePassAndEmptyModulesGo)
         tree.t.clock.now += 10;
         return headerKind(tree.t.files, path);
     };
-    const UpdateSummary summary = UpdateLibraryData(tree.t.ws, kUpdateLocate, hooks);
+    const UpdateSummary summary = UpdateLibraryData(tree.t.ws, kUpdateLocate);
     EXPECT_TRUE(summary.cancelled);
     EXPECT_EQ(summary.checked, 1u);
     EXPECT_EQ(summary.emptyRemoved, 2u);
-    EXPECT_EQ(renewed, 1);
+    const auto markedA = std::find_if(tree.t.ws.library.rows.begin(), tree.t.ws.library.rows.end(),
+                                      [](const LibraryRow& r) { return r.SYMBOL == "A_F1"; });
+    ASSERT_NE(markedA, tree.t.ws.library.rows.end());
+    EXPECT_EQ(markedA->EXCLUDE, kExcludeListed);
     const auto& panes = tree.t.ui.statusHistory;
     EXPECT_NE(std::find(panes[0].begin(), panes[0].end(), "Cancelled!"), panes[0].end());
     EXPECT_NE(std::find(panes[2].begin(), panes[2].end(), "Aborting..."), panes[2].end());
@@ -173,15 +179,34 @@ TEST(UpdateLibraryData, RefreshModeCountsAndCopiesBitness)
     EXPECT_EQ(tree.t.ui.progressStarts, 0);
 }
 
-TEST(UpdateLibraryData, SaveFlowRunsThePassOnlyForBitChecksTwoAndThree)
+TEST(UpdateLibraryData, SaveLocatesAndDropsModulesOfTheWrongBitness)
 {
     PassTree tree;
-    tree.module("A", 1);
-    for (const int check : {0, 1, 2, 3}) {
-        tree.t.ws.options.UseBitCheck = check;
-        EXPECT_EQ(runLocatePassBeforeSave(tree.t.ws), check >= 2) << check;
-    }
-    EXPECT_EQ(tree.t.ui.progressStarts, 2);
+    tree.pe("wine/drive_c/windows/system32/USER32.DLL");
+    tree.ne("wine/drive_c/windows/system32/USER.EXE");
+    tree.module("USER32", 1);
+    tree.module("USER", 1);
+    tree.module("NOWHERE", 1);
+    Workspace& ws = tree.t.ws;
+    ws.library.LibraryFileName = tree.t.folder.file("OUT.LIB");
+    ws.options.UseBitCheckSet = 2;  // a 32-bit library
+    ws.options.UseBitCheck = 3;     // remove inconsistent and unlocated modules
+    lib::SaveHooks hooks;
+    maintenance::setCleanupHooks(hooks);
+    setLocateHooks(hooks);
+
+    EXPECT_EQ(lib::saveFile(ws, lib::SaveWhat::Library, false, hooks), 1);
+    ASSERT_EQ(ws.library.modules.size(), 1u);
+    EXPECT_EQ(ws.library.modules[0].MODULENAME.view(), "USER32");
+    EXPECT_EQ(ws.library.modules[0].OS, kOs32);
+    EXPECT_EQ(tree.t.folder.read("OUT.LIB"), testing::libBytes({{"USER32", "USER32_F0", 1}}));
+
+    // The cleanup of the command-line creation takes the same pass.
+    tree.module("USER", 1);
+    ws.library.LibraryChanged = true;
+    const maintenance::SaveCleanupResult removed = maintenance::runSaveCleanup(ws, locatePass());
+    EXPECT_EQ(removed.modulesRemoved, 1u);
+    EXPECT_EQ(ws.library.modules.size(), 1u);
 }
 
 }  // namespace
