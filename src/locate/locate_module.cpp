@@ -1,8 +1,7 @@
 // The search for the executable behind one module.
 #include "locate/locate_module.h"
 
-#include <algorithm>
-#include <unordered_set>
+#include <cstddef>
 
 #include "core/duration_text.h"
 #include "core/workspace.h"
@@ -11,9 +10,6 @@
 #include "locate/path_parts.h"
 #include "maintenance/exceptions.h"
 #include "platform/paths.h"
-#include "platform/wine_prefix.h"
-#include "settings/setting_history.h"
-#include "settings/settings_store.h"
 
 namespace quillon::locate {
 
