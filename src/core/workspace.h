@@ -14,6 +14,7 @@
 #include "core/ui/ui_interface.h"
 #include "lib/query_result.h"
 #include "lib/saved_lib_symbols.h"
+#include "locate/locate_state.h"
 #include "platform/file_system.h"
 
 namespace quillon::settings {
@@ -80,6 +81,8 @@ public:
     ExcludeList excludeList;
     ExceptQ exceptQ;
     DuplicateModeState duplicateMode;
+    /// The search for the files behind the modules: remembered folders, results, listings.
+    locate::LocateState locate;
 
     /// The file being read or written.
     std::string CurrentFileName;

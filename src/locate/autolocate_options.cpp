@@ -1,0 +1,90 @@
+// Reading the autolocate options and deriving the search values from them.
+#include "locate/autolocate_options.h"
+
+#include "locate/path_parts.h"
+#include "platform/paths.h"
+#include "settings/settings_store.h"
+
+namespace quillon::locate {
+
+namespace {
+constexpr std::string_view kFolders = "Folders";
+
+int flag(settings::SettingsStore& store, std::string_view key, int defaultValue)
+{
+    return store.readNumber(kFolders, key, defaultValue) != 0 ? 1 : 0;
+}
+}  // namespace
+
+AutolocateOptions readAutolocateOptions(settings::SettingsStore& store)
+{
+    AutolocateOptions o;
+    o.UsePriorityPath = flag(store, "UsePriorityPath", o.UsePriorityPath);
+    o.FirstFolder = store.readSetting(kFolders, "FirstFolder");
+    o.UseOnlyPriorityPath = flag(store, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);
+    o.UseOnlySourcePath = flag(store, "UseOnlySourcePath", o.UseOnlySourcePath);
+    o.UseOnlyEnvironmentPath = flag(store, "UseOnlyEnvironmentPath", o.UseOnlyEnvironmentPath);
+    o.UseRelaxedAutolocate = flag(store, "UseRelaxedAutolocate", o.UseRelaxedAutolocate);
+    o.UseVerifyOSAutolocate = flag(store, "UseVerifyOSAutolocate", o.UseVerifyOSAutolocate);
+    o.UseAutolocateDeep = flag(store, "UseAutolocateDeep", o.UseAutolocateDeep);
+    o.UseOnlyDLLAutolocate = flag(store, "UseOnlyDLLAutolocate", o.UseOnlyDLLAutolocate);
+    return o;
+}
+
+void writeAutolocateOptions(settings::SettingsStore& store, const AutolocateOptions& o)
+{
+    store.writeNumber(kFolders, "UsePriorityPath", o.UsePriorityPath);
+    store.writeSetting(kFolders, "FirstFolder", o.FirstFolder);
+    store.writeNumber(kFolders, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);
+    store.writeNumber(kFolders, "UseOnlySourcePath", o.UseOnlySourcePath);
+    store.writeNumber(kFolders, "UseOnlyEnvironmentPath", o.UseOnlyEnvironmentPath);
+    store.writeNumber(kFolders, "UseRelaxedAutolocate", o.UseRelaxedAutolocate);
+    store.writeNumber(kFolders, "UseVerifyOSAutolocate", o.UseVerifyOSAutolocate);
+    store.writeNumber(kFolders, "UseAutolocateDeep", o.UseAutolocateDeep);
+    store.writeNumber(kFolders, "UseOnlyDLLAutolocate", o.UseOnlyDLLAutolocate);
+}
+
+DerivedAutolocate deriveAutolocate(const AutolocateOptions& o, const std::string& priorityFolder)
+{
+    DerivedAutolocate d;
+    d.usePriority = o.UsePriorityPath != 0;
+    d.onlySource = o.UseOnlySourcePath != 0;
+    d.onlyEnvironment = o.UseOnlyEnvironmentPath != 0;
+    // Restricting the search to a priority folder that is not in use would restrict it to nothing.
+    d.onlyPriority = o.UseOnlyPriorityPath != 0 && d.usePriority;
+    d.restricted = d.onlyPriority || d.onlySource || d.onlyEnvironment;
+    d.relaxed = o.UseRelaxedAutolocate != 0;
+    d.verifyHeaders = o.UseVerifyOSAutolocate != 0;
+    d.deep = o.UseAutolocateDeep != 0;
+    d.onlyDll = o.UseOnlyDLLAutolocate != 0;
+    if (d.usePriority && !priorityFolder.empty())
+        d.priorityFolder = platform::withTrailingSeparator(priorityFolder);
+
+    if (d.deep)
+        d.exceptionExtensions = {".DLL", ".EXE", ".DRV", ".VBX", ".OCX", ".AX", ".CPL"};
+    else
+        d.exceptionExtensions = {".DLL", ".EXE", ".DRV"};
+    d.extensions = d.onlyDll ? std::vector<std::string>{".DLL"} : d.exceptionExtensions;
+    d.folderLimit = d.deep ? kDeepFolderLimit : kShallowFolderLimit;
+
+    std::string& s = d.settingsSummary;
+    if (d.usePriority)
+        s += " Pri";
+    if (d.onlyPriority)
+        s += " R1";
+    if (d.onlySource)
+        s += " R2";
+    if (d.onlyEnvironment)
+        s += " R3";
+    if (d.relaxed)
+        s += " Relax";
+    if (d.onlyDll)
+        s += " DLL";
+    if (d.verifyHeaders)
+        s += " OS";
+    s += d.deep ? " Deep:" : " Shallow:";
+    s += std::to_string(d.folderLimit);
+    return d;
+}
+
+}  // namespace quillon::locate

@@ -1,0 +1,47 @@
+// The candidate test: a file name is accepted when it names exactly one file and, with header
+// verification, when that file carries an NE or PE header.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quillon::platform {
+class FileSystem;
+}
+
+namespace quillon::locate {
+
+class FolderCache;
+
+/// Reads the kind of a file's header: the 32-bit offset at byte 3Ch of the DOS header, and
+/// the two bytes at that offset: "NE" gives 1, "PE" gives 2. Anything else, a file too short
+/// for either read, or a file that cannot be opened gives 0.
+[[nodiscard]] std::uint8_t headerKind(platform::FileSystem& files, const std::string& path);
+
+/// The header test the search uses; by default `headerKind`.
+using HeaderTest = std::function<std::uint8_t(const std::string& path)>;
+
+/// What the candidate test decided.
+struct Candidate {
+    bool accepted = false;
+    /// The accepted file's full path as spelled on disk.
+    std::string path;
+    /// 1 (NE), 2 (PE), or 0 when the header is neither.
+    std::uint8_t os = 0;
+};
+
+/// Tests `folder` + `name`: the name must match exactly one file of the folder (letter case
+/// ignored); with `verifyHeaders` the file must also have an NE or PE header. The header kind
+/// of an accepted file is always read, so that its bitness is known even without verification.
+[[nodiscard]] Candidate testCandidate(platform::FileSystem& files, FolderCache& cache,
+                                      const std::string& folder, std::string_view name,
+                                      bool verifyHeaders, const HeaderTest& headerTest);
+
+/// Tests a full file name the same way.
+[[nodiscard]] Candidate testCandidatePath(platform::FileSystem& files, FolderCache& cache,
+                                          std::string_view fullName, bool verifyHeaders,
+                                          const HeaderTest& headerTest);
+
+}  // namespace quillon::locate

@@ -1,0 +1,94 @@
+// LocateTree: a scratch folder tree for the search tests, with a Wine-prefix layout (system
+// and Windows folders, win.ini) and helpers for NE and PE files.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "locate/locate_module.h"
+#include "platform/environment.h"
+#include "support/test_workspace.h"
+
+namespace quillon::testing {
+
+/// The smallest file whose header test gives `signature` ("NE", "PE" or anything else): a DOS
+/// header whose field at 3Ch points to the signature at 40h.
+inline std::string executableBytes(std::string_view signature)
+{
+    std::string bytes(0x40, '\0');
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
+    bytes[0x3C] = '\x40';
+    bytes += signature;
+    bytes += std::string(2, '\0');
+    return bytes;
+}
+
+/// A test workspace over a tree: "wine/" is the Wine prefix (with "drive_c/windows/" and
+/// "drive_c/windows/system32/"), handed to the search through an environment of its own (the
+/// process's environment is never read or changed), with an empty PATH and "start/" as the
+/// start-up folder.
+struct LocateTree {
+    LocateTree()
+    {
+        std::filesystem::create_directories(t.folder.path() / "wine/drive_c/windows/system32");
+        std::filesystem::create_directories(t.folder.path() / "start");
+        platform::Environment env;
+        env.set("WINEPREFIX", prefix());
+        env.set("PATH", "");
+        t.ws.locate.environment = locate::locateEnvironment(t.files, env);
+        t.ws.locate.environment->startupFolder = folder("start");
+        t.ws.options.UseNoMessages = 1;
+    }
+
+    [[nodiscard]] std::string prefix() const { return t.folder.file("wine") + "/"; }
+    [[nodiscard]] std::string systemFolder() const
+    {
+        return folder("wine/drive_c/windows/system32");
+    }
+    [[nodiscard]] std::string windowsFolder() const { return folder("wine/drive_c/windows"); }
+    /// A folder of the tree (made when missing), with a trailing separator.
+    [[nodiscard]] std::string folder(std::string_view relative) const
+    {
+        std::filesystem::create_directories(t.folder.path() / std::string(relative));
+        return t.folder.file(relative) + "/";
+    }
+    /// Writes a file of the tree and returns its path.
+    std::string file(std::string_view relative, std::string_view bytes = "x") const
+    {
+        return t.folder.write(relative, bytes);
+    }
+    std::string pe(std::string_view relative) const
+    {
+        return file(relative, executableBytes("PE"));
+    }
+    std::string ne(std::string_view relative) const
+    {
+        return file(relative, executableBytes("NE"));
+    }
+
+    void setPath(const std::string& value)
+    {
+        t.ws.locate.environment->pathVariable = value;
+        t.ws.locate.pathFolders.reset();
+    }
+    /// Writes a key of section "Folders" and drops what the search derived from the settings.
+    void setFolderOption(std::string_view key, std::string_view value)
+    {
+        t.settings.writeSetting("Folders", key, value);
+        t.ws.locate.optionsChanged();
+    }
+
+    locate::LocateOutcome locate(std::string_view module)
+    {
+        locate::LocateRequest request;
+        request.moduleName = std::string(module);
+        request.quiet = true;
+        return locate::LocateModuleFile(t.ws, request);
+    }
+
+    TestWorkspace t;
+};
+
+}  // namespace quillon::testing
