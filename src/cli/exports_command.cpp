@@ -19,7 +19,7 @@ namespace quillon::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: quillon exports [--json] FILE...\n";
+constexpr const char* kUsage = "usage: quillon exports [--json] FILE...  (executables and Clarion LIB files)\n";
 
 void write(std::FILE* to, const std::string& text)
 {

@@ -1,16 +1,18 @@
-// The headless command-line program `quillon`.
-#include <cstdio>
+// The headless command-line program `quillon`: parses the first word and hands over.
 #include <string_view>
+
+#include "cli/batch_command.h"
+#include "cli/exports_command.h"
+#include "cli/locate_command.h"
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::puts("usage: quillon FILE... /s[:TARGET.LIB]");
-            return 0;
-        }
+    if (argc >= 2) {
+        const std::string_view command = argv[1];
+        if (command == "exports")
+            return quillon::cli::runExportsCommand(argc, argv);
+        if (command == "locate")
+            return quillon::cli::runLocateCommand(argc - 1, argv + 1);
     }
-    std::fputs("quillon: nothing to do (try --help)\n", stderr);
-    return 2;
+    return quillon::cli::runBatchCommand(argc, argv);
 }

@@ -2,6 +2,7 @@
 #include "core/command_line.h"
 
 #include "core/exclude_list.h"
+#include "platform/paths.h"
 
 namespace quillon {
 
@@ -12,15 +13,6 @@ std::string trimRight(std::string_view s)
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
     return std::string(s);
-}
-
-bool isSeparator(char c)
-{
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
 }
 
 bool isSwitch(std::string_view parameter, SwitchRule rule)
@@ -96,30 +88,10 @@ CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rul
     return line;
 }
 
-std::string folderOf(std::string_view path)
-{
-    for (std::size_t i = path.size(); i > 0; --i) {
-        if (isSeparator(path[i - 1]))
-            return std::string(path.substr(0, i));
-    }
-    return {};
-}
-
-std::string fileNameOf(std::string_view path)
-{
-    for (std::size_t i = path.size(); i > 0; --i) {
-        if (isSeparator(path[i - 1]))
-            return std::string(path.substr(i));
-    }
-    return std::string(path);
-}
-
 bool hasFolder(std::string_view path)
 {
-    for (const char c : path) {
-        if (isSeparator(c))
-            return true;
-    }
+    if (platform::containsPathSeparator(path))
+        return true;
 #ifdef _WIN32
     return path.size() >= 2 && path[1] == ':';
 #else
@@ -129,7 +101,7 @@ bool hasFolder(std::string_view path)
 
 std::string libNameFromFile(std::string_view fileName)
 {
-    std::string name = fileNameOf(fileName);
+    std::string name = platform::fileNameOf(fileName);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos)
         name.erase(dot);
@@ -141,7 +113,7 @@ std::string libNameFromFile(std::string_view fileName)
 std::string silentTarget(const CommandLine& line, std::string_view currentFolder)
 {
     const std::string first = line.parameters.empty() ? std::string() : trimRight(line.parameters[0]);
-    std::string folder = hasFolder(first) ? folderOf(first) : std::string(currentFolder);
+    std::string folder = hasFolder(first) ? platform::folderOf(first) : std::string(currentFolder);
     std::string target;
     if (line.target && !trimRight(*line.target).empty())
         target = trimRight(*line.target);
@@ -151,9 +123,7 @@ std::string silentTarget(const CommandLine& line, std::string_view currentFolder
         return {};
     if (hasFolder(target))
         return target;
-    if (!folder.empty() && !isSeparator(folder.back()))
-        folder.push_back('/');
-    return folder + target;
+    return platform::joinPath(folder, target);
 }
 
 }  // namespace quillon

@@ -41,11 +41,7 @@ struct CommandLine {
 /// upper case and the rest lower case, then ".lib" ("KERNEL32.DLL" gives "Kernel32.lib").
 [[nodiscard]] std::string libNameFromFile(std::string_view fileName);
 
-/// The folder part of a path including its last separator, or empty when it has none.
-[[nodiscard]] std::string folderOf(std::string_view path);
-/// The name part of a path after its last separator.
-[[nodiscard]] std::string fileNameOf(std::string_view path);
-/// True when `path` names a folder ("/" anywhere; on Windows also "\" or a drive "X:").
+/// True when `path` names a folder (a separator anywhere; on Windows also a drive "X:").
 [[nodiscard]] bool hasFolder(std::string_view path);
 
 /// The target LIB file of a silent run: the "/s:" target, or the default made from the first

@@ -53,10 +53,11 @@ void post(Workspace& ws, const Error& error)
 class MessageSink {
 public:
     explicit MessageSink(Workspace& ws) : m_ws(ws) {}
-    /// Shows the message unless `QuietLoad`; `ErrorText` becomes "NoLib" either way.
+    /// Shows the message unless `QuietLoad` or "UseNoMessages"; `ErrorText` becomes "NoLib"
+    /// either way.
     void reject(ExeMessage which, std::string_view errorText = {})
     {
-        if (!m_ws.QuietLoad)
+        if (!m_ws.QuietLoad && m_ws.options.UseNoMessages == 0)
             m_ws.ui().message(exeMessage(which, m_ws.CurrentFileName, errorText));
         m_ws.ErrorText = kNoLib;
     }

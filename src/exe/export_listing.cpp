@@ -6,14 +6,47 @@
 #include "core/library_model.h"
 #include "core/text_encoding.h"
 #include "exe/executable_reader.h"
+#include "lib/lib_reader.h"
 
 namespace quillon::exe {
+
+namespace {
+
+bool isLibFileName(std::string_view path)
+{
+    const std::string upper = upperCase(path);
+    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
+}
+
+/// Lists the symbols of a Clarion LIB file; the rows it loads are dropped again.
+void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
+{
+    lib::LibLoadRequest request;
+    request.fileName = ws.CurrentFileName;
+    request.quiet = true;
+    const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, request);
+    for (const LibraryRow& row : ws.library.rows) {
+        if (row.isSymbol())
+            listing.symbols.push_back(ListedSymbol{row.MODULENAME.str(), row.SYMBOL, row.ORDINAL, false});
+    }
+    ws.library = Library{};
+    if (!outcome.ok())
+        listing.failures.push_back(ListingFailure{file, outcome.error().code, outcome.error().text});
+    else if (outcome->end == lib::LibLoadEnd::NotLibrary || outcome->end == lib::LibLoadEnd::Empty)
+        listing.failures.push_back(ListingFailure{file, 0, std::string(kNoLib)});
+}
+
+}  // namespace
 
 ExportListing listExports(Workspace& ws, const std::vector<std::string>& files)
 {
     ExportListing listing;
     for (const std::string& file : files) {
         ws.CurrentFileName = ws.files().fullPath(file);
+        if (isLibFileName(ws.CurrentFileName)) {
+            listLibFile(ws, file, listing);
+            continue;
+        }
         const ExecutableLoad load = executableReader(ws, false, true);
         const LibraryList& rows = ws.library.rows;
         std::uint32_t residentLeft = 0;

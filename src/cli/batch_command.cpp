@@ -1,0 +1,124 @@
+// The silent LIB-file run of the command-line program.
+#include "cli/batch_command.h"
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/terminal_ui.h"
+#include "core/command_line.h"
+#include "core/command_line_save.h"
+#include "core/session.h"
+
+namespace quillon::cli {
+
+const char* const kProgramHelp =
+    R"(Clarion Quillon 32 - makes Clarion LIB files from the exports of Windows DLLs.
+
+usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
+       quillon exports [--json] FILE...
+       quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
+                      (FILE.LIB | MODULE)...
+
+Making a LIB file:
+  FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
+                   input files end at the first switch ("/s", "/s:...", or anything
+                   starting with "-").
+  /s               write the LIB file: its name is the first input file's name with
+                   ".lib" (A.DLL gives A.lib), in the folder of the first file, or in
+                   the current folder when that file was given without one.
+  /s:TARGET        write TARGET; a name without folder goes where the default would.
+
+  The run loads every file, cleans the library up as the settings ask (remove
+  inconsistent or duplicated modules, excluded and duplicate symbols), sorts it by
+  the LIB-file sort order of the settings, writes the LIB file and prints one result
+  message on stderr.
+
+Options:
+  --settings DIR   use DIR/Quillon32.ini as the settings file
+  --interactive    ask the questions (duplicate modules...) on the terminal instead
+                   of taking their default answers
+  --quiet          print no message (the exit status still tells the outcome)
+  -h, --help       show this text
+
+Settings: the run reads Quillon32.ini: the one beside the program when present,
+otherwise $XDG_CONFIG_HOME/quillon/Quillon32.ini (~/.config/quillon/), or the folder
+named by --settings or by the environment variable QUILLON_SETTINGS_DIR; the key
+ProgFolder of [Folders] may redirect once. Keys of [Options] that steer a run:
+UseLIBSortOrder (0 current, 1 symbol names, 2 ordinals, 3 file order),
+UseBitCheck (2 remove inconsistent modules, 3 also unlocated ones),
+UseBitCheckDuplicates (remove duplicated modules), UseExcludeList with
+UseExcludeGlobalDuplicates and [Excludelist] (remove excluded and duplicate
+symbols), UseNoMessages (no result message), UseLongAdd. Locating the DLLs behind
+modules reads the [Folders] autolocate keys, PATH and the Wine prefix
+($WINEPREFIX, default ~/.wine).
+
+Exit status: 0 the LIB file was written; 2 usage error; 3 no exported names found;
+4 input files not located; 5 cancelled (Ctrl+C); 6 writing the LIB file failed.
+)";
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;  // set by the interrupt handler only
+
+extern "C" void onInterrupt(int)
+{
+    g_interrupted = 1;
+}
+
+}  // namespace
+
+int runBatchCommand(int argc, char** argv)
+{
+    bool interactive = false;
+    bool quiet = false;
+    std::string settingsDir;
+    std::vector<std::string> parameters;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kProgramHelp, stdout);
+            return 0;
+        }
+        if (arg == "--interactive") {
+            interactive = true;
+        } else if (arg == "--quiet") {
+            quiet = true;
+        } else if (arg == "--settings" && i + 1 < argc) {
+            settingsDir = argv[++i];
+        } else if (arg.rfind("--settings=", 0) == 0) {
+            settingsDir = std::string(arg.substr(11));
+        } else if (arg.size() > 1 && arg.front() == '-' && arg.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "quillon: unknown option %s (see --help)\n", argv[i]);
+            return 2;
+        } else {
+            parameters.emplace_back(arg);
+        }
+    }
+    CommandLine line = parseCommandLine(parameters, platformSwitchRule());
+    if (line.inputFiles.empty()) {
+        std::fputs("quillon: no input file (see --help)\n", stderr);
+        return 2;
+    }
+    if (!line.silent) {
+        std::fputs("quillon: add /s or /s:TARGET.LIB to write a LIB file (see --help)\n", stderr);
+        return 2;
+    }
+
+    std::signal(SIGINT, onInterrupt);
+    TerminalUi ui(g_interrupted, interactive, quiet);
+    platform::Environment env = platform::Environment::fromProcess();
+    if (!settingsDir.empty())
+        env.set("QUILLON_SETTINGS_DIR", settingsDir);
+    Session session(ui, std::move(env), settings::LocationInputs::fromProcess());
+    Workspace& ws = session.workspace();
+    ws.SilentMode = true;
+
+    BatchResult result;
+    (void)processCommandLine(ws, line, {}, &result);
+    return batchExitCode(result);
+}
+
+}  // namespace quillon::cli

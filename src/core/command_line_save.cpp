@@ -1,0 +1,132 @@
+// Silent command-line runs.
+#include "core/command_line_save.h"
+
+#include "core/sort_library.h"
+#include "lib/lib_writer.h"
+#include "locate/update_library_data.h"
+#include "maintenance/modules_cleanup.h"
+#include "platform/paths.h"
+
+namespace quillon {
+
+namespace {
+
+std::string withSeparator(std::string folder)
+{
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder.push_back(platform::kPathSeparator);
+    return folder;
+}
+
+void show(Workspace& ws, const BatchResult& result, const CommandLine& line)
+{
+    if (ws.options.UseNoMessages != 0)
+        return;
+    ws.ui().message(batchResultMessage(result.outcome, line.upperText(), result.target, result.code,
+                                       result.errorText));
+}
+
+}  // namespace
+
+int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks,
+                       BatchResult* result)
+{
+    if (line.parameters.empty() || line.parameters.front().find_first_not_of(' ') == std::string::npos)
+        return 0;
+    if (ws.SilentMode)
+        ws.options.UseStatusBar = 0;
+
+    std::vector<std::string> found;
+    for (const std::string& input : line.inputFiles) {
+        const std::string full = ws.files().fullPath(input);
+        const std::string normalized = platform::NormalizeFolderPath(
+            ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Required);
+        if (!normalized.empty() && ws.files().isFile(normalized))
+            found.push_back(normalized);
+    }
+    ws.cancel.clear();
+    if (!found.empty()) {
+        ws.ui().setWaitCursor(true);
+        (void)loadFileList(ws, makeInputFileList(ws, found), hooks);
+        ws.ui().setWaitCursor(false);
+    }
+    if (!ws.SilentMode)
+        return 0;
+    BatchResult r = commandLineSave(ws, line);
+    if (result != nullptr)
+        *result = r;
+    return 1;
+}
+
+BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
+{
+    BatchResult result;
+    result.target = silentTarget(line, withSeparator(ws.files().currentFolder()));
+    if (ws.cancel.cancelled()) {
+        result.outcome = BatchOutcome::Cancelled;
+        result.nothingWritten = true;
+        show(ws, result, line);
+        return result;
+    }
+    if (ws.library.rows.empty()) {
+        const bool firstExists =
+            !line.inputFiles.empty() && ws.files().isFile(ws.files().fullPath(line.inputFiles.front()));
+        result.outcome = firstExists ? BatchOutcome::NoNames : BatchOutcome::NotLocated;
+        result.nothingWritten = true;
+        show(ws, result, line);
+        return result;
+    }
+    if (result.target.empty()) {
+        result.outcome = BatchOutcome::NotLocated;
+        result.nothingWritten = true;
+        return result;
+    }
+    result.target = ws.files().fullPath(result.target);
+    ws.library.LibraryFileName = result.target;
+    ws.CurrentFileName = result.target;
+
+    (void)maintenance::runSaveCleanup(ws, [](Workspace& w) {
+        (void)locate::UpdateLibraryData(w, locate::kUpdateLocate);
+    });
+    if (ws.library.rows.empty()) {
+        result.outcome = BatchOutcome::NoNames;
+        result.nothingWritten = true;
+        return result;
+    }
+    const int order = ws.options.UseLIBSortOrder;
+    if (order >= 1 && order <= 3)
+        sortLibrary(ws, static_cast<SortOrder>(order), false, true);
+
+    const int savedNoMessages = ws.options.UseNoMessages;
+    ws.options.UseNoMessages = 1;
+    ws.CurrentFileName = result.target;
+    lib::WriteOptions writeOptions;
+    writeOptions.quiet = true;
+    const Status written = lib::writeLibrary(ws, writeOptions);
+    ws.options.UseNoMessages = savedNoMessages;
+    if (written.ok()) {
+        result.outcome = BatchOutcome::Saved;
+        ws.library.LibraryChanged = false;
+    } else {
+        result.code = written.error().code;
+        result.errorText = ws.ErrorText.empty() ? written.error().text : ws.ErrorText;
+        result.outcome = result.code == 2 ? BatchOutcome::OpenFileError : BatchOutcome::WriteFailed;
+    }
+    show(ws, result, line);
+    return result;
+}
+
+int batchExitCode(const BatchResult& result)
+{
+    switch (result.outcome) {
+    case BatchOutcome::Saved: return 0;
+    case BatchOutcome::NoNames: return 3;
+    case BatchOutcome::NotLocated: return 4;
+    case BatchOutcome::Cancelled: return 5;
+    case BatchOutcome::OpenFileError:
+    case BatchOutcome::WriteFailed: return 6;
+    }
+    return 1;
+}
+
+}  // namespace quillon

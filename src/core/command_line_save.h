@@ -1,0 +1,39 @@
+// Silent command-line runs: load the named files, clean up, write the LIB file, report once.
+#pragma once
+
+#include <string>
+
+#include "core/batch_messages.h"
+#include "core/command_line.h"
+#include "core/file_loader.h"
+#include "core/workspace.h"
+
+namespace quillon {
+
+/// How a silent run ended, for exit codes and scripts.
+struct BatchResult {
+    BatchOutcome outcome = BatchOutcome::NotLocated;
+    /// The target LIB file ("LIB-file name:"), empty when none could be named.
+    std::string target;
+    /// The writer's posted error code and text when writing failed.
+    int code = 0;
+    std::string errorText;
+    /// Nothing was left to write after the cleanup, or no target could be named: no message.
+    bool nothingWritten = false;
+};
+
+/// `ProcessCommandLine`: loads the input files of `line` (those that exist) with the multi-file
+/// loader and, in silent mode, runs `CommandLineSave`. Returns 1 when silent mode processed the
+/// command line, 0 otherwise (no parameters, or the files were loaded for interactive work).
+int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks = {},
+                       BatchResult* result = nullptr);
+
+/// `CommandLineSave`: cleans the library up as the settings ask, sorts it by `UseLIBSortOrder`,
+/// writes the target LIB file and shows the one result message (unless `UseNoMessages`).
+BatchResult commandLineSave(Workspace& ws, const CommandLine& line);
+
+/// The exit status of the `quillon` program for a silent run: 0 only when the LIB file was
+/// written.
+[[nodiscard]] int batchExitCode(const BatchResult& result);
+
+}  // namespace quillon

@@ -1,0 +1,239 @@
+// Tests of silent command-line runs and the multi-file loader, over files the image builder
+// writes, decoding the LIB files the runs write.
+#include "core/command_line_save.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <tuple>
+
+#include "core/file_loader.h"
+#include "lib/lib_reader.h"
+#include "support/exe_builder.h"
+#include "support/sample_files.h"
+#include "support/test_workspace.h"
+
+namespace quillon {
+namespace {
+
+using testing::TestWorkspace;
+using Triple = std::tuple<std::string, std::string, int>;
+
+const std::string kSep = "|" + std::string(95, '\xA0');
+const std::string kHint = "|    [Suppress messages in the Advanced Options dialog]";
+
+/// The (module, symbol, ordinal) rows of a LIB file, read with the LIB reader.
+std::vector<Triple> decodeLib(const std::string& path)
+{
+    TestWorkspace t;
+    lib::LibLoadRequest request;
+    request.fileName = path;
+    request.quiet = true;
+    EXPECT_TRUE(lib::loadLibrary(t.ws, request).ok());
+    std::vector<Triple> rows;
+    for (const LibraryRow& row : t.ws.library.rows) {
+        if (row.isSymbol())
+            rows.emplace_back(row.MODULENAME.str(), row.SYMBOL, row.ORDINAL);
+    }
+    return rows;
+}
+
+class SilentRun : public ::testing::Test {
+protected:
+    SilentRun()
+    {
+        t.ws.SilentMode = true;
+        a = t.folder.write("dlls/ALPHA.DLL", testing::buildPeWithNames({"One", "Two"}, "ALPHA.dll").bytes);
+        b = t.folder.write("dlls/BETA.DLL", testing::buildPeWithNames({"Three"}, "BETA.dll").bytes);
+        text = t.folder.write("dlls/NOTES.DLL", std::string(200, 'x'));
+    }
+
+    BatchResult run(std::vector<std::string> parameters)
+    {
+        BatchResult result;
+        const CommandLine line = parseCommandLine(std::move(parameters), SwitchRule::Posix);
+        EXPECT_EQ(processCommandLine(t.ws, line, {}, &result), 1);
+        return result;
+    }
+
+    TestWorkspace t;
+    std::string a, b, text;
+};
+
+TEST_F(SilentRun, DefaultTargetBesideTheFirstFile)
+{
+    const BatchResult r = run({a, b, "/s"});
+    EXPECT_EQ(r.outcome, BatchOutcome::Saved);
+    EXPECT_EQ(r.target, t.folder.file("dlls/Alpha.lib"));
+    EXPECT_EQ(decodeLib(r.target), (std::vector<Triple>{{"ALPHA.dll", "One", 1},
+                                                        {"ALPHA.dll", "Two", 2},
+                                                        {"BETA.dll", "Three", 1}}));
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - LIB-file created");
+    EXPECT_EQ(batchExitCode(r), 0);
+}
+
+TEST_F(SilentRun, TargetNamedWithAndWithoutFolder)
+{
+    BatchResult r = run({a, "/s:X.LIB"});
+    EXPECT_EQ(r.target, t.folder.file("dlls/X.LIB"));
+    EXPECT_TRUE(std::filesystem::exists(r.target));
+    TestWorkspace other;
+    other.ws.SilentMode = true;
+    const std::string full = t.folder.file("out/Y.LIB");
+    std::filesystem::create_directories(t.folder.file("out"));
+    const CommandLine line = parseCommandLine({a, "/s:" + full}, SwitchRule::Posix);
+    ASSERT_EQ(processCommandLine(other.ws, line, {}, &r), 1);
+    EXPECT_EQ(r.target, full);
+    EXPECT_EQ(decodeLib(full).size(), 2u);
+}
+
+TEST_F(SilentRun, FilesAfterTheSwitchAreNotRead)
+{
+    const BatchResult r = run({a, "/s", b});
+    EXPECT_EQ(decodeLib(r.target).size(), 2u);
+}
+
+TEST_F(SilentRun, MissingInputsAndFilesWithoutNames)
+{
+    BatchResult r = run({t.folder.file("dlls/GONE.DLL"), "/s"});
+    EXPECT_EQ(r.outcome, BatchOutcome::NotLocated);
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - File(s) not located!");
+    EXPECT_EQ(t.ui.messages[0].text,
+              "    Creating LIB-file failed - Input file(s) not located!||    Command line "
+              "parameter(s):|    " + upperCase(t.folder.file("dlls/GONE.DLL")) + " /S|    LIB-file name:|    " +
+                  t.folder.file("dlls/Gone.lib") + kSep + kHint);
+    EXPECT_EQ(batchExitCode(r), 4);
+
+    TestWorkspace u;
+    u.ws.SilentMode = true;
+    const CommandLine line = parseCommandLine({text, "/s"}, SwitchRule::Posix);
+    ASSERT_EQ(processCommandLine(u.ws, line, {}, &r), 1);
+    EXPECT_EQ(r.outcome, BatchOutcome::NoNames);
+    ASSERT_FALSE(u.ui.messages.empty());
+    EXPECT_EQ(u.ui.messages.back().title, "CLARION QUILLON 32 - No exported names found!");
+    EXPECT_FALSE(std::filesystem::exists(t.folder.file("dlls/Notes.lib")));
+}
+
+TEST_F(SilentRun, SuppressedMessagesEndWithoutAnyMessageOrFile)
+{
+    t.ws.options.UseNoMessages = 1;
+    BatchResult r = run({t.folder.file("dlls/GONE.DLL"), "/s"});
+    EXPECT_EQ(r.outcome, BatchOutcome::NotLocated);
+    r = run({text, "/s"});
+    EXPECT_EQ(r.outcome, BatchOutcome::NoNames);
+    EXPECT_TRUE(t.ui.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(t.folder.file("dlls/Notes.lib")));
+}
+
+TEST_F(SilentRun, WriteFailureIsReportedWithTheWritersCode)
+{
+    std::filesystem::create_directories(t.folder.file("dlls/Alpha.lib"));  // a folder in the way
+    const BatchResult r = run({a, "/s"});
+    EXPECT_NE(r.outcome, BatchOutcome::Saved);
+    EXPECT_NE(batchExitCode(r), 0);
+    ASSERT_FALSE(t.ui.messages.empty());
+    EXPECT_NE(t.ui.messages.back().title.find("CLARION QUILLON 32 - "), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(t.folder.file("dlls/Alpha.lib")));
+}
+
+TEST_F(SilentRun, SortsByTheLibSortOrderAndRemovesExcludedSymbols)
+{
+    const std::string c = t.folder.write("dlls/GAMMA.DLL",
+                                         testing::buildPeWithNames({"Zed", "Alpha", "WEP"}, "GAMMA.dll").bytes);
+    t.ws.options.UseLIBSortOrder = 1;
+    t.ws.options.UseExcludeList = 1;
+    t.ws.excludeList.assign({{"wep", 1}});
+    const BatchResult r = run({c, "/s"});
+    EXPECT_EQ(decodeLib(r.target),
+              (std::vector<Triple>{{"GAMMA.dll", "Alpha", 2}, {"GAMMA.dll", "Zed", 1}}));
+}
+
+TEST(LoadFileList, TwoFilesArriveCollapsedAndRejectionsAreQuiet)
+{
+    TestWorkspace t;
+    t.ws.options.UseExpandAll = 1;
+    t.ws.options.UseStatusBar = 1;
+    const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F"}, "A.dll").bytes);
+    const std::string le = t.folder.write("LE.DLL", testing::buildLe().bytes);
+    LoadCounts counts;
+    EXPECT_EQ(loadFileList(t.ws, makeInputFileList(t.ws, {a, le}), {}, &counts), 2);
+    EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, kLevelModuleCollapsed);
+    EXPECT_EQ(t.ws.options.UseExpandAll, 1);
+    EXPECT_EQ(t.ws.options.UseNoMessages, 0);
+    EXPECT_FALSE(t.ws.QuietLoad);
+    EXPECT_EQ(counts.withoutNames, 1);
+    // Only the summary: one of the two files had no names.
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Missing exported names!");
+    EXPECT_EQ(t.ui.statusText(1), "No exported names found in one of the 2 selected files");
+    EXPECT_EQ(t.ui.statusText(2), "1 module");
+    EXPECT_EQ(t.ws.library.LibraryFileName, t.folder.file("A.lib"));
+    EXPECT_EQ(t.settings.readSetting("Folders", "LastAddFolder"), t.folder.file(""));
+}
+
+TEST(LoadFileList, SecondLoadCountsNewRowsAndMarksTheLibraryChanged)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
+    const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F", "G"}, "A.dll").bytes);
+    const std::string b = t.folder.write("B.DLL", testing::buildPeWithNames({"H"}, "B.dll").bytes);
+    loadFileList(t.ws, makeInputFileList(t.ws, {a}));
+    EXPECT_FALSE(t.ws.library.LibraryChanged);
+    EXPECT_EQ(t.ui.statusText(1), "File loaded: " + a);
+    loadFileList(t.ws, makeInputFileList(t.ws, {b}));
+    EXPECT_TRUE(t.ws.library.LibraryChanged);
+    EXPECT_EQ(t.ui.statusText(2), "1 new module");
+    EXPECT_EQ(t.ui.statusText(3), "1 new symbol");
+    EXPECT_EQ(t.ws.library.rows.back().UNSORTED, 5u);
+}
+
+TEST(LoadFileList, SameDllAgainAsksAndYesAbortsIt)
+{
+    TestWorkspace t;
+    const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F"}, "A.dll").bytes);
+    loadFileList(t.ws, makeInputFileList(t.ws, {a}));
+    t.ui.answers = {1};  // "&Yes": abort loading this module
+    LoadCounts counts;
+    loadFileList(t.ws, makeInputFileList(t.ws, {a}), {}, &counts);
+    EXPECT_EQ(t.ui.messages.at(0).title, "CLARION QUILLON 32 - Duplicate!");
+    EXPECT_EQ(counts.aborted, 1);
+    EXPECT_EQ(t.ws.library.rows.size(), 2u);
+    EXPECT_EQ(t.ws.library.ModuleCount, 1u);
+    EXPECT_EQ(t.ws.library.SymbolCount, 1u);
+}
+
+TEST(BundledSamples, MatchWhatTheGeneratorMakes)
+{
+    TestWorkspace t;
+    for (const testing::SampleFile& sample : testing::bundledSamples()) {
+        const std::string path = std::string(QUILLON_SOURCE_DIR) + "/samples/" + sample.name;
+        Result<std::vector<std::byte>> bytes = t.files.readWholeFile(path);
+        ASSERT_TRUE(bytes.ok()) << path;
+        EXPECT_TRUE(*bytes == sample.bytes) << sample.name << " differs: run make_samples";
+    }
+}
+
+TEST(QuillonProgram, MakesALibFileFromTheBundledSamples)
+{
+    TestWorkspace t;
+    const std::string sample = std::string(QUILLON_SOURCE_DIR) + "/samples/QUILLSMP.DLL";
+    const std::string target = t.folder.file("Out.lib");
+    const std::string command = std::string(QUILLON_CLI_PATH) + " --quiet --settings " +
+                                t.folder.file("settings") + " " + sample + " /s:" + target;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::vector<Triple> rows = decodeLib(target);
+    ASSERT_EQ(rows.size(), 40u);
+    EXPECT_EQ(rows.front(), (Triple{"QUILLSMP.dll", "QsAbout", 1}));
+    EXPECT_EQ(rows.back(), (Triple{"QUILLSMP.dll", "_QsShutdown@0", 40}));
+
+    const std::string missing = std::string(QUILLON_CLI_PATH) + " --quiet --settings " +
+                                t.folder.file("settings") + " " + t.folder.file("none.dll") + " /s";
+    const int status = std::system(missing.c_str());
+    EXPECT_NE(status, 0);
+}
+
+}  // namespace
+}  // namespace quillon

@@ -1,0 +1,230 @@
+// The file-adding step and the multi-file loader.
+#include "core/file_loader.h"
+
+#include "core/command_line.h"
+#include "core/library_model.h"
+#include "exe/executable_reader.h"
+#include "lib/lib_reader.h"
+#include "locate/update_library_data.h"
+#include "maintenance/exceptions.h"
+#include "platform/paths.h"
+#include "settings/settings_store.h"
+
+namespace quillon {
+
+namespace {
+
+bool endsWithLib(std::string_view path)
+{
+    const std::string upper = upperCase(path);
+    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
+}
+
+void status(Workspace& ws, int pane, std::string_view text)
+{
+    if (ws.options.UseStatusBar != 0)
+        ws.ui().status(pane, text);
+}
+
+}  // namespace
+
+OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
+                          maintenance::DuplicateAnswerState& answers)
+{
+    OpenResult result;
+    if (!ws.SilentMode) {
+        if (ws.CurrentFileName.empty())
+            status(ws, 1, "No source file specified!");
+        else
+            ws.ui().setCaption("Clarion Quillon 32 - SOURCE:" + upperCase(ws.CurrentFileName));
+        status(ws, 1, "");
+    }
+    const std::size_t first = ws.library.rows.size();
+    result.firstNewRow = first;
+    ws.ErrorText.clear();
+    ws.ReadStatus = 0;
+
+    std::uint16_t residentCount = 0;
+    bool postProcessed = false;
+    result.libFile = endsWithLib(ws.CurrentFileName);
+    if (result.libFile) {
+        lib::LibLoadRequest load;
+        load.fileName = ws.CurrentFileName;
+        load.showProgress = ws.options.UseStatusBar != 0;
+        load.moduleName = request.moduleName;
+        const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, load);
+        if (outcome.ok())
+            result.cancelled = outcome->end == lib::LibLoadEnd::Cancelled;
+        else if (ws.ErrorText.empty())
+            ws.ErrorText = outcome.error().text;
+        // The LIB loader post-processes what it appends.
+        postProcessed = true;
+    } else {
+        const exe::ExecutableLoad load = exe::executableReader(ws, true);
+        residentCount = load.residentCount;
+        result.cancelled = load.cancelled;
+    }
+
+    result.rowsRead = ws.library.rows.size() - first;
+    if (!request.reload && ws.library.rows.size() > first) {
+        result.aborted = maintenance::askDuplicateModules(ws, first, false, result.libFile, answers);
+    }
+
+    const std::size_t added = ws.library.rows.size() > first ? ws.library.rows.size() - first : 0;
+    result.rowsAdded = added;
+    if (added > 1) {
+        if (!hasFolder(ws.CurrentFileName)) {
+            const std::string full = ws.files().fullPath(ws.CurrentFileName);
+            const std::string normalized = platform::NormalizeFolderPath(
+                ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Skipped);
+            ws.CurrentFileName = normalized.empty() ? full : normalized;
+        }
+        if (!result.libFile) {
+            const LibraryRow& module = ws.library.rows[first];
+            if (module.isModule())
+                maintenance::addExceptionForFile(ws, module.MODULENAME.view(),
+                                                 platform::fileNameOf(ws.CurrentFileName));
+        }
+        if (!postProcessed)
+            postProcessLoad(ws, first, LoadedFile{ws.CurrentFileName, !result.libFile, residentCount});
+        if (request.reload) {
+            for (std::size_t i = first; i < ws.library.rows.size(); ++i)
+                ws.library.rows[i].MARK = 0;
+        }
+    } else if (result.aborted || added == 0) {
+        rebuildModuleTable(ws);
+    }
+    if (!ws.QuietLoad)
+        (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
+    refreshIcons(ws, first);
+    return result;
+}
+
+InputFileList makeInputFileList(const Workspace& ws, const std::vector<std::string>& paths)
+{
+    InputFileList list;
+    list.reserve(paths.size());
+    for (const std::string& path : paths) {
+        InputFile f;
+        f.PATHFILE = cutToCapacity(ws.files().fullPath(path), kPathCapacity);
+        f.PATH = platform::folderOf(f.PATHFILE);
+        f.FILE = platform::fileNameOf(f.PATHFILE);
+        f.SHORTNAME = cutToCapacity(platform::shortPathForm(f.PATHFILE), kPathCapacity);
+        list.push_back(std::move(f));
+    }
+    return list;
+}
+
+int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& hooks,
+                 LoadCounts* countsOut)
+{
+    if (files.empty())
+        return 0;
+    const int savedExpandAll = ws.options.UseExpandAll;
+    const int savedNoMessages = ws.options.UseNoMessages;
+    const std::size_t rowsBefore = ws.library.rows.size();
+    const std::uint32_t modulesBefore = ws.library.ModuleCount;
+    const std::uint32_t symbolsBefore = ws.library.SymbolCount;
+    ws.cancel.clear();
+
+    status(ws, 1, files.size() > 1 ? "Loading files..." : "Loading file...");
+    status(ws, 2, "");
+    status(ws, 3, "");
+    const bool multiFile = files.size() > 1;
+    if (multiFile) {
+        ws.options.UseExpandAll = 0;
+        ws.options.UseNoMessages = 1;
+        ws.QuietLoad = true;
+    } else {
+        ws.QuietLoad = false;
+    }
+    maintenance::DuplicateAnswerState answers =
+        multiFile ? maintenance::DuplicateAnswerState::multiFile()
+                  : maintenance::DuplicateAnswerState::singleFile();
+
+    LoadCounts counts;
+    counts.hadModules = modulesBefore > 0;
+    counts.hadSymbols = symbolsBefore > 0;
+    for (const InputFile& file : files) {
+        ws.CurrentFileName = ws.options.UseLongAdd != 0 ? file.PATHFILE : file.SHORTNAME;
+        ++counts.processed;
+        counts.lastPath = ws.CurrentFileName;
+        counts.lastRejected = false;
+        if (!ws.files().isFile(ws.CurrentFileName)) {
+            ++counts.notFound;
+            counts.notFoundFiles.add(ws.CurrentFileName);
+            counts.notFoundPath = ws.CurrentFileName;
+            continue;
+        }
+        counts.loadedFiles.add(ws.CurrentFileName);
+        status(ws, 1, "");
+        const std::string loadedPath = ws.CurrentFileName;
+        const OpenResult opened = openSingleFile(ws, OpenRequest{}, answers);
+        if (opened.rowsRead == 0 || ws.ErrorText == kNoLib) {
+            ++counts.withoutNames;
+            counts.withoutNamesFiles.add(loadedPath);
+            counts.lastRejected = ws.ErrorText == kNoLib && !ws.QuietLoad;
+            status(ws, 1, "No names");
+        } else if (opened.aborted) {
+            ++counts.aborted;
+            if (!opened.libFile)
+                counts.abortedFiles.add(loadedPath);
+            status(ws, 1, "Module aborted");
+        } else {
+            ++counts.loaded;
+            if (!endsWithLib(ws.library.LibraryFileName))
+                ws.library.LibraryFileName =
+                    cutToCapacity(platform::folderOf(loadedPath) + libNameFromFile(loadedPath), kPathCapacity);
+            if (!ws.SilentMode && hooks.addRecentFile)
+                hooks.addRecentFile(ws, loadedPath);
+        }
+        if (opened.cancelled || ws.cancel.poll()) {
+            counts.cancelled = true;
+            break;
+        }
+    }
+
+    if (ws.library.SymbolCount > symbolsBefore) {
+        ws.options.UseNoMessages = savedNoMessages;
+        if (ws.ErrorText.empty())
+            status(ws, 2, "Processing...");
+        const std::string folder = platform::folderOf(ws.CurrentFileName);
+        ws.options.LastAddFolder = folder;
+        ws.settings().writeSetting("Folders", "LastAddFolder", folder);
+        ws.CurrentFileName = ws.library.LibraryFileName;
+        if (rowsBefore > 0 && rowsBefore < ws.library.rows.size())
+            maintenance::confirmDuplicateModulesAfterAdd(ws, rowsBefore, answers);
+    }
+    if (ws.QuietLoad) {
+        rebuildModuleTable(ws);
+        (void)locate::UpdateLibraryData(
+            ws, ws.options.UseBitCheck >= 2 ? locate::kUpdateLocate : locate::kUpdateRefresh);
+    }
+    if (ws.library.rows.size() > rowsBefore && (rowsBefore > 0 || multiFile))
+        ws.library.LibraryChanged = true;
+    if (!ws.SilentMode && hooks.refreshMainWindow)
+        hooks.refreshMainWindow(ws);
+
+    counts.modulesAdded = ws.library.ModuleCount > modulesBefore ? ws.library.ModuleCount - modulesBefore : 0;
+    counts.symbolsAdded = ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
+    const LoadSummary summary = loadSummary(counts);
+    if (ws.options.UseStatusBar != 0) {
+        ws.ui().status(1, summary.pane1);
+        if (summary.pane2)
+            ws.ui().status(2, *summary.pane2);
+        if (summary.pane3)
+            ws.ui().status(3, *summary.pane3);
+    }
+    // The summary's box is shown under the load's message setting: a multi-file load that added
+    // nothing stays quiet.
+    if (summary.message && ws.options.UseNoMessages == 0)
+        ws.ui().message(*summary.message);
+    ws.options.UseExpandAll = savedExpandAll;
+    ws.options.UseNoMessages = savedNoMessages;
+    ws.QuietLoad = false;
+    if (countsOut != nullptr)
+        *countsOut = counts;
+    return counts.processed;
+}
+
+}  // namespace quillon

@@ -1,0 +1,60 @@
+// The file-adding step and the multi-file loader: executables and LIB files into the library.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "core/library_row.h"
+#include "core/load_summary.h"
+#include "core/workspace.h"
+#include "maintenance/duplicate_modules.h"
+
+namespace quillon {
+
+/// What the program around the loader does for it (empty functions are skipped).
+struct LoaderHooks {
+    /// Records a loaded file in the recent files (outside silent mode).
+    std::function<void(Workspace&, const std::string& fileName)> addRecentFile;
+    /// Redraws the main window after a load.
+    std::function<void(Workspace&)> refreshMainWindow;
+};
+
+/// How the file-adding step is asked to open `CurrentFileName`.
+struct OpenRequest {
+    /// One module of a LIB file only (search mode); empty for the whole file.
+    std::string moduleName;
+    /// A reload command: no duplicate question, rows arrive without the hook.
+    bool reload = false;
+};
+
+/// What the file-adding step did.
+struct OpenResult {
+    std::size_t firstNewRow = 0;
+    /// Rows the reader appended, and rows that stayed after the duplicate question.
+    std::size_t rowsRead = 0;
+    std::size_t rowsAdded = 0;
+    bool libFile = false;
+    /// The duplicate question took the new module out again.
+    bool aborted = false;
+    bool cancelled = false;
+};
+
+/// The file-adding step: opens `CurrentFileName` with the LIB reader (a name ending in ".LIB")
+/// or the executable reader, asks the duplicate question over the new rows, records the
+/// module-to-file exception for executables, post-processes the new rows and, outside a quiet
+/// load, refreshes the library data. `answers` is the per-add answer state of the duplicate
+/// question.
+OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
+                          maintenance::DuplicateAnswerState& answers);
+
+/// Turns paths into the loader's file list (folder, name, full path, short path).
+[[nodiscard]] InputFileList makeInputFileList(const Workspace& ws,
+                                              const std::vector<std::string>& paths);
+
+/// `LoadFileList`: loads every file of the list into the library, counts what happened and
+/// shows the load summary. Returns 0 for an empty list, else the number of files processed.
+int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& hooks = {},
+                 LoadCounts* countsOut = nullptr);
+
+}  // namespace quillon
