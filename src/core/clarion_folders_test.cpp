@@ -13,11 +13,26 @@ using testing::LocateTree;
 struct ClarionTree : LocateTree {
     void winIni(std::string_view text) { file("wine/drive_c/windows/win.ini", text); }
     /// The host folder of a "C:\..." folder.
-    std::string onC(std::string_view relative) { return folder("wine/drive_c/" + std::string(relative)); }
+    std::string onC(std::string_view relative)
+    {
+        return folder("wine/drive_c/" + std::string(relative));
+    }
+
+    ClarionFolderServices services()
+    {
+        ClarionFolderServices s = clarionFolderServices(t.ws);
+#ifdef _WIN32
+        // Windows reads its own C: drive; the tree's drive_c stands in for it.
+        s.hostPath = [this](std::string_view path) {
+            return folder("wine/drive_c") + std::string(path.size() > 3 ? path.substr(3) : "");
+        };
+#endif
+        return s;
+    }
 
     ClarionFoldersOutcome find(int mode)
     {
-        return FindClarionFolders(mode, t.ws.options, product, clarionFolderServices(t.ws));
+        return FindClarionFolders(mode, t.ws.options, product, services());
     }
 
     ClarionProduct product;
@@ -30,15 +45,16 @@ TEST(FindClarionFolders, OlderProductInTableOrderWins)
     const std::string lib4 = tree.onC("C4/LIB");
     tree.onC("C5/BIN");
     tree.file("wine/drive_c/C4/BIN/C4W.EXE");
-    tree.winIni("[Clarion 5]\r\nworkdir=C:\\C5\\BIN\\\r\n"
-                "[Clarion 4]\r\nWorkDir = C:\\C4\\BIN\\\r\nexename=c4w\r\n");
+    tree.winIni(
+        "[Clarion 5]\r\nworkdir=C:\\C5\\BIN\\\r\n"
+        "[Clarion 4]\r\nWorkDir = C:\\C4\\BIN\\\r\nexename=c4w\r\n");
 
     const ClarionFoldersOutcome outcome = tree.find(1);
     EXPECT_EQ(outcome, (ClarionFoldersOutcome{2, bin4, lib4}));
     EXPECT_EQ(tree.product.section, "Clarion 4");
     EXPECT_EQ(tree.product.versionText, "4.0");
     EXPECT_EQ(tree.product.code, 40);
-    EXPECT_EQ(tree.product.idePath, tree.t.folder.file("wine/drive_c/C4/BIN/C4W.EXE"));
+    EXPECT_EQ(tree.product.idePath, tree.path("wine/drive_c/C4/BIN/C4W.EXE"));
     EXPECT_EQ(tree.t.ws.options.BINFolder, bin4);
     EXPECT_EQ(tree.t.ws.options.LIBFolder, lib4);
 }
@@ -62,7 +78,7 @@ TEST(FindClarionFolders, ModeZeroWithUsableSettingsDoesNotReadWinIni)
     const std::string lib = tree.folder("clarion/lib");
     tree.t.settings.writeSetting("Folders", "BINFolder", bin);
     tree.t.settings.writeSetting("Folders", "LIBFolder", lib);
-    ClarionFolderServices services = clarionFolderServices(tree.t.ws);
+    ClarionFolderServices services = tree.services();
     int winIniReads = 0;
     services.readWinIni = [&](std::string_view, std::string_view) {
         ++winIniReads;
@@ -74,7 +90,7 @@ TEST(FindClarionFolders, ModeZeroWithUsableSettingsDoesNotReadWinIni)
     EXPECT_EQ(winIniReads, 0);
 
     // A settings folder that vanished sends the lookup to WIN.INI, where nothing is registered.
-    tree.t.settings.writeSetting("Folders", "LIBFolder", tree.t.folder.file("gone"));
+    tree.t.settings.writeSetting("Folders", "LIBFolder", tree.path("gone"));
     EXPECT_EQ(FindClarionFolders(0, tree.t.ws.options, product, services),
               (ClarionFoldersOutcome{0, "", ""}));
     EXPECT_EQ(winIniReads, static_cast<int>(kKnownProducts.size()));

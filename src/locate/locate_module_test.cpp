@@ -106,7 +106,7 @@ TEST(LocateModuleFile, SearchOrderPriorityThenSystemThenPathThenSource)
     const std::string inPath = tree.pe("p2/LIB4.DLL");
     tree.pe("start/LIB4.DLL");
     const std::string source = tree.pe("start/LIB5.DLL");
-    tree.setPath(":" + tree.folder("p1") + ":" + tree.folder("p2") + "::");
+    tree.setPath(LocateTree::pathList({"", tree.folder("p1"), tree.folder("p2"), "", ""}));
 
     EXPECT_EQ(tree.locate("LIB1").result, system);
     tree.setFolderOption("UsePriorityPath", "1");
@@ -133,7 +133,7 @@ TEST(LocateModuleFile, RemembersTheFolderOfTheLastFileFound)
     tree.pe("wine/drive_c/windows/system32/TWO.DLL");
     LocateRequest request;
     request.moduleName = "ONE";
-    request.passedFiles = {tree.t.folder.file("a/one.dll")};
+    request.passedFiles = {tree.path("a/one.dll")};
     request.quiet = true;
     const LocateOutcome one = LocateModuleFile(tree.t.ws, request);
     EXPECT_EQ(one.source, "PassedLocateFile");
@@ -152,8 +152,9 @@ TEST(LocateModuleFile, BadPathEntriesAreSkippedInOrder)
     tree.t.files.setFaultHook([&](platform::FileOp op, const std::string& path) {
         return op == platform::FileOp::List && path == locked ? 5 : 0;
     });
-    tree.setPath(" : relative/missing :" + tree.t.folder.file("nowhere") + ":" + locked + ":\"" +
-                 tree.folder("good") + "\"" + ":" + tree.pe("good/FILE.DLL"));
+    tree.setPath(
+        LocateTree::pathList({" ", " relative/missing ", tree.path("nowhere"), locked,
+                              "\"" + tree.folder("good") + "\"", tree.pe("good/FILE.DLL")}));
 
     const LocateOutcome outcome = tree.locate("BAD");
     EXPECT_EQ(outcome.result, good);
@@ -182,7 +183,7 @@ TEST(LocateModuleFile, ModuleDataComesFirstButNotFromLibFiles)
     LocateRequest request;
     request.moduleName = "MY";
     request.quiet = true;
-    request.moduleData = ModuleData{recorded, tree.t.folder.file("some.lib")};
+    request.moduleData = ModuleData{recorded, tree.path("some.lib")};
     const LocateOutcome outcome = LocateModuleFile(tree.t.ws, request);
     EXPECT_EQ(outcome.result, recorded);
     EXPECT_EQ(outcome.source, "ModuleData.FileNameDLL");
@@ -203,7 +204,7 @@ TEST(LocateModuleFile, KnownFilesAndHistoryFoldersComeLast)
     LocateTree tree;
     const std::string recent = tree.pe("recent/RARE.DLL");
     const std::string history = tree.pe("hist/HIDDEN.DLL");
-    tree.t.settings.writeSetting("Filelist", "Filelist1", tree.t.folder.file("x/OTHER.LIB"));
+    tree.t.settings.writeSetting("Filelist", "Filelist1", tree.path("x/OTHER.LIB"));
     tree.t.settings.writeSetting("Filelist", "Filelist2", recent);
     tree.t.settings.writeSetting("Folders", "SaveFolderDrop3", tree.folder("hist"));
 

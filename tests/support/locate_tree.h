@@ -3,11 +3,14 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "locate/locate_module.h"
+#include "locate/path_parts.h"
 #include "platform/environment.h"
+#include "platform/paths.h"
 #include "support/test_workspace.h"
 
 namespace quillon::testing {
@@ -38,26 +41,44 @@ struct LocateTree {
         env.set("WINEPREFIX", prefix());
         env.set("PATH", "");
         t.ws.locate.environment = locate::locateEnvironment(t.files, env);
+#ifdef _WIN32
+        // Windows has no prefix: its own folders stand in for the tree's.
+        t.ws.locate.environment->systemFolder = systemFolder();
+        t.ws.locate.environment->windowsFolder = windowsFolder();
+        t.ws.locate.environment->winIni = path("wine/drive_c/windows/win.ini");
+#endif
         t.ws.locate.environment->startupFolder = folder("start");
         t.ws.options.UseNoMessages = 1;
     }
 
-    [[nodiscard]] std::string prefix() const { return t.folder.file("wine") + "/"; }
+    [[nodiscard]] std::string prefix() const
+    {
+        return folder("wine");
+    }
+    /// The full path of `relative` in the tree, with the platform's separators.
+    [[nodiscard]] std::string path(std::string_view relative) const
+    {
+        return std::filesystem::path(t.folder.file(relative)).make_preferred().string();
+    }
     [[nodiscard]] std::string systemFolder() const
     {
         return folder("wine/drive_c/windows/system32");
     }
-    [[nodiscard]] std::string windowsFolder() const { return folder("wine/drive_c/windows"); }
+    [[nodiscard]] std::string windowsFolder() const
+    {
+        return folder("wine/drive_c/windows");
+    }
     /// A folder of the tree (made when missing), with a trailing separator.
     [[nodiscard]] std::string folder(std::string_view relative) const
     {
         std::filesystem::create_directories(t.folder.path() / std::string(relative));
-        return t.folder.file(relative) + "/";
+        return path(relative) + platform::kPathSeparator;
     }
     /// Writes a file of the tree and returns its path.
     std::string file(std::string_view relative, std::string_view bytes = "x") const
     {
-        return t.folder.write(relative, bytes);
+        (void)t.folder.write(relative, bytes);
+        return path(relative);
     }
     std::string pe(std::string_view relative) const
     {
@@ -68,6 +89,17 @@ struct LocateTree {
         return file(relative, executableBytes("NE"));
     }
 
+    /// A PATH value of `folders`, joined with the platform's list separator.
+    [[nodiscard]] static std::string pathList(std::initializer_list<std::string> folders)
+    {
+        std::string value;
+        for (const std::string& folder : folders) {
+            if (!value.empty() || &folder != folders.begin())
+                value += locate::kPathListSeparator;
+            value += folder;
+        }
+        return value;
+    }
     void setPath(const std::string& value)
     {
         t.ws.locate.environment->pathVariable = value;
