@@ -44,7 +44,7 @@ TEST(FolderCache, ListsEachFolderOncePerPass)
     platform::FileSystem files;
     dir.write("Alpha.dll", "x");
     dir.write("beta.DLL", "x");
-    dir.write("BETA.dll", "x");
+    dir.write("BETA.dll", "x");  // the same file as beta.DLL on Windows
     dir.write("gamma.exe", "x");
     dir.write("gamma.drv", "x");
     dir.write("sub/Delta.dll", "x");
@@ -59,7 +59,9 @@ TEST(FolderCache, ListsEachFolderOncePerPass)
     const FolderCache::Lookup alpha = cache.find(files, folder, "ALPHA.DLL");
     EXPECT_EQ(alpha.match, NameMatch::One);
     EXPECT_EQ(alpha.path, folder + "Alpha.dll");
+#ifndef _WIN32
     EXPECT_EQ(cache.find(files, folder, "Beta.Dll").match, NameMatch::Several);
+#endif
     EXPECT_EQ(cache.find(files, folder, "SUB").match, NameMatch::None);
     EXPECT_EQ(cache.find(files, folder, "GAMMA.*").match, NameMatch::Several);
     EXPECT_EQ(cache.find(files, folder, "ALPHA.*").path, folder + "Alpha.dll");

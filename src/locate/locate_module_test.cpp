@@ -7,6 +7,7 @@
 
 #include "core/workspace.h"
 #include "locate/locate_messages.h"
+#include "locate/path_parts.h"
 #include "support/locate_tree.h"
 
 namespace quillon::locate {
@@ -163,6 +164,9 @@ TEST(LocateModuleFile, BadPathEntriesAreSkippedInOrder)
 
 TEST(LocateModuleFile, NamesMatchWithoutCaseButOnlyOneFileMayMatch)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "names that differ in case only are one file on Windows";
+#endif
     LocateTree tree;
     tree.pe("wine/drive_c/windows/system32/kernel32.dll");
     tree.pe("wine/drive_c/windows/system32/Kernel32.DLL");
@@ -212,7 +216,12 @@ TEST(LocateModuleFile, KnownFilesAndHistoryFoldersComeLast)
     EXPECT_EQ(files.result, recent);
     EXPECT_EQ(files.source, "Files:2");
     const LocateOutcome folders = tree.locate("HIDDEN");
+#ifdef _WIN32
+    // History folders are taken upper-cased where names ignore case.
+    EXPECT_EQ(upperAscii(folders.result), upperAscii(history));
+#else
     EXPECT_EQ(folders.result, history);
+#endif
     EXPECT_EQ(folders.source, "HistoryPath");
     EXPECT_EQ(folders.processes, " MData Pri Pri2 Sys Win En Source Pass Files Hist");
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "locate/autolocate_options.h"
+#include "platform/paths.h"
 #include "settings/settings_store.h"
 #include "support/test_workspace.h"
 
@@ -39,7 +40,7 @@ TEST(DeriveAutolocate, ExtensionListsLimitsAndSummary)
     o.UseRelaxedAutolocate = 1;
     const DerivedAutolocate all = derived(o, "/prio");
     EXPECT_EQ(all.extensions, Strings{".DLL"});
-    EXPECT_EQ(all.priorityFolder, "/prio/");
+    EXPECT_EQ(all.priorityFolder, std::string("/prio") + platform::kPathSeparator);
     EXPECT_EQ(all.settingsSummary, " Pri R1 R2 R3 Relax DLL OS Deep:1000");
 }
 
