@@ -116,8 +116,13 @@ int runBatchCommand(int argc, char** argv)
     Workspace& ws = session.workspace();
     ws.SilentMode = true;
 
+    LoaderHooks hooks;
+    hooks.fileStarted = [&ui](std::size_t position, std::size_t count, const std::string& path) {
+        ui.fileProgress(position, count, path);
+    };
     BatchResult result;
-    (void)processCommandLine(ws, line, {}, &result);
+    (void)processCommandLine(ws, line, hooks, &result);
+    ui.progressEnd();
     return batchExitCode(result);
 }
 

@@ -83,6 +83,15 @@ void TerminalUi::progress(std::uint64_t, std::uint64_t, std::string_view text)
     m_progressShown = true;
 }
 
+void TerminalUi::fileProgress(std::size_t position, std::size_t count, const std::string& path)
+{
+    if (!m_progressOnTerminal)
+        return;
+    std::fprintf(stderr, "\rReading %zu of %zu: %s\x1b[K", position, count,
+                 cp1252ToUtf8(path).c_str());
+    m_progressShown = true;
+}
+
 void TerminalUi::progressEnd()
 {
     if (m_progressShown) {

@@ -26,6 +26,9 @@ public:
     void progressEnd() override;
     [[nodiscard]] ui::PendingKey takePendingKeys() override;
 
+    /// Shows which file of a load is being read, on a terminal only.
+    void fileProgress(std::size_t position, std::size_t count, const std::string& path);
+
     /// How many message boxes were shown.
     [[nodiscard]] int messageCount() const { return m_messages; }
 

@@ -157,6 +157,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
             continue;
         }
         counts.loadedFiles.add(ws.CurrentFileName);
+        if (hooks.fileStarted)
+            hooks.fileStarted(counts.processed, files.size(), ws.CurrentFileName);
         status(ws, 1, "");
         const std::string loadedPath = ws.CurrentFileName;
         const OpenResult opened = openSingleFile(ws, OpenRequest{}, answers);

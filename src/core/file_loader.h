@@ -18,6 +18,9 @@ struct LoaderHooks {
     std::function<void(Workspace&, const std::string& fileName)> addRecentFile;
     /// Redraws the main window after a load.
     std::function<void(Workspace&)> refreshMainWindow;
+    /// Told before each file of a multi-file load is read (1-based position, count, path), for
+    /// front ends that show progress outside the status bar.
+    std::function<void(std::size_t position, std::size_t count, const std::string& path)> fileStarted;
 };
 
 /// How the file-adding step is asked to open `CurrentFileName`.

@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <share.h>
 #else
 #include <unistd.h>
 #endif
@@ -255,7 +256,12 @@ Result<File> FileSystem::openRead(const std::string& path)
     if (fs::is_directory(st))
         return errorFromErrno(EACCES);
     errno = 0;
+#ifdef _WIN32
+    // Others may read the file while it is open, but not change it.
+    std::FILE* handle = _fsopen(path.c_str(), "rb", _SH_DENYWR);
+#else
     std::FILE* handle = std::fopen(path.c_str(), "rb");
+#endif
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : ENOENT);
     if (!seekEnd(handle)) {
@@ -280,7 +286,11 @@ Result<File> FileSystem::create(const std::string& path)
     if (fs::is_directory(fs::path(path), ec))
         return errorFromErrno(EACCES);
     errno = 0;
+#ifdef _WIN32
+    std::FILE* handle = _fsopen(path.c_str(), "w+b", _SH_DENYWR);
+#else
     std::FILE* handle = std::fopen(path.c_str(), "w+b");
+#endif
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : EACCES);
     return File(this, handle, path, 0);
