@@ -65,7 +65,7 @@ TEST_F(SilentRun, DefaultTargetBesideTheFirstFile)
 {
     const BatchResult r = run({a, b, "/s"});
     EXPECT_EQ(r.outcome, BatchOutcome::Saved);
-    EXPECT_EQ(r.target, t.folder.file("dlls/Alpha.lib"));
+    EXPECT_EQ(r.target, t.files.fullPath(t.folder.file("dlls/Alpha.lib")));
     EXPECT_EQ(decodeLib(r.target), (std::vector<Triple>{{"ALPHA.dll", "One", 1},
                                                         {"ALPHA.dll", "Two", 2},
                                                         {"BETA.dll", "Three", 1}}));
@@ -77,7 +77,7 @@ TEST_F(SilentRun, DefaultTargetBesideTheFirstFile)
 TEST_F(SilentRun, TargetNamedWithAndWithoutFolder)
 {
     BatchResult r = run({a, "/s:X.LIB"});
-    EXPECT_EQ(r.target, t.folder.file("dlls/X.LIB"));
+    EXPECT_EQ(r.target, t.files.fullPath(t.folder.file("dlls/X.LIB")));
     EXPECT_TRUE(std::filesystem::exists(r.target));
     TestWorkspace other;
     other.ws.SilentMode = true;
@@ -85,7 +85,7 @@ TEST_F(SilentRun, TargetNamedWithAndWithoutFolder)
     std::filesystem::create_directories(t.folder.file("out"));
     const CommandLine line = parseCommandLine({a, "/s:" + full}, SwitchRule::Posix);
     ASSERT_EQ(processCommandLine(other.ws, line, {}, &r), 1);
-    EXPECT_EQ(r.target, full);
+    EXPECT_EQ(r.target, t.files.fullPath(full));
     EXPECT_EQ(decodeLib(full).size(), 2u);
 }
 
@@ -218,6 +218,10 @@ TEST(BundledSamples, MatchWhatTheGeneratorMakes)
 
 TEST(QuillonProgram, MakesALibFileFromTheBundledSamples)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the source folder is a host path with \"/\", which ends the input files "
+                    "under the Windows rule; the cross-build check runs quillon.exe instead";
+#endif
     TestWorkspace t;
     const std::string sample = std::string(QUILLON_SOURCE_DIR) + "/samples/QUILLSMP.DLL";
     const std::string target = t.folder.file("Out.lib");
