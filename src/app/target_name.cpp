@@ -106,7 +106,7 @@ ui::MessageBox folderNotCreated(const std::string& folder, int code)
 
 }  // namespace
 
-std::string folderOf(std::string_view path)
+std::string folderPart(std::string_view path)
 {
     const std::size_t slash = path.find_last_of("/\\");
     if (slash == std::string_view::npos)
@@ -143,18 +143,18 @@ TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input,
     if (!endsWithLib(name))
         name += libExtensionFor(fileOf(name));
 
-    std::string presentFolder = folderOf(trimmed(input.presentName));
+    std::string presentFolder = folderPart(trimmed(input.presentName));
     if (presentFolder.empty())
         presentFolder = input.defaultFolder;
     const bool absolute = isSeparator(name.front()) || (name.size() > 1 && name[1] == ':');
     if (!absolute) {
-        if (folderOf(name).empty())
+        if (folderPart(name).empty())
             name = joinPath(input.keepPresentFolder ? presentFolder : input.defaultFolder, name);
         else
             name = joinPath(input.defaultFolder, name);
     }
 
-    const std::string folder = folderOf(name);
+    const std::string folder = folderPart(name);
     if (!folder.empty() && !ws.files().isFolder(folder)) {
         switch (programIconBox(folderQuestion(folder))) {
         case 1:

@@ -35,7 +35,7 @@ using ProgramIconBox = std::function<int(const ui::MessageBox&)>;
                                                   const ProgramIconBox& programIconBox);
 
 /// The folder part of a path ("" when it has none), without the trailing separator.
-[[nodiscard]] std::string folderOf(std::string_view path);
+[[nodiscard]] std::string folderPart(std::string_view path);
 
 /// The default target folder by `OptionSaveFolder` (1 the start-up folder, 2 the last used
 /// target folder, 3 `SaveFolder`, 4 the Clarion LIB folder, otherwise the current folder).
