@@ -107,8 +107,7 @@ AboutTab::AboutTab(Workspace& ws, QtUi& ui, MainWindow& window)
 
 void AboutTab::showSystemInformation()
 {
-    (void)m_ui.messageWithIcon(systemInformationBox(currentSystemFacts()),
-                               m_window.icons().program());
+    (void)m_ui.message(systemInformationBox(currentSystemFacts()));
 }
 
 void AboutTab::showTextFile(const std::string& name)
@@ -133,11 +132,11 @@ void AboutTab::showAbout()
 {
     ui::MessageBox box;
     box.title = "CLARION QUILLON 32 - About";
-    box.icon = ui::MessageIcon::None;
+    box.icon = ui::MessageIcon::Program;
     box.text = std::string("    Clarion Quillon 32, version ") + QUILLON_VERSION +
                "|    Makes Clarion LIB files from 16-bit and 32-bit Windows executables.|"
                "|    Built with Qt " + qVersion() + ".";
-    (void)m_ui.messageWithIcon(box, m_window.icons().program());
+    (void)m_ui.message(box);
 }
 
 void AboutTab::sendFeedback()

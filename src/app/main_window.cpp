@@ -22,6 +22,7 @@
 #include "app/qt_ui.h"
 #include "app/window_texts.h"
 #include "core/library_edit.h"
+#include "settings/settings_store.h"
 
 namespace quillon::app {
 
@@ -33,7 +34,7 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
     m_ui.attach(this, statusBar());
     m_model = new LibraryTreeModel(m_ws, m_icons, this);
     createActions();
-    createPopupMenu();
+    createLibraryPopup();
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("tabs");
     createLibraryTab();
@@ -117,6 +118,8 @@ void MainWindow::createLibraryTab()
     auto pushButton = [&](QAction* action, const QString& text) {
         auto* b = new QPushButton(text, m_libraryTab);
         b->setObjectName(QString(text).remove('&').remove('.').remove(' '));
+        // The access key belongs to the command's hot key, which works from the list.
+        b->setShortcut(QKeySequence());
         connect(b, &QPushButton::clicked, action, &QAction::trigger);
         connect(action, &QAction::changed, b, [b, action] { b->setEnabled(action->isEnabled()); });
         b->setEnabled(action->isEnabled());

@@ -137,7 +137,7 @@ protected:
 
 private:
     void createActions();
-    void createPopupMenu();
+    void createLibraryPopup();
     void createLibraryTab();
     void createOtherTabs();
     QWidget* createListTab(const QStringList& columns, const QStringList& buttons);

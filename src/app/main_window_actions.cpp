@@ -78,9 +78,9 @@ void MainWindow::createActions()
     a.sortName = make("Sort by &name", {K("Alt+N")}, true, true);
     a.sortOrdinal = make("Sort by &ordinal", {K("Alt+O")}, true, true);
     a.sortFile = make("&File order", {K("Alt+F")}, true, true);
-    a.sortAscending = make("&Ascending", {K(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus)}, true, true);
+    a.sortAscending = make("&Ascending", {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))}, true, true);
     a.sortDescending =
-        make("&Descending", {K(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Minus)}, true, true);
+        make("&Descending", {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))}, true, true);
     a.expandAll = make("E&xpand all", {K("Alt+X")}, true, true);
     a.contractAll = make("&Contract all", {K("Alt+C")}, true, true);
     a.exit = make("E&xit", {K("Alt+F4")}, true, false);
@@ -132,7 +132,7 @@ void MainWindow::createActions()
     connect(a.popup, &QAction::triggered, this, [this] { showPopup(); });
 }
 
-void MainWindow::createPopupMenu()
+void MainWindow::createLibraryPopup()
 {
     LibraryActions& a = m_actions;
     m_popup = new QMenu(this);

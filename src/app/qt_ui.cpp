@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "app/icon_set.h"
 #include "core/text_encoding.h"
 
 namespace quillon::app {
@@ -35,6 +36,8 @@ QMessageBox::Icon standardIcon(ui::MessageIcon icon)
     case ui::MessageIcon::Question: return QMessageBox::Question;
     case ui::MessageIcon::Exclamation: return QMessageBox::Warning;
     case ui::MessageIcon::Hand: return QMessageBox::Critical;
+    case ui::MessageIcon::SystemLogo: return QMessageBox::Information;
+    case ui::MessageIcon::Program:
     case ui::MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
@@ -178,6 +181,8 @@ int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
     dialog.setText(rendered.text);
     if (icon != nullptr)
         dialog.setIconPixmap(icon->pixmap(48, 48));
+    else if (box.icon == ui::MessageIcon::Program)
+        dialog.setIconPixmap(IconSet::named("QNQuillon").pixmap(48, 48));
     else
         dialog.setIcon(standardIcon(box.icon));
     std::vector<QPushButton*> buttons;

@@ -64,7 +64,7 @@ ui::MessageBox systemInformationBox(const SystemFacts& facts)
 
     ui::MessageBox box;
     box.title = "CLARION QUILLON 32 - System Information";
-    box.icon = ui::MessageIcon::None;
+    box.icon = ui::MessageIcon::Program;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
             box.text += '|';

@@ -84,7 +84,7 @@ ui::MessageBox folderQuestion(const std::string& folder)
 {
     ui::MessageBox box;
     box.title = "CLARION QUILLON 32 - Folder does no exist!";
-    box.icon = ui::MessageIcon::Question;
+    box.icon = ui::MessageIcon::Program;
     box.text = "    The entered folder does not exist!|    Folder: " + folder +
                "|    Do you want to create it?|"
                "|    (Press \"Present\" to use present folder, or \"Default\" to use default folder).";
@@ -132,8 +132,7 @@ std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFol
     return folder;
 }
 
-TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input,
-                                    const ProgramIconBox& programIconBox)
+TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input)
 {
     std::string name = trimmed(input.typed);
     if (!validName(name)) {
@@ -156,7 +155,7 @@ TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input,
 
     const std::string folder = folderPart(name);
     if (!folder.empty() && !ws.files().isFolder(folder)) {
-        switch (programIconBox(folderQuestion(folder))) {
+        switch (ws.ui().message(folderQuestion(folder))) {
         case 1:
             if (const Status made = ws.files().createFolder(folder); !made) {
                 (void)ws.ui().message(folderNotCreated(folder, made.error().code));

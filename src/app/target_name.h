@@ -24,15 +24,11 @@ struct TargetNameOutcome {
     friend bool operator==(const TargetNameOutcome&, const TargetNameOutcome&) = default;
 };
 
-/// Shows a message box with the program's icon; returns the 1-based button.
-using ProgramIconBox = std::function<int(const ui::MessageBox&)>;
-
 /// Checks the typed name (a blank or unusable name shows "Not a valid name!" in status pane 1),
 /// adds ".LIB" or ".lib" by the name's letter case, puts a name without a folder into the
 /// present or the default target folder, and asks about a folder that does not exist
 /// ("&Yes" creates it, "&Present", "&Default", "&Cancel" returns to the dialog).
-[[nodiscard]] TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input,
-                                                  const ProgramIconBox& programIconBox);
+[[nodiscard]] TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input);
 
 /// The folder part of a path ("" when it has none), without the trailing separator.
 [[nodiscard]] std::string folderPart(std::string_view path);

@@ -57,9 +57,7 @@ void TargetNameDialog::accept()
     input.presentName = m_ws.library.LibraryFileName;
     input.defaultFolder = m_defaultFolder;
     input.keepPresentFolder = m_keep->isChecked();
-    const TargetNameOutcome outcome = resolveTargetName(
-        m_ws, input,
-        [this](const ui::MessageBox& box) { return m_ui.messageWithIcon(box, m_icons.program()); });
+    const TargetNameOutcome outcome = resolveTargetName(m_ws, input);
     if (!outcome.accepted) {
         m_name->setFocus();
         return;

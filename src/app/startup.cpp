@@ -1,0 +1,103 @@
+// The start-up sequence and the splash window.
+#include "app/startup.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/qt_ui.h"
+#include "settings/settings_store.h"
+
+#ifndef QUILLON_VERSION
+#define QUILLON_VERSION ""
+#endif
+
+namespace quillon::app {
+
+QSplashScreen* createSplash(int milliseconds)
+{
+    QPixmap picture(":/icons/splash.png");
+    {
+        QPainter p(&picture);
+        p.setPen(QColor(210, 226, 255));
+        QFont font = p.font();
+        font.setPixelSize(12);
+        p.setFont(font);
+        p.drawText(picture.rect().adjusted(0, 0, -12, -8), Qt::AlignRight | Qt::AlignBottom,
+                   QString("Version ") + QUILLON_VERSION);
+    }
+    auto* splash = new QSplashScreen(picture);
+    splash->setObjectName("splash");
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(milliseconds, splash, &QWidget::close);
+    return splash;
+}
+
+Startup::Startup(Workspace& ws, QtUi& ui, MainWindow& window, CommandLine line)
+    : m_ws(ws), m_ui(ui), m_window(window), m_line(std::move(line))
+{
+}
+
+StartupReport Startup::run()
+{
+    StartupReport report;
+    m_window.applyOptions();
+    if (m_ws.options.UseNosplash != 1 && m_splashTime > 0) {
+        QSplashScreen* splash = createSplash(m_splashTime);
+        splash->show();
+        report.splashShown = true;
+    }
+    m_window.updateCaption();
+    if (!m_line.inputFiles.empty()) {
+        // Loading files named on the command line needs the file loaders.
+        return report;
+    }
+    startFileStep(report);
+    return report;
+}
+
+void Startup::startFileStep(StartupReport& report)
+{
+    const LibraryActions& a = m_window.actions();
+    if (m_ws.options.UseStartFile == 1) {
+        const std::string present = m_ws.settings().readSetting("Filelist", "PresentFile");
+        if (!present.empty() && m_ws.files().isFile(present) && a.openLibrary->isEnabled()) {
+            // Opening the present file needs the LIB and executable readers.
+            report.openedPresentFile = false;
+        }
+    }
+    if (!report.openedPresentFile) {
+        if (m_ws.options.UseOpening == 1) {
+            report.openDialogShown = a.openLibrary->isEnabled();
+            if (report.openDialogShown)
+                a.openLibrary->trigger();
+        } else if (m_ws.options.UseNocreate != 1) {
+            report.newDialogShown = true;
+            m_window.newLibrary();
+        }
+    }
+    (void)m_ui.takePendingKeys();
+    m_window.updateCaption();
+}
+
+std::string settingsFilePath(const std::string& programFolder)
+{
+    if (const char* dir = std::getenv("QUILLON_SETTINGS_DIR"); dir != nullptr && *dir != '\0')
+        return std::string(dir) + "/Quillon32.ini";
+    const QString beside = QString::fromStdString(programFolder) + "/Quillon32.ini";
+    if (QFile::exists(beside))
+        return toPath(beside);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QDir().mkpath(config + "/quillon");
+    return toPath(config + "/quillon/Quillon32.ini");
+}
+
+}  // namespace quillon::app
