@@ -1,6 +1,7 @@
 // The main window: layout, the library tree, caption, status bar and closing.
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -25,6 +26,11 @@
 #include "settings/settings_store.h"
 
 namespace quillon::app {
+
+namespace {
+// The display factor of the stored column widths, in halves (3 = 1.5).
+constexpr int kColumnFactor = 3;
+}  // namespace
 
 MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* parent)
     : QMainWindow(parent), m_ws(ws), m_ui(ui), m_setup(std::move(setup))
@@ -179,7 +185,8 @@ void MainWindow::createLibraryTab()
 
 QWidget* MainWindow::createListTab(const QStringList& columns, const QStringList& buttons)
 {
-    auto* tab = new QWidget(this);
+    auto* tab = new QWidget(m_tabs);
+    tab->hide();
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* row = new QHBoxLayout;
@@ -210,7 +217,13 @@ void MainWindow::createOtherTabs()
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                 {"&Update...", "&Refresh list", "Cl&ear list"});
     m_optionsTab = new OptionsTab(m_ws, *this);
-    m_aboutTab = new AboutTab(m_ws, m_ui, *this);
+    auto* about = new AboutTab(m_ws, m_ui, *this);
+    m_aboutTab = about;
+    auto* help = new QAction("&Help", this);
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, about, &AboutTab::showHelp);
     m_tabs->addTab(m_updateTab, "Update library");
     m_tabs->addTab(m_optionsTab, " Options ");
     m_tabs->addTab(m_aboutTab, " About ");
@@ -226,6 +239,8 @@ void MainWindow::applyOptions()
             m_tabs->insertTab(position, tab, text);
         else if (!shown && at >= 0)
             m_tabs->removeTab(at);
+        if (!shown)
+            tab->hide();
     };
     placeTab(m_queryTab, "Extracted functions", o.UseShowQuery == 1, 1);
     placeTab(m_compareTab, "Disk-compare", o.UseShowCompare == 1, o.UseShowQuery == 1 ? 2 : 1);
@@ -233,9 +248,16 @@ void MainWindow::applyOptions()
     m_icons.setOsIcons(o.UseOsIcons != 0);
     m_tree->setColumnHidden(LibraryTreeModel::OrdinalHex, o.UseHexColumn != 1);
     m_tree->setColumnHidden(LibraryTreeModel::EntryPoint, o.UseHexEntryPoint != 1);
-    m_tree->setColumnWidth(LibraryTreeModel::OrdinalHex, std::max(20, o.UseHexWidth));
-    m_tree->setColumnWidth(LibraryTreeModel::EntryPoint, std::max(20, o.UseHexEntryWidth));
-    m_tree->setColumnWidth(LibraryTreeModel::Unsorted, std::max(20, o.UseUnsortedWidth));
+    // Stored widths are in the design's units; on screen they are never narrower than the
+    // column's title.
+    auto width = [&](int column, int stored) {
+        const QString title = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int titleWidth = m_tree->header()->fontMetrics().horizontalAdvance(title) + 18;
+        m_tree->setColumnWidth(column, std::max(titleWidth, stored * kColumnFactor / 2));
+    };
+    width(LibraryTreeModel::OrdinalHex, o.UseHexWidth);
+    width(LibraryTreeModel::EntryPoint, o.UseHexEntryWidth);
+    width(LibraryTreeModel::Unsorted, o.UseUnsortedWidth);
     m_tree->setColumnWidth(LibraryTreeModel::Spacer, 8);
 
     m_quickButton->setVisible(o.UseQuickMenu == 1);
@@ -339,10 +361,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_ui.status(2, "");
     m_ui.status(3, "");
     m_ws.settings().writeNumber("Options", "UseUnsortedWidth",
-                                m_tree->columnWidth(LibraryTreeModel::Unsorted));
+                                m_tree->columnWidth(LibraryTreeModel::Unsorted) * 2 / kColumnFactor);
     if (m_ws.options.UseHexEntryPoint == 1)
-        m_ws.settings().writeNumber("Options", "UseHexEntryWidth",
-                                    m_tree->columnWidth(LibraryTreeModel::EntryPoint));
+        m_ws.settings().writeNumber(
+            "Options", "UseHexEntryWidth",
+            m_tree->columnWidth(LibraryTreeModel::EntryPoint) * 2 / kColumnFactor);
     event->accept();
 }
 
