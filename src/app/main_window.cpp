@@ -13,6 +13,7 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -21,6 +22,7 @@
 #include "app/library_tree_model.h"
 #include "app/options_tab.h"
 #include "app/qt_ui.h"
+#include "app/tray_icon.h"
 #include "app/window_texts.h"
 #include "core/library_edit.h"
 #include "settings/settings_store.h"
@@ -372,6 +374,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMinimized() && m_ws.options.UseMinimizeTray == 1) {
+        if (m_tray == nullptr)
+            m_tray = new TrayIcon(m_ws, *this);
+        // Hiding inside the state change confuses some window managers; do it right after.
+        QTimer::singleShot(0, m_tray, [this] { (void)m_tray->minimizeToTray(); });
+    }
+}
+
+void MainWindow::showAboutBox()
+{
+    if (auto* about = qobject_cast<AboutTab*>(m_aboutTab))
+        about->showAbout();
 }
 
 }  // namespace quillon::app

@@ -24,6 +24,7 @@ namespace quillon::app {
 
 class LibraryTreeModel;
 class QtUi;
+class TrayIcon;
 
 /// The commands of the library list, each one QAction made once.
 struct LibraryActions {
@@ -119,6 +120,8 @@ public:
     void clearList();
     void sortBy(SortOrder order);
     void sortDirection(bool descending);
+    /// The "&About..." box of the about tab.
+    void showAboutBox();
 
     [[nodiscard]] const LibraryActions& actions() const { return m_actions; }
     [[nodiscard]] QTreeView* tree() const { return m_tree; }
@@ -193,6 +196,7 @@ private:
     QToolButton* m_topmostButton = nullptr;
     QToolButton* m_favoritesButton = nullptr;
     QToolButton* m_editFavoritesButton = nullptr;
+    TrayIcon* m_tray = nullptr;
     bool m_syncingExpansion = false;
 };
 

@@ -49,6 +49,9 @@ Startup::Startup(Workspace& ws, QtUi& ui, MainWindow& window, CommandLine line)
 StartupReport Startup::run()
 {
     StartupReport report;
+    // A silent run shows nothing and loads no options into the window.
+    if (m_ws.SilentMode)
+        return report;
     m_window.applyOptions();
     if (m_ws.options.UseNosplash != 1 && m_splashTime > 0) {
         QSplashScreen* splash = createSplash(m_splashTime);
