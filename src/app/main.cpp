@@ -1,7 +1,6 @@
 // The desktop program quillon32: builds the workspace and the main window and runs start-up.
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include <string>
 #include <vector>
@@ -11,33 +10,39 @@
 #include "app/startup.h"
 #include "core/clock.h"
 #include "core/command_line.h"
+#include "platform/environment.h"
 #include "platform/file_system.h"
+#include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
 int main(int argc, char** argv)
 {
     using namespace quillon;
-    std::vector<std::string> parameters(argv + 1, argv + argc);
+    const std::vector<std::string> parameters(argv + 1, argv + argc);
     const CommandLine line = parseCommandLine(parameters, platformSwitchRule());
+
+    platform::FileSystem files;
+    const platform::Environment environment = platform::Environment::fromProcess();
+    const settings::SettingsLocation location = settings::locateSettingsFile(
+        files, environment, settings::LocationInputs::fromProcess());
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Clarion Quillon 32");
-    const std::string programFolder = app::toPath(QCoreApplication::applicationDirPath());
     const std::string startupFolder = app::toPath(QDir::currentPath());
 
     app::QtUi ui;
-    platform::FileSystem files;
-    settings::SettingsStore settings(app::settingsFilePath(programFolder));
+    settings::SettingsStore settings(location.settingsFile);
     SteadyClock clock;
     Workspace ws(ui, files, settings, clock);
     ws.SilentMode = line.silent;
 
-    const std::string settingsFolder = app::toPath(
-        QFileInfo(app::fromPath(settings.path())).absolutePath());
-    app::MainWindow window(ws, ui, {startupFolder, settingsFolder});
+    app::MainWindow window(ws, ui, {startupFolder, location.settingsFolder});
     QApplication::setWindowIcon(window.icons().program());
-    window.show();
     app::Startup startup(ws, ui, window, line);
+    if (!line.silent)
+        window.show();
     (void)startup.run();
+    if (line.silent)
+        return 0;
     return QApplication::exec();
 }

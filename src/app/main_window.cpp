@@ -26,6 +26,7 @@
 #include "app/window_texts.h"
 #include "core/library_edit.h"
 #include "settings/settings_store.h"
+#include "settings/window_placement.h"
 
 namespace quillon::app {
 
@@ -376,12 +377,37 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange)
         return;
+    if ((isMinimized() || isMaximized()) && m_ws.options.UseSaveWindow == 1)
+        savePlacement();
     if (isMinimized() && m_ws.options.UseMinimizeTray == 1) {
         if (m_tray == nullptr)
             m_tray = new TrayIcon(m_ws, *this);
         // Hiding inside the state change confuses some window managers; do it right after.
         QTimer::singleShot(0, m_tray, [this] { (void)m_tray->minimizeToTray(); });
     }
+}
+
+void MainWindow::restorePlacement()
+{
+    settings::SettingsStore& store = m_ws.settings();
+    const settings::WindowPlacement placement =
+        settings::readWindowPlacement(store, settings::kMainWindowSection);
+    if (settings::placementUse(placement, true) == settings::PlacementUse::MoveAndSize)
+        setGeometry(placement.XPosit, placement.YPosit, placement.Width, placement.Height);
+    const int preferred = settings::readMainWidthPref(store, width());
+    if (preferred > 100 && preferred != width())
+        resize(preferred, height());
+    settings::writeMainWidthPref(store, width());
+    if (placement.Maximize)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::savePlacement()
+{
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    settings::writeWindowPlacement(
+        m_ws.settings(), settings::kMainWindowSection,
+        {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
 }
 
 void MainWindow::showAboutBox()

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/icon_set.h"
 #include "core/workspace.h"
@@ -120,6 +121,18 @@ public:
     void clearList();
     void sortBy(SortOrder order);
     void sortDirection(bool descending);
+    /// Opens `file` as the library (the present library is dropped); false when nothing loaded.
+    bool openFile(const std::string& file);
+    /// Appends the modules of `files` to the library; false when nothing was loaded.
+    bool loadFiles(const std::vector<std::string>& files);
+    void openLibraryCommand();
+    void addModuleCommand();
+    /// Save (to the target) or, with `askName`, Save as.
+    void saveCommand(bool askName);
+    /// Moves and sizes the window by section `MainWindow` and `UseMainWidthPref`.
+    void restorePlacement();
+    /// Writes the window's placement to section `MainWindow`.
+    void savePlacement();
     /// The "&About..." box of the about tab.
     void showAboutBox();
 
@@ -150,6 +163,7 @@ private:
     void updateBitButton();
     void updateTopmost();
     void restoreExpansion();
+    [[nodiscard]] std::string dialogFolder() const;
     void rowsEdited();
 
     void toggleMarkCommand();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -88,18 +89,17 @@ void OptionsTab::showOptions()
 
 void OptionsTab::apply()
 {
-    for (const Entry& e : m_entries) {
+    for (const Entry& e : m_entries)
         m_ws.options.*e.value = e.box->isChecked() ? 1 : 0;
-        m_ws.settings().writeNumber("Options", e.key, m_ws.options.*e.value);
-    }
+    settings::SaveOptions(m_ws.settings(), m_ws.options);
     m_window.applyOptions();
 }
 
 void OptionsTab::restore()
 {
-    const Options defaults;
-    for (const Entry& e : m_entries)
-        m_ws.options.*e.value = m_ws.settings().readNumber("Options", e.key, defaults.*e.value);
+    settings::OptionsContext context;
+    context.settingsFolder = m_window.setup().settingsFolder;
+    settings::LoadOptions(m_ws.settings(), m_ws.files(), m_ws.options, context);
     m_window.applyOptions();
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_ui.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 #ifndef QUILLON_VERSION
@@ -52,6 +53,12 @@ StartupReport Startup::run()
     // A silent run shows nothing and loads no options into the window.
     if (m_ws.SilentMode)
         return report;
+    settings::SettingsStore& store = m_ws.settings();
+    if (store.readNumber("Options", "UseSaveWindow", 1) == 1)
+        m_window.restorePlacement();
+    settings::OptionsContext context;
+    context.settingsFolder = m_window.setup().settingsFolder;
+    settings::LoadOptions(store, m_ws.files(), m_ws.options, context);
     m_window.applyOptions();
     if (m_ws.options.UseNosplash != 1 && m_splashTime > 0) {
         QSplashScreen* splash = createSplash(m_splashTime);
@@ -60,7 +67,9 @@ StartupReport Startup::run()
     }
     m_window.updateCaption();
     if (!m_line.inputFiles.empty()) {
-        // Loading files named on the command line needs the file loaders.
+        // The files named on the command line stay in the window; no start-up file step.
+        (void)m_window.loadFiles(m_line.inputFiles);
+        m_window.updateCaption();
         return report;
     }
     startFileStep(report);
@@ -72,10 +81,8 @@ void Startup::startFileStep(StartupReport& report)
     const LibraryActions& a = m_window.actions();
     if (m_ws.options.UseStartFile == 1) {
         const std::string present = m_ws.settings().readSetting("Filelist", "PresentFile");
-        if (!present.empty() && m_ws.files().isFile(present) && a.openLibrary->isEnabled()) {
-            // Opening the present file needs the LIB and executable readers.
-            report.openedPresentFile = false;
-        }
+        if (!present.empty() && m_ws.files().isFile(present))
+            report.openedPresentFile = m_window.openFile(present);
     }
     if (!report.openedPresentFile) {
         if (m_ws.options.UseOpening == 1) {
@@ -89,18 +96,6 @@ void Startup::startFileStep(StartupReport& report)
     }
     (void)m_ui.takePendingKeys();
     m_window.updateCaption();
-}
-
-std::string settingsFilePath(const std::string& programFolder)
-{
-    if (const char* dir = std::getenv("QUILLON_SETTINGS_DIR"); dir != nullptr && *dir != '\0')
-        return std::string(dir) + "/Quillon32.ini";
-    const QString beside = QString::fromStdString(programFolder) + "/Quillon32.ini";
-    if (QFile::exists(beside))
-        return toPath(beside);
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QDir().mkpath(config + "/quillon");
-    return toPath(config + "/quillon/Quillon32.ini");
 }
 
 }  // namespace quillon::app

@@ -50,8 +50,4 @@ private:
     int m_splashTime = 2500;
 };
 
-/// The settings file the program uses: "Quillon32.ini" in `QUILLON_SETTINGS_DIR` when set,
-/// beside the program when one is there, else in the user's configuration folder.
-[[nodiscard]] std::string settingsFilePath(const std::string& programFolder);
-
 }  // namespace quillon::app

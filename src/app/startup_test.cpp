@@ -9,6 +9,9 @@
 
 #include "app/target_name_dialog.h"
 #include "app/testing/gui_fixture.h"
+#include "core/exclude_list.h"
+#include "support/lib_builder.h"
+#include <QToolButton>
 
 namespace quillon::app {
 namespace {
@@ -50,7 +53,7 @@ TEST_F(StartupTest, NoSplashWithTheSilentSwitch)
 
 TEST_F(StartupTest, NoSplashWhenSwitchedOff)
 {
-    ws.options.UseNosplash = 1;
+    settings.writeNumber("Options", "UseNosplash", 1);
     EXPECT_FALSE(start().splashShown);
 }
 
@@ -63,10 +66,8 @@ TEST_F(StartupTest, SilentSwitchIsFoundInEitherCaseAndWithATarget)
 
 TEST_F(StartupTest, WithoutStartFileOrOpeningTheNewDialogOpens)
 {
-    ws.options.UseNosplash = 1;
-    ws.options.UseStartFile = 0;
-    ws.options.UseOpening = 0;
-    ws.options.UseNocreate = 0;
+    settings.writeNumber("Options", "UseNosplash", 1);
+    settings.writeNumber("Options", "UseNocreate", 0);
     QString caption;
     QTimer poll;
     poll.setInterval(10);
@@ -82,9 +83,56 @@ TEST_F(StartupTest, WithoutStartFileOrOpeningTheNewDialogOpens)
     EXPECT_EQ(caption, "Create a new library target file");
 }
 
+TEST_F(StartupTest, StartFileOpensThePresentFileWithoutDialogs)
+{
+    const std::string lib = folder.write(
+        "tools.lib", quillon::testing::libBytes({{"TOOLS", "Alpha", 1}, {"TOOLS", "Beta", 2}}));
+    settings.writeNumber("Options", "UseNosplash", 1);
+    settings.writeNumber("Options", "UseStartFile", 1);
+    settings.writeNumber("Options", "UseOpening", 1);
+    settings.writeNumber("Options", "UseNocreate", 0);
+    settings.writeSetting("Filelist", "PresentFile", lib);
+    const StartupReport report = start();
+    EXPECT_TRUE(report.openedPresentFile);
+    EXPECT_FALSE(report.openDialogShown);
+    EXPECT_FALSE(report.newDialogShown);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(ws.library.rows.size(), 3u);
+    EXPECT_EQ(ws.library.rows[2].SYMBOL, "Beta");
+    EXPECT_EQ(window().windowTitle(), QString::fromStdString("Clarion Quillon 32 - TARGET:" +
+                                                             upperCase(lib)));
+}
+
+TEST_F(StartupTest, MissingPresentFileFallsBackToTheOpenDialog)
+{
+    settings.writeNumber("Options", "UseNosplash", 1);
+    settings.writeNumber("Options", "UseStartFile", 1);
+    settings.writeNumber("Options", "UseOpening", 1);
+    settings.writeSetting("Filelist", "PresentFile", folder.file("gone.lib"));
+    const StartupReport report = start();
+    EXPECT_FALSE(report.openedPresentFile);
+    EXPECT_TRUE(report.openDialogShown);  // answered by the test seam: cancelled
+    EXPECT_TRUE(ws.library.empty());
+}
+
+TEST_F(StartupTest, OptionsAndPlacementComeFromTheSettings)
+{
+    settings.writeNumber("Options", "UseNosplash", 1);
+    settings.writeNumber("Options", "UseQuickMenu", 1);
+    settings.writeNumber("MainWindow", "XPosit", 40);
+    settings.writeNumber("MainWindow", "YPosit", 30);
+    settings.writeNumber("MainWindow", "Width", 700);
+    settings.writeNumber("MainWindow", "Height", 500);
+    (void)start();
+    EXPECT_EQ(ws.options.UseQuickMenu, 1);
+    EXPECT_TRUE(window().quickMenuButton()->isVisible());
+    EXPECT_EQ(window().width(), 700);
+    EXPECT_EQ(settings.readSetting("Options", "UseMainWidthPref"), "700");
+}
+
 TEST_F(StartupTest, NoCreateKeepsTheWindowQuiet)
 {
-    ws.options.UseNosplash = 1;
+    settings.writeNumber("Options", "UseNosplash", 1);
     const StartupReport report = start();
     EXPECT_FALSE(report.newDialogShown);
     EXPECT_FALSE(report.openDialogShown);

@@ -1,0 +1,123 @@
+// The main window's file commands: open, add, save and save as.
+#include <QAction>
+#include <QTreeView>
+
+#include "app/library_tree_model.h"
+#include "app/main_window.h"
+#include "app/qt_ui.h"
+#include "core/error_report.h"
+#include "core/exclude_list.h"
+#include "core/library_edit.h"
+#include "lib/lib_reader.h"
+#include "lib/save_file.h"
+#include "settings/settings_store.h"
+
+namespace quillon::app {
+
+namespace {
+
+constexpr const char* kImportFilters =
+    "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
+    "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
+    "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
+constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.*";
+
+bool isLibName(const std::string& path)
+{
+    return upperCase(path).ends_with(".LIB");
+}
+
+}  // namespace
+
+std::string MainWindow::dialogFolder() const
+{
+    const Options& o = m_ws.options;
+    if (!o.LastAddFolder.empty())
+        return o.LastAddFolder;
+    return m_setup.startupFolder;
+}
+
+bool MainWindow::loadFiles(const std::vector<std::string>& files)
+{
+    bool loaded = false;
+    m_ui.setBusy(true);
+    m_ws.cancel.clear();
+    m_model->resetWith([&] {
+        for (const std::string& file : files) {
+            if (m_ws.cancel.cancelled())
+                break;
+            if (!isLibName(file)) {
+                // Executables are read by the executable readers, which this program does
+                // not hold yet.
+                continue;
+            }
+            lib::LibLoadRequest request;
+            request.fileName = file;
+            request.showProgress = m_ws.options.UseStatusBar == 1;
+            const auto outcome = lib::loadLibrary(m_ws, request);
+            if (!outcome) {
+                (void)reportPostedError(m_ws, outcome.error().code, outcome.error().text);
+                continue;
+            }
+            if (outcome->end == lib::LibLoadEnd::Loaded) {
+                loaded = true;
+                m_ws.library.LibraryChanged = true;
+            }
+        }
+    });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(0);
+    updateActions();
+    updateStatus();
+    return loaded;
+}
+
+bool MainWindow::openFile(const std::string& file)
+{
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    const bool loaded = loadFiles({file});
+    if (loaded) {
+        m_ws.library.LibraryFileName = file;
+        m_ws.library.LibraryChanged = false;
+        m_ws.settings().writeSetting("Filelist", "PresentFile", file);
+    }
+    updateCaption();
+    return loaded;
+}
+
+void MainWindow::openLibraryCommand()
+{
+    if (!saveQuestion())
+        return;
+    ui::FileDialogRequest request{"Open library file...", dialogFolder(), kOpenFilters};
+    const auto file = m_ui.openFileDialog(request);
+    if (!file)
+        return;
+    (void)openFile(*file);
+}
+
+void MainWindow::addModuleCommand()
+{
+    ui::FileDialogRequest request{"Import exported names from file(s)...", dialogFolder(),
+                                  kImportFilters};
+    const std::vector<std::string> files = m_ui.openFilesDialog(request);
+    if (files.empty())
+        return;
+    (void)loadFiles(files);
+}
+
+void MainWindow::saveCommand(bool askName)
+{
+    lib::SaveHooks hooks;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+}  // namespace quillon::app
