@@ -1,5 +1,7 @@
 // The main window's file commands over real LIB files.
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTreeView>
 
 #include "app/library_tree_model.h"
@@ -91,6 +93,24 @@ TEST_F(FileCommandsTest, ClosingWithChangesAndYesSavesUnderTheChosenName)
     lib::LibLoadRequest request;
     request.fileName = saved;
     EXPECT_TRUE(lib::loadLibrary(ws, request).ok());
+}
+
+}  // namespace
+}  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(FileCommandsTest, EscapeDuringTheLoadCancelsIt)
+{
+    const std::string lib = toolsLib();
+    MainWindow& w = window();
+    QApplication::postEvent(w.tree(),
+                            new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_FALSE(w.openFile(lib));
+    EXPECT_TRUE(ws.library.empty());
+    EXPECT_EQ(w.model()->rowCount(), 0);
+    EXPECT_FALSE(qtUi.busy());
 }
 
 }  // namespace
