@@ -1,6 +1,8 @@
 // The program's own icon set, loaded from its resources.
 #include "app/icon_set.h"
 
+#include <QFile>
+
 namespace quillon::app {
 
 namespace {
@@ -56,6 +58,8 @@ QIcon IconSet::named(const QString& name)
     QIcon icon;
     icon.addFile(":/icons/" + name + ".png", QSize(16, 16));
     icon.addFile(":/icons/" + name + "@2x.png", QSize(32, 32));
+    if (QFile::exists(":/icons/" + name + "@4x.png"))
+        icon.addFile(":/icons/" + name + "@4x.png", QSize(64, 64));
     return icon;
 }
 

@@ -50,7 +50,7 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
     createOtherTabs();
     setCentralWidget(m_tabs);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { updateStatus(); });
-    resize(760, 560);
+    resize(900, 600);
     applyOptions();
     updateCaption();
     updateActions();
@@ -151,7 +151,7 @@ void MainWindow::createLibraryTab()
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tree->header()->setStretchLastSection(true);
     m_tree->header()->setSectionsMovable(false);
-    m_tree->setColumnWidth(LibraryTreeModel::Name, 320);
+    m_tree->setColumnWidth(LibraryTreeModel::Name, 380);
     m_tree->setColumnWidth(LibraryTreeModel::Ordinal, 70);
     layout->addWidget(m_tree, 1);
     // The hot keys work while the library list has the focus; closing and topmost everywhere.

@@ -182,7 +182,7 @@ int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
     if (icon != nullptr)
         dialog.setIconPixmap(icon->pixmap(48, 48));
     else if (box.icon == ui::MessageIcon::Program)
-        dialog.setIconPixmap(IconSet::named("QNQuillon").pixmap(48, 48));
+        dialog.setIconPixmap(QPixmap(":/icons/QNQuillon@4x.png"));
     else
         dialog.setIcon(standardIcon(box.icon));
     std::vector<QPushButton*> buttons;
@@ -191,6 +191,9 @@ int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
     dialog.setDefaultButton(buttons[static_cast<std::size_t>(rendered.defaultButton)]);
     if (rendered.escapeButton >= 0)
         dialog.setEscapeButton(buttons[static_cast<std::size_t>(rendered.escapeButton)]);
+    // Lines are never wrapped: the padding lines of the texts decide the box's width.
+    if (auto* label = dialog.findChild<QLabel*>("qt_msgbox_label"))
+        label->setWordWrap(false);
     const bool wait = m_waitCursor;
     if (wait)
         QApplication::restoreOverrideCursor();

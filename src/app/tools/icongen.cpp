@@ -23,9 +23,11 @@ const QColor kBlueHook(24, 92, 214);
 const QColor kRedHook(206, 28, 28);
 
 // Every glyph is drawn on a 32 x 32 grid and written at 16 and 32 pixels.
-void save(const QString& folder, const QString& name, const Draw& draw)
+void save(const QString& folder, const QString& name, const Draw& draw, bool large = false)
 {
-    for (const int size : {16, 32}) {
+    for (const int size : {16, 32, 64}) {
+        if (size == 64 && !large)
+            continue;
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter p(&image);
@@ -34,7 +36,7 @@ void save(const QString& folder, const QString& name, const Draw& draw)
         p.scale(size / 32.0, size / 32.0);
         draw(p);
         p.end();
-        const QString file = folder + "/" + name + (size == 32 ? "@2x.png" : ".png");
+        const QString file = folder + "/" + name + (size == 64 ? "@4x.png" : size == 32 ? "@2x.png" : ".png");
         if (!image.save(file))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     }
@@ -376,7 +378,7 @@ int main(int argc, char** argv)
     save(folder, "QNBitButtonX", [&](QPainter& p) { chip(p, "AUTO", cU); });
     save(folder, "QNTopMost", [&](QPainter& p) { pin(p, true); });
     save(folder, "QNNotTopMost", [&](QPainter& p) { pin(p, false); });
-    save(folder, "QNQuillon", [&](QPainter& p) { quill(p); });
+    save(folder, "QNQuillon", [&](QPainter& p) { quill(p); }, true);
     picture(folder + "/splash.png", 480, 240, true);
     picture(folder + "/about.png", 220, 110, false);
     return 0;
