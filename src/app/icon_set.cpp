@@ -58,8 +58,8 @@ QIcon IconSet::named(const QString& name)
     QIcon icon;
     icon.addFile(":/icons/" + name + ".png", QSize(16, 16));
     icon.addFile(":/icons/" + name + "@2x.png", QSize(32, 32));
-    if (QFile::exists(":/icons/" + name + "@4x.png"))
-        icon.addFile(":/icons/" + name + "@4x.png", QSize(64, 64));
+    if (QFile::exists(":/icons/" + name + "-64.png"))
+        icon.addFile(":/icons/" + name + "-64.png", QSize(64, 64));
     return icon;
 }
 

@@ -178,11 +178,13 @@ int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
     QMessageBox dialog(m_window);
     dialog.setWindowTitle(rendered.title);
     dialog.setTextFormat(Qt::PlainText);
-    dialog.setText(rendered.text);
+    // Blanks become non-breaking: lines keep their indent and are never wrapped, so the
+    // padding lines of the texts decide the box's width.
+    dialog.setText(QString(rendered.text).replace(' ', QChar(0x00A0)));
     if (icon != nullptr)
         dialog.setIconPixmap(icon->pixmap(48, 48));
     else if (box.icon == ui::MessageIcon::Program)
-        dialog.setIconPixmap(QPixmap(":/icons/QNQuillon@4x.png"));
+        dialog.setIconPixmap(QPixmap(":/icons/QNQuillon-64.png"));
     else
         dialog.setIcon(standardIcon(box.icon));
     std::vector<QPushButton*> buttons;
@@ -191,9 +193,6 @@ int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
     dialog.setDefaultButton(buttons[static_cast<std::size_t>(rendered.defaultButton)]);
     if (rendered.escapeButton >= 0)
         dialog.setEscapeButton(buttons[static_cast<std::size_t>(rendered.escapeButton)]);
-    // Lines are never wrapped: the padding lines of the texts decide the box's width.
-    if (auto* label = dialog.findChild<QLabel*>("qt_msgbox_label"))
-        label->setWordWrap(false);
     const bool wait = m_waitCursor;
     if (wait)
         QApplication::restoreOverrideCursor();

@@ -36,7 +36,7 @@ void save(const QString& folder, const QString& name, const Draw& draw, bool lar
         p.scale(size / 32.0, size / 32.0);
         draw(p);
         p.end();
-        const QString file = folder + "/" + name + (size == 64 ? "@4x.png" : size == 32 ? "@2x.png" : ".png");
+        const QString file = folder + "/" + name + (size == 64 ? "-64.png" : size == 32 ? "@2x.png" : ".png");
         if (!image.save(file))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     }
