@@ -100,8 +100,8 @@ void MainWindow::createLibraryTab()
     m_topmostButton = toolButton("topmostButton", "Push to ENABLE topmost window");
     connect(m_topmostButton, &QToolButton::clicked, this, [this] { toggleTopmost(); });
 
-    // The favourites and cleanup buttons belong to commands that are not part of this program
-    // yet; they are shown and disabled.
+    // The favourites buttons belong to commands that are not part of this program yet; they
+    // are shown and disabled.
     m_favoritesButton = toolButton("favoritesButton", "Open favorites");
     m_favoritesButton->setText("Favorites");
     m_favoritesButton->setEnabled(false);
@@ -110,7 +110,9 @@ void MainWindow::createLibraryTab()
     m_editFavoritesButton->setEnabled(false);
     auto* cleanup = toolButton("cleanupButton", "Cleanup");
     cleanup->setText("Cleanup");
-    cleanup->setEnabled(false);
+    connect(cleanup, &QToolButton::clicked, m_actions.symbolsCleanup, &QAction::trigger);
+    connect(m_actions.symbolsCleanup, &QAction::changed, cleanup,
+            [cleanup, this] { cleanup->setEnabled(m_actions.symbolsCleanup->isEnabled()); });
     auto* cleanupOptions = toolButton("cleanupOptionsButton", "Options for cleanup");
     cleanupOptions->setArrowType(Qt::DownArrow);
     auto* cleanupMenu = new QMenu(cleanupOptions);

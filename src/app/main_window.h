@@ -133,6 +133,12 @@ public:
     void restorePlacement();
     /// Writes the window's placement to section `MainWindow`.
     void savePlacement();
+    /// The symbols cleanup dialog and its run (F10).
+    void symbolsCleanupCommand();
+    /// Removes every symbol marked excluded or duplicate (Ctrl+F10).
+    void removeMarkedCommand();
+    /// Removes the duplicate modules (Ctrl+F9).
+    void duplicateCleanupCommand();
     /// The "&About..." box of the about tab.
     void showAboutBox();
 
@@ -163,6 +169,8 @@ private:
     void updateBitButton();
     void updateTopmost();
     void restoreExpansion();
+    /// After an operation that replaced the rows: tree shape, selection, commands, status.
+    void libraryEdited();
     [[nodiscard]] std::string dialogFolder() const;
     void rowsEdited();
 

@@ -44,7 +44,7 @@ void MainWindow::createActions()
     a.modulesCleanup = make("Modules &cleanup ", {K("F9")}, false, true);
     a.locateOne = make("&Locate DLL/EXE file ", {K("Shift+F3"), K("Shift+L")}, false, true);
     a.updateOne = make("&Update module from DLL/EXE file ", {K("Ctrl+F8")}, false, true);
-    a.duplicateCleanup = make("&Duplicate cleanup ", {K("Ctrl+F9")}, false, true);
+    a.duplicateCleanup = make("&Duplicate cleanup ", {K("Ctrl+F9")}, true, true);
     a.markExcluded = make("Mark all &excluded", {K("Ctrl+Shift+E")}, true, true);
     a.markDuplicated = make("Mark all &duplicated", {K("Ctrl+Shift+D")}, true, true);
     a.newLibrary = make("&New...", {K::New}, true, false);
@@ -84,8 +84,8 @@ void MainWindow::createActions()
     a.expandAll = make("E&xpand all", {K("Alt+X")}, true, true);
     a.contractAll = make("&Contract all", {K("Alt+C")}, true, true);
     a.exit = make("E&xit", {K("Alt+F4")}, true, false);
-    a.symbolsCleanup = make("&Symbols cleanup...", {K("F10")}, false, true);
-    a.removeMarkedSymbols = make("Remove marked symbols", {K("Ctrl+F10")}, false, true);
+    a.symbolsCleanup = make("&Symbols cleanup...", {K("F10")}, true, true);
+    a.removeMarkedSymbols = make("Remove marked symbols", {K("Ctrl+F10")}, true, true);
     a.exportAll = make("&Export to text", {K("Ctrl+F12")}, false, true);
     a.topmost = make("Topmost window", {K("Ctrl+T")}, true, false);
     a.popup = make("Pop-up menu", {K("Alt+Z")}, true, false);
@@ -107,6 +107,9 @@ void MainWindow::createActions()
     connect(a.quickMarkExcluded, &QAction::triggered, this, [this] { markExcludeCommand(1); });
     connect(a.markDuplicated, &QAction::triggered, this, [this] { markExcludeCommand(2); });
     connect(a.quickMarkDuplicated, &QAction::triggered, this, [this] { markExcludeCommand(2); });
+    connect(a.symbolsCleanup, &QAction::triggered, this, [this] { symbolsCleanupCommand(); });
+    connect(a.removeMarkedSymbols, &QAction::triggered, this, [this] { removeMarkedCommand(); });
+    connect(a.duplicateCleanup, &QAction::triggered, this, [this] { duplicateCleanupCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });
     connect(a.addModule, &QAction::triggered, this, [this] { addModuleCommand(); });
     connect(a.save, &QAction::triggered, this, [this] { saveCommand(false); });

@@ -10,6 +10,11 @@
 #include "core/library_edit.h"
 #include "lib/lib_reader.h"
 #include "lib/save_file.h"
+#include "maintenance/duplicate_modules.h"
+#include "maintenance/remove_marked_symbols.h"
+#include "maintenance/save_hooks.h"
+#include "maintenance/symbols_cleanup.h"
+#include "app/symbols_cleanup_dialog.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -111,11 +116,51 @@ void MainWindow::addModuleCommand()
 void MainWindow::saveCommand(bool askName)
 {
     lib::SaveHooks hooks;
+    maintenance::setCleanupHooks(hooks);
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);
     restoreExpansion();
     updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::symbolsCleanupCommand()
+{
+    SymbolsCleanupDialog dialog(maintenance::loadSymbolsCleanupChoices(m_ws), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { (void)maintenance::runSymbolsCleanup(m_ws, dialog.choices()); });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::removeMarkedCommand()
+{
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { (void)maintenance::removeMarkedSymbols(m_ws, true, false); });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::duplicateCleanupCommand()
+{
+    m_ui.setBusy(true);
+    m_model->resetWith([&] {
+        (void)maintenance::removeDuplicateModules(
+            m_ws, maintenance::DuplicateRemovalMode::Standalone, false);
+    });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::libraryEdited()
+{
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(0);
     updateActions();
     updateStatus();
 }

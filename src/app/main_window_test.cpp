@@ -370,3 +370,33 @@ TEST_F(MainWindowTest, ClearListEmptiesTheLibrary)
 
 }  // namespace
 }  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(MainWindowTest, CtrlF10RemovesTheSymbolsMarkedExcludedOrDuplicate)
+{
+    MainWindow& w = withLibrary(1);
+    ws.library.rows[2].EXCLUDE = kExcludeListed;
+    ws.library.rows[7].EXCLUDE = kExcludeDuplicate;
+    key(Qt::Key_F10, Qt::ControlModifier);
+    EXPECT_EQ(ws.library.SymbolCount, 10u);
+    EXPECT_EQ(ws.library.rows.size(), 13u);
+    EXPECT_TRUE(ws.library.LibraryChanged);
+    EXPECT_EQ(w.model()->rowCount(), 3);
+}
+
+TEST_F(MainWindowTest, CtrlF9RemovesTheSecondCopyOfAModuleWhenTheOptionsAskForIt)
+{
+    MainWindow& w = withLibrary(1);
+    testing::addLibrary(ws, 1, 2);  // a second MOD1, hooked as it arrives
+    w.libraryReplaced();
+    ws.options.UseBitCheckSetDuplicates = 1;
+    ws.options.UseBitCheckDuplicates = 1;
+    key(Qt::Key_F9, Qt::ControlModifier);
+    EXPECT_EQ(w.model()->rowCount(), 3);
+    EXPECT_EQ(ws.library.ModuleCount, 3u);
+}
+
+}  // namespace
+}  // namespace quillon::app

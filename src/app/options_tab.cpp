@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
+#include "maintenance/exclusion_list.h"
 #include "settings/options_io.h"
 #include "settings/settings_store.h"
 
@@ -91,7 +92,9 @@ void OptionsTab::apply()
 {
     for (const Entry& e : m_entries)
         m_ws.options.*e.value = e.box->isChecked() ? 1 : 0;
-    settings::SaveOptions(m_ws.settings(), m_ws.options);
+    settings::OptionsSeams seams;
+    maintenance::setExcludeListSeams(seams, m_ws);
+    settings::SaveOptions(m_ws.settings(), m_ws.options, seams);
     m_window.applyOptions();
 }
 
@@ -99,7 +102,9 @@ void OptionsTab::restore()
 {
     settings::OptionsContext context;
     context.settingsFolder = m_window.setup().settingsFolder;
-    settings::LoadOptions(m_ws.settings(), m_ws.files(), m_ws.options, context);
+    settings::OptionsSeams seams;
+    maintenance::setExcludeListSeams(seams, m_ws);
+    settings::LoadOptions(m_ws.settings(), m_ws.files(), m_ws.options, context, seams);
     m_window.applyOptions();
 }
 

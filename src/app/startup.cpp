@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_ui.h"
+#include "maintenance/exclusion_list.h"
 #include "settings/options_io.h"
 #include "settings/settings_store.h"
 
@@ -58,7 +59,9 @@ StartupReport Startup::run()
         m_window.restorePlacement();
     settings::OptionsContext context;
     context.settingsFolder = m_window.setup().settingsFolder;
-    settings::LoadOptions(store, m_ws.files(), m_ws.options, context);
+    settings::OptionsSeams seams;
+    maintenance::setExcludeListSeams(seams, m_ws);
+    settings::LoadOptions(store, m_ws.files(), m_ws.options, context, seams);
     m_window.applyOptions();
     if (m_ws.options.UseNosplash != 1 && m_splashTime > 0) {
         QSplashScreen* splash = createSplash(m_splashTime);
