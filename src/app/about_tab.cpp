@@ -14,6 +14,8 @@
 #include "app/qt_ui.h"
 #include "app/system_info.h"
 #include "app/text_window.h"
+#include "settings/settings_store.h"
+#include "settings/window_placement.h"
 
 #ifndef QUILLON_FEEDBACK_ADDRESS
 #define QUILLON_FEEDBACK_ADDRESS ""
@@ -118,7 +120,22 @@ void AboutTab::showTextFile(const std::string& name)
         return;
     auto* window = new TextWindow(QString::fromStdString(name), fromCp1252(text), &m_window);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    // The text window keeps its placement in section TxtWin.
+    settings::SettingsStore& store = m_ws.settings();
+    const settings::WindowPlacement placement =
+        settings::readWindowPlacement(store, settings::kTxtWinSection);
+    if (settings::placementUse(placement, true) == settings::PlacementUse::MoveAndSize)
+        window->setGeometry(placement.XPosit, placement.YPosit, placement.Width, placement.Height);
+    connect(window, &QDialog::finished, this, [this, window] {
+        const QRect normal = window->isMaximized() ? window->normalGeometry() : window->geometry();
+        settings::writeWindowPlacement(
+            m_ws.settings(), settings::kTxtWinSection,
+            {normal.x(), normal.y(), normal.width(), normal.height(), window->isMaximized()});
+    });
+    if (placement.Maximize)
+        window->showMaximized();
+    else
+        window->show();
 }
 
 void AboutTab::showHelp()

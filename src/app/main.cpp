@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,16 @@ int main(int argc, char** argv)
     const std::vector<std::string> parameters(argv + 1, argv + argc);
     const CommandLine line = parseCommandLine(parameters, platformSwitchRule());
 
+    if (line.silent) {
+        // The silent run (load, clean up, write the LIB file, one message) is the batch
+        // operation of the core, which this build does not hold yet: say so instead of
+        // ending as if a LIB file had been written.
+        std::fputs("quillon32: the silent switch /s is not available in this build; "
+                   "no LIB file was written\n",
+                   stderr);
+        return 2;
+    }
+
     platform::FileSystem files;
     const platform::Environment environment = platform::Environment::fromProcess();
     const settings::SettingsLocation location = settings::locateSettingsFile(
@@ -39,10 +50,7 @@ int main(int argc, char** argv)
     app::MainWindow window(ws, ui, {startupFolder, location.settingsFolder});
     QApplication::setWindowIcon(window.icons().program());
     app::Startup startup(ws, ui, window, line);
-    if (!line.silent)
-        window.show();
+    window.show();
     (void)startup.run();
-    if (line.silent)
-        return 0;
     return QApplication::exec();
 }
