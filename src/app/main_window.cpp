@@ -346,7 +346,7 @@ void MainWindow::updateStatus()
         for (int pane = 1; pane <= 3; ++pane)
             m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
     } else if (current == m_queryTab) {
-        m_ui.status(1, "Extracted functions = 0");
+        m_ui.status(1, "Extracted functions = " + std::to_string(m_ws.queryResults.size()));
         m_ui.status(2, "");
         m_ui.status(3, "");
     }

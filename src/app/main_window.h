@@ -133,6 +133,11 @@ public:
     void restorePlacement();
     /// Writes the window's placement to section `MainWindow`.
     void savePlacement();
+    /// Revert (Ctrl+R): reloads the library from its file; on an empty library it recalls the
+    /// file opened last.
+    void revertCommand();
+    /// The first `UseNumMenu` recent files that pass the sub-menu's filter.
+    [[nodiscard]] std::vector<std::string> recentFiles() const;
     /// The symbols cleanup dialog and its run (F10).
     void symbolsCleanupCommand();
     /// Removes every symbol marked excluded or duplicate (Ctrl+F10).
@@ -164,6 +169,7 @@ private:
     void createOtherTabs();
     QWidget* createListTab(const QStringList& columns, const QStringList& buttons);
     void fillQuickMenu();
+    void fillRecentMenu(QMenu* menu);
     void fillChangeQuickMenu();
     void fillBitMenu();
     void updateBitButton();

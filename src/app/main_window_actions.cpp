@@ -56,7 +56,7 @@ void MainWindow::createActions()
     a.exportText = make("&Export to text", {K("Shift+F12")}, false, true);
     a.save = make("&Save", {K::Save}, true, true);
     a.saveAs = make("Sa&ve as...", {K("Alt+S")}, true, true);
-    a.revert = make("&Revert", {K("Ctrl+R")}, false, false);
+    a.revert = make("&Revert", {K("Ctrl+R")}, true, false);
     a.addModule = make("&Add module...", {K("Alt+A")}, true, false);
     a.removeModule = make("Remove &module", {K("Ctrl+Del")}, true, true);
     a.revertModule = make("&Revert module", {K("Alt+R")}, false, true);
@@ -110,6 +110,7 @@ void MainWindow::createActions()
     connect(a.symbolsCleanup, &QAction::triggered, this, [this] { symbolsCleanupCommand(); });
     connect(a.removeMarkedSymbols, &QAction::triggered, this, [this] { removeMarkedCommand(); });
     connect(a.duplicateCleanup, &QAction::triggered, this, [this] { duplicateCleanupCommand(); });
+    connect(a.revert, &QAction::triggered, this, [this] { revertCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });
     connect(a.addModule, &QAction::triggered, this, [this] { addModuleCommand(); });
     connect(a.save, &QAction::triggered, this, [this] { saveCommand(false); });
@@ -181,10 +182,7 @@ void MainWindow::createLibraryPopup()
     m_popup->addAction(a.contractAll);
     m_popup->addSeparator();
     m_popup->addAction(a.exit);
-    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] {
-        m_recentMenu->clear();
-        m_recentMenu->addAction("< None >")->setEnabled(false);
-    });
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(m_recentMenu); });
 }
 
 void MainWindow::fillQuickMenu()
@@ -193,13 +191,12 @@ void MainWindow::fillQuickMenu()
     m_quickMenu->clear();
     const int choice = m_ws.options.QuickMenu;
     switch (choice) {
-    case 3: {
-        QAction* none = m_quickMenu->addAction(m_ws.options.UseRecentMenu == 0
-                                                   ? "< Recent files disabled >"
-                                                   : "< None >");
-        none->setEnabled(false);
+    case 3:
+        if (m_ws.options.UseRecentMenu == 0)
+            m_quickMenu->addAction("< Recent files disabled >")->setEnabled(false);
+        else
+            fillRecentMenu(m_quickMenu);
         break;
-    }
     case 4:
         for (QAction* x : {a.quickMarkExcluded, a.quickMarkDuplicated, a.toggleMark, a.markAll,
                            a.removeMarks, a.invertMarks})

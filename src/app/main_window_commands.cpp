@@ -186,6 +186,9 @@ void MainWindow::closeLibrary()
 void MainWindow::clearList()
 {
     m_model->resetWith([&] { clearLibrary(m_ws); });
+    // The other lists go too when asked; of them this program holds the extracted functions.
+    if (m_ws.options.UseClearExtract == 1)
+        m_ws.queryResults.rows.clear();
     updateActions();
     updateStatus();
 }

@@ -1,5 +1,6 @@
 // The main window's file commands: open, add, save and save as.
 #include <QAction>
+#include <QMenu>
 #include <QTreeView>
 
 #include "app/library_tree_model.h"
@@ -8,6 +9,8 @@
 #include "core/error_report.h"
 #include "core/exclude_list.h"
 #include "core/library_edit.h"
+#include "core/text_encoding.h"
+#include "platform/paths.h"
 #include "lib/lib_reader.h"
 #include "lib/save_file.h"
 #include "maintenance/duplicate_modules.h"
@@ -26,6 +29,13 @@ constexpr const char* kImportFilters =
     "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
     "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
 constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.*";
+
+constexpr const char* kNotFoundOnDisk = "File was not found on disk!";
+
+bool trimmedEmpty(const std::string& text)
+{
+    return text.find_first_not_of(' ') == std::string::npos;
+}
 
 bool isLibName(const std::string& path)
 {
@@ -124,6 +134,91 @@ void MainWindow::saveCommand(bool askName)
     updateCaption();
     updateActions();
     updateStatus();
+}
+
+void MainWindow::revertCommand()
+{
+    // Unsaved changes are dropped: reverting is what the user asked for.
+    std::string file = m_ws.library.LibraryFileName;
+    if (trimmedEmpty(file)) {
+        if (m_ws.library.modules.size() == 1)
+            file = m_ws.library.modules.front().FILENAME;
+        else
+            file = m_ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDisk);
+    }
+    if (file == kNotFoundOnDisk) {
+        m_ui.status(1, "No data on last opened file!");
+        if (m_ws.options.UseNoMessages == 0) {
+            ui::MessageBox box;
+            box.title = "CLARION QUILLON 32 - Missing data!";
+            box.icon = ui::MessageIcon::Exclamation;
+            box.text = "    No data on last opened file!|" + std::string(75, kNonBreakingSpace);
+            (void)m_ui.message(box);
+        }
+        return;
+    }
+    const std::string normal = platform::NormalizeFolderPath(m_ws.files(), file,
+                                                             m_ws.options.UseLongAdd);
+    if (normal.empty() || !m_ws.files().isFile(normal)) {
+        m_ui.status(1, kNotFoundOnDisk);
+        if (m_ws.options.UseNoMessages == 0) {
+            ui::MessageBox box;
+            box.title = "CLARION QUILLON 32 - File not found!";
+            box.icon = ui::MessageIcon::Exclamation;
+            box.text = "    File was NOT found on disk!|" + std::string(90, kNonBreakingSpace) +
+                       "|    This file not found:|    " + file;
+            (void)m_ui.message(box);
+        }
+        return;
+    }
+    m_ui.setWaitCursor(true);
+    m_ws.library.LibraryChanged = false;
+    m_ws.CurrentFileName = normal;
+    (void)openFile(normal);
+    m_ui.setWaitCursor(false);
+    if (!m_ws.library.empty())
+        selectRow(0);
+    updateCaption();
+}
+
+std::vector<std::string> MainWindow::recentFiles() const
+{
+    settings::SettingsStore& store = m_ws.settings();
+    const Options& o = m_ws.options;
+    std::vector<std::string> files;
+    for (int n = 1; n <= o.UseRecentFiles && static_cast<int>(files.size()) < o.UseNumMenu; ++n) {
+        const std::string entry = store.readSetting("Filelist", "Filelist" + std::to_string(n));
+        if (trimmedEmpty(entry))
+            continue;
+        if (!o.FileSuffix.empty() && !upperCase(entry).ends_with(upperCase(o.FileSuffix)))
+            continue;
+        if (o.UseExcludeObsoleteFiles == 1 && !m_ws.files().isFile(entry))
+            continue;
+        files.push_back(entry);
+    }
+    return files;
+}
+
+void MainWindow::fillRecentMenu(QMenu* menu)
+{
+    menu->clear();
+    const std::vector<std::string> files = recentFiles();
+    if (files.empty()) {
+        menu->addAction("< None >")->setEnabled(false);
+        return;
+    }
+    for (const std::string& file : files) {
+        QString text = fromPath(file);
+        if (m_ws.options.CaseOption == 1)
+            text = text.toUpper();
+        else if (m_ws.options.CaseOption == 2)
+            text = text.toLower();
+        QAction* item = menu->addAction(text);
+        connect(item, &QAction::triggered, this, [this, file] {
+            if (saveQuestion())
+                (void)openFile(file);
+        });
+    }
 }
 
 void MainWindow::symbolsCleanupCommand()

@@ -115,3 +115,67 @@ TEST_F(FileCommandsTest, EscapeDuringTheLoadCancelsIt)
 
 }  // namespace
 }  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(FileCommandsTest, RecallOnAnEmptyLibraryOpensThePresentFile)
+{
+    const std::string lib = toolsLib();
+    settings.writeSetting("Filelist", "PresentFile", lib);
+    MainWindow& w = window();
+    EXPECT_EQ(w.actions().revert->text(), "&Recall last file");
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(ws.library.rows.size(), 5u);
+    EXPECT_EQ(w.selectedRow(), 0u);
+    EXPECT_EQ(w.actions().revert->text(), "&Revert");
+}
+
+TEST_F(FileCommandsTest, RecallWithoutAPresentFileSaysMissingData)
+{
+    window();
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Missing data!");
+    EXPECT_EQ(messages[0].text, "    No data on last opened file!|" + std::string(75, '\xA0'));
+    EXPECT_EQ(qtUi.statusText(1), "No data on last opened file!");
+}
+
+TEST_F(FileCommandsTest, RecallOfAFileThatIsGoneSaysFileNotFound)
+{
+    const std::string gone = folder.file("gone.lib");
+    settings.writeSetting("Filelist", "PresentFile", gone);
+    window();
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - File not found!");
+    EXPECT_EQ(messages[0].text, "    File was NOT found on disk!|" + std::string(90, '\xA0') +
+                                    "|    This file not found:|    " + gone);
+}
+
+TEST_F(FileCommandsTest, RevertDropsTheChangesAndReloadsTheTarget)
+{
+    MainWindow& w = window();
+    ASSERT_TRUE(w.openFile(toolsLib()));
+    key(Qt::Key_Delete);  // the module row is selected: the whole module goes
+    EXPECT_TRUE(ws.library.LibraryChanged);
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ws.library.rows.size(), 5u);
+    EXPECT_FALSE(ws.library.LibraryChanged);
+}
+
+TEST_F(FileCommandsTest, RecentFilesSubMenuListsTheStoredFiles)
+{
+    const std::string lib = toolsLib();
+    settings.writeSetting("Filelist", "Filelist1", lib);
+    settings.writeSetting("Filelist", "Filelist2", folder.file("OTHER.DLL"));
+    ws.options.FileSuffix = ".LIB";
+    EXPECT_EQ(window().recentFiles(), std::vector<std::string>{lib});
+    ws.options.FileSuffix.clear();
+    ws.options.UseNumMenu = 1;
+    EXPECT_EQ(window().recentFiles(), std::vector<std::string>{lib});
+}
+
+}  // namespace
+}  // namespace quillon::app
