@@ -59,8 +59,8 @@ const std::string& bigLibrary()
                                         module, static_cast<std::uint16_t>(s + 1));
             }
         }
-        std::ofstream(file, std::ios::binary).write(bytes.data(),
-                                                   static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }();
     return path;

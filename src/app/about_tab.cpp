@@ -152,7 +152,8 @@ void AboutTab::showAbout()
     box.icon = ui::MessageIcon::Program;
     box.text = std::string("    Clarion Quillon 32, version ") + QUILLON_VERSION +
                "|    Makes Clarion LIB files from 16-bit and 32-bit Windows executables.|"
-               "|    Built with Qt " + qVersion() + ".";
+               "|    Built with Qt " +
+               qVersion() + ".";
     (void)m_ui.message(box);
 }
 
@@ -195,9 +196,10 @@ void AboutTab::download()
     }
     ui::MessageBox done;
     done.title = "CLARION QUILLON 32 - Download ZIP-file";
-    done.text = "|    To complete the program update, please unzip files manually|"
-                "    to the program folder.|    ZIP-file: " + m_addresses.archive +
-                "|    Program folder:" + m_window.setup().settingsFolder;
+    done.text =
+        "|    To complete the program update, please unzip files manually|"
+        "    to the program folder.|    ZIP-file: " +
+        m_addresses.archive + "|    Program folder:" + m_window.setup().settingsFolder;
     (void)m_ui.message(done);
 }
 

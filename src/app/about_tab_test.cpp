@@ -57,9 +57,9 @@ TEST_F(AboutTabTest, UnreadableReadmeAsksToRetry)
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - File Open Error!");
     EXPECT_EQ(messages[0].buttons, "Retry|&Cancel");
-    EXPECT_TRUE(messages[0].text.starts_with(
-        "    An error was posted while trying to open file.|" + std::string(90, kNonBreakingSpace) +
-        "|    Error message: "));
+    EXPECT_TRUE(messages[0].text.starts_with("    An error was posted while trying to open file.|" +
+                                             std::string(90, kNonBreakingSpace) +
+                                             "|    Error message: "));
     EXPECT_NE(messages[0].text.find("|    Error code: 5|    Filname: "), std::string::npos);
     EXPECT_EQ(textWindow(), nullptr);
 }

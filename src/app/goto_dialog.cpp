@@ -36,8 +36,9 @@ GotoDialog::GotoDialog(const Workspace& ws, QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout(this);
     m_modules = new QComboBox(this);
     for (const ModuleEntry& entry : ws.library.modules)
-        m_modules->addItem(QString("%1  %2").arg(entry.MODULENUM).arg(fromCp1252(entry.MODULENAME.view())),
-                           entry.MODULENUM);
+        m_modules->addItem(
+            QString("%1  %2").arg(entry.MODULENUM).arg(fromCp1252(entry.MODULENAME.view())),
+            entry.MODULENUM);
     m_ordinal = new QSpinBox(this);
     m_ordinal->setRange(0, 65535);
     form->addRow("&Module:", m_modules);

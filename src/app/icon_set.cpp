@@ -8,10 +8,19 @@ namespace quillon::app {
 namespace {
 
 // Module icon suffixes by (number - 1) / 2.
-constexpr std::array<const char*, 13> kFoldSuffixes = {
-    "",           "16",           "32",           "X",           "NotFound",
-    "BlueHook",   "RedHook",      "U",            "Exclamation", "16Exclamation",
-    "32Exclamation", "XExclamation", "UExclamation"};
+constexpr std::array<const char*, 13> kFoldSuffixes = {"",
+                                                       "16",
+                                                       "32",
+                                                       "X",
+                                                       "NotFound",
+                                                       "BlueHook",
+                                                       "RedHook",
+                                                       "U",
+                                                       "Exclamation",
+                                                       "16Exclamation",
+                                                       "32Exclamation",
+                                                       "XExclamation",
+                                                       "UExclamation"};
 
 }  // namespace
 
@@ -30,20 +39,34 @@ QString iconName(int number, bool osIcons)
                kFoldSuffixes[static_cast<std::size_t>((n - 1) / 2)];
     }
     switch (number) {
-    case 101: return "QNFunction";
-    case 102: return "QNFunctionHookBlue";
-    case 103: return "QNFunctionHookRed";
-    case 104: return "QNResFunction";
-    case 105: return "QNResFunctionHookBlue";
-    case 106: return "QNResFunctionHookRed";
-    case 110: return "QNFunctionExclude";
-    case 111: return "QNResFunctionExclude";
-    case 112: return "QNFunctionDuplicate";
-    case 113: return "QNResFunctionDuplicate";
-    case 151: return "QNHookBlackOff";
-    case 152: return "QNHookBlackOn";
-    case 153: return "QNHookRedOn";
-    default: return {};
+        case 101:
+            return "QNFunction";
+        case 102:
+            return "QNFunctionHookBlue";
+        case 103:
+            return "QNFunctionHookRed";
+        case 104:
+            return "QNResFunction";
+        case 105:
+            return "QNResFunctionHookBlue";
+        case 106:
+            return "QNResFunctionHookRed";
+        case 110:
+            return "QNFunctionExclude";
+        case 111:
+            return "QNResFunctionExclude";
+        case 112:
+            return "QNFunctionDuplicate";
+        case 113:
+            return "QNResFunctionDuplicate";
+        case 151:
+            return "QNHookBlackOff";
+        case 152:
+            return "QNHookBlackOn";
+        case 153:
+            return "QNHookRedOn";
+        default:
+            return {};
     }
 }
 

@@ -128,20 +128,26 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue<qulonglong>(*pos);
     if (role == Qt::DecorationRole && index.column() == Name)
         return m_icons.listIcon(row.ICON);
-    if (role == Qt::ToolTipRole && index.column() == Name && row.isModule() && !row.FILENAME.empty())
+    if (role == Qt::ToolTipRole && index.column() == Name && row.isModule() &&
+        !row.FILENAME.empty())
         return fromPath(row.FILENAME);
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
-    case Name: return fromCp1252(row.SYMBOL);
-    case Ordinal: return row.ORDINAL == 0 ? QString() : QString::number(row.ORDINAL);
-    case OrdinalHex:
-        return row.isModule() ? QString() : QString::fromStdString(ordinalHexText(row.ORDINAL));
-    case EntryPoint: return row.ENTRYPOINT == 0 ? QString() : QString::number(row.ENTRYPOINT);
-    case Unsorted: return row.UNSORTED == 0 ? QString() : QString::number(row.UNSORTED);
-    default: return {};
+        case Name:
+            return fromCp1252(row.SYMBOL);
+        case Ordinal:
+            return row.ORDINAL == 0 ? QString() : QString::number(row.ORDINAL);
+        case OrdinalHex:
+            return row.isModule() ? QString() : QString::fromStdString(ordinalHexText(row.ORDINAL));
+        case EntryPoint:
+            return row.ENTRYPOINT == 0 ? QString() : QString::number(row.ENTRYPOINT);
+        case Unsorted:
+            return row.UNSORTED == 0 ? QString() : QString::number(row.UNSORTED);
+        default:
+            return {};
     }
 }
 
@@ -150,12 +156,18 @@ QVariant LibraryTreeModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case Name: return QStringLiteral("Module/Function");
-    case Ordinal: return QStringLiteral("Ordinal");
-    case OrdinalHex: return QStringLiteral("Ordinal hex");
-    case EntryPoint: return QStringLiteral("Entry point");
-    case Unsorted: return QStringLiteral("Unsorted");
-    default: return QString();
+        case Name:
+            return QStringLiteral("Module/Function");
+        case Ordinal:
+            return QStringLiteral("Ordinal");
+        case OrdinalHex:
+            return QStringLiteral("Ordinal hex");
+        case EntryPoint:
+            return QStringLiteral("Entry point");
+        case Unsorted:
+            return QStringLiteral("Unsorted");
+        default:
+            return QString();
     }
 }
 
@@ -203,7 +215,8 @@ void LibraryTreeModel::allRowsChanged()
 {
     if (m_moduleRows.empty())
         return;
-    emit dataChanged(index(0, 0), index(static_cast<int>(m_moduleRows.size()) - 1, ColumnCount - 1));
+    emit dataChanged(index(0, 0),
+                     index(static_cast<int>(m_moduleRows.size()) - 1, ColumnCount - 1));
     for (std::size_t module = 0; module < m_moduleRows.size(); ++module) {
         const std::size_t first = m_moduleRows[module];
         const std::size_t end = moduleEnd(module);

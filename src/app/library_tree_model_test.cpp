@@ -50,9 +50,9 @@ TEST_F(LibraryTreeModelTest, ModulesAreTopLevelAndSymbolsTheirChildren)
     EXPECT_EQ(model.data(model.index(2, LibraryTreeModel::OrdinalHex, second), Qt::DisplayRole)
                   .toString(),
               "0003");
-    EXPECT_EQ(model.data(model.index(2, LibraryTreeModel::Unsorted, second), Qt::DisplayRole)
-                  .toString(),
-              "8");
+    EXPECT_EQ(
+        model.data(model.index(2, LibraryTreeModel::Unsorted, second), Qt::DisplayRole).toString(),
+        "8");
     EXPECT_EQ(model.data(model.index(2, 0, second), Qt::DisplayRole).toString(), "Func_2_3");
     EXPECT_EQ(model.parent(symbol), second);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Module/Function");

@@ -26,16 +26,17 @@ int main(int argc, char** argv)
         // The silent run (load, clean up, write the LIB file, one message) is the batch
         // operation of the core, which this build does not hold yet: say so instead of
         // ending as if a LIB file had been written.
-        std::fputs("quillon32: the silent switch /s is not available in this build; "
-                   "no LIB file was written\n",
-                   stderr);
+        std::fputs(
+            "quillon32: the silent switch /s is not available in this build; "
+            "no LIB file was written\n",
+            stderr);
         return 2;
     }
 
     platform::FileSystem files;
     const platform::Environment environment = platform::Environment::fromProcess();
-    const settings::SettingsLocation location = settings::locateSettingsFile(
-        files, environment, settings::LocationInputs::fromProcess());
+    const settings::SettingsLocation location =
+        settings::locateSettingsFile(files, environment, settings::LocationInputs::fromProcess());
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Clarion Quillon 32");

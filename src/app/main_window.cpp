@@ -214,9 +214,9 @@ QWidget* MainWindow::createListTab(const QStringList& columns, const QStringList
 
 void MainWindow::createOtherTabs()
 {
-    m_queryTab = createListTab({"Module", "Function name", "Ordinal"},
-                               {"Sort options for the list", "Quer&y...", "&Save as...",
-                                "Cl&ear list"});
+    m_queryTab =
+        createListTab({"Module", "Function name", "Ordinal"},
+                      {"Sort options for the list", "Quer&y...", "&Save as...", "Cl&ear list"});
     m_compareTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                  {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
@@ -256,7 +256,8 @@ void MainWindow::applyOptions()
     // Stored widths are in the design's units; on screen they are never narrower than the
     // column's title.
     auto width = [&](int column, int stored) {
-        const QString title = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const QString title =
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const int titleWidth = m_tree->header()->fontMetrics().horizontalAdvance(title) + 18;
         m_tree->setColumnWidth(column, std::max(titleWidth, stored * kColumnFactor / 2));
     };
@@ -365,8 +366,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_ui.status(1, "Closing program...");
     m_ui.status(2, "");
     m_ui.status(3, "");
-    m_ws.settings().writeNumber("Options", "UseUnsortedWidth",
-                                m_tree->columnWidth(LibraryTreeModel::Unsorted) * 2 / kColumnFactor);
+    m_ws.settings().writeNumber(
+        "Options", "UseUnsortedWidth",
+        m_tree->columnWidth(LibraryTreeModel::Unsorted) * 2 / kColumnFactor);
     if (m_ws.options.UseHexEntryPoint == 1)
         m_ws.settings().writeNumber(
             "Options", "UseHexEntryWidth",

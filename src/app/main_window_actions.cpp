@@ -78,9 +78,12 @@ void MainWindow::createActions()
     a.sortName = make("Sort by &name", {K("Alt+N")}, true, true);
     a.sortOrdinal = make("Sort by &ordinal", {K("Alt+O")}, true, true);
     a.sortFile = make("&File order", {K("Alt+F")}, true, true);
-    a.sortAscending = make("&Ascending", {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))}, true, true);
-    a.sortDescending =
-        make("&Descending", {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))}, true, true);
+    a.sortAscending = make(
+        "&Ascending", {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))},
+        true, true);
+    a.sortDescending = make(
+        "&Descending",
+        {K(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus))}, true, true);
     a.expandAll = make("E&xpand all", {K("Alt+X")}, true, true);
     a.contractAll = make("&Contract all", {K("Alt+C")}, true, true);
     a.exit = make("E&xit", {K("Alt+F4")}, true, false);
@@ -129,7 +132,8 @@ void MainWindow::createActions()
     connect(a.removeMarks, &QAction::triggered, this, [this] { markAllCommand(false); });
     connect(a.invertMarks, &QAction::triggered, this, [this] { invertMarksCommand(); });
     connect(a.sortName, &QAction::triggered, this, [this] { sortBy(SortOrder::SymbolNames); });
-    connect(a.sortOrdinal, &QAction::triggered, this, [this] { sortBy(SortOrder::OrdinalNumbers); });
+    connect(a.sortOrdinal, &QAction::triggered, this,
+            [this] { sortBy(SortOrder::OrdinalNumbers); });
     connect(a.sortFile, &QAction::triggered, this, [this] { sortBy(SortOrder::FileOrder); });
     connect(a.sortAscending, &QAction::triggered, this, [this] { sortDirection(false); });
     connect(a.sortDescending, &QAction::triggered, this, [this] { sortDirection(true); });
@@ -160,8 +164,8 @@ void MainWindow::createLibraryPopup()
                        a.query, a.exportText, a.save, a.saveAs, a.revert})
         file->addAction(x);
     QMenu* module = m_popup->addMenu("&Module");
-    for (QAction* x : {a.addModule, a.removeModule, a.revertModule, a.compareModule,
-                       a.exportModule, a.clearAll})
+    for (QAction* x :
+         {a.addModule, a.removeModule, a.revertModule, a.compareModule, a.exportModule, a.clearAll})
         module->addAction(x);
     m_popup->addSeparator();
     for (QAction* x : {a.find, a.findNext, a.gotoRow, a.nextMark, a.copyName, a.editSymbol})
@@ -191,25 +195,25 @@ void MainWindow::fillQuickMenu()
     m_quickMenu->clear();
     const int choice = m_ws.options.QuickMenu;
     switch (choice) {
-    case 3:
-        if (m_ws.options.UseRecentMenu == 0)
-            m_quickMenu->addAction("< Recent files disabled >")->setEnabled(false);
-        else
-            fillRecentMenu(m_quickMenu);
-        break;
-    case 4:
-        for (QAction* x : {a.quickMarkExcluded, a.quickMarkDuplicated, a.toggleMark, a.markAll,
-                           a.removeMarks, a.invertMarks})
-            m_quickMenu->addAction(x);
-        break;
-    case 5:
-        m_quickMenu->addAction(a.expandAll);
-        m_quickMenu->addAction(a.contractAll);
-        break;
-    default:
-        for (QAction* x : m_sortMenu->actions())
-            m_quickMenu->addAction(x);
-        break;
+        case 3:
+            if (m_ws.options.UseRecentMenu == 0)
+                m_quickMenu->addAction("< Recent files disabled >")->setEnabled(false);
+            else
+                fillRecentMenu(m_quickMenu);
+            break;
+        case 4:
+            for (QAction* x : {a.quickMarkExcluded, a.quickMarkDuplicated, a.toggleMark, a.markAll,
+                               a.removeMarks, a.invertMarks})
+                m_quickMenu->addAction(x);
+            break;
+        case 5:
+            m_quickMenu->addAction(a.expandAll);
+            m_quickMenu->addAction(a.contractAll);
+            break;
+        default:
+            for (QAction* x : m_sortMenu->actions())
+                m_quickMenu->addAction(x);
+            break;
     }
     const int tip = (choice >= 2 && choice <= 5) ? choice - 2 : 0;
     m_quickButton->setToolTip(kQuickMenuNames[tip]);
@@ -267,12 +271,16 @@ void MainWindow::updateBitButton()
 {
     QString name = "QNBitButton";
     switch (m_ws.options.UseBitCheckSet) {
-    case 1: name += "16"; break;
-    case 2: name += "32"; break;
-    default:
-        if (m_ws.options.UseBitCheck != 0)
-            name += "X";
-        break;
+        case 1:
+            name += "16";
+            break;
+        case 2:
+            name += "32";
+            break;
+        default:
+            if (m_ws.options.UseBitCheck != 0)
+                name += "X";
+            break;
     }
     m_bitButton->setIcon(IconSet::named(name));
     m_bitButton->setProperty("quillonIcon", name);

@@ -127,15 +127,17 @@ void MainWindow::toggleTopmost()
 bool MainWindow::saveQuestion()
 {
     switch (askSaveChanges(m_ws)) {
-    case SaveAnswer::Discard: return true;
-    case SaveAnswer::Cancel: return false;
-    case SaveAnswer::Save:
-        // Saving starts "Save as..."; while it cannot run the command is abandoned, so that
-        // the changes are never dropped.
-        if (!m_actions.saveAs->isEnabled())
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
             return false;
-        m_actions.saveAs->trigger();
-        return !m_ws.library.LibraryChanged;
+        case SaveAnswer::Save:
+            // Saving starts "Save as..."; while it cannot run the command is abandoned, so that
+            // the changes are never dropped.
+            if (!m_actions.saveAs->isEnabled())
+                return false;
+            m_actions.saveAs->trigger();
+            return !m_ws.library.LibraryChanged;
     }
     return false;
 }

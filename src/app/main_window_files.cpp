@@ -6,18 +6,18 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
+#include "app/symbols_cleanup_dialog.h"
 #include "core/error_report.h"
 #include "core/exclude_list.h"
 #include "core/library_edit.h"
 #include "core/text_encoding.h"
-#include "platform/paths.h"
 #include "lib/lib_reader.h"
 #include "lib/save_file.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/remove_marked_symbols.h"
 #include "maintenance/save_hooks.h"
 #include "maintenance/symbols_cleanup.h"
-#include "app/symbols_cleanup_dialog.h"
+#include "platform/paths.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -157,8 +157,8 @@ void MainWindow::revertCommand()
         }
         return;
     }
-    const std::string normal = platform::NormalizeFolderPath(m_ws.files(), file,
-                                                             m_ws.options.UseLongAdd);
+    const std::string normal =
+        platform::NormalizeFolderPath(m_ws.files(), file, m_ws.options.UseLongAdd);
     if (normal.empty() || !m_ws.files().isFile(normal)) {
         m_ui.status(1, kNotFoundOnDisk);
         if (m_ws.options.UseNoMessages == 0) {

@@ -19,9 +19,9 @@ class FileCommandsTest : public testing::GuiFixture {
 protected:
     std::string toolsLib()
     {
-        return folder.write("tools.lib", libBytes({{"TOOLS", "Alpha", 1},
-                                                   {"TOOLS", "Beta", 2},
-                                                   {"EXTRA", "Gamma", 7}}));
+        return folder.write(
+            "tools.lib",
+            libBytes({{"TOOLS", "Alpha", 1}, {"TOOLS", "Beta", 2}, {"EXTRA", "Gamma", 7}}));
     }
 };
 

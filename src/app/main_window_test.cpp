@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheHookedRowsAndTheCountsFollow)
 {
     MainWindow& w = withLibrary(1);
     toggleMark(ws, 2);
-    toggleMark(ws, 5);   // module 2: the module row and, with it, all its symbols
+    toggleMark(ws, 5);  // module 2: the module row and, with it, all its symbols
     key(Qt::Key_Delete);
     EXPECT_EQ(ws.library.rows.size(), 15u - 1 - 5);
     EXPECT_EQ(ws.library.SymbolCount, 7u);
@@ -209,9 +209,9 @@ TEST_F(MainWindowTest, ClosingWithChangesAndCancelKeepsTheWindow)
     EXPECT_FALSE(w.close());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Library file changed");
-    EXPECT_EQ(messages[0].text, "    The library file has been changed.|" +
-                                    std::string(95, kNonBreakingSpace) +
-                                    "|    File: /libs/test.lib|    Do you want to save the changes?");
+    EXPECT_EQ(messages[0].text,
+              "    The library file has been changed.|" + std::string(95, kNonBreakingSpace) +
+                  "|    File: /libs/test.lib|    Do you want to save the changes?");
     EXPECT_EQ(messages[0].buttons, "&Yes|&No|&Cancel");
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(ws.library.LibraryChanged);

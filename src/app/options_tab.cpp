@@ -50,9 +50,12 @@ OptionsTab::OptionsTab(Workspace& ws, MainWindow& window)
     layout->addStretch(1);
 
     auto* buttons = new QGridLayout;
-    const char* const dialogs[] = {"&Default folders...", "&Advanced options...",
-                                   "&LIB-file options...", "A&utolocate options...",
-                                   "&Fonts...", "&Colors..."};
+    const char* const dialogs[] = {"&Default folders...",
+                                   "&Advanced options...",
+                                   "&LIB-file options...",
+                                   "A&utolocate options...",
+                                   "&Fonts...",
+                                   "&Colors..."};
     int column = 0;
     for (const char* text : dialogs) {
         // These dialogs are not part of this program yet.

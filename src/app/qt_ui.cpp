@@ -32,13 +32,19 @@ QString plainButtonText(const QString& text)
 QMessageBox::Icon standardIcon(ui::MessageIcon icon)
 {
     switch (icon) {
-    case ui::MessageIcon::Information: return QMessageBox::Information;
-    case ui::MessageIcon::Question: return QMessageBox::Question;
-    case ui::MessageIcon::Exclamation: return QMessageBox::Warning;
-    case ui::MessageIcon::Hand: return QMessageBox::Critical;
-    case ui::MessageIcon::SystemLogo: return QMessageBox::Information;
-    case ui::MessageIcon::Program:
-    case ui::MessageIcon::None: break;
+        case ui::MessageIcon::Information:
+            return QMessageBox::Information;
+        case ui::MessageIcon::Question:
+            return QMessageBox::Question;
+        case ui::MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case ui::MessageIcon::Hand:
+            return QMessageBox::Critical;
+        case ui::MessageIcon::SystemLogo:
+            return QMessageBox::Information;
+        case ui::MessageIcon::Program:
+        case ui::MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -46,17 +52,17 @@ QMessageBox::Icon standardIcon(ui::MessageIcon icon)
 bool isUserInput(QEvent::Type type)
 {
     switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-        return true;
-    default:
-        return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -242,9 +248,8 @@ void QtUi::progress(std::uint64_t done, std::uint64_t total, std::string_view te
         m_progress->setRange(0, 1000);
         m_progress->setValue(static_cast<int>(std::min<std::uint64_t>(done, total) * 1000 / total));
     }
-    m_progress->setFormat(m_progressCaption.isEmpty()
-                              ? fromCp1252(text)
-                              : m_progressCaption + " " + fromCp1252(text));
+    m_progress->setFormat(m_progressCaption.isEmpty() ? fromCp1252(text)
+                                                      : m_progressCaption + " " + fromCp1252(text));
 }
 
 void QtUi::progressEnd()

@@ -26,10 +26,10 @@ namespace quillon::app {
 /// The texts of a message box as the desktop shows them.
 struct RenderedMessage {
     QString title;
-    QString text;          // lines joined by "\n", A0h kept as U+00A0
-    QStringList buttons;   // with their "&" access keys
-    int defaultButton = 0; // 0-based
-    int escapeButton = -1; // 0-based, -1 when Esc has no button
+    QString text;           // lines joined by "\n", A0h kept as U+00A0
+    QStringList buttons;    // with their "&" access keys
+    int defaultButton = 0;  // 0-based
+    int escapeButton = -1;  // 0-based, -1 when Esc has no button
 };
 
 /// Converts a core message box for display: Windows-1252 to Unicode, "|" to line breaks.

@@ -2,16 +2,16 @@
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QTest>
 #include <QDialog>
 #include <QSplashScreen>
+#include <QTest>
 #include <QTimer>
 
+#include <QToolButton>
 #include "app/target_name_dialog.h"
 #include "app/testing/gui_fixture.h"
 #include "core/exclude_list.h"
 #include "support/lib_builder.h"
-#include <QToolButton>
 
 namespace quillon::app {
 namespace {
@@ -99,8 +99,8 @@ TEST_F(StartupTest, StartFileOpensThePresentFileWithoutDialogs)
     EXPECT_TRUE(messages.empty());
     ASSERT_EQ(ws.library.rows.size(), 3u);
     EXPECT_EQ(ws.library.rows[2].SYMBOL, "Beta");
-    EXPECT_EQ(window().windowTitle(), QString::fromStdString("Clarion Quillon 32 - TARGET:" +
-                                                             upperCase(lib)));
+    EXPECT_EQ(window().windowTitle(),
+              QString::fromStdString("Clarion Quillon 32 - TARGET:" + upperCase(lib)));
 }
 
 TEST_F(StartupTest, MissingPresentFileFallsBackToTheOpenDialog)

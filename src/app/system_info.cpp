@@ -28,13 +28,15 @@ SystemFacts currentSystemFacts()
     }
 #ifdef Q_OS_WIN
     facts.systemLines.push_back("Windows platform: " + QSysInfo::prettyProductName().toStdString());
-    facts.systemLines.push_back("Windows version number: " + QSysInfo::productVersion().toStdString());
+    facts.systemLines.push_back("Windows version number: " +
+                                QSysInfo::productVersion().toStdString());
     facts.systemLines.push_back("Build number: " + QSysInfo::kernelVersion().toStdString());
 #else
     facts.systemLines.push_back("Distribution: " + QSysInfo::prettyProductName().toStdString());
     facts.systemLines.push_back("Kernel: " + QSysInfo::kernelType().toStdString() + " " +
                                 QSysInfo::kernelVersion().toStdString());
-    facts.systemLines.push_back("Architecture: " + QSysInfo::currentCpuArchitecture().toStdString());
+    facts.systemLines.push_back("Architecture: " +
+                                QSysInfo::currentCpuArchitecture().toStdString());
 #endif
     return facts;
 }
@@ -46,11 +48,13 @@ ui::MessageBox systemInformationBox(const SystemFacts& facts)
     lines.push_back("     SYSTEM INFORMATION");
     lines.push_back("     " + std::string(50, '\xAF'));
     lines.push_back("     Clarion Version Numbers");
-    lines.push_back("     Clarion runtime library file (DLL) version number: " + facts.runtimeVersion);
+    lines.push_back("     Clarion runtime library file (DLL) version number: " +
+                    facts.runtimeVersion);
     lines.push_back("     Clarion execution file (EXE) compiler version number: " +
                     facts.buildVersion);
     if (!facts.installedClarion.empty())
-        lines.push_back("     Installed Clarion version (from WIN.INI) = " + facts.installedClarion);
+        lines.push_back("     Installed Clarion version (from WIN.INI) = " +
+                        facts.installedClarion);
     lines.push_back(std::string(94, kNonBreakingSpace));
     lines.push_back("     Display");
     lines.push_back("     Maximum number of display colors: " + std::to_string(facts.colours));

@@ -11,10 +11,10 @@ namespace quillon::app {
 
 /// What the system information box reports.
 struct SystemFacts {
-    std::string runtimeVersion;   // the run-time library's version (Qt)
-    std::string buildVersion;     // the program's own version
-    std::string installedClarion; // empty when no installed Clarion was found
-    std::uint64_t colours = 0;    // 2 to the power of the screen's bits per pixel
+    std::string runtimeVersion;    // the run-time library's version (Qt)
+    std::string buildVersion;      // the program's own version
+    std::string installedClarion;  // empty when no installed Clarion was found
+    std::uint64_t colours = 0;     // 2 to the power of the screen's bits per pixel
     int screenWidth = 0;
     int screenHeight = 0;
     /// The operating system lines, each without the leading blanks.

@@ -85,9 +85,10 @@ ui::MessageBox folderQuestion(const std::string& folder)
     ui::MessageBox box;
     box.title = "CLARION QUILLON 32 - Folder does no exist!";
     box.icon = ui::MessageIcon::Program;
-    box.text = "    The entered folder does not exist!|    Folder: " + folder +
-               "|    Do you want to create it?|"
-               "|    (Press \"Present\" to use present folder, or \"Default\" to use default folder).";
+    box.text =
+        "    The entered folder does not exist!|    Folder: " + folder +
+        "|    Do you want to create it?|"
+        "|    (Press \"Present\" to use present folder, or \"Default\" to use default folder).";
     box.buttons = "&Yes|&Present|&Default|&Cancel";
     box.defaultButton = 1;
     return box;
@@ -99,8 +100,8 @@ ui::MessageBox folderNotCreated(const std::string& folder, int code)
     box.title = "CLARION QUILLON 32 - Folder NOT created!";
     box.icon = ui::MessageIcon::Hand;
     box.text = "    Error creating folder!" + std::string(50, kNonBreakingSpace) +
-               "|    Folder: " + folder + "|    [Returned Windows API error code: " +
-               std::to_string(code) + "]";
+               "|    Folder: " + folder +
+               "|    [Returned Windows API error code: " + std::to_string(code) + "]";
     return box;
 }
 
@@ -121,11 +122,20 @@ std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFol
     const Options& o = ws.options;
     std::string folder;
     switch (o.OptionSaveFolder) {
-    case 1: folder = std::string(startupFolder); break;
-    case 2: folder = o.LastSaveFolder; break;
-    case 3: folder = o.SaveFolder; break;
-    case 4: folder = o.LIBFolder; break;
-    default: break;
+        case 1:
+            folder = std::string(startupFolder);
+            break;
+        case 2:
+            folder = o.LastSaveFolder;
+            break;
+        case 3:
+            folder = o.SaveFolder;
+            break;
+        case 4:
+            folder = o.LIBFolder;
+            break;
+        default:
+            break;
     }
     if (trimmed(folder).empty())
         folder = ws.files().currentFolder();
@@ -156,15 +166,20 @@ TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input)
     const std::string folder = folderPart(name);
     if (!folder.empty() && !ws.files().isFolder(folder)) {
         switch (ws.ui().message(folderQuestion(folder))) {
-        case 1:
-            if (const Status made = ws.files().createFolder(folder); !made) {
-                (void)ws.ui().message(folderNotCreated(folder, made.error().code));
+            case 1:
+                if (const Status made = ws.files().createFolder(folder); !made) {
+                    (void)ws.ui().message(folderNotCreated(folder, made.error().code));
+                    return {};
+                }
+                break;
+            case 2:
+                name = joinPath(presentFolder, fileOf(name));
+                break;
+            case 3:
+                name = joinPath(input.defaultFolder, fileOf(name));
+                break;
+            default:
                 return {};
-            }
-            break;
-        case 2: name = joinPath(presentFolder, fileOf(name)); break;
-        case 3: name = joinPath(input.defaultFolder, fileOf(name)); break;
-        default: return {};
         }
     }
     ws.ui().status(1, "");

@@ -11,9 +11,9 @@ namespace quillon::app {
 
 /// What the target name dialog knows when OK is pressed.
 struct TargetNameInput {
-    std::string typed;           // the name in the field
-    std::string presentName;     // the present `LibraryFileName` (may be empty)
-    std::string defaultFolder;   // the default target folder
+    std::string typed;          // the name in the field
+    std::string presentName;    // the present `LibraryFileName` (may be empty)
+    std::string defaultFolder;  // the default target folder
     bool keepPresentFolder = false;
 };
 

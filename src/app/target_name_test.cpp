@@ -62,10 +62,10 @@ TEST_F(TargetNameTest, MissingFolderAnsweredPresentUsesThePresentFolder)
     EXPECT_EQ(out.fullName, present + "/mylib.lib");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Folder does no exist!");
-    EXPECT_EQ(messages[0].text, "    The entered folder does not exist!|    Folder: " +
-                                    folder.file("nowhere") +
-                                    "|    Do you want to create it?||    (Press \"Present\" to "
-                                    "use present folder, or \"Default\" to use default folder).");
+    EXPECT_EQ(messages[0].text,
+              "    The entered folder does not exist!|    Folder: " + folder.file("nowhere") +
+                  "|    Do you want to create it?||    (Press \"Present\" to "
+                  "use present folder, or \"Default\" to use default folder).");
     EXPECT_EQ(messages[0].buttons, "&Yes|&Present|&Default|&Cancel");
     EXPECT_EQ(messages[0].icon, ui::MessageIcon::Program);
 }

@@ -49,8 +49,7 @@ void TrayOptionsDialog::store(Workspace& ws) const
     ws.settings().writeNumber("Options", "UseIconAnimation", ws.options.UseIconAnimation);
 }
 
-TrayIcon::TrayIcon(Workspace& ws, MainWindow& window)
-    : QObject(&window), m_ws(ws), m_window(window)
+TrayIcon::TrayIcon(Workspace& ws, MainWindow& window) : QObject(&window), m_ws(ws), m_window(window)
 {
     m_menu = new QMenu(&window);
     connect(m_menu->addAction("&Restore Clarion Quillon"), &QAction::triggered, this,

@@ -40,8 +40,9 @@ std::string captionText(std::string_view libraryFileName)
 
 std::string statusCaps(Workspace& ws)
 {
-    const std::string caps = upperCase(std::string_view(ws.options.UseStatusCaps).substr(
-        0, std::min<std::size_t>(3, ws.options.UseStatusCaps.size())));
+    const std::string caps =
+        upperCase(std::string_view(ws.options.UseStatusCaps)
+                      .substr(0, std::min<std::size_t>(3, ws.options.UseStatusCaps.size())));
     if (caps == "DEF" || caps == "INI" || caps == "LOW" || caps == "UPP")
         return caps;
     ws.options.UseStatusCaps = "Default casing";
@@ -115,9 +116,12 @@ SaveAnswer askSaveChanges(Workspace& ws)
     if (!ws.library.LibraryChanged || ws.options.UseNoMessages != 0)
         return SaveAnswer::Discard;
     switch (ws.ui().message(libraryChangedQuestion(ws))) {
-    case 1: return SaveAnswer::Save;
-    case 2: return SaveAnswer::Discard;
-    default: return SaveAnswer::Cancel;
+        case 1:
+            return SaveAnswer::Save;
+        case 2:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
     }
 }
 

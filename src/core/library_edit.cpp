@@ -21,9 +21,9 @@ void setMark(Workspace& ws, std::size_t row, std::uint8_t mark)
 ModuleEntry* moduleEntry(Workspace& ws, std::uint16_t number)
 {
     ModuleTable& modules = ws.library.modules;
-    const auto it = std::lower_bound(
-        modules.begin(), modules.end(), number,
-        [](const ModuleEntry& e, std::uint16_t n) { return e.MODULENUM < n; });
+    const auto it =
+        std::lower_bound(modules.begin(), modules.end(), number,
+                         [](const ModuleEntry& e, std::uint16_t n) { return e.MODULENUM < n; });
     if (it == modules.end() || it->MODULENUM != number)
         return nullptr;
     return &*it;
@@ -190,8 +190,8 @@ DeleteResult deleteRows(Workspace& ws, std::optional<std::size_t> selected)
     }
     rows.resize(out);
 
-    ws.library.SymbolCount -= static_cast<std::uint32_t>(
-        std::min<std::size_t>(result.symbols, ws.library.SymbolCount));
+    ws.library.SymbolCount -=
+        static_cast<std::uint32_t>(std::min<std::size_t>(result.symbols, ws.library.SymbolCount));
     rebuildModuleTable(ws);
     if (result.rows > 0)
         ws.library.LibraryChanged = true;

@@ -21,8 +21,7 @@ void addLibrary(Workspace& ws, int modules, int symbols, std::uint8_t os)
     postProcessLoad(ws, first, {"/libs/test.lib", false, 0});
 }
 
-GuiFixture::GuiFixture()
-    : settings(folder.file("Quillon32.ini")), ws(qtUi, files, settings, clock)
+GuiFixture::GuiFixture() : settings(folder.file("Quillon32.ini")), ws(qtUi, files, settings, clock)
 {
     qtUi.setMessageSeam([this](const ui::MessageBox& box) {
         messages.push_back(box);
@@ -53,8 +52,8 @@ GuiFixture::~GuiFixture()
 MainWindow& GuiFixture::window()
 {
     if (!m_window) {
-        m_window = std::make_unique<MainWindow>(ws, qtUi, WindowSetup{folder.path().string(),
-                                                                    folder.path().string()});
+        m_window = std::make_unique<MainWindow>(
+            ws, qtUi, WindowSetup{folder.path().string(), folder.path().string()});
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         (void)QTest::qWaitForWindowActive(m_window.get());

@@ -36,7 +36,10 @@ void save(const QString& folder, const QString& name, const Draw& draw, bool lar
         p.scale(size / 32.0, size / 32.0);
         draw(p);
         p.end();
-        const QString file = folder + "/" + name + (size == 64 ? "-64.png" : size == 32 ? "@2x.png" : ".png");
+        const QString file = folder + "/" + name +
+                             (size == 64   ? "-64.png"
+                              : size == 32 ? "@2x.png"
+                                           : ".png");
         if (!image.save(file))
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     }
@@ -341,10 +344,26 @@ int main(int argc, char** argv)
         {"RedHook", [&](QPainter& p) { hook(p, kRedHook); }},
         {"U", [&](QPainter& p) { badge(p, "U", cU); }},
         {"Exclamation", [&](QPainter& p) { exclamation(p); }},
-        {"16Exclamation", [&](QPainter& p) { badge(p, "16", c16); exclamation(p); }},
-        {"32Exclamation", [&](QPainter& p) { badge(p, "32", c32); exclamation(p); }},
-        {"XExclamation", [&](QPainter& p) { badge(p, "X", cX); exclamation(p); }},
-        {"UExclamation", [&](QPainter& p) { notFound(p); exclamation(p); }},
+        {"16Exclamation",
+         [&](QPainter& p) {
+             badge(p, "16", c16);
+             exclamation(p);
+         }},
+        {"32Exclamation",
+         [&](QPainter& p) {
+             badge(p, "32", c32);
+             exclamation(p);
+         }},
+        {"XExclamation",
+         [&](QPainter& p) {
+             badge(p, "X", cX);
+             exclamation(p);
+         }},
+        {"UExclamation",
+         [&](QPainter& p) {
+             notFound(p);
+             exclamation(p);
+         }},
     };
     for (const Fold& fold : folds) {
         save(folder, QString("QNShutFold") + fold.suffix, [&](QPainter& p) {
@@ -359,11 +378,23 @@ int main(int argc, char** argv)
         });
     }
     save(folder, "QNFunction", [&](QPainter& p) { function(p, kFunction); });
-    save(folder, "QNFunctionHookBlue", [&](QPainter& p) { function(p, kFunction); hook(p, kBlueHook, true); });
-    save(folder, "QNFunctionHookRed", [&](QPainter& p) { function(p, kFunction); hook(p, kRedHook, true); });
+    save(folder, "QNFunctionHookBlue", [&](QPainter& p) {
+        function(p, kFunction);
+        hook(p, kBlueHook, true);
+    });
+    save(folder, "QNFunctionHookRed", [&](QPainter& p) {
+        function(p, kFunction);
+        hook(p, kRedHook, true);
+    });
     save(folder, "QNResFunction", [&](QPainter& p) { function(p, kResident); });
-    save(folder, "QNResFunctionHookBlue", [&](QPainter& p) { function(p, kResident); hook(p, kBlueHook, true); });
-    save(folder, "QNResFunctionHookRed", [&](QPainter& p) { function(p, kResident); hook(p, kRedHook, true); });
+    save(folder, "QNResFunctionHookBlue", [&](QPainter& p) {
+        function(p, kResident);
+        hook(p, kBlueHook, true);
+    });
+    save(folder, "QNResFunctionHookRed", [&](QPainter& p) {
+        function(p, kResident);
+        hook(p, kRedHook, true);
+    });
     save(folder, "QNFunctionExclude", [&](QPainter& p) { functionExcluded(p, kFunction); });
     save(folder, "QNResFunctionExclude", [&](QPainter& p) { functionExcluded(p, kResident); });
     save(folder, "QNFunctionDuplicate", [&](QPainter& p) { functionDuplicate(p, kFunction); });
@@ -378,7 +409,8 @@ int main(int argc, char** argv)
     save(folder, "QNBitButtonX", [&](QPainter& p) { chip(p, "AUTO", cU); });
     save(folder, "QNTopMost", [&](QPainter& p) { pin(p, true); });
     save(folder, "QNNotTopMost", [&](QPainter& p) { pin(p, false); });
-    save(folder, "QNQuillon", [&](QPainter& p) { quill(p); }, true);
+    save(
+        folder, "QNQuillon", [&](QPainter& p) { quill(p); }, true);
     picture(folder + "/splash.png", 480, 240, true);
     picture(folder + "/about.png", 220, 110, false);
     return 0;
