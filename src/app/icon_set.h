@@ -1,0 +1,41 @@
+// IconSet: the pictures of the list display, the buttons and the program, by icon number.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace quillon::app {
+
+/// The icon resource of a list icon number (1 to 26, 101 to 113, 151 to 153), such as
+/// "QNShutFold16"; empty for an unknown number. With `osIcons` off, the bitness forms show the
+/// plain and plain-exclamation folders.
+[[nodiscard]] QString iconName(int number, bool osIcons = true);
+
+/// Loads and keeps the icons of the program's resources.
+class IconSet {
+public:
+    IconSet();
+
+    /// The icon of a list icon number; a null icon for an unknown number.
+    [[nodiscard]] const QIcon& listIcon(int number) const;
+    /// Any icon by its resource name ("QNQuillon", "QNBitButton16", "QNTopMost").
+    [[nodiscard]] static QIcon named(const QString& name);
+    [[nodiscard]] const QIcon& program() const { return m_program; }
+
+    /// Switches the bitness forms of the folders on or off (`UseOsIcons`).
+    void setOsIcons(bool on);
+
+private:
+    void load();
+
+    bool m_osIcons = true;
+    std::array<QIcon, 154> m_icons;
+    QIcon m_none;
+    QIcon m_program;
+};
+
+}  // namespace quillon::app

@@ -1,0 +1,228 @@
+// The library tree model over the core's rows.
+#include "app/library_tree_model.h"
+
+#include <algorithm>
+
+#include "app/icon_set.h"
+#include "app/qt_ui.h"
+#include "core/library_model.h"
+
+namespace quillon::app {
+
+namespace {
+// Top-level items carry internal id 0; a symbol carries its module's number plus 1.
+constexpr quintptr kTopLevel = 0;
+}  // namespace
+
+LibraryTreeModel::LibraryTreeModel(Workspace& ws, const IconSet& icons, QObject* parent)
+    : QAbstractItemModel(parent), m_ws(ws), m_icons(icons)
+{
+    rebuildIndex();
+}
+
+void LibraryTreeModel::rebuildIndex()
+{
+    m_moduleRows.clear();
+    const LibraryList& rows = m_ws.library.rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].isModule())
+            m_moduleRows.push_back(i);
+    }
+}
+
+std::size_t LibraryTreeModel::moduleEnd(std::size_t module) const
+{
+    return module + 1 < m_moduleRows.size() ? m_moduleRows[module + 1] : m_ws.library.rows.size();
+}
+
+std::size_t LibraryTreeModel::moduleOfRow(std::size_t row) const
+{
+    const auto it = std::upper_bound(m_moduleRows.begin(), m_moduleRows.end(), row);
+    return static_cast<std::size_t>(it - m_moduleRows.begin()) - 1;
+}
+
+QModelIndex LibraryTreeModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (row < 0 || column < 0 || column >= ColumnCount)
+        return {};
+    if (!parent.isValid()) {
+        if (static_cast<std::size_t>(row) >= m_moduleRows.size())
+            return {};
+        return createIndex(row, column, kTopLevel);
+    }
+    if (parent.internalId() != kTopLevel)
+        return {};
+    const auto module = static_cast<std::size_t>(parent.row());
+    if (row >= rowCount(parent))
+        return {};
+    return createIndex(row, column, static_cast<quintptr>(module + 1));
+}
+
+QModelIndex LibraryTreeModel::parent(const QModelIndex& child) const
+{
+    if (!child.isValid() || child.internalId() == kTopLevel)
+        return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, kTopLevel);
+}
+
+int LibraryTreeModel::rowCount(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return static_cast<int>(m_moduleRows.size());
+    if (parent.column() != 0 || parent.internalId() != kTopLevel)
+        return 0;
+    const auto module = static_cast<std::size_t>(parent.row());
+    if (module >= m_moduleRows.size())
+        return 0;
+    return static_cast<int>(moduleEnd(module) - m_moduleRows[module] - 1);
+}
+
+int LibraryTreeModel::columnCount(const QModelIndex& parent) const
+{
+    (void)parent;
+    return ColumnCount;
+}
+
+bool LibraryTreeModel::hasChildren(const QModelIndex& parent) const
+{
+    return rowCount(parent) > 0;
+}
+
+std::optional<std::size_t> LibraryTreeModel::rowOf(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.model() != this)
+        return std::nullopt;
+    if (index.internalId() == kTopLevel) {
+        const auto module = static_cast<std::size_t>(index.row());
+        if (module >= m_moduleRows.size())
+            return std::nullopt;
+        return m_moduleRows[module];
+    }
+    const auto module = static_cast<std::size_t>(index.internalId() - 1);
+    if (module >= m_moduleRows.size())
+        return std::nullopt;
+    const std::size_t row = m_moduleRows[module] + 1 + static_cast<std::size_t>(index.row());
+    if (row >= moduleEnd(module))
+        return std::nullopt;
+    return row;
+}
+
+QModelIndex LibraryTreeModel::indexOfRow(std::size_t row, int column) const
+{
+    if (row >= m_ws.library.rows.size() || m_moduleRows.empty() || row < m_moduleRows.front())
+        return {};
+    const std::size_t module = moduleOfRow(row);
+    if (m_moduleRows[module] == row)
+        return createIndex(static_cast<int>(module), column, kTopLevel);
+    return createIndex(static_cast<int>(row - m_moduleRows[module] - 1), column,
+                       static_cast<quintptr>(module + 1));
+}
+
+QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
+{
+    const auto pos = rowOf(index);
+    if (!pos)
+        return {};
+    const LibraryRow& row = m_ws.library.rows[*pos];
+    if (role == kRowRole)
+        return QVariant::fromValue<qulonglong>(*pos);
+    if (role == Qt::DecorationRole && index.column() == Name)
+        return m_icons.listIcon(row.ICON);
+    if (role == Qt::ToolTipRole && index.column() == Name && row.isModule() &&
+        !row.FILENAME.empty())
+        return fromPath(row.FILENAME);
+    if (role == Qt::TextAlignmentRole && index.column() != Name)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+        case Name:
+            return fromCp1252(row.SYMBOL);
+        case Ordinal:
+            return row.ORDINAL == 0 ? QString() : QString::number(row.ORDINAL);
+        case OrdinalHex:
+            return row.isModule() ? QString() : QString::fromStdString(ordinalHexText(row.ORDINAL));
+        case EntryPoint:
+            return row.ENTRYPOINT == 0 ? QString() : QString::number(row.ENTRYPOINT);
+        case Unsorted:
+            return row.UNSORTED == 0 ? QString() : QString::number(row.UNSORTED);
+        default:
+            return {};
+    }
+}
+
+QVariant LibraryTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+        case Name:
+            return QStringLiteral("Module/Function");
+        case Ordinal:
+            return QStringLiteral("Ordinal");
+        case OrdinalHex:
+            return QStringLiteral("Ordinal hex");
+        case EntryPoint:
+            return QStringLiteral("Entry point");
+        case Unsorted:
+            return QStringLiteral("Unsorted");
+        default:
+            return QString();
+    }
+}
+
+Qt::ItemFlags LibraryTreeModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.internalId() != kTopLevel)
+        f |= Qt::ItemNeverHasChildren;
+    return f;
+}
+
+void LibraryTreeModel::resetWith(const std::function<void()>& change)
+{
+    beginResetModel();
+    change();
+    rebuildIndex();
+    endResetModel();
+}
+
+void LibraryTreeModel::rowsChanged(std::size_t first, std::size_t last)
+{
+    last = std::min(last, m_ws.library.rows.size());
+    std::size_t i = first;
+    while (i < last) {
+        const QModelIndex start = indexOfRow(i);
+        if (!start.isValid())
+            return;
+        // One signal per run of rows under the same parent.
+        std::size_t end = i + 1;
+        if (start.internalId() == kTopLevel) {
+            while (end < last && m_ws.library.rows[end].isModule())
+                ++end;
+        } else {
+            const std::size_t module = start.internalId() - 1;
+            end = std::min(last, moduleEnd(module));
+        }
+        emit dataChanged(start, indexOfRow(end - 1, ColumnCount - 1));
+        i = end;
+    }
+}
+
+void LibraryTreeModel::allRowsChanged()
+{
+    if (m_moduleRows.empty())
+        return;
+    emit dataChanged(index(0, 0),
+                     index(static_cast<int>(m_moduleRows.size()) - 1, ColumnCount - 1));
+    for (std::size_t module = 0; module < m_moduleRows.size(); ++module) {
+        const std::size_t first = m_moduleRows[module];
+        const std::size_t end = moduleEnd(module);
+        if (end > first + 1 && m_ws.library.rows[first].expanded())
+            emit dataChanged(indexOfRow(first + 1), indexOfRow(end - 1, ColumnCount - 1));
+    }
+}
+
+}  // namespace quillon::app

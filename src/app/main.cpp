@@ -1,0 +1,57 @@
+// The desktop program quillon32: builds the workspace and the main window and runs start-up.
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/qt_ui.h"
+#include "app/startup.h"
+#include "core/clock.h"
+#include "core/command_line.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "settings/settings_location.h"
+#include "settings/settings_store.h"
+
+int main(int argc, char** argv)
+{
+    using namespace quillon;
+    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    const CommandLine line = parseCommandLine(parameters, platformSwitchRule());
+
+    if (line.silent) {
+        // The silent run (load, clean up, write the LIB file, one message) is the batch
+        // operation of the core, which this build does not hold yet: say so instead of
+        // ending as if a LIB file had been written.
+        std::fputs(
+            "quillon32: the silent switch /s is not available in this build; "
+            "no LIB file was written\n",
+            stderr);
+        return 2;
+    }
+
+    platform::FileSystem files;
+    const platform::Environment environment = platform::Environment::fromProcess();
+    const settings::SettingsLocation location =
+        settings::locateSettingsFile(files, environment, settings::LocationInputs::fromProcess());
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Clarion Quillon 32");
+    const std::string startupFolder = app::toPath(QDir::currentPath());
+
+    app::QtUi ui;
+    settings::SettingsStore settings(location.settingsFile);
+    SteadyClock clock;
+    Workspace ws(ui, files, settings, clock);
+    ws.SilentMode = line.silent;
+
+    app::MainWindow window(ws, ui, {startupFolder, location.settingsFolder});
+    QApplication::setWindowIcon(window.icons().program());
+    app::Startup startup(ws, ui, window, line);
+    window.show();
+    (void)startup.run();
+    return QApplication::exec();
+}

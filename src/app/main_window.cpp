@@ -1,0 +1,423 @@
+// The main window: layout, the library tree, caption, status bar and closing.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/about_tab.h"
+#include "app/library_tree_model.h"
+#include "app/options_tab.h"
+#include "app/qt_ui.h"
+#include "app/tray_icon.h"
+#include "app/window_texts.h"
+#include "core/library_edit.h"
+#include "settings/settings_store.h"
+#include "settings/window_placement.h"
+
+namespace quillon::app {
+
+namespace {
+// The display factor of the stored column widths, in halves (3 = 1.5).
+constexpr int kColumnFactor = 3;
+}  // namespace
+
+MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* parent)
+    : QMainWindow(parent), m_ws(ws), m_ui(ui), m_setup(std::move(setup))
+{
+    setObjectName("MainWindow");
+    setWindowIcon(m_icons.program());
+    m_ui.attach(this, statusBar());
+    m_model = new LibraryTreeModel(m_ws, m_icons, this);
+    createActions();
+    createLibraryPopup();
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("tabs");
+    createLibraryTab();
+    createOtherTabs();
+    setCentralWidget(m_tabs);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { updateStatus(); });
+    resize(900, 600);
+    applyOptions();
+    updateCaption();
+    updateActions();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createLibraryTab()
+{
+    m_libraryTab = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_libraryTab);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(3);
+
+    auto toolButton = [&](const QString& name, const QString& tip) {
+        auto* b = new QToolButton(m_libraryTab);
+        b->setObjectName(name);
+        b->setToolTip(tip);
+        b->setIconSize(QSize(20, 20));
+        b->setAutoRaise(m_ws.options.UseFlatButtons != 0);
+        buttons->addWidget(b);
+        return b;
+    };
+
+    m_quickButton = toolButton("quickMenuButton", "Quickmenu: Sort the library list");
+    m_quickButton->setText("Quickmenu");
+    m_quickButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_quickMenu = new QMenu(m_quickButton);
+    m_quickButton->setMenu(m_quickMenu);
+    m_quickButton->setPopupMode(QToolButton::InstantPopup);
+    connect(m_quickMenu, &QMenu::aboutToShow, this, [this] { fillQuickMenu(); });
+
+    m_changeQuickButton = toolButton("changeQuickMenuButton", "Change quickmenu");
+    m_changeQuickButton->setArrowType(Qt::DownArrow);
+    m_changeQuickMenu = new QMenu(m_changeQuickButton);
+    m_changeQuickButton->setMenu(m_changeQuickMenu);
+    m_changeQuickButton->setPopupMode(QToolButton::InstantPopup);
+    connect(m_changeQuickMenu, &QMenu::aboutToShow, this, [this] { fillChangeQuickMenu(); });
+
+    m_bitButton = toolButton("bitButton", "16/32-bit setting");
+    m_bitMenu = new QMenu(m_bitButton);
+    m_bitButton->setMenu(m_bitMenu);
+    m_bitButton->setPopupMode(QToolButton::InstantPopup);
+    connect(m_bitMenu, &QMenu::aboutToShow, this, [this] { fillBitMenu(); });
+
+    m_topmostButton = toolButton("topmostButton", "Push to ENABLE topmost window");
+    connect(m_topmostButton, &QToolButton::clicked, this, [this] { toggleTopmost(); });
+
+    // The favourites buttons belong to commands that are not part of this program yet; they
+    // are shown and disabled.
+    m_favoritesButton = toolButton("favoritesButton", "Open favorites");
+    m_favoritesButton->setText("Favorites");
+    m_favoritesButton->setEnabled(false);
+    m_editFavoritesButton = toolButton("editFavoritesButton", "Edit favorites");
+    m_editFavoritesButton->setArrowType(Qt::DownArrow);
+    m_editFavoritesButton->setEnabled(false);
+    auto* cleanup = toolButton("cleanupButton", "Cleanup");
+    cleanup->setText("Cleanup");
+    connect(cleanup, &QToolButton::clicked, m_actions.symbolsCleanup, &QAction::trigger);
+    connect(m_actions.symbolsCleanup, &QAction::changed, cleanup,
+            [cleanup, this] { cleanup->setEnabled(m_actions.symbolsCleanup->isEnabled()); });
+    auto* cleanupOptions = toolButton("cleanupOptionsButton", "Options for cleanup");
+    cleanupOptions->setArrowType(Qt::DownArrow);
+    auto* cleanupMenu = new QMenu(cleanupOptions);
+    cleanupMenu->addAction(m_actions.updateOne);
+    cleanupMenu->addAction(m_actions.symbolsCleanup);
+    cleanupMenu->addAction(m_actions.locateAll);
+    cleanupMenu->addAction(m_actions.locateOne);
+    cleanupMenu->addAction(m_actions.updateAll);
+    cleanupMenu->addAction(m_actions.modulesCleanup);
+    cleanupOptions->setMenu(cleanupMenu);
+    cleanupOptions->setPopupMode(QToolButton::InstantPopup);
+
+    buttons->addStretch(1);
+    auto pushButton = [&](QAction* action, const QString& text) {
+        auto* b = new QPushButton(text, m_libraryTab);
+        b->setObjectName(QString(text).remove('&').remove('.').remove(' '));
+        // The access key belongs to the command's hot key, which works from the list.
+        b->setShortcut(QKeySequence());
+        connect(b, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, b, [b, action] { b->setEnabled(action->isEnabled()); });
+        b->setEnabled(action->isEnabled());
+        buttons->addWidget(b);
+    };
+    pushButton(m_actions.addModule, "&Add file...");
+    pushButton(m_actions.saveAs, "&Save as...");
+    pushButton(m_actions.clearAll, "Cl&ear list");
+    layout->addLayout(buttons);
+
+    m_tree = new QTreeView(m_libraryTab);
+    m_tree->setObjectName("libraryList");
+    m_tree->setModel(m_model);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setAllColumnsShowFocus(true);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tree->header()->setStretchLastSection(true);
+    m_tree->header()->setSectionsMovable(false);
+    m_tree->setColumnWidth(LibraryTreeModel::Name, 380);
+    m_tree->setColumnWidth(LibraryTreeModel::Ordinal, 70);
+    layout->addWidget(m_tree, 1);
+    // The hot keys work while the library list has the focus; closing and topmost everywhere.
+    for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+        if (action == m_actions.exit || action == m_actions.topmost) {
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);
+        } else if (!action->shortcuts().isEmpty()) {
+            m_tree->addAction(action);
+        }
+    }
+    connect(m_tree, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_popup->popup(m_tree->viewport()->mapToGlobal(pos)); });
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { updateStatus(); });
+    connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+        if (m_syncingExpansion)
+            return;
+        if (const auto row = m_model->rowOf(index)) {
+            setModuleExpanded(m_ws, *row, true);
+            m_model->rowsChanged(*row, *row + 1);
+        }
+    });
+    connect(m_tree, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (m_syncingExpansion)
+            return;
+        if (const auto row = m_model->rowOf(index)) {
+            setModuleExpanded(m_ws, *row, false);
+            m_model->rowsChanged(*row, *row + 1);
+        }
+    });
+    m_tabs->addTab(m_libraryTab, " Library ");
+}
+
+QWidget* MainWindow::createListTab(const QStringList& columns, const QStringList& buttons)
+{
+    auto* tab = new QWidget(m_tabs);
+    tab->hide();
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const QString& text : buttons) {
+        auto* b = new QPushButton(text, tab);
+        b->setEnabled(false);
+        row->addWidget(b);
+    }
+    layout->addLayout(row);
+    auto* list = new QTreeView(tab);
+    list->setRootIsDecorated(false);
+    list->setHeaderHidden(false);
+    auto* model = new QStandardItemModel(0, static_cast<int>(columns.size()), list);
+    model->setHorizontalHeaderLabels(columns);
+    list->setModel(model);
+    layout->addWidget(list, 1);
+    return tab;
+}
+
+void MainWindow::createOtherTabs()
+{
+    m_queryTab =
+        createListTab({"Module", "Function name", "Ordinal"},
+                      {"Sort options for the list", "Quer&y...", "&Save as...", "Cl&ear list"});
+    m_compareTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
+                                 {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
+    m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
+                                {"&Update...", "&Refresh list", "Cl&ear list"});
+    m_optionsTab = new OptionsTab(m_ws, *this);
+    auto* about = new AboutTab(m_ws, m_ui, *this);
+    m_aboutTab = about;
+    auto* help = new QAction("&Help", this);
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, about, &AboutTab::showHelp);
+    m_tabs->addTab(m_updateTab, "Update library");
+    m_tabs->addTab(m_optionsTab, " Options ");
+    m_tabs->addTab(m_aboutTab, " About ");
+}
+
+void MainWindow::applyOptions()
+{
+    const Options& o = m_ws.options;
+    // Tabs in their order; the query and compare tabs come and go with their options.
+    auto placeTab = [&](QWidget* tab, const QString& text, bool shown, int position) {
+        const int at = m_tabs->indexOf(tab);
+        if (shown && at < 0)
+            m_tabs->insertTab(position, tab, text);
+        else if (!shown && at >= 0)
+            m_tabs->removeTab(at);
+        if (!shown)
+            tab->hide();
+    };
+    placeTab(m_queryTab, "Extracted functions", o.UseShowQuery == 1, 1);
+    placeTab(m_compareTab, "Disk-compare", o.UseShowCompare == 1, o.UseShowQuery == 1 ? 2 : 1);
+
+    m_icons.setOsIcons(o.UseOsIcons != 0);
+    m_tree->setColumnHidden(LibraryTreeModel::OrdinalHex, o.UseHexColumn != 1);
+    m_tree->setColumnHidden(LibraryTreeModel::EntryPoint, o.UseHexEntryPoint != 1);
+    // Stored widths are in the design's units; on screen they are never narrower than the
+    // column's title.
+    auto width = [&](int column, int stored) {
+        const QString title =
+            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int titleWidth = m_tree->header()->fontMetrics().horizontalAdvance(title) + 18;
+        m_tree->setColumnWidth(column, std::max(titleWidth, stored * kColumnFactor / 2));
+    };
+    width(LibraryTreeModel::OrdinalHex, o.UseHexWidth);
+    width(LibraryTreeModel::EntryPoint, o.UseHexEntryWidth);
+    width(LibraryTreeModel::Unsorted, o.UseUnsortedWidth);
+    m_tree->setColumnWidth(LibraryTreeModel::Spacer, 8);
+
+    m_quickButton->setVisible(o.UseQuickMenu == 1);
+    m_changeQuickButton->setVisible(o.UseQuickMenu == 1);
+    m_topmostButton->setVisible(o.UseTopWindow == 1);
+    m_favoritesButton->setVisible(o.UseFavorites == 1);
+    m_editFavoritesButton->setVisible(o.UseFavorites == 1);
+    statusBar()->setVisible(o.UseStatusBar == 1);
+    fillQuickMenu();
+    updateBitButton();
+    updateTopmost();
+    if (auto* options = qobject_cast<OptionsTab*>(m_optionsTab))
+        options->showOptions();
+    // Tool tips are shown only when asked for.
+    const bool tips = o.UseToolTips == 1;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!w->property("quillonTip").isValid())
+            w->setProperty("quillonTip", w->toolTip());
+        w->setToolTip(tips ? w->property("quillonTip").toString() : QString());
+    }
+    m_model->allRowsChanged();
+    updateStatus();
+}
+
+void MainWindow::libraryReplaced()
+{
+    m_model->resetWith([] {});
+    restoreExpansion();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::restoreExpansion()
+{
+    m_syncingExpansion = true;
+    const LibraryList& rows = m_ws.library.rows;
+    const std::size_t modules = m_model->moduleCount();
+    std::size_t expandedCount = 0;
+    for (std::size_t m = 0; m < modules; ++m)
+        expandedCount += rows[m_model->moduleRow(m)].expanded() ? 1 : 0;
+    if (expandedCount == modules && modules > 0) {
+        m_tree->expandAll();
+    } else if (expandedCount > 0) {
+        for (std::size_t m = 0; m < modules; ++m) {
+            if (rows[m_model->moduleRow(m)].expanded())
+                m_tree->expand(m_model->index(static_cast<int>(m), 0));
+        }
+    }
+    m_syncingExpansion = false;
+}
+
+void MainWindow::updateCaption()
+{
+    m_ui.setCaption(captionText(m_ws.library.LibraryFileName));
+}
+
+std::optional<std::size_t> MainWindow::selectedRow() const
+{
+    return m_model->rowOf(m_tree->currentIndex());
+}
+
+void MainWindow::selectRow(std::size_t row)
+{
+    const QModelIndex index = m_model->indexOfRow(row);
+    if (!index.isValid())
+        return;
+    if (index.parent().isValid() && !m_tree->isExpanded(index.parent())) {
+        m_syncingExpansion = true;
+        m_tree->expand(index.parent());
+        m_syncingExpansion = false;
+    }
+    m_tree->setCurrentIndex(index);
+    m_tree->scrollTo(index);
+}
+
+void MainWindow::updateStatus()
+{
+    QWidget* current = m_tabs->currentWidget();
+    if (current == m_libraryTab) {
+        const auto texts = libraryStatusTexts(m_ws, selectedRow());
+        for (int pane = 1; pane <= 3; ++pane)
+            m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
+    } else if (current == m_queryTab) {
+        m_ui.status(1, "Extracted functions = " + std::to_string(m_ws.queryResults.size()));
+        m_ui.status(2, "");
+        m_ui.status(3, "");
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_ui.busy()) {
+        event->ignore();
+        return;
+    }
+    if (!saveQuestion()) {
+        event->ignore();
+        return;
+    }
+    m_ui.status(1, "Closing program...");
+    m_ui.status(2, "");
+    m_ui.status(3, "");
+    m_ws.settings().writeNumber(
+        "Options", "UseUnsortedWidth",
+        m_tree->columnWidth(LibraryTreeModel::Unsorted) * 2 / kColumnFactor);
+    if (m_ws.options.UseHexEntryPoint == 1)
+        m_ws.settings().writeNumber(
+            "Options", "UseHexEntryWidth",
+            m_tree->columnWidth(LibraryTreeModel::EntryPoint) * 2 / kColumnFactor);
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if ((isMinimized() || isMaximized()) && m_ws.options.UseSaveWindow == 1)
+        savePlacement();
+    if (isMinimized() && m_ws.options.UseMinimizeTray == 1) {
+        if (m_tray == nullptr)
+            m_tray = new TrayIcon(m_ws, *this);
+        // Hiding inside the state change confuses some window managers; do it right after.
+        QTimer::singleShot(0, m_tray, [this] { (void)m_tray->minimizeToTray(); });
+    }
+}
+
+void MainWindow::restorePlacement()
+{
+    settings::SettingsStore& store = m_ws.settings();
+    const settings::WindowPlacement placement =
+        settings::readWindowPlacement(store, settings::kMainWindowSection);
+    if (settings::placementUse(placement, true) == settings::PlacementUse::MoveAndSize)
+        setGeometry(placement.XPosit, placement.YPosit, placement.Width, placement.Height);
+    const int preferred = settings::readMainWidthPref(store, width());
+    if (preferred > 100 && preferred != width())
+        resize(preferred, height());
+    settings::writeMainWidthPref(store, width());
+    if (placement.Maximize)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::savePlacement()
+{
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    settings::writeWindowPlacement(
+        m_ws.settings(), settings::kMainWindowSection,
+        {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+}
+
+void MainWindow::showAboutBox()
+{
+    if (auto* about = qobject_cast<AboutTab*>(m_aboutTab))
+        about->showAbout();
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,231 @@
+// MainWindow: the program's one window: tabs, the library tree, commands, status bar.
+#pragma once
+
+#include <QMainWindow>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/icon_set.h"
+#include "core/workspace.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QTreeView;
+class QWidget;
+
+namespace quillon::app {
+
+class LibraryTreeModel;
+class QtUi;
+class TrayIcon;
+
+/// The commands of the library list, each one QAction made once.
+struct LibraryActions {
+    QAction* locateAll = nullptr;
+    QAction* updateAll = nullptr;
+    QAction* modulesCleanup = nullptr;
+    QAction* locateOne = nullptr;
+    QAction* updateOne = nullptr;
+    QAction* duplicateCleanup = nullptr;
+    QAction* markExcluded = nullptr;
+    QAction* markDuplicated = nullptr;
+    QAction* newLibrary = nullptr;
+    QAction* openLibrary = nullptr;
+    QAction* closeLibrary = nullptr;
+    QAction* rename = nullptr;
+    QAction* libraryData = nullptr;
+    QAction* query = nullptr;
+    QAction* exportText = nullptr;
+    QAction* save = nullptr;
+    QAction* saveAs = nullptr;
+    QAction* revert = nullptr;
+    QAction* addModule = nullptr;
+    QAction* removeModule = nullptr;
+    QAction* revertModule = nullptr;
+    QAction* compareModule = nullptr;
+    QAction* exportModule = nullptr;
+    QAction* clearAll = nullptr;
+    QAction* find = nullptr;
+    QAction* findNext = nullptr;
+    QAction* gotoRow = nullptr;
+    QAction* nextMark = nullptr;
+    QAction* copyName = nullptr;
+    QAction* editSymbol = nullptr;
+    QAction* toggleMark = nullptr;
+    QAction* markAll = nullptr;
+    QAction* removeMarks = nullptr;
+    QAction* invertMarks = nullptr;
+    QAction* extract = nullptr;
+    QAction* deleteRows = nullptr;
+    QAction* sortName = nullptr;
+    QAction* sortOrdinal = nullptr;
+    QAction* sortFile = nullptr;
+    QAction* sortAscending = nullptr;
+    QAction* sortDescending = nullptr;
+    QAction* expandAll = nullptr;
+    QAction* contractAll = nullptr;
+    QAction* exit = nullptr;
+    QAction* symbolsCleanup = nullptr;
+    QAction* removeMarkedSymbols = nullptr;
+    QAction* exportAll = nullptr;
+    QAction* topmost = nullptr;
+    QAction* popup = nullptr;
+    // The quick menu's own wording of two marking commands.
+    QAction* quickMarkExcluded = nullptr;
+    QAction* quickMarkDuplicated = nullptr;
+};
+
+/// What the window was started with.
+struct WindowSetup {
+    /// The start-up folder ("System default" of the folder options).
+    std::string startupFolder;
+    /// The settings folder, where "Readme.txt", "Notes.txt" and the help are looked for.
+    std::string settingsFolder;
+};
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Applies the option values held in the workspace to the window (tabs, columns, buttons,
+    /// status bar, tool tips, topmost).
+    void applyOptions();
+    /// Rebuilds the tree after the whole library was replaced (open, sort, clear).
+    void libraryReplaced();
+    /// Sets the caption by the target name.
+    void updateCaption();
+    /// Sets every command's enabled state and texts.
+    void updateActions();
+    /// Refreshes the status panes of the current tab.
+    void updateStatus();
+
+    /// The selected row of the library list.
+    [[nodiscard]] std::optional<std::size_t> selectedRow() const;
+    /// Selects the row at `row` of `LibraryList` and shows it.
+    void selectRow(std::size_t row);
+
+    /// Commands (public so that start-up and tests can run them as the menu does).
+    void newLibrary();
+    void renameLibrary();
+    void closeLibrary();
+    void clearList();
+    void sortBy(SortOrder order);
+    void sortDirection(bool descending);
+    /// Opens `file` as the library (the present library is dropped); false when nothing loaded.
+    bool openFile(const std::string& file);
+    /// Appends the modules of `files` to the library; false when nothing was loaded.
+    bool loadFiles(const std::vector<std::string>& files);
+    void openLibraryCommand();
+    void addModuleCommand();
+    /// Save (to the target) or, with `askName`, Save as.
+    void saveCommand(bool askName);
+    /// Moves and sizes the window by section `MainWindow` and `UseMainWidthPref`.
+    void restorePlacement();
+    /// Writes the window's placement to section `MainWindow`.
+    void savePlacement();
+    /// Revert (Ctrl+R): reloads the library from its file; on an empty library it recalls the
+    /// file opened last.
+    void revertCommand();
+    /// The first `UseNumMenu` recent files that pass the sub-menu's filter.
+    [[nodiscard]] std::vector<std::string> recentFiles() const;
+    /// The symbols cleanup dialog and its run (F10).
+    void symbolsCleanupCommand();
+    /// Removes every symbol marked excluded or duplicate (Ctrl+F10).
+    void removeMarkedCommand();
+    /// Removes the duplicate modules (Ctrl+F9).
+    void duplicateCleanupCommand();
+    /// The "&About..." box of the about tab.
+    void showAboutBox();
+
+    [[nodiscard]] const LibraryActions& actions() const { return m_actions; }
+    [[nodiscard]] QTreeView* tree() const { return m_tree; }
+    [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
+    [[nodiscard]] LibraryTreeModel* model() const { return m_model; }
+    [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
+    [[nodiscard]] QToolButton* quickMenuButton() const { return m_quickButton; }
+    [[nodiscard]] QToolButton* bitButton() const { return m_bitButton; }
+    [[nodiscard]] const IconSet& icons() const { return m_icons; }
+    [[nodiscard]] Workspace& workspace() const { return m_ws; }
+    [[nodiscard]] const WindowSetup& setup() const { return m_setup; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createActions();
+    void createLibraryPopup();
+    void createLibraryTab();
+    void createOtherTabs();
+    QWidget* createListTab(const QStringList& columns, const QStringList& buttons);
+    void fillQuickMenu();
+    void fillRecentMenu(QMenu* menu);
+    void fillChangeQuickMenu();
+    void fillBitMenu();
+    void updateBitButton();
+    void updateTopmost();
+    void restoreExpansion();
+    /// After an operation that replaced the rows: tree shape, selection, commands, status.
+    void libraryEdited();
+    [[nodiscard]] std::string dialogFolder() const;
+    void rowsEdited();
+
+    void toggleMarkCommand();
+    void markAllCommand(bool hooked);
+    void invertMarksCommand();
+    void markExcludeCommand(std::uint8_t exclude);
+    void nextMarkCommand();
+    void deleteCommand();
+    void expandAllCommand(bool expanded);
+    void copyNameCommand();
+    void gotoCommand();
+    void showPopup();
+    void toggleTopmost();
+    /// Runs the save question; false when the user cancelled.
+    bool saveQuestion();
+    /// Takes a target name from the target name dialog; empty when cancelled.
+    std::optional<std::string> askTargetName(bool rename);
+
+    Workspace& m_ws;
+    QtUi& m_ui;
+    WindowSetup m_setup;
+    IconSet m_icons;
+    LibraryActions m_actions;
+    QActionGroup* m_sortFields = nullptr;
+    QActionGroup* m_sortDirections = nullptr;
+    QMenu* m_popup = nullptr;
+    QMenu* m_sortMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QMenu* m_quickMenu = nullptr;
+    QMenu* m_changeQuickMenu = nullptr;
+    QMenu* m_bitMenu = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QWidget* m_libraryTab = nullptr;
+    QWidget* m_queryTab = nullptr;
+    QWidget* m_compareTab = nullptr;
+    QWidget* m_updateTab = nullptr;
+    QWidget* m_optionsTab = nullptr;
+    QWidget* m_aboutTab = nullptr;
+    QTreeView* m_tree = nullptr;
+    LibraryTreeModel* m_model = nullptr;
+    QToolButton* m_quickButton = nullptr;
+    QToolButton* m_changeQuickButton = nullptr;
+    QToolButton* m_bitButton = nullptr;
+    QToolButton* m_topmostButton = nullptr;
+    QToolButton* m_favoritesButton = nullptr;
+    QToolButton* m_editFavoritesButton = nullptr;
+    TrayIcon* m_tray = nullptr;
+    bool m_syncingExpansion = false;
+};
+
+}  // namespace quillon::app

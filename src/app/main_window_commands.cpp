@@ -1,0 +1,230 @@
+// The main window's commands on the library list.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTreeView>
+
+#include "app/goto_dialog.h"
+#include "app/library_tree_model.h"
+#include "app/main_window.h"
+#include "app/qt_ui.h"
+#include "app/target_name.h"
+#include "app/target_name_dialog.h"
+#include "app/window_texts.h"
+#include "core/library_edit.h"
+#include "core/sort_library.h"
+#include "settings/settings_store.h"
+
+namespace quillon::app {
+
+void MainWindow::rowsEdited()
+{
+    m_model->allRowsChanged();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::toggleMarkCommand()
+{
+    const auto row = selectedRow();
+    if (!row)
+        return;
+    toggleMark(m_ws, *row);
+    m_model->rowsChanged(*row, *row + 1);
+}
+
+void MainWindow::markAllCommand(bool hooked)
+{
+    setAllMarks(m_ws, hooked);
+    rowsEdited();
+}
+
+void MainWindow::invertMarksCommand()
+{
+    invertMarks(m_ws);
+    rowsEdited();
+}
+
+void MainWindow::markExcludeCommand(std::uint8_t exclude)
+{
+    markSymbolsWithExclude(m_ws, exclude);
+    rowsEdited();
+}
+
+void MainWindow::nextMarkCommand()
+{
+    const auto found = nextMark(m_ws, selectedRow());
+    if (!found)
+        return;
+    // The module of the found row may have been expanded by the search.
+    const std::size_t module = moduleRowOf(m_ws, *found);
+    m_model->rowsChanged(module, module + 1);
+    selectRow(*found);
+}
+
+void MainWindow::deleteCommand()
+{
+    const auto selected = selectedRow();
+    std::size_t nextSelection = selected.value_or(0);
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { deleteRows(m_ws, selected); });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(std::min(nextSelection, m_ws.library.rows.size() - 1));
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::expandAllCommand(bool expanded)
+{
+    setAllExpanded(m_ws, expanded);
+    m_syncingExpansion = true;
+    if (expanded)
+        m_tree->expandAll();
+    else
+        m_tree->collapseAll();
+    m_syncingExpansion = false;
+    m_model->allRowsChanged();
+}
+
+void MainWindow::copyNameCommand()
+{
+    const auto row = selectedRow();
+    if (!row)
+        return;
+    QGuiApplication::clipboard()->setText(fromCp1252(m_ws.library.rows[*row].SYMBOL));
+}
+
+void MainWindow::gotoCommand()
+{
+    if (m_ws.library.empty())
+        return;
+    GotoDialog dialog(m_ws, this);
+    if (const auto current = selectedRow())
+        dialog.preselect(m_ws.library.rows[*current].MODULENUM);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const auto row = findGotoRow(m_ws, dialog.moduleNumber(), dialog.ordinal()))
+        selectRow(*row);
+}
+
+void MainWindow::showPopup()
+{
+    QRect rect = m_tree->visualRect(m_tree->currentIndex());
+    QPoint at = rect.isValid() ? rect.bottomLeft() : QPoint(0, 0);
+    m_popup->popup(m_tree->viewport()->mapToGlobal(at));
+}
+
+void MainWindow::toggleTopmost()
+{
+    m_ws.options.TopWindow = m_ws.options.TopWindow == 1 ? 0 : 1;
+    m_ws.settings().writeNumber("Options", "TopWindow", m_ws.options.TopWindow);
+    updateTopmost();
+}
+
+bool MainWindow::saveQuestion()
+{
+    switch (askSaveChanges(m_ws)) {
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            return false;
+        case SaveAnswer::Save:
+            // Saving starts "Save as..."; while it cannot run the command is abandoned, so that
+            // the changes are never dropped.
+            if (!m_actions.saveAs->isEnabled())
+                return false;
+            m_actions.saveAs->trigger();
+            return !m_ws.library.LibraryChanged;
+    }
+    return false;
+}
+
+std::optional<std::string> MainWindow::askTargetName(bool rename)
+{
+    TargetNameDialog dialog(m_ws, m_ui, m_icons, rename,
+                            defaultTargetFolder(m_ws, m_setup.startupFolder), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.fullName();
+}
+
+void MainWindow::newLibrary()
+{
+    if (!saveQuestion())
+        return;
+    const auto name = askTargetName(false);
+    if (!name)
+        return;
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    m_ws.library.LibraryFileName = *name;
+    updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::renameLibrary()
+{
+    const auto name = askTargetName(true);
+    if (!name)
+        return;
+    m_ws.library.LibraryFileName = *name;
+    updateCaption();
+}
+
+void MainWindow::closeLibrary()
+{
+    if (!saveQuestion())
+        return;
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    m_ws.library.LibraryFileName.clear();
+    updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::clearList()
+{
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    // The other lists go too when asked; of them this program holds the extracted functions.
+    if (m_ws.options.UseClearExtract == 1)
+        m_ws.queryResults.rows.clear();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::sortBy(SortOrder order)
+{
+    const auto selected = selectedRow();
+    const bool focused = m_tree->hasFocus();
+    std::uint32_t remembered = 0;
+    if (selected)
+        remembered = m_ws.library.rows[*selected].UNSORTED;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { sortLibrary(m_ws, order, m_ws.sortDescending, false); });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (selected) {
+        const LibraryList& rows = m_ws.library.rows;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].UNSORTED == remembered) {
+                selectRow(i);
+                break;
+            }
+        }
+    }
+    if (focused)
+        m_tree->setFocus();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::sortDirection(bool descending)
+{
+    m_ws.sortDescending = descending;
+    sortBy(m_ws.sortOrder);
+}
+
+}  // namespace quillon::app

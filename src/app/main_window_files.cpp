@@ -1,0 +1,263 @@
+// The main window's file commands: open, add, save and save as.
+#include <QAction>
+#include <QMenu>
+#include <QTreeView>
+
+#include "app/library_tree_model.h"
+#include "app/main_window.h"
+#include "app/qt_ui.h"
+#include "app/symbols_cleanup_dialog.h"
+#include "core/error_report.h"
+#include "core/exclude_list.h"
+#include "core/library_edit.h"
+#include "core/text_encoding.h"
+#include "lib/lib_reader.h"
+#include "lib/save_file.h"
+#include "maintenance/duplicate_modules.h"
+#include "maintenance/remove_marked_symbols.h"
+#include "maintenance/save_hooks.h"
+#include "maintenance/symbols_cleanup.h"
+#include "platform/paths.h"
+#include "settings/settings_store.h"
+
+namespace quillon::app {
+
+namespace {
+
+constexpr const char* kImportFilters =
+    "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
+    "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
+    "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
+constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.*";
+
+constexpr const char* kNotFoundOnDisk = "File was not found on disk!";
+
+bool trimmedEmpty(const std::string& text)
+{
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+bool isLibName(const std::string& path)
+{
+    return upperCase(path).ends_with(".LIB");
+}
+
+}  // namespace
+
+std::string MainWindow::dialogFolder() const
+{
+    const Options& o = m_ws.options;
+    if (!o.LastAddFolder.empty())
+        return o.LastAddFolder;
+    return m_setup.startupFolder;
+}
+
+bool MainWindow::loadFiles(const std::vector<std::string>& files)
+{
+    bool loaded = false;
+    m_ui.setBusy(true);
+    m_ws.cancel.clear();
+    m_model->resetWith([&] {
+        for (const std::string& file : files) {
+            if (m_ws.cancel.cancelled())
+                break;
+            if (!isLibName(file)) {
+                // Executables are read by the executable readers, which this program does
+                // not hold yet.
+                continue;
+            }
+            lib::LibLoadRequest request;
+            request.fileName = file;
+            request.showProgress = m_ws.options.UseStatusBar == 1;
+            const auto outcome = lib::loadLibrary(m_ws, request);
+            if (!outcome) {
+                (void)reportPostedError(m_ws, outcome.error().code, outcome.error().text);
+                continue;
+            }
+            if (outcome->end == lib::LibLoadEnd::Loaded) {
+                loaded = true;
+                m_ws.library.LibraryChanged = true;
+            }
+        }
+    });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(0);
+    updateActions();
+    updateStatus();
+    return loaded;
+}
+
+bool MainWindow::openFile(const std::string& file)
+{
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    const bool loaded = loadFiles({file});
+    if (loaded) {
+        m_ws.library.LibraryFileName = file;
+        m_ws.library.LibraryChanged = false;
+        m_ws.settings().writeSetting("Filelist", "PresentFile", file);
+    }
+    updateCaption();
+    return loaded;
+}
+
+void MainWindow::openLibraryCommand()
+{
+    if (!saveQuestion())
+        return;
+    ui::FileDialogRequest request{"Open library file...", dialogFolder(), kOpenFilters};
+    const auto file = m_ui.openFileDialog(request);
+    if (!file)
+        return;
+    (void)openFile(*file);
+}
+
+void MainWindow::addModuleCommand()
+{
+    ui::FileDialogRequest request{"Import exported names from file(s)...", dialogFolder(),
+                                  kImportFilters};
+    const std::vector<std::string> files = m_ui.openFilesDialog(request);
+    if (files.empty())
+        return;
+    (void)loadFiles(files);
+}
+
+void MainWindow::saveCommand(bool askName)
+{
+    lib::SaveHooks hooks;
+    maintenance::setCleanupHooks(hooks);
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::revertCommand()
+{
+    // Unsaved changes are dropped: reverting is what the user asked for.
+    std::string file = m_ws.library.LibraryFileName;
+    if (trimmedEmpty(file)) {
+        if (m_ws.library.modules.size() == 1)
+            file = m_ws.library.modules.front().FILENAME;
+        else
+            file = m_ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDisk);
+    }
+    if (file == kNotFoundOnDisk) {
+        m_ui.status(1, "No data on last opened file!");
+        if (m_ws.options.UseNoMessages == 0) {
+            ui::MessageBox box;
+            box.title = "CLARION QUILLON 32 - Missing data!";
+            box.icon = ui::MessageIcon::Exclamation;
+            box.text = "    No data on last opened file!|" + std::string(75, kNonBreakingSpace);
+            (void)m_ui.message(box);
+        }
+        return;
+    }
+    const std::string normal =
+        platform::NormalizeFolderPath(m_ws.files(), file, m_ws.options.UseLongAdd);
+    if (normal.empty() || !m_ws.files().isFile(normal)) {
+        m_ui.status(1, kNotFoundOnDisk);
+        if (m_ws.options.UseNoMessages == 0) {
+            ui::MessageBox box;
+            box.title = "CLARION QUILLON 32 - File not found!";
+            box.icon = ui::MessageIcon::Exclamation;
+            box.text = "    File was NOT found on disk!|" + std::string(90, kNonBreakingSpace) +
+                       "|    This file not found:|    " + file;
+            (void)m_ui.message(box);
+        }
+        return;
+    }
+    m_ui.setWaitCursor(true);
+    m_ws.library.LibraryChanged = false;
+    m_ws.CurrentFileName = normal;
+    (void)openFile(normal);
+    m_ui.setWaitCursor(false);
+    if (!m_ws.library.empty())
+        selectRow(0);
+    updateCaption();
+}
+
+std::vector<std::string> MainWindow::recentFiles() const
+{
+    settings::SettingsStore& store = m_ws.settings();
+    const Options& o = m_ws.options;
+    std::vector<std::string> files;
+    for (int n = 1; n <= o.UseRecentFiles && static_cast<int>(files.size()) < o.UseNumMenu; ++n) {
+        const std::string entry = store.readSetting("Filelist", "Filelist" + std::to_string(n));
+        if (trimmedEmpty(entry))
+            continue;
+        if (!o.FileSuffix.empty() && !upperCase(entry).ends_with(upperCase(o.FileSuffix)))
+            continue;
+        if (o.UseExcludeObsoleteFiles == 1 && !m_ws.files().isFile(entry))
+            continue;
+        files.push_back(entry);
+    }
+    return files;
+}
+
+void MainWindow::fillRecentMenu(QMenu* menu)
+{
+    menu->clear();
+    const std::vector<std::string> files = recentFiles();
+    if (files.empty()) {
+        menu->addAction("< None >")->setEnabled(false);
+        return;
+    }
+    for (const std::string& file : files) {
+        QString text = fromPath(file);
+        if (m_ws.options.CaseOption == 1)
+            text = text.toUpper();
+        else if (m_ws.options.CaseOption == 2)
+            text = text.toLower();
+        QAction* item = menu->addAction(text);
+        connect(item, &QAction::triggered, this, [this, file] {
+            if (saveQuestion())
+                (void)openFile(file);
+        });
+    }
+}
+
+void MainWindow::symbolsCleanupCommand()
+{
+    SymbolsCleanupDialog dialog(maintenance::loadSymbolsCleanupChoices(m_ws), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { (void)maintenance::runSymbolsCleanup(m_ws, dialog.choices()); });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::removeMarkedCommand()
+{
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { (void)maintenance::removeMarkedSymbols(m_ws, true, false); });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::duplicateCleanupCommand()
+{
+    m_ui.setBusy(true);
+    m_model->resetWith([&] {
+        (void)maintenance::removeDuplicateModules(
+            m_ws, maintenance::DuplicateRemovalMode::Standalone, false);
+    });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::libraryEdited()
+{
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(0);
+    updateActions();
+    updateStatus();
+}
+
+}  // namespace quillon::app

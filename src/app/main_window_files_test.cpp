@@ -1,0 +1,181 @@
+// The main window's file commands over real LIB files.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTreeView>
+
+#include "app/library_tree_model.h"
+#include "app/main_window.h"
+#include "app/testing/gui_fixture.h"
+#include "lib/lib_reader.h"
+#include "support/lib_builder.h"
+
+namespace quillon::app {
+namespace {
+
+using quillon::testing::libBytes;
+
+class FileCommandsTest : public testing::GuiFixture {
+protected:
+    std::string toolsLib()
+    {
+        return folder.write(
+            "tools.lib",
+            libBytes({{"TOOLS", "Alpha", 1}, {"TOOLS", "Beta", 2}, {"EXTRA", "Gamma", 7}}));
+    }
+};
+
+TEST_F(FileCommandsTest, CtrlOOpensALibFileCollapsedAndNamesTheTarget)
+{
+    const std::string lib = toolsLib();
+    MainWindow& w = window();
+    dialogResults.push_back({lib});
+    key(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(ws.library.rows.size(), 5u);
+    EXPECT_EQ(w.model()->rowCount(), 2);
+    EXPECT_FALSE(w.tree()->isExpanded(w.model()->index(0, 0)));
+    EXPECT_EQ(ws.library.LibraryFileName, lib);
+    EXPECT_FALSE(ws.library.LibraryChanged);
+    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), lib);
+    EXPECT_TRUE(w.actions().save->isEnabled());
+}
+
+TEST_F(FileCommandsTest, OpenAsksToSaveAChangedLibraryFirst)
+{
+    testing::addLibrary(ws, 1, 2);
+    ws.library.LibraryChanged = true;
+    window().libraryReplaced();
+    answers.push_back(3);  // Cancel
+    dialogResults.push_back({toolsLib()});
+    key(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Library file changed");
+    EXPECT_EQ(ws.library.rows.size(), 3u);
+}
+
+TEST_F(FileCommandsTest, AddModuleAppendsToTheLibrary)
+{
+    testing::addLibrary(ws, 1, 2);
+    MainWindow& w = window();
+    w.libraryReplaced();
+    dialogResults.push_back({toolsLib()});
+    key(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(ws.library.rows.size(), 8u);
+    EXPECT_EQ(w.model()->rowCount(), 3);
+    EXPECT_EQ(ws.library.SymbolCount, 5u);
+    EXPECT_TRUE(ws.library.LibraryChanged);
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheTargetAndClearsTheChange)
+{
+    MainWindow& w = window();
+    ASSERT_TRUE(w.openFile(toolsLib()));
+    ws.library.rows.erase(ws.library.rows.begin() + 2);  // drop Beta
+    w.libraryReplaced();
+    ws.library.SymbolCount = 2;
+    ws.library.LibraryChanged = true;
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(ws.library.LibraryChanged);
+    MainWindow& again = w;
+    ASSERT_TRUE(again.openFile(ws.library.LibraryFileName));
+    EXPECT_EQ(ws.library.SymbolCount, 2u);
+}
+
+TEST_F(FileCommandsTest, ClosingWithChangesAndYesSavesUnderTheChosenName)
+{
+    MainWindow& w = window();
+    ASSERT_TRUE(w.openFile(toolsLib()));
+    ws.library.LibraryChanged = true;
+    const std::string saved = folder.file("saved.lib");
+    answers.push_back(1);
+    dialogResults.push_back({saved});
+    EXPECT_TRUE(w.close());
+    lib::LibLoadRequest request;
+    request.fileName = saved;
+    EXPECT_TRUE(lib::loadLibrary(ws, request).ok());
+}
+
+}  // namespace
+}  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(FileCommandsTest, EscapeDuringTheLoadCancelsIt)
+{
+    const std::string lib = toolsLib();
+    MainWindow& w = window();
+    QApplication::postEvent(w.tree(),
+                            new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_FALSE(w.openFile(lib));
+    EXPECT_TRUE(ws.library.empty());
+    EXPECT_EQ(w.model()->rowCount(), 0);
+    EXPECT_FALSE(qtUi.busy());
+}
+
+}  // namespace
+}  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(FileCommandsTest, RecallOnAnEmptyLibraryOpensThePresentFile)
+{
+    const std::string lib = toolsLib();
+    settings.writeSetting("Filelist", "PresentFile", lib);
+    MainWindow& w = window();
+    EXPECT_EQ(w.actions().revert->text(), "&Recall last file");
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(ws.library.rows.size(), 5u);
+    EXPECT_EQ(w.selectedRow(), 0u);
+    EXPECT_EQ(w.actions().revert->text(), "&Revert");
+}
+
+TEST_F(FileCommandsTest, RecallWithoutAPresentFileSaysMissingData)
+{
+    window();
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Missing data!");
+    EXPECT_EQ(messages[0].text, "    No data on last opened file!|" + std::string(75, '\xA0'));
+    EXPECT_EQ(qtUi.statusText(1), "No data on last opened file!");
+}
+
+TEST_F(FileCommandsTest, RecallOfAFileThatIsGoneSaysFileNotFound)
+{
+    const std::string gone = folder.file("gone.lib");
+    settings.writeSetting("Filelist", "PresentFile", gone);
+    window();
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - File not found!");
+    EXPECT_EQ(messages[0].text, "    File was NOT found on disk!|" + std::string(90, '\xA0') +
+                                    "|    This file not found:|    " + gone);
+}
+
+TEST_F(FileCommandsTest, RevertDropsTheChangesAndReloadsTheTarget)
+{
+    MainWindow& w = window();
+    ASSERT_TRUE(w.openFile(toolsLib()));
+    key(Qt::Key_Delete);  // the module row is selected: the whole module goes
+    EXPECT_TRUE(ws.library.LibraryChanged);
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ws.library.rows.size(), 5u);
+    EXPECT_FALSE(ws.library.LibraryChanged);
+}
+
+TEST_F(FileCommandsTest, RecentFilesSubMenuListsTheStoredFiles)
+{
+    const std::string lib = toolsLib();
+    settings.writeSetting("Filelist", "Filelist1", lib);
+    settings.writeSetting("Filelist", "Filelist2", folder.file("OTHER.DLL"));
+    ws.options.FileSuffix = ".LIB";
+    EXPECT_EQ(window().recentFiles(), std::vector<std::string>{lib});
+    ws.options.FileSuffix.clear();
+    ws.options.UseNumMenu = 1;
+    EXPECT_EQ(window().recentFiles(), std::vector<std::string>{lib});
+}
+
+}  // namespace
+}  // namespace quillon::app

@@ -1,0 +1,387 @@
+// The Qt front end of the core.
+#include "app/qt_ui.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCursor>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "app/icon_set.h"
+#include "core/text_encoding.h"
+
+namespace quillon::app {
+
+namespace {
+
+QString plainButtonText(const QString& text)
+{
+    QString plain = text;
+    plain.remove('&');
+    return plain.trimmed().toLower();
+}
+
+QMessageBox::Icon standardIcon(ui::MessageIcon icon)
+{
+    switch (icon) {
+        case ui::MessageIcon::Information:
+            return QMessageBox::Information;
+        case ui::MessageIcon::Question:
+            return QMessageBox::Question;
+        case ui::MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case ui::MessageIcon::Hand:
+            return QMessageBox::Critical;
+        case ui::MessageIcon::SystemLogo:
+            return QMessageBox::Information;
+        case ui::MessageIcon::Program:
+        case ui::MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+QString fromCp1252(std::string_view text)
+{
+    return QString::fromStdString(cp1252ToUtf8(text));
+}
+
+std::string toCp1252(const QString& text)
+{
+    return utf8ToCp1252(text.toStdString());
+}
+
+QString fromPath(std::string_view path)
+{
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+std::string toPath(const QString& path)
+{
+    return path.toLocal8Bit().toStdString();
+}
+
+QString dialogFilter(std::string_view filters)
+{
+    const QStringList parts = fromCp1252(filters).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString pattern = parts[i + 1];
+        if (!description.contains('('))
+            description += " (" + pattern + ")";
+        else if (!description.contains(pattern))
+            description = description.left(description.indexOf('(')).trimmed() + " (" +
+                          QString(pattern).replace(';', ' ') + ")";
+        out << description;
+    }
+    return out.join(";;");
+}
+
+RenderedMessage renderMessage(const ui::MessageBox& box)
+{
+    RenderedMessage rendered;
+    rendered.title = fromCp1252(box.title);
+    rendered.text = fromCp1252(box.text).replace('|', '\n');
+    rendered.buttons = fromCp1252(box.buttons).split('|', Qt::SkipEmptyParts);
+    if (rendered.buttons.isEmpty())
+        rendered.buttons << "&OK";
+    rendered.defaultButton =
+        std::clamp(box.defaultButton - 1, 0, static_cast<int>(rendered.buttons.size()) - 1);
+    for (qsizetype i = 0; i < rendered.buttons.size(); ++i) {
+        if (plainButtonText(rendered.buttons[i]) == "cancel")
+            rendered.escapeButton = static_cast<int>(i);
+    }
+    if (rendered.escapeButton < 0 && rendered.buttons.size() == 1)
+        rendered.escapeButton = 0;
+    return rendered;
+}
+
+QtUi::QtUi(QObject* parent) : QObject(parent)
+{
+    qApp->installEventFilter(this);
+}
+
+QtUi::~QtUi()
+{
+    if (m_waitCursor)
+        QApplication::restoreOverrideCursor();
+}
+
+void QtUi::attach(QWidget* window, QStatusBar* statusBar)
+{
+    m_window = window;
+    if (statusBar == nullptr)
+        return;
+    for (std::size_t i = 0; i < m_panes.size(); ++i) {
+        m_panes[i] = new QLabel(statusBar);
+        m_panes[i]->setObjectName(QString("statusPane%1").arg(i + 1));
+        m_panes[i]->setTextFormat(Qt::PlainText);
+        m_panes[i]->setText(fromCp1252(m_texts[i]));
+    }
+    m_panes[0]->setMinimumWidth(200);
+    m_panes[1]->setMinimumWidth(110);
+    m_panes[2]->setMinimumWidth(130);
+    statusBar->addWidget(m_panes[0], 1);
+    m_progress = new QProgressBar(statusBar);
+    m_progress->setMaximumWidth(220);
+    m_progress->setTextVisible(true);
+    m_progress->hide();
+    statusBar->addPermanentWidget(m_progress);
+    statusBar->addPermanentWidget(m_panes[1]);
+    statusBar->addPermanentWidget(m_panes[2]);
+}
+
+QLabel* QtUi::pane(int pane) const
+{
+    if (pane < 1 || pane > 3)
+        return nullptr;
+    return m_panes[static_cast<std::size_t>(pane - 1)];
+}
+
+int QtUi::message(const ui::MessageBox& box)
+{
+    return runBox(box, nullptr);
+}
+
+int QtUi::messageWithIcon(const ui::MessageBox& box, const QIcon& icon)
+{
+    return runBox(box, &icon);
+}
+
+int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
+{
+    if (m_messageSeam)
+        return m_messageSeam(box);
+    const RenderedMessage rendered = renderMessage(box);
+    QMessageBox dialog(m_window);
+    dialog.setWindowTitle(rendered.title);
+    dialog.setTextFormat(Qt::PlainText);
+    // Blanks become non-breaking: lines keep their indent and are never wrapped, so the
+    // padding lines of the texts decide the box's width.
+    dialog.setText(QString(rendered.text).replace(' ', QChar(0x00A0)));
+    if (icon != nullptr)
+        dialog.setIconPixmap(icon->pixmap(48, 48));
+    else if (box.icon == ui::MessageIcon::Program)
+        dialog.setIconPixmap(QPixmap(":/icons/QNQuillon-64.png"));
+    else
+        dialog.setIcon(standardIcon(box.icon));
+    std::vector<QPushButton*> buttons;
+    for (const QString& text : rendered.buttons)
+        buttons.push_back(dialog.addButton(text, QMessageBox::ActionRole));
+    dialog.setDefaultButton(buttons[static_cast<std::size_t>(rendered.defaultButton)]);
+    if (rendered.escapeButton >= 0)
+        dialog.setEscapeButton(buttons[static_cast<std::size_t>(rendered.escapeButton)]);
+    const bool wait = m_waitCursor;
+    if (wait)
+        QApplication::restoreOverrideCursor();
+    dialog.exec();
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto it = std::find(buttons.begin(), buttons.end(), dialog.clickedButton());
+    if (it != buttons.end())
+        return static_cast<int>(it - buttons.begin()) + 1;
+    return rendered.escapeButton >= 0 ? rendered.escapeButton + 1
+                                      : static_cast<int>(buttons.size());
+}
+
+void QtUi::status(int pane, std::string_view text)
+{
+    if (pane < 1 || pane > 3)
+        return;
+    const auto i = static_cast<std::size_t>(pane - 1);
+    m_texts[i] = std::string(text);
+    if (m_panes[i] != nullptr)
+        m_panes[i]->setText(fromCp1252(text));
+}
+
+std::string QtUi::statusText(int pane) const
+{
+    if (pane < 1 || pane > 3)
+        return {};
+    return m_texts[static_cast<std::size_t>(pane - 1)];
+}
+
+void QtUi::progressStart(std::string_view caption, std::uint64_t total)
+{
+    m_progressCaption = fromCp1252(caption);
+    if (m_progress == nullptr)
+        return;
+    m_progress->setRange(0, total > 0 ? 1000 : 0);
+    m_progress->setValue(0);
+    m_progress->setFormat(m_progressCaption);
+    m_progress->show();
+}
+
+void QtUi::progress(std::uint64_t done, std::uint64_t total, std::string_view text)
+{
+    if (m_progress == nullptr)
+        return;
+    if (total > 0) {
+        m_progress->setRange(0, 1000);
+        m_progress->setValue(static_cast<int>(std::min<std::uint64_t>(done, total) * 1000 / total));
+    }
+    m_progress->setFormat(m_progressCaption.isEmpty() ? fromCp1252(text)
+                                                      : m_progressCaption + " " + fromCp1252(text));
+}
+
+void QtUi::progressEnd()
+{
+    if (m_progress != nullptr)
+        m_progress->hide();
+}
+
+ui::PendingKey QtUi::takePendingKeys()
+{
+    m_capturing = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_capturing = false;
+    ui::PendingKey first = ui::PendingKey::None;
+    for (const ui::PendingKey key : m_keys) {
+        if (key == ui::PendingKey::Escape) {
+            first = key;
+            break;
+        }
+        if (first == ui::PendingKey::None)
+            first = key;
+    }
+    m_keys.clear();
+    return first;
+}
+
+void QtUi::processEvents()
+{
+    m_capturing = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_capturing = false;
+}
+
+bool QtUi::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((m_busyDepth == 0 && !m_capturing) || !isUserInput(event->type()))
+        return QObject::eventFilter(watched, event);
+    // A message box shown during the operation takes its input as usual.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && (widget == modal || modal->isAncestorOf(widget)))
+            return QObject::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat() || key->key() == Qt::Key_Escape) {
+            if (key->key() == Qt::Key_Escape)
+                m_keys.push_back(ui::PendingKey::Escape);
+            else if (key->key() == Qt::Key_F1)
+                m_keys.push_back(ui::PendingKey::F1);
+            else
+                m_keys.push_back(ui::PendingKey::Other);
+        }
+    }
+    return true;
+}
+
+void QtUi::setBusy(bool busy)
+{
+    m_busyDepth = std::max(0, m_busyDepth + (busy ? 1 : -1));
+}
+
+void QtUi::setWaitCursor(bool on)
+{
+    if (on == m_waitCursor)
+        return;
+    m_waitCursor = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtUi::setCaption(std::string_view caption)
+{
+    if (m_window != nullptr)
+        m_window->setWindowTitle(fromCp1252(caption));
+}
+
+std::vector<std::string> QtUi::runDialog(const ui::FileDialogRequest& request, const char* kind)
+{
+    if (m_dialogSeam)
+        return m_dialogSeam(request, kind);
+    const QString title = fromCp1252(request.title);
+    const QString start = fromPath(request.start);
+    const QString filter = dialogFilter(request.filters);
+    const std::string_view k = kind;
+    std::vector<std::string> out;
+    if (k == "openMany") {
+        for (const QString& file : QFileDialog::getOpenFileNames(m_window, title, start, filter))
+            out.push_back(toPath(file));
+    } else {
+        QString chosen;
+        if (k == "open")
+            chosen = QFileDialog::getOpenFileName(m_window, title, start, filter);
+        else if (k == "save")
+            chosen = QFileDialog::getSaveFileName(m_window, title, start, filter);
+        else
+            chosen = QFileDialog::getExistingDirectory(m_window, title, start);
+        if (!chosen.isEmpty())
+            out.push_back(toPath(chosen));
+    }
+    return out;
+}
+
+std::vector<std::string> QtUi::openFilesDialog(const ui::FileDialogRequest& request)
+{
+    return runDialog(request, "openMany");
+}
+
+std::optional<std::string> QtUi::openFileDialog(const ui::FileDialogRequest& request)
+{
+    auto files = runDialog(request, "open");
+    if (files.empty())
+        return std::nullopt;
+    return files.front();
+}
+
+std::optional<std::string> QtUi::saveFileDialog(const ui::FileDialogRequest& request)
+{
+    auto files = runDialog(request, "save");
+    if (files.empty())
+        return std::nullopt;
+    return files.front();
+}
+
+std::optional<std::string> QtUi::chooseFolderDialog(const ui::FileDialogRequest& request)
+{
+    auto files = runDialog(request, "folder");
+    if (files.empty())
+        return std::nullopt;
+    return files.front();
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,141 @@
+// The Qt front end: message rendering, status panes, the key poll and the busy state.
+#include "app/qt_ui.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "core/text_encoding.h"
+
+namespace quillon::app {
+namespace {
+
+ui::MessageBox question()
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Library file changed";
+    box.text = "    The library file has been changed.|" + std::string(5, kNonBreakingSpace) +
+               "|    File: C:\\LIBS\\CAF\xC9.LIB";
+    box.buttons = "&Yes|&No|&Cancel";
+    box.defaultButton = 1;
+    return box;
+}
+
+TEST(QtUiRender, BreaksLinesKeepsPaddingAndConvertsWindows1252)
+{
+    const RenderedMessage r = renderMessage(question());
+    EXPECT_EQ(r.title, "CLARION QUILLON 32 - Library file changed");
+    const QStringList lines = r.text.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1], QString(5, QChar(0x00A0)));
+    EXPECT_EQ(lines[2], QString::fromUtf8("    File: C:\\LIBS\\CAF\xC3\x89.LIB"));
+    EXPECT_EQ(r.buttons, QStringList({"&Yes", "&No", "&Cancel"}));
+    EXPECT_EQ(r.defaultButton, 0);
+    EXPECT_EQ(r.escapeButton, 2);
+}
+
+TEST(QtUiRender, SingleButtonIsAlsoTheEscapeButtonAndDefaultsAreClamped)
+{
+    ui::MessageBox box;
+    box.buttons = "&OK";
+    box.defaultButton = 7;
+    const RenderedMessage r = renderMessage(box);
+    EXPECT_EQ(r.defaultButton, 0);
+    EXPECT_EQ(r.escapeButton, 0);
+    box.buttons = "&Yes|&Present|&Default|&Cancel";
+    EXPECT_EQ(renderMessage(box).escapeButton, 3);
+}
+
+TEST(QtUiRender, DialogFiltersBecomeQtFilters)
+{
+    EXPECT_EQ(dialogFilter("Library files (*.lib)|*.lib|All files (*.*)|*.*"),
+              "Library files (*.lib);;All files (*.*)");
+    EXPECT_EQ(dialogFilter("Executables|*.dll;*.exe"), "Executables (*.dll;*.exe)");
+}
+
+TEST(QtUiBox, ShowsTheButtonsWithAccessKeysAndReturnsTheChosenOne)
+{
+    QtUi ui;
+    // Answer the real box as a person would: press the second button.
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->defaultButton()->text(), "&Yes");
+        EXPECT_EQ(box->buttons().size(), 3);
+        EXPECT_TRUE(box->text().contains(QChar(0x00A0)));
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == "&No")
+                b->click();
+        }
+    });
+    EXPECT_EQ(ui.message(question()), 2);
+}
+
+TEST(QtUiBox, EscapeChoosesCancel)
+{
+    QtUi ui;
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &esc);
+    });
+    EXPECT_EQ(ui.message(question()), 3);
+}
+
+TEST(QtUiStatus, PanesShowTheTextsAndKeepThem)
+{
+    QMainWindow window;
+    QtUi ui;
+    ui.attach(&window, window.statusBar());
+    ui.status(1, "Sorting list...");
+    ui.status(3, "F:3/12");
+    EXPECT_EQ(ui.statusText(1), "Sorting list...");
+    EXPECT_EQ(ui.pane(1)->text(), "Sorting list...");
+    EXPECT_EQ(ui.pane(3)->text(), "F:3/12");
+    ui.status(4, "ignored");
+    EXPECT_EQ(ui.statusText(4), "");
+    ui.progressStart("Reading data...", 200);
+    ui.progress(100, 200, "100 symbols");
+    EXPECT_EQ(ui.progressBar()->value(), 500);
+    EXPECT_EQ(ui.progressBar()->format(), "Reading data... 100 symbols");
+    ui.progressEnd();
+    EXPECT_TRUE(ui.progressBar()->isHidden());
+}
+
+TEST(QtUiKeys, PollTakesAPendingEscapeWithoutDeliveringIt)
+{
+    QtUi ui;
+    QLineEdit edit;
+    edit.show();
+    ui.setBusy(true);
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_EQ(ui.takePendingKeys(), ui::PendingKey::Escape);
+    EXPECT_EQ(edit.text(), "");  // the keys went to the poll, not to the window
+    EXPECT_EQ(ui.takePendingKeys(), ui::PendingKey::None);
+    ui.setBusy(false);
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Y, Qt::NoModifier, "y"));
+    QApplication::processEvents();
+    EXPECT_EQ(edit.text(), "y");
+}
+
+TEST(QtUiKeys, F1IsReported)
+{
+    QtUi ui;
+    QLineEdit edit;
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    EXPECT_EQ(ui.takePendingKeys(), ui::PendingKey::F1);
+}
+
+}  // namespace
+}  // namespace quillon::app

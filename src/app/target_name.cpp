@@ -1,0 +1,189 @@
+// The target name rules of the "&New..." and "&Rename..." dialog.
+#include "app/target_name.h"
+
+#include <cctype>
+
+#include "core/text_encoding.h"
+
+namespace quillon::app {
+
+namespace {
+
+constexpr char kSeparator = '/';
+
+std::string trimmed(std::string_view text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    return std::string(text);
+}
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+// A name the path rules accept: no control characters, none of the characters Windows file
+// names cannot hold, a drive colon only in second place, and a file part after the folder.
+bool validName(std::string_view name)
+{
+    if (name.empty() || isSeparator(name.back()))
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x20 || c == '<' || c == '>' || c == '"' || c == '|' || c == '?' || c == '*')
+            return false;
+        if (c == ':' && i != 1)
+            return false;
+    }
+    const std::size_t slash = name.find_last_of("/\\");
+    const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
+    return !file.empty() && file != "." && file != "..";
+}
+
+bool endsWithLib(std::string_view name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string tail(name.substr(name.size() - 4));
+    for (char& c : tail)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return tail == ".LIB";
+}
+
+// ".LIB" for a name written in capitals, ".lib" otherwise.
+std::string libExtensionFor(std::string_view name)
+{
+    bool upper = false;
+    bool lower = false;
+    for (const char c : name) {
+        upper = upper || std::isupper(static_cast<unsigned char>(c));
+        lower = lower || std::islower(static_cast<unsigned char>(c));
+    }
+    return upper && !lower ? ".LIB" : ".lib";
+}
+
+std::string joinPath(std::string_view folder, std::string_view file)
+{
+    std::string out(folder);
+    if (!out.empty() && !isSeparator(out.back()))
+        out += kSeparator;
+    out += file;
+    return out;
+}
+
+std::string fileOf(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+ui::MessageBox folderQuestion(const std::string& folder)
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Folder does no exist!";
+    box.icon = ui::MessageIcon::Program;
+    box.text =
+        "    The entered folder does not exist!|    Folder: " + folder +
+        "|    Do you want to create it?|"
+        "|    (Press \"Present\" to use present folder, or \"Default\" to use default folder).";
+    box.buttons = "&Yes|&Present|&Default|&Cancel";
+    box.defaultButton = 1;
+    return box;
+}
+
+ui::MessageBox folderNotCreated(const std::string& folder, int code)
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Folder NOT created!";
+    box.icon = ui::MessageIcon::Hand;
+    box.text = "    Error creating folder!" + std::string(50, kNonBreakingSpace) +
+               "|    Folder: " + folder +
+               "|    [Returned Windows API error code: " + std::to_string(code) + "]";
+    return box;
+}
+
+}  // namespace
+
+std::string folderPart(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    if (slash == std::string_view::npos)
+        return {};
+    if (slash == 0)
+        return std::string(1, path[0]);
+    return std::string(path.substr(0, slash));
+}
+
+std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFolder)
+{
+    const Options& o = ws.options;
+    std::string folder;
+    switch (o.OptionSaveFolder) {
+        case 1:
+            folder = std::string(startupFolder);
+            break;
+        case 2:
+            folder = o.LastSaveFolder;
+            break;
+        case 3:
+            folder = o.SaveFolder;
+            break;
+        case 4:
+            folder = o.LIBFolder;
+            break;
+        default:
+            break;
+    }
+    if (trimmed(folder).empty())
+        folder = ws.files().currentFolder();
+    return folder;
+}
+
+TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input)
+{
+    std::string name = trimmed(input.typed);
+    if (!validName(name)) {
+        ws.ui().status(1, "Not a valid name!");
+        return {};
+    }
+    if (!endsWithLib(name))
+        name += libExtensionFor(fileOf(name));
+
+    std::string presentFolder = folderPart(trimmed(input.presentName));
+    if (presentFolder.empty())
+        presentFolder = input.defaultFolder;
+    const bool absolute = isSeparator(name.front()) || (name.size() > 1 && name[1] == ':');
+    if (!absolute) {
+        if (folderPart(name).empty())
+            name = joinPath(input.keepPresentFolder ? presentFolder : input.defaultFolder, name);
+        else
+            name = joinPath(input.defaultFolder, name);
+    }
+
+    const std::string folder = folderPart(name);
+    if (!folder.empty() && !ws.files().isFolder(folder)) {
+        switch (ws.ui().message(folderQuestion(folder))) {
+            case 1:
+                if (const Status made = ws.files().createFolder(folder); !made) {
+                    (void)ws.ui().message(folderNotCreated(folder, made.error().code));
+                    return {};
+                }
+                break;
+            case 2:
+                name = joinPath(presentFolder, fileOf(name));
+                break;
+            case 3:
+                name = joinPath(input.defaultFolder, fileOf(name));
+                break;
+            default:
+                return {};
+        }
+    }
+    ws.ui().status(1, "");
+    return {true, ws.files().fullPath(name)};
+}
+
+}  // namespace quillon::app

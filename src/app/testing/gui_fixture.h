@@ -1,0 +1,52 @@
+// GuiFixture: a workspace over the Qt front end, settings in a scratch folder, message boxes
+// answered by script, and a main window on demand.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/qt_ui.h"
+#include "core/workspace.h"
+#include "platform/file_system.h"
+#include "settings/settings_store.h"
+#include "support/test_workspace.h"
+
+namespace quillon::app::testing {
+
+/// Appends `modules` modules of `symbols` symbols each (names "MOD1", "Func_1_1", ordinals
+/// counting from 1) as one load, with the post-processing of a load.
+void addLibrary(Workspace& ws, int modules, int symbols, std::uint8_t os = kOs32);
+
+class GuiFixture : public ::testing::Test {
+protected:
+    GuiFixture();
+    ~GuiFixture() override;
+
+    /// The main window, built at first use and shown.
+    MainWindow& window();
+    /// Sends a key to the library list with the focus on it.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    quillon::testing::TempFolder folder;
+    QtUi qtUi;
+    platform::FileSystem files;
+    settings::SettingsStore settings;
+    quillon::testing::ManualClock clock;
+    Workspace ws;
+
+    /// Answers of the next message boxes (1-based); without one the default button.
+    std::deque<int> answers;
+    std::vector<ui::MessageBox> messages;
+    /// Results of the next file dialogs; without one the dialog is cancelled.
+    std::deque<std::vector<std::string>> dialogResults;
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+}  // namespace quillon::app::testing

@@ -1,0 +1,128 @@
+// Caption, status texts and the save question of the main window.
+#include "app/window_texts.h"
+
+#include <cctype>
+
+#include "core/exclude_list.h"
+#include "core/text_encoding.h"
+#include "settings/settings_store.h"
+
+namespace quillon::app {
+
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    return text;
+}
+
+std::string lowerCase(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+}  // namespace
+
+std::string captionText(std::string_view libraryFileName)
+{
+    const std::string_view name = trimmed(libraryFileName);
+    if (name.empty())
+        return "Clarion Quillon 32";
+    return "Clarion Quillon 32 - TARGET:" + upperCase(name);
+}
+
+std::string statusCaps(Workspace& ws)
+{
+    const std::string caps =
+        upperCase(std::string_view(ws.options.UseStatusCaps)
+                      .substr(0, std::min<std::size_t>(3, ws.options.UseStatusCaps.size())));
+    if (caps == "DEF" || caps == "INI" || caps == "LOW" || caps == "UPP")
+        return caps;
+    ws.options.UseStatusCaps = "Default casing";
+    ws.settings().writeSetting("Options", "UseStatusCaps", "Default casing");
+    return "DEF";
+}
+
+std::string applyCaps(std::string_view text, std::string_view caps)
+{
+    if (caps == "UPP")
+        return upperCase(text);
+    if (caps == "LOW")
+        return lowerCase(text);
+    if (caps != "INI")
+        return std::string(text);
+    std::string out = lowerCase(text);
+    bool first = true;
+    for (char& c : out) {
+        if (first && c != ' ') {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            first = false;
+        }
+        if (c == '/')
+            first = true;
+    }
+    return out;
+}
+
+std::array<std::string, 3> libraryStatusTexts(Workspace& ws, std::optional<std::size_t> row)
+{
+    const Library& library = ws.library;
+    if (library.empty() || !row || *row >= library.rows.size())
+        return {};
+    const LibraryRow& r = library.rows[*row];
+    std::string text = r.MODULENAME.str();
+    if (r.isSymbol())
+        text += "/" + r.SYMBOL;
+    std::array<std::string, 3> panes;
+    panes[0] = applyCaps(text, statusCaps(ws));
+    std::uint16_t functions = 0;
+    for (const ModuleEntry& entry : library.modules) {
+        if (entry.MODULENUM == r.MODULENUM) {
+            functions = entry.FUNCTIONNUM;
+            break;
+        }
+    }
+    panes[1] = "M:" + std::to_string(r.MODULENUM) + "/" + std::to_string(library.modules.size());
+    panes[2] = "F:" + std::to_string(functions) + "/" + std::to_string(library.SymbolCount);
+    return panes;
+}
+
+ui::MessageBox libraryChangedQuestion(const Workspace& ws)
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Library file changed";
+    box.icon = ui::MessageIcon::Exclamation;
+    box.text = "    The library file has been changed.|" + std::string(95, kNonBreakingSpace) +
+               "|    File: " + std::string(trimmed(ws.library.LibraryFileName)) +
+               "|    Do you want to save the changes?";
+    box.buttons = "&Yes|&No|&Cancel";
+    box.defaultButton = 1;
+    return box;
+}
+
+SaveAnswer askSaveChanges(Workspace& ws)
+{
+    if (ws.library.empty()) {
+        ws.library.LibraryChanged = false;
+        return SaveAnswer::Discard;
+    }
+    if (!ws.library.LibraryChanged || ws.options.UseNoMessages != 0)
+        return SaveAnswer::Discard;
+    switch (ws.ui().message(libraryChangedQuestion(ws))) {
+        case 1:
+            return SaveAnswer::Save;
+        case 2:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
+}
+
+}  // namespace quillon::app

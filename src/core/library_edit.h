@@ -1,0 +1,57 @@
+// The main window's edits of the library list: hooks, tree levels, deleting and clearing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "core/workspace.h"
+
+namespace quillon {
+
+/// Toggles the hook (`MARK`) of the row at `row` and refreshes its icon.
+void toggleMark(Workspace& ws, std::size_t row);
+/// Hooks (or unhooks) every row; refreshes the icons.
+void setAllMarks(Workspace& ws, bool hooked);
+/// Inverts every row's hook; refreshes the icons.
+void invertMarks(Workspace& ws);
+/// Hooks every symbol row whose `EXCLUDE` is `exclude` (1 excluded, 2 duplicated); returns how
+/// many rows that were not hooked became hooked.
+std::size_t markSymbolsWithExclude(Workspace& ws, std::uint8_t exclude);
+/// True when any row is hooked.
+[[nodiscard]] bool anyMarked(const Workspace& ws);
+
+/// Next mark (F7): the first hooked row below `selected` (from the top when nothing is
+/// selected). Status pane 1 shows "Next mark..." while searching, then "No marks found" when no
+/// row is hooked or "Bottom reached" when none lies below. A found row in a collapsed module
+/// expands that module. Returns the found row.
+std::optional<std::size_t> nextMark(Workspace& ws, std::optional<std::size_t> selected);
+
+/// Sets `TREELEVEL` of the module row at `moduleRow` (1 expanded, -1 collapsed) in
+/// `LibraryList` and `ModuleTable` and refreshes its icon. Ignored on a symbol row.
+void setModuleExpanded(Workspace& ws, std::size_t moduleRow, bool expanded);
+/// Expands or contracts every module.
+void setAllExpanded(Workspace& ws, bool expanded);
+
+/// The module row of the row at `row` (itself when it is a module row).
+[[nodiscard]] std::size_t moduleRowOf(const Workspace& ws, std::size_t row);
+
+/// What `deleteRows` removed.
+struct DeleteResult {
+    std::size_t rows = 0;
+    std::size_t symbols = 0;
+    std::size_t modules = 0;
+    friend bool operator==(const DeleteResult&, const DeleteResult&) = default;
+};
+
+/// Delete / Remove module: removes the hooked rows, or the row at `selected` when nothing is
+/// hooked. A removed module row takes all its symbol rows with it, and a module left without
+/// symbols goes too, so the list keeps its shape. Counts, `ModuleTable` and `LibraryChanged`
+/// follow. Status pane 1 shows "Deleting..." while it runs and its earlier text afterwards.
+DeleteResult deleteRows(Workspace& ws, std::optional<std::size_t> selected);
+
+/// Empties `LibraryList` and `ModuleTable` and resets the counts; the library is unchanged
+/// afterwards (`LibraryChanged` cleared). The target name is kept.
+void clearLibrary(Workspace& ws);
+
+}  // namespace quillon
