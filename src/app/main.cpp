@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QDir>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
 #include "app/qt_ui.h"
+#include "app/silent_run.h"
 #include "app/startup.h"
 #include "core/clock.h"
 #include "core/command_line.h"
@@ -22,16 +22,8 @@ int main(int argc, char** argv)
     const std::vector<std::string> parameters(argv + 1, argv + argc);
     const CommandLine line = parseCommandLine(parameters, platformSwitchRule());
 
-    if (line.silent) {
-        // The silent run (load, clean up, write the LIB file, one message) is the batch
-        // operation of the core, which this build does not hold yet: say so instead of
-        // ending as if a LIB file had been written.
-        std::fputs(
-            "quillon32: the silent switch /s is not available in this build; "
-            "no LIB file was written\n",
-            stderr);
-        return 2;
-    }
+    if (line.silent)
+        return app::runSilent(argc, argv, line);
 
     platform::FileSystem files;
     const platform::Environment environment = platform::Environment::fromProcess();

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/terminal_ui.h"
+#include "core/ui/terminal_ui.h"
 #include "core/command_line.h"
 #include "core/command_line_save.h"
 #include "core/session.h"
@@ -108,7 +108,7 @@ int runBatchCommand(int argc, char** argv)
     }
 
     std::signal(SIGINT, onInterrupt);
-    TerminalUi ui(g_interrupted, interactive, quiet);
+    ui::TerminalUi ui(g_interrupted, interactive, quiet);
     platform::Environment env = platform::Environment::fromProcess();
     if (!settingsDir.empty())
         env.set("QUILLON_SETTINGS_DIR", settingsDir);

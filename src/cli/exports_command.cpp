@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/terminal_ui.h"
+#include "core/ui/terminal_ui.h"
 #include "core/clock.h"
 #include "core/text_encoding.h"
 #include "core/workspace.h"
@@ -56,7 +56,7 @@ int runExportsCommand(int argc, char** argv)
 
     // No interrupt handler is installed: a listing is short, and Ctrl+C simply ends it.
     volatile std::sig_atomic_t interrupted = 0;
-    TerminalUi ui(interrupted, false, false);
+    ui::TerminalUi ui(interrupted, false, false);
     platform::FileSystem fileSystem;
     // The listing reads no settings; the store is never opened.
     settings::SettingsStore settings{std::string()};

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/terminal_ui.h"
+#include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
 #include "lib/lib_reader.h"
 #include "locate/autolocate_options.h"
@@ -124,7 +124,7 @@ int runLocateCommand(int argc, char** argv)
     }
 
     volatile std::sig_atomic_t interrupted = 0;
-    TerminalUi ui(interrupted, false, true);
+    ui::TerminalUi ui(interrupted, false, true);
     platform::FileSystem files;
     const platform::Environment env = platform::Environment::fromProcess();
     const settings::SettingsLocation where =

@@ -1,5 +1,5 @@
 // The command-line program's front end.
-#include "cli/terminal_ui.h"
+#include "core/ui/terminal_ui.h"
 
 #include <cstdio>
 #include <iostream>
@@ -18,7 +18,7 @@
 #define QUILLON_FILENO fileno
 #endif
 
-namespace quillon::cli {
+namespace quillon::ui {
 
 TerminalUi::TerminalUi(volatile std::sig_atomic_t& interrupted, bool interactive, bool quiet)
     : m_interrupted(interrupted),
@@ -109,4 +109,4 @@ ui::PendingKey TerminalUi::takePendingKeys()
     return ui::PendingKey::None;
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon::ui

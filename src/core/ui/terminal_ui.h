@@ -1,4 +1,4 @@
-// TerminalUi: the command-line program's front end (stderr, prompts, Ctrl+C as Escape).
+// TerminalUi: the front end of headless runs (stderr, prompts, Ctrl+C as Escape).
 #pragma once
 
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "core/ui/ui_interface.h"
 
-namespace quillon::cli {
+namespace quillon::ui {
 
 /// Prints messages to stderr; questions take the default button unless prompts are enabled;
 /// progress goes to stderr only when it is a terminal; an interrupt (Ctrl+C) is the Escape key
@@ -43,4 +43,4 @@ private:
     std::array<std::string, 3> m_panes;
 };
 
-}  // namespace quillon::cli
+}  // namespace quillon::ui
