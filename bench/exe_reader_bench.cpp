@@ -5,6 +5,8 @@
 // builder.
 #include <benchmark/benchmark.h>
 
+#include "bench_workspace.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -27,16 +29,7 @@ namespace {
 using namespace quillon;
 namespace fs = std::filesystem;
 
-class NullUi final : public ui::UiInterface {
-public:
-    int message(const ui::MessageBox& box) override { return box.defaultButton; }
-    void status(int, std::string_view) override {}
-    std::string statusText(int) const override { return {}; }
-    void progressStart(std::string_view, std::uint64_t) override {}
-    void progress(std::uint64_t, std::uint64_t, std::string_view) override {}
-    void progressEnd() override {}
-    ui::PendingKey takePendingKeys() override { return ui::PendingKey::None; }
-};
+using bench::NullUi;
 
 /// 500 DLLs of 1 to 5,000 exports with names like real API names, written once per run.
 std::string writeSyntheticSet()

@@ -2,6 +2,8 @@
 // with the memory a row takes.
 #include <benchmark/benchmark.h>
 
+#include "bench_workspace.h"
+
 #include <cstdio>
 #include <memory>
 #include <random>
@@ -16,24 +18,9 @@ namespace {
 
 using namespace quillon;
 
-class NullUi final : public ui::UiInterface {
-public:
-    int message(const ui::MessageBox& box) override { return box.defaultButton; }
-    void status(int, std::string_view) override {}
-    std::string statusText(int) const override { return {}; }
-    void progressStart(std::string_view, std::uint64_t) override {}
-    void progress(std::uint64_t, std::uint64_t, std::string_view) override {}
-    void progressEnd() override {}
-    ui::PendingKey takePendingKeys() override { return ui::PendingKey::None; }
-};
+using bench::NullUi;
+using bench::BenchWorkspace;
 
-struct BenchWorkspace {
-    NullUi ui;
-    platform::FileSystem files;
-    settings::SettingsStore settings{"/nonexistent/Quillon32.ini"};
-    SteadyClock clock;
-    Workspace ws{ui, files, settings, clock};
-};
 
 constexpr int kModules = 10000;
 constexpr int kSymbolsPerModule = 100;

@@ -2,6 +2,8 @@
 // files, names in mixed letter case.
 #include <benchmark/benchmark.h>
 
+#include "bench_workspace.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -23,16 +25,7 @@ namespace {
 using namespace quillon;
 namespace fs = std::filesystem;
 
-class NullUi final : public ui::UiInterface {
-public:
-    int message(const ui::MessageBox& box) override { return box.defaultButton; }
-    void status(int, std::string_view) override {}
-    std::string statusText(int) const override { return {}; }
-    void progressStart(std::string_view, std::uint64_t) override {}
-    void progress(std::uint64_t, std::uint64_t, std::string_view) override {}
-    void progressEnd() override {}
-    ui::PendingKey takePendingKeys() override { return ui::PendingKey::None; }
-};
+using bench::NullUi;
 
 constexpr int kFolders = 50;
 constexpr int kFiles = 10000;
