@@ -138,6 +138,11 @@ public:
     void revertCommand();
     /// The first `UseNumMenu` recent files that pass the sub-menu's filter.
     [[nodiscard]] std::vector<std::string> recentFiles() const;
+    /// Locates the executables of all modules (Ctrl+F3) or of the selected one (Shift+F3).
+    void locateAllCommand();
+    void locateOneCommand();
+    /// The modules cleanup dialog and its run (F9).
+    void modulesCleanupCommand();
     /// The symbols cleanup dialog and its run (F10).
     void symbolsCleanupCommand();
     /// Removes every symbol marked excluded or duplicate (Ctrl+F10).
@@ -175,6 +180,8 @@ private:
     void updateBitButton();
     void updateTopmost();
     void restoreExpansion();
+    /// Reads one executable into the library; false when it added nothing.
+    bool loadExecutable(const std::string& file);
     /// After an operation that replaced the rows: tree shape, selection, commands, status.
     void libraryEdited();
     [[nodiscard]] std::string dialogFolder() const;

@@ -39,10 +39,10 @@ void MainWindow::createActions()
     };
     using K = QKeySequence;
     LibraryActions& a = m_actions;
-    a.locateAll = make("&Locate DLL/EXE files ", {K("Ctrl+F3"), K("Ctrl+L")}, false, true);
+    a.locateAll = make("&Locate DLL/EXE files ", {K("Ctrl+F3"), K("Ctrl+L")}, true, true);
     a.updateAll = make("&Update from DLL/EXE files ", {K("Shift+F8")}, false, true);
-    a.modulesCleanup = make("Modules &cleanup ", {K("F9")}, false, true);
-    a.locateOne = make("&Locate DLL/EXE file ", {K("Shift+F3"), K("Shift+L")}, false, true);
+    a.modulesCleanup = make("Modules &cleanup ", {K("F9")}, true, true);
+    a.locateOne = make("&Locate DLL/EXE file ", {K("Shift+F3"), K("Shift+L")}, true, true);
     a.updateOne = make("&Update module from DLL/EXE file ", {K("Ctrl+F8")}, false, true);
     a.duplicateCleanup = make("&Duplicate cleanup ", {K("Ctrl+F9")}, true, true);
     a.markExcluded = make("Mark all &excluded", {K("Ctrl+Shift+E")}, true, true);
@@ -113,6 +113,9 @@ void MainWindow::createActions()
     connect(a.symbolsCleanup, &QAction::triggered, this, [this] { symbolsCleanupCommand(); });
     connect(a.removeMarkedSymbols, &QAction::triggered, this, [this] { removeMarkedCommand(); });
     connect(a.duplicateCleanup, &QAction::triggered, this, [this] { duplicateCleanupCommand(); });
+    connect(a.locateAll, &QAction::triggered, this, [this] { locateAllCommand(); });
+    connect(a.locateOne, &QAction::triggered, this, [this] { locateOneCommand(); });
+    connect(a.modulesCleanup, &QAction::triggered, this, [this] { modulesCleanupCommand(); });
     connect(a.revert, &QAction::triggered, this, [this] { revertCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });
     connect(a.addModule, &QAction::triggered, this, [this] { addModuleCommand(); });

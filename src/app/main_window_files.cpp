@@ -5,15 +5,22 @@
 
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
+#include "app/modules_cleanup_dialog.h"
 #include "app/qt_ui.h"
 #include "app/symbols_cleanup_dialog.h"
 #include "core/error_report.h"
 #include "core/exclude_list.h"
 #include "core/library_edit.h"
+#include "core/library_model.h"
 #include "core/text_encoding.h"
+#include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
 #include "lib/save_file.h"
+#include "locate/locate_hooks.h"
+#include "locate/locate_module.h"
+#include "locate/update_library_data.h"
 #include "maintenance/duplicate_modules.h"
+#include "maintenance/modules_cleanup.h"
 #include "maintenance/remove_marked_symbols.h"
 #include "maintenance/save_hooks.h"
 #include "maintenance/symbols_cleanup.h"
@@ -62,8 +69,7 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
             if (m_ws.cancel.cancelled())
                 break;
             if (!isLibName(file)) {
-                // Executables are read by the executable readers, which this program does
-                // not hold yet.
+                loaded = loadExecutable(file) || loaded;
                 continue;
             }
             lib::LibLoadRequest request;
@@ -87,6 +93,24 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
     updateActions();
     updateStatus();
     return loaded;
+}
+
+bool MainWindow::loadExecutable(const std::string& file)
+{
+    m_ws.CurrentFileName = file;
+    const exe::ExecutableLoad load = exe::executableReader(m_ws, m_ws.options.UseStatusBar == 1);
+    if (load.cancelled) {
+        m_ws.cancel.cancel();
+        return false;
+    }
+    // A rejection and a cut file were reported by the reader; other file errors are ours.
+    if (load.readStatus != 0 && load.readStatus != 33 && m_ws.ErrorText != kNoLib)
+        (void)reportPostedError(m_ws, load.readStatus, m_ws.ErrorText);
+    if (m_ws.library.rows.size() <= load.firstNewRow)
+        return false;
+    postProcessLoad(m_ws, load.firstNewRow, {file, true, load.residentCount});
+    m_ws.library.LibraryChanged = true;
+    return true;
 }
 
 bool MainWindow::openFile(const std::string& file)
@@ -127,6 +151,7 @@ void MainWindow::saveCommand(bool askName)
 {
     lib::SaveHooks hooks;
     maintenance::setCleanupHooks(hooks);
+    locate::setLocateHooks(hooks);
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);
@@ -246,6 +271,55 @@ void MainWindow::duplicateCleanupCommand()
     m_model->resetWith([&] {
         (void)maintenance::removeDuplicateModules(
             m_ws, maintenance::DuplicateRemovalMode::Standalone, false);
+    });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::locateAllCommand()
+{
+    m_ui.setBusy(true);
+    m_ws.cancel.clear();
+    m_model->resetWith([&] { (void)locate::UpdateLibraryData(m_ws, locate::kUpdateLocate); });
+    m_ui.setBusy(false);
+    libraryEdited();
+}
+
+void MainWindow::locateOneCommand()
+{
+    const auto selected = selectedRow();
+    if (!selected)
+        return;
+    const std::size_t moduleRow = moduleRowOf(m_ws, *selected);
+    locate::LocateRequest request;
+    request.moduleName = m_ws.library.rows[moduleRow].MODULENAME.str();
+    m_ui.setBusy(true);
+    const locate::LocateOutcome outcome = locate::LocateModuleFile(m_ws, request);
+    m_model->resetWith([&] {
+        LibraryList& rows = m_ws.library.rows;
+        rows[moduleRow].FILENAMEDLL = outcome.result;
+        for (std::size_t i = moduleRow; i < rows.size() && (i == moduleRow || rows[i].isSymbol());
+             ++i) {
+            if (outcome.found)
+                rows[i].OS = outcome.os;
+        }
+        (void)locate::UpdateLibraryData(m_ws, locate::kUpdateRefresh);
+    });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    selectRow(std::min(moduleRow, m_ws.library.rows.size() - 1));
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::modulesCleanupCommand()
+{
+    ModulesCleanupDialog dialog(m_ws, maintenance::loadModulesCleanupChoices(m_ws), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] {
+        (void)maintenance::runModulesCleanup(m_ws, dialog.choices(), locate::locatePass());
     });
     m_ui.setBusy(false);
     libraryEdited();
