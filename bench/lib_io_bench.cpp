@@ -14,6 +14,7 @@
 #include "lib/lib_reader.h"
 #include "lib/lib_writer.h"
 #include "platform/file_system.h"
+#include "core/ui/silent_ui.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -21,19 +22,7 @@ namespace {
 constexpr int kModules = 10'000;
 constexpr int kSymbolsPerModule = 100;
 
-class SilentUi final : public quillon::ui::UiInterface {
-public:
-    int message(const quillon::ui::MessageBox&) override { return 1; }
-    void status(int, std::string_view) override {}
-    [[nodiscard]] std::string statusText(int) const override { return {}; }
-    void progressStart(std::string_view, std::uint64_t) override {}
-    void progress(std::uint64_t, std::uint64_t, std::string_view) override {}
-    void progressEnd() override {}
-    [[nodiscard]] quillon::ui::PendingKey takePendingKeys() override
-    {
-        return quillon::ui::PendingKey::None;
-    }
-};
+using quillon::ui::SilentUi;
 
 /// A workspace over the real file layer with its files in a scratch folder.
 struct BenchWorkspace {
