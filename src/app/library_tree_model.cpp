@@ -23,6 +23,8 @@ LibraryTreeModel::LibraryTreeModel(Workspace& ws, const IconSet& icons, QObject*
 void LibraryTreeModel::rebuildIndex()
 {
     m_moduleRows.clear();
+    if (m_resetting)
+        return;
     const LibraryList& rows = m_ws.library.rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].isModule())
@@ -184,7 +186,12 @@ Qt::ItemFlags LibraryTreeModel::flags(const QModelIndex& index) const
 void LibraryTreeModel::resetWith(const std::function<void()>& change)
 {
     beginResetModel();
+    // While the rows change, a view that paints (a message box or a progress poll runs the
+    // event loop) sees an empty list instead of an index into rows that may be gone.
+    m_moduleRows.clear();
+    m_resetting = true;
     change();
+    m_resetting = false;
     rebuildIndex();
     endResetModel();
 }

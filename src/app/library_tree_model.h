@@ -61,6 +61,7 @@ private:
     Workspace& m_ws;
     const IconSet& m_icons;
     std::vector<std::size_t> m_moduleRows;
+    bool m_resetting = false;
 };
 
 }  // namespace quillon::app

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/icon_set.h"
+#include "core/file_loader.h"
 #include "core/workspace.h"
 
 class QAction;
@@ -180,8 +181,6 @@ private:
     void updateBitButton();
     void updateTopmost();
     void restoreExpansion();
-    /// Reads one executable into the library; false when it added nothing.
-    bool loadExecutable(const std::string& file);
     /// After an operation that replaced the rows: tree shape, selection, commands, status.
     void libraryEdited();
     [[nodiscard]] std::string dialogFolder() const;
@@ -233,6 +232,8 @@ private:
     QToolButton* m_editFavoritesButton = nullptr;
     TrayIcon* m_tray = nullptr;
     bool m_syncingExpansion = false;
+    /// What the file loader calls back into the window for.
+    LoaderHooks m_loaderHooks;
 };
 
 }  // namespace quillon::app

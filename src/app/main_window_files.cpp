@@ -13,8 +13,6 @@
 #include "core/library_edit.h"
 #include "core/library_model.h"
 #include "core/text_encoding.h"
-#include "exe/executable_reader.h"
-#include "lib/lib_reader.h"
 #include "lib/save_file.h"
 #include "locate/locate_hooks.h"
 #include "locate/locate_module.h"
@@ -61,56 +59,21 @@ std::string MainWindow::dialogFolder() const
 
 bool MainWindow::loadFiles(const std::vector<std::string>& files)
 {
-    bool loaded = false;
+    if (files.empty())
+        return false;
+    LoadCounts counts;
     m_ui.setBusy(true);
-    m_ws.cancel.clear();
     m_model->resetWith([&] {
-        for (const std::string& file : files) {
-            if (m_ws.cancel.cancelled())
-                break;
-            if (!isLibName(file)) {
-                loaded = loadExecutable(file) || loaded;
-                continue;
-            }
-            lib::LibLoadRequest request;
-            request.fileName = file;
-            request.showProgress = m_ws.options.UseStatusBar == 1;
-            const auto outcome = lib::loadLibrary(m_ws, request);
-            if (!outcome) {
-                (void)reportPostedError(m_ws, outcome.error().code, outcome.error().text);
-                continue;
-            }
-            if (outcome->end == lib::LibLoadEnd::Loaded) {
-                loaded = true;
-                m_ws.library.LibraryChanged = true;
-            }
-        }
+        (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts);
     });
     m_ui.setBusy(false);
     restoreExpansion();
     if (!m_ws.library.empty())
         selectRow(0);
+    updateCaption();
     updateActions();
     updateStatus();
-    return loaded;
-}
-
-bool MainWindow::loadExecutable(const std::string& file)
-{
-    m_ws.CurrentFileName = file;
-    const exe::ExecutableLoad load = exe::executableReader(m_ws, m_ws.options.UseStatusBar == 1);
-    if (load.cancelled) {
-        m_ws.cancel.cancel();
-        return false;
-    }
-    // A rejection and a cut file were reported by the reader; other file errors are ours.
-    if (load.readStatus != 0 && load.readStatus != 33 && m_ws.ErrorText != kNoLib)
-        (void)reportPostedError(m_ws, load.readStatus, m_ws.ErrorText);
-    if (m_ws.library.rows.size() <= load.firstNewRow)
-        return false;
-    postProcessLoad(m_ws, load.firstNewRow, {file, true, load.residentCount});
-    m_ws.library.LibraryChanged = true;
-    return true;
+    return counts.loaded > 0;
 }
 
 bool MainWindow::openFile(const std::string& file)
@@ -118,7 +81,8 @@ bool MainWindow::openFile(const std::string& file)
     m_model->resetWith([&] { clearLibrary(m_ws); });
     const bool loaded = loadFiles({file});
     if (loaded) {
-        m_ws.library.LibraryFileName = file;
+        if (isLibName(file))
+            m_ws.library.LibraryFileName = file;
         m_ws.library.LibraryChanged = false;
         m_ws.settings().writeSetting("Filelist", "PresentFile", file);
     }

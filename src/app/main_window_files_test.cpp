@@ -8,6 +8,8 @@
 #include "app/main_window.h"
 #include "app/testing/gui_fixture.h"
 #include "lib/lib_reader.h"
+#include "core/text_encoding.h"
+#include "support/exe_builder.h"
 #include "support/lib_builder.h"
 
 namespace quillon::app {
@@ -175,6 +177,65 @@ TEST_F(FileCommandsTest, RecentFilesSubMenuListsTheStoredFiles)
     ws.options.FileSuffix.clear();
     ws.options.UseNumMenu = 1;
     EXPECT_EQ(window().recentFiles(), std::vector<std::string>{lib});
+}
+
+}  // namespace
+}  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+using quillon::testing::buildLe;
+using quillon::testing::buildPeWithNames;
+
+TEST_F(FileCommandsTest, OpeningADllLoadsItsExportsAndNamesALibBesideIt)
+{
+    const std::string dll =
+        folder.write("kernel.dll", buildPeWithNames({"Open", "Close", "Read"}, "KERNEL.dll").text());
+    MainWindow& w = window();
+    dialogResults.push_back({dll});
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(ws.library.rows.size(), 4u);
+    EXPECT_EQ(ws.library.rows[0].MODULENAME.str(), "KERNEL.dll");
+    EXPECT_EQ(ws.library.SymbolCount, 3u);
+    EXPECT_EQ(w.model()->rowCount(), 1);
+    EXPECT_EQ(ws.library.LibraryFileName, folder.file("Kernel.lib"));
+    EXPECT_EQ(w.windowTitle().toStdString(),
+              "Clarion Quillon 32 - TARGET:" + upperCase(folder.file("Kernel.lib")));
+    EXPECT_FALSE(ws.library.LibraryChanged);
+}
+
+TEST_F(FileCommandsTest, AddingAModuleAgainAsksTheDuplicateQuestion)
+{
+    const std::string dll =
+        folder.write("tools.dll", buildPeWithNames({"Alpha", "Beta"}, "TOOLS").text());
+    MainWindow& w = window();
+    ASSERT_TRUE(w.openFile(toolsLib()));
+    const std::size_t before = ws.library.rows.size();
+    answers.push_back(1);  // abort loading of the new copy
+    dialogResults.push_back({dll});
+    key(Qt::Key_A, Qt::AltModifier);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Duplicate!");
+    EXPECT_EQ(ws.library.rows.size(), before);
+    EXPECT_EQ(w.model()->rowCount(), 2);
+}
+
+TEST_F(FileCommandsTest, AddingSeveralFilesReportsTheOnesWithoutNames)
+{
+    const std::string good =
+        folder.write("good.dll", buildPeWithNames({"One", "Two"}, "GOOD.dll").text());
+    const std::string vxd = folder.write("driver.vxd", buildLe().text());
+    MainWindow& w = window();
+    dialogResults.push_back({good, vxd});
+    key(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(ws.library.SymbolCount, 2u);
+    EXPECT_EQ(w.model()->rowCount(), 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find(vxd), std::string::npos) << messages[0].text;
+    EXPECT_TRUE(ws.library.LibraryChanged);
+    EXPECT_FALSE(qtUi.busy());
 }
 
 }  // namespace
