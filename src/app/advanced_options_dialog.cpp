@@ -182,8 +182,12 @@ Options AdvancedOptionsDialog::options() const
 void AdvancedOptionsDialog::historyCleanup()
 {
     HistoryCleanupDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
-        (void)settings::clearHistories(m_ws, dialog.selection());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const settings::HistorySelection selection = dialog.selection();
+    (void)settings::clearHistories(m_ws, selection);
+    if (selection[static_cast<std::size_t>(settings::HistoryItem::ExcludeSymbols)])
+        m_excludeListCleared = true;
 }
 
 }  // namespace quillon::app

@@ -29,6 +29,8 @@ public:
     [[nodiscard]] QTabWidget* pages() const { return m_pages; }
     /// "History data &cleanup...": the cleanup dialog, then the cleanup of what it returns.
     void historyCleanup();
+    /// Whether the history cleanup emptied the exclusion list.
+    [[nodiscard]] bool excludeListCleared() const { return m_excludeListCleared; }
 
 private:
     struct Flag {
@@ -56,6 +58,7 @@ private:
     std::vector<Count> m_counts;
     QComboBox* m_statusCaps = nullptr;
     QComboBox* m_fileSuffix = nullptr;
+    bool m_excludeListCleared = false;
 };
 
 }  // namespace quillon::app

@@ -60,7 +60,6 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
     auto* source = new QGroupBox("Default source folder for DLL files", this);
     auto* sourceLayout = new QGridLayout(source);
     m_sourceChoice = new QButtonGroup(this);
-    m_addFolder = historyCombo(source, "AddFolder", o.AddFolderDrop, o.AddFolder);
     const char* const sourceTexts[] = {
         "System default",     "Last used source folder", "Folder:",
         "Clarion BIN folder", "Windows System folder",   "Clarion LIB folder"};
@@ -70,6 +69,8 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
         m_sourceChoice->addButton(radio, id);
         sourceLayout->addWidget(radio, id - 1, 0);
         if (id == 3) {
+            // Made after its radio button, so that the tab order follows the rows.
+            m_addFolder = historyCombo(source, "AddFolder", o.AddFolderDrop, o.AddFolder);
             sourceLayout->addWidget(m_addFolder, 2, 1);
             sourceLayout->addWidget(browseButton(source, "Default source folder", m_addFolder), 2,
                                     2);
@@ -87,7 +88,6 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
     m_targetGroup = new QGroupBox("Default target folder for LIB files", this);
     auto* targetLayout = new QGridLayout(m_targetGroup);
     m_targetChoice = new QButtonGroup(this);
-    m_saveFolder = historyCombo(m_targetGroup, "SaveFolder", o.SaveFolderDrop, o.SaveFolder);
     const char* const targetTexts[] = {"System default", "Last used target (library) folder",
                                        "Folder:", "Clarion LIB folder"};
     for (int id = 1; id <= 4; ++id) {
@@ -96,6 +96,8 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
         m_targetChoice->addButton(radio, id);
         targetLayout->addWidget(radio, id - 1, 0);
         if (id == 3) {
+            m_saveFolder =
+                historyCombo(m_targetGroup, "SaveFolder", o.SaveFolderDrop, o.SaveFolder);
             targetLayout->addWidget(m_saveFolder, 2, 1);
             targetLayout->addWidget(
                 browseButton(m_targetGroup, "Default target folder", m_saveFolder), 2, 2);

@@ -410,6 +410,28 @@ TEST_F(OptionsDialogsTest, HistoryCleanupEmptiesTheCheckedHistoriesOnly)
     EXPECT_EQ(settings.readSetting("Search", "SearchDrop1"), "Get");
 }
 
+TEST_F(OptionsDialogsTest, EmptyingTheExclusionListClearsTheLibrarysMarks)
+{
+    MainWindow& w = window();
+    ws.options.UseExcludeList = 1;
+    ws.excludeList.append({"Func_1_1", 1, 1});
+    addLibrary(ws, 1, 2);
+    w.libraryReplaced();
+    ASSERT_EQ(ws.library.rows[1].EXCLUDE, 1);
+    whenShown<AdvancedOptionsDialog>([](AdvancedOptionsDialog& d) {
+        whenShown<HistoryCleanupDialog>([](HistoryCleanupDialog& h) {
+            h.toggle(7);
+            h.accept();
+        });
+        d.findChild<QPushButton*>("historyCleanupButton")->click();
+        d.reject();
+    });
+    click("advancedOptions");
+    EXPECT_TRUE(ws.excludeList.empty());
+    EXPECT_EQ(ws.library.rows[1].EXCLUDE, 0);
+    EXPECT_EQ(ws.library.rows[0].EXCLUDE, 0);
+}
+
 TEST_F(OptionsDialogsTest, ListAppearanceIsStoredShownAtOnceAndAtStartUp)
 {
     MainWindow& w = window();

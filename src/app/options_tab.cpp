@@ -175,7 +175,11 @@ bool OptionsTab::folderOptions()
 bool OptionsTab::advancedOptions()
 {
     AdvancedOptionsDialog dialog(m_ws, &m_window);
-    if (dialog.exec() != QDialog::Accepted)
+    const int answer = dialog.exec();
+    // The history cleanup works at once, also when the dialog is then cancelled.
+    if (dialog.excludeListCleared())
+        renewExclusionMarks();
+    if (answer != QDialog::Accepted)
         return false;
     m_ws.options = dialog.options();
     store({});
@@ -196,14 +200,19 @@ bool OptionsTab::libOptions(int page)
     dialog.saveFirstFolderHistory(m_ws.settings(), m_ws.options, autolocate.FirstFolder);
     store({});
     // The exclusion marks follow the list and its switch at once.
-    if (!m_ws.library.empty()) {
-        (void)maintenance::markExcludedSymbols(m_ws);
-        (void)refreshIcons(m_ws);
-        m_window.model()->allRowsChanged();
-        m_window.updateActions();
-        m_window.updateStatus();
-    }
+    renewExclusionMarks();
     return true;
+}
+
+void OptionsTab::renewExclusionMarks()
+{
+    if (m_ws.library.empty())
+        return;
+    (void)maintenance::markExcludedSymbols(m_ws);
+    (void)refreshIcons(m_ws);
+    m_window.model()->allRowsChanged();
+    m_window.updateActions();
+    m_window.updateStatus();
 }
 
 void OptionsTab::setListAppearance(const ListAppearance& appearance)

@@ -62,6 +62,9 @@ private:
     /// to the window without losing the tab's unapplied boxes.
     void store(const std::function<void(settings::SettingsStore&, const Options&)>& histories);
 
+    /// Marks the library's excluded symbols again and shows the new marks.
+    void renewExclusionMarks();
+
     struct Entry {
         const char* key;
         int Options::*value;
