@@ -35,6 +35,8 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(Workspace& ws, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("pages");
+    // Every page title stays readable: the dialog grows rather than scroll its tabs.
+    m_pages->setUsesScrollButtons(false);
     layout->addWidget(m_pages);
     const Options& o = m_initial;
 

@@ -65,6 +65,7 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     auto* layout = new QVBoxLayout(this);
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("pages");
+    m_pages->setUsesScrollButtons(false);
     layout->addWidget(m_pages);
 
     // LIB-file options.

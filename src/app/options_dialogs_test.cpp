@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -518,6 +519,11 @@ TEST_F(OptionsDialogsTest, DialogsFitTheirTextsAndShowAccessKeys)
     for (QDialog* d : std::initializer_list<QDialog*>{&advanced, &folders, &lib}) {
         d->show();
         auto* pages = d->findChild<QTabWidget*>("pages");
+        if (pages != nullptr) {
+            QApplication::processEvents();
+            EXPECT_GE(pages->width(), pages->tabBar()->sizeHint().width())
+                << d->objectName().toStdString();
+        }
         for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {
             if (pages != nullptr)
                 pages->setCurrentIndex(page);
