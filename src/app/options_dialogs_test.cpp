@@ -29,6 +29,9 @@
 #include "app/symbols_cleanup_dialog.h"
 #include "app/testing/gui_fixture.h"
 #include "locate/autolocate_options.h"
+#include "locate/locate_state.h"
+#include "locate/search_places.h"
+#include "platform/environment.h"
 
 namespace quillon::app {
 namespace {
@@ -176,6 +179,19 @@ TEST_F(OptionsDialogsTest, ApplyStoresTheTabsBoxesAndTellsTheSearchesOptionsChan
     EXPECT_FALSE(ws.duplicateMode.derived);
 }
 
+TEST_F(OptionsDialogsTest, ADialogsOkKeepsTheTabsUnappliedBoxesAndRestoreDropsThem)
+{
+    window();
+    tab().box("UseQuickMenu")->setChecked(true);
+    whenShown<AdvancedOptionsDialog>([](AdvancedOptionsDialog& d) { d.accept(); });
+    click("advancedOptions");
+    EXPECT_TRUE(tab().box("UseQuickMenu")->isChecked());
+    EXPECT_EQ(ws.options.UseQuickMenu, 0);
+    EXPECT_NE(ini().find("UseQuickMenu=0"), std::string::npos);
+    click("restoreOptions");
+    EXPECT_FALSE(tab().box("UseQuickMenu")->isChecked());
+}
+
 TEST_F(OptionsDialogsTest, AdvancedOptionsAreStoredOnOkAndShownInTheWindow)
 {
     MainWindow& w = window();
@@ -260,6 +276,33 @@ TEST_F(OptionsDialogsTest, FolderBrowseTakesTheChosenFolderWithASeparator)
     FolderOptionsDialog d(ws, qtUi);
     d.findChild<QAbstractButton*>("BINFolderBrowse")->click();
     EXPECT_EQ(d.options().BINFolder, chosen);
+}
+
+TEST_F(OptionsDialogsTest, DetectFillsTheClarionFoldersOfTheInstalledProduct)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "reads the Clarion product from a Wine prefix";
+#else
+    const std::string bin = makeFolder("wine/drive_c/C6/BIN");
+    const std::string lib = makeFolder("wine/drive_c/C6/LIB");
+    (void)folder.write("wine/drive_c/windows/win.ini", "[Clarion 6]\r\nworkdir=C:\\C6\\BIN\\\r\n");
+    platform::Environment env;
+    env.set("WINEPREFIX", (folder.path() / "wine").string());
+    env.set("PATH", "");
+    ws.locate.environment = locate::locateEnvironment(files, env);
+    FolderOptionsDialog d(ws, qtUi);
+    d.folderEdit("LIBFolder")->setText("/kept/");
+    d.detectClarionFolders();
+    EXPECT_EQ(d.options().BINFolder, bin);
+    EXPECT_EQ(d.options().LIBFolder, lib);
+
+    // Nothing installed: the fields keep what they held.
+    (void)folder.write("wine/drive_c/windows/win.ini", "");
+    d.folderEdit("BINFolder")->setText("/mine/");
+    d.detectClarionFolders();
+    EXPECT_EQ(d.options().BINFolder, "/mine/");
+    EXPECT_EQ(d.options().LIBFolder, lib);
+#endif
 }
 
 TEST_F(OptionsDialogsTest, LibFileOptionsEditTheExclusionListAndMarkTheLibrary)
