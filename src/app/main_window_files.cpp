@@ -64,9 +64,8 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
         return false;
     LoadCounts counts;
     m_ui.setBusy(true);
-    m_model->resetWith([&] {
-        (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts);
-    });
+    m_model->resetWith(
+        [&] { (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts); });
     m_ui.setBusy(false);
     restoreExpansion();
     if (!m_ws.library.empty())
@@ -217,8 +216,11 @@ void MainWindow::symbolsCleanupCommand()
     auto* options = qobject_cast<OptionsTab*>(m_optionsTab);
     dialog.setOptionsOpener([options](int page) { return options->libOptions(page); });
     const int answer = dialog.exec();
-    if (dialog.optionsChanged())
+    // Changed options rebuild the main list's marks when the dialog closes.
+    if (dialog.optionsChanged()) {
+        m_model->resetWith([&] { maintenance::renewSymbolMarks(m_ws); });
         libraryEdited();
+    }
     if (answer != QDialog::Accepted)
         return;
     m_ui.setBusy(true);

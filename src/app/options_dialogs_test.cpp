@@ -506,15 +506,20 @@ TEST_F(OptionsDialogsTest, ListAppearanceIsStoredShownAtOnceAndAtStartUp)
     EXPECT_FALSE(read.background.has_value());
 }
 
-TEST_F(OptionsDialogsTest, SymbolsCleanupOptionsButtonOpensTheLibFilePage)
+TEST_F(OptionsDialogsTest, SymbolsCleanupOptionsButtonOpensTheLibFilePageAndRebuildsTheMarks)
 {
     MainWindow& w = window();
     addLibrary(ws, 1, 2);
+    ws.library.rows[2].SYMBOL = "FUNC_1_1";  // a duplicate of the first symbol
     w.libraryReplaced();
+    ASSERT_EQ(ws.library.rows[2].EXCLUDE, 0);
     int page = -1;
     whenShown<SymbolsCleanupDialog>([&page](SymbolsCleanupDialog& s) {
         whenShown<LibOptionsDialog>([&page](LibOptionsDialog& d) {
             page = d.pages()->currentIndex();
+            qobject_cast<QCheckBox*>(d.field("UseExcludeList"))->setChecked(true);
+            qobject_cast<QCheckBox*>(d.field("UseExcludeGlobalDuplicates"))->setChecked(true);
+            qobject_cast<QComboBox*>(d.field("UseExcludeGlobalDuplicatesSet"))->setCurrentIndex(1);
             d.accept();
         });
         s.findChild<QPushButton*>("cleanupOptions")->click();
@@ -523,6 +528,9 @@ TEST_F(OptionsDialogsTest, SymbolsCleanupOptionsButtonOpensTheLibFilePage)
     });
     w.symbolsCleanupCommand();
     EXPECT_EQ(page, LibOptionsDialog::LibFilePage);
+    // Keep first entry: the second occurrence is marked as soon as the dialog closes.
+    EXPECT_EQ(ws.library.rows[1].EXCLUDE, 0);
+    EXPECT_EQ(ws.library.rows[2].EXCLUDE, 2);
 }
 
 TEST_F(OptionsDialogsTest, ModulesCleanupOptionButtonsOpenTheirPagesAndFollowTheOptions)
