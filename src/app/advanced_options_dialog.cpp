@@ -58,8 +58,9 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(Workspace& ws, QWidget* parent)
         auto* combo = new QComboBox(to->parentWidget());
         combo->setObjectName(key);
         combo->addItems(texts);
+        // A stored value out of range shows the option's default.
         const int at = o.*value - 1;
-        combo->setCurrentIndex(at >= 0 && at < texts.size() ? at : 0);
+        combo->setCurrentIndex(at >= 0 && at < texts.size() ? at : Options().*value - 1);
         to->addRow(label, combo);
         m_choices.push_back({key, value, combo});
     };

@@ -220,6 +220,22 @@ TEST_F(OptionsDialogsTest, AdvancedOptionsAreStoredOnOkAndShownInTheWindow)
     EXPECT_FALSE(w.tree()->isColumnHidden(LibraryTreeModel::OrdinalHex));
 }
 
+TEST_F(OptionsDialogsTest, ChoicesOutOfRangeShowTheirDefaults)
+{
+    ws.options.CaseOption = 9;
+    ws.options.UseExportTextCopy = 0;
+    ws.options.UseStatusCaps = "Shouting";
+    AdvancedOptionsDialog d(ws);
+    EXPECT_EQ(qobject_cast<QComboBox*>(d.field("CaseOption"))->currentText(), "Lower");
+    EXPECT_EQ(qobject_cast<QComboBox*>(d.field("UseExportTextCopy"))->currentText(), "Always");
+    EXPECT_EQ(d.options().UseStatusCaps, "Default casing");
+    ws.options.UseLIBSortOrder = 7;
+    ws.options.UseExcludeGlobalDuplicatesSet = 5;
+    LibOptionsDialog lib(ws, qtUi, window().icons(), LibOptionsDialog::LibFilePage);
+    EXPECT_EQ(lib.options().UseLIBSortOrder, 3);
+    EXPECT_EQ(lib.options().UseExcludeGlobalDuplicatesSet, 0);
+}
+
 TEST_F(OptionsDialogsTest, CancelledAdvancedOptionsChangeNothing)
 {
     window();
