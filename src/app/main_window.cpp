@@ -20,6 +20,7 @@
 
 #include "app/about_tab.h"
 #include "app/library_tree_model.h"
+#include "app/list_appearance.h"
 #include "app/options_tab.h"
 #include "app/qt_ui.h"
 #include "app/tray_icon.h"
@@ -221,7 +222,7 @@ void MainWindow::createOtherTabs()
                                  {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                 {"&Update...", "&Refresh list", "Cl&ear list"});
-    m_optionsTab = new OptionsTab(m_ws, *this);
+    m_optionsTab = new OptionsTab(m_ws, m_ui, *this);
     auto* about = new AboutTab(m_ws, m_ui, *this);
     m_aboutTab = about;
     auto* help = new QAction("&Help", this);
@@ -277,6 +278,7 @@ void MainWindow::applyOptions()
     updateTopmost();
     if (auto* options = qobject_cast<OptionsTab*>(m_optionsTab))
         options->showOptions();
+    applyListAppearance(this, readListAppearance(m_ws.settings()));
     // Tool tips are shown only when asked for.
     const bool tips = o.UseToolTips == 1;
     for (QWidget* w : findChildren<QWidget*>()) {

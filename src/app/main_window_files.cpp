@@ -6,6 +6,7 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/modules_cleanup_dialog.h"
+#include "app/options_tab.h"
 #include "app/qt_ui.h"
 #include "app/symbols_cleanup_dialog.h"
 #include "core/error_report.h"
@@ -63,9 +64,8 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
         return false;
     LoadCounts counts;
     m_ui.setBusy(true);
-    m_model->resetWith([&] {
-        (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts);
-    });
+    m_model->resetWith(
+        [&] { (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts); });
     m_ui.setBusy(false);
     restoreExpansion();
     if (!m_ws.library.empty())
@@ -213,7 +213,15 @@ void MainWindow::fillRecentMenu(QMenu* menu)
 void MainWindow::symbolsCleanupCommand()
 {
     SymbolsCleanupDialog dialog(maintenance::loadSymbolsCleanupChoices(m_ws), this);
-    if (dialog.exec() != QDialog::Accepted)
+    auto* options = qobject_cast<OptionsTab*>(m_optionsTab);
+    dialog.setOptionsOpener([options](int page) { return options->libOptions(page); });
+    const int answer = dialog.exec();
+    // Changed options rebuild the main list's marks when the dialog closes.
+    if (dialog.optionsChanged()) {
+        m_model->resetWith([&] { maintenance::renewSymbolMarks(m_ws); });
+        libraryEdited();
+    }
+    if (answer != QDialog::Accepted)
         return;
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)maintenance::runSymbolsCleanup(m_ws, dialog.choices()); });
@@ -279,6 +287,8 @@ void MainWindow::locateOneCommand()
 void MainWindow::modulesCleanupCommand()
 {
     ModulesCleanupDialog dialog(m_ws, maintenance::loadModulesCleanupChoices(m_ws), this);
+    auto* options = qobject_cast<OptionsTab*>(m_optionsTab);
+    dialog.setOptionsOpener([options](int page) { return options->libOptions(page); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_ui.setBusy(true);

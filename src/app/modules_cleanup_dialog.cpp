@@ -20,7 +20,7 @@ QString text(std::string_view s)
 ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
                                            const maintenance::ModulesCleanupChoices& choices,
                                            QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent), m_ws(ws)
 {
     setObjectName("P419$OPTWIN");
     setWindowTitle(text(maintenance::kModulesCleanupTitle));
@@ -39,12 +39,41 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
                        ws.options.UseBitCheckDuplicates != 0);
     m_report = box(maintenance::kBoxShowReport, choices.ShowReportModule, true);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* start = buttons->addButton("&Start modules cleanup", QDialogButtonBox::AcceptRole);
-    start->setEnabled(maintenance::modulesCleanupAvailable(ws));
+    QPushButton* options =
+        buttons->addButton(text(maintenance::kButtonCleanupOptions), QDialogButtonBox::ActionRole);
+    options->setObjectName("cleanupOptions");
+    connect(options, &QPushButton::clicked, this, [this] { openOptions(0); });
+    QPushButton* autolocate = buttons->addButton(text(maintenance::kButtonAutolocateOptions),
+                                                 QDialogButtonBox::ActionRole);
+    autolocate->setObjectName("autolocateOptions");
+    connect(autolocate, &QPushButton::clicked, this, [this] { openOptions(1); });
+    m_start = buttons->addButton("&Start modules cleanup", QDialogButtonBox::AcceptRole);
+    m_start->setEnabled(maintenance::modulesCleanupAvailable(ws));
     buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void ModulesCleanupDialog::openOptions(int page)
+{
+    if (m_opener && m_opener(page))
+        followOptions();
+}
+
+void ModulesCleanupDialog::followOptions()
+{
+    const bool bitCheck = m_ws.options.UseBitCheck != 0;
+    for (QCheckBox* box : {m_bit, m_unlocated}) {
+        if (!bitCheck)
+            box->setChecked(false);
+        box->setEnabled(bitCheck);
+    }
+    const bool duplicates = m_ws.options.UseBitCheckDuplicates != 0;
+    if (!duplicates)
+        m_duplicates->setChecked(false);
+    m_duplicates->setEnabled(duplicates);
+    m_start->setEnabled(maintenance::modulesCleanupAvailable(m_ws));
 }
 
 maintenance::ModulesCleanupChoices ModulesCleanupDialog::choices() const

@@ -3,10 +3,13 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include "core/workspace.h"
 #include "maintenance/modules_cleanup.h"
 
 class QCheckBox;
+class QPushButton;
 
 namespace quillon::app {
 
@@ -18,11 +21,24 @@ public:
                          QWidget* parent = nullptr);
     [[nodiscard]] maintenance::ModulesCleanupChoices choices() const;
 
+    /// Opens the options dialog on a page (0 the LIB-file options, 1 the autolocate options)
+    /// and tells whether the options changed.
+    using OptionsOpener = std::function<bool(int page)>;
+    void setOptionsOpener(OptionsOpener opener) { m_opener = std::move(opener); }
+    /// "Cleanup options..." (page 0) and "A&utolocate options..." (page 1); changed options
+    /// enable or disable the boxes again.
+    void openOptions(int page);
+
 private:
     QCheckBox* m_bit = nullptr;
     QCheckBox* m_unlocated = nullptr;
     QCheckBox* m_duplicates = nullptr;
     QCheckBox* m_report = nullptr;
+    QPushButton* m_start = nullptr;
+    const Workspace& m_ws;
+    OptionsOpener m_opener;
+
+    void followOptions();
 };
 
 }  // namespace quillon::app

@@ -2,20 +2,31 @@
 #include "app/options_tab.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/advanced_options_dialog.h"
+#include "app/folder_options_dialog.h"
+#include "app/lib_options_dialog.h"
+#include "app/library_tree_model.h"
 #include "app/main_window.h"
+#include "core/library_model.h"
+#include "locate/autolocate_options.h"
 #include "maintenance/exclusion_list.h"
+#include "maintenance/global_duplicates.h"
 #include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
 
-OptionsTab::OptionsTab(Workspace& ws, MainWindow& window)
-    : QWidget(&window), m_ws(ws), m_window(window)
+OptionsTab::OptionsTab(Workspace& ws, QtUi& ui, MainWindow& window)
+    : QWidget(&window), m_ws(ws), m_ui(ui), m_window(window)
 {
     setObjectName("optionsTab");
     auto* layout = new QVBoxLayout(this);
@@ -50,28 +61,47 @@ OptionsTab::OptionsTab(Workspace& ws, MainWindow& window)
     layout->addStretch(1);
 
     auto* buttons = new QGridLayout;
-    const char* const dialogs[] = {"&Default folders...",
-                                   "&Advanced options...",
-                                   "&LIB-file options...",
-                                   "A&utolocate options...",
-                                   "&Fonts...",
-                                   "&Colors..."};
-    int column = 0;
-    for (const char* text : dialogs) {
-        // These dialogs are not part of this program yet.
+    auto button = [&](const char* name, const char* text, int row, int column) {
         auto* b = new QPushButton(text, this);
-        b->setEnabled(false);
-        buttons->addWidget(b, 0, column++);
-    }
-    auto* restoreButton = new QPushButton("&Restore", this);
-    restoreButton->setObjectName("restoreOptions");
+        b->setObjectName(name);
+        buttons->addWidget(b, row, column);
+        return b;
+    };
+    QPushButton* folders = button("defaultFolders", "&Default folders...", 0, 0);
+    QPushButton* advanced = button("advancedOptions", "&Advanced options...", 0, 1);
+    QPushButton* lib = button("libOptions", "&LIB-file options...", 0, 2);
+    QPushButton* autolocate = button("autolocateOptions", "A&utolocate options...", 0, 3);
+    QPushButton* fonts = button("fonts", "&Fonts...", 0, 4);
+    QPushButton* colors = button("colors", "&Colors...", 0, 5);
+    QPushButton* restoreButton = button("restoreOptions", "&Restore", 1, 4);
     restoreButton->setToolTip("Restore the saved options setting");
-    auto* applyButton = new QPushButton("A&pply", this);
-    applyButton->setObjectName("applyOptions");
+    QPushButton* applyButton = button("applyOptions", "A&pply", 1, 5);
     applyButton->setToolTip("Save and use the selected options");
-    buttons->addWidget(restoreButton, 1, 4);
-    buttons->addWidget(applyButton, 1, 5);
     layout->addLayout(buttons);
+
+    auto* fontMenu = new QMenu(fonts);
+    fontMenu->addAction("&Choose font...", this, [this] { chooseFont(); });
+    fontMenu->addAction("&Default font", this, [this] {
+        ListAppearance a = readListAppearance(m_ws.settings());
+        a.font.reset();
+        setListAppearance(a);
+    });
+    fonts->setMenu(fontMenu);
+    auto* colorMenu = new QMenu(colors);
+    colorMenu->addAction("&Text colour...", this, [this] { chooseColor(false); });
+    colorMenu->addAction("&Background colour...", this, [this] { chooseColor(true); });
+    colorMenu->addAction("&Default colours", this, [this] {
+        ListAppearance a = readListAppearance(m_ws.settings());
+        a.text.reset();
+        a.background.reset();
+        setListAppearance(a);
+    });
+    colors->setMenu(colorMenu);
+
+    connect(folders, &QPushButton::clicked, this, [this] { (void)folderOptions(); });
+    connect(advanced, &QPushButton::clicked, this, [this] { (void)advancedOptions(); });
+    connect(lib, &QPushButton::clicked, this, [this] { (void)libOptions(0); });
+    connect(autolocate, &QPushButton::clicked, this, [this] { (void)libOptions(1); });
     connect(restoreButton, &QPushButton::clicked, this, [this] { restore(); });
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
 }
@@ -95,10 +125,7 @@ void OptionsTab::apply()
 {
     for (const Entry& e : m_entries)
         m_ws.options.*e.value = e.box->isChecked() ? 1 : 0;
-    settings::OptionsSeams seams;
-    maintenance::setExcludeListSeams(seams, m_ws);
-    settings::SaveOptions(m_ws.settings(), m_ws.options, seams);
-    m_window.applyOptions();
+    store({});
 }
 
 void OptionsTab::restore()
@@ -108,7 +135,117 @@ void OptionsTab::restore()
     settings::OptionsSeams seams;
     maintenance::setExcludeListSeams(seams, m_ws);
     settings::LoadOptions(m_ws.settings(), m_ws.files(), m_ws.options, context, seams);
+    m_ws.locate.optionsChanged();
+    maintenance::duplicateOptionsChanged(m_ws);
     m_window.applyOptions();
+}
+
+void OptionsTab::store(
+    const std::function<void(settings::SettingsStore&, const Options&)>& histories)
+{
+    settings::OptionsSeams seams;
+    maintenance::setExcludeListSeams(seams, m_ws);
+    seams.saveFolderHistories = histories;
+    settings::SaveOptions(m_ws.settings(), m_ws.options, seams);
+    m_ws.locate.optionsChanged();
+    maintenance::duplicateOptionsChanged(m_ws);
+    // A dialog's OK stores the options held in memory; boxes of this tab not yet applied stay
+    // as the user left them.
+    std::vector<bool> shown;
+    for (const Entry& e : m_entries)
+        shown.push_back(e.box->isChecked());
+    m_window.applyOptions();
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        m_entries[i].box->setChecked(shown[i]);
+    emit optionsStored();
+}
+
+bool OptionsTab::folderOptions()
+{
+    FolderOptionsDialog dialog(m_ws, m_ui, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_ws.options = dialog.options();
+    store([&dialog, this](settings::SettingsStore& s, const Options&) {
+        dialog.saveHistories(s, m_ws.options);
+    });
+    return true;
+}
+
+bool OptionsTab::advancedOptions()
+{
+    AdvancedOptionsDialog dialog(m_ws, &m_window);
+    const int answer = dialog.exec();
+    // The history cleanup works at once, also when the dialog is then cancelled.
+    if (dialog.excludeListCleared())
+        renewExclusionMarks();
+    if (answer != QDialog::Accepted)
+        return false;
+    m_ws.options = dialog.options();
+    store({});
+    return true;
+}
+
+bool OptionsTab::libOptions(int page)
+{
+    LibOptionsDialog dialog(
+        m_ws, m_ui, m_window.icons(),
+        page == 1 ? LibOptionsDialog::AutolocatePage : LibOptionsDialog::LibFilePage, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_ws.options = dialog.options();
+    m_ws.excludeList = dialog.excludeList();
+    const locate::AutolocateOptions autolocate = dialog.autolocate();
+    locate::writeAutolocateOptions(m_ws.settings(), autolocate);
+    dialog.saveFirstFolderHistory(m_ws.settings(), m_ws.options, autolocate.FirstFolder);
+    store({});
+    // The exclusion marks follow the list and its switch at once.
+    renewExclusionMarks();
+    return true;
+}
+
+void OptionsTab::renewExclusionMarks()
+{
+    if (m_ws.library.empty())
+        return;
+    (void)maintenance::markExcludedSymbols(m_ws);
+    (void)refreshIcons(m_ws);
+    m_window.model()->allRowsChanged();
+    m_window.updateActions();
+    m_window.updateStatus();
+}
+
+void OptionsTab::setListAppearance(const ListAppearance& appearance)
+{
+    writeListAppearance(m_ws.settings(), appearance);
+    applyListAppearance(&m_window, appearance);
+}
+
+void OptionsTab::chooseFont()
+{
+    ListAppearance a = readListAppearance(m_ws.settings());
+    bool ok = false;
+    const QFont font =
+        QFontDialog::getFont(&ok, a.font ? *a.font : m_window.tree()->font(), this, "List font");
+    if (!ok)
+        return;
+    a.font = font;
+    setListAppearance(a);
+}
+
+void OptionsTab::chooseColor(bool background)
+{
+    ListAppearance a = readListAppearance(m_ws.settings());
+    std::optional<QColor>& target = background ? a.background : a.text;
+    const QColor initial =
+        target ? *target
+               : m_window.tree()->palette().color(background ? QPalette::Base : QPalette::Text);
+    const QColor chosen = QColorDialog::getColor(
+        initial, this, background ? "List background colour" : "List text colour");
+    if (!chosen.isValid())
+        return;
+    target = chosen;
+    setListAppearance(a);
 }
 
 }  // namespace quillon::app

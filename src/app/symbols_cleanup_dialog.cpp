@@ -35,11 +35,21 @@ SymbolsCleanupDialog::SymbolsCleanupDialog(const maintenance::SymbolsCleanupChoi
     m_remove = box(maintenance::kBoxRemoveMarked, choices.Cleanup);
     m_report = box(maintenance::kBoxShowReport, choices.ShowReport);
     auto* buttons = new QDialogButtonBox(this);
+    QPushButton* options =
+        buttons->addButton(text(maintenance::kButtonCleanupOptions), QDialogButtonBox::ActionRole);
+    options->setObjectName("cleanupOptions");
+    connect(options, &QPushButton::clicked, this, [this] { openOptions(); });
     buttons->addButton(text(maintenance::kButtonStartSymbolsCleanup), QDialogButtonBox::AcceptRole);
     buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void SymbolsCleanupDialog::openOptions()
+{
+    if (m_opener && m_opener(0))
+        m_optionsChanged = true;
 }
 
 maintenance::SymbolsCleanupChoices SymbolsCleanupDialog::choices() const

@@ -371,4 +371,64 @@ void SettingsStore::deleteSetting(std::string_view section, std::string_view key
     store(m_path, *text);
 }
 
+void SettingsStore::deleteNumberedKeys(std::string_view section, std::string_view stem)
+{
+    if (m_access == Access::ReadOnly || !storableSection(section) || stem.empty())
+        return;
+    std::optional<IniText> text = load(m_path);
+    if (!text || text->utf16)
+        return;
+    const auto numbered = [&](std::string_view line) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string_view::npos)
+            return false;
+        const std::string_view key = trim(line.substr(0, eq));
+        if (key.size() <= stem.size() || !equalNoCase(key.substr(0, stem.size()), stem))
+            return false;
+        const std::string_view index = key.substr(stem.size());
+        return std::all_of(index.begin(), index.end(),
+                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    };
+    bool inSection = false;
+    bool changed = false;
+    for (std::size_t i = 0; i < text->lines.size();) {
+        if (const auto name = sectionName(text->lines[i])) {
+            inSection = equalNoCase(*name, section);
+            ++i;
+            continue;
+        }
+        if (inSection && numbered(text->lines[i])) {
+            text->erase(i);
+            changed = true;
+            continue;
+        }
+        ++i;
+    }
+    if (changed)
+        store(m_path, *text);
+}
+
+void SettingsStore::deleteSection(std::string_view section)
+{
+    if (m_access == Access::ReadOnly || !storableSection(section))
+        return;
+    std::optional<IniText> text = load(m_path);
+    if (!text || text->utf16)
+        return;
+    bool inSection = false;
+    bool changed = false;
+    for (std::size_t i = 0; i < text->lines.size();) {
+        if (const auto name = sectionName(text->lines[i]))
+            inSection = equalNoCase(*name, section);
+        if (inSection) {
+            text->erase(i);
+            changed = true;
+            continue;
+        }
+        ++i;
+    }
+    if (changed)
+        store(m_path, *text);
+}
+
 }  // namespace quillon::settings

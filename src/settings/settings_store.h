@@ -43,6 +43,11 @@ public:
     void writeNumber(std::string_view section, std::string_view key, int value);
     /// Removes the key's line.
     void deleteSetting(std::string_view section, std::string_view key);
+    /// Removes every key of `section` formed from `stem` and a decimal index (`Filelist1`,
+    /// `Filelist20`, but not `Filelist` itself), whatever the index; one rewrite of the file.
+    void deleteNumberedKeys(std::string_view section, std::string_view stem);
+    /// Removes the section: its header line and every line up to the next section.
+    void deleteSection(std::string_view section);
 
 private:
     std::string m_path;
