@@ -101,14 +101,11 @@ void MainWindow::createLibraryTab()
     m_topmostButton = toolButton("topmostButton", "Push to ENABLE topmost window");
     connect(m_topmostButton, &QToolButton::clicked, this, [this] { toggleTopmost(); });
 
-    // The favourites buttons belong to commands that are not part of this program yet; they
-    // are shown and disabled.
     m_favoritesButton = toolButton("favoritesButton", "Open favorites");
     m_favoritesButton->setText("Favorites");
-    m_favoritesButton->setEnabled(false);
     m_editFavoritesButton = toolButton("editFavoritesButton", "Edit favorites");
     m_editFavoritesButton->setArrowType(Qt::DownArrow);
-    m_editFavoritesButton->setEnabled(false);
+    createFavoritesMenus();
     auto* cleanup = toolButton("cleanupButton", "Cleanup");
     cleanup->setText("Cleanup");
     connect(cleanup, &QToolButton::clicked, m_actions.symbolsCleanup, &QAction::trigger);

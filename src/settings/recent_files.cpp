@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/text_encoding.h"
 #include "core/workspace.h"
 #include "locate/candidate_check.h"
 #include "platform/file_system.h"
@@ -101,6 +102,39 @@ bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles,
 void RecordPresentFile(Workspace& ws, std::string_view name)
 {
     (void)ws.recentFiles.recordPresentFile(ws.settings(), ws.options.UseRecentFiles, name);
+}
+
+std::function<void(Workspace&, const std::string&)> recordPresentFileHook()
+{
+    return [](Workspace& ws, const std::string& name) { RecordPresentFile(ws, name); };
+}
+
+ui::MessageBox missingDataMessage()
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Missing data!";
+    box.icon = ui::MessageIcon::Exclamation;
+    box.text = "    No data on last opened file!|" + std::string(75, kNonBreakingSpace);
+    return box;
+}
+
+ui::MessageBox fileNotFoundMessage(std::string_view name)
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - File not found!";
+    box.icon = ui::MessageIcon::Exclamation;
+    box.text = "    File was NOT found on disk!|" + std::string(90, kNonBreakingSpace) +
+               "|    This file not found:|    " + std::string(name);
+    return box;
+}
+
+ui::MessageBox noFileSelectedMessage()
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - No file selected!";
+    box.icon = ui::MessageIcon::Exclamation;
+    box.text = "No file was selected.|    To select a file click on the filelist to mark it.|";
+    return box;
 }
 
 std::string_view recentFileIcon(RecentFileKind kind)

@@ -4,12 +4,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/options.h"
+#include "core/ui/ui_interface.h"
 
 namespace quillon {
 class Workspace;
@@ -54,6 +56,17 @@ private:
 
 /// RecordPresentFile over a workspace: its settings, its `UseRecentFiles` and its memory.
 void RecordPresentFile(Workspace& ws, std::string_view name);
+
+/// The hook the multi-file loader and the save command call to record a file.
+[[nodiscard]] std::function<void(Workspace&, const std::string&)> recordPresentFileHook();
+
+/// Recall last file without a stored present file: "Missing data!".
+[[nodiscard]] ui::MessageBox missingDataMessage();
+/// Recall last file (and the test of the recent files window) for a file that is gone:
+/// "File not found!" with the file's name.
+[[nodiscard]] ui::MessageBox fileNotFoundMessage(std::string_view name);
+/// A button of the recent files window that needs a selected entry, pressed without one.
+[[nodiscard]] ui::MessageBox noFileSelectedMessage();
 
 /// The kind of a recent file, which picks its icon.
 enum class RecentFileKind {
