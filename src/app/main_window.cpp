@@ -26,6 +26,7 @@
 #include "app/tray_icon.h"
 #include "app/window_texts.h"
 #include "core/library_edit.h"
+#include "settings/recent_files.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
     m_ui.attach(this, statusBar());
     m_model = new LibraryTreeModel(m_ws, m_icons, this);
     createActions();
+    m_loaderHooks.addRecentFile = settings::recordPresentFileHook();
     createLibraryPopup();
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("tabs");

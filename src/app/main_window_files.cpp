@@ -85,7 +85,6 @@ bool MainWindow::openFile(const std::string& file)
         if (isLibName(file))
             m_ws.library.LibraryFileName = file;
         m_ws.library.LibraryChanged = false;
-        settings::RecordPresentFile(m_ws, file);
     }
     updateCaption();
     return loaded;

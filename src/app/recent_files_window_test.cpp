@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <fstream>
+
 #include "app/main_window.h"
+#include "app/startup.h"
 #include "app/testing/gui_fixture.h"
 #include "support/lib_builder.h"
 
@@ -70,6 +73,43 @@ TEST_F(RecentFilesWindowTest, OpeningABThenAThroughTheOpenCommandRecordsThePrese
     }
     EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), a);
     EXPECT_EQ(stored(), (std::vector<std::string>{b, a}));
+}
+
+TEST_F(RecentFilesWindowTest, AddRecordsEachLoadedFile)
+{
+    const std::string a = lib("a.lib");
+    const std::string b = lib("b.lib");
+    window();
+    dialogResults.push_back({a, b, folder.file("gone.lib")});
+    answers.assign(8, 2);  // the duplicate-module questions: keep both
+    key(Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), b);
+    EXPECT_EQ(stored(), std::vector<std::string>{a});
+}
+
+TEST_F(RecentFilesWindowTest, FilesNamedOnTheCommandLineAreRecordedOutsideSilentRuns)
+{
+    const std::string a = lib("a.lib");
+    Startup startup(ws, qtUi, window(), parseCommandLine({a}, SwitchRule::Posix));
+    startup.setSplashTime(0);
+    (void)startup.run();
+    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), a);
+}
+
+TEST_F(RecentFilesWindowTest, RecallWithABlankPresentFileSaysMissingDataAndAGoneOneNotFound)
+{
+    std::ofstream(settings.path()) << "[Filelist]\nPresentFile=   \n";
+    window();
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Missing data!");
+    settings.writeSetting("Filelist", "PresentFile", "/x/gone.lib");
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].title, "CLARION QUILLON 32 - File not found!");
+    EXPECT_EQ(messages[1].text, "    File was NOT found on disk!|" + std::string(90, '\xA0') +
+                                    "|    This file not found:|    /x/gone.lib");
+    EXPECT_TRUE(ws.library.empty());
 }
 
 TEST_F(RecentFilesWindowTest, SaveAsRecordsTheSavedFile)
