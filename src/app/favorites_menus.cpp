@@ -49,8 +49,8 @@ void FavoritesMenus::fillOpenMenu(QMenu* menu)
     for (const int bits : {16, 32}) {
         const std::string path =
             settings::apiLibraryPath(f, bits, m_ws.options.LIBFolder, m_ws.files());
-        QAction* item = menu->addAction(bits == 16 ? "Open 16-bit API library"
-                                                   : "Open 32-bit API library");
+        QAction* item =
+            menu->addAction(bits == 16 ? "Open 16-bit API library" : "Open 32-bit API library");
         item->setEnabled(!path.empty());
         item->setStatusTip(fromPath(path));
         connect(item, &QAction::triggered, this, [this, path] { m_open(path); });
@@ -114,8 +114,8 @@ void FavoritesMenus::fillEditMenu(QMenu* menu)
             (bits == 16 ? now.UseFavorites16Default : now.UseFavorites32Default) = true;
             settings::saveFavorites(m_ws.settings(), now);
         });
-        QAction* change = api->addAction(bits == 16 ? "Change 16-bit library..."
-                                                    : "Change 32-bit library...");
+        QAction* change =
+            api->addAction(bits == 16 ? "Change 16-bit library..." : "Change 32-bit library...");
         connect(change, &QAction::triggered, this, [this, bits] { changeApiLibrary(bits); });
     }
 }
@@ -148,9 +148,10 @@ void FavoritesMenus::addPresentFile()
             ui::MessageBox box;
             box.title = "CLARION QUILLON 32 - Favorites list full!";
             box.icon = ui::MessageIcon::Exclamation;
-            box.text = "    The favorites list cannot hold this file.|    Remove a favorite "
-                       "first.|" +
-                       std::string(90, kNonBreakingSpace) + "|    File:|    " + file;
+            box.text =
+                "    The favorites list cannot hold this file.|    Remove a favorite "
+                "first.|" +
+                std::string(90, kNonBreakingSpace) + "|    File:|    " + file;
             (void)m_ui.message(box);
             break;
         }

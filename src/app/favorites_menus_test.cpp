@@ -77,12 +77,11 @@ TEST_F(FavoritesMenusTest, EditMenuHoldsItsSubMenusWithTheCurrentChoicesChecked)
     EXPECT_EQ(texts(edit), QStringList({"~&Add present file", "-", "&Remove", "Menu casing",
                                         "Clarion API libraries"}));
     QMenu* casing = find(edit, "Menu casing")->menu();
-    EXPECT_EQ(texts(casing), QStringList({"+Default casing", "Initial caps", "Lower casing",
-                                          "Upper casing"}));
+    EXPECT_EQ(texts(casing),
+              QStringList({"+Default casing", "Initial caps", "Lower casing", "Upper casing"}));
     QMenu* api = find(edit, "Clarion API libraries")->menu();
-    EXPECT_EQ(texts(api), QStringList({"+Include API libraries", "-",
-                                       "+Use default 16-bit library", "Change 16-bit library...",
-                                       "+Use default 32-bit library",
+    EXPECT_EQ(texts(api), QStringList({"+Include API libraries", "-", "+Use default 16-bit library",
+                                       "Change 16-bit library...", "+Use default 32-bit library",
                                        "Change 32-bit library..."}));
     find(casing, "Upper casing")->trigger();
     EXPECT_EQ(settings.readSetting("Favorites", "UseFavoritesCase"), "4");

@@ -61,7 +61,8 @@ void MainWindow::createFavoritesMenus()
         auto* menu = new QMenu(button);
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
-        connect(menu, &QMenu::aboutToShow, this, [this, menu, fill] { (m_favoritesMenus->*fill)(menu); });
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, menu, fill] { (m_favoritesMenus->*fill)(menu); });
     };
     attach(m_favoritesButton, &FavoritesMenus::fillOpenMenu);
     attach(m_editFavoritesButton, &FavoritesMenus::fillEditMenu);

@@ -50,7 +50,8 @@ public:
     void cleanupCommand();
 
     /// The find dialog's answer in tests: without a seam the dialog is shown.
-    using FindSeam = std::function<std::optional<settings::RecentFind>(const settings::RecentFind&)>;
+    using FindSeam =
+        std::function<std::optional<settings::RecentFind>(const settings::RecentFind&)>;
     void setFindSeam(FindSeam seam) { m_findSeam = std::move(seam); }
 
     void accept() override;

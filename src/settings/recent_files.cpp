@@ -63,8 +63,7 @@ bool sameFileName(std::string_view a, std::string_view b)
     return upperCased(a) == upperCased(b);
 }
 
-bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles,
-                                    std::string_view name)
+bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, std::string_view name)
 {
     const std::string recorded(trimRight(name));
     // Before the first record of the run the stored present file is the previous one, so that
@@ -183,11 +182,10 @@ RecentFilesList LoadRecentFiles(SettingsStore& store, platform::FileSystem& file
     RecentFilesList list;
     list.presentFile = platform::NormalizeFolderPath(
         files, store.readSetting(kFilelistSection, kPresentFileKey), options.UseLongAdd);
-    const bool leaveOut =
-        missing == MissingFiles::ByOption && options.UseExcludeObsoleteFiles == 1;
+    const bool leaveOut = missing == MissingFiles::ByOption && options.UseExcludeObsoleteFiles == 1;
     for (std::string& name : readHistory(
-             store, {std::string(kFilelistSection), std::string(kFilelistStem),
-                     options.UseRecentFiles})) {
+             store,
+             {std::string(kFilelistSection), std::string(kFilelistStem), options.UseRecentFiles})) {
         RecentFileEntry entry = identifyRecentFile(files, std::move(name));
         if (leaveOut && entry.notFound)
             continue;
@@ -245,9 +243,8 @@ std::size_t cleanupRecentFiles(std::vector<RecentFileEntry>& entries)
     for (RecentFileEntry& entry : entries) {
         if (entry.notFound)
             continue;
-        const std::string key = platform::kCaseSensitivePaths
-                                    ? std::string(trimRight(entry.name))
-                                    : upperCased(trimRight(entry.name));
+        const std::string key = platform::kCaseSensitivePaths ? std::string(trimRight(entry.name))
+                                                              : upperCased(trimRight(entry.name));
         const auto at = std::lower_bound(seen.begin(), seen.end(), key);
         if (at != seen.end() && *at == key)
             continue;
@@ -287,8 +284,7 @@ std::optional<std::size_t> findRecentFile(const std::vector<RecentFileEntry>& en
     if (!find.FromTop && current)
         start = *current + 1;
     for (std::size_t i = start; i < entries.size(); ++i) {
-        const std::string name =
-            find.CaseSensitive ? entries[i].name : upperCased(entries[i].name);
+        const std::string name = find.CaseSensitive ? entries[i].name : upperCased(entries[i].name);
         if (name.find(wanted) != std::string::npos)
             return i;
     }

@@ -70,12 +70,12 @@ void RecordPresentFile(Workspace& ws, std::string_view name);
 
 /// The kind of a recent file, which picks its icon.
 enum class RecentFileKind {
-    Bits16,         // an NE executable
-    Bits32,         // a PE executable
-    Library,        // a LIB file, or a file that cannot be read
-    NotIdentified,  // readable, but neither NE nor PE
-    MissingLibrary, // a LIB file that no longer exists
-    Missing,        // any other file that no longer exists
+    Bits16,          // an NE executable
+    Bits32,          // a PE executable
+    Library,         // a LIB file, or a file that cannot be read
+    NotIdentified,   // readable, but neither NE nor PE
+    MissingLibrary,  // a LIB file that no longer exists
+    Missing,         // any other file that no longer exists
 };
 
 /// The icon resource of a kind: "QNShutFold16", "QNShutFold32", "QNShutFold", "QNShutFoldX",

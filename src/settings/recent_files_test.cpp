@@ -140,9 +140,8 @@ TEST_F(RecentFilesTest, EachFileGetsTheIconOfItsKind)
 
     t.ws.options.UseExcludeObsoleteFiles = 1;
     EXPECT_EQ(LoadRecentFiles(t.settings, t.files, t.ws.options).entries.size(), 4u);
-    EXPECT_EQ(
-        LoadRecentFiles(t.settings, t.files, t.ws.options, MissingFiles::Keep).entries.size(),
-        6u);
+    EXPECT_EQ(LoadRecentFiles(t.settings, t.files, t.ws.options, MissingFiles::Keep).entries.size(),
+              6u);
 }
 
 TEST_F(RecentFilesTest, ThePresentFileReadsEmptyWhenItIsGone)
