@@ -92,8 +92,11 @@ bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, st
         store.deleteSetting(kFilelistSection, filelistKey(position));
 
     store.writeSetting(kFilelistSection, kPresentFileKey, recorded);
+    // Without a previous file, entry 1 was moved down and would otherwise stay twice.
     if (maximum >= 1 && !previous.empty())
         store.writeSetting(kFilelistSection, filelistKey(1), previous);
+    else if (maximum >= 1)
+        store.deleteSetting(kFilelistSection, filelistKey(1));
     m_lastRecorded = recorded;
     return true;
 }

@@ -101,6 +101,16 @@ TEST_F(RecentFilesTest, RecordingClosesGapsWithoutLeavingCopies)
     EXPECT_EQ(key("Filelist4"), "");
 }
 
+TEST_F(RecentFilesTest, WithoutAPreviousFileTheListMovesDownWithoutACopy)
+{
+    store("Filelist1", "/x/Q");
+    RecordPresentFile(t.ws, "/x/A");
+    EXPECT_EQ(key("Filelist1"), "");
+    EXPECT_EQ(key("Filelist2"), "/x/Q");
+    EXPECT_EQ(names(LoadRecentFiles(t.settings, t.files, t.ws.options).entries),
+              std::vector<std::string>{"/x/Q"});
+}
+
 TEST_F(RecentFilesTest, NoListIsKeptWithZeroEntries)
 {
     t.ws.options.UseRecentFiles = 0;
