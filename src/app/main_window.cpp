@@ -26,6 +26,7 @@
 #include "app/tray_icon.h"
 #include "app/window_texts.h"
 #include "core/library_edit.h"
+#include "settings/recent_files.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
     m_ui.attach(this, statusBar());
     m_model = new LibraryTreeModel(m_ws, m_icons, this);
     createActions();
+    m_loaderHooks.addRecentFile = settings::recordPresentFileHook();
     createLibraryPopup();
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("tabs");
@@ -101,14 +103,11 @@ void MainWindow::createLibraryTab()
     m_topmostButton = toolButton("topmostButton", "Push to ENABLE topmost window");
     connect(m_topmostButton, &QToolButton::clicked, this, [this] { toggleTopmost(); });
 
-    // The favourites buttons belong to commands that are not part of this program yet; they
-    // are shown and disabled.
     m_favoritesButton = toolButton("favoritesButton", "Open favorites");
     m_favoritesButton->setText("Favorites");
-    m_favoritesButton->setEnabled(false);
     m_editFavoritesButton = toolButton("editFavoritesButton", "Edit favorites");
     m_editFavoritesButton->setArrowType(Qt::DownArrow);
-    m_editFavoritesButton->setEnabled(false);
+    createFavoritesMenus();
     auto* cleanup = toolButton("cleanupButton", "Cleanup");
     cleanup->setText("Cleanup");
     connect(cleanup, &QToolButton::clicked, m_actions.symbolsCleanup, &QAction::trigger);

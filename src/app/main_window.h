@@ -24,6 +24,7 @@ class QWidget;
 
 namespace quillon::app {
 
+class FavoritesMenus;
 class LibraryTreeModel;
 class QtUi;
 class TrayIcon;
@@ -139,6 +140,10 @@ public:
     void revertCommand();
     /// The first `UseNumMenu` recent files that pass the sub-menu's filter.
     [[nodiscard]] std::vector<std::string> recentFiles() const;
+    /// Opens a file chosen from the recent files or the favourites, after the save question.
+    void openRecentFile(const std::string& file);
+    /// The recent files window; a file chosen there by a double click is opened.
+    void showRecentFilesWindow();
     /// Locates the executables of all modules (Ctrl+F3) or of the selected one (Shift+F3).
     void locateAllCommand();
     void locateOneCommand();
@@ -176,6 +181,7 @@ private:
     QWidget* createListTab(const QStringList& columns, const QStringList& buttons);
     void fillQuickMenu();
     void fillRecentMenu(QMenu* menu);
+    void createFavoritesMenus();
     void fillChangeQuickMenu();
     void fillBitMenu();
     void updateBitButton();
@@ -230,6 +236,7 @@ private:
     QToolButton* m_topmostButton = nullptr;
     QToolButton* m_favoritesButton = nullptr;
     QToolButton* m_editFavoritesButton = nullptr;
+    FavoritesMenus* m_favoritesMenus = nullptr;
     TrayIcon* m_tray = nullptr;
     bool m_syncingExpansion = false;
     /// What the file loader calls back into the window for.

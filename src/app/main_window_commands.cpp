@@ -14,6 +14,7 @@
 #include "app/window_texts.h"
 #include "core/library_edit.h"
 #include "core/sort_library.h"
+#include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -160,6 +161,7 @@ void MainWindow::newLibrary()
         return;
     m_model->resetWith([&] { clearLibrary(m_ws); });
     m_ws.library.LibraryFileName = *name;
+    settings::RecordPresentFile(m_ws, *name);
     updateCaption();
     updateActions();
     updateStatus();

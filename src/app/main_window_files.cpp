@@ -24,6 +24,7 @@
 #include "maintenance/save_hooks.h"
 #include "maintenance/symbols_cleanup.h"
 #include "platform/paths.h"
+#include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -84,7 +85,6 @@ bool MainWindow::openFile(const std::string& file)
         if (isLibName(file))
             m_ws.library.LibraryFileName = file;
         m_ws.library.LibraryChanged = false;
-        m_ws.settings().writeSetting("Filelist", "PresentFile", file);
     }
     updateCaption();
     return loaded;
@@ -116,6 +116,7 @@ void MainWindow::saveCommand(bool askName)
     lib::SaveHooks hooks;
     maintenance::setCleanupHooks(hooks);
     locate::setLocateHooks(hooks);
+    hooks.addRecentFile = settings::recordPresentFileHook();
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);
@@ -135,29 +136,19 @@ void MainWindow::revertCommand()
         else
             file = m_ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDisk);
     }
-    if (file == kNotFoundOnDisk) {
+    // A key holding only blanks is no more a file name than an absent one.
+    if (file == kNotFoundOnDisk || trimmedEmpty(file)) {
         m_ui.status(1, "No data on last opened file!");
-        if (m_ws.options.UseNoMessages == 0) {
-            ui::MessageBox box;
-            box.title = "CLARION QUILLON 32 - Missing data!";
-            box.icon = ui::MessageIcon::Exclamation;
-            box.text = "    No data on last opened file!|" + std::string(75, kNonBreakingSpace);
-            (void)m_ui.message(box);
-        }
+        if (m_ws.options.UseNoMessages == 0)
+            (void)m_ui.message(settings::missingDataMessage());
         return;
     }
     const std::string normal =
         platform::NormalizeFolderPath(m_ws.files(), file, m_ws.options.UseLongAdd);
     if (normal.empty() || !m_ws.files().isFile(normal)) {
         m_ui.status(1, kNotFoundOnDisk);
-        if (m_ws.options.UseNoMessages == 0) {
-            ui::MessageBox box;
-            box.title = "CLARION QUILLON 32 - File not found!";
-            box.icon = ui::MessageIcon::Exclamation;
-            box.text = "    File was NOT found on disk!|" + std::string(90, kNonBreakingSpace) +
-                       "|    This file not found:|    " + file;
-            (void)m_ui.message(box);
-        }
+        if (m_ws.options.UseNoMessages == 0)
+            (void)m_ui.message(settings::fileNotFoundMessage(file));
         return;
     }
     m_ui.setWaitCursor(true);
@@ -172,42 +163,11 @@ void MainWindow::revertCommand()
 
 std::vector<std::string> MainWindow::recentFiles() const
 {
-    settings::SettingsStore& store = m_ws.settings();
-    const Options& o = m_ws.options;
     std::vector<std::string> files;
-    for (int n = 1; n <= o.UseRecentFiles && static_cast<int>(files.size()) < o.UseNumMenu; ++n) {
-        const std::string entry = store.readSetting("Filelist", "Filelist" + std::to_string(n));
-        if (trimmedEmpty(entry))
-            continue;
-        if (!o.FileSuffix.empty() && !upperCase(entry).ends_with(upperCase(o.FileSuffix)))
-            continue;
-        if (o.UseExcludeObsoleteFiles == 1 && !m_ws.files().isFile(entry))
-            continue;
-        files.push_back(entry);
-    }
+    for (const settings::RecentMenuEntry& entry :
+         settings::recentMenuEntries(m_ws.settings(), m_ws.files(), m_ws.options))
+        files.push_back(entry.path);
     return files;
-}
-
-void MainWindow::fillRecentMenu(QMenu* menu)
-{
-    menu->clear();
-    const std::vector<std::string> files = recentFiles();
-    if (files.empty()) {
-        menu->addAction("< None >")->setEnabled(false);
-        return;
-    }
-    for (const std::string& file : files) {
-        QString text = fromPath(file);
-        if (m_ws.options.CaseOption == 1)
-            text = text.toUpper();
-        else if (m_ws.options.CaseOption == 2)
-            text = text.toLower();
-        QAction* item = menu->addAction(text);
-        connect(item, &QAction::triggered, this, [this, file] {
-            if (saveQuestion())
-                (void)openFile(file);
-        });
-    }
 }
 
 void MainWindow::symbolsCleanupCommand()

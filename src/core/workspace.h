@@ -16,6 +16,7 @@
 #include "lib/saved_lib_symbols.h"
 #include "locate/locate_state.h"
 #include "platform/file_system.h"
+#include "settings/recent_files.h"
 
 namespace quillon::settings {
 class SettingsStore;
@@ -83,6 +84,8 @@ public:
     DuplicateModeState duplicateMode;
     /// The search for the files behind the modules: remembered folders, results, listings.
     locate::LocateState locate;
+    /// The present file recorded last in this run (`RecordPresentFile`).
+    settings::RecentFiles recentFiles;
 
     /// The file being read or written.
     std::string CurrentFileName;

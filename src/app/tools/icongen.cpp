@@ -156,6 +156,20 @@ void notFound(QPainter& p)
     p.drawLine(QPointF(28, 21), QPointF(21, 28));
 }
 
+// A grey question mark upper left: the kind of the missing file is not known.
+void unknownKind(QPainter& p)
+{
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(QColor(110, 110, 110));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 14, 15), 3, 3);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(13);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0.5, 0.5, 14, 15), Qt::AlignCenter, "?");
+}
+
 void function(QPainter& p, const QColor& fill)
 {
     p.setPen(QPen(fill.darker(160), 1.6));
@@ -339,7 +353,11 @@ int main(int argc, char** argv)
         {"32", [&](QPainter& p) { badge(p, "32", c32); }},
         {"X", [&](QPainter& p) { badge(p, "X", cX); }},
         {"NotFound", [&](QPainter& p) { notFound(p); }},
-        {"NotFoundX", [&](QPainter& p) { notFound(p); }},
+        {"NotFoundX",
+         [&](QPainter& p) {
+             notFound(p);
+             unknownKind(p);
+         }},
         {"BlueHook", [&](QPainter& p) { hook(p, kBlueHook); }},
         {"RedHook", [&](QPainter& p) { hook(p, kRedHook); }},
         {"U", [&](QPainter& p) { badge(p, "U", cU); }},
