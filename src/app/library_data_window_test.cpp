@@ -125,6 +125,7 @@ TEST_F(LibraryDataWindowTest, DoubleClickSelectsTheModuleInTheLibraryTree)
     LibraryDataWindow& data = open(3, 4);
     data.table()->sortByColumn(ModuleTableModel::Number, Qt::DescendingOrder);
     const QRect cellRect = data.table()->visualRect(data.model()->index(0, 0));
+    QTest::mouseClick(data.table()->viewport(), Qt::LeftButton, {}, cellRect.center());
     QTest::mouseDClick(data.table()->viewport(), Qt::LeftButton, {}, cellRect.center());
     EXPECT_EQ(window().selectedRow(), 10u);  // MOD3's module row
     EXPECT_EQ(window().tabs()->currentIndex(), 0);
@@ -252,6 +253,7 @@ TEST_F(LocateFromWindowTest, LocatingShowsTheResultsAndTheTreeFollowsTheBitness)
     focusTable(data);
     QTest::keyClick(data.table(), Qt::Key_F3, Qt::ControlModifier);
 
+    EXPECT_EQ(qtUi.statusText(1), "1 of 3 files located - Press F4 for filelist");
     EXPECT_EQ(ws.library.rows[0].OS, kOs32);
     EXPECT_EQ(treeIcon(0), 5);  // 32-bit
     EXPECT_EQ(treeIcon(1), 9);  // not found
