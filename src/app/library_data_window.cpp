@@ -195,8 +195,7 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
         return b;
     };
     QPushButton* locateAllButton = button("&Locate all DLL/EXE files", "locateAllButton");
-    QPushButton* locateOneButton =
-        button("Locate &DLL/EXE for selected module", "locateOneButton");
+    QPushButton* locateOneButton = button("Locate &DLL/EXE for selected module", "locateOneButton");
     QPushButton* resultsButton = button("Search &results...", "resultsButton");
     buttons->addStretch(1);
     QPushButton* closeButton = button("&Close", "closeButton");
@@ -206,7 +205,8 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
     layout->addLayout(buttons);
     resize(900, 520);
 
-    connect(findButton, &QPushButton::clicked, this, [this] { (void)findNext(m_findEdit->text()); });
+    connect(findButton, &QPushButton::clicked, this,
+            [this] { (void)findNext(m_findEdit->text()); });
     connect(m_findEdit, &QLineEdit::returnPressed, this,
             [this] { (void)findNext(m_findEdit->text()); });
     connect(locateAllButton, &QPushButton::clicked, this, [this] { locateAll(); });
@@ -284,8 +284,8 @@ void LibraryDataWindow::restoreLayout()
     settings::SettingsStore& store = m_ws.settings();
     const std::string design = libraryDataDesignFormat();
     settings::writeDefaultListFormat(store, kCaption, kTableListNumber, design);
-    const std::string format = settings::restoreListFormat(
-        store, kCaption, kTableListNumber, design, m_ws.options.UseRestoreFormat);
+    const std::string format = settings::restoreListFormat(store, kCaption, kTableListNumber,
+                                                           design, m_ws.options.UseRestoreFormat);
     std::vector<int> widths;
     if (settings::isUsableLibraryDataFormat(format))
         widths = libraryDataFormatWidths(format);
@@ -370,7 +370,8 @@ bool LibraryDataWindow::findNext(const QString& text)
 {
     const QModelIndex current = m_table->currentIndex();
     const int start = current.isValid() ? current.row() + 1 : 0;
-    const auto row = m_model->findRow(text, m_model->rowCount() > 0 ? start % m_model->rowCount() : 0);
+    const auto row =
+        m_model->findRow(text, m_model->rowCount() > 0 ? start % m_model->rowCount() : 0);
     if (!row) {
         QApplication::beep();
         return false;

@@ -237,8 +237,9 @@ protected:
     [[nodiscard]] int treeIcon(int module) const
     {
         return static_cast<int>(
-            ws.library.rows[const_cast<LocateFromWindowTest*>(this)->window().model()->moduleRow(
-                                static_cast<std::size_t>(module))]
+            ws.library
+                .rows[const_cast<LocateFromWindowTest*>(this)->window().model()->moduleRow(
+                    static_cast<std::size_t>(module))]
                 .ICON);
     }
 

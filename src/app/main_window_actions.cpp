@@ -116,7 +116,8 @@ void MainWindow::createActions()
     connect(a.duplicateCleanup, &QAction::triggered, this, [this] { duplicateCleanupCommand(); });
     connect(a.locateAll, &QAction::triggered, this, [this] { locateAllCommand(); });
     connect(a.locateOne, &QAction::triggered, this, [this] { locateOneCommand(); });
-    connect(a.libraryData, &QAction::triggered, this, [this] { LibraryDataWindow::showFor(*this); });
+    connect(a.libraryData, &QAction::triggered, this,
+            [this] { LibraryDataWindow::showFor(*this); });
     connect(a.modulesCleanup, &QAction::triggered, this, [this] { modulesCleanupCommand(); });
     connect(a.revert, &QAction::triggered, this, [this] { revertCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });

@@ -214,8 +214,8 @@ void ModuleTableModel::sort(int column, Qt::SortOrder order)
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)
-        after.push_back(index(m_rowOfEntry[entries[static_cast<std::size_t>(i)]],
-                              before[i].column()));
+        after.push_back(
+            index(m_rowOfEntry[entries[static_cast<std::size_t>(i)]], before[i].column()));
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

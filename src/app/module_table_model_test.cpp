@@ -55,7 +55,8 @@ TEST_F(ModuleTableTest, ShowsEveryEntryOfTheTableInItsColumns)
         headers << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
     EXPECT_EQ(headers, QStringList({"Module name", "Number", "Level", "Exported by name",
                                     "Library file name (source)", "Located DLL files"}));
-    EXPECT_EQ(column(model, ModuleTableModel::ModuleName), QStringList({"ZETA", "alpha", "MIDDLE"}));
+    EXPECT_EQ(column(model, ModuleTableModel::ModuleName),
+              QStringList({"ZETA", "alpha", "MIDDLE"}));
     EXPECT_EQ(column(model, ModuleTableModel::Number), QStringList({"1", "2", "3"}));
     EXPECT_EQ(column(model, ModuleTableModel::Level), QStringList({"-1", "-1", "-1"}));
     EXPECT_EQ(column(model, ModuleTableModel::ExportedByName), QStringList({"3", "1", "2"}));
@@ -76,11 +77,14 @@ TEST_F(ModuleTableTest, SortingOrdersTheViewAndLeavesTheLibraryAlone)
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     model.sort(ModuleTableModel::ExportedByName, Qt::DescendingOrder);
-    EXPECT_EQ(column(model, ModuleTableModel::ModuleName), QStringList({"ZETA", "MIDDLE", "alpha"}));
+    EXPECT_EQ(column(model, ModuleTableModel::ModuleName),
+              QStringList({"ZETA", "MIDDLE", "alpha"}));
     model.sort(ModuleTableModel::ModuleName, Qt::AscendingOrder);  // letter case ignored
-    EXPECT_EQ(column(model, ModuleTableModel::ModuleName), QStringList({"alpha", "MIDDLE", "ZETA"}));
+    EXPECT_EQ(column(model, ModuleTableModel::ModuleName),
+              QStringList({"alpha", "MIDDLE", "ZETA"}));
     model.sort(ModuleTableModel::LocatedFile, Qt::DescendingOrder);
-    EXPECT_EQ(column(model, ModuleTableModel::ModuleName), QStringList({"MIDDLE", "ZETA", "alpha"}));
+    EXPECT_EQ(column(model, ModuleTableModel::ModuleName),
+              QStringList({"MIDDLE", "ZETA", "alpha"}));
     EXPECT_EQ(model.entryOf(0), 2u);
     EXPECT_EQ(model.rowOfEntry(2), 0);
     model.sort(-1);

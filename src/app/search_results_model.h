@@ -18,17 +18,7 @@ namespace quillon::app {
 class SearchResultsModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column {
-        Module,
-        File,
-        Path,
-        Source,
-        Time,
-        ProcessTime,
-        Processes,
-        Settings,
-        ColumnCount
-    };
+    enum Column { Module, File, Path, Source, Time, ProcessTime, Processes, Settings, ColumnCount };
 
     explicit SearchResultsModel(const Workspace& ws, QObject* parent = nullptr);
 

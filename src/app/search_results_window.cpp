@@ -47,8 +47,7 @@ SearchResultsWindow* SearchResultsWindow::showFor(MainWindow& main)
     return window;
 }
 
-SearchResultsWindow::SearchResultsWindow(MainWindow& main)
-    : QDialog(&main), m_ws(main.workspace())
+SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_ws(main.workspace())
 {
     setObjectName("FolderWindow");
     setWindowTitle(kCaption);

@@ -7,8 +7,7 @@
 
 namespace quillon::app {
 
-bool applyStoredPlacement(QWidget& window, settings::SettingsStore& store,
-                          std::string_view section)
+bool applyStoredPlacement(QWidget& window, settings::SettingsStore& store, std::string_view section)
 {
     const settings::WindowPlacement placement = settings::readWindowPlacement(store, section);
     if (settings::placementUse(placement, true) == settings::PlacementUse::MoveAndSize)
@@ -16,15 +15,13 @@ bool applyStoredPlacement(QWidget& window, settings::SettingsStore& store,
     return placement.Maximize;
 }
 
-void storePlacement(const QWidget& window, settings::SettingsStore& store,
-                    std::string_view section)
+void storePlacement(const QWidget& window, settings::SettingsStore& store, std::string_view section)
 {
     const bool maximized = window.isMaximized();
-    const QRect normal =
-        maximized && window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
-    settings::writeWindowPlacement(store, section,
-                                   {normal.x(), normal.y(), normal.width(), normal.height(),
-                                    maximized});
+    const QRect normal = maximized && window.normalGeometry().isValid() ? window.normalGeometry()
+                                                                        : window.geometry();
+    settings::writeWindowPlacement(
+        store, section, {normal.x(), normal.y(), normal.width(), normal.height(), maximized});
 }
 
 }  // namespace quillon::app
