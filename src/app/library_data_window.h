@@ -6,9 +6,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -24,15 +21,6 @@ namespace quillon::app {
 
 class MainWindow;
 class ModuleTableModel;
-
-/// The design format of the module table: the column widths, alignments and headers, "|"
-/// between columns, and the colour specification the window requires of a stored format.
-[[nodiscard]] std::string libraryDataDesignFormat();
-/// The format of the module table with the column widths `widths`.
-[[nodiscard]] std::string libraryDataFormat(const std::vector<int>& widths);
-/// The column widths of a format (the leading digits of each column); empty when the format
-/// does not describe every column of the module table with a usable width.
-[[nodiscard]] std::vector<int> libraryDataFormatWidths(std::string_view format);
 
 /// A non-modal tool window owned by the main window; one instance, made at first use. It reads
 /// the library in place and refreshes whenever it is shown and whenever the library tree is

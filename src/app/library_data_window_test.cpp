@@ -14,6 +14,7 @@
 
 #include <filesystem>
 
+#include "app/library_data_format.h"
 #include "app/library_tree_model.h"
 #include "app/module_table_model.h"
 #include "app/search_results_model.h"
@@ -188,17 +189,6 @@ TEST_F(LibraryDataWindowTest, AStoredFormatWithoutTheColoursIsNotApplied)
     settings.writeSetting("Format", "Cla:List1:Format", "300L|5R|5R|5R|5R|5R");
     LibraryDataWindow& data = open();
     EXPECT_EQ(data.table()->columnWidth(ModuleTableModel::ModuleName), 140);
-}
-
-TEST(LibraryDataFormat, WidthsRoundTripAndBadFormatsGiveNone)
-{
-    const std::vector<int> widths = {10, 20, 30, 40, 50, 60};
-    EXPECT_EQ(libraryDataFormatWidths(libraryDataFormat(widths)), widths);
-    EXPECT_EQ(libraryDataFormatWidths("10L|20R"), std::vector<int>{});
-    EXPECT_EQ(libraryDataFormatWidths("10L|20R|x|40|50|60"), std::vector<int>{});
-    EXPECT_EQ(libraryDataFormatWidths("10|20|30|40|50|99999999999999999999"), std::vector<int>{});
-    EXPECT_EQ(libraryDataFormatWidths("10|20|30|40|50|0"), std::vector<int>{});
-    EXPECT_EQ(libraryDataFormatWidths(""), std::vector<int>{});
 }
 
 /// A LIB file of modules TOOLS and MISSING, and TOOLS.DLL (a PE file) in a folder of its own
