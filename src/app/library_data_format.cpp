@@ -21,7 +21,7 @@ constexpr std::array<ColumnFormat, ModuleTableModel::ColumnCount> kDesignColumns
     {140, 'L', "Module name"},
     {60, 'R', "Number"},
     {50, 'R', "Level"},
-    {110, 'R', "Exported by name"},
+    {130, 'R', "Exported by name"},
     {260, 'L', "Library file name (source)"},
     {260, 'L', "Located DLL files"},
 }};

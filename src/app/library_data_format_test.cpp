@@ -23,7 +23,7 @@ TEST(LibraryDataFormat, TheDesignFormatCarriesTheColoursAndEveryHeader)
 {
     const std::string design = libraryDataDesignFormat();
     EXPECT_TRUE(settings::isUsableLibraryDataFormat(design));
-    EXPECT_EQ(libraryDataFormatWidths(design), (std::vector<int>{140, 60, 50, 110, 260, 260}));
+    EXPECT_EQ(libraryDataFormatWidths(design), (std::vector<int>{140, 60, 50, 130, 260, 260}));
     for (const char* header : {"~Module name~", "~Number~", "~Level~", "~Exported by name~",
                                "~Library file name (source)~", "~Located DLL files~"})
         EXPECT_NE(design.find(header), std::string::npos) << header;

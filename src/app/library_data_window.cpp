@@ -108,6 +108,7 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     const std::vector<int> widths = libraryDataFormatWidths(libraryDataDesignFormat());
     for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)

@@ -62,6 +62,7 @@ SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_w
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     for (int c = 0; c < SearchResultsModel::ColumnCount; ++c)
         m_table->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
