@@ -1,6 +1,8 @@
 // The library tree model over the core's rows.
 #include "app/library_tree_model.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 #include "app/icon_set.h"
@@ -12,6 +14,21 @@ namespace quillon::app {
 namespace {
 // Top-level items carry internal id 0; a symbol carries its module's number plus 1.
 constexpr quintptr kTopLevel = 0;
+
+/// The module's file and, when it differs, the located file or the text saying it was not
+/// found.
+QVariant moduleToolTip(const LibraryRow& row)
+{
+    QStringList lines;
+    if (!row.FILENAME.empty())
+        lines << fromPath(row.FILENAME);
+    if (!row.FILENAMEDLL.empty() && row.FILENAMEDLL != row.FILENAME)
+        lines << fromPath(row.FILENAMEDLL);
+    if (lines.isEmpty())
+        return {};
+    return lines.join('\n');
+}
+
 }  // namespace
 
 LibraryTreeModel::LibraryTreeModel(Workspace& ws, const IconSet& icons, QObject* parent)
@@ -130,9 +147,8 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue<qulonglong>(*pos);
     if (role == Qt::DecorationRole && index.column() == Name)
         return m_icons.listIcon(row.ICON);
-    if (role == Qt::ToolTipRole && index.column() == Name && row.isModule() &&
-        !row.FILENAME.empty())
-        return fromPath(row.FILENAME);
+    if (role == Qt::ToolTipRole && index.column() == Name && row.isModule())
+        return moduleToolTip(row);
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)

@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/library_data_window.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
 #include "settings/settings_store.h"
@@ -51,7 +52,7 @@ void MainWindow::createActions()
     a.openLibrary = make("&Open library...", {K::Open}, true, false);
     a.closeLibrary = make("C&lose library", {K("Alt+L")}, true, false);
     a.rename = make("&Rename...", {K("Shift+R")}, true, false);
-    a.libraryData = make("Li&brary data...", {K("F4")}, false, true);
+    a.libraryData = make("Li&brary data...", {K("F4")}, true, true);
     a.query = make("&Query...", {K("F6")}, false, true);
     a.exportText = make("&Export to text", {K("Shift+F12")}, false, true);
     a.save = make("&Save", {K::Save}, true, true);
@@ -115,6 +116,8 @@ void MainWindow::createActions()
     connect(a.duplicateCleanup, &QAction::triggered, this, [this] { duplicateCleanupCommand(); });
     connect(a.locateAll, &QAction::triggered, this, [this] { locateAllCommand(); });
     connect(a.locateOne, &QAction::triggered, this, [this] { locateOneCommand(); });
+    connect(a.libraryData, &QAction::triggered, this,
+            [this] { LibraryDataWindow::showFor(*this); });
     connect(a.modulesCleanup, &QAction::triggered, this, [this] { modulesCleanupCommand(); });
     connect(a.revert, &QAction::triggered, this, [this] { revertCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });

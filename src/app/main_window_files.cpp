@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QTreeView>
 
+#include <array>
+
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/modules_cleanup_dialog.h"
@@ -214,7 +216,14 @@ void MainWindow::locateAllCommand()
     m_ws.cancel.clear();
     m_model->resetWith([&] { (void)locate::UpdateLibraryData(m_ws, locate::kUpdateLocate); });
     m_ui.setBusy(false);
+    // The pass's summary ("... - Press F4 for filelist") outlives the selection's status.
+    const std::array<std::string, 3> summary = {m_ui.statusText(1), m_ui.statusText(2),
+                                                m_ui.statusText(3)};
     libraryEdited();
+    if (m_ws.options.UseStatusBar != 0) {
+        for (int pane = 1; pane <= 3; ++pane)
+            m_ui.status(pane, summary[static_cast<std::size_t>(pane - 1)]);
+    }
 }
 
 void MainWindow::locateOneCommand()
