@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -289,6 +290,9 @@ bool QtUi::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     // A message box shown during the operation takes its input as usual.
     if (QWidget* modal = QApplication::activeModalWidget()) {
+        // Input reaches the box's native window first, then its widgets.
+        if (watched == modal->windowHandle())
+            return QObject::eventFilter(watched, event);
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && (widget == modal || modal->isAncestorOf(widget)))
             return QObject::eventFilter(watched, event);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,27 @@ TEST(QtUiBox, EscapeChoosesCancel)
         QApplication::sendEvent(box, &esc);
     });
     EXPECT_EQ(ui.message(question()), 3);
+}
+
+TEST(QtUiBox, BoxShownDuringABusyOperationTakesKeysFromTheWindowSystem)
+{
+    QtUi ui;
+    ui.setBusy(true);
+    // The window system delivers a key to the box's native window, not to its widgets.
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        ASSERT_NE(box->windowHandle(), nullptr);
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box->windowHandle(), &esc);
+    });
+    // Should the key be swallowed, the box is closed another way and the answer differs.
+    QTimer::singleShot(2000, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->buttons().front()->click();
+    });
+    EXPECT_EQ(ui.message(question()), 3);
+    ui.setBusy(false);
 }
 
 TEST(QtUiStatus, PanesShowTheTextsAndKeepThem)
