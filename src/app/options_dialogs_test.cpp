@@ -613,3 +613,44 @@ TEST_F(OptionsDialogsTest, DialogsFitTheirTextsAndShowAccessKeys)
 
 }  // namespace
 }  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(OptionsDialogsTest, F10WithOnlyDuplicatesCheckedReportsThemInItsMessage)
+{
+    MainWindow& w = window();
+    addLibrary(ws, 2, 2);
+    ws.library.rows[4].SYMBOL = "Func_1_1";  // the second module exports the first's symbol
+    w.libraryReplaced();
+    settings.writeSetting("Cleanup", "CheckExl", "0");
+    settings.writeSetting("Cleanup", "CheckDub", "1");
+    settings.writeSetting("Cleanup", "Cleanup", "0");
+    settings.writeSetting("Cleanup", "ShowReport", "1");
+    ws.options.UseExcludeGlobalDuplicates = 1;
+    ws.options.UseExcludeGlobalDuplicatesSet = 1;  // keep the first entry
+    ws.options.UseExcludeList = 1;                 // symbols cleanup switched on
+    bool shown = false;
+    whenShown<SymbolsCleanupDialog>([&shown](SymbolsCleanupDialog& s) {
+        shown = true;
+        const auto c = s.choices();
+        EXPECT_FALSE(c.CheckExl);
+        EXPECT_TRUE(c.CheckDub);
+        s.accept();
+    });
+    w.tree()->setFocus();
+    key(Qt::Key_F10);
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Symbols Cleanup");
+    EXPECT_NE(messages[0].text.find("Comment: Only duplicates symbols checked|"), std::string::npos)
+        << messages[0].text;
+    EXPECT_NE(messages[0].text.find("Number of duplicates found: 1"), std::string::npos)
+        << messages[0].text;
+    EXPECT_NE(messages[0].text.find("Number of excludes found: <Not checked>"), std::string::npos);
+    EXPECT_EQ(ws.library.rows[4].EXCLUDE, 2);
+    EXPECT_EQ(ws.library.SymbolCount, 4u);  // found and marked, nothing removed
+}
+
+}  // namespace
+}  // namespace quillon::app
