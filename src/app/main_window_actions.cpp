@@ -169,6 +169,10 @@ void MainWindow::createLibraryPopup()
     for (QAction* x : {a.newLibrary, a.openLibrary, a.closeLibrary, a.rename, a.libraryData,
                        a.query, a.exportText, a.save, a.saveAs, a.revert})
         file->addAction(x);
+    // The recent files window is reachable whatever the recent-menu options say.
+    file->addSeparator();
+    connect(file->addAction("Recent &files..."), &QAction::triggered, this,
+            [this] { showRecentFilesWindow(); });
     QMenu* module = m_popup->addMenu("&Module");
     for (QAction* x :
          {a.addModule, a.removeModule, a.revertModule, a.compareModule, a.exportModule, a.clearAll})

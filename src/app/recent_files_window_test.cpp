@@ -2,6 +2,8 @@
 #include "app/recent_files_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -285,6 +287,35 @@ TEST_F(RecentFilesWindowTest, DoubleClickChoosesTheFile)
     emit w.list()->itemDoubleClicked(w.list()->item(1));
     EXPECT_EQ(w.chosenFile(), std::optional<std::string>("/x/b.lib"));
     EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(RecentFilesWindowTest, LibraryFileMenuReachesTheWindowWithTheRecentMenuOff)
+{
+    ws.options.UseRecentMenu = 0;
+    MainWindow& w = window();
+    QMenu* libraryFile = nullptr;
+    for (QAction* a : w.popupMenu()->actions()) {
+        if (a->text() == "&Library file")
+            libraryFile = a->menu();
+    }
+    ASSERT_NE(libraryFile, nullptr);
+    QAction* entry = libraryFile->actions().back();
+    EXPECT_EQ(entry->text(), "Recent &files...");
+    bool shown = false;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* d = qobject_cast<RecentFilesWindow*>(QApplication::activeModalWidget())) {
+            shown = true;
+            d->reject();
+        }
+    });
+    entry->trigger();
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace
