@@ -43,20 +43,7 @@ LibraryDataWindow* LibraryDataWindow::of(const MainWindow& main)
 
 LibraryDataWindow* LibraryDataWindow::showFor(MainWindow& main)
 {
-    LibraryDataWindow* window = of(main);
-    if (window == nullptr)
-        window = new LibraryDataWindow(main);
-    if (!window->isVisible()) {
-        if (applyStoredPlacement(*window, main.workspace().settings(),
-                                 settings::kModuleWindowSection))
-            window->setWindowState(window->windowState() | Qt::WindowMaximized);
-        window->show();
-    } else {
-        window->refresh();
-    }
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(), settings::kModuleWindowSection);
 }
 
 LibraryDataWindow::LibraryDataWindow(MainWindow& main)

@@ -31,20 +31,7 @@ SearchResultsWindow* SearchResultsWindow::of(const MainWindow& main)
 
 SearchResultsWindow* SearchResultsWindow::showFor(MainWindow& main)
 {
-    SearchResultsWindow* window = of(main);
-    if (window == nullptr)
-        window = new SearchResultsWindow(main);
-    if (!window->isVisible()) {
-        if (applyStoredPlacement(*window, main.workspace().settings(),
-                                 settings::kFolderWindowSection))
-            window->setWindowState(window->windowState() | Qt::WindowMaximized);
-        window->show();
-    } else {
-        window->refresh();
-    }
-    window->raise();
-    window->activateWindow();
-    return window;
+    return showToolWindow<SearchResultsWindow>(main, main.workspace().settings(), settings::kFolderWindowSection);
 }
 
 SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_ws(main.workspace())

@@ -1,9 +1,9 @@
 // Placement of the program's tool windows by their sections of the settings file.
 #pragma once
 
-#include <string_view>
+#include <QWidget>
 
-class QWidget;
+#include <string_view>
 
 namespace quillon::settings {
 class SettingsStore;
@@ -20,5 +20,26 @@ namespace quillon::app {
 /// `section`.
 void storePlacement(const QWidget& window, settings::SettingsStore& store,
                     std::string_view section);
+
+/// Shows the one tool window of type `W` owned by `owner` (made with `W(owner)` at first use):
+/// a hidden window opens at its stored placement, a shown one is refreshed; either way it comes
+/// to the front.
+template <typename W, typename Owner>
+W* showToolWindow(Owner& owner, settings::SettingsStore& store, std::string_view section)
+{
+    W* window = owner.template findChild<W*>(QString(), Qt::FindDirectChildrenOnly);
+    if (window == nullptr)
+        window = new W(owner);
+    if (!window->isVisible()) {
+        if (applyStoredPlacement(*window, store, section))
+            window->setWindowState(window->windowState() | Qt::WindowMaximized);
+        window->show();
+    } else {
+        window->refresh();
+    }
+    window->raise();
+    window->activateWindow();
+    return window;
+}
 
 }  // namespace quillon::app
