@@ -306,3 +306,18 @@ TEST_F(LocateFromWindowTest, EscapeCancelsALocateRunAndLeavesTheWindowOpen)
 
 }  // namespace
 }  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+TEST_F(LibraryDataWindowTest, LevelFollowsExpandingInTheTree)
+{
+    LibraryDataWindow& data = open(2, 2);
+    EXPECT_EQ(cell(data, 0, ModuleTableModel::Level), "-1");
+    window().tree()->expand(window().model()->index(0, 0));
+    EXPECT_EQ(cell(data, 0, ModuleTableModel::Level), "1");
+    EXPECT_EQ(cell(data, 1, ModuleTableModel::Level), "-1");
+}
+
+}  // namespace
+}  // namespace quillon::app
