@@ -152,7 +152,7 @@ void QtUi::attach(QWidget* window, QStatusBar* statusBar)
     m_panes[2]->setMinimumWidth(130);
     statusBar->addWidget(m_panes[0], 1);
     m_progress = new QProgressBar(statusBar);
-    m_progress->setMaximumWidth(220);
+    m_progress->setFixedWidth(220);
     m_progress->setTextVisible(true);
     m_progress->hide();
     statusBar->addPermanentWidget(m_progress);
