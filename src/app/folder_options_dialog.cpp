@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/qt_ui.h"
 #include "core/clarion_folders.h"
 #include "platform/paths.h"
@@ -141,6 +143,16 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
     foldersLayout->addWidget(detect, row, 1, Qt::AlignLeft);
     foldersLayout->setColumnStretch(1, 1);
     layout->addWidget(folders);
+    // The three groups' folder fields start at one edge.
+    int labelWidth = 0;
+    for (QGridLayout* grid : {sourceLayout, targetLayout, foldersLayout}) {
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            if (QLayoutItem* item = grid->itemAtPosition(r, 0); item && item->widget())
+                labelWidth = std::max(labelWidth, item->widget()->sizeHint().width());
+        }
+    }
+    for (QGridLayout* grid : {sourceLayout, targetLayout, foldersLayout})
+        grid->setColumnMinimumWidth(0, labelWidth);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
