@@ -64,7 +64,7 @@ Arguments parse(int argc, char** argv)
             a.error = "unknown option " + std::string(arg);
         else if (isLibName(arg))
             a.libFiles.emplace_back(arg);
-        else if (!locate::trimBlanks(arg).empty())
+        else if (!trimBlanks(arg).empty())
             a.modules.emplace_back(arg);
     }
     if (!a.help && a.error.empty() && a.libFiles.empty() && a.modules.empty())

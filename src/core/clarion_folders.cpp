@@ -16,7 +16,6 @@ namespace quillon {
 
 namespace {
 
-using locate::trimBlanks;
 using locate::upperAscii;
 
 std::string cut(std::string_view text, std::size_t capacity)

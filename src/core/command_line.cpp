@@ -8,7 +8,7 @@ namespace quillon {
 
 namespace {
 
-std::string trimRight(std::string_view s)
+std::string withoutTrailingWhitespace(std::string_view s)
 {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
@@ -58,7 +58,7 @@ std::string CommandLine::upperText() const
             text.push_back(' ');
         text += p;
     }
-    return trimRight(upperCase(text));
+    return withoutTrailingWhitespace(upperCase(text));
 }
 
 CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rule)
@@ -67,7 +67,7 @@ CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rul
     line.parameters = std::move(parameters);
     bool inputsEnded = false;
     for (const std::string& parameter : line.parameters) {
-        const std::string trimmed = trimRight(parameter);
+        const std::string trimmed = withoutTrailingWhitespace(parameter);
         if (!inputsEnded) {
             if (trimmed.empty() || isSwitch(trimmed, rule))
                 inputsEnded = true;
@@ -112,11 +112,11 @@ std::string libNameFromFile(std::string_view fileName)
 
 std::string silentTarget(const CommandLine& line, std::string_view currentFolder)
 {
-    const std::string first = line.parameters.empty() ? std::string() : trimRight(line.parameters[0]);
+    const std::string first = line.parameters.empty() ? std::string() : withoutTrailingWhitespace(line.parameters[0]);
     std::string folder = hasFolder(first) ? platform::folderOf(first) : std::string(currentFolder);
     std::string target;
-    if (line.target && !trimRight(*line.target).empty())
-        target = trimRight(*line.target);
+    if (line.target && !withoutTrailingWhitespace(*line.target).empty())
+        target = withoutTrailingWhitespace(*line.target);
     else if (!line.inputFiles.empty())
         target = libNameFromFile(line.inputFiles.front());
     if (target.empty())

@@ -38,18 +38,11 @@ ErrorKind kindOf(int code)
     }
 }
 
-std::string trimRight(std::string_view text)
-{
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 }  // namespace
 
 int reportPostedError(Workspace& ws, int code, std::string_view errorText)
 {
-    std::string text = trimRight(errorText);
+    std::string text(trimRight(errorText));
     if (!text.empty())
         text = "[" + text + "]";
     if (code == 0)

@@ -5,16 +5,6 @@
 
 namespace quillon {
 
-std::string upperCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
-
 std::string ExcludeEntry::symbolUpper() const
 {
     return upperCase(symbol);

@@ -1,6 +1,8 @@
 // ExcludeList: symbol names that no LIB file should hold, each with its check value.
 #pragma once
 
+#include "core/ascii_text.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -55,8 +57,5 @@ private:
     std::vector<ExcludeEntry> m_entries;
     std::unordered_map<std::string, std::uint8_t> m_index;
 };
-
-/// Upper-cases ASCII letters, the way names are compared.
-[[nodiscard]] std::string upperCase(std::string_view text);
 
 }  // namespace quillon

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ascii_text.h"
+
 namespace quillon::locate {
 
 /// The separator between the folders of the PATH variable.
@@ -19,8 +21,6 @@ inline constexpr char kPathListSeparator = ':';
 /// The folders of a PATH value, split at ";" (Windows) or ":" (elsewhere), in their order;
 /// empty entries are left out, surrounding blanks and quotes removed.
 [[nodiscard]] std::vector<std::string> splitPathList(std::string_view value);
-/// Surrounding blanks removed.
-[[nodiscard]] std::string_view trimBlanks(std::string_view text);
 /// Upper-cases ASCII letters only (names are Windows-1252 bytes).
 [[nodiscard]] std::string upperAscii(std::string_view text);
 

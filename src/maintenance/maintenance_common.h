@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ascii_text.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {
@@ -14,14 +15,6 @@ inline void showStatus(Workspace& ws, int pane, std::string_view text)
 {
     if (ws.options.UseStatusBar != 0)
         ws.ui().status(pane, text);
-}
-
-/// `text` without trailing blanks: names compare blank-padded.
-[[nodiscard]] inline std::string_view trimRight(std::string_view text)
-{
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
 }
 
 /// True when `a` and `b` are equal ignoring letter case and trailing blanks.

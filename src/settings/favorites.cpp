@@ -1,6 +1,7 @@
 // The favourites of section Favorites.
 #include "settings/favorites.h"
 
+#include "core/ascii_text.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "settings/recent_files.h"
@@ -9,15 +10,6 @@
 namespace quillon::settings {
 
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 bool flag(SettingsStore& store, std::string_view key, int defaultValue)
 {
@@ -31,7 +23,7 @@ std::vector<std::string> parseFavoriteFiles(std::string_view text)
     std::vector<std::string> files;
     while (!text.empty()) {
         const std::size_t bar = text.find('|');
-        const std::string_view part = trimmed(text.substr(0, bar));
+        const std::string_view part = trimBlanks(text.substr(0, bar));
         if (!part.empty())
             files.emplace_back(part);
         if (bar == std::string_view::npos)
@@ -62,8 +54,8 @@ Favorites loadFavorites(SettingsStore& store)
     f.UseFavoritesAPI = flag(store, "UseFavoritesAPI", 1);
     f.UseFavorites16Default = flag(store, "UseFavorites16Default", 1);
     f.UseFavorites32Default = flag(store, "UseFavorites32Default", 1);
-    f.UseFavorites16File = trimmed(store.readSetting(kFavoritesSection, "UseFavorites16File"));
-    f.UseFavorites32File = trimmed(store.readSetting(kFavoritesSection, "UseFavorites32File"));
+    f.UseFavorites16File = trimBlanks(store.readSetting(kFavoritesSection, "UseFavorites16File"));
+    f.UseFavorites32File = trimBlanks(store.readSetting(kFavoritesSection, "UseFavorites32File"));
     return f;
 }
 
@@ -82,7 +74,7 @@ std::string favoriteMenuText(std::string_view path, int casing)
 {
     switch (casing) {
         case 2: {
-            std::string text = lowerCased(path);
+            std::string text = lowerCase(path);
             bool partStart = true;
             for (char& c : text) {
                 if (partStart && c >= 'a' && c <= 'z')
@@ -92,9 +84,9 @@ std::string favoriteMenuText(std::string_view path, int casing)
             return text;
         }
         case 3:
-            return lowerCased(path);
+            return lowerCase(path);
         case 4:
-            return upperCased(path);
+            return upperCase(path);
         default:
             return std::string(path);
     }
@@ -102,7 +94,7 @@ std::string favoriteMenuText(std::string_view path, int casing)
 
 AddFavorite addFavorite(Favorites& favorites, std::string_view path)
 {
-    const std::string_view file = trimmed(path);
+    const std::string_view file = trimBlanks(path);
     if (file.empty())
         return AddFavorite::Blank;
     for (const std::string& existing : favorites.files) {
@@ -126,7 +118,7 @@ std::string apiLibraryPath(const Favorites& favorites, int bits, std::string_vie
         bits == 16 ? favorites.UseFavorites16File : favorites.UseFavorites32File;
     if (!useDefault && !chosen.empty())
         return chosen;
-    const std::string folder(trimmed(libFolder));
+    const std::string folder(trimBlanks(libFolder));
     if (folder.empty())
         return {};
     const std::string name = bits == 16 ? "WIN16.LIB" : "WIN32.LIB";
@@ -135,7 +127,7 @@ std::string apiLibraryPath(const Favorites& favorites, int bits, std::string_vie
         return plain;
     if (const Result<std::vector<platform::FolderEntry>> listing = files.listFolder(folder)) {
         for (const platform::FolderEntry& entry : *listing) {
-            if (!entry.isFolder && upperCased(entry.name) == name)
+            if (!entry.isFolder && upperCase(entry.name) == name)
                 return platform::joinPath(folder, entry.name);
         }
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/ascii_text.h"
 #include "core/text_encoding.h"
 #include "core/workspace.h"
 #include "locate/candidate_check.h"
@@ -15,13 +16,6 @@ namespace quillon::settings {
 
 namespace {
 
-std::string_view trimRight(std::string_view s)
-{
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 std::string filelistKey(int index)
 {
     return std::string(kFilelistStem) + std::to_string(index);
@@ -29,30 +23,10 @@ std::string filelistKey(int index)
 
 bool isLibName(std::string_view name)
 {
-    return upperCased(trimRight(name)).ends_with(".LIB");
+    return upperCase(trimRight(name)).ends_with(".LIB");
 }
 
 }  // namespace
-
-std::string upperCased(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
-
-std::string lowerCased(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
 
 bool sameFileName(std::string_view a, std::string_view b)
 {
@@ -60,7 +34,7 @@ bool sameFileName(std::string_view a, std::string_view b)
     b = trimRight(b);
     if (platform::kCaseSensitivePaths)
         return a == b;
-    return upperCased(a) == upperCased(b);
+    return upperCase(a) == upperCase(b);
 }
 
 bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, std::string_view name)
@@ -204,18 +178,18 @@ std::vector<RecentMenuEntry> recentMenuEntries(SettingsStore& store, platform::F
     const std::size_t wanted = static_cast<std::size_t>(std::clamp(options.UseNumMenu, 0, 20));
     if (wanted == 0)
         return menu;
-    const std::string suffix = upperCased(options.FileSuffix);
+    const std::string suffix = upperCase(options.FileSuffix);
     const int maximum = clampCount(options.UseRecentFiles);
     for (int n = 1; n <= maximum && menu.size() < wanted; ++n) {
         const std::string name(trimRight(store.readSetting(kFilelistSection, filelistKey(n))));
         if (name.empty())
             continue;
-        if (!suffix.empty() && !upperCased(name).ends_with(suffix))
+        if (!suffix.empty() && !upperCase(name).ends_with(suffix))
             continue;
         if (options.UseExcludeObsoleteFiles == 1 && !files.isFile(name))
             continue;
-        std::string text = options.CaseOption == 1   ? upperCased(name)
-                           : options.CaseOption == 2 ? lowerCased(name)
+        std::string text = options.CaseOption == 1   ? upperCase(name)
+                           : options.CaseOption == 2 ? lowerCase(name)
                                                      : name;
         menu.push_back({name, std::move(text)});
     }
@@ -247,7 +221,7 @@ std::size_t cleanupRecentFiles(std::vector<RecentFileEntry>& entries)
         if (entry.notFound)
             continue;
         const std::string key = platform::kCaseSensitivePaths ? std::string(trimRight(entry.name))
-                                                              : upperCased(trimRight(entry.name));
+                                                              : upperCase(trimRight(entry.name));
         const auto at = std::lower_bound(seen.begin(), seen.end(), key);
         if (at != seen.end() && *at == key)
             continue;
@@ -282,12 +256,12 @@ std::optional<std::size_t> findRecentFile(const std::vector<RecentFileEntry>& en
     const std::string_view text = trimRight(find.FindText);
     if (text.empty())
         return std::nullopt;
-    const std::string wanted = find.CaseSensitive ? std::string(text) : upperCased(text);
+    const std::string wanted = find.CaseSensitive ? std::string(text) : upperCase(text);
     std::size_t start = 0;
     if (!find.FromTop && current)
         start = *current + 1;
     for (std::size_t i = start; i < entries.size(); ++i) {
-        const std::string name = find.CaseSensitive ? entries[i].name : upperCased(entries[i].name);
+        const std::string name = find.CaseSensitive ? entries[i].name : upperCase(entries[i].name);
         if (name.find(wanted) != std::string::npos)
             return i;
     }

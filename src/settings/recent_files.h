@@ -157,8 +157,4 @@ void saveRecentFind(SettingsStore& store, const RecentFind& find);
                                                         const RecentFind& find,
                                                         std::optional<std::size_t> current);
 
-/// `text` in a letter casing: ASCII letters only, other bytes kept.
-[[nodiscard]] std::string upperCased(std::string_view text);
-[[nodiscard]] std::string lowerCased(std::string_view text);
-
 }  // namespace quillon::settings

@@ -3,19 +3,12 @@
 
 #include <algorithm>
 
-#include "core/exclude_list.h"
+#include "core/ascii_text.h"
 #include "settings/settings_store.h"
 
 namespace quillon::settings {
 
 namespace {
-
-std::string_view trimRight(std::string_view s)
-{
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 bool isBlank(std::string_view s)
 {
