@@ -41,11 +41,6 @@ constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.
 
 constexpr const char* kNotFoundOnDisk = "File was not found on disk!";
 
-bool trimmedEmpty(const std::string& text)
-{
-    return text.find_first_not_of(' ') == std::string::npos;
-}
-
 bool isLibName(const std::string& path)
 {
     return upperCase(path).ends_with(".LIB");
@@ -132,14 +127,14 @@ void MainWindow::revertCommand()
 {
     // Unsaved changes are dropped: reverting is what the user asked for.
     std::string file = m_ws.library.LibraryFileName;
-    if (trimmedEmpty(file)) {
+    if (trimRight(file).empty()) {
         if (m_ws.library.modules.size() == 1)
             file = m_ws.library.modules.front().FILENAME;
         else
             file = m_ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDisk);
     }
     // A key holding only blanks is no more a file name than an absent one.
-    if (file == kNotFoundOnDisk || trimmedEmpty(file)) {
+    if (file == kNotFoundOnDisk || trimRight(file).empty()) {
         m_ui.status(1, "No data on last opened file!");
         if (m_ws.options.UseNoMessages == 0)
             (void)m_ui.message(settings::missingDataMessage());
