@@ -373,12 +373,9 @@ void SettingsStore::deleteSetting(std::string_view section, std::string_view key
 
 void SettingsStore::deleteNumberedKeys(std::string_view section, std::string_view stem)
 {
-    if (m_access == Access::ReadOnly || !storableSection(section) || stem.empty())
+    if (stem.empty())
         return;
-    std::optional<IniText> text = load(m_path);
-    if (!text || text->utf16)
-        return;
-    const auto numbered = [&](std::string_view line) {
+    eraseSectionLines(section, false, [&](std::string_view line) {
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos)
             return false;
@@ -388,27 +385,16 @@ void SettingsStore::deleteNumberedKeys(std::string_view section, std::string_vie
         const std::string_view index = key.substr(stem.size());
         return std::all_of(index.begin(), index.end(),
                            [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-    };
-    bool inSection = false;
-    bool changed = false;
-    for (std::size_t i = 0; i < text->lines.size();) {
-        if (const auto name = sectionName(text->lines[i])) {
-            inSection = equalNoCase(*name, section);
-            ++i;
-            continue;
-        }
-        if (inSection && numbered(text->lines[i])) {
-            text->erase(i);
-            changed = true;
-            continue;
-        }
-        ++i;
-    }
-    if (changed)
-        store(m_path, *text);
+    });
 }
 
 void SettingsStore::deleteSection(std::string_view section)
+{
+    eraseSectionLines(section, true, [](std::string_view) { return true; });
+}
+
+void SettingsStore::eraseSectionLines(std::string_view section, bool withHeader,
+                                      const std::function<bool(std::string_view)>& erase)
 {
     if (m_access == Access::ReadOnly || !storableSection(section))
         return;
@@ -418,9 +404,10 @@ void SettingsStore::deleteSection(std::string_view section)
     bool inSection = false;
     bool changed = false;
     for (std::size_t i = 0; i < text->lines.size();) {
-        if (const auto name = sectionName(text->lines[i]))
+        const auto name = sectionName(text->lines[i]);
+        if (name)
             inSection = equalNoCase(*name, section);
-        if (inSection) {
+        if (inSection && (name ? withHeader : erase(text->lines[i]))) {
             text->erase(i);
             changed = true;
             continue;

@@ -1,6 +1,7 @@
 // SettingsStore: reads and writes keys of the INI-format settings file, nothing cached.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,11 @@ public:
     void deleteSection(std::string_view section);
 
 private:
+    /// Erases, within `section`, the lines `erase` picks (and the header line when
+    /// `withHeader`), rewriting the file once.
+    void eraseSectionLines(std::string_view section, bool withHeader,
+                           const std::function<bool(std::string_view)>& erase);
+
     std::string m_path;
     Access m_access = Access::ReadWrite;
 };
