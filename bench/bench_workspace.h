@@ -1,7 +1,7 @@
 // NullUi and BenchWorkspace: a silent front end and a workspace for the benchmarks.
 #pragma once
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/ui/silent_ui.h"
 #include "core/workspace.h"
 #include "platform/file_system.h"

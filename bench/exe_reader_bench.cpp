@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/library_model.h"
 #include "exe/executable_image.h"
 #include "exe/executable_reader.h"

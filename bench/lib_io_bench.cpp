@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/library_model.h"
 #include "core/ui/ui_interface.h"
 #include "core/workspace.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <random>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/library_model.h"
 #include "core/sort_library.h"
 #include "platform/file_system.h"

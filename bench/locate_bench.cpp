@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/library_model.h"
 #include "core/workspace.h"
 #include "locate/locate_module.h"
@@ -87,7 +87,7 @@ struct BenchWorkspace {
         variables.set("PATH", tree.path);
         locate::LocateEnvironment env = locate::locateEnvironment(files, variables);
         env.startupFolder = tree.root.string() + "/";
-        ws.locate.environment = env;
+        locate::state(ws).environment = env;
         for (int m = 0; m < kModules; ++m) {
             const std::size_t first = ws.library.rows.size();
             char name[16];
@@ -101,8 +101,8 @@ struct BenchWorkspace {
     {
         for (LibraryRow& row : ws.library.rows)
             row.FILENAMEDLL.clear();
-        ws.locate.previousFolder.clear();
-        ws.locate.results.clear();
+        locate::state(ws).previousFolder.clear();
+        locate::state(ws).results.clear();
     }
 
     Tree m_tree;

@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/library_model.h"
 #include "lib/lib_reader.h"
 #include "lib/lib_writer.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/library_model.h"
 #include "core/ui/ui_interface.h"
 #include "core/workspace.h"

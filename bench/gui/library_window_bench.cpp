@@ -14,7 +14,7 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
-#include "core/clock.h"
+#include "base/clock.h"
 #include "lib/lib_format.h"
 #include "platform/file_system.h"
 #include "settings/settings_store.h"

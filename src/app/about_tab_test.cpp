@@ -7,7 +7,7 @@
 #include "app/system_info.h"
 #include "app/testing/gui_fixture.h"
 #include "app/text_window.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 namespace {

@@ -15,7 +15,7 @@
 #include <algorithm>
 
 #include "app/history_cleanup_dialog.h"
-#include "settings/history_cleanup.h"
+#include "program/history_cleanup.h"
 
 namespace quillon::app {
 

@@ -6,7 +6,7 @@
 #include <QMenu>
 
 #include "app/qt_ui.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "core/workspace.h"
 #include "platform/paths.h"
 #include "settings/favorites.h"

@@ -17,7 +17,7 @@
 #include <algorithm>
 
 #include "app/qt_ui.h"
-#include "core/clarion_folders.h"
+#include "locate/clarion_folders.h"
 #include "platform/paths.h"
 #include "settings/settings_store.h"
 

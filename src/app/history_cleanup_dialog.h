@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "settings/history_cleanup.h"
+#include "program/history_cleanup.h"
 
 class QListWidget;
 

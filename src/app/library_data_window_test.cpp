@@ -1,6 +1,7 @@
 // The library data window (F4): summary, module table, find, selecting in the tree, locating
 // with its search results, and the layout it keeps in the settings file.
 #include "app/library_data_window.h"
+#include "locate/locate_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -203,12 +204,12 @@ protected:
         env.systemFolder = folder.file("sys") + "/";
         env.windowsFolder = folder.file("win") + "/";
         env.startupFolder = folder.file("start") + "/";
-        ws.locate.environment = env;
+        locate::state(ws).environment = env;
         locate::AutolocateOptions options;
         options.UsePriorityPath = 1;
         options.FirstFolder = folder.file("dlls");
         options.UseVerifyOSAutolocate = 1;
-        ws.locate.fixedOptions = options;
+        locate::state(ws).fixedOptions = options;
         ws.options.UseNoMessages = 1;
         ws.options.UseStatusBar = 1;
         dll = folder.write("dlls/TOOLS.DLL",
@@ -299,7 +300,7 @@ TEST_F(LocateFromWindowTest, EscapeCancelsALocateRunAndLeavesTheWindowOpen)
     data.locateAll();
     EXPECT_EQ(qtUi.statusText(3), "Interrupted!");
     EXPECT_EQ(ws.library.rows[0].OS, kOsUnknown);
-    EXPECT_TRUE(ws.locate.results.empty());
+    EXPECT_TRUE(locate::state(ws).results.empty());
     EXPECT_TRUE(data.isVisible());
     EXPECT_FALSE(qtUi.busy());
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/icon_set.h"
-#include "core/file_loader.h"
+#include "program/file_loader.h"
 #include "core/workspace.h"
 
 class QAction;

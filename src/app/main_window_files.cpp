@@ -15,7 +15,7 @@
 #include "core/exclude_list.h"
 #include "core/library_edit.h"
 #include "core/library_model.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "lib/save_file.h"
 #include "locate/locate_hooks.h"
 #include "locate/locate_module.h"

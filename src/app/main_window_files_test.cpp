@@ -8,7 +8,7 @@
 #include "app/main_window.h"
 #include "app/testing/gui_fixture.h"
 #include "lib/lib_reader.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "support/exe_builder.h"
 #include "support/lib_builder.h"
 

@@ -14,7 +14,7 @@
 #include "app/library_tree_model.h"
 #include "app/testing/gui_fixture.h"
 #include "core/library_edit.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 namespace {

@@ -170,12 +170,12 @@ TEST_F(OptionsDialogsTest, ABlankOptionDeletesItsKey)
 TEST_F(OptionsDialogsTest, ApplyStoresTheTabsBoxesAndTellsTheSearchesOptionsChanged)
 {
     window();
-    ws.locate.options.emplace();
+    locate::state(ws).options.emplace();
     ws.duplicateMode.derived = true;
     tab().box("UseStatusBar")->setChecked(true);
     click("applyOptions");
     EXPECT_NE(ini().find("UseStatusBar=1"), std::string::npos);
-    EXPECT_FALSE(ws.locate.options.has_value());
+    EXPECT_FALSE(locate::state(ws).options.has_value());
     EXPECT_FALSE(ws.duplicateMode.derived);
 }
 
@@ -305,7 +305,7 @@ TEST_F(OptionsDialogsTest, DetectFillsTheClarionFoldersOfTheInstalledProduct)
     platform::Environment env;
     env.set("WINEPREFIX", (folder.path() / "wine").string());
     env.set("PATH", "");
-    ws.locate.environment = locate::locateEnvironment(files, env);
+    locate::state(ws).environment = locate::locateEnvironment(files, env);
     FolderOptionsDialog d(ws, qtUi);
     d.folderEdit("LIBFolder")->setText("/kept/");
     d.detectClarionFolders();
@@ -411,7 +411,7 @@ TEST_F(OptionsDialogsTest, AutolocateOptionsAndTheFirstFolderHistoryAreStoredOnO
 {
     window();
     const std::string first = makeFolder("first");
-    ws.locate.options.emplace();
+    locate::state(ws).options.emplace();
     whenShown<LibOptionsDialog>([&](LibOptionsDialog& d) {
         EXPECT_EQ(d.pages()->currentIndex(), LibOptionsDialog::AutolocatePage);
         auto* folderBox = qobject_cast<QComboBox*>(d.field("FirstFolder"));
@@ -431,7 +431,7 @@ TEST_F(OptionsDialogsTest, AutolocateOptionsAndTheFirstFolderHistoryAreStoredOnO
     expected.UseOnlyDLLAutolocate = 1;
     EXPECT_TRUE(locate::readAutolocateOptions(settings) == expected);
     EXPECT_EQ(settings.readSetting("Folders", "FirstFolderDrop1"), first);
-    EXPECT_FALSE(ws.locate.options.has_value());
+    EXPECT_FALSE(locate::state(ws).options.has_value());
     // The history shows in the drop-down the next time.
     whenShown<LibOptionsDialog>([&](LibOptionsDialog& d) {
         auto* folderBox = qobject_cast<QComboBox*>(d.field("FirstFolder"));

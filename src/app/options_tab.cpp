@@ -1,5 +1,6 @@
 // The options tab.
 #include "app/options_tab.h"
+#include "locate/locate_state.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -135,7 +136,7 @@ void OptionsTab::restore()
     settings::OptionsSeams seams;
     maintenance::setExcludeListSeams(seams, m_ws);
     settings::LoadOptions(m_ws.settings(), m_ws.files(), m_ws.options, context, seams);
-    m_ws.locate.optionsChanged();
+    locate::state(m_ws).optionsChanged();
     maintenance::duplicateOptionsChanged(m_ws);
     m_window.applyOptions();
 }
@@ -147,7 +148,7 @@ void OptionsTab::store(
     maintenance::setExcludeListSeams(seams, m_ws);
     seams.saveFolderHistories = histories;
     settings::SaveOptions(m_ws.settings(), m_ws.options, seams);
-    m_ws.locate.optionsChanged();
+    locate::state(m_ws).optionsChanged();
     maintenance::duplicateOptionsChanged(m_ws);
     // A dialog's OK stores the options held in memory; boxes of this tab not yet applied stay
     // as the user left them.

@@ -17,7 +17,7 @@
 #include <algorithm>
 
 #include "app/icon_set.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 

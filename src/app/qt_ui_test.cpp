@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 namespace {

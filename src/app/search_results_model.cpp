@@ -1,5 +1,6 @@
 // The search results model of the search results window.
 #include "app/search_results_model.h"
+#include "locate/locate_state.h"
 
 #include "app/qt_ui.h"
 
@@ -18,7 +19,7 @@ QString clockText(std::int64_t hundredths)
 }
 
 SearchResultsModel::SearchResultsModel(const Workspace& ws, QObject* parent)
-    : QAbstractTableModel(parent), m_ws(ws), m_rows(static_cast<int>(ws.locate.results.size()))
+    : QAbstractTableModel(parent), m_ws(ws), m_rows(static_cast<int>(locate::state(ws).results.size()))
 {
 }
 
@@ -38,9 +39,9 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const
         return {};
     const auto row = static_cast<std::size_t>(index.row());
     // Searches may add rows before the views are told; never read past the results.
-    if (row >= m_ws.locate.results.size())
+    if (row >= locate::state(m_ws).results.size())
         return {};
-    const locate::ResultRow& result = m_ws.locate.results[row];
+    const locate::ResultRow& result = locate::state(m_ws).results[row];
     if (role == Qt::TextAlignmentRole && (index.column() == Time || index.column() == ProcessTime))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
@@ -103,7 +104,7 @@ Qt::ItemFlags SearchResultsModel::flags(const QModelIndex& index) const
 void SearchResultsModel::refresh()
 {
     beginResetModel();
-    m_rows = static_cast<int>(m_ws.locate.results.size());
+    m_rows = static_cast<int>(locate::state(m_ws).results.size());
     endResetModel();
 }
 

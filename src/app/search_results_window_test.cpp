@@ -1,5 +1,6 @@
 // The search results window: its model over the results, refreshing, one instance, placement.
 #include "app/search_results_window.h"
+#include "locate/locate_state.h"
 
 #include <QAbstractItemModelTester>
 #include <QTableView>
@@ -29,7 +30,7 @@ using SearchResultsTest = testing::GuiFixture;
 
 TEST_F(SearchResultsTest, ModelListsEachResultUnderTheFieldNames)
 {
-    ws.locate.results = {result("KERNEL", "KRNL386.EXE"), result("USER", "USER.EXE")};
+    locate::state(ws).results = {result("KERNEL", "KRNL386.EXE"), result("USER", "USER.EXE")};
     SearchResultsModel model(ws);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QStringList headers;
@@ -43,13 +44,13 @@ TEST_F(SearchResultsTest, ModelListsEachResultUnderTheFieldNames)
     EXPECT_EQ(first, QStringList({"KERNEL", "KRNL386.EXE", "/sys/", "SystemDir", "1:01:05.12",
                                   "00.25 seconds", " MData Pri2 Sys", " Relax Shallow:500"}));
 
-    ws.locate.results.push_back(result("GDI", "GDI.EXE"));
+    locate::state(ws).results.push_back(result("GDI", "GDI.EXE"));
     EXPECT_EQ(model.rowCount(), 2);  // until told
     model.refresh();
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.data(model.index(2, 0), Qt::DisplayRole), "GDI");
     // Results dropped before the views are told are not read.
-    ws.locate.results.clear();
+    locate::state(ws).results.clear();
     EXPECT_FALSE(model.data(model.index(2, 0), Qt::DisplayRole).isValid());
     model.refresh();
     EXPECT_EQ(model.rowCount(), 0);
@@ -69,14 +70,14 @@ TEST_F(SearchResultsTest, OneWindowFollowingTheResultsWithItsPlacement)
     settings.writeNumber("FolderWindow", "YPosit", 25);
     settings.writeNumber("FolderWindow", "Width", 640);
     settings.writeNumber("FolderWindow", "Height", 300);
-    ws.locate.results = {result("KERNEL", "KRNL386.EXE")};
+    locate::state(ws).results = {result("KERNEL", "KRNL386.EXE")};
     SearchResultsWindow* results = SearchResultsWindow::showFor(window());
     EXPECT_EQ(results->windowTitle(), "Clarion Quillon 32 - Search results");
     EXPECT_EQ(results->geometry(), QRect(20, 25, 640, 300));
     EXPECT_EQ(results->model()->rowCount(), 1);
 
     // Every locate run rebuilds the library tree; the window follows it.
-    ws.locate.results.push_back(result("USER", "USER.EXE"));
+    locate::state(ws).results.push_back(result("USER", "USER.EXE"));
     window().libraryReplaced();
     EXPECT_EQ(results->model()->rowCount(), 2);
     EXPECT_EQ(SearchResultsWindow::showFor(window()), results);

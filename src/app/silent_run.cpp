@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "app/qt_ui.h"
-#include "core/command_line_save.h"
-#include "core/session.h"
+#include "program/command_line_save.h"
+#include "program/session.h"
 #include "core/ui/terminal_ui.h"
 
 namespace quillon::app {

@@ -1,7 +1,7 @@
 // The desktop program started with "/s": the silent LIB-file run, with or without a display.
 #pragma once
 
-#include "core/command_line.h"
+#include "program/command_line.h"
 
 namespace quillon::app {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/command_line.h"
+#include "program/command_line.h"
 #include "core/workspace.h"
 
 class QSplashScreen;

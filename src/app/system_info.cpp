@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QSysInfo>
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 

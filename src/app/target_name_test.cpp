@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/testing/gui_fixture.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 namespace {

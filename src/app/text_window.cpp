@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_ui.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 

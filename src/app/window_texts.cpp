@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/exclude_list.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {

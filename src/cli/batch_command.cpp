@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/ui/terminal_ui.h"
-#include "core/command_line.h"
-#include "core/command_line_save.h"
-#include "core/session.h"
+#include "program/command_line.h"
+#include "program/command_line_save.h"
+#include "program/session.h"
 
 namespace quillon::cli {
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/ui/terminal_ui.h"
-#include "core/clock.h"
-#include "core/text_encoding.h"
+#include "base/clock.h"
+#include "base/text_encoding.h"
 #include "core/workspace.h"
-#include "exe/export_listing.h"
+#include "program/export_listing.h"
 #include "platform/file_system.h"
 #include "settings/settings_store.h"
 

@@ -88,8 +88,8 @@ void applyArguments(Workspace& ws, const Arguments& a)
         o.UsePriorityPath = 1;
         o.FirstFolder = a.priority;
     }
-    ws.locate.fixedOptions = o;
-    ws.locate.optionsChanged();
+    locate::state(ws).fixedOptions = o;
+    locate::state(ws).optionsChanged();
 }
 
 bool loadLibraryFile(Workspace& ws, const std::string& file)
@@ -140,7 +140,7 @@ int runLocateCommand(int argc, char** argv)
     ws.options.UseNoMessages = 1;
     ws.options.UseStatusBar = 0;
     maintenance::loadExceptList(ws);
-    ws.locate.environment = locate::locateEnvironment(files, env);
+    locate::state(ws).environment = locate::locateEnvironment(files, env);
     applyArguments(ws, args);
 
     for (const std::string& file : args.libFiles) {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/ui/ui_interface.h"
 
 namespace quillon {

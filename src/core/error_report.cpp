@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon {
 

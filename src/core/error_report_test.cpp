@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/duration_text.h"
+#include "base/duration_text.h"
 #include "support/test_workspace.h"
 
 namespace quillon {

@@ -1,7 +1,7 @@
 // ExcludeList: symbol names that no LIB file should hold, each with its check value.
 #pragma once
 
-#include "core/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 
 #include "core/cancellation_poll.h"
 #include "core/progress_indicator.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "io/byte_reader.h"
 #include "platform/error_codes.h"
 #include "platform/file_system.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/fixed_text.h"
+#include "base/fixed_text.h"
 
 namespace quillon {
 

@@ -6,17 +6,15 @@
 #include <string>
 
 #include "core/cancellation_poll.h"
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/except_list.h"
 #include "core/exclude_list.h"
 #include "core/library_row.h"
 #include "core/options.h"
-#include "core/ui/ui_interface.h"
-#include "lib/query_result.h"
-#include "lib/saved_lib_symbols.h"
-#include "locate/locate_state.h"
+#include "core/query_result.h"
+#include "core/saved_lib_symbols.h"
+#include "core/state_slots.h"
 #include "platform/file_system.h"
-#include "settings/recent_files.h"
 
 namespace quillon::settings {
 class SettingsStore;
@@ -82,10 +80,9 @@ public:
     ExcludeList excludeList;
     ExceptQ exceptQ;
     DuplicateModeState duplicateMode;
-    /// The search for the files behind the modules: remembered folders, results, listings.
-    locate::LocateState locate;
-    /// The present file recorded last in this run (`RecordPresentFile`).
-    settings::RecentFiles recentFiles;
+    /// What the subsystems above the model keep for the run (the search for the files behind
+    /// the modules, the present file recorded last, ...); each reaches its own.
+    StateSlots subsystemState;
 
     /// The file being read or written.
     std::string CurrentFileName;

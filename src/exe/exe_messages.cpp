@@ -1,7 +1,7 @@
 // Titles and texts of the executable reader's and the executable test's message boxes.
 #include "exe/exe_messages.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::exe {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "core/result.h"
+#include "base/result.h"
 #include "exe/export_table.h"
 #include "exe/image_source.h"
 

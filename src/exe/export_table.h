@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/progress_indicator.h"
-#include "core/result.h"
+#include "base/result.h"
 #include "core/workspace.h"
 
 namespace quillon::exe {

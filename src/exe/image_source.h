@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/result.h"
+#include "base/result.h"
 #include "io/byte_reader.h"
 #include "platform/file_system.h"
 

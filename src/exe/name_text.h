@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/result.h"
+#include "base/result.h"
 #include "exe/image_source.h"
 
 namespace quillon::exe {

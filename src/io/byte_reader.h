@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/result.h"
+#include "base/result.h"
 
 namespace quillon::io {
 

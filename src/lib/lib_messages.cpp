@@ -1,7 +1,7 @@
 // The texts of the LIB reader, the LIB writers and the save command.
 #include "lib/lib_messages.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "core/workspace.h"
 
 namespace quillon::lib {

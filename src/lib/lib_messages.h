@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/result.h"
+#include "base/result.h"
 #include "core/ui/ui_interface.h"
 
 namespace quillon {

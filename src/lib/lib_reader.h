@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "core/result.h"
+#include "base/result.h"
 #include "core/workspace.h"
 
 namespace quillon::lib {

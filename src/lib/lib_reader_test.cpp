@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "core/library_model.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "lib/lib_messages.h"
 #include "platform/file_system.h"
 #include "support/lib_builder.h"

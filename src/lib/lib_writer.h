@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/result.h"
+#include "base/result.h"
 #include "core/workspace.h"
 
 namespace quillon::lib {

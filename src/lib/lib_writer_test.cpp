@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/library_model.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "lib/lib_messages.h"
 #include "lib/lib_reader.h"
 #include "support/lib_builder.h"

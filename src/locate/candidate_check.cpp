@@ -1,10 +1,7 @@
 // The candidate test and the header kind of a file.
 #include "locate/candidate_check.h"
 
-#include <array>
-#include <cstddef>
-
-#include "io/byte_reader.h"
+#include "exe/header_kind.h"
 #include "locate/folder_cache.h"
 #include "locate/path_parts.h"
 #include "platform/file_system.h"
@@ -12,8 +9,6 @@
 namespace quillon::locate {
 
 namespace {
-constexpr std::uint64_t kNewHeaderOffsetField = 0x3C;
-
 Candidate accept(platform::FileSystem& files, FolderCache::Lookup found, bool verifyHeaders,
                  const HeaderTest& headerTest)
 {
@@ -30,29 +25,6 @@ Candidate accept(platform::FileSystem& files, FolderCache::Lookup found, bool ve
     return c;
 }
 }  // namespace
-
-std::uint8_t headerKind(platform::FileSystem& files, const std::string& path)
-{
-    Result<platform::File> file = files.openRead(path);
-    if (!file)
-        return 0;
-    std::array<std::byte, 4> field{};
-    if (!file->readExactAt(kNewHeaderOffsetField, field))
-        return 0;
-    const Result<std::uint32_t> offset = io::ByteReader(field).u32le(0);
-    if (!offset)
-        return 0;
-    std::array<std::byte, 2> signature{};
-    if (!file->readExactAt(*offset, signature))
-        return 0;
-    const char first = static_cast<char>(signature[0]);
-    const char second = static_cast<char>(signature[1]);
-    if (first == 'N' && second == 'E')
-        return 1;
-    if (first == 'P' && second == 'E')
-        return 2;
-    return 0;
-}
 
 Candidate testCandidate(platform::FileSystem& files, FolderCache& cache, const std::string& folder,
                         std::string_view name, bool verifyHeaders, const HeaderTest& headerTest)

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "exe/header_kind.h"
+
 namespace quillon::platform {
 class FileSystem;
 }
@@ -15,10 +17,7 @@ namespace quillon::locate {
 
 class FolderCache;
 
-/// Reads the kind of a file's header: the 32-bit offset at byte 3Ch of the DOS header, and
-/// the two bytes at that offset: "NE" gives 1, "PE" gives 2. Anything else, a file too short
-/// for either read, or a file that cannot be opened gives 0.
-[[nodiscard]] std::uint8_t headerKind(platform::FileSystem& files, const std::string& path);
+using exe::headerKind;
 
 /// The header test the search uses; by default `headerKind`.
 using HeaderTest = std::function<std::uint8_t(const std::string& path)>;

@@ -1,7 +1,7 @@
 // The texts of the search.
 #include "locate/locate_messages.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::locate {
 

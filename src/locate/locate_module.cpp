@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "core/duration_text.h"
+#include "base/duration_text.h"
 #include "core/workspace.h"
 #include "locate/locate_messages.h"
 #include "locate/name_preparation.h"
@@ -35,7 +35,7 @@ bool endsWithLib(std::string_view path)
 class Search {
 public:
     Search(Workspace& ws, const LocateRequest& request)
-        : m_ws(ws), m_state(ws.locate), m_derived(*ws.locate.derived), m_request(request)
+        : m_ws(ws), m_state(locate::state(ws)), m_derived(*locate::state(ws).derived), m_request(request)
     {
     }
 
@@ -223,7 +223,7 @@ void appendResultRow(LocateState& state, ResultRow row)
 
 void prepareSearch(Workspace& ws)
 {
-    LocateState& state = ws.locate;
+    LocateState& state = locate::state(ws);
     if (!state.environment)
         state.environment = locateEnvironment(ws.files(), platform::Environment::fromProcess());
     if (!ws.exceptQ.loaded && ws.exceptQ.entries.empty())
@@ -237,16 +237,16 @@ void prepareSearch(Workspace& ws)
             existingFolder(ws.files(), state.options->FirstFolder, ws.options.UseLongAdd));
 }
 
-LocatePassScope::LocatePassScope(Workspace& ws) : m_ws(ws), m_outer(!ws.locate.inPass)
+LocatePassScope::LocatePassScope(Workspace& ws) : m_ws(ws), m_outer(!locate::state(ws).inPass)
 {
     if (m_outer)
-        m_ws.locate.beginPass();
+        locate::state(m_ws).beginPass();
 }
 
 LocatePassScope::~LocatePassScope()
 {
     if (m_outer)
-        m_ws.locate.endPass();
+        locate::state(m_ws).endPass();
 }
 
 LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
@@ -259,7 +259,7 @@ LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
     const std::int64_t started = ws.clock().hundredths();
     if (!request.quiet)
         ws.ui().setWaitCursor(true);
-    LocateState& state = ws.locate;
+    LocateState& state = locate::state(ws);
     if (!state.inPass)
         state.folders.clear();  // a single search sees the disk as it is now
     prepareSearch(ws);

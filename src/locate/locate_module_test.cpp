@@ -298,7 +298,7 @@ TEST(LocateModuleFile, EverySearchLeavesAResultsRow)
     (void)tree.locate("gdi32");
     (void)tree.locate("   ");
     (void)tree.locate("MISSING");
-    const ResultQ& rows = tree.t.ws.locate.results;
+    const ResultQ& rows = locate::state(tree.t.ws).results;
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].MODULE, "GDI32");
     EXPECT_EQ(rows[0].FILE, "Gdi32.dll");
@@ -352,7 +352,7 @@ TEST(LocateModuleFile, APassScopeListsEachFolderOnceForManySearches)
     const int inPass = lists;
     EXPECT_TRUE(tree.locate("THREE").found);
     EXPECT_GT(lists, inPass);
-    EXPECT_FALSE(tree.t.ws.locate.inPass);
+    EXPECT_FALSE(locate::state(tree.t.ws).inPass);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The locate report for scripts.
 #include "locate/locate_report.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "core/workspace.h"
 #include "locate/locate_module.h"
 #include "locate/path_parts.h"

@@ -64,7 +64,7 @@ TEST(LocateReport, FixedOptionsOutlastTheNewPass)
     tree.file("wine/drive_c/windows/TEXT.DLL", "no header");
     AutolocateOptions verify;
     verify.UseVerifyOSAutolocate = 1;
-    tree.t.ws.locate.fixedOptions = verify;
+    locate::state(tree.t.ws).fixedOptions = verify;
     EXPECT_EQ(locateReportText(locateModules(tree.t.ws, {"TEXT"})),
               "TEXT\t<File not found>\t-\t-\n");
 }

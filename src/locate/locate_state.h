@@ -11,6 +11,7 @@
 #include "locate/autolocate_options.h"
 #include "locate/candidate_check.h"
 #include "locate/folder_cache.h"
+#include "core/workspace.h"
 #include "platform/environment.h"
 
 namespace quillon::locate {
@@ -114,6 +115,16 @@ struct LocateState {
         enteredFolder = folder;
     }
 };
+
+/// The workspace's locate state.
+[[nodiscard]] inline LocateState& state(Workspace& ws)
+{
+    return ws.subsystemState.get<LocateState>();
+}
+[[nodiscard]] inline const LocateState& state(const Workspace& ws)
+{
+    return ws.subsystemState.get<LocateState>();
+}
 
 /// The most rows `ResultQ` keeps; older rows are dropped first.
 inline constexpr std::size_t kResultRowLimit = 20000;

@@ -79,7 +79,7 @@ UpdateSummary locatePass(Workspace& ws)
     rebuildModuleTable(ws);
     const std::size_t total = library.ModuleCount;
 
-    LocateState& state = ws.locate;
+    LocateState& state = locate::state(ws);
     const LocatePassScope pass(ws);
     prepareSearch(ws);
     const bool verify = state.derived->verifyHeaders;

@@ -93,7 +93,7 @@ TEST(UpdateLibraryData, RecordedFilesAreVerifiedNotSearched)
     EXPECT_EQ(tree.t.ws.library.rows[0].FILENAMEDLL, mine);
     EXPECT_EQ(tree.t.ws.library.rows[0].OS, kOs32);
     EXPECT_EQ(tree.t.ui.statusHistory[1].front(), "Verifying files...");
-    EXPECT_TRUE(tree.t.ws.locate.results.empty());
+    EXPECT_TRUE(locate::state(tree.t.ws).results.empty());
     EXPECT_EQ(tree.t.ui.statusText(1), "File located - Press F4 for filelist");
     EXPECT_EQ(tree.t.ui.statusText(3), "Done");
 }
@@ -140,7 +140,7 @@ TEST(UpdateLibraryData, EscapeInterruptsThePassAndEmptyModulesGo)
     // The first poll finds nothing; reading A's header takes a while, and the next poll finds
     // Escape.
     tree.t.ui.keys = {ui::PendingKey::None, ui::PendingKey::Escape};
-    tree.t.ws.locate.headerTest = [&](const std::string& path) {
+    locate::state(tree.t.ws).headerTest = [&](const std::string& path) {
         tree.t.clock.now += 10;
         return headerKind(tree.t.files, path);
     };

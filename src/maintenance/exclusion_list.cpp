@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/exclude_list.h"
-#include "core/fixed_text.h"
+#include "base/fixed_text.h"
 #include "maintenance/maintenance_common.h"
 #include "settings/settings_store.h"
 

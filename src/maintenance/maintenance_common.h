@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ascii_text.h"
+#include "base/ascii_text.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {

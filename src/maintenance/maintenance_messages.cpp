@@ -2,7 +2,7 @@
 #include "maintenance/maintenance_messages.h"
 
 #include "core/exclude_list.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::maintenance {
 

@@ -1,7 +1,7 @@
 // The modules cleanup run, its report, and the cleanup steps before a save.
 #include "maintenance/modules_cleanup.h"
 
-#include "core/duration_text.h"
+#include "base/duration_text.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/inconsistent_modules.h"
 #include "maintenance/remove_marked_symbols.h"

@@ -1,7 +1,7 @@
 // The symbols cleanup run and its report.
 #include "maintenance/symbols_cleanup.h"
 
-#include "core/duration_text.h"
+#include "base/duration_text.h"
 #include "core/library_model.h"
 #include "maintenance/exclusion_list.h"
 #include "maintenance/global_duplicates.h"

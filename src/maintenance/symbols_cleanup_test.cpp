@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
 

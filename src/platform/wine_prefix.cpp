@@ -4,7 +4,6 @@
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
-#include "settings/settings_store.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -83,27 +82,6 @@ WindowsLocations windowsLocations(const FileSystem& files, const Environment& en
     where.systemIni = windows + "system.ini";
 #endif
     return where;
-}
-
-std::string readProfileString(const std::string& iniPath, std::string_view section,
-                              std::string_view key, std::string_view defaultValue)
-{
-    if (iniPath.empty())
-        return std::string(defaultValue);
-#ifdef _WIN32
-    // The system's profile functions: WIN.INI and SYSTEM.INI may live in the registry.
-    const std::string sectionText(section);
-    const std::string keyText(key);
-    const std::string defaultText(defaultValue);
-    std::vector<char> buffer(1025);
-    const DWORD n = GetPrivateProfileStringA(sectionText.c_str(), keyText.c_str(),
-                                             defaultText.c_str(), buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), iniPath.c_str());
-    return std::string(buffer.data(), n);
-#else
-    settings::SettingsStore profile(iniPath, settings::SettingsStore::Access::ReadOnly);
-    return profile.readSetting(section, key, defaultValue);
-#endif
 }
 
 std::string hostPathOfWindowsPath(const FileSystem& files, const Environment& env,

@@ -31,12 +31,6 @@ struct WindowsLocations {
 /// prefix with "win.ini" and "system.ini" in the former.
 [[nodiscard]] WindowsLocations windowsLocations(const FileSystem& files, const Environment& env);
 
-/// The value of `key` in `section` of the profile file `iniPath`, or `defaultValue` when the file,
-/// the section or the key is missing. The file is only read, never changed.
-[[nodiscard]] std::string readProfileString(const std::string& iniPath, std::string_view section,
-                                            std::string_view key,
-                                            std::string_view defaultValue = {});
-
 /// The host path of a Windows path taken from a profile file ("C:\C5\BIN\"): on Windows the path
 /// itself; elsewhere the drive's folder in the Wine prefix ("dosdevices/c:/", or "drive_c/"
 /// when the prefix has no drive links) followed by the rest with "/" separators. Text that does

@@ -48,22 +48,6 @@ TEST(WinePrefix, FoldersOfThePrefixAndEmptyWhenMissing)
     EXPECT_EQ(windowsLocations(files, Environment{}), WindowsLocations{});
 }
 
-TEST(WinePrefix, ProfileReadsNeverChangeTheFile)
-{
-    TempFolder folder;
-    const std::string content =
-        "[Clarion 5]\r\nworkdir=C:\\C5\\BIN\\\r\nexename=\r\n[Colors]\r\nInfoWindow=255 255 "
-        "225\r\n";
-    const std::string winIni = folder.write("win.ini", content);
-    EXPECT_EQ(readProfileString(winIni, "clarion 5", "WORKDIR"), "C:\\C5\\BIN\\");
-    EXPECT_EQ(readProfileString(winIni, "Clarion 5", "exename", "x"), "");
-    EXPECT_EQ(readProfileString(winIni, "Colors", "InfoTextColors", "0 0 0"), "0 0 0");
-    EXPECT_EQ(folder.read("win.ini"), content);
-    EXPECT_EQ(readProfileString(folder.file("missing.ini"), "Colors", "InfoWindow", "d"), "d");
-    EXPECT_EQ(readProfileString("", "Colors", "InfoWindow", "d"), "d");
-    EXPECT_FALSE(std::filesystem::exists(folder.file("missing.ini")));
-}
-
 TEST(WinePrefix, WindowsPathsMapIntoThePrefix)
 {
     TempFolder folder;

@@ -1,7 +1,7 @@
 // The favourites of section Favorites.
 #include "settings/favorites.h"
 
-#include "core/ascii_text.h"
+#include "base/ascii_text.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "settings/recent_files.h"

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "core/ascii_text.h"
-#include "core/text_encoding.h"
+#include "base/ascii_text.h"
+#include "base/text_encoding.h"
 #include "core/workspace.h"
-#include "locate/candidate_check.h"
+#include "exe/header_kind.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "settings/setting_history.h"
@@ -75,9 +75,14 @@ bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, st
     return true;
 }
 
+RecentFiles& recentFiles(Workspace& ws)
+{
+    return ws.subsystemState.get<RecentFiles>();
+}
+
 void RecordPresentFile(Workspace& ws, std::string_view name)
 {
-    (void)ws.recentFiles.recordPresentFile(ws.settings(), ws.options.UseRecentFiles, name);
+    (void)recentFiles(ws).recordPresentFile(ws.settings(), ws.options.UseRecentFiles, name);
 }
 
 std::function<void(Workspace&, const std::string&)> recordPresentFileHook()
@@ -146,7 +151,7 @@ RecentFileEntry identifyRecentFile(platform::FileSystem& files, std::string name
         entry.kind = RecentFileKind::Library;
         return entry;
     }
-    entry.OS = locate::headerKind(files, entry.name);
+    entry.OS = exe::headerKind(files, entry.name);
     entry.kind = entry.OS == 1   ? RecentFileKind::Bits16
                  : entry.OS == 2 ? RecentFileKind::Bits32
                                  : RecentFileKind::NotIdentified;

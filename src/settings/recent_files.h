@@ -54,6 +54,9 @@ private:
     std::string m_lastRecorded;
 };
 
+/// The workspace's memory of `RecordPresentFile`.
+[[nodiscard]] RecentFiles& recentFiles(Workspace& ws);
+
 /// RecordPresentFile over a workspace: its settings, its `UseRecentFiles` and its memory.
 void RecordPresentFile(Workspace& ws, std::string_view name);
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/ascii_text.h"
+#include "base/ascii_text.h"
 #include "settings/settings_store.h"
 
 namespace quillon::settings {

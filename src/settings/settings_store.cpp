@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::settings {
 

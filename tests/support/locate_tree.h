@@ -40,14 +40,14 @@ struct LocateTree {
         platform::Environment env;
         env.set("WINEPREFIX", prefix());
         env.set("PATH", "");
-        t.ws.locate.environment = locate::locateEnvironment(t.files, env);
+        locate::state(t.ws).environment = locate::locateEnvironment(t.files, env);
 #ifdef _WIN32
         // Windows has no prefix: its own folders stand in for the tree's.
-        t.ws.locate.environment->systemFolder = systemFolder();
-        t.ws.locate.environment->windowsFolder = windowsFolder();
-        t.ws.locate.environment->winIni = path("wine/drive_c/windows/win.ini");
+        locate::state(t.ws).environment->systemFolder = systemFolder();
+        locate::state(t.ws).environment->windowsFolder = windowsFolder();
+        locate::state(t.ws).environment->winIni = path("wine/drive_c/windows/win.ini");
 #endif
-        t.ws.locate.environment->startupFolder = folder("start");
+        locate::state(t.ws).environment->startupFolder = folder("start");
         t.ws.options.UseNoMessages = 1;
     }
 
@@ -102,14 +102,14 @@ struct LocateTree {
     }
     void setPath(const std::string& value)
     {
-        t.ws.locate.environment->pathVariable = value;
-        t.ws.locate.pathFolders.reset();
+        locate::state(t.ws).environment->pathVariable = value;
+        locate::state(t.ws).pathFolders.reset();
     }
     /// Writes a key of section "Folders" and drops what the search derived from the settings.
     void setFolderOption(std::string_view key, std::string_view value)
     {
         t.settings.writeSetting("Folders", key, value);
-        t.ws.locate.optionsChanged();
+        locate::state(t.ws).optionsChanged();
     }
 
     locate::LocateOutcome locate(std::string_view module)

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/workspace.h"
 #include "platform/file_system.h"
 #include "settings/settings_store.h"

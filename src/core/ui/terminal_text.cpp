@@ -1,7 +1,7 @@
 // Message boxes as plain text.
 #include "core/ui/terminal_text.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon::ui {
 

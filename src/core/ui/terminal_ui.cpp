@@ -5,7 +5,7 @@
 #include <iostream>
 #include <vector>
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "core/ui/terminal_text.h"
 
 #ifdef _WIN32

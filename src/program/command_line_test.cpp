@@ -1,9 +1,9 @@
 // Tests of the command line and the load summary texts.
-#include "core/command_line.h"
+#include "program/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "core/load_summary.h"
+#include "program/load_summary.h"
 
 namespace quillon {
 namespace {

@@ -1,5 +1,5 @@
 // Elapsed times as the reports write them.
-#include "core/duration_text.h"
+#include "base/duration_text.h"
 
 #include <cstdio>
 

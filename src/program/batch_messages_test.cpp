@@ -1,5 +1,5 @@
 // Tests of the silent run's result messages, byte for byte.
-#include "core/batch_messages.h"
+#include "program/batch_messages.h"
 
 #include <gtest/gtest.h>
 

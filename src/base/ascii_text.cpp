@@ -1,5 +1,5 @@
 // ASCII letter casing.
-#include "core/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace quillon {
 

@@ -1,5 +1,5 @@
 // The system's steady clock in hundredths of a second.
-#include "core/clock.h"
+#include "base/clock.h"
 
 #include <chrono>
 

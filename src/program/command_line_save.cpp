@@ -1,5 +1,5 @@
 // Silent command-line runs.
-#include "core/command_line_save.h"
+#include "program/command_line_save.h"
 
 #include "core/sort_library.h"
 #include "lib/lib_writer.h"

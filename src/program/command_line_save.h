@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "core/batch_messages.h"
-#include "core/command_line.h"
-#include "core/file_loader.h"
+#include "program/batch_messages.h"
+#include "program/command_line.h"
+#include "program/file_loader.h"
 #include "core/workspace.h"
 
 namespace quillon {

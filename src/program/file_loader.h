@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/library_row.h"
-#include "core/load_summary.h"
+#include "program/load_summary.h"
 #include "core/workspace.h"
 #include "maintenance/duplicate_modules.h"
 

@@ -1,5 +1,5 @@
 // The sort orders of the extracted functions.
-#include "lib/query_result.h"
+#include "core/query_result.h"
 
 #include <algorithm>
 #include <tuple>

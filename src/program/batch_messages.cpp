@@ -1,7 +1,7 @@
 // The texts of the silent run's result messages.
-#include "core/batch_messages.h"
+#include "program/batch_messages.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon {
 

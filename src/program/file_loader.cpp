@@ -1,7 +1,7 @@
 // The file-adding step and the multi-file loader.
-#include "core/file_loader.h"
+#include "program/file_loader.h"
 
-#include "core/command_line.h"
+#include "program/command_line.h"
 #include "core/library_model.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"

@@ -1,5 +1,5 @@
 // Windows-1252 to UTF-8 and back.
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The lookup of the installed Clarion product and its BIN and LIB folders.
-#include "core/clarion_folders.h"
+#include "locate/clarion_folders.h"
 
 #include <algorithm>
 
@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/wine_prefix.h"
+#include "settings/profile_file.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -141,7 +142,7 @@ ClarionFoldersOutcome FindClarionFolders(int mode, Options& options, ClarionProd
 ClarionFolderServices clarionFolderServices(Workspace& ws)
 {
     locate::prepareSearch(ws);
-    const locate::LocateEnvironment& env = *ws.locate.environment;
+    const locate::LocateEnvironment& env = *locate::state(ws).environment;
     platform::FileSystem& files = ws.files();
     settings::SettingsStore& store = ws.settings();
     const int useLongAdd = ws.options.UseLongAdd;
@@ -151,7 +152,7 @@ ClarionFolderServices clarionFolderServices(Workspace& ws)
         return store.readSetting("Folders", key);
     };
     s.readWinIni = [ini = env.winIni](std::string_view section, std::string_view key) {
-        return platform::readProfileString(ini, section, key);
+        return settings::readProfileString(ini, section, key);
     };
     s.hostPath = [&files, variables = env.variables](std::string_view path) {
         return platform::hostPathOfWindowsPath(files, variables, trimBlanks(path));

@@ -1,5 +1,7 @@
 // Emptying the histories of the settings file.
-#include "settings/history_cleanup.h"
+#include "program/history_cleanup.h"
+
+#include "locate/locate_state.h"
 
 #include "core/workspace.h"
 #include "settings/settings_store.h"
@@ -47,7 +49,7 @@ std::size_t clearHistories(Workspace& ws, const HistorySelection& selection)
     }
     // The folder histories and recent files feed the search for module files.
     if (cleared > 0)
-        ws.locate.optionsChanged();
+        locate::state(ws).optionsChanged();
     return cleared;
 }
 

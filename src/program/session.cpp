@@ -1,5 +1,5 @@
 // Setting up one run of a program.
-#include "core/session.h"
+#include "program/session.h"
 
 #include "maintenance/exclusion_list.h"
 #include "settings/options_io.h"

@@ -1,6 +1,6 @@
 // Tests of silent command-line runs and the multi-file loader, over files the image builder
 // writes, decoding the LIB files the runs write.
-#include "core/command_line_save.h"
+#include "program/command_line_save.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "core/file_loader.h"
+#include "program/file_loader.h"
 #include "lib/lib_reader.h"
 #include "support/exe_builder.h"
 #include "support/sample_files.h"

@@ -1,10 +1,10 @@
 // Listing the symbols of executables as text for scripts.
-#include "exe/export_listing.h"
+#include "program/export_listing.h"
 
 #include <cstdio>
 
 #include "core/library_model.h"
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
 

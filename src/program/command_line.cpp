@@ -1,5 +1,5 @@
 // Parsing the command line and naming the target LIB file.
-#include "core/command_line.h"
+#include "program/command_line.h"
 
 #include "core/exclude_list.h"
 #include "platform/paths.h"

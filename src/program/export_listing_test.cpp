@@ -1,6 +1,6 @@
 // Tests of the export listing for scripts: symbols of many files, resident flags, failures,
 // and the tab-separated and JSON forms.
-#include "exe/export_listing.h"
+#include "program/export_listing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The texts of the load summary.
-#include "core/load_summary.h"
+#include "program/load_summary.h"
 
-#include "core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillon {
 

@@ -1,5 +1,6 @@
 // Tests of the history cleanup.
-#include "settings/history_cleanup.h"
+#include "program/history_cleanup.h"
+#include "locate/locate_state.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +102,7 @@ TEST(HistoryCleanup, TheListsInMemoryFollow)
     t.ws.exceptQ.entries.push_back({"KERNEL", "", "KRNL386.EXE", "EXE"});
     t.ws.exceptQ.loaded = true;
     t.ws.excludeList.append({"DllEntryPoint", 1, 1});
-    t.ws.locate.knownFiles.emplace();
+    locate::state(t.ws).knownFiles.emplace();
 
     HistorySelection all;
     all.fill(true);
@@ -112,7 +113,7 @@ TEST(HistoryCleanup, TheListsInMemoryFollow)
     // An emptied list is not read back from the file later in the run.
     EXPECT_TRUE(t.ws.exceptQ.loaded);
     EXPECT_TRUE(t.ws.excludeList.empty());
-    EXPECT_FALSE(t.ws.locate.knownFiles.has_value());
+    EXPECT_FALSE(locate::state(t.ws).knownFiles.has_value());
     EXPECT_EQ(t.folder.read("Quillon32.ini"),
               "[Folders]\nAddFolder=/src/\nFirstFolderDrop1=/p/\n[Search]\nSearchString=Get\n"
               "[Query]\n[Compare]\nCompareFile=/x.dll\n[Filelist]\nPresentFile=/l.lib\n"

@@ -1,5 +1,5 @@
 // The Clarion product lookup over a Wine prefix with its own win.ini.
-#include "core/clarion_folders.h"
+#include "locate/clarion_folders.h"
 
 #include <gtest/gtest.h>
 

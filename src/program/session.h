@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "core/clock.h"
+#include "base/clock.h"
 #include "core/workspace.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
