@@ -46,7 +46,7 @@ TEST_F(RecentFilesTest, TheSameFileTwiceInARowIsRecordedOnce)
 {
     RecordPresentFile(t.ws, "/x/A.LIB");
     RecordPresentFile(t.ws, "/x/B.LIB");
-    RecentFiles& memory = t.ws.recentFiles;
+    RecentFiles& memory = recentFiles(t.ws);
     EXPECT_FALSE(memory.recordPresentFile(t.settings, 255, "/x/B.LIB  "));
     EXPECT_EQ(key("Filelist1"), "/x/A.LIB");
     EXPECT_EQ(key("Filelist2"), "");
