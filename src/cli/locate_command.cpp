@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/lib_file_name.h"
 #include "base/text_encoding.h"
 #include "cli/cli_parse.h"
 #include "core/ui/terminal_ui.h"
@@ -40,17 +41,11 @@ struct Arguments {
     std::string priority;
 };
 
-bool isLibName(std::string_view arg)
-{
-    const std::string upper = locate::upperAscii(arg);
-    return upper.size() > 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
-}
-
 /// Sorts the operands into LIB files and module names.
 void sortOperands(Arguments& a, const std::vector<std::string>& operands)
 {
     for (const std::string& arg : operands) {
-        if (isLibName(arg))
+        if (isLibFileName(arg))
             a.libFiles.push_back(arg);
         else if (!trimBlanks(arg).empty())
             a.modules.push_back(arg);

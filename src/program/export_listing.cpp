@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "base/lib_file_name.h"
 #include "core/library_model.h"
 #include "base/text_encoding.h"
 #include "exe/executable_reader.h"
@@ -13,12 +14,6 @@
 namespace quillon::exe {
 
 namespace {
-
-bool isLibFileName(std::string_view path)
-{
-    const std::string upper = upperCase(path);
-    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
-}
 
 /// Lists the symbols of a Clarion LIB file; the rows it loads are dropped again.
 void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)

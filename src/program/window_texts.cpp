@@ -1,5 +1,5 @@
 // Caption, status texts and the save question of the main window.
-#include "app/window_texts.h"
+#include "program/window_texts.h"
 
 #include <cctype>
 
@@ -7,7 +7,7 @@
 #include "base/text_encoding.h"
 #include "settings/settings_store.h"
 
-namespace quillon::app {
+namespace quillon {
 
 namespace {
 
@@ -125,4 +125,4 @@ SaveAnswer askSaveChanges(Workspace& ws)
     }
 }
 
-}  // namespace quillon::app
+}  // namespace quillon
