@@ -2,7 +2,7 @@
 # Cross-builds the core, its tests and quillon.exe for 64-bit and 32-bit Windows with mingw-w64,
 # runs the 64-bit tests under Wine, and checks that the 64-bit quillon.exe writes the same LIB
 # file from the bundled sample as the Linux build does. The 32-bit build is compiled and linked
-# but not run: these machines cannot execute 32-bit programs.
+# but not run: these machines cannot execute 32-bit programs. Each build is packed as a zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -40,3 +40,9 @@ winpath() { printf 'Z:%s' "$1" | tr '/' '\\'; }
 cmp "$out/linux.lib" "$out/windows.lib"
 echo "windows-check: the LIB file of quillon.exe equals the Linux build's ($(wc -c < "$out/linux.lib") bytes)"
 ls -l build/win-i686/src/cli/quillon.exe build/win-i686/tests/quillon_core_tests.exe
+
+# A zip of quillon.exe with the README, the help document and the samples for each architecture.
+for arch in x86_64 i686; do
+    (cd "build/win-$arch" && cpack -G ZIP >/dev/null)
+    ls -l "build/win-$arch"/quillon-*.zip
+done

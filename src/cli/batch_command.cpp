@@ -42,6 +42,7 @@ Options:
                    of taking their default answers
   --quiet          print no message (the exit status still tells the outcome)
   -h, --help       show this text
+  --version        show the version
 
 Settings: the run reads Quillon32.ini: the one beside the program when present,
 otherwise $XDG_CONFIG_HOME/quillon/Quillon32.ini (~/.config/quillon/), or the folder
@@ -80,6 +81,10 @@ int runBatchCommand(int argc, char** argv)
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kProgramHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::fputs("quillon (Clarion Quillon 32) " QUILLON_VERSION "\n", stdout);
             return 0;
         }
         if (arg == "--interactive") {

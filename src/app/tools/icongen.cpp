@@ -1,5 +1,6 @@
 // quillon_icongen: draws the desktop program's icon set and pictures and writes them as PNG
-// files (run once when the artwork changes; the PNG files are kept in src/app/icons).
+// files (run once when the artwork changes; the PNG files are kept in src/app/icons). A second
+// folder argument also receives the program icon at the installed sizes (packaging/icons).
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -333,11 +334,33 @@ void picture(const QString& file, int width, int height, bool withText)
 
 }  // namespace
 
+// The program icon at the sizes of the freedesktop icon theme, for installing.
+void programIcons(const QString& folder)
+{
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 32.0, size / 32.0);
+        quill(p);
+        p.end();
+        const QString file = folder + QString("/quillon32-%1.png").arg(size);
+        if (!image.save(file))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    }
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
+    if (argc > 2) {
+        const QString programFolder = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(programFolder);
+        programIcons(programFolder);
+    }
 
     struct Fold {
         const char* suffix;

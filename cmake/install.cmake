@@ -1,0 +1,61 @@
+# Installing Quillon (cmake --install) and packaging it (cpack): the programs, the help document,
+# the samples, the desktop entry with its icons and MIME type, and the manual page of quillon.
+include(GNUInstallDirs)
+
+install(TARGETS quillon RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES README.md src/app/help/Quillon32.html DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+install(FILES samples/QUILLSMP.DLL samples/QUILL16.DLL
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/quillon/samples")
+
+if(TARGET quillon32)
+    install(TARGETS quillon32 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+    if(NOT WIN32)
+        install(FILES packaging/quillon32.desktop
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+        install(FILES packaging/quillon-clarion-lib.xml
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
+        foreach(size 16 24 32 48 64 128 256)
+            install(FILES "packaging/icons/quillon32-${size}.png"
+                DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+                RENAME quillon32.png)
+        endforeach()
+    endif()
+endif()
+
+# The manual page is made from `quillon --help` and `--version` by help2man, so that the two
+# say the same; a build without help2man (or a cross build) installs none.
+find_program(HELP2MAN_PROGRAM help2man)
+if(HELP2MAN_PROGRAM AND NOT CMAKE_CROSSCOMPILING)
+    set(man_page "${CMAKE_BINARY_DIR}/quillon.1")
+    add_custom_command(OUTPUT "${man_page}"
+        COMMAND "${HELP2MAN_PROGRAM}" --no-info --section=1
+            "--name=make Clarion LIB files from the exports of Windows DLLs"
+            "--include=${PROJECT_SOURCE_DIR}/packaging/quillon.h2m"
+            "--output=${man_page}" "$<TARGET_FILE:quillon>"
+        DEPENDS quillon "${PROJECT_SOURCE_DIR}/packaging/quillon.h2m"
+        COMMENT "Making the manual page of quillon")
+    add_custom_target(quillon_man ALL DEPENDS "${man_page}")
+    install(FILES "${man_page}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+endif()
+
+set(CPACK_PACKAGE_NAME quillon)
+set(CPACK_PACKAGE_VENDOR "Quillon")
+set(CPACK_PACKAGE_CONTACT "Quillon developers <quillon@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Makes Clarion LIB files from the exports of Windows DLLs")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Clarion Quillon 32 reads the exports of Windows executables (16-bit NE, 32-bit PE), keeps them as an editable library of modules and symbols, and writes that library as a Clarion LIB file. It comes as the desktop program quillon32 and the command-line program quillon.")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_RESOURCE_FILE_README "${PROJECT_SOURCE_DIR}/README.md")
+set(CPACK_GENERATOR "TGZ")
+if(NOT WIN32)
+    find_program(DPKG_PROGRAM dpkg)
+    if(DPKG_PROGRAM)
+        list(APPEND CPACK_GENERATOR "DEB")
+    endif()
+endif()
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+# dpkg-shlibdeps finds the Qt 6 and C++ runtime packages the programs link against.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds Quillon for installing under /usr and makes its packages (a Debian package and a
+# .tar.gz) in build/package. With --check it then installs the Debian package, checks what it
+# installed (quillon --version, a LIB file from the installed sample, the manual page, the
+# desktop entry) and removes it again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${QUILLON_PACKAGE_DIR:-build/package}
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+need=()
+for p in help2man desktop-file-utils dpkg-dev file man-db; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
+done
+if [ ${#need[@]} -gt 0 ]; then
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_BENCH=OFF
+cmake --build "$build" --parallel 2
+(cd "$build" && cpack -G "DEB;TGZ")
+deb=$(ls "$build"/quillon_*.deb)
+echo "package: $deb ($(stat -c %s "$deb") bytes)"
+
+if [ "${1:-}" != "--check" ]; then
+    exit 0
+fi
+desktop-file-validate packaging/quillon32.desktop
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "$root/$deb"
+trap 'DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq quillon' EXIT
+quillon --version
+desktop-file-validate /usr/share/applications/quillon32.desktop
+man -w quillon
+work=$(mktemp -d)
+quillon --quiet --settings "$work" /usr/share/quillon/samples/QUILLSMP.DLL "/s:$work/QUILLSMP.LIB"
+test -s "$work/QUILLSMP.LIB"
+echo "package check: installed, made $(stat -c %s "$work/QUILLSMP.LIB") bytes of LIB file, removing"
+rm -rf "$work"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq quillon
+trap - EXIT
+! command -v quillon >/dev/null
+echo "package check: removed cleanly"
