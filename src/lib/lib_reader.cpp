@@ -104,6 +104,21 @@ private:
 
 }  // namespace
 
+namespace {
+
+// About the size of an import record with the short names most DLLs export: enough room for the
+// rows of a whole file is made at once, instead of growing the list (and copying it) as it fills.
+constexpr std::size_t kTypicalRecordBytes = 24;
+
+void reserveRows(LibraryList& rows, std::size_t more)
+{
+    const std::size_t wanted = rows.size() + more;
+    if (wanted > rows.capacity())
+        rows.reserve(std::max(wanted, 2 * rows.capacity()));
+}
+
+}  // namespace
+
 Result<std::string> readLibFile(platform::FileSystem& files, const std::string& path)
 {
     Result<platform::File> file = files.openRead(path);
@@ -187,6 +202,8 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
     progress.start(request.moduleName.empty() ? kLoadingText : kSearchingFileText,
                    countSymbols ? request.symbolTotal : bytes->size());
 
+    if (request.moduleName.empty())
+        reserveRows(ws.library.rows, bytes->size() / kTypicalRecordBytes);
     LibraryLoad load(ws, request, *bytes, progress, showProgress, countSymbols);
     const Result<LibLoadEnd> walked = load.run();
     if (walked && *walked == LibLoadEnd::Cancelled) {
