@@ -51,7 +51,14 @@ compare() {
 }
 
 if [ -d "$dlls" ] && command -v llvm-readobj >/dev/null; then
-    mapfile -t files < <(find "$dlls" -maxdepth 1 -name '*.dll' | sort)
+    # The DLLs llvm-readobj reads without error and that export names (it stops at a file it
+    # cannot parse, which would cut its side of the comparison short).
+    files=()
+    while IFS= read -r f; do
+        if llvm-readobj --coff-exports "$f" 2>/dev/null | grep -q '^ *Name: .'; then
+            files+=("$f")
+        fi
+    done < <(find "$dlls" -maxdepth 1 -name '*.dll' | sort)
     compare "DLLs (${#files[@]} files):" \
         "$quillon" --quiet --settings "$work/settings" "${files[@]}" "/s:$work/all.lib" -- \
         llvm-readobj --coff-exports "${files[@]}"

@@ -152,11 +152,60 @@ void appendSymbolRow(Workspace& ws, std::string_view symbol, std::uint16_t ordin
     ws.library.rows.push_back(std::move(row));
 }
 
+namespace {
+
+/// The module table and the row numbers before `firstNewRow` are as a rebuild leaves them: one
+/// entry per module, numbered 1 to `ModuleCount` in list order, the last of them owning the row
+/// just before the new ones. Checked at its ends, which is where a change that did not rebuild
+/// the table shows.
+bool tableCoversRowsBefore(const Library& library, std::size_t firstNewRow)
+{
+    const LibraryList& rows = library.rows;
+    if (library.modules.size() != library.ModuleCount)
+        return false;
+    if (firstNewRow == 0)
+        return library.modules.empty();
+    return !library.modules.empty() && rows.front().isModule() && rows.front().MODULENUM == 1 &&
+           library.modules.front().MODULENUM == 1 &&
+           library.modules.back().MODULENUM == library.ModuleCount &&
+           rows[firstNewRow - 1].MODULENUM == library.ModuleCount;
+}
+
+/// Adds the entries of the modules from `firstNewRow` on, numbered and counted as
+/// `rebuildModuleTable` numbers them.
+void extendModuleTable(Workspace& ws, std::size_t firstNewRow)
+{
+    ModuleTable& modules = ws.library.modules;
+    for (std::size_t i = firstNewRow; i < ws.library.rows.size(); ++i) {
+        const LibraryRow& row = ws.library.rows[i];
+        if (row.isModule()) {
+            ModuleEntry entry;
+            entry.MODULENAME = row.MODULENAME;
+            entry.MODULENUM = row.MODULENUM;
+            entry.TREELEVEL = row.TREELEVEL;
+            entry.FILENAME = row.FILENAME;
+            entry.FILENAMEDLL = row.FILENAMEDLL;
+            entry.OS = row.OS;
+            entry.MARK = row.MARK;
+            entry.EXCLUDE = row.EXCLUDE;
+            modules.push_back(std::move(entry));
+        } else if (!modules.empty()) {
+            ++modules.back().FUNCTIONNUM;
+        }
+    }
+}
+
+}  // namespace
+
 void postProcessLoad(Workspace& ws, std::size_t firstNewRow, const LoadedFile& loaded)
 {
     LibraryList& rows = ws.library.rows;
     if (firstNewRow >= rows.size())
         return;
+    // Loading file after file touches only the rows each file added, unless something changed
+    // the list without renumbering it.
+    const bool incremental =
+        tableCoversRowsBefore(ws.library, firstNewRow) && rows[firstNewRow].isModule();
     std::uint32_t sequence = firstNewRow > 0 ? rows[firstNewRow - 1].UNSORTED : 0;
     std::uint32_t residentLeft = 0;
     std::uint16_t moduleNumber = 0;
@@ -189,7 +238,10 @@ void postProcessLoad(Workspace& ws, std::size_t firstNewRow, const LoadedFile& l
         }
     }
     refreshIcons(ws, firstNewRow);
-    rebuildModuleTable(ws);
+    if (incremental)
+        extendModuleTable(ws, firstNewRow);
+    else
+        rebuildModuleTable(ws);
 }
 
 void rebuildModuleTable(Workspace& ws)
