@@ -72,8 +72,8 @@ void MainWindow::updateModuleCommand()
         if (marked)
             row = refresh::updateMarkedModules(m_ws).selectRow;
         else
-            row = refresh::reloadModule(m_ws, *selected, refresh::ModuleSource::Executable)
-                      .selectRow;
+            row =
+                refresh::reloadModule(m_ws, *selected, refresh::ModuleSource::Executable).selectRow;
     });
     m_ui.setBusy(false);
     refreshFinished(row);
@@ -92,7 +92,7 @@ void MainWindow::updateLibraryCommand()
 void MainWindow::fillCleanupUpdateTexts()
 {
     m_actions.cleanupUpdateOne->setText(anyMarked(m_ws) ? "Up&date marked modules\tCtrl+F8"
-                                                              : "Up&date selected module\tCtrl+F8");
+                                                        : "Up&date selected module\tCtrl+F8");
 }
 
 }  // namespace quillon::app

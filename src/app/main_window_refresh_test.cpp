@@ -54,7 +54,8 @@ TEST_F(RefreshCommandsTest, ShiftF8ReloadsAModuleFromItsChangedDllAndKeepsTheCou
     ws.options.UseStatusBar = 1;
     MainWindow& w = window();
     ASSERT_TRUE(w.openFile(dll));
-    (void)folder.write("tools.dll", buildPeWithNames({"Alpha", "Gamma", "Delta"}, "TOOLS.dll").text());
+    (void)folder.write("tools.dll",
+                       buildPeWithNames({"Alpha", "Gamma", "Delta"}, "TOOLS.dll").text());
 
     key(Qt::Key_F8, Qt::ShiftModifier);
     EXPECT_EQ(symbols(), (std::vector<std::string>{"TOOLS.dll", "Alpha", "Gamma", "Delta"}));
@@ -68,7 +69,8 @@ TEST_F(RefreshCommandsTest, ShiftF8ReloadsAModuleFromItsChangedDllAndKeepsTheCou
 TEST_F(RefreshCommandsTest, AltRRevertsTheSelectedModuleToTheEndOfTheList)
 {
     const std::string lib = folder.write(
-        "tools.lib", libBytes({{"TOOLS", "Alpha", 1}, {"TOOLS", "Beta", 2}, {"EXTRA", "Gamma", 7}}));
+        "tools.lib",
+        libBytes({{"TOOLS", "Alpha", 1}, {"TOOLS", "Beta", 2}, {"EXTRA", "Gamma", 7}}));
     MainWindow& w = window();
     ASSERT_TRUE(w.openFile(lib));
     ws.library.rows[1].SYMBOL = "Edited";

@@ -31,12 +31,17 @@ extern "C" void onUpdateInterrupt(int)
 const char* outcomeName(BatchOutcome outcome)
 {
     switch (outcome) {
-        case BatchOutcome::Saved: return "written";
-        case BatchOutcome::NoNames: return "no import definitions";
-        case BatchOutcome::NotLocated: return "not written";
-        case BatchOutcome::Cancelled: return "cancelled";
+        case BatchOutcome::Saved:
+            return "written";
+        case BatchOutcome::NoNames:
+            return "no import definitions";
+        case BatchOutcome::NotLocated:
+            return "not written";
+        case BatchOutcome::Cancelled:
+            return "cancelled";
         case BatchOutcome::OpenFileError:
-        case BatchOutcome::WriteFailed: return "write failed";
+        case BatchOutcome::WriteFailed:
+            return "write failed";
     }
     return "";
 }
@@ -84,8 +89,7 @@ void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
         case BatchOutcome::OpenFileError:
         case BatchOutcome::WriteFailed:
             std::fprintf(stderr, "quillon update: writing %s failed: %s (error %d)\n",
-                         result.target.c_str(), result.errorText.c_str(),
-                         result.code);
+                         result.target.c_str(), result.errorText.c_str(), result.code);
             break;
     }
 }

@@ -45,11 +45,11 @@ TEST(QuillonUpdate, DllThatGainedAndLostFunctionsGivesTheLibAFreshRunWouldWrite)
     EXPECT_EQ(mixed.find("Dropped"), std::string::npos);
 
     // Only the updated module: the same bytes as a fresh run over the DLL.
-    const std::string single = tree.file("single.lib", LibBuilder()
-                                                           .import("GROW.dll", "Kept", 1)
-                                                           .import("GROW.dll", "Dropped", 2)
-                                                           .bytes());
-    ASSERT_EQ(runQuillon(tree, dlls, "update -o '" + tree.path("single2.lib") + "' '" + single + "'"), 0);
+    const std::string single = tree.file(
+        "single.lib",
+        LibBuilder().import("GROW.dll", "Kept", 1).import("GROW.dll", "Dropped", 2).bytes());
+    ASSERT_EQ(
+        runQuillon(tree, dlls, "update -o '" + tree.path("single2.lib") + "' '" + single + "'"), 0);
     EXPECT_EQ(tree.t.folder.read("single2.lib"), tree.t.folder.read("grow.lib"));
     ASSERT_EQ(runQuillon(tree, dlls, "update '" + single + "'"), 0);
     EXPECT_EQ(tree.t.folder.read("single.lib"), tree.t.folder.read("grow.lib"));

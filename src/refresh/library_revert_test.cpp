@@ -17,7 +17,8 @@ const std::vector<ModuleSymbols> kOnDisk = {{"ONE.dll", {"A1"}}, {"TWO.dll", {"B
 
 std::string twoModules(RefreshTree& tree, std::string_view name)
 {
-    return tree.file(name, LibBuilder().import("ONE.dll", "A1", 1).import("TWO.dll", "B1", 1).bytes());
+    return tree.file(name,
+                     LibBuilder().import("ONE.dll", "A1", 1).import("TWO.dll", "B1", 1).bytes());
 }
 
 TEST(Revert, UnsavedChangesAreDroppedWithoutAQuestion)
@@ -43,10 +44,8 @@ TEST(Revert, WithoutTargetSeveralModulesReloadThePresentFileOrTellMissingData)
     RefreshTree tree;
     tree.t.ws.options.UseNoMessages = 0;
     const std::string present = twoModules(tree, "present.lib");
-    tree.load(tree.file("other.lib", LibBuilder()
-                                         .import("X.dll", "X1", 1)
-                                         .import("Y.dll", "Y1", 1)
-                                         .bytes()));
+    tree.load(tree.file("other.lib",
+                        LibBuilder().import("X.dll", "X1", 1).import("Y.dll", "Y1", 1).bytes()));
     const LibraryList before = tree.t.ws.library.rows;
 
     EXPECT_EQ(revertLibrary(tree.t.ws).end, RevertEnd::MissingData);

@@ -79,10 +79,8 @@ TEST(UpdateLibrary, ModuleWithoutExecutableComesBackFromItsLibFile)
 TEST(UpdateLibrary, ModuleKnownMissingIsNotSearchedAgainAndNoneLocatedIsCounted)
 {
     RefreshTree tree;
-    tree.load(tree.file("app.lib", LibBuilder()
-                                       .import("ONE.dll", "A", 1)
-                                       .import("TWO.dll", "B", 1)
-                                       .bytes()));
+    tree.load(tree.file("app.lib",
+                        LibBuilder().import("ONE.dll", "A", 1).import("TWO.dll", "B", 1).bytes()));
     tree.t.ws.library.rows[0].FILENAMEDLL = "<File not found>";
     const std::size_t searchesBefore = locate::state(tree.t.ws).results.size();
 
@@ -142,10 +140,9 @@ TEST(UpdateLibrary, PlanListsWhatEachModuleWouldComeFromWithoutChangingRows)
 {
     RefreshTree tree;
     const std::string have = tree.systemDll("HAVE.dll", {"Fresh"});
-    const std::string lib = tree.file("app.lib", LibBuilder()
-                                                     .import("HAVE.dll", "Stale", 1)
-                                                     .import("LOST.dll", "Keep", 1)
-                                                     .bytes());
+    const std::string lib = tree.file(
+        "app.lib",
+        LibBuilder().import("HAVE.dll", "Stale", 1).import("LOST.dll", "Keep", 1).bytes());
     tree.load(lib);
     const LibraryList before = tree.t.ws.library.rows;
 

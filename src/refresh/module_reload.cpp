@@ -97,11 +97,10 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         file = normal;
     } else {
         file = executableFor(ws, moduleRow);
-        result.file = file ? *file : ws.library.rows[moduleRow].FILENAMEDLL;
         if (!file) {
+            // The search leaves its verdict ("<File not found>") in the module's table entry.
             const ModuleEntry* entry = entryOf(ws, rows[moduleRow].MODULENUM);
-            if (entry != nullptr)
-                result.file = entry->FILENAMEDLL;
+            result.file = entry != nullptr ? entry->FILENAMEDLL : rows[moduleRow].FILENAMEDLL;
         }
     }
 
@@ -137,8 +136,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
     showStatus(ws, 1, fileText(result.file));
     switch (result.end) {
         case ModuleReloadEnd::Reloaded:
-            showStatus(ws, 2,
-                       source == ModuleSource::OwnFile ? kRevertDoneText : kUpdateDoneText);
+            showStatus(ws, 2, source == ModuleSource::OwnFile ? kRevertDoneText : kUpdateDoneText);
             break;
         case ModuleReloadEnd::NotInFile:
             showStatus(ws, 2, kNotInFileText);
@@ -177,7 +175,8 @@ MarkedUpdateResult updateMarkedModules(Workspace& ws)
     // Reloaded modules arrive unhooked at the end; one that stays where it was is passed over.
     std::size_t position = 0;
     for (std::size_t done = 0; done < marked; ++done) {
-        while (position < rows.size() && !(rows[position].isModule() && isMarkedModule(ws, position)))
+        while (position < rows.size() &&
+               !(rows[position].isModule() && isMarkedModule(ws, position)))
             position = moduleEnd(rows, position);
         if (position >= rows.size())
             break;

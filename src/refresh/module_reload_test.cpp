@@ -35,8 +35,8 @@ TEST(RevertModule, ReloadsTheModuleFromItsLibFileAtTheEndOfTheList)
     const ModuleReloadResult result = reloadModule(tree.t.ws, 1, ModuleSource::OwnFile);
     EXPECT_EQ(result.end, ModuleReloadEnd::Reloaded);
     EXPECT_EQ(result.selectRow, std::optional<std::size_t>(2));
-    EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"TWO.dll", {"B1"}},
-                                                           {"ONE.dll", {"A1", "A2"}}}));
+    EXPECT_EQ(tree.contents(),
+              (std::vector<ModuleSymbols>{{"TWO.dll", {"B1"}}, {"ONE.dll", {"A1", "A2"}}}));
     EXPECT_EQ(tree.t.ws.library.ModuleCount, 2u);
     EXPECT_EQ(tree.t.ws.library.SymbolCount, 3u);
     EXPECT_EQ(tree.t.ws.library.modules.back().MODULENAME.view(), "ONE.dll");
@@ -100,8 +100,8 @@ TEST(UpdateModule, LocatedExecutableReplacesTheModuleKeepingItsExpansion)
 
     const ModuleReloadResult result = reloadModule(tree.t.ws, 0, ModuleSource::Executable);
     EXPECT_EQ(result.end, ModuleReloadEnd::Reloaded);
-    EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"TWO.dll", {"B1"}},
-                                                           {"ONE.dll", {"A1", "A3", "A4"}}}));
+    EXPECT_EQ(tree.contents(),
+              (std::vector<ModuleSymbols>{{"TWO.dll", {"B1"}}, {"ONE.dll", {"A1", "A3", "A4"}}}));
     const LibraryRow* one = tree.moduleRow("ONE.dll");
     ASSERT_NE(one, nullptr);
     EXPECT_EQ(one->FILENAME, dll);
