@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/icon_set.h"
-#include "core/workspace.h"
 #include "program/file_loader.h"
+#include "core/workspace.h"
 
 class QAction;
 class QActionGroup;

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "core/workspace.h"
 #include "program/batch_messages.h"
 #include "program/command_line.h"
 #include "program/file_loader.h"
+#include "core/workspace.h"
 
 namespace quillon {
 
