@@ -8,6 +8,7 @@
 #include "locate/locate_module.h"
 #include "locate/update_library_data.h"
 #include "program/file_loader.h"
+#include "refresh/kept_module.h"
 #include "refresh/module_location.h"
 #include "refresh/refresh_texts.h"
 #include "refresh/reload_flags.h"
@@ -47,16 +48,16 @@ std::vector<LibraryList> removeAllModules(Workspace& ws)
     return removed;
 }
 
-/// Puts a module that did not come back from its file at the end of the list as it was.
-void keepModule(Workspace& ws, LibraryList& module)
+/// True when the load from `first` on brought the entry's module back: a module row with
+/// symbols, and from an executable a module of the same name, with or without the file's
+/// extension (a search that took another module's file must not swap that module in).
+bool cameBack(const Workspace& ws, std::size_t first, const RefreshEntry& entry)
 {
-    LibraryList& rows = ws.library.rows;
-    std::uint32_t sequence = rows.empty() ? 0 : rows.back().UNSORTED;
-    for (LibraryRow& row : module) {
-        row.UNSORTED = ++sequence;
-        rows.push_back(std::move(row));
-    }
-    rebuildModuleTable(ws);
+    const LibraryList& rows = ws.library.rows;
+    if (rows.size() < first + 2)
+        return false;
+    return !entry.located() ||
+           isSameModule(rows[first].MODULENAME.view(), entry.module, entry.FILENAME);
 }
 
 /// True when the plan was made of the library as it stands: one entry per module, in order.
@@ -154,13 +155,19 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
             request.moduleName = entry.MODULENAME;
             request.reload = true;
             (void)openSingleFile(ws, request, answers);
-            if (ws.library.rows.size() < first + 2) {
-                // Nothing usable came back (the file is gone, damaged or no longer holds the
-                // module): the module stays as it was rather than being lost.
+            if (!cameBack(ws, first, entry)) {
+                // Nothing usable came back (the file is gone, damaged, no longer holds the
+                // module, or is another module's file): the module stays as it was rather than
+                // being lost or replaced.
                 truncateLibrary(ws, first);
                 if (i < removed.size())
-                    keepModule(ws, removed[i]);
+                    appendKeptModule(ws, removed[i]);
                 ++outcome.kept;
+                if (entry.located()) {
+                    --outcome.updated;
+                    ++outcome.notLocated;
+                    notLocatedRows.push_back(first);
+                }
             }
             if (!entry.located() && ws.library.rows.size() > first)
                 notLocatedRows.push_back(first);

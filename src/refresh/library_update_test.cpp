@@ -110,6 +110,26 @@ TEST(UpdateLibrary, ModuleWhoseFileGivesNothingBackIsKeptNotLost)
     EXPECT_EQ(tree.t.ws.library.rows[0].FILENAMEDLL, "<File not found>");
 }
 
+TEST(UpdateLibrary, ExecutableOfAnotherModuleDoesNotReplaceIt)
+{
+    RefreshTree tree;
+    // The search takes "WIN.MEDIA.SPEECH" for a file name with the extension ".SPEECH".
+    (void)tree.systemDll("WIN.MEDIA.dll", {"Other"});
+    (void)tree.systemDll("KERNEL32.dll", {"New"});
+    tree.load(tree.file(
+        "app.lib",
+        LibBuilder().import("WIN.MEDIA.SPEECH", "Speak", 1).import("KERNEL32", "Old", 1).bytes()));
+
+    const UpdateOutcome outcome = updateLibrary(tree.t.ws);
+    EXPECT_EQ(outcome.updated, 1u);
+    EXPECT_EQ(outcome.kept, 1u);
+    EXPECT_EQ(outcome.statusText, "1 module updated - 1 module not located");
+    // A module named without the file's extension is the same module.
+    EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"WIN.MEDIA.SPEECH", {"Speak"}},
+                                                           {"KERNEL32.dll", {"New"}}}));
+    EXPECT_EQ(tree.t.ws.library.rows[0].FILENAMEDLL, "<File not found>");
+}
+
 TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)
 {
     RefreshTree tree;

@@ -2,9 +2,11 @@
 #include "refresh/module_reload.h"
 
 #include "core/library_edit.h"
+#include "core/library_model.h"
 #include "locate/update_library_data.h"
 #include "platform/paths.h"
 #include "program/file_loader.h"
+#include "refresh/kept_module.h"
 #include "refresh/module_location.h"
 #include "refresh/refresh_texts.h"
 #include "refresh/reload_flags.h"
@@ -106,6 +108,8 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
 
     if (file) {
         result.file = *file;
+        LibraryList before(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
+                           rows.begin() + static_cast<std::ptrdiff_t>(moduleEnd(rows, moduleRow)));
         removeModule(ws, moduleRow);
         const std::size_t remaining = rows.size();
         {
@@ -119,7 +123,18 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
                 maintenance::DuplicateAnswerState::singleFile();
             (void)openSingleFile(ws, request, answers);
         }
-        if (rows.size() > remaining + 1) {
+        if (source == ModuleSource::Executable && rows.size() > remaining + 1 &&
+            !isSameModule(rows[remaining].MODULENAME.view(), name, *file)) {
+            // The search took another module's file: that module must not take this one's
+            // place, and this one stays where it was.
+            truncateLibrary(ws, remaining);
+            rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
+                        std::make_move_iterator(before.begin()),
+                        std::make_move_iterator(before.end()));
+            (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
+            result.end = ModuleReloadEnd::NotLocated;
+            result.selectRow = moduleRow;
+        } else if (rows.size() > remaining + 1) {
             result.end = ModuleReloadEnd::Reloaded;
             result.selectRow = remaining;
         } else {

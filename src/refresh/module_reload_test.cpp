@@ -111,6 +111,21 @@ TEST(UpdateModule, LocatedExecutableReplacesTheModuleKeepingItsExpansion)
     EXPECT_EQ(tree.t.ui.statusText(2), "Update done");
 }
 
+TEST(UpdateModule, ExecutableOfAnotherModuleLeavesTheModuleWhereItWas)
+{
+    RefreshTree tree;
+    (void)tree.systemDll("WIN.MEDIA.dll", {"Other"});
+    tree.load(tree.file(
+        "app.lib",
+        LibBuilder().import("WIN.MEDIA.SPEECH", "Speak", 1).import("TWO.dll", "B1", 1).bytes()));
+    const LibraryList before = tree.t.ws.library.rows;
+
+    const ModuleReloadResult result = reloadModule(tree.t.ws, 0, ModuleSource::Executable);
+    EXPECT_EQ(result.end, ModuleReloadEnd::NotLocated);
+    EXPECT_EQ(tree.t.ws.library.rows, before);
+    EXPECT_EQ(tree.t.ui.statusText(2), "NOT located");
+}
+
 TEST(UpdateModule, MarkedModulesAreUpdatedOneAfterAnother)
 {
     RefreshTree tree;
