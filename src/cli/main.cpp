@@ -13,7 +13,7 @@ int main(int argc, char** argv)
         if (command == "exports")
             return quillon::cli::runExportsCommand(argc, argv);
         if (command == "locate")
-            return quillon::cli::runLocateCommand(argc - 1, argv + 1);
+            return quillon::cli::runLocateCommand(argc, argv);
         if (command == "update")
             return quillon::cli::runUpdateCommand(argc, argv);
     }

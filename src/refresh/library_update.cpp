@@ -2,6 +2,7 @@
 #include "refresh/library_update.h"
 
 #include "base/ascii_text.h"
+#include "base/lib_file_name.h"
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
 #include "locate/locate_messages.h"
@@ -146,7 +147,7 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
         for (std::size_t i = 0; i < plan.entries.size(); ++i) {
             const RefreshEntry& entry = plan.entries[i];
             ws.CurrentFileName = entry.FILENAME;
-            if (upperCase(entry.FILENAME).find(".LIB") != std::string::npos) {
+            if (containsLibExtension(entry.FILENAME)) {
                 showStatus(ws, 1, fromLibFileText(entry.MODULENAME));
                 showStatus(ws, 3, kFromLibFileText);
             }

@@ -2,6 +2,7 @@
 #include "refresh/module_location.h"
 
 #include "base/ascii_text.h"
+#include "base/lib_file_name.h"
 #include "exe/header_kind.h"
 #include "locate/locate_module.h"
 #include "platform/paths.h"
@@ -10,11 +11,6 @@
 namespace quillon::refresh {
 
 namespace {
-
-bool endsWithLib(std::string_view name)
-{
-    return upperCase(trimRight(name)).ends_with(".LIB");
-}
 
 }  // namespace
 
@@ -32,7 +28,7 @@ std::optional<std::string> recordedExecutable(const Workspace& ws, const std::st
 
 std::optional<std::string> locateModuleForUpdate(Workspace& ws, ModuleEntry& entry)
 {
-    if (!endsWithLib(entry.FILENAME))
+    if (!isLibFileName(entry.FILENAME))
         entry.FILENAMEDLL = entry.FILENAME;
     if (auto recorded = recordedExecutable(ws, entry.FILENAMEDLL))
         return recorded;
