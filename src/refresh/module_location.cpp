@@ -10,10 +10,6 @@
 
 namespace quillon::refresh {
 
-namespace {
-
-}  // namespace
-
 std::optional<std::string> recordedExecutable(const Workspace& ws, const std::string& fileNameDll)
 {
     if (trimBlanks(fileNameDll).empty() ||
