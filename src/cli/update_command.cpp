@@ -1,15 +1,16 @@
 // The `quillon update` command.
 #include "cli/update_command.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/ascii_text.h"
+#include "cli/cli_parse.h"
 #include "core/ui/terminal_ui.h"
 #include "locate/locate_state.h"
 #include "locate/search_places.h"
@@ -110,11 +111,8 @@ int runUpdateCommand(int argc, char** argv)
     app.add_flag("--quiet", quiet, "print nothing (the exit status tells the outcome)");
     app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
     app.add_option("FILE.LIB", arguments, "the LIB file, and /s or /s:OUT.LIB")->required();
-    try {
-        app.parse(argc - 1, argv + 1);
-    } catch (const CLI::ParseError& e) {
-        return app.exit(e) == 0 ? 0 : 2;
-    }
+    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
+        return *code;
 
     std::vector<std::string> files;
     for (const std::string& argument : arguments) {
