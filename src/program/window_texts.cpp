@@ -20,14 +20,6 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-std::string lowerCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 }  // namespace
 
 std::string captionText(std::string_view libraryFileName)
