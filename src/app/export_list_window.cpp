@@ -41,6 +41,8 @@ ExportListWindow::ExportListWindow(Workspace& ws, std::string fileName,
     (void)applyStoredPlacement(*this, m_ws.settings(), settings::kExportListWinSection);
     // The text view would take Shift+PgDn and Shift+PgUp as selection keys: they turn pages.
     m_view->installEventFilter(this);
+    setFocusProxy(m_view);
+    m_view->setFocus();
     m_page = 0;
     showPage(1);
 }
@@ -126,6 +128,7 @@ ExportListWindow* presentExportList(Workspace& ws, const std::string& fileName, 
     auto* viewer = new ExportListWindow(ws, fileName, std::move(pages).value(), parent);
     viewer->show();
     viewer->raise();
+    viewer->activateWindow();
     return viewer;
 }
 
