@@ -146,8 +146,7 @@ void BM_ViewerPagesOfLargeList(benchmark::State& state)
     loadLib(b.ws, folder.file("BENCH.LIB"));
     const std::string out = folder.file("ExportList.txt");
     (void)quillon::reports::fillExportRows(b.ws, std::nullopt);
-    (void)quillon::reports::runExportList(b.ws, quillon::reports::PassListRows(b.ws.pass), {},
-                                          out);
+    (void)quillon::reports::runExportList(b.ws, quillon::reports::PassListRows(b.ws.pass), {}, out);
     for (auto _ : state) {
         const auto pages = quillon::reports::readExportListPages(b.files, out);
         if (!pages || !pages->tooBig)

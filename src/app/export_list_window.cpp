@@ -5,9 +5,9 @@
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QKeyEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -80,8 +80,7 @@ void ExportListWindow::showPage(int page)
     QString text = fromCp1252(m_pages.pages[static_cast<std::size_t>(page - 1)]);
     text.replace("\r\n", "\n");
     m_view->setPlainText(text);
-    setWindowTitle(
-        fromCp1252(reports::exportViewerCaption(m_fileName, m_page, pageCount())));
+    setWindowTitle(fromCp1252(reports::exportViewerCaption(m_fileName, m_page, pageCount())));
 }
 
 bool openInTextEditor(const std::string& fileName)

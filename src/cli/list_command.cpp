@@ -2,8 +2,8 @@
 #include "cli/list_command.h"
 
 #include <csignal>
-#include <memory>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,7 +51,8 @@ std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& only
             continue;
         nlohmann::json symbols = nlohmann::json::array();
         for (std::size_t i = m + 1; i < rows.size() && !rows[i].isModule(); ++i)
-            symbols.push_back({{"name", cp1252ToUtf8(rows[i].SYMBOL)}, {"ordinal", rows[i].ORDINAL}});
+            symbols.push_back(
+                {{"name", cp1252ToUtf8(rows[i].SYMBOL)}, {"ordinal", rows[i].ORDINAL}});
         modules.push_back({{"module", cp1252ToUtf8(rows[m].MODULENAME.view())},
                            {"file", cp1252ToUtf8(rows[m].FILENAME)},
                            {"symbols", std::move(symbols)}});
@@ -87,10 +88,11 @@ int runListCommand(int argc, char** argv)
     std::string outFile;
     std::string settingsDir;
     std::vector<std::string> files;
-    CLI::App app("Loads executables and Clarion LIB files as a library and writes its export "
-                 "list, one module as a module-definition file, or the modules and symbols as "
-                 "JSON.",
-                 "quillon list");
+    CLI::App app(
+        "Loads executables and Clarion LIB files as a library and writes its export "
+        "list, one module as a module-definition file, or the modules and symbols as "
+        "JSON.",
+        "quillon list");
     app.add_option("--module", moduleName, "list only this module (letter case ignored)");
     app.add_option("--format", format, "text (the export list), def or json")
         ->check(CLI::IsMember({"text", "def", "json"}));

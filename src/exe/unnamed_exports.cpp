@@ -13,9 +13,9 @@ namespace quillon::exe {
 namespace {
 
 constexpr std::uint64_t kNewHeaderPointer = 0x3C;
-constexpr std::uint64_t kNeEntryTable = 0x04;          // 16-bit, relative to the NE header
-constexpr std::uint64_t kNeEntryTableLength = 0x06;    // 16-bit
-constexpr std::uint64_t kNeNonResidentLength = 0x20;   // 16-bit
+constexpr std::uint64_t kNeEntryTable = 0x04;         // 16-bit, relative to the NE header
+constexpr std::uint64_t kNeEntryTableLength = 0x06;   // 16-bit
+constexpr std::uint64_t kNeNonResidentLength = 0x20;  // 16-bit
 constexpr std::size_t kModuleNameLength = 20;
 
 template <typename T>
@@ -34,15 +34,18 @@ std::string cutName(std::string name)
 UnnamedExports peUnnamed(const io::ByteReader& in, std::uint64_t nh)
 {
     UnnamedExports out;
-    const std::uint16_t sectionCount = valueOr(in.u16le(nh + pe::kCoffHeaderOffset + pe::kCoffNumberOfSections), std::uint16_t{0});
-    const std::uint16_t optionalSize = valueOr(in.u16le(nh + pe::kCoffHeaderOffset + pe::kCoffSizeOfOptionalHeader), std::uint16_t{0});
+    const std::uint16_t sectionCount =
+        valueOr(in.u16le(nh + pe::kCoffHeaderOffset + pe::kCoffNumberOfSections), std::uint16_t{0});
+    const std::uint16_t optionalSize = valueOr(
+        in.u16le(nh + pe::kCoffHeaderOffset + pe::kCoffSizeOfOptionalHeader), std::uint16_t{0});
     const std::uint64_t optional = nh + pe::kOptionalHeaderOffset;
     const std::uint16_t magic = valueOr(in.u16le(optional), std::uint16_t{0});
     const pe::OptionalHeaderLayout layout =
         magic == pe::kMagicPe32Plus ? pe::kPe32PlusLayout : pe::kPe32Layout;
     if (valueOr(in.u32le(optional + layout.NumberOfRvaAndSizes), std::uint32_t{0}) == 0)
         return out;
-    const std::uint32_t exportRva = valueOr(in.u32le(optional + layout.DataDirectory), std::uint32_t{0});
+    const std::uint32_t exportRva =
+        valueOr(in.u32le(optional + layout.DataDirectory), std::uint32_t{0});
     if (exportRva == 0)
         return out;
     std::vector<PeSection> sections;
@@ -68,10 +71,12 @@ UnnamedExports peUnnamed(const io::ByteReader& in, std::uint64_t nh)
     if (!dir)
         return out;
     if (const std::uint32_t nameRva = io::loadU32le(*dir, pe::kExportName); nameRva != 0)
-        out.moduleName = cutName(valueOr(in.cstring(offsetOf(nameRva), pe::kMaxNameLength), std::string()));
+        out.moduleName =
+            cutName(valueOr(in.cstring(offsetOf(nameRva), pe::kMaxNameLength), std::string()));
     const std::uint32_t base = io::loadU32le(*dir, pe::kExportBase);
     const std::uint64_t functionsAt = offsetOf(io::loadU32le(*dir, pe::kExportAddressOfFunctions));
-    const std::uint64_t ordinalsAt = offsetOf(io::loadU32le(*dir, pe::kExportAddressOfNameOrdinals));
+    const std::uint64_t ordinalsAt =
+        offsetOf(io::loadU32le(*dir, pe::kExportAddressOfNameOrdinals));
     // The counts are claims: only what the file holds is looked at.
     const std::uint64_t functions =
         std::min<std::uint64_t>(io::loadU32le(*dir, pe::kExportNumberOfFunctions),
@@ -109,7 +114,8 @@ void readNames(const io::ByteReader& in, std::uint64_t at, std::uint64_t end,
         if (moduleName != nullptr) {
             const Result<std::span<const std::byte>> name = in.bytes(at + 1, length);
             if (name)
-                *moduleName = cutName(std::string(reinterpret_cast<const char*>(name->data()), name->size()));
+                *moduleName =
+                    cutName(std::string(reinterpret_cast<const char*>(name->data()), name->size()));
             moduleName = nullptr;
         } else {
             named[*ordinal] = true;
@@ -125,12 +131,15 @@ UnnamedExports neUnnamed(const io::ByteReader& in, std::uint64_t nh)
     const std::uint16_t resident = valueOr(in.u16le(nh + ne::kResidentNameTable), std::uint16_t{0});
     if (resident != 0)
         readNames(in, nh + resident, in.size(), named, &out.moduleName);
-    const std::uint32_t nonResident = valueOr(in.u32le(nh + ne::kNonResidentNameTable), std::uint32_t{0});
-    const std::uint16_t nonResidentLength = valueOr(in.u16le(nh + kNeNonResidentLength), std::uint16_t{0});
+    const std::uint32_t nonResident =
+        valueOr(in.u32le(nh + ne::kNonResidentNameTable), std::uint32_t{0});
+    const std::uint16_t nonResidentLength =
+        valueOr(in.u16le(nh + kNeNonResidentLength), std::uint16_t{0});
     if (nonResident != 0) {
         // Its first entry is the module's description, not an export.
         std::string description;
-        readNames(in, nonResident, std::uint64_t{nonResident} + nonResidentLength, named, &description);
+        readNames(in, nonResident, std::uint64_t{nonResident} + nonResidentLength, named,
+                  &description);
     }
     std::uint64_t at = nh + valueOr(in.u16le(nh + kNeEntryTable), std::uint16_t{0});
     const std::uint64_t end = at + valueOr(in.u16le(nh + kNeEntryTableLength), std::uint16_t{0});

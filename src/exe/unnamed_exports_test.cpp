@@ -21,8 +21,7 @@ TEST(UnnamedExports, PeAddressEntriesWithoutNameAreListedByOrdinal)
     spec.exports = {{"Named", std::nullopt, {}}};
     spec.ordinalOnlyExports = 3;
     const testing::BuiltImage image = testing::buildPe(spec);
-    EXPECT_EQ(findUnnamedExports(bytesOf(image)),
-              (UnnamedExports{"ORDINALS.dll", {11, 12, 13}}));
+    EXPECT_EQ(findUnnamedExports(bytesOf(image)), (UnnamedExports{"ORDINALS.dll", {11, 12, 13}}));
 
     spec.exports.clear();
     spec.pe32Plus = true;
@@ -32,7 +31,8 @@ TEST(UnnamedExports, PeAddressEntriesWithoutNameAreListedByOrdinal)
 
 TEST(UnnamedExports, NamedOnlyAndOtherFilesHaveNone)
 {
-    EXPECT_TRUE(findUnnamedExports(bytesOf(testing::buildPeWithNames({"A", "B"}))).ordinals.empty());
+    EXPECT_TRUE(
+        findUnnamedExports(bytesOf(testing::buildPeWithNames({"A", "B"}))).ordinals.empty());
     EXPECT_TRUE(findUnnamedExports(bytesOf(testing::buildLe())).ordinals.empty());
     EXPECT_TRUE(findUnnamedExports(bytesOf(testing::buildDos())).ordinals.empty());
     testing::NeSpec ne;

@@ -47,8 +47,10 @@ TEST(ExportListing, ExportsByOrdinalOnlyAreCountedAndListedWithAll)
     EXPECT_EQ(counted.ordinalOnly, (std::vector<OrdinalOnlyCount>{{pe, 2}}));
     EXPECT_EQ(exportListingTsv(counted), "ORD.dll\tNamed\t1\t0\n");
     const ExportListing all = listExports(f.t.ws, {pe}, true);
-    EXPECT_EQ(exportListingTsv(all), "ORD.dll\tNamed\t1\t0\t0\nORD.dll\t\t2\t0\t1\nORD.dll\t\t3\t0\t1\n");
-    EXPECT_NE(exportListingJson(all).find("\"resident\":false,\"ordinalOnly\":true}"), std::string::npos);
+    EXPECT_EQ(exportListingTsv(all),
+              "ORD.dll\tNamed\t1\t0\t0\nORD.dll\t\t2\t0\t1\nORD.dll\t\t3\t0\t1\n");
+    EXPECT_NE(exportListingJson(all).find("\"resident\":false,\"ordinalOnly\":true}"),
+              std::string::npos);
 }
 
 TEST(ExportListing, TabSeparatedLinesEscapeControlCharactersAndConvertToUtf8)

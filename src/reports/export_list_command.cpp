@@ -18,8 +18,8 @@ bool decideCopy(Workspace& ws, const ExportListScope& scope)
         case 2:
             return true;
         case 3:
-            return ws.ui().message(copyToClipboardQuestion(
-                       scope.moduleName, ws.library.LibraryFileName)) == 1;
+            return ws.ui().message(
+                       copyToClipboardQuestion(scope.moduleName, ws.library.LibraryFileName)) == 1;
         default:
             return false;
     }

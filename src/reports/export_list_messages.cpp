@@ -21,9 +21,9 @@ ui::MessageBox exportOpenErrorMessage(const Error& error, std::string_view fileN
     box.title = "CLARION QUILLON 32 - File Open Error!";
     box.icon = ui::MessageIcon::Exclamation;
     box.text = "    An error was posted while trying to open file.|" + wideLine() +
-               "|    Error message: " + error.text + "|    Error code: " +
-               std::to_string(error.code) + "|    Filname: " + std::string(fileName) +
-               "||    Do you want to retry?";
+               "|    Error message: " + error.text +
+               "|    Error code: " + std::to_string(error.code) +
+               "|    Filname: " + std::string(fileName) + "||    Do you want to retry?";
     box.buttons = "Retry|&Cancel";
     return box;
 }
@@ -65,9 +65,9 @@ ui::MessageBox editorNotStartedMessage(std::string_view fileName)
     ui::MessageBox box;
     box.title = "CLARION QUILLON 32 - Exported List";
     box.icon = ui::MessageIcon::Exclamation;
-    box.text = "    No program could be started to open the export list.|" + wideLine() +
-               "|    Open the file with a text editor of your choice:|    File: " +
-               std::string(fileName);
+    box.text =
+        "    No program could be started to open the export list.|" + wideLine() +
+        "|    Open the file with a text editor of your choice:|    File: " + std::string(fileName);
     return box;
 }
 

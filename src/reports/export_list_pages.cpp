@@ -70,8 +70,7 @@ std::size_t chunkLength(std::string_view text, std::size_t from)
 
 }  // namespace
 
-ExportListPages paginateExportList(std::string_view text, bool wholeFile,
-                                   std::string_view fileName)
+ExportListPages paginateExportList(std::string_view text, bool wholeFile, std::string_view fileName)
 {
     ExportListPages result;
     std::size_t at = 0;
@@ -111,8 +110,8 @@ Result<ExportListPages> readExportListPages(platform::FileSystem& files,
     const std::uint64_t wanted = std::min<std::uint64_t>(*size, kPageChunk * kMaxPages + 1);
     std::string text(static_cast<std::size_t>(wanted), '\0');
     if (wanted > 0) {
-        const Status read = file->readExactAt(
-            0, std::as_writable_bytes(std::span<char>(text.data(), text.size())));
+        const Status read =
+            file->readExactAt(0, std::as_writable_bytes(std::span<char>(text.data(), text.size())));
         if (!read)
             return read.error();
     }

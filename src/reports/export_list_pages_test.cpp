@@ -37,9 +37,11 @@ TEST(ExportListPages, PagesBreakAtTheLastLineEndWithinTheChunk)
               "\r\n  ___________________________________________\r\n"
               "        ***  EXPORT LIST INTERRUPTED  ***\r\n"
               "        Press Shift+PgDn to see next page\r\n"
-              "  " + std::string(43, '\xAF') + "\r\n  \r\n  \r\n");
-    EXPECT_TRUE(pages.pages[1].starts_with("  ___________________________________________\r\n"
-                                           "                  P A G E   2\r\n"));
+              "  " +
+                  std::string(43, '\xAF') + "\r\n  \r\n  \r\n");
+    EXPECT_TRUE(
+        pages.pages[1].starts_with("  ___________________________________________\r\n"
+                                   "                  P A G E   2\r\n"));
     EXPECT_TRUE(pages.pages[1].ends_with(text.substr(kPageChunk)));
     EXPECT_EQ(pages.listedText, text);
     for (const std::string& page : pages.pages)
@@ -57,17 +59,17 @@ TEST(ExportListPages, ElevenPagesEndOnPageTenWithTheTooBigFooter)
     const ExportListPages pages = paginateExportList(text, true, "/cfg/ExportList.txt");
     ASSERT_EQ(pages.pages.size(), 10u);
     EXPECT_TRUE(pages.tooBig);
-    EXPECT_TRUE(pages.pages[9].ends_with(
-        "        * * *  F I L E   T O O   B I G !  * * *\r\n"
-        "        [The generated text file does not fit in\r\n"
-        "        the window text control. To see the whole\r\n"
-        "        list open the file:\r\n"
+    EXPECT_TRUE(
+        pages.pages[9].ends_with("        * * *  F I L E   T O O   B I G !  * * *\r\n"
+                                 "        [The generated text file does not fit in\r\n"
+                                 "        the window text control. To see the whole\r\n"
+                                 "        list open the file:\r\n"
 #ifdef _WIN32
-        "        /CFG/EXPORTLIST.TXT]\r\n"
+                                 "        /CFG/EXPORTLIST.TXT]\r\n"
 #else
-        "        /cfg/ExportList.txt]\r\n"
+                                  "        /cfg/ExportList.txt]\r\n"
 #endif
-        "  \r\n  \r\n"));
+                                 "  \r\n  \r\n"));
     EXPECT_EQ(pages.listedText.size(), 10 * kPageChunk);
 }
 

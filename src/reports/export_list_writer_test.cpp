@@ -38,8 +38,7 @@ struct ExportListTest : ::testing::Test {
     {
         testing::addModule(t.ws, "KERNEL32", {{"GetTickCount", 7}, {"Sleep", 12345}});
         testing::addModule(t.ws, "USER32",
-                           {{"A_Long_Exported_Function_Name_Of_37ch", 1},
-                            {"MessageBoxA", 2}});
+                           {{"A_Long_Exported_Function_Name_Of_37ch", 1}, {"MessageBoxA", 2}});
         t.ws.library.LibraryFileName = "/work/win.lib";
     }
     TestWorkspace t;
@@ -79,11 +78,12 @@ TEST_F(ExportListTest, TreeFormSkipsModuleRowsAndSwitchesOnNameChange)
     (void)writeExportList(t.ws, rows, sink, {});
     EXPECT_NE(sink.text().find(";Start of Exported Procedures from A\r\n  f "), std::string::npos);
     // "b" is the module "B": letter case does not switch.
-    EXPECT_NE(sink.text().find(
-                  ";End of Exported Procedures from A\r\n\r\n"
-                  ";Start of Exported Procedures from B\r\n  f                                     @1\r\n"
-                  ";End of Exported Procedures from B\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        sink.text().find(
+            ";End of Exported Procedures from A\r\n\r\n"
+            ";Start of Exported Procedures from B\r\n  f                                     @1\r\n"
+            ";End of Exported Procedures from B\r\n"),
+        std::string::npos);
 }
 
 TEST_F(ExportListTest, EscapeLeavesTheEndBlockOut)
