@@ -121,6 +121,9 @@ int runLocateCommand(int argc, char** argv)
     app.add_flag("--exact", args.exact, "no relaxed matching of names");
     app.add_option("--priority", args.priority, "search FOLDER first")->option_text("FOLDER");
     app.add_flag("--json", json, "print one JSON document instead of lines");
+    std::string settingsDir;
+    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file")
+        ->option_text("DIR");
     app.add_option("FILE.LIB|MODULE", operands, "LIB files whose modules to locate, or module names")
         ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
@@ -134,7 +137,9 @@ int runLocateCommand(int argc, char** argv)
     volatile std::sig_atomic_t interrupted = 0;
     ui::TerminalUi ui(interrupted, false, true);
     platform::FileSystem files;
-    const platform::Environment env = platform::Environment::fromProcess();
+    platform::Environment env = platform::Environment::fromProcess();
+    if (!settingsDir.empty())
+        env.set("QUILLON_SETTINGS_DIR", settingsDir);
     const settings::SettingsLocation where =
         settings::locateSettingsFile(files, env, settings::LocationInputs::fromProcess());
     settings::SettingsStore store(where.settingsFile);

@@ -3,28 +3,16 @@
 
 #include <cctype>
 
+#include "base/ascii_text.h"
 #include "core/exclude_list.h"
 #include "base/text_encoding.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
 
-namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    return text;
-}
-
-}  // namespace
-
 std::string captionText(std::string_view libraryFileName)
 {
-    const std::string_view name = trimmed(libraryFileName);
+    const std::string_view name = trimBlanks(libraryFileName);
     if (name.empty())
         return "Clarion Quillon 32";
     return "Clarion Quillon 32 - TARGET:" + upperCase(name);
@@ -92,7 +80,7 @@ ui::MessageBox libraryChangedQuestion(const Workspace& ws)
     box.title = "CLARION QUILLON 32 - Library file changed";
     box.icon = ui::MessageIcon::Exclamation;
     box.text = "    The library file has been changed.|" + std::string(95, kNonBreakingSpace) +
-               "|    File: " + std::string(trimmed(ws.library.LibraryFileName)) +
+               "|    File: " + std::string(trimBlanks(ws.library.LibraryFileName)) +
                "|    Do you want to save the changes?";
     box.buttons = "&Yes|&No|&Cancel";
     box.defaultButton = 1;
