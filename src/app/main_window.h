@@ -166,6 +166,8 @@ public:
     void removeMarkedCommand();
     /// Removes the duplicate modules (Ctrl+F9).
     void duplicateCleanupCommand();
+    /// Writes the export list of the whole library or of the selected row's module and shows it.
+    void exportListCommand(bool module);
     /// The "&About..." box of the about tab.
     void showAboutBox();
 

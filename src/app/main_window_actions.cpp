@@ -54,7 +54,7 @@ void MainWindow::createActions()
     a.rename = make("&Rename...", {K("Shift+R")}, true, false);
     a.libraryData = make("Li&brary data...", {K("F4")}, true, true);
     a.query = make("&Query...", {K("F6")}, false, true);
-    a.exportText = make("&Export to text", {K("Shift+F12")}, false, true);
+    a.exportText = make("&Export to text", {K("Shift+F12")}, true, true);
     a.save = make("&Save", {K::Save}, true, true);
     a.saveAs = make("Sa&ve as...", {K("Alt+S")}, true, true);
     a.revert = make("&Revert", {K("Ctrl+R")}, true, false);
@@ -62,7 +62,7 @@ void MainWindow::createActions()
     a.removeModule = make("Remove &module", {K("Ctrl+Del")}, true, true);
     a.revertModule = make("&Revert module", {K("Alt+R")}, true, true);
     a.compareModule = make("Co&mpare module to disk...", {K("Shift+F2")}, false, true);
-    a.exportModule = make("&Export module to text", {K("F12")}, false, true);
+    a.exportModule = make("&Export module to text", {K("F12")}, true, true);
     a.clearAll = make("Cl&ear all modules", {K("Alt+E")}, true, true);
     a.find = make("&Find...", {K("Alt+F3")}, false, true);
     a.findNext = make("Find &next", {K("F3")}, false, true);
@@ -90,7 +90,7 @@ void MainWindow::createActions()
     a.exit = make("E&xit", {K("Alt+F4")}, true, false);
     a.symbolsCleanup = make("&Symbols cleanup...", {K("F10")}, true, true);
     a.removeMarkedSymbols = make("Remove marked symbols", {K("Ctrl+F10")}, true, true);
-    a.exportAll = make("&Export to text", {K("Ctrl+F12")}, false, true);
+    a.exportAll = make("&Export to text", {K("Ctrl+F12")}, true, true);
     a.topmost = make("Topmost window", {K("Ctrl+T")}, true, false);
     a.popup = make("Pop-up menu", {K("Alt+Z")}, true, false);
     a.quickMarkExcluded = make("Mark all &excluded symbols", {}, true, true);
@@ -155,6 +155,9 @@ void MainWindow::createActions()
     connect(a.exit, &QAction::triggered, this, [this] { close(); });
     connect(a.topmost, &QAction::triggered, this, [this] { toggleTopmost(); });
     connect(a.popup, &QAction::triggered, this, [this] { showPopup(); });
+    connect(a.exportText, &QAction::triggered, this, [this] { exportListCommand(false); });
+    connect(a.exportAll, &QAction::triggered, this, [this] { exportListCommand(false); });
+    connect(a.exportModule, &QAction::triggered, this, [this] { exportListCommand(true); });
 }
 
 void MainWindow::createLibraryPopup()

@@ -19,6 +19,7 @@ const char* const kProgramHelp =
 
 usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon exports [--json] FILE...
+       quillon list [--module=NAME] [--format=text|def|json] [-o OUT] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
        quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
@@ -45,6 +46,14 @@ Updating a LIB file (quillon update):
   old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
   written, 4 when no module was located (the file is left untouched), otherwise
   as below.
+Listing a library (quillon list):
+  Loads the files as a LIB-file run does (without the cleanups) and writes to
+  standard output or OUT: --format=text (default) the export list exactly as the
+  window's "Export to text" writes ExportList.txt (Windows-1252, CR LF);
+  --format=def a module-definition file (LIBRARY, EXPORTS name @ordinal) of one
+  module, which --module names when the library holds several; --format=json the
+  modules with their symbols and ordinals. --module=NAME limits text and json to
+  one module. Exit status as below; 6 when OUT cannot be written.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file

@@ -30,11 +30,14 @@ void write(std::FILE* to, const std::string& text)
 int runExportsCommand(int argc, char** argv)
 {
     bool json = false;
+    bool all = false;
     std::vector<std::string> files;
     CLI::App app("Lists what executables and Clarion LIB files export, one line per symbol "
                  "(module, symbol, ordinal, resident flag).",
                  "quillon exports");
     app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
+    app.add_flag("--all", all,
+                 "also list the exports that have no name (empty symbol, a fifth column 1)");
     app.add_option("FILE", files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
@@ -48,9 +51,15 @@ int runExportsCommand(int argc, char** argv)
     SteadyClock clock;
     Workspace ws(ui, fileSystem, settings, clock);
 
-    const exe::ExportListing listing = exe::listExports(ws, files);
+    const exe::ExportListing listing = exe::listExports(ws, files, all);
     write(stdout, json ? exe::exportListingJson(listing) : exe::exportListingTsv(listing));
     std::fflush(stdout);
+    if (!all) {
+        for (const exe::OrdinalOnlyCount& count : listing.ordinalOnly)
+            write(stderr, "quillon exports: " + cp1252ToUtf8(count.file) + ": " +
+                              std::to_string(count.count) +
+                              " exports by ordinal only left out (--all lists them)\n");
+    }
     for (const exe::ListingFailure& failure : listing.failures) {
         // Rejections have shown their message already; file errors are told here.
         if (failure.text != kNoLib)

@@ -3,6 +3,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/exports_command.h"
+#include "cli/list_command.h"
 #include "cli/locate_command.h"
 #include "cli/update_command.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
         const std::string_view command = argv[1];
         if (command == "exports")
             return quillon::cli::runExportsCommand(argc, argv);
+        if (command == "list")
+            return quillon::cli::runListCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc, argv);
         if (command == "update")

@@ -9,6 +9,7 @@
 #include "core/library_model.h"
 #include "base/text_encoding.h"
 #include "exe/executable_reader.h"
+#include "exe/unnamed_exports.h"
 #include "lib/lib_reader.h"
 
 namespace quillon::exe {
@@ -33,11 +34,32 @@ void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
         listing.failures.push_back(ListingFailure{file, 0, std::string(kNoLib)});
 }
 
+/// Counts, and when asked lists, the exports of `file` that have no name.
+void addOrdinalOnly(Workspace& ws, const std::string& file, const ExecutableLoad& load,
+                    ExportListing& listing)
+{
+    const auto bytes = ws.files().readWholeFile(ws.CurrentFileName);
+    if (!bytes)
+        return;
+    const UnnamedExports unnamed = findUnnamedExports(*bytes);
+    listing.ordinalOnly.push_back(OrdinalOnlyCount{file, unnamed.ordinals.size()});
+    if (!listing.withOrdinalOnly)
+        return;
+    const LibraryList& rows = ws.library.rows;
+    const std::string module = load.firstNewRow < rows.size()
+                                   ? rows[load.firstNewRow].MODULENAME.str()
+                                   : unnamed.moduleName;
+    for (const std::uint16_t ordinal : unnamed.ordinals)
+        listing.symbols.push_back(ListedSymbol{module, std::string(), ordinal, false, true});
+}
+
 }  // namespace
 
-ExportListing listExports(Workspace& ws, const std::vector<std::string>& files)
+ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
+                          bool withOrdinalOnly)
 {
     ExportListing listing;
+    listing.withOrdinalOnly = withOrdinalOnly;
     for (const std::string& file : files) {
         ws.CurrentFileName = ws.files().fullPath(file);
         if (isLibFileName(ws.CurrentFileName)) {
@@ -57,6 +79,9 @@ ExportListing listExports(Workspace& ws, const std::vector<std::string>& files)
             if (residentLeft > 0)
                 --residentLeft;
         }
+        if (load.readStatus == 0 &&
+            (load.kind == ExecutableKind::Pe || load.kind == ExecutableKind::Ne))
+            addOrdinalOnly(ws, file, load, listing);
         truncateLibrary(ws, load.firstNewRow);
         if (ws.ReadStatus != 0 || ws.ErrorText == kNoLib)
             listing.failures.push_back(ListingFailure{file, ws.ReadStatus, ws.ErrorText});
@@ -97,7 +122,10 @@ std::string exportListingTsv(const ExportListing& listing)
     std::string out;
     for (const ListedSymbol& s : listing.symbols) {
         out += tsvField(s.module) + '\t' + tsvField(s.symbol) + '\t' + std::to_string(s.ordinal) +
-               '\t' + (s.resident ? '1' : '0') + '\n';
+               '\t' + (s.resident ? '1' : '0');
+        if (listing.withOrdinalOnly)
+            out += s.ordinalOnly ? "\t1" : "\t0";
+        out += '\n';
     }
     return out;
 }
@@ -108,10 +136,12 @@ std::string exportListingJson(const ExportListing& listing)
     std::string out = "[";
     for (std::size_t i = 0; i < listing.symbols.size(); ++i) {
         const ListedSymbol& s = listing.symbols[i];
-        const nlohmann::ordered_json row = {{"module", cp1252ToUtf8(s.module)},
-                                            {"symbol", cp1252ToUtf8(s.symbol)},
-                                            {"ordinal", s.ordinal},
-                                            {"resident", s.resident}};
+        nlohmann::ordered_json row = {{"module", cp1252ToUtf8(s.module)},
+                                      {"symbol", cp1252ToUtf8(s.symbol)},
+                                      {"ordinal", s.ordinal},
+                                      {"resident", s.resident}};
+        if (listing.withOrdinalOnly)
+            row["ordinalOnly"] = s.ordinalOnly;
         out += i == 0 ? "\n  " : ",\n  ";
         out += row.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }

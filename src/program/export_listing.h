@@ -16,6 +16,7 @@ struct ListedSymbol {
     std::string symbol;  // `SYMBOL`, Windows-1252 bytes
     std::uint16_t ordinal = 0;
     bool resident = false;  // from an NE resident-name table
+    bool ordinalOnly = false;  // exported by ordinal only: `symbol` is empty
 
     friend bool operator==(const ListedSymbol&, const ListedSymbol&) = default;
 };
@@ -30,20 +31,36 @@ struct ListingFailure {
     friend bool operator==(const ListingFailure&, const ListingFailure&) = default;
 };
 
+/// How many exports of an executable have no name (the library leaves them out).
+struct OrdinalOnlyCount {
+    std::string file;
+    std::size_t count = 0;
+
+    friend bool operator==(const OrdinalOnlyCount&, const OrdinalOnlyCount&) = default;
+};
+
 struct ExportListing {
     std::vector<ListedSymbol> symbols;
     std::vector<ListingFailure> failures;
+    /// One entry per executable read.
+    std::vector<OrdinalOnlyCount> ordinalOnly;
+    /// The exports by ordinal only are listed too (and the lines carry their marker).
+    bool withOrdinalOnly = false;
 };
 
 /// Reads each file with `executableReader` (messages through the workspace's front end, no
-/// progress) and collects its symbols. The workspace's library is left as it was.
-[[nodiscard]] ExportListing listExports(Workspace& ws, const std::vector<std::string>& files);
+/// progress) and collects its symbols, and counts each executable's exports by ordinal only,
+/// listing them too when `withOrdinalOnly`. The workspace's library is left as it was.
+[[nodiscard]] ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
+                                        bool withOrdinalOnly = false);
 
-/// One line per symbol: module, symbol, ordinal (decimal), resident flag (0 or 1), separated
+/// One line per symbol: module, symbol, ordinal (decimal), resident flag (0 or 1) and, when
+/// the listing holds the exports by ordinal only, their marker (1 for those, else 0), separated
 /// by tabs, in UTF-8. A tab, line break or backslash inside a name is written as \t, \n, \r
 /// or \\.
 [[nodiscard]] std::string exportListingTsv(const ExportListing& listing);
-/// A JSON array of objects {"module", "symbol", "ordinal", "resident"}, one line each, UTF-8.
+/// A JSON array of objects {"module", "symbol", "ordinal", "resident"} (and "ordinalOnly" when
+/// the listing holds the exports by ordinal only), one line each, UTF-8.
 [[nodiscard]] std::string exportListingJson(const ExportListing& listing);
 
 }  // namespace quillon::exe

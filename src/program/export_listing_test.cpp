@@ -35,6 +35,24 @@ TEST(ExportListing, ListsEveryFileAndLeavesTheLibraryAlone)
     EXPECT_NE(f.t.ui.messages[0].text.find(le), std::string::npos);
 }
 
+TEST(ExportListing, ExportsByOrdinalOnlyAreCountedAndListedWithAll)
+{
+    ExeFixture f;
+    testing::PeSpec spec;
+    spec.dllName = "ORD.dll";
+    spec.exports = {{"Named", std::nullopt, {}}};
+    spec.ordinalOnlyExports = 2;
+    const std::string pe = f.t.folder.write("ord.dll", testing::buildPe(spec).bytes);
+    const ExportListing counted = listExports(f.t.ws, {pe});
+    EXPECT_EQ(counted.ordinalOnly, (std::vector<OrdinalOnlyCount>{{pe, 2}}));
+    EXPECT_EQ(exportListingTsv(counted), "ORD.dll\tNamed\t1\t0\n");
+    const ExportListing all = listExports(f.t.ws, {pe}, true);
+    EXPECT_EQ(exportListingTsv(all),
+              "ORD.dll\tNamed\t1\t0\t0\nORD.dll\t\t2\t0\t1\nORD.dll\t\t3\t0\t1\n");
+    EXPECT_NE(exportListingJson(all).find("\"resident\":false,\"ordinalOnly\":true}"),
+              std::string::npos);
+}
+
 TEST(ExportListing, TabSeparatedLinesEscapeControlCharactersAndConvertToUtf8)
 {
     ExportListing listing;

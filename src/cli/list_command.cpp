@@ -1,0 +1,185 @@
+// The `quillon list` command of the command-line program.
+#include "cli/list_command.h"
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "base/text_encoding.h"
+#include "cli/cli_parse.h"
+#include "core/ui/terminal_ui.h"
+#include "platform/paths.h"
+#include "program/file_loader.h"
+#include "program/session.h"
+#include "reports/export_list_writer.h"
+#include "reports/export_rows.h"
+#include "reports/module_definition.h"
+
+namespace quillon::cli {
+
+namespace {
+
+volatile std::sig_atomic_t g_listInterrupted = 0;  // set by the interrupt handler only
+
+extern "C" void onListInterrupt(int)
+{
+    g_listInterrupted = 1;
+}
+
+/// Hands the text to standard output as it is made.
+class StdoutSink final : public reports::ExportSink {
+public:
+    [[nodiscard]] Status append(std::string_view text) override
+    {
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            return Error{5, "Access denied"};
+        return {};
+    }
+};
+
+std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& onlyModule)
+{
+    nlohmann::json modules = nlohmann::json::array();
+    const LibraryList& rows = ws.library.rows;
+    for (const std::size_t m : reports::moduleRows(ws)) {
+        if (onlyModule && *onlyModule != m)
+            continue;
+        nlohmann::json symbols = nlohmann::json::array();
+        for (std::size_t i = m + 1; i < rows.size() && !rows[i].isModule(); ++i)
+            symbols.push_back(
+                {{"name", cp1252ToUtf8(rows[i].SYMBOL)}, {"ordinal", rows[i].ORDINAL}});
+        modules.push_back({{"module", cp1252ToUtf8(rows[m].MODULENAME.view())},
+                           {"file", cp1252ToUtf8(rows[m].FILENAME)},
+                           {"symbols", std::move(symbols)}});
+    }
+    return nlohmann::json{{"modules", std::move(modules)}}.dump(2) + "\n";
+}
+
+/// The loader's outcome as an exit code: 0 when rows were loaded.
+int loadExitCode(Workspace& ws, const std::vector<std::string>& files, const LoadCounts& counts)
+{
+    if (counts.cancelled || ws.cancel.cancelled())
+        return 5;
+    if (!ws.library.rows.empty())
+        return 0;
+    for (const std::string& file : files) {
+        if (ws.files().isFile(ws.files().fullPath(file)))
+            return 3;
+    }
+    return 4;
+}
+
+void fail(const std::string& text)
+{
+    std::fputs(("quillon list: " + text + "\n").c_str(), stderr);
+}
+
+}  // namespace
+
+int runListCommand(int argc, char** argv)
+{
+    std::string moduleName;
+    std::string format = "text";
+    std::string outFile;
+    std::string settingsDir;
+    std::vector<std::string> files;
+    CLI::App app(
+        "Loads executables and Clarion LIB files as a library and writes its export "
+        "list, one module as a module-definition file, or the modules and symbols as "
+        "JSON.",
+        "quillon list");
+    app.add_option("--module", moduleName, "list only this module (letter case ignored)");
+    app.add_option("--format", format, "text (the export list), def or json")
+        ->check(CLI::IsMember({"text", "def", "json"}));
+    app.add_option("-o,--output", outFile, "write to OUT instead of standard output");
+    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
+    app.add_option("FILE", files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
+    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
+        return *code;
+
+    std::signal(SIGINT, onListInterrupt);
+    ui::TerminalUi ui(g_listInterrupted, false, false);
+    platform::Environment env = platform::Environment::fromProcess();
+    if (!settingsDir.empty())
+        env.set("QUILLON_SETTINGS_DIR", settingsDir);
+    Session session(ui, std::move(env), settings::LocationInputs::fromProcess());
+    Workspace& ws = session.workspace();
+    ws.SilentMode = true;
+    ws.options.UseStatusBar = 0;
+    ws.cancel.clear();
+
+    std::vector<std::string> found;
+    for (const std::string& file : files) {
+        if (ws.files().isFile(ws.files().fullPath(file)))
+            found.push_back(ws.files().fullPath(file));
+    }
+    LoadCounts counts;
+    if (!found.empty())
+        (void)loadFileList(ws, makeInputFileList(ws, found), {}, &counts);
+    if (const int code = loadExitCode(ws, files, counts); code != 0)
+        return code;
+
+    std::optional<std::size_t> module;
+    if (!moduleName.empty()) {
+        module = reports::findModuleRow(ws, moduleName);
+        if (!module) {
+            fail("no module named " + moduleName + " in the library");
+            return 2;
+        }
+    } else if (format == "def") {
+        const std::vector<std::size_t> modules = reports::moduleRows(ws);
+        if (modules.size() != 1) {
+            fail("the library holds " + std::to_string(modules.size()) +
+                 " modules: name one with --module for --format=def");
+            return 2;
+        }
+        module = modules.front();
+    }
+
+    std::optional<platform::File> out;
+    if (!outFile.empty()) {
+        Result<platform::File> created = ws.files().create(ws.files().fullPath(outFile));
+        if (!created) {
+            fail(outFile + ": " + created.error().text);
+            return 6;
+        }
+        out = std::move(created).value();
+    }
+    std::unique_ptr<reports::ExportSink> sinkOwner;
+    if (out)
+        sinkOwner = std::make_unique<reports::FileSink>(*out);
+    else
+        sinkOwner = std::make_unique<StdoutSink>();
+    reports::ExportSink& sink = *sinkOwner;
+
+    Status written;
+    if (format == "text") {
+        (void)reports::fillExportRows(ws, module);
+        const reports::ExportWriteOutcome outcome =
+            reports::writeExportList(ws, reports::PassListRows(ws.pass), sink, {});
+        if (outcome.end == reports::ExportWriteEnd::Cancelled)
+            return 5;
+        if (outcome.end == reports::ExportWriteEnd::Failed)
+            written = outcome.error;
+    } else {
+        written = sink.append(format == "def" ? reports::moduleDefinitionText(ws, *module)
+                                              : jsonText(ws, module));
+    }
+    if (written.ok() && out)
+        written = out->close();
+    if (written.ok() && !out && std::fflush(stdout) != 0)
+        written = Error{5, "Access denied"};
+    if (!written.ok()) {
+        fail((outFile.empty() ? std::string("standard output") : outFile) + ": " +
+             written.error().text);
+        return 6;
+    }
+    return 0;
+}
+
+}  // namespace quillon::cli
