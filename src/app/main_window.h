@@ -83,6 +83,9 @@ struct LibraryActions {
     // The quick menu's own wording of two marking commands.
     QAction* quickMarkExcluded = nullptr;
     QAction* quickMarkDuplicated = nullptr;
+    // The list editors of the exceptions and the favourites.
+    QAction* exceptionsList = nullptr;
+    QAction* favoritesList = nullptr;
 };
 
 /// What the window was started with.
@@ -155,6 +158,10 @@ public:
     void removeMarkedCommand();
     /// Removes the duplicate modules (Ctrl+F9).
     void duplicateCleanupCommand();
+    /// "Ed&it/Insert symbol..." (Ins): the "Edit symbol" dialog for the selected row.
+    void editSymbolCommand();
+    /// The list editor of the exceptions list or (`favorites`) of the favourite files.
+    void editListCommand(bool favorites);
     /// The "&About..." box of the about tab.
     void showAboutBox();
 

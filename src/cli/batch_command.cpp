@@ -21,6 +21,7 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon exports [--json] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
+       quillon exceptions [--json] [list | add MODULE FILE | remove MODULE]
 
 Making a LIB file:
   FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
