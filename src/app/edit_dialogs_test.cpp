@@ -43,6 +43,7 @@ class EditTest : public testing::GuiFixture {
 protected:
     MainWindow& withLibrary(std::size_t select)
     {
+        ws.options.UseStatusBar = 1;
         addLibrary(ws, 3, 10);
         MainWindow& w = window();
         w.libraryReplaced();
@@ -50,7 +51,15 @@ protected:
         w.tree()->setFocus();
         return w;
     }
-    QLineEdit* editor(MainWindow& w) { return w.tree()->findChild<QLineEdit*>("inPlaceEditor"); }
+    /// The open in-place editor (a closed one is only hidden until it is deleted).
+    QLineEdit* editor(MainWindow& w)
+    {
+        for (auto* edit : w.tree()->findChildren<QLineEdit*>("inPlaceEditor")) {
+            if (edit->isVisible())
+                return edit;
+        }
+        return nullptr;
+    }
     void type(QLineEdit* edit, const QString& text)
     {
         edit->selectAll();
@@ -130,7 +139,7 @@ TEST_F(EditTest, InsertOpensTheEditSymbolDialogWhichInsertsANewSymbol)
     });
     key(Qt::Key_Insert);
     EXPECT_TRUE(sawRefusal);
-    EXPECT_EQ(qtUi.statusText(1).empty(), false);
+    EXPECT_EQ(qtUi.statusText(1), "MOD2/Added");
     ASSERT_EQ(ws.library.rows[14].SYMBOL, "Added");
     EXPECT_EQ(ws.library.rows[14].ORDINAL, 99);
     EXPECT_EQ(ws.library.rows[15].SYMBOL, "Func_2_3");

@@ -74,14 +74,14 @@ EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool ad
             return;
         m_file->setText(fromPath(*chosen));
         // The list keeps what it needs of the chosen file: an exception its name only.
-        const m::EditListEntry normal = entry();
+        const m::EditListEntry normal = this->entry();
         m_file->setText(fromPath(normal.fileName));
         if (m_kind == m::EditListKind::Favorites)
             m_module->setText(fromPath(normal.moduleName));
     });
     connect(m_file, &QLineEdit::textChanged, this, [this] {
         if (m_kind == maintenance::EditListKind::Favorites)
-            m_module->setText(fromPath(entry().moduleName));
+            m_module->setText(fromPath(this->entry().moduleName));
     });
     (favorites ? m_file : m_module)->setFocus();
 }

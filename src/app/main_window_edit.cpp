@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QTreeView>
 
+#include <optional>
+
 #include "app/edit_list_dialog.h"
 #include "app/edit_symbol_dialog.h"
 #include "app/library_tree_model.h"

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <cstdio>
 #include <string>
 #include <vector>

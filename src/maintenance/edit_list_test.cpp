@@ -59,7 +59,8 @@ TEST(EditList, ExceptionsAreWrittenWithTheirCountReadBackAndUsedAtOnce)
 TEST(EditList, AListThatCannotBeWrittenIsReported)
 {
     testing::TestWorkspace t;
-    t.settings.setPath(t.folder.file("missing/folder/Quillon32.ini"));
+    // A folder that cannot be made: a plain file stands in its way.
+    t.settings.setPath(t.folder.write("plain", "x") + "/Quillon32.ini");
     const Status saved = saveEditList(t.ws, Kind::Exceptions, {{"KERNEL", "KRNL386.EXE"}});
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error().code, 5);

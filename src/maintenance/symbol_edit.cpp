@@ -57,6 +57,9 @@ EditRefusal checkRowEdit(const LibraryRow& row, std::string_view name, std::uint
     const std::string_view typed = trimRight(name);
     if (typed.empty())
         return EditRefusal::BlankName;
+    // A module read with a longer name may keep it.
+    if (moduleName && typed == trimRight(row.SYMBOL))
+        return EditRefusal::None;
     if (typed.size() > (moduleName ? kModuleNameCapacity : kSymbolCapacity) - 1)
         return EditRefusal::NameTooLong;
     if (moduleName)

@@ -34,6 +34,7 @@ protected:
     {
         addModules(ws);
         ws.library.LibraryChanged = false;
+        ws.options.UseStatusBar = 1;
     }
     testing::TestWorkspace t;
     Workspace& ws = t.ws;
@@ -162,6 +163,7 @@ TEST_F(SymbolEdit, TheDialogClearsTheHookAndRenewsExclusionMarksKeepingOtherHook
 TEST(SymbolEditMessages, StoringErrorsAreReportedAsTheSourceDoes)
 {
     testing::TestWorkspace t;
+    t.ws.options.UseStatusBar = 1;
     reportStoreError(t.ws, {5, "Access denied"}, EditSource::InPlace);
     EXPECT_EQ(t.ui.statusText(1), "Edit error: Access denied!");
     reportStoreError(t.ws, {5, "Access denied"}, EditSource::Dialog);
