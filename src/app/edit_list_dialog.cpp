@@ -29,8 +29,9 @@ QString text(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-constexpr const char* kFileFilters = "Program files (*.dll;*.exe;*.drv)|*.dll;*.exe;*.drv|"
-                                     "Library files (*.lib)|*.lib|All files (*.*)|*.*";
+constexpr const char* kFileFilters =
+    "Program files (*.dll;*.exe;*.drv)|*.dll;*.exe;*.drv|"
+    "Library files (*.lib)|*.lib|All files (*.*)|*.*";
 
 }  // namespace
 
@@ -106,8 +107,8 @@ bool EditListDialog::run(Workspace& ws, m::EditListKind kind, QWidget* parent)
 {
     std::string systemIni;
     if (kind == m::EditListKind::Exceptions) {
-        systemIni = platform::windowsLocations(ws.files(), platform::Environment::fromProcess())
-                        .systemIni;
+        systemIni =
+            platform::windowsLocations(ws.files(), platform::Environment::fromProcess()).systemIni;
         // Without a Windows folder the name stands alone, as the system would take it.
         if (systemIni.empty())
             systemIni = "\\SYSTEM.INI";
@@ -203,8 +204,7 @@ void EditListDialog::accept()
 {
     const Status saved = m::saveEditList(m_ws, m_kind, m_entries);
     if (!saved) {
-        (void)m_ws.ui().message(
-            m::editListErrorBox(saved.error().code, saved.error().text, false));
+        (void)m_ws.ui().message(m::editListErrorBox(saved.error().code, saved.error().text, false));
         return;
     }
     QDialog::accept();

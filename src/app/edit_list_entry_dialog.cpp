@@ -26,8 +26,8 @@ QString text(std::string_view s)
 }  // namespace
 
 EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool add,
-                                         const maintenance::EditListEntry& entry,
-                                         Checker checker, Browser browser, QWidget* parent)
+                                         const maintenance::EditListEntry& entry, Checker checker,
+                                         Browser browser, QWidget* parent)
     : QDialog(parent), m_kind(kind), m_checker(std::move(checker)), m_browser(std::move(browser))
 {
     namespace m = maintenance;
@@ -41,8 +41,7 @@ EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool ad
     m_module->setMaxLength(kModuleLength);
     // A favourite's module column is its file's name, shown only.
     m_module->setEnabled(!favorites);
-    auto* moduleLabel =
-        new QLabel(text(add ? m::kEntryAddModule : m::kEntryEditModule), this);
+    auto* moduleLabel = new QLabel(text(add ? m::kEntryAddModule : m::kEntryEditModule), this);
     moduleLabel->setBuddy(m_module);
     grid->addWidget(moduleLabel, 0, 0, 1, 2);
     grid->addWidget(m_module, 1, 0, 1, 2);

@@ -77,6 +77,16 @@ bool InPlaceEditDelegate::eventFilter(QObject* object, QEvent* event)
         return QStyledItemDelegate::eventFilter(object, event);
     if (event->type() == QEvent::FocusOut && m_storing)
         return true;
+    // While a field is open, plain keys (Insert, F7...) type or move in it instead of running
+    // the list's commands.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto mods =
+            static_cast<QKeyEvent*>(event)->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+        if (mods == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -204,8 +204,8 @@ Qt::ItemFlags LibraryTreeModel::flags(const QModelIndex& index) const
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.internalId() != kTopLevel)
         f |= Qt::ItemNeverHasChildren;
-    const bool editable = index.column() == Name ||
-                          (index.column() == Ordinal && index.internalId() != kTopLevel);
+    const bool editable =
+        index.column() == Name || (index.column() == Ordinal && index.internalId() != kTopLevel);
     if (editable && m_ws.options.UseNoEditInPlace != 1)
         f |= Qt::ItemIsEditable;
     return f;

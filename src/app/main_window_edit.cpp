@@ -50,10 +50,10 @@ void MainWindow::editSymbolCommand()
 
 void MainWindow::editListCommand(bool favorites)
 {
-    (void)EditListDialog::run(m_ws,
-                              favorites ? maintenance::EditListKind::Favorites
-                                        : maintenance::EditListKind::Exceptions,
-                              this);
+    (void)EditListDialog::run(
+        m_ws,
+        favorites ? maintenance::EditListKind::Favorites : maintenance::EditListKind::Exceptions,
+        this);
 }
 
 }  // namespace quillon::app

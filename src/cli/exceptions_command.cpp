@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <csignal>
-#include <optional>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,9 +45,10 @@ void printList(const std::vector<EditListEntry>& list, bool json)
 
 int runExceptionsCommand(int argc, char** argv)
 {
-    CLI::App app{"Lists and edits the exceptions list (module names whose file has another "
-                 "name), section [Exceptlist] of Quillon32.ini.",
-                 "quillon exceptions"};
+    CLI::App app{
+        "Lists and edits the exceptions list (module names whose file has another "
+        "name), section [Exceptlist] of Quillon32.ini.",
+        "quillon exceptions"};
     app.require_subcommand(0, 1);
     bool json = false;
     std::string settingsDir;
@@ -90,15 +91,16 @@ int runExceptionsCommand(int argc, char** argv)
                 return e.moduleName == entry.moduleName;
             });
             const std::optional<std::size_t> editing =
-                same == entries.end() ? std::nullopt
-                                      : std::optional(static_cast<std::size_t>(same - entries.begin()));
+                same == entries.end()
+                    ? std::nullopt
+                    : std::optional(static_cast<std::size_t>(same - entries.begin()));
             const auto refusal =
                 maintenance::checkEntry(EditListKind::Exceptions, entries, entry, editing);
             if (refusal != maintenance::EntryRefusal::None) {
-                std::fprintf(stderr, "quillon: %s\n",
-                             std::string(maintenance::entryRefusalText(EditListKind::Exceptions,
-                                                                       refusal))
-                                 .c_str());
+                std::fprintf(
+                    stderr, "quillon: %s\n",
+                    std::string(maintenance::entryRefusalText(EditListKind::Exceptions, refusal))
+                        .c_str());
                 return 1;
             }
             if (editing)

@@ -41,8 +41,8 @@ Error notTaken()
 
 /// The [boot] keys of SYSTEM.INI that name the system's drivers.
 constexpr std::array<std::string_view, 7> kBootDrivers = {
-    "comm.drv", "display.drv", "keyboard.drv", "mouse.drv", "network.drv", "sound.drv",
-    "system.drv"};
+    "comm.drv",    "display.drv", "keyboard.drv", "mouse.drv",
+    "network.drv", "sound.drv",   "system.drv"};
 
 }  // namespace
 
@@ -154,9 +154,8 @@ Status saveEditList(Workspace& ws, EditListKind kind, const std::vector<EditList
     saveExceptList(ws);
     const std::vector<ExceptEntry> written = ws.exceptQ.entries;
     loadExceptList(ws);
-    const bool taken =
-        ws.exceptQ.entries == written &&
-        store.readNumber("Exceptlist", "ListNum", -1) == static_cast<int>(count);
+    const bool taken = ws.exceptQ.entries == written &&
+                       store.readNumber("Exceptlist", "ListNum", -1) == static_cast<int>(count);
     return taken ? Status{} : Status{notTaken()};
 }
 
@@ -167,8 +166,7 @@ std::vector<EditListEntry> systemIniExceptions(const std::string& systemIni)
         std::string value = settings::readProfileString(systemIni, "boot", key);
         // A value may carry a comment or options after the file name.
         value = std::string(trimBlanks(value.substr(0, value.find_first_of(" \t;,"))));
-        const EditListEntry entry =
-            normalizeEntry(EditListKind::Exceptions, baseName(key), value);
+        const EditListEntry entry = normalizeEntry(EditListKind::Exceptions, baseName(key), value);
         if (entry.fileName.empty() || baseName(entry.fileName) == entry.moduleName)
             continue;
         found.push_back(entry);

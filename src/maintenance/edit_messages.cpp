@@ -40,10 +40,11 @@ ui::MessageBox storeErrorBox(int code, std::string_view text, bool inPlace)
     box.title = std::string(kEditErrorTitle);
     box.icon = ui::MessageIcon::Exclamation;
     if (inPlace)
-        box.text = "    An error was posted when while saving data.|    The entered data may not "
-                   "be saved.|" +
-                   paddingLine() + "|    Error #" + std::to_string(code) +
-                   "|    Error message: " + std::string(text);
+        box.text =
+            "    An error was posted when while saving data.|    The entered data may not "
+            "be saved.|" +
+            paddingLine() + "|    Error #" + std::to_string(code) +
+            "|    Error message: " + std::string(text);
     else
         box.text = "An error was posted when trying to save the data:|    Error #" +
                    std::to_string(code) + "|    Error message: |" + std::string(text);

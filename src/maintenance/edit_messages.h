@@ -31,7 +31,8 @@ inline constexpr std::string_view kStatusModuleFull = "Module is full!";
 
 // The exceptions and favourites list editor.
 inline constexpr std::string_view kExceptionsCaption = "Exceptions list";
-inline constexpr std::string_view kExceptionsHint = "Enter the module filename - Do not include path";
+inline constexpr std::string_view kExceptionsHint =
+    "Enter the module filename - Do not include path";
 inline constexpr std::string_view kFavoritesCaption = "Favourties list";
 inline constexpr std::string_view kFavoritesHint = "Enter a fully qualified file/path filename";
 inline constexpr std::string_view kEntryAddCaption = "Enter a new entry";

@@ -261,8 +261,8 @@ std::optional<RowEdit> checkSymbolEdit(Workspace& ws, std::size_t selected, std:
                    moduleName ? std::uint16_t{0} : static_cast<std::uint16_t>(*ordinal)};
 }
 
-std::optional<std::size_t> applySymbolEdit(Workspace& ws, std::size_t selected,
-                                           const RowEdit& edit, bool insert)
+std::optional<std::size_t> applySymbolEdit(Workspace& ws, std::size_t selected, const RowEdit& edit,
+                                           bool insert)
 {
     std::size_t row = selected;
     if (insert) {

@@ -22,12 +22,12 @@ enum class EditField { Name, Ordinal };
 /// Why an edit is refused before anything is stored.
 enum class EditRefusal {
     None,
-    OrdinalZero,      // ordinal 0 on a symbol row
-    BlankName,        // a name of blanks only
-    NameTooLong,      // longer than its field (254, or 20 on a module row)
-    OrdinalTooLarge,  // above 65535
-    OrdinalNotNumber, // anything but digits
-    ModuleFull,       // inserting into a module that holds 65535 symbols
+    OrdinalZero,       // ordinal 0 on a symbol row
+    BlankName,         // a name of blanks only
+    NameTooLong,       // longer than its field (254, or 20 on a module row)
+    OrdinalTooLarge,   // above 65535
+    OrdinalNotNumber,  // anything but digits
+    ModuleFull,        // inserting into a module that holds 65535 symbols
 };
 
 /// What the user typed for a row: the name (trailing blanks never count) and the ordinal.
@@ -83,11 +83,10 @@ std::optional<std::size_t> commitSymbolEdit(Workspace& ws, std::size_t selected,
 
 /// The checks of `commitSymbolEdit` alone: the typed values as a `RowEdit`, or nothing after a
 /// refusal has been reported.
-std::optional<RowEdit> checkSymbolEdit(Workspace& ws, std::size_t selected,
-                                       std::string_view name, std::string_view ordinalText,
-                                       bool insert);
+std::optional<RowEdit> checkSymbolEdit(Workspace& ws, std::size_t selected, std::string_view name,
+                                       std::string_view ordinalText, bool insert);
 /// The storing of `commitSymbolEdit` alone, after `checkSymbolEdit`.
-std::optional<std::size_t> applySymbolEdit(Workspace& ws, std::size_t selected,
-                                           const RowEdit& edit, bool insert);
+std::optional<std::size_t> applySymbolEdit(Workspace& ws, std::size_t selected, const RowEdit& edit,
+                                           bool insert);
 
 }  // namespace quillon::maintenance

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text_encoding.h"
-#include "core/library_model.h"
 #include "core/exclude_list.h"
+#include "core/library_model.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
