@@ -64,6 +64,8 @@ void FavoritesMenus::fillEditMenu(QMenu* menu)
     QAction* add = menu->addAction("&Add present file");
     add->setEnabled(!m_present().empty());
     connect(add, &QAction::triggered, this, [this] { addPresentFile(); });
+    if (m_listEditor != nullptr)
+        menu->addAction(m_listEditor);
     menu->addSeparator();
 
     QMenu* remove = menu->addMenu("&Remove");

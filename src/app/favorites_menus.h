@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class QAction;
 class QMenu;
 
 namespace quillon {
@@ -38,12 +39,15 @@ public:
     /// "Change 16-bit library..." (16) and "Change 32-bit library..." (32).
     void changeApiLibrary(int bits);
     void addPresentFile();
+    /// The command that opens the favourites list editor, offered in the edit menu.
+    void setListEditor(QAction* action) { m_listEditor = action; }
 
 private:
     Workspace& m_ws;
     QtUi& m_ui;
     OpenFile m_open;
     PresentFile m_present;
+    QAction* m_listEditor = nullptr;
 };
 
 }  // namespace quillon::app

@@ -74,8 +74,8 @@ TEST_F(FavoritesMenusTest, EditMenuHoldsItsSubMenusWithTheCurrentChoicesChecked)
 {
     settings.writeSetting("Favorites", "UseFavoritesFiles", "/a/x.lib");
     QMenu* edit = menu("editFavoritesButton");
-    EXPECT_EQ(texts(edit), QStringList({"~&Add present file", "-", "&Remove", "Menu casing",
-                                        "Clarion API libraries"}));
+    EXPECT_EQ(texts(edit), QStringList({"~&Add present file", "Edit favorites &list...", "-",
+                                        "&Remove", "Menu casing", "Clarion API libraries"}));
     QMenu* casing = find(edit, "Menu casing")->menu();
     EXPECT_EQ(texts(casing),
               QStringList({"+Default casing", "Initial caps", "Lower casing", "Upper casing"}));

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 
+#include "app/edit_list_dialog.h"
 #include "app/exclude_entry_dialog.h"
 #include "app/icon_set.h"
 #include "app/qt_ui.h"
@@ -208,6 +209,16 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     matchingLayout->addWidget(m_deep);
     matchingLayout->addWidget(m_onlyDll);
     locateLayout->addWidget(matching);
+    // Modules whose file has another name are found through the exceptions list.
+    auto* exceptionsRow = new QHBoxLayout;
+    auto* exceptions = new QPushButton("E&xceptions list...", autolocate);
+    exceptions->setObjectName("exceptionsList");
+    exceptionsRow->addWidget(exceptions);
+    exceptionsRow->addStretch(1);
+    locateLayout->addLayout(exceptionsRow);
+    connect(exceptions, &QPushButton::clicked, this, [this] {
+        (void)EditListDialog::run(m_ws, maintenance::EditListKind::Exceptions, this);
+    });
     locateLayout->addStretch(1);
     m_pages->addTab(autolocate, "Autolocate options");
 

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include "app/icon_set.h"
+#include "app/in_place_edit_delegate.h"
 #include "app/qt_ui.h"
 #include "core/library_model.h"
+#include "maintenance/symbol_edit.h"
 
 namespace quillon::app {
 
@@ -151,6 +153,12 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         return moduleToolTip(row);
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == InPlaceEditDelegate::kOrdinalRole)
+        return index.column() == Ordinal;
+    if (role == Qt::EditRole && index.column() == Name)
+        return fromCp1252(row.SYMBOL);
+    if (role == Qt::EditRole && index.column() == Ordinal)
+        return QString::number(row.ORDINAL);
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -196,7 +204,45 @@ Qt::ItemFlags LibraryTreeModel::flags(const QModelIndex& index) const
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.internalId() != kTopLevel)
         f |= Qt::ItemNeverHasChildren;
+    const bool editable =
+        index.column() == Name || (index.column() == Ordinal && index.internalId() != kTopLevel);
+    if (editable && m_ws.options.UseNoEditInPlace != 1)
+        f |= Qt::ItemIsEditable;
     return f;
+}
+
+bool LibraryTreeModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    const auto pos = rowOf(index);
+    if (!pos || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const auto field =
+        index.column() == Ordinal ? maintenance::EditField::Ordinal : maintenance::EditField::Name;
+    if (!maintenance::commitInPlaceEdit(m_ws, *pos, field, toCp1252(value.toString())))
+        return false;
+    // A module's new name reaches its symbol rows, and the marks may have moved anywhere.
+    allRowsChanged();
+    emit rowEdited(*pos);
+    return true;
+}
+
+void LibraryTreeModel::insertRowWith(std::size_t at, const std::function<bool()>& insert)
+{
+    const LibraryList& rows = m_ws.library.rows;
+    if (at == 0 || at > rows.size() || m_moduleRows.empty()) {
+        resetWith([&] { (void)insert(); });
+        return;
+    }
+    const std::size_t module = moduleOfRow(at - 1);
+    const QModelIndex parent = createIndex(static_cast<int>(module), 0, kTopLevel);
+    const int child = static_cast<int>(at - m_moduleRows[module] - 1);
+    beginInsertRows(parent, child, child);
+    const bool inserted = insert();
+    for (std::size_t m = module + 1; inserted && m < m_moduleRows.size(); ++m)
+        ++m_moduleRows[m];
+    endInsertRows();
+    if (!inserted)
+        resetWith([] {});  // the views counted a row that never came
 }
 
 void LibraryTreeModel::resetWith(const std::function<void()>& change)

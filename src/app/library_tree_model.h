@@ -36,6 +36,9 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
+    /// Edit in place: the name of a row or the ordinal of a symbol row, stored by the editing
+    /// rules; false when refused (the row stays as it was).
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     /// The model index of the row at `row` of `LibraryList` (column `column`).
     [[nodiscard]] QModelIndex indexOfRow(std::size_t row, int column = 0) const;
@@ -52,6 +55,13 @@ public:
     void rowsChanged(std::size_t first, std::size_t last);
     /// Tells the views that every row may have changed in place.
     void allRowsChanged();
+    /// Inserts a row under the module of `at` by running `insert`, which puts exactly one row
+    /// at `at` of `LibraryList` or, returning false, none.
+    void insertRowWith(std::size_t at, const std::function<bool()>& insert);
+
+signals:
+    /// An edit in place was stored in the row at `row`.
+    void rowEdited(std::size_t row);
 
 private:
     void rebuildIndex();

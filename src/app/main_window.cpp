@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_tab.h"
+#include "app/in_place_edit_delegate.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
 #include "app/options_tab.h"
@@ -122,6 +123,8 @@ void MainWindow::createLibraryTab()
     cleanupMenu->addAction(m_actions.locateOne);
     cleanupMenu->addAction(m_actions.cleanupUpdateAll);
     cleanupMenu->addAction(m_actions.modulesCleanup);
+    cleanupMenu->addSeparator();
+    cleanupMenu->addAction(m_actions.exceptionsList);
     cleanupOptions->setMenu(cleanupMenu);
     connect(cleanupMenu, &QMenu::aboutToShow, this, [this] {
         updateActions();
@@ -151,7 +154,10 @@ void MainWindow::createLibraryTab()
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 or a click on the selected row edits it in place (the model refuses when the options
+    // turn editing in place off).
+    m_tree->setItemDelegate(new InPlaceEditDelegate(m_tree));
+    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setIconSize(QSize(16, 16));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -173,6 +179,10 @@ void MainWindow::createLibraryTab()
             [this](const QPoint& pos) { m_popup->popup(m_tree->viewport()->mapToGlobal(pos)); });
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { updateStatus(); });
+    connect(m_model, &LibraryTreeModel::rowEdited, this, [this] {
+        updateActions();
+        updateStatus();
+    });
     connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex& index) {
         if (m_syncingExpansion)
             return;

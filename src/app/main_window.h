@@ -86,6 +86,9 @@ struct LibraryActions {
     // The cleanup button menu's own wording of the two update commands.
     QAction* cleanupUpdateOne = nullptr;
     QAction* cleanupUpdateAll = nullptr;
+    // The list editors of the exceptions and the favourites.
+    QAction* exceptionsList = nullptr;
+    QAction* favoritesList = nullptr;
 };
 
 /// What the window was started with.
@@ -168,6 +171,10 @@ public:
     void duplicateCleanupCommand();
     /// Writes the export list of the whole library or of the selected row's module and shows it.
     void exportListCommand(bool module);
+    /// "Ed&it/Insert symbol..." (Ins): the "Edit symbol" dialog for the selected row.
+    void editSymbolCommand();
+    /// The list editor of the exceptions list or (`favorites`) of the favourite files.
+    void editListCommand(bool favorites);
     /// The "&About..." box of the about tab.
     void showAboutBox();
 

@@ -69,7 +69,7 @@ void MainWindow::createActions()
     a.gotoRow = make("&Goto...", {K("Ctrl+G")}, true, true);
     a.nextMark = make("Next &mark", {K("F7")}, true, true);
     a.copyName = make("Cop&y name", {K::Copy}, true, true);
-    a.editSymbol = make("Ed&it/Insert symbol...", {K("Ins")}, false, true);
+    a.editSymbol = make("Ed&it/Insert symbol...", {K("Ins")}, true, true);
     a.toggleMark = make("&Toggle mark", {K("Space")}, true, true);
     a.markAll = make("&Mark all", {K("Ctrl+A")}, true, true);
     a.removeMarks = make("&Remove all marks", {K("Ctrl+Shift+A")}, true, true);
@@ -97,6 +97,8 @@ void MainWindow::createActions()
     a.quickMarkDuplicated = make("Mark all &duplicated symbols", {}, true, true);
     a.cleanupUpdateOne = make("Up&date selected module\tCtrl+F8", {}, true, true);
     a.cleanupUpdateAll = make("&Update library from DLL/EXE files\tShift+F8", {}, true, true);
+    a.exceptionsList = make("E&xceptions list...", {}, true, false);
+    a.favoritesList = make("Edit favorites &list...", {}, true, false);
 
     m_sortFields = new QActionGroup(this);
     for (QAction* s : {a.sortName, a.sortOrdinal, a.sortFile}) {
@@ -158,6 +160,9 @@ void MainWindow::createActions()
     connect(a.exportText, &QAction::triggered, this, [this] { exportListCommand(false); });
     connect(a.exportAll, &QAction::triggered, this, [this] { exportListCommand(false); });
     connect(a.exportModule, &QAction::triggered, this, [this] { exportListCommand(true); });
+    connect(a.editSymbol, &QAction::triggered, this, [this] { editSymbolCommand(); });
+    connect(a.exceptionsList, &QAction::triggered, this, [this] { editListCommand(false); });
+    connect(a.favoritesList, &QAction::triggered, this, [this] { editListCommand(true); });
 }
 
 void MainWindow::createLibraryPopup()

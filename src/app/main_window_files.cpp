@@ -209,6 +209,7 @@ void MainWindow::modulesCleanupCommand()
     ModulesCleanupDialog dialog(m_ws, maintenance::loadModulesCleanupChoices(m_ws), this);
     auto* options = qobject_cast<OptionsTab*>(m_optionsTab);
     dialog.setOptionsOpener([options](int page) { return options->libOptions(page); });
+    dialog.setExceptionsEditor([this] { editListCommand(false); });
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_ui.setBusy(true);

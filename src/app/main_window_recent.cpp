@@ -64,6 +64,7 @@ void MainWindow::createFavoritesMenus()
         connect(menu, &QMenu::aboutToShow, this,
                 [this, menu, fill] { (m_favoritesMenus->*fill)(menu); });
     };
+    m_favoritesMenus->setListEditor(m_actions.favoritesList);
     attach(m_favoritesButton, &FavoritesMenus::fillOpenMenu);
     attach(m_editFavoritesButton, &FavoritesMenus::fillEditMenu);
 }

@@ -47,6 +47,13 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
                                                  QDialogButtonBox::ActionRole);
     autolocate->setObjectName("autolocateOptions");
     connect(autolocate, &QPushButton::clicked, this, [this] { openOptions(1); });
+    m_exceptions = buttons->addButton("E&xceptions list...", QDialogButtonBox::ActionRole);
+    m_exceptions->setObjectName("exceptionsList");
+    m_exceptions->setVisible(false);
+    connect(m_exceptions, &QPushButton::clicked, this, [this] {
+        if (m_exceptionsEditor)
+            m_exceptionsEditor();
+    });
     m_start = buttons->addButton("&Start modules cleanup", QDialogButtonBox::AcceptRole);
     m_start->setEnabled(maintenance::modulesCleanupAvailable(ws));
     buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
@@ -80,6 +87,12 @@ maintenance::ModulesCleanupChoices ModulesCleanupDialog::choices() const
 {
     return {m_bit->isChecked(), m_unlocated->isChecked(), m_duplicates->isChecked(),
             m_report->isChecked()};
+}
+
+void ModulesCleanupDialog::setExceptionsEditor(std::function<void()> editor)
+{
+    m_exceptionsEditor = std::move(editor);
+    m_exceptions->setVisible(static_cast<bool>(m_exceptionsEditor));
 }
 
 }  // namespace quillon::app

@@ -29,12 +29,17 @@ public:
     /// enable or disable the boxes again.
     void openOptions(int page);
 
+    /// Offers "E&xceptions list..." running `editor`.
+    void setExceptionsEditor(std::function<void()> editor);
+
 private:
     QCheckBox* m_bit = nullptr;
     QCheckBox* m_unlocated = nullptr;
     QCheckBox* m_duplicates = nullptr;
     QCheckBox* m_report = nullptr;
     QPushButton* m_start = nullptr;
+    QPushButton* m_exceptions = nullptr;
+    std::function<void()> m_exceptionsEditor;
     const Workspace& m_ws;
     OptionsOpener m_opener;
 

@@ -37,23 +37,7 @@ namespace quillon::app {
 namespace {
 
 using testing::addLibrary;
-
-/// Runs `handle` on the modal dialog of type `D` as soon as it shows (and retries a while
-/// until it does); the handler closes the dialog.
-template <typename D>
-void whenShown(std::function<void(D&)> handle, int attempts = 200)
-{
-    QTimer::singleShot(5, [handle, attempts] {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            handle(*d);
-            return;
-        }
-        if (attempts > 0)
-            whenShown<D>(handle, attempts - 1);
-        else if (QWidget* other = QApplication::activeModalWidget())
-            other->close();
-    });
-}
+using testing::whenShown;
 
 class OptionsDialogsTest : public testing::GuiFixture {
 protected:

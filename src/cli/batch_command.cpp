@@ -23,6 +23,7 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
        quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
+       quillon exceptions [--json] [list | add MODULE FILE | remove MODULE]
 
 Making a LIB file:
   FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The

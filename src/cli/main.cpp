@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "cli/batch_command.h"
+#include "cli/exceptions_command.h"
 #include "cli/exports_command.h"
 #include "cli/list_command.h"
 #include "cli/locate_command.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
             return quillon::cli::runExportsCommand(argc, argv);
         if (command == "list")
             return quillon::cli::runListCommand(argc, argv);
+        if (command == "exceptions")
+            return quillon::cli::runExceptionsCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc, argv);
         if (command == "update")

@@ -41,7 +41,9 @@ std::string_view baseOf(std::string_view name)
     return dot == std::string_view::npos ? name : name.substr(0, dot);
 }
 
-ExceptEntry makeEntry(std::string_view moduleName, std::string_view fileName)
+}  // namespace
+
+ExceptEntry makeExceptEntry(std::string_view moduleName, std::string_view fileName)
 {
     ExceptEntry entry;
     entry.MODULENAME = cutToCapacity(upperCase(trimRight(moduleName)), kModuleNameCapacity);
@@ -50,6 +52,8 @@ ExceptEntry makeEntry(std::string_view moduleName, std::string_view fileName)
     entry.FILENAMESUFFIX = suffixOf(withoutFolder(entry.FILENAME));
     return entry;
 }
+
+namespace {
 
 void ensureLoaded(Workspace& ws)
 {
@@ -68,7 +72,7 @@ void loadExceptList(Workspace& ws)
         const std::string file = store.readSetting(kSection, key("Filename", n));
         if (trimRight(module).empty() || trimRight(file).empty())
             break;
-        ws.exceptQ.entries.push_back(makeEntry(module, file));
+        ws.exceptQ.entries.push_back(makeExceptEntry(module, file));
     }
     ws.exceptQ.loaded = true;
 }
@@ -121,7 +125,7 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
                           1;
     if (n > kMaxExceptions)
         return false;
-    ws.exceptQ.entries.push_back(makeEntry(module, name));
+    ws.exceptQ.entries.push_back(makeExceptEntry(module, name));
     store.writeSetting(kSection, key("Modulename", n), module);
     store.writeSetting(kSection, key("Filename", n), name);
     store.writeNumber(kSection, "ListNum", static_cast<int>(n));

@@ -11,6 +11,10 @@ namespace quillon::maintenance {
 /// At most this many pairs are stored ("ListNum" is one byte).
 inline constexpr std::size_t kMaxExceptions = 255;
 
+/// The pair as the list holds it in memory: names upper case and cut to their fields, the
+/// extensions split off.
+[[nodiscard]] ExceptEntry makeExceptEntry(std::string_view moduleName, std::string_view fileName);
+
 /// Reads section "Exceptlist" into `ws.exceptQ`: the pairs "Modulename<n>" and "Filename<n>"
 /// for n = 1, 2, ... up to the first missing pair (at most 255), and marks it loaded.
 void loadExceptList(Workspace& ws);

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +24,23 @@ namespace quillon::app::testing {
 /// Appends `modules` modules of `symbols` symbols each (names "MOD1", "Func_1_1", ordinals
 /// counting from 1) as one load, with the post-processing of a load.
 void addLibrary(Workspace& ws, int modules, int symbols, std::uint8_t os = kOs32);
+
+/// Runs `handle` on the modal dialog of type `D` as soon as it shows (and retries a while
+/// until it does); the handler closes the dialog.
+template <typename D>
+void whenShown(std::function<void(D&)> handle, int attempts = 200)
+{
+    QTimer::singleShot(5, [handle, attempts] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            handle(*d);
+            return;
+        }
+        if (attempts > 0)
+            whenShown<D>(handle, attempts - 1);
+        else if (QWidget* other = QApplication::activeModalWidget())
+            other->close();
+    });
+}
 
 class GuiFixture : public ::testing::Test {
 protected:

@@ -1,0 +1,96 @@
+// The exceptions and favourites lists of the list editor.
+#include "maintenance/edit_list.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/favorites.h"
+#include "support/test_workspace.h"
+
+namespace quillon::maintenance {
+namespace {
+
+using Kind = EditListKind;
+
+TEST(EditList, EntriesAreNormalisedPerList)
+{
+    EXPECT_EQ(normalizeEntry(Kind::Exceptions, " o'Rei\"lly ", "C:\\WIN\\krnl386.exe"),
+              (EditListEntry{"OREILLY", "KRNL386.EXE"}));
+    EXPECT_EQ(normalizeEntry(Kind::Favorites, "", " /home/u/Libs/My.lib "),
+              (EditListEntry{"My.lib", "/home/u/Libs/My.lib"}));
+}
+
+TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
+{
+    std::vector<EditListEntry> list = {{"KERNEL", "KRNL386.EXE"}};
+    auto check = [&](std::string_view m, std::string_view f, std::optional<std::size_t> at = {}) {
+        return checkEntry(Kind::Exceptions, list, normalizeEntry(Kind::Exceptions, m, f), at);
+    };
+    EXPECT_EQ(check("", "X.DLL"), EntryRefusal::BlankModule);
+    EXPECT_EQ(check("X", "C:\\dir\\"), EntryRefusal::BlankFile);
+    EXPECT_EQ(check(std::string(21, 'M'), "X.DLL"), EntryRefusal::ModuleTooLong);
+    EXPECT_EQ(check("kernel", "K.EXE"), EntryRefusal::Duplicate);
+    EXPECT_EQ(check("kernel", "K.EXE", 0), EntryRefusal::None);  // editing itself
+    list.resize(kMaxListEntries, {"M", "F"});
+    EXPECT_EQ(check("NEW", "NEW.DLL"), EntryRefusal::Full);
+    EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "a|b"), {}),
+              EntryRefusal::BadCharacter);
+    const std::vector<EditListEntry> favorites(3, {"x", std::string(340, 'f')});
+    EXPECT_EQ(checkEntry(Kind::Favorites, favorites, {"y", "/y.lib"}, {}),
+              EntryRefusal::FavoritesFull);
+}
+
+TEST(EditList, ExceptionsAreWrittenWithTheirCountReadBackAndUsedAtOnce)
+{
+    testing::TestWorkspace t;
+    // An older, longer list leaves no pairs behind.
+    std::vector<EditListEntry> list = {{"A", "A1.DLL"}, {"B", "B1.DLL"}, {"C", "C1.DLL"}};
+    ASSERT_TRUE(saveEditList(t.ws, Kind::Exceptions, list).ok());
+    list = {{"KERNEL", "KRNL386.EXE"}, {"USER", "USER.EXE"}};
+    ASSERT_TRUE(saveEditList(t.ws, Kind::Exceptions, list).ok());
+    EXPECT_EQ(t.settings.readSetting("Exceptlist", "ListNum"), "2");
+    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Modulename1"), "KERNEL");
+    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Filename2"), "USER.EXE");
+    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Modulename3"), "");
+    ASSERT_EQ(t.ws.exceptQ.entries.size(), 2u);
+    EXPECT_EQ(t.ws.exceptQ.entries[0].FILENAMESUFFIX, "EXE");
+    EXPECT_EQ(loadEditList(t.ws, Kind::Exceptions), list);
+}
+
+TEST(EditList, AListThatCannotBeWrittenIsReported)
+{
+    testing::TestWorkspace t;
+    // A folder that cannot be made: a plain file stands in its way.
+    t.settings.setPath(t.folder.write("plain", "x") + "/Quillon32.ini");
+    const Status saved = saveEditList(t.ws, Kind::Exceptions, {{"KERNEL", "KRNL386.EXE"}});
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().code, 5);
+}
+
+TEST(EditList, FavoritesAreTheFilesTheMenusRead)
+{
+    testing::TestWorkspace t;
+    const std::vector<EditListEntry> list = {normalizeEntry(Kind::Favorites, "", "/a/One.lib"),
+                                             normalizeEntry(Kind::Favorites, "", "/b/Two.dll")};
+    ASSERT_TRUE(saveEditList(t.ws, Kind::Favorites, list).ok());
+    EXPECT_EQ(t.settings.readSetting("Favorites", "UseFavoritesFiles"), "/a/One.lib|/b/Two.dll");
+    EXPECT_EQ(loadEditList(t.ws, Kind::Favorites), list);
+}
+
+TEST(EditList, SystemIniDriversWhoseModuleDiffersFromTheFileAreImported)
+{
+    testing::TestWorkspace t;
+    const std::string ini = t.folder.write(
+        "system.ini",
+        "[boot]\r\nshell=progman.exe\r\ndisplay.drv=vga.drv\r\nkeyboard.drv=keyboard.drv\r\n"
+        "sound.drv=mmsound.drv ; comment\r\n[drivers]\r\nwave=x.drv\r\n");
+    const std::vector<EditListEntry> found = systemIniExceptions(ini);
+    const std::vector<EditListEntry> expected = {{"DISPLAY", "VGA.DRV"}, {"SOUND", "MMSOUND.DRV"}};
+    EXPECT_EQ(found, expected);
+    std::vector<EditListEntry> list = {{"DISPLAY", "OTHER.DRV"}};
+    EXPECT_EQ(mergeEntries(list, found), 1u);
+    EXPECT_EQ(list.back(), (EditListEntry{"SOUND", "MMSOUND.DRV"}));
+    EXPECT_TRUE(systemIniExceptions(t.folder.file("none.ini")).empty());
+}
+
+}  // namespace
+}  // namespace quillon::maintenance
