@@ -21,6 +21,8 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon exports [--json] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
+       quillon query [--match=contains|begins|ends|whole] [--case] [--accumulate]
+                     [--save=OUT.LIB] [--json] [--] KEYWORDS FILE...
 
 Making a LIB file:
   FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
@@ -35,6 +37,17 @@ Making a LIB file:
   inconsistent or duplicated modules, excluded and duplicate symbols), sorts it by
   the LIB-file sort order of the settings, writes the LIB file and prints one result
   message on stderr.
+
+Extracting functions (quillon query):
+  KEYWORDS         one argument: keywords separated by blanks, commas or semicolons;
+                   a name matching any keyword is taken, +WORD must also be in it,
+                   -WORD must not (put "--" before a KEYWORDS that starts with "-").
+                   At most 10 keywords. --match says how a keyword matches a name
+                   (default contains), --case makes letter case count. The functions
+                   with an ordinal are printed as "quillon exports" prints rows, in
+                   module order; --save writes them as a LIB file, and --accumulate
+                   keeps what that file held, adding only new functions. Exit status
+                   0 something extracted, 1 nothing matched, else as below.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file

@@ -4,6 +4,7 @@
 #include "cli/batch_command.h"
 #include "cli/exports_command.h"
 #include "cli/locate_command.h"
+#include "cli/query_command.h"
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
         const std::string_view command = argv[1];
         if (command == "exports")
             return quillon::cli::runExportsCommand(argc, argv);
+        if (command == "query")
+            return quillon::cli::runQueryCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc - 1, argv + 1);
     }
