@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_tab.h"
+#include "app/extracted_tab.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
 #include "app/options_tab.h"
@@ -214,9 +215,9 @@ QWidget* MainWindow::createListTab(const QStringList& columns, const QStringList
 
 void MainWindow::createOtherTabs()
 {
-    m_queryTab =
-        createListTab({"Module", "Function name", "Ordinal"},
-                      {"Sort options for the list", "Quer&y...", "&Save as...", "Cl&ear list"});
+    m_extractedTab = new ExtractedTab(m_ws, *this, m_tabs);
+    m_extractedTab->hide();
+    m_queryTab = m_extractedTab;
     m_compareTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                  {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
