@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "app/action_button.h"
 #include "app/extracted_list_model.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
@@ -41,13 +42,7 @@ ExtractedTab::ExtractedTab(Workspace& ws, MainWindow& main, QWidget* parent)
     buttons->addWidget(sort);
     buttons->addStretch(1);
     auto pushButton = [&](QAction* action, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString(text).remove('&').remove('.').remove(' '));
-        b->setShortcut(QKeySequence());
-        connect(b, &QPushButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::changed, b, [b, action] { b->setEnabled(action->isEnabled()); });
-        b->setEnabled(action->isEnabled());
-        buttons->addWidget(b);
+        buttons->addWidget(actionButton(action, text, this));
     };
     pushButton(m_actions.query, "Quer&y...");
     pushButton(m_actions.saveAs, "&Save as...");

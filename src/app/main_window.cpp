@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_tab.h"
+#include "app/action_button.h"
 #include "app/extracted_tab.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
@@ -128,14 +129,7 @@ void MainWindow::createLibraryTab()
 
     buttons->addStretch(1);
     auto pushButton = [&](QAction* action, const QString& text) {
-        auto* b = new QPushButton(text, m_libraryTab);
-        b->setObjectName(QString(text).remove('&').remove('.').remove(' '));
-        // The access key belongs to the command's hot key, which works from the list.
-        b->setShortcut(QKeySequence());
-        connect(b, &QPushButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::changed, b, [b, action] { b->setEnabled(action->isEnabled()); });
-        b->setEnabled(action->isEnabled());
-        buttons->addWidget(b);
+        buttons->addWidget(actionButton(action, text, m_libraryTab));
     };
     pushButton(m_actions.addModule, "&Add file...");
     pushButton(m_actions.saveAs, "&Save as...");
