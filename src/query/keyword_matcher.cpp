@@ -13,6 +13,12 @@ char upper(char c)
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+unsigned pairOf(const char* at)
+{
+    return static_cast<unsigned>(static_cast<unsigned char>(at[0])) << 8 |
+           static_cast<unsigned char>(at[1]);
+}
+
 bool contains(std::string_view text, std::string_view keyword)
 {
     return text.find(keyword) != std::string_view::npos;
@@ -28,15 +34,18 @@ KeywordMatcher::KeywordMatcher(const KeywordSets& sets, MatchOption option, bool
       m_caseSensitive(caseSensitive),
       m_noOrKeywords(sets.noOrKeywords)
 {
+    for (std::size_t c = 0; c < m_fold.size(); ++c)
+        m_fold[c] = caseSensitive ? static_cast<char>(c) : upper(static_cast<char>(c));
     m_shortestOr = m_or.empty() ? 0 : m_or.front().size();
-    for (std::size_t k = 0; k < m_or.size() && k < 256; ++k) {
-        const std::string& word = m_or[k];
+    for (const std::string& word : m_or) {
         m_shortestOr = std::min(m_shortestOr, word.size());
         if (word.empty())
             continue;
-        const auto first = static_cast<unsigned char>(word.front());
-        m_firstByte[first] = 1;
-        m_byFirstByte[first].push_back(static_cast<std::uint8_t>(k));
+        m_firstByte[static_cast<unsigned char>(word[0])] = 1;
+        if (word.size() >= 2) {
+            const unsigned pair = pairOf(word.data());
+            m_firstPairs[pair / 64] |= std::uint64_t{1} << (pair % 64);
+        }
     }
 }
 
@@ -65,16 +74,25 @@ bool KeywordMatcher::containsAnyOr(std::string_view text) const
         return true;
     const char* data = text.data();
     const std::size_t last = text.size() - m_shortestOr;
-    for (std::size_t i = 0; i <= last; ++i) {
-        const auto c = static_cast<unsigned char>(data[i]);
-        if (m_firstByte[c] == 0)
-            continue;
-        for (const std::uint8_t k : m_byFirstByte[c]) {
-            const std::string& word = m_or[k];
+    auto startsHere = [&](std::size_t i) {
+        for (const std::string& word : m_or) {
             if (word.size() <= text.size() - i &&
                 std::memcmp(data + i, word.data(), word.size()) == 0)
                 return true;
         }
+        return false;
+    };
+    if (m_shortestOr == 1) {
+        for (std::size_t i = 0; i <= last; ++i) {
+            if (m_firstByte[static_cast<unsigned char>(data[i])] != 0 && startsHere(i))
+                return true;
+        }
+        return false;
+    }
+    for (std::size_t i = 0; i <= last; ++i) {
+        const unsigned pair = pairOf(data + i);
+        if ((m_firstPairs[pair / 64] >> (pair % 64) & 1U) != 0 && startsHere(i))
+            return true;
     }
     return false;
 }
@@ -98,7 +116,8 @@ Verdict KeywordMatcher::test(std::string_view text) const
     }
     if (!m_caseSensitive) {
         m_folded.resize(text.size());
-        std::transform(text.begin(), text.end(), m_folded.begin(), upper);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            m_folded[i] = m_fold[static_cast<unsigned char>(text[i])];
         text = m_folded;
     }
     if (!m_noOrKeywords && !anyOrKeyword(text))

@@ -35,11 +35,14 @@ private:
     MatchOption m_option;
     bool m_caseSensitive;
     bool m_noOrKeywords;
-    /// "Containing" over several OR keywords: the keywords by their first byte, so that a text
-    /// is scanned once rather than once per keyword.
+    /// "Containing" over several OR keywords: the pairs of bytes the keywords start with, one
+    /// bit each, so that a text is scanned once and a keyword compared only where its first two
+    /// bytes stand (one-byte keywords: by their first byte).
+    std::array<std::uint64_t, 65536 / 64> m_firstPairs{};
     std::array<std::uint8_t, 256> m_firstByte{};
-    std::array<std::vector<std::uint8_t>, 256> m_byFirstByte;
     std::size_t m_shortestOr = 0;
+    /// The letter case table of the search: upper case unless case sensitive.
+    std::array<char, 256> m_fold{};
     mutable std::string m_folded;
 };
 

@@ -95,6 +95,9 @@ TEST(KeywordMatcher, MatchOptionsOrAndNot)
     EXPECT_EQ(verdict("reg", C, "RegOpenKeyA"), Verdict::Match);
     EXPECT_EQ(verdict("reg", C, "CloseHandle"), Verdict::NoMatch);
     EXPECT_EQ(verdict("zzz,key,qqq", C, "RegOpenKeyA"), Verdict::Match);
+    EXPECT_EQ(verdict("zzz,ya", C, "RegOpenKeyA"), Verdict::Match);  // at the very end
+    EXPECT_EQ(verdict("zzz,yb", C, "RegOpenKeyA"), Verdict::NoMatch);
+    EXPECT_EQ(verdict("zzz,q,y", C, "RegOpenKeyA"), Verdict::Match);  // one-letter keywords
     EXPECT_EQ(verdict("reg", MatchOption::BeginningWith, "OpenReg"), Verdict::NoMatch);
     EXPECT_EQ(verdict("reg", MatchOption::EndingWith, "OpenReg"), Verdict::Match);
     EXPECT_EQ(verdict("openreg", MatchOption::WholeWord, "OpenReg"), Verdict::Match);

@@ -52,7 +52,7 @@ bool ResultInserter::moduleWasPresent(std::string_view moduleName) const
     return !m_presentModules.empty() && m_presentModules.count(upperCase(moduleName)) != 0;
 }
 
-bool ResultInserter::add(const QueryResult& entry)
+bool ResultInserter::add(QueryResult entry)
 {
     if (moduleWasPresent(entry.MODULENAME.view())) {
         const auto byKey = [this](const QueryResult& a, const QueryResult& b) {
@@ -63,7 +63,7 @@ bool ResultInserter::add(const QueryResult& entry)
         if (first != last || !m_addedKeys.insert(key(entry)).second)
             return false;
     }
-    m_added.push_back(entry);
+    m_added.push_back(std::move(entry));
     return true;
 }
 

@@ -26,7 +26,7 @@ public:
     /// Adds `entry` unless, its module having been present, an entry of the same key (by the
     /// list's order) is already in the list or among those added. Returns false for such a
     /// duplicate.
-    bool add(const QueryResult& entry);
+    bool add(QueryResult entry);
 
     /// How many entries were added.
     [[nodiscard]] std::size_t added() const { return m_added.size(); }

@@ -133,7 +133,7 @@ SearchResult runQuery(Workspace& ws, const SearchOptions& options)
         if (row.ORDINAL == 0)
             continue;
         QueryResult entry{row.MODULENAME, row.SYMBOL, row.ORDINAL, row.UNSORTED, 1};
-        if (!inserter.add(entry)) {
+        if (!inserter.add(std::move(entry))) {
             ++result.duplicates;
             continue;
         }
