@@ -4,6 +4,7 @@
 #include "base/ascii_text.h"
 #include "base/duration_text.h"
 #include "base/text_encoding.h"
+#include "maintenance/maintenance_messages.h"
 #include "query/run_search.h"
 
 namespace quillon::query {
@@ -21,11 +22,6 @@ std::string spacer(std::size_t width)
 std::string countOrNone(std::uint64_t count)
 {
     return count == 0 ? "None" : std::to_string(count);
-}
-
-std::string plural(std::uint64_t count, std::string_view noun)
-{
-    return std::to_string(count) + std::string(noun) + (count > 1 ? "s" : "");
 }
 
 std::string processTime(std::int64_t elapsed)
@@ -176,10 +172,11 @@ std::string notFoundStatusText(std::string_view before, bool multiple)
 
 std::string extractStatusText(const ExtractCounts& counts)
 {
-    std::string text = counts.extracted == 0 ? std::string("No items extracted")
-                                             : plural(counts.extracted, " item") + " extracted";
+    std::string text = counts.extracted == 0
+                           ? std::string("No items extracted")
+                           : maintenance::countNoun(counts.extracted, "item") + " extracted";
     if (counts.duplicates > 0)
-        text += " - " + plural(counts.duplicates, " duplicate") + " excluded";
+        text += " - " + maintenance::countNoun(counts.duplicates, "duplicate") + " excluded";
     return text;
 }
 
