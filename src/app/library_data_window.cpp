@@ -18,6 +18,7 @@
 
 #include <vector>
 
+#include "app/find_targets.h"
 #include "app/library_data_format.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
@@ -181,11 +182,15 @@ void LibraryDataWindow::createActions()
         m_main.updateModuleCommand();
         refresh();
     });
+    // Finding in the module table is the search of the other lists, over the module names.
     make("&Find...", {K("Alt+F3")}, [this] {
-        m_findEdit->setFocus();
-        m_findEdit->selectAll();
+        ModuleTableFindTarget target(*this, m_ws);
+        (void)runFindCommand(m_ws, this, target, false);
     });
-    make("Find &next", {K("F3")}, [this] { (void)findNext(m_findEdit->text()); });
+    make("Find &next", {K("F3")}, [this] {
+        ModuleTableFindTarget target(*this, m_ws);
+        (void)runFindCommand(m_ws, this, target, true);
+    });
 }
 
 void LibraryDataWindow::showEvent(QShowEvent* event)

@@ -20,6 +20,8 @@
 
 #include "app/about_tab.h"
 #include "app/in_place_edit_delegate.h"
+#include "app/action_button.h"
+#include "app/extracted_tab.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
 #include "app/options_tab.h"
@@ -134,14 +136,7 @@ void MainWindow::createLibraryTab()
 
     buttons->addStretch(1);
     auto pushButton = [&](QAction* action, const QString& text) {
-        auto* b = new QPushButton(text, m_libraryTab);
-        b->setObjectName(QString(text).remove('&').remove('.').remove(' '));
-        // The access key belongs to the command's hot key, which works from the list.
-        b->setShortcut(QKeySequence());
-        connect(b, &QPushButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::changed, b, [b, action] { b->setEnabled(action->isEnabled()); });
-        b->setEnabled(action->isEnabled());
-        buttons->addWidget(b);
+        buttons->addWidget(actionButton(action, text, m_libraryTab));
     };
     pushButton(m_actions.addModule, "&Add file...");
     pushButton(m_actions.saveAs, "&Save as...");
@@ -228,9 +223,9 @@ QWidget* MainWindow::createListTab(const QStringList& columns, const QStringList
 
 void MainWindow::createOtherTabs()
 {
-    m_queryTab =
-        createListTab({"Module", "Function name", "Ordinal"},
-                      {"Sort options for the list", "Quer&y...", "&Save as...", "Cl&ear list"});
+    m_extractedTab = new ExtractedTab(m_ws, *this, m_tabs);
+    m_extractedTab->hide();
+    m_queryTab = m_extractedTab;
     m_compareTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                  {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},

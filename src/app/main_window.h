@@ -24,6 +24,7 @@ class QWidget;
 
 namespace quillon::app {
 
+class ExtractedTab;
 class FavoritesMenus;
 class LibraryTreeModel;
 class QtUi;
@@ -175,6 +176,12 @@ public:
     void editSymbolCommand();
     /// The list editor of the exceptions list or (`favorites`) of the favourite files.
     void editListCommand(bool favorites);
+    /// The search dialog in query mode (F6), then the query into the extracted functions.
+    void queryCommand();
+    /// Extracts the hooked rows, or the selected row, into the extracted functions (Ctrl+E).
+    void extractCommand();
+    /// "&Find..." (Alt+F3) or "Find &next" (F3) in the library list.
+    void findCommand(bool findNext);
     /// The "&About..." box of the about tab.
     void showAboutBox();
 
@@ -183,6 +190,7 @@ public:
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
     [[nodiscard]] LibraryTreeModel* model() const { return m_model; }
     [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
+    [[nodiscard]] ExtractedTab* extractedTab() const { return m_extractedTab; }
     [[nodiscard]] QToolButton* quickMenuButton() const { return m_quickButton; }
     [[nodiscard]] QToolButton* bitButton() const { return m_bitButton; }
     [[nodiscard]] const IconSet& icons() const { return m_icons; }
@@ -249,6 +257,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     QWidget* m_libraryTab = nullptr;
     QWidget* m_queryTab = nullptr;
+    ExtractedTab* m_extractedTab = nullptr;
     QWidget* m_compareTab = nullptr;
     QWidget* m_updateTab = nullptr;
     QWidget* m_optionsTab = nullptr;

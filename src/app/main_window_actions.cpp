@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/extracted_tab.h"
 #include "app/library_data_window.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
@@ -53,7 +54,7 @@ void MainWindow::createActions()
     a.closeLibrary = make("C&lose library", {K("Alt+L")}, true, false);
     a.rename = make("&Rename...", {K("Shift+R")}, true, false);
     a.libraryData = make("Li&brary data...", {K("F4")}, true, true);
-    a.query = make("&Query...", {K("F6")}, false, true);
+    a.query = make("&Query...", {K("F6")}, true, true);
     a.exportText = make("&Export to text", {K("Shift+F12")}, true, true);
     a.save = make("&Save", {K::Save}, true, true);
     a.saveAs = make("Sa&ve as...", {K("Alt+S")}, true, true);
@@ -64,8 +65,8 @@ void MainWindow::createActions()
     a.compareModule = make("Co&mpare module to disk...", {K("Shift+F2")}, false, true);
     a.exportModule = make("&Export module to text", {K("F12")}, true, true);
     a.clearAll = make("Cl&ear all modules", {K("Alt+E")}, true, true);
-    a.find = make("&Find...", {K("Alt+F3")}, false, true);
-    a.findNext = make("Find &next", {K("F3")}, false, true);
+    a.find = make("&Find...", {K("Alt+F3")}, true, true);
+    a.findNext = make("Find &next", {K("F3")}, true, true);
     a.gotoRow = make("&Goto...", {K("Ctrl+G")}, true, true);
     a.nextMark = make("Next &mark", {K("F7")}, true, true);
     a.copyName = make("Cop&y name", {K::Copy}, true, true);
@@ -74,7 +75,7 @@ void MainWindow::createActions()
     a.markAll = make("&Mark all", {K("Ctrl+A")}, true, true);
     a.removeMarks = make("&Remove all marks", {K("Ctrl+Shift+A")}, true, true);
     a.invertMarks = make("&Invert markings", {K("Ctrl+I")}, true, true);
-    a.extract = make("&Extract ", {K("Ctrl+E")}, false, true);
+    a.extract = make("&Extract ", {K("Ctrl+E")}, true, true);
     a.deleteRows = make("&Delete", {K::Delete}, true, true);
     a.sortName = make("Sort by &name", {K("Alt+N")}, true, true);
     a.sortOrdinal = make("Sort by &ordinal", {K("Alt+O")}, true, true);
@@ -163,6 +164,10 @@ void MainWindow::createActions()
     connect(a.editSymbol, &QAction::triggered, this, [this] { editSymbolCommand(); });
     connect(a.exceptionsList, &QAction::triggered, this, [this] { editListCommand(false); });
     connect(a.favoritesList, &QAction::triggered, this, [this] { editListCommand(true); });
+    connect(a.query, &QAction::triggered, this, [this] { queryCommand(); });
+    connect(a.extract, &QAction::triggered, this, [this] { extractCommand(); });
+    connect(a.find, &QAction::triggered, this, [this] { findCommand(false); });
+    connect(a.findNext, &QAction::triggered, this, [this] { findCommand(true); });
 }
 
 void MainWindow::createLibraryPopup()
@@ -352,6 +357,8 @@ void MainWindow::updateActions()
     m_actions.sortAscending->setChecked(!m_ws.sortDescending);
     m_actions.sortDescending->setChecked(m_ws.sortDescending);
     m_recentMenu->menuAction()->setVisible(m_ws.options.UseRecentMenu == 1);
+    if (m_extractedTab != nullptr)
+        m_extractedTab->updateActions();
 }
 
 }  // namespace quillon::app

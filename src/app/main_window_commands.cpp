@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTreeView>
 
+#include "app/extracted_tab.h"
 #include "app/goto_dialog.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
@@ -192,7 +193,7 @@ void MainWindow::clearList()
     m_model->resetWith([&] { clearLibrary(m_ws); });
     // The other lists go too when asked; of them this program holds the extracted functions.
     if (m_ws.options.UseClearExtract == 1)
-        m_ws.queryResults.rows.clear();
+        m_extractedTab->clearList();
     updateActions();
     updateStatus();
 }

@@ -24,6 +24,8 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
                       (FILE.LIB | MODULE)...
        quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
        quillon exceptions [--json] [list | add MODULE FILE | remove MODULE]
+       quillon query [--match=contains|begins|ends|whole] [--case] [--accumulate]
+                     [--save=OUT.LIB] [--json] [--] KEYWORDS FILE...
 
 Making a LIB file:
   FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
@@ -55,6 +57,16 @@ Listing a library (quillon list):
   module, which --module names when the library holds several; --format=json the
   modules with their symbols and ordinals. --module=NAME limits text and json to
   one module. Exit status as below; 6 when OUT cannot be written.
+Extracting functions (quillon query):
+  KEYWORDS         one argument: keywords separated by blanks, commas or semicolons;
+                   a name matching any keyword is taken, +WORD must also be in it,
+                   -WORD must not (put "--" before a KEYWORDS that starts with "-").
+                   At most 10 keywords. --match says how a keyword matches a name
+                   (default contains), --case makes letter case count. The functions
+                   with an ordinal are printed as "quillon exports" prints rows, in
+                   module order; --save writes them as a LIB file, and --accumulate
+                   keeps what that file held, adding only new functions. Exit status
+                   0 something extracted, 1 nothing matched, else as below.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file

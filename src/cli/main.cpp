@@ -7,6 +7,7 @@
 #include "cli/list_command.h"
 #include "cli/locate_command.h"
 #include "cli/update_command.h"
+#include "cli/query_command.h"
 
 int main(int argc, char** argv)
 {
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
             return quillon::cli::runListCommand(argc, argv);
         if (command == "exceptions")
             return quillon::cli::runExceptionsCommand(argc, argv);
+        if (command == "query")
+            return quillon::cli::runQueryCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc, argv);
         if (command == "update")

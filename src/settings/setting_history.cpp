@@ -51,7 +51,8 @@ bool writeHistory(SettingsStore& store, const HistoryKeys& keys, SettingHistory&
         return false;
     const std::string upperV = upperCase(v);
     for (const std::string& entry : history.entries) {
-        if (upperCase(trimRight(entry)) == upperV)
+        const std::string_view e = trimRight(entry);
+        if (keys.caseSensitive ? e == v : upperCase(e) == upperV)
             return false;
     }
 

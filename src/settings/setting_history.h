@@ -21,6 +21,9 @@ struct HistoryKeys {
     std::string section;
     std::string stem;
     int maximum = 0;
+    /// Whether an entry equals the new value only with the same letter case (keyword
+    /// histories); folder and file histories ignore letter case.
+    bool caseSensitive = false;
 
     /// The key of entry `index` (1-based): the stem followed by the index without leading zeros.
     [[nodiscard]] std::string key(int index) const;
@@ -41,7 +44,8 @@ struct SettingHistory {
 };
 
 /// Records `value` (V) as the newest entry. Nothing is written when V is blank, equals V0, or
-/// equals an entry already in the list (letter case and trailing blanks ignored), so using a
+/// equals an entry already in the list (trailing blanks ignored, and letter case too unless
+/// `keys.caseSensitive`), so using a
 /// folder again keeps the order. Otherwise V is written as entry 1 and the list follows from
 /// entry 2 on, each entry written once: later copies of an entry, blank entries and (with
 /// `isObsolete`) obsolete entries are dropped, and positions up to `maximum` left over by them

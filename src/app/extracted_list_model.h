@@ -1,0 +1,40 @@
+// ExtractedListModel: the extracted functions (`QueryResultList`) as a table of the window.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <functional>
+
+#include "core/workspace.h"
+
+namespace quillon::app {
+
+class IconSet;
+
+/// Reads the core's rows in place: "Module", "Function name", "Ordinal"; a row added by the
+/// most recent query or extraction shows the hook. Every change of the list goes through
+/// `resetWith` or `rowsRemoved`.
+class ExtractedListModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Module = 0, Function = 1, Ordinal = 2, ColumnCount = 3 };
+
+    ExtractedListModel(Workspace& ws, const IconSet& icons, QObject* parent = nullptr);
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+
+    /// Runs `change` on the list and shows the list again.
+    void resetWith(const std::function<void()>& change);
+    /// Removes entry `row` from the list.
+    void removeEntry(std::size_t row);
+
+private:
+    Workspace& m_ws;
+    const IconSet& m_icons;
+};
+
+}  // namespace quillon::app

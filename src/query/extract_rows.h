@@ -1,0 +1,20 @@
+// Extraction: copies the hooked rows of the library (or the row under the cursor) into the
+// extracted functions.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "core/workspace.h"
+#include "query/query_messages.h"
+
+namespace quillon::query {
+
+/// Extracts into `QueryResultList`: every hooked row from the first hooked one on (a hooked
+/// module row brings the symbol rows that follow it) with its hook cleared, or when nothing is
+/// hooked the row at `cursorRow` (a module row with its symbols). Symbols of a module the list
+/// already held are refused when an entry of the same key is there. Writes the status texts
+/// and, unless messages are suppressed, the result box.
+ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow);
+
+}  // namespace quillon::query

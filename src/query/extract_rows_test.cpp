@@ -1,0 +1,90 @@
+// Tests of extracting hooked rows, and of the extraction's report.
+#include "query/extract_rows.h"
+
+#include <gtest/gtest.h>
+
+#include "base/text_encoding.h"
+#include "lib/save_file.h"
+#include "support/library_builder.h"
+#include "support/test_workspace.h"
+
+namespace quillon::query {
+namespace {
+
+using testing::addModule;
+using testing::TestWorkspace;
+
+/// Rows: 0 A, 1 A1, 2 A2, 3 B, 4 B1, 5 B2.
+void twoModules(TestWorkspace& t)
+{
+    t.ws.options.UseStatusBar = 1;
+    addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
+    addModule(t.ws, "B", {{"B1", 1}, {"B2", 2}});
+}
+
+TEST(ExtractRows, CursorRowOrModuleWhenNothingHooked)
+{
+    TestWorkspace t;
+    twoModules(t);
+    t.ws.options.UseNoMessages = 1;
+    ExtractCounts c = extractRows(t.ws, 2);
+    EXPECT_EQ(c.extracted, 1u);
+    ASSERT_EQ(t.ws.queryResults.size(), 1u);
+    EXPECT_EQ(t.ws.queryResults.rows[0], (QueryResult{ModuleName("A"), "A2", 2, 3, 1}));
+    c = extractRows(t.ws, 3);
+    EXPECT_EQ(c.extracted, 2u);
+    EXPECT_EQ(t.ui.statusText(1), "2 items extracted");
+    EXPECT_TRUE(t.ui.messages.empty());
+}
+
+TEST(ExtractRows, HookedModuleBringsItsSymbolsAndHooksAreCleared)
+{
+    TestWorkspace t;
+    twoModules(t);
+    t.ws.library.rows[0].MARK = 1;
+    t.ws.library.rows[1].MARK = 1;
+    t.ws.library.rows[5].MARK = 1;
+    const ExtractCounts c = extractRows(t.ws, 4);
+    EXPECT_EQ(c.processed, 3u);
+    EXPECT_EQ(c.extracted, 3u);
+    for (const LibraryRow& row : t.ws.library.rows)
+        EXPECT_EQ(row.MARK, 0);
+    EXPECT_EQ(t.ws.queryResults.size(), 3u);
+}
+
+TEST(ExtractRows, ModuleAlreadyExtractedReportsDuplicates)
+{
+    TestWorkspace t;
+    twoModules(t);
+    t.ws.options.UseNoMessages = 1;
+    (void)extractRows(t.ws, 0);
+    t.ws.options.UseNoMessages = 0;
+    const ExtractCounts c = extractRows(t.ws, 0);
+    EXPECT_EQ(c.extracted, 0u);
+    EXPECT_EQ(c.duplicates, 2u);
+    EXPECT_EQ(t.ui.statusText(1), "No items extracted - 2 duplicates excluded");
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - No items extracted");
+    const std::string rule = "    " + std::string(40, '_');
+    EXPECT_EQ(t.ui.messages[0].text,
+              rule + "|    EXTRACT RESULT|    " + std::string(40, '\xAF') +
+                  "|    Comment: Duplicates excluded||    Number of items extracted: None"
+                  "|    Total number of items in list: 2|    Number of duplicates: 2"
+                  "|    Number of items processed: 2"
+                  "|    Process time: Less than 1/100 second|" +
+                  rule + "|" + std::string(90, kNonBreakingSpace));
+    EXPECT_EQ(t.ui.messages[0].icon, ui::MessageIcon::Program);
+}
+
+TEST(ExtractFileName, ShortAndLongForms)
+{
+    TestWorkspace t;
+    t.ws.library.LibraryFileName = "/work/libs/MYLIBRARY.LIB";
+    t.ws.options.UseLongAdd = 0;
+    EXPECT_EQ(lib::extractFileName(t.ws), "/work/libs/MYLIBR_E.LIB");
+    t.ws.options.UseLongAdd = 1;
+    EXPECT_EQ(lib::extractFileName(t.ws), "/work/libs/Mylibrary_extract.lib");
+}
+
+}  // namespace
+}  // namespace quillon::query

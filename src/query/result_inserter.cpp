@@ -1,0 +1,85 @@
+// Adding entries to the extracted functions in key order, without duplicates.
+#include "query/result_inserter.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "base/ascii_text.h"
+
+namespace quillon::query {
+
+ResultInserter::ResultInserter(QueryResultList& list) : m_list(list)
+{
+    if (m_list.order != 1 && m_list.order != 2)
+        m_list.order = 3;
+    const auto byKey = [this](const QueryResult& a, const QueryResult& b) { return less(a, b); };
+    if (!std::is_sorted(m_list.rows.begin(), m_list.rows.end(), byKey))
+        sortQueryResultList(m_list, m_list.order);
+    for (const QueryResult& row : m_list.rows)
+        m_presentModules.insert(upperCase(row.MODULENAME.view()));
+}
+
+bool ResultInserter::less(const QueryResult& a, const QueryResult& b) const
+{
+    switch (m_list.order) {
+        case 1:
+            return std::tie(a.MODULENAME, a.SYMBOL) < std::tie(b.MODULENAME, b.SYMBOL);
+        case 2:
+            return std::tie(a.MODULENAME, a.ORDINAL) < std::tie(b.MODULENAME, b.ORDINAL);
+        default:
+            break;
+    }
+    return std::tie(a.MODULENAME, a.SYMBOL, a.ORDINAL) <
+           std::tie(b.MODULENAME, b.SYMBOL, b.ORDINAL);
+}
+
+std::string ResultInserter::key(const QueryResult& entry) const
+{
+    std::string k(entry.MODULENAME.view());
+    k.push_back('\0');
+    if (m_list.order != 2)
+        k += entry.SYMBOL;
+    if (m_list.order != 1) {
+        k.push_back('\0');
+        k.push_back(static_cast<char>(entry.ORDINAL & 0xFF));
+        k.push_back(static_cast<char>(entry.ORDINAL >> 8));
+    }
+    return k;
+}
+
+bool ResultInserter::moduleWasPresent(std::string_view moduleName) const
+{
+    return !m_presentModules.empty() && m_presentModules.count(upperCase(moduleName)) != 0;
+}
+
+bool ResultInserter::add(QueryResult entry)
+{
+    if (moduleWasPresent(entry.MODULENAME.view())) {
+        const auto byKey = [this](const QueryResult& a, const QueryResult& b) {
+            return less(a, b);
+        };
+        const auto [first, last] =
+            std::equal_range(m_list.rows.begin(), m_list.rows.end(), entry, byKey);
+        if (first != last || !m_addedKeys.insert(key(entry)).second)
+            return false;
+    }
+    m_added.push_back(std::move(entry));
+    return true;
+}
+
+void ResultInserter::finish()
+{
+    if (m_added.empty())
+        return;
+    const auto byKey = [this](const QueryResult& a, const QueryResult& b) { return less(a, b); };
+    std::stable_sort(m_added.begin(), m_added.end(), byKey);
+    std::vector<QueryResult>& rows = m_list.rows;
+    const auto middle = static_cast<std::ptrdiff_t>(rows.size());
+    rows.insert(rows.end(), std::make_move_iterator(m_added.begin()),
+                std::make_move_iterator(m_added.end()));
+    std::inplace_merge(rows.begin(), rows.begin() + middle, rows.end(), byKey);
+    m_added.clear();
+    m_addedKeys.clear();
+}
+
+}  // namespace quillon::query
