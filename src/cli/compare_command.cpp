@@ -115,7 +115,7 @@ int runCompareCommand(int argc, char** argv)
     CLI::App app{"Compares the modules of a Clarion LIB file with the DLL/EXE files on disk.",
                  "quillon compare"};
     Arguments a;
-    app.add_option("--module", a.module, "compare only this module");
+    app.add_option("--module", a.module, "compare only this module")->type_name("NAME");
     CLI::Option* matchCase =
         app.add_flag("--match-case", a.matchCase, "letter case counts (casing is reported)");
     CLI::Option* ignoreCase =
@@ -126,7 +126,8 @@ int runCompareCommand(int argc, char** argv)
                  "module names that differ in case or extension name the same module");
     app.add_flag("--all", a.all, "list every row, not only the changed ones");
     app.add_flag("--json", a.json, "write one JSON document");
-    app.add_option("--settings", a.settingsDir, "use DIR/Quillon32.ini as the settings file");
+    app.add_option("--settings", a.settingsDir, "use DIR/Quillon32.ini as the settings file")
+        ->type_name("DIR");
     app.add_option("LIB", a.libFile, "the Clarion LIB file")->required();
     app.add_option("DISKFILE", a.diskFile,
                    "the file to compare with (a DLL, EXE or LIB file); without it each module is "

@@ -112,12 +112,12 @@ std::string compareText(const std::vector<reports::ModuleComparison>& modules, b
 
 std::string compareJson(const std::vector<reports::ModuleComparison>& modules, bool allRows)
 {
-    nlohmann::json doc;
-    doc["modules"] = nlohmann::json::array();
+    nlohmann::ordered_json doc;
+    doc["modules"] = nlohmann::ordered_json::array();
     for (const reports::ModuleComparison& m : modules) {
         const reports::CompareResult& r = m.result;
         const reports::CompareCounts& c = r.counts;
-        nlohmann::json module = {
+        nlohmann::ordered_json module = {
             {"module", cp1252ToUtf8(m.moduleName)},
             {"diskFile", cp1252ToUtf8(r.diskFile)},
             {"diskModule", cp1252ToUtf8(r.diskModuleName)},
@@ -137,7 +137,7 @@ std::string compareJson(const std::vector<reports::ModuleComparison>& modules, b
               {"missingInLibrary", c.missingInLibrary},
               {"libraryDuplicates", c.libraryDuplicates},
               {"diskDuplicates", c.diskDuplicates}}},
-            {"rows", nlohmann::json::array()},
+            {"rows", nlohmann::ordered_json::array()},
         };
         for (const reports::CompareRow& row : r.rows) {
             if (!shown(row, allRows))
