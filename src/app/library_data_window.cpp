@@ -43,7 +43,8 @@ LibraryDataWindow* LibraryDataWindow::of(const MainWindow& main)
 
 LibraryDataWindow* LibraryDataWindow::showFor(MainWindow& main)
 {
-    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(), settings::kModuleWindowSection);
+    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(),
+                                             settings::kModuleWindowSection);
 }
 
 LibraryDataWindow::LibraryDataWindow(MainWindow& main)
@@ -98,7 +99,7 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     const std::vector<int> widths = libraryDataFormatWidths(libraryDataDesignFormat());
-    for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)
+    for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
         m_table->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     lowerLayout->addWidget(m_table, 1);
 
@@ -214,7 +215,7 @@ void LibraryDataWindow::restoreLayout()
         widths = libraryDataFormatWidths(format);
     if (widths.empty())
         widths = libraryDataFormatWidths(design);
-    for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)
+    for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
         m_table->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
 
     const int bar = store.readNumber(settings::kModuleWindowSection, kBarY, 0);
@@ -234,7 +235,7 @@ void LibraryDataWindow::saveLayout()
     store.writeNumber(settings::kModuleWindowSection, kBarY, barY());
     if (m_ws.options.UseRestoreFormat == 1) {
         std::vector<int> widths;
-        for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)
+        for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
             widths.push_back(m_table->columnWidth(c));
         settings::writeListFormat(store, kCaption, kTableListNumber, libraryDataFormat(widths));
     }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reports/candidate_test.h"
+#include "reports/compare_candidates.h"
 #include "support/exe_builder.h"
 #include "support/lib_builder.h"
 #include "support/test_workspace.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,7 +24,7 @@ struct CompareState {
     /// "Partial match" of the dialog, kept for the run.
     bool partialMatch = false;
     /// The module row last compared, for "Compare next".
-    std::size_t lastModuleRow = 0;
+    std::optional<std::size_t> lastModuleRow;
 };
 
 [[nodiscard]] inline CompareState& compareState(Workspace& ws)

@@ -1,5 +1,5 @@
 // Testing a candidate disk file of the compare dialog.
-#include "reports/candidate_test.h"
+#include "reports/compare_candidates.h"
 
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
