@@ -43,8 +43,7 @@ LibraryDataWindow* LibraryDataWindow::of(const MainWindow& main)
 
 LibraryDataWindow* LibraryDataWindow::showFor(MainWindow& main)
 {
-    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(),
-                                             settings::kModuleWindowSection);
+    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(), settings::kModuleWindowSection);
 }
 
 LibraryDataWindow::LibraryDataWindow(MainWindow& main)

@@ -192,7 +192,7 @@ void MainWindow::closeLibrary()
 void MainWindow::clearList()
 {
     m_model->resetWith([&] { clearLibrary(m_ws); });
-    // The other lists go too when asked; of them this program holds the extracted functions.
+    // The other lists go too when asked: the extracted functions and the compare list.
     if (m_ws.options.UseClearExtract == 1) {
         m_ws.queryResults.rows.clear();
         reports::clearCompareList(m_ws);

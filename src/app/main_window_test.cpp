@@ -13,8 +13,8 @@
 
 #include "app/library_tree_model.h"
 #include "app/testing/gui_fixture.h"
-#include "base/text_encoding.h"
 #include "core/library_edit.h"
+#include "base/text_encoding.h"
 
 namespace quillon::app {
 namespace {
