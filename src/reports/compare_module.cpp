@@ -1,11 +1,14 @@
 // One comparison: reading the disk file, verifying the module, the passes and the status.
 #include "reports/compare_module.h"
 
+#include <deque>
+#include <memory>
 #include <optional>
 
 #include "base/ascii_text.h"
 #include "core/error_report.h"
-#include "exe/executable_reader.h"
+#include "exe/executable_image.h"
+#include "exe/image_source.h"
 #include "lib/lib_reader.h"
 #include "platform/error_codes.h"
 #include "reports/compare_messages.h"
@@ -24,10 +27,20 @@ std::string_view withoutExtension(std::string_view name)
     return dot == std::string_view::npos ? name : name.substr(0, dot);
 }
 
-/// The disk side once read: its module name and functions.
+/// The disk side once read: its module name and functions, whose names view `names` or the
+/// file's pages held by `source`.
 struct DiskModule {
     std::string name;
     std::vector<CompareFunction> functions;
+};
+
+/// What the disk side's names live in while the passes run.
+struct DiskText {
+    std::optional<platform::File> file;
+    std::unique_ptr<exe::FileSource> source;
+    std::unique_ptr<Workspace> scratch;
+    /// Upper-cased names (a deque keeps each string where it is).
+    std::deque<std::string> upper;
 };
 
 class Comparison {
@@ -73,9 +86,9 @@ public:
         input.moduleChange = moduleChange;
         if (!m_result.options.UseMatchCase) {
             for (CompareFunction& f : input.library)
-                f.name = upperCase(f.name);
+                f.name = m_text.upper.emplace_back(upperCase(f.name));
             for (CompareFunction& f : input.disk)
-                f.name = upperCase(f.name);
+                f.name = m_text.upper.emplace_back(upperCase(f.name));
         }
         m_ws.cancel.clear();
         PassHooks hooks;
@@ -158,7 +171,9 @@ private:
 
     std::optional<DiskModule> readLibFile()
     {
-        Workspace scratch(m_ws.ui(), m_ws.files(), m_ws.settings(), m_ws.clock());
+        m_text.scratch =
+            std::make_unique<Workspace>(m_ws.ui(), m_ws.files(), m_ws.settings(), m_ws.clock());
+        Workspace& scratch = *m_text.scratch;
         prepareScratch(scratch);
         lib::LibLoadRequest request;
         request.fileName = m_result.diskFile;
@@ -198,23 +213,34 @@ private:
         return std::nullopt;
     }
 
+    /// Reads the exports straight from the file's pages, without making library rows.
     std::optional<DiskModule> readExecutable()
     {
-        Workspace scratch(m_ws.ui(), m_ws.files(), m_ws.settings(), m_ws.clock());
-        prepareScratch(scratch);
-        const exe::ExecutableLoad load =
-            exe::executableReader(scratch, m_ws.options.UseStatusBar != 0);
-        if (load.cancelled) {
-            status(1, kCancelledText);
-            fail(CompareEnd::Cancelled);
-            return std::nullopt;
-        }
-        if (scratch.ReadStatus != 0 && scratch.ErrorText != kNoLib)
-            return readFailure(scratch.ReadStatus, scratch.ErrorText);
-        const LibraryList& rows = scratch.library.rows;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i].isModule() && i + 1 < rows.size() && rows[i + 1].isSymbol())
-                return moduleAt(rows, i);
+        Result<platform::File> file = m_ws.files().openRead(m_result.diskFile);
+        const Result<std::uint64_t> size =
+            file ? file->size() : Result<std::uint64_t>(file.error());
+        if (!size)
+            return readFailure(size.error().code, size.error().text);
+        m_text.file.emplace(std::move(*file));
+        m_text.source = std::make_unique<exe::FileSource>(*m_text.file, *size);
+        const exe::ExecutableExports exports = exe::readExecutable(*m_text.source);
+        // A file too short for a DOS header is no executable; other failures are read errors.
+        if (exports.kind == exe::ExecutableKind::Unreadable &&
+            exports.error.code != platform::kReadPastEnd)
+            return readFailure(exports.error.code, exports.error.text);
+        if (exports.kind == exe::ExecutableKind::Pe || exports.kind == exe::ExecutableKind::Ne) {
+            for (const exe::ExportTable& table : exports.tables) {
+                if (!table.hasModule || table.names.empty())
+                    continue;
+                if (table.error.code != 0)
+                    return readFailure(table.error.code, table.error.text);
+                DiskModule disk;
+                disk.name = std::string(trimRight(ModuleName(table.moduleName).view()));
+                disk.functions.reserve(table.names.size());
+                for (const exe::ExportedName& name : table.names)
+                    disk.functions.push_back(CompareFunction{name.name, name.ordinal});
+                return disk;
+            }
         }
         message(noExportsMessage(m_result.diskFile, false));
         status(1, kNoExportsFoundText);
@@ -261,6 +287,7 @@ private:
     std::size_t m_moduleRow;
     CompareResult m_result;
     std::vector<CompareFunction> m_library;
+    DiskText m_text;
 };
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include "reports/compare_passes.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "base/ascii_text.h"
 #include "reports/compare_texts.h"
@@ -15,20 +15,32 @@ namespace {
 
 constexpr std::size_t kUnpaired = static_cast<std::size_t>(-1);
 
-using NameIndex = std::unordered_map<std::string_view, std::vector<std::size_t>>;
-
-/// A name and an ordinal as one key, for the duplicate tests.
-struct NameOrdinal {
-    std::string_view name;
-    std::uint16_t ordinal;
-    friend bool operator==(const NameOrdinal&, const NameOrdinal&) = default;
-};
-struct NameOrdinalHash {
-    std::size_t operator()(const NameOrdinal& k) const
+/// Positions grouped by name: the first position of each name and, for each position, the
+/// next one of the same name in ascending order (one allocation per table, not per name).
+class NameChains {
+public:
+    template <class Name>
+    NameChains(std::size_t count, Name name) : m_next(count, kUnpaired)
     {
-        return std::hash<std::string_view>()(k.name) ^
-               (std::size_t{k.ordinal} * 0x9E3779B97F4A7C15ULL);
+        m_first.reserve(count);
+        for (std::size_t j = count; j-- > 0;) {
+            const auto [it, inserted] = m_first.try_emplace(name(j), j);
+            if (!inserted) {
+                m_next[j] = it->second;
+                it->second = j;
+            }
+        }
     }
+    [[nodiscard]] std::size_t first(std::string_view name) const
+    {
+        const auto it = m_first.find(name);
+        return it == m_first.end() ? kUnpaired : it->second;
+    }
+    [[nodiscard]] std::size_t next(std::size_t j) const { return m_next[j]; }
+
+private:
+    std::unordered_map<std::string_view, std::size_t> m_first;
+    std::vector<std::size_t> m_next;
 };
 
 void mark(CellChange& cell, CellChange change)
@@ -45,7 +57,8 @@ public:
           m_rows(rows),
           m_counts(counts),
           m_diskPair(in.disk.size(), kUnpaired),
-          m_libPair(in.library.size(), kUnpaired)
+          m_libPair(in.library.size(), kUnpaired),
+          m_libUnpaired(in.library.size())
     {
     }
 
@@ -54,21 +67,12 @@ public:
         const CompareOptions& o = m_in.options;
         const bool ordinals = !o.UseIgnoreOrdinals;
         copyDiskRows();
-        const NameIndex byName =
-            indexDisk([](const CompareFunction& f) -> std::string_view { return f.name; });
-        if (o.UseMatchCase) {
-            for (const CompareFunction& f : m_in.library)
-                m_libUpper.push_back(upperCase(f.name));
-            for (const CompareFunction& f : m_in.disk)
-                m_diskUpper.push_back(upperCase(f.name));
-        }
-        NameIndex byUpper;
-        for (std::size_t j = 0; j < m_diskUpper.size(); ++j)
-            byUpper[m_diskUpper[j]].push_back(j);
+        const NameChains byName(m_in.disk.size(), [this](std::size_t j) -> std::string_view {
+            return m_in.disk[j].name;
+        });
         const auto libName = [this](std::size_t i) -> std::string_view {
             return m_in.library[i].name;
         };
-        const auto libUpper = [this](std::size_t i) -> std::string_view { return m_libUpper[i]; };
         const auto sameOrdinal = [this, ordinals](std::size_t i, std::size_t j) {
             return !ordinals || m_in.library[i].ordinal == m_in.disk[j].ordinal;
         };
@@ -77,16 +81,29 @@ public:
         status(o.UseMatchCase ? kPassUnchangedCasingText : kPassUnchangedText);
         pairBy(byName, libName, sameOrdinal, 1,
                [this](std::size_t, std::size_t j) { add(j, kUnchanged, kMarkUnchanged); });
-        if (o.UseMatchCase)
-            pairBy(byUpper, libUpper, sameOrdinal, 2,
+        // The upper-case names are needed only for what the first pass left.
+        std::optional<NameChains> byUpper;
+        if (o.UseMatchCase && m_libUnpaired > 0) {
+            m_libUpper.reserve(m_in.library.size());
+            for (const CompareFunction& f : m_in.library)
+                m_libUpper.push_back(upperCase(f.name));
+            m_diskUpper.reserve(m_in.disk.size());
+            for (const CompareFunction& f : m_in.disk)
+                m_diskUpper.push_back(upperCase(f.name));
+            byUpper.emplace(m_in.disk.size(),
+                            [this](std::size_t j) -> std::string_view { return m_diskUpper[j]; });
+        }
+        const auto libUpper = [this](std::size_t i) -> std::string_view { return m_libUpper[i]; };
+        if (byUpper)
+            pairBy(*byUpper, libUpper, sameOrdinal, 2,
                    [this](std::size_t, std::size_t j) { casing(j); });
         status(kPassOrdinalText);
         if (ordinals)
             pairBy(byName, libName, any, 3,
                    [this](std::size_t i, std::size_t j) { ordinal(i, j); });
         status(kPassOrdinalCasingText);
-        if (ordinals && o.UseMatchCase) {
-            pairBy(byUpper, libUpper, any, 3, [this](std::size_t i, std::size_t j) {
+        if (ordinals && byUpper) {
+            pairBy(*byUpper, libUpper, any, 3, [this](std::size_t i, std::size_t j) {
                 casing(j);
                 ordinal(i, j);
             });
@@ -102,7 +119,7 @@ public:
         if (m_stop)
             return false;
         status(kPassMissingLibraryText);
-        missingInLibrary();
+        missingInLibrary(byName);
         status(kPassMissingDiskText);
         missingOnDisk();
         status(kCompletingText);
@@ -131,7 +148,7 @@ private:
         for (std::size_t j = 0; j < m_in.disk.size(); ++j) {
             CompareRow row;
             row.MODULENAME.assign(m_in.diskModule);
-            row.SYMBOL = m_in.disk[j].name;
+            row.SYMBOL = std::string(m_in.disk[j].name);
             row.ORDINAL = m_in.disk[j].ordinal;
             row.UNSORTED = static_cast<std::uint32_t>(j + 1);
             if (m_in.moduleChange & kModuleCasing) {
@@ -146,27 +163,14 @@ private:
         }
     }
 
-    template <class Key>
-    NameIndex indexDisk(Key key) const
-    {
-        NameIndex index;
-        index.reserve(m_in.disk.size());
-        for (std::size_t j = 0; j < m_in.disk.size(); ++j)
-            index[key(m_in.disk[j])].push_back(j);
-        return index;
-    }
-
     template <class LibKey, class Accept, class OnPair>
-    void pairBy(const NameIndex& index, LibKey libKey, Accept accept, std::uint8_t pass,
+    void pairBy(const NameChains& index, LibKey libKey, Accept accept, std::uint8_t pass,
                 OnPair onPair)
     {
-        for (std::size_t i = 0; i < m_in.library.size() && !stop(); ++i) {
+        for (std::size_t i = 0; i < m_in.library.size() && m_libUnpaired > 0 && !stop(); ++i) {
             if (m_libPair[i] != kUnpaired)
                 continue;
-            const auto it = index.find(libKey(i));
-            if (it == index.end())
-                continue;
-            for (const std::size_t j : it->second) {
+            for (std::size_t j = index.first(libKey(i)); j != kUnpaired; j = index.next(j)) {
                 if (m_diskPair[j] == kUnpaired && accept(i, j)) {
                     pair(i, j, pass);
                     onPair(i, j);
@@ -180,6 +184,7 @@ private:
     {
         m_libPair[i] = j;
         m_diskPair[j] = i;
+        --m_libUnpaired;
         m_rows[j].MARK = pass;
     }
 
@@ -208,13 +213,16 @@ private:
     }
     void renamed(std::size_t i, std::size_t j)
     {
-        add(j, kNameChanged, std::string(kMarkNameChangedFrom) + m_in.library[i].name + ">",
+        add(j, kNameChanged,
+            std::string(kMarkNameChangedFrom) + std::string(m_in.library[i].name) + ">",
             CellChange::Changed, kColumnSymbol);
         ++m_counts.functionOther;
     }
 
     void relatedBySameOrdinal()
     {
+        if (m_libUnpaired == 0)
+            return;
         std::unordered_map<std::uint16_t, std::vector<std::size_t>> byOrdinal;
         for (std::size_t j = 0; j < m_in.disk.size(); ++j) {
             if (m_diskPair[j] == kUnpaired)
@@ -240,7 +248,7 @@ private:
 
     void relatedByName(std::uint8_t pass, bool withOrdinal)
     {
-        if (m_stop)
+        if (m_stop || m_libUnpaired == 0)
             return;
         std::vector<std::size_t> libs;
         std::vector<std::size_t> disks;
@@ -274,17 +282,24 @@ private:
         }
     }
 
-    void missingInLibrary()
+    /// True when a function of the same name and ordinal comes earlier in `functions`.
+    static bool repeatsEarlier(const std::vector<CompareFunction>& functions,
+                               const NameChains& byName, std::size_t at)
     {
-        std::unordered_set<NameOrdinal, NameOrdinalHash> seen;
-        seen.reserve(m_in.disk.size());
+        for (std::size_t k = byName.first(functions[at].name); k < at; k = byName.next(k)) {
+            if (functions[k].ordinal == functions[at].ordinal)
+                return true;
+        }
+        return false;
+    }
+
+    void missingInLibrary(const NameChains& byName)
+    {
         for (std::size_t j = 0; j < m_in.disk.size(); ++j) {
-            const bool repeated =
-                !seen.insert(NameOrdinal{m_in.disk[j].name, m_in.disk[j].ordinal}).second;
             if (m_diskPair[j] != kUnpaired)
                 continue;
             m_rows[j].MARK = 6;
-            if (repeated) {
+            if (repeatsEarlier(m_in.disk, byName, j)) {
                 add(j, kDuplicateInDisk, kMarkDuplicateInDisk, CellChange::Changed, kColumnSymbol);
                 ++m_counts.diskDuplicates;
             } else {
@@ -297,16 +312,19 @@ private:
 
     void missingOnDisk()
     {
-        std::unordered_set<NameOrdinal, NameOrdinalHash> seen;
-        seen.reserve(m_in.library.size());
+        if (m_libUnpaired == 0)
+            return;
+        const NameChains byName(m_in.library.size(), [this](std::size_t i) -> std::string_view {
+            return m_in.library[i].name;
+        });
         for (std::size_t i = 0; i < m_in.library.size(); ++i) {
-            const CompareFunction& f = m_in.library[i];
-            const bool repeated = !seen.insert(NameOrdinal{f.name, f.ordinal}).second;
             if (m_libPair[i] != kUnpaired)
                 continue;
+            const CompareFunction& f = m_in.library[i];
+            const bool repeated = repeatsEarlier(m_in.library, byName, i);
             CompareRow row;
             row.MODULENAME.assign(m_in.libraryModule);
-            row.SYMBOL = f.name;
+            row.SYMBOL = std::string(f.name);
             row.ORDINAL = f.ordinal;
             row.UNSORTED = static_cast<std::uint32_t>(m_rows.size() + 1);
             row.MARK = 7;
@@ -327,6 +345,7 @@ private:
     std::vector<std::size_t> m_libPair;
     std::vector<std::string> m_libUpper;
     std::vector<std::string> m_diskUpper;
+    std::size_t m_libUnpaired = 0;
     bool m_stop = false;
 };
 

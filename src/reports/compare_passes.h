@@ -12,9 +12,10 @@
 
 namespace quillon::reports {
 
-/// One function as the passes compare it (in upper case when letter case does not count).
+/// One function as the passes compare it (in upper case when letter case does not count). The
+/// name views text the caller keeps alive while the passes run.
 struct CompareFunction {
-    std::string name;
+    std::string_view name;
     std::uint16_t ordinal = 0;
 };
 
