@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         if (command == "compare")
             return quillon::cli::runCompareCommand(argc, argv);
         if (command == "locate")
-            return quillon::cli::runLocateCommand(argc - 1, argv + 1);
+            return quillon::cli::runLocateCommand(argc, argv);
     }
     return quillon::cli::runBatchCommand(argc, argv);
 }
