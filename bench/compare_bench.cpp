@@ -47,6 +47,13 @@ std::vector<std::string> dllFiles()
     return files;
 }
 
+/// Reads `file` into the library as `quillon exports` does; returns where its rows begin.
+std::size_t readDll(Workspace& ws, const std::string& file)
+{
+    ws.CurrentFileName = file;
+    return exe::executableReader(ws, false, true).firstNewRow;
+}
+
 /// Reads every DLL into the library and drops the rows again, as `quillon exports` does.
 void BM_ReadExportsOfEveryDll(benchmark::State& state)
 {
@@ -61,10 +68,9 @@ void BM_ReadExportsOfEveryDll(benchmark::State& state)
     for (auto _ : state) {
         names = 0;
         for (const std::string& file : files) {
-            b.ws.CurrentFileName = file;
-            const exe::ExecutableLoad load = exe::executableReader(b.ws, false, true);
-            names += b.ws.library.rows.size() - load.firstNewRow;
-            truncateLibrary(b.ws, load.firstNewRow);
+            const std::size_t first = readDll(b.ws, file);
+            names += b.ws.library.rows.size() - first;
+            truncateLibrary(b.ws, first);
         }
     }
     state.counters["files"] = static_cast<double>(files.size());
@@ -76,21 +82,18 @@ void BM_ReadExportsOfEveryDll(benchmark::State& state)
 /// keeps the file it was read from, so locating takes the first step only.
 void BM_CompareEveryModuleWithItsLocatedDll(benchmark::State& state)
 {
-    const std::vector<std::string> files = dllFiles();
-    if (files.empty()) {
-        state.SkipWithError("no DLL folder");
-        return;
-    }
     bench::BenchWorkspace b;
     b.ws.QuietLoad = true;
     b.ws.options.UseNoMessages = 1;
-    for (const std::string& file : files) {
-        b.ws.CurrentFileName = file;
-        const exe::ExecutableLoad load = exe::executableReader(b.ws, false, true);
-        for (std::size_t i = load.firstNewRow; i < b.ws.library.rows.size(); ++i) {
+    for (const std::string& file : dllFiles()) {
+        for (std::size_t i = readDll(b.ws, file); i < b.ws.library.rows.size(); ++i) {
             b.ws.library.rows[i].FILENAME = "/libs/ALL.LIB";
             b.ws.library.rows[i].FILENAMEDLL = state.range(0) == 1 ? file : std::string();
         }
+    }
+    if (b.ws.library.rows.empty()) {
+        state.SkipWithError("no DLL folder");
+        return;
     }
     rebuildModuleTable(b.ws);
     locate::AutolocateOptions options;
