@@ -22,6 +22,8 @@
 #include "app/in_place_edit_delegate.h"
 #include "app/action_button.h"
 #include "app/extracted_tab.h"
+#include "app/compare_controller.h"
+#include "app/compare_tab.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
 #include "app/options_tab.h"
@@ -29,6 +31,7 @@
 #include "app/tray_icon.h"
 #include "program/window_texts.h"
 #include "core/library_edit.h"
+#include "reports/compare_state.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
@@ -226,8 +229,11 @@ void MainWindow::createOtherTabs()
     m_extractedTab = new ExtractedTab(m_ws, *this, m_tabs);
     m_extractedTab->hide();
     m_queryTab = m_extractedTab;
-    m_compareTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
-                                 {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
+    m_compareList = new CompareTab(m_ws, m_tabs);
+    m_compareList->hide();
+    m_compareTab = m_compareList;
+    m_compare = new CompareController(m_ws, m_ui, *this, *m_compareList);
+    connect(m_compare, &CompareController::compared, this, [this] { updateStatus(); });
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                 {"&Update...", "&Refresh list", "Cl&ear list"});
     m_optionsTab = new OptionsTab(m_ws, m_ui, *this);
@@ -355,6 +361,10 @@ void MainWindow::updateStatus()
     QWidget* current = m_tabs->currentWidget();
     if (current == m_libraryTab) {
         const auto texts = libraryStatusTexts(m_ws, selectedRow());
+        for (int pane = 1; pane <= 3; ++pane)
+            m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
+    } else if (current == m_compareTab) {
+        const auto& texts = reports::compareState(m_ws).statusTexts;
         for (int pane = 1; pane <= 3; ++pane)
             m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
     } else if (current == m_queryTab) {

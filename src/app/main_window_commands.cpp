@@ -6,6 +6,7 @@
 #include <QTreeView>
 
 #include "app/extracted_tab.h"
+#include "app/compare_tab.h"
 #include "app/goto_dialog.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
@@ -15,6 +16,7 @@
 #include "program/window_texts.h"
 #include "core/library_edit.h"
 #include "core/sort_library.h"
+#include "reports/compare_state.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -191,9 +193,13 @@ void MainWindow::closeLibrary()
 void MainWindow::clearList()
 {
     m_model->resetWith([&] { clearLibrary(m_ws); });
-    // The other lists go too when asked; of them this program holds the extracted functions.
-    if (m_ws.options.UseClearExtract == 1)
+    // The other lists go too when asked: the extracted functions and the compare list.
+    if (m_ws.options.UseClearExtract == 1) {
         m_extractedTab->clearList();
+        reports::clearCompareList(m_ws);
+        reports::compareState(m_ws).lastModuleRow.reset();
+        m_compareList->refresh();
+    }
     updateActions();
     updateStatus();
 }

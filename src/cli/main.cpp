@@ -3,6 +3,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/exceptions_command.h"
+#include "cli/compare_command.h"
 #include "cli/exports_command.h"
 #include "cli/list_command.h"
 #include "cli/locate_command.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
             return quillon::cli::runExceptionsCommand(argc, argv);
         if (command == "query")
             return quillon::cli::runQueryCommand(argc, argv);
+        if (command == "compare")
+            return quillon::cli::runCompareCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc, argv);
         if (command == "update")
