@@ -67,6 +67,36 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
+// The widget behind a native window: input reaches the window first, then its widgets.
+QWidget* widgetOfWindow(const QWindow* window)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() == window)
+            return top;
+    }
+    return nullptr;
+}
+
+// True for the modal dialog, its widgets and the windows it opened: its menus and the
+// completion list of its fields. Those pop-ups are windows of their own, some without a
+// parent; while the dialog is modal nothing else can have opened one.
+bool belongsToModal(QObject* watched, const QWidget* modal)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        auto* window = qobject_cast<QWindow*>(watched);
+        widget = window != nullptr ? widgetOfWindow(window) : nullptr;
+    }
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == modal)
+            return true;
+    }
+    if (widget == nullptr)
+        return false;
+    const Qt::WindowType type = widget->window()->windowType();
+    return type == Qt::Popup || type == Qt::ToolTip;
+}
+
 }  // namespace
 
 QString fromCp1252(std::string_view text)
@@ -288,13 +318,9 @@ bool QtUi::eventFilter(QObject* watched, QEvent* event)
 {
     if ((m_busyDepth == 0 && !m_capturing) || !isUserInput(event->type()))
         return QObject::eventFilter(watched, event);
-    // A message box shown during the operation takes its input as usual.
+    // A dialog shown during the operation takes its input as usual, with its pop-ups.
     if (QWidget* modal = QApplication::activeModalWidget()) {
-        // Input reaches the box's native window first, then its widgets.
-        if (watched == modal->windowHandle())
-            return QObject::eventFilter(watched, event);
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && (widget == modal || modal->isAncestorOf(widget)))
+        if (belongsToModal(watched, modal))
             return QObject::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress) {

@@ -1,7 +1,10 @@
 // The Qt front end: message rendering, status panes, the key poll and the busy state.
 #include "app/qt_ui.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +13,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStringListModel>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -112,6 +117,40 @@ TEST(QtUiBox, BoxShownDuringABusyOperationTakesKeysFromTheWindowSystem)
     });
     EXPECT_EQ(ui.message(question()), 3);
     ui.setBusy(false);
+}
+
+TEST(QtUiBox, DialogDuringABusyOperationKeepsItsCompletionListWorking)
+{
+    QtUi ui;
+    ui.setBusy(true);
+    QDialog dialog;
+    auto* edit = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(edit);
+    auto* completer = new QCompleter(new QStringListModel({"all.lib", "alpha.dll"}, &dialog));
+    edit->setCompleter(completer);
+    bool popupShown = false;
+    bool popupClosedByEscape = false;
+    QTimer::singleShot(0, [&] {
+        edit->setFocus();
+        completer->setCompletionPrefix("a");
+        completer->complete();
+        QAbstractItemView* popup = completer->popup();
+        popupShown = popup->isVisible();
+        ASSERT_NE(popup->windowHandle(), nullptr);
+        // The window system delivers the key to the pop-up's own native window.
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(popup->windowHandle(), &esc);
+        popupClosedByEscape = !popup->isVisible();
+        QKeyEvent esc2(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dialog.windowHandle(), &esc2);
+    });
+    // Should the keys be swallowed, the dialog is closed another way.
+    QTimer::singleShot(2000, [&] { dialog.done(7); });
+    const int result = dialog.exec();
+    ui.setBusy(false);
+    EXPECT_TRUE(popupShown);
+    EXPECT_TRUE(popupClosedByEscape);
+    EXPECT_EQ(result, QDialog::Rejected);
 }
 
 TEST(QtUiStatus, PanesShowTheTextsAndKeepThem)
