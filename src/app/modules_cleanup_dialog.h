@@ -9,6 +9,7 @@
 #include "maintenance/modules_cleanup.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace quillon::app {
@@ -35,6 +36,7 @@ private:
     QCheckBox* m_duplicates = nullptr;
     QCheckBox* m_report = nullptr;
     QPushButton* m_start = nullptr;
+    QLabel* m_hint = nullptr;
     const Workspace& m_ws;
     OptionsOpener m_opener;
 
