@@ -3,6 +3,8 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -94,6 +96,22 @@ void MessageDialog::reject()
     if (m_escape >= 0 && static_cast<std::size_t>(m_escape) < m_buttons.size())
         m_clicked = m_buttons[static_cast<std::size_t>(m_escape)];
     QDialog::reject();
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    if (held == Qt::NoModifier) {
+        for (QPushButton* button : m_buttons) {
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            if (!mnemonic.isEmpty() && mnemonic[0].key() == event->key()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MessageDialog::fitToScreen()

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -34,6 +35,10 @@ public:
     [[nodiscard]] QScrollArea* textArea() const { return m_area; }
 
     void reject() override;
+
+protected:
+    /// A button's access letter alone presses it, as in the system's message boxes.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fitToScreen();

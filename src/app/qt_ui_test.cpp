@@ -161,6 +161,22 @@ TEST(QtUiBox, LongLinesAreShownWholeUpToTheScreenAndScrollBeyond)
     EXPECT_LE(areaWidth, QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
+TEST(QtUiBox, AnAccessLetterAlonePressesItsButton)
+{
+    QtUi ui;
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QKeyEvent n(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n");
+        QApplication::sendEvent(box, &n);
+    });
+    QTimer::singleShot(2000, [] {
+        if (auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget()))
+            box->buttons().front()->click();
+    });
+    EXPECT_EQ(ui.message(question()), 2);
+}
+
 TEST(QtUiBox, EscapeChoosesCancel)
 {
     QtUi ui;
