@@ -1,6 +1,7 @@
 // The file-adding step and the multi-file loader.
 #include "program/file_loader.h"
 
+#include "base/lib_file_name.h"
 #include "program/command_line.h"
 #include "core/library_model.h"
 #include "exe/executable_reader.h"
@@ -13,12 +14,6 @@
 namespace quillon {
 
 namespace {
-
-bool endsWithLib(std::string_view path)
-{
-    const std::string upper = upperCase(path);
-    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
-}
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
@@ -46,7 +41,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
 
     std::uint16_t residentCount = 0;
     bool postProcessed = false;
-    result.libFile = endsWithLib(ws.CurrentFileName);
+    result.libFile = isLibFileName(ws.CurrentFileName);
     if (result.libFile) {
         lib::LibLoadRequest load;
         load.fileName = ws.CurrentFileName;
@@ -174,7 +169,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
             status(ws, 1, "Module aborted");
         } else {
             ++counts.loaded;
-            if (!endsWithLib(ws.library.LibraryFileName))
+            if (!isLibFileName(ws.library.LibraryFileName))
                 ws.library.LibraryFileName =
                     cutToCapacity(platform::folderOf(loadedPath) + libNameFromFile(loadedPath), kPathCapacity);
             if (!ws.SilentMode && hooks.addRecentFile)
