@@ -109,7 +109,7 @@ AboutTab::AboutTab(Workspace& ws, QtUi& ui, MainWindow& window)
 
 void AboutTab::showSystemInformation()
 {
-    (void)m_ui.message(systemInformationBox(currentSystemFacts()));
+    (void)m_ui.message(systemInformationBox(currentSystemFacts(m_ws)));
 }
 
 void AboutTab::showTextFile(const std::string& name)

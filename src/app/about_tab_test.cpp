@@ -67,7 +67,7 @@ TEST_F(AboutTabTest, UnreadableReadmeAsksToRetry)
 TEST_F(AboutTabTest, SystemInformationLines)
 {
     SystemFacts facts;
-    facts.runtimeVersion = "6.4.2";
+    facts.qtVersion = "6.4.2";
     facts.buildVersion = "0.1.0";
     facts.colours = 16777216;
     facts.screenWidth = 1280;
@@ -80,16 +80,21 @@ TEST_F(AboutTabTest, SystemInformationLines)
     EXPECT_EQ(box.text,
               rule + "|     SYSTEM INFORMATION|     " + std::string(50, '\xAF') +
                   "|     Clarion Version Numbers"
-                  "|     Clarion runtime library file (DLL) version number: 6.4.2"
-                  "|     Clarion execution file (EXE) compiler version number: 0.1.0|" +
+                  "|     Clarion runtime library file (DLL) version number: none found (no "
+                  "Clarion installation detected)"
+                  "|     Clarion execution file (EXE) compiler version number: 0.1.0"
+                  "|     Qt run-time library version number: 6.4.2|" +
                   std::string(94, kNonBreakingSpace) +
                   "|     Display|     Maximum number of display colors: 16777216"
                   "|     Screen size: 1280 X 900||     Operating System"
                   "|     Distribution: Debian GNU/Linux 12 (bookworm)|     Kernel: linux 6.1|" +
                   rule);
     facts.installedClarion = "6.3";
-    EXPECT_NE(systemInformationBox(facts).text.find(
-                  "|     Installed Clarion version (from WIN.INI) = 6.3|"),
+    facts.clarionRuntime = "6.3";
+    const std::string withClarion = systemInformationBox(facts).text;
+    EXPECT_NE(withClarion.find("|     Installed Clarion version (from WIN.INI) = 6.3|"),
+              std::string::npos);
+    EXPECT_NE(withClarion.find("|     Clarion runtime library file (DLL) version number: 6.3|"),
               std::string::npos);
 }
 

@@ -229,6 +229,26 @@ void FolderOptionsDialog::detectClarionFolders()
         m_binFolder->setText(fromPath(found.first));
     if (!found.second.empty())
         m_libFolder->setText(fromPath(found.second));
+    if (found.result == 0)
+        (void)m_ui.message(clarionNotDetectedMessage(!found.first.empty(), !found.second.empty()));
+}
+
+ui::MessageBox clarionNotDetectedMessage(bool binFound, bool libFound)
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Detect Clarion folders";
+    box.icon = ui::MessageIcon::Information;
+    box.buttons = "&OK";
+    if (!binFound && !libFound) {
+        box.text =
+            "    No installed Clarion product was found.|"
+            "    WIN.INI names none whose folders exist on this computer.|";
+    } else {
+        box.text = std::string("    The ") + (binFound ? "LIB" : "BIN") +
+                   " folder of the installed Clarion product was not found.|";
+    }
+    box.text += "    The folder fields that were not found keep what they held.";
+    return box;
 }
 
 }  // namespace quillon::app

@@ -20,6 +20,10 @@ namespace quillon::app {
 
 class QtUi;
 
+/// The message of "D&etect Clarion folders" when it found no installed Clarion product, or
+/// only one of its two folders.
+[[nodiscard]] ui::MessageBox clarionNotDetectedMessage(bool binFound, bool libFound);
+
 class FolderOptionsDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -31,7 +35,8 @@ public:
     /// (`AddFolderDrop<n>`, `SaveFolderDrop<n>`) and gives the histories to `options`.
     void saveHistories(settings::SettingsStore& store, Options& options);
 
-    /// "D&etect": fills the Clarion BIN and LIB folders from the installed product.
+    /// "D&etect": fills the Clarion BIN and LIB folders from the installed product, and says
+    /// so when nothing was found.
     void detectClarionFolders();
 
     [[nodiscard]] QButtonGroup* sourceChoice() const { return m_sourceChoice; }

@@ -167,6 +167,10 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     auto* browse = new QToolButton(autolocate);
     browse->setObjectName("browseFirstFolder");
     browse->setText("...");
+    // The blue star the locate failure message points the user to.
+    browse->setIcon(IconSet::named("QNBlueStar"));
+    browse->setIconSize(QSize(16, 16));
+    browse->setToolButtonStyle(Qt::ToolButtonIconOnly);
     browse->setToolTip("Browse for the first priority folder");
     m_browseFirst = browse;
     folderRow->addSpacing(20);

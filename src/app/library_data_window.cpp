@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/find_targets.h"
+#include "app/header_titles.h"
 #include "app/library_data_format.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
@@ -44,7 +45,8 @@ LibraryDataWindow* LibraryDataWindow::of(const MainWindow& main)
 
 LibraryDataWindow* LibraryDataWindow::showFor(MainWindow& main)
 {
-    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(), settings::kModuleWindowSection);
+    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(),
+                                             settings::kModuleWindowSection);
 }
 
 LibraryDataWindow::LibraryDataWindow(MainWindow& main)
@@ -101,6 +103,7 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
     const std::vector<int> widths = libraryDataFormatWidths(libraryDataDesignFormat());
     for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
         m_table->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    keepTitlesWhole(m_table->horizontalHeader());
     lowerLayout->addWidget(m_table, 1);
 
     m_splitter = new QSplitter(Qt::Vertical, this);

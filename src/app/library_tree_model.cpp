@@ -42,8 +42,6 @@ LibraryTreeModel::LibraryTreeModel(Workspace& ws, const IconSet& icons, QObject*
 void LibraryTreeModel::rebuildIndex()
 {
     m_moduleRows.clear();
-    if (m_resetting)
-        return;
     const LibraryList& rows = m_ws.library.rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].isModule())
@@ -53,7 +51,9 @@ void LibraryTreeModel::rebuildIndex()
 
 std::size_t LibraryTreeModel::moduleEnd(std::size_t module) const
 {
-    return module + 1 < m_moduleRows.size() ? m_moduleRows[module + 1] : m_ws.library.rows.size();
+    // While a change runs the positions kept may lie past the end of the list.
+    const std::size_t size = m_ws.library.rows.size();
+    return module + 1 < m_moduleRows.size() ? std::min(m_moduleRows[module + 1], size) : size;
 }
 
 std::size_t LibraryTreeModel::moduleOfRow(std::size_t row) const
@@ -95,7 +95,9 @@ int LibraryTreeModel::rowCount(const QModelIndex& parent) const
     const auto module = static_cast<std::size_t>(parent.row());
     if (module >= m_moduleRows.size())
         return 0;
-    return static_cast<int>(moduleEnd(module) - m_moduleRows[module] - 1);
+    const std::size_t first = m_moduleRows[module];
+    const std::size_t end = moduleEnd(module);
+    return end > first + 1 ? static_cast<int>(end - first - 1) : 0;
 }
 
 int LibraryTreeModel::columnCount(const QModelIndex& parent) const
@@ -115,7 +117,7 @@ std::optional<std::size_t> LibraryTreeModel::rowOf(const QModelIndex& index) con
         return std::nullopt;
     if (index.internalId() == kTopLevel) {
         const auto module = static_cast<std::size_t>(index.row());
-        if (module >= m_moduleRows.size())
+        if (module >= m_moduleRows.size() || m_moduleRows[module] >= m_ws.library.rows.size())
             return std::nullopt;
         return m_moduleRows[module];
     }
@@ -247,13 +249,14 @@ void LibraryTreeModel::insertRowWith(std::size_t at, const std::function<bool()>
 
 void LibraryTreeModel::resetWith(const std::function<void()>& change)
 {
-    beginResetModel();
-    // While the rows change, a view that paints (a message box or a progress poll runs the
-    // event loop) sees an empty list instead of an index into rows that may be gone.
-    m_moduleRows.clear();
-    m_resetting = true;
+    // While the rows change, a message box or a progress poll runs the event loop and the
+    // views paint: they keep showing the rows as they were (every position read is checked
+    // against the list), and the reset follows once the change is over.
+    ++m_changeDepth;
     change();
-    m_resetting = false;
+    if (--m_changeDepth > 0)
+        return;
+    beginResetModel();
     rebuildIndex();
     endResetModel();
 }

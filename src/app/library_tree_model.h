@@ -49,7 +49,8 @@ public:
     /// The `LibraryList` position of module `module` (0-based).
     [[nodiscard]] std::size_t moduleRow(std::size_t module) const { return m_moduleRows[module]; }
 
-    /// Runs `change`, which may replace or reorder the whole list, inside a model reset.
+    /// Runs `change`, which may replace or reorder the whole list, then resets the model. The
+    /// views show the rows as they were until the change is over.
     void resetWith(const std::function<void()>& change);
     /// Tells the views that rows [first, last) changed in place (icons, marks, texts).
     void rowsChanged(std::size_t first, std::size_t last);
@@ -71,7 +72,7 @@ private:
     Workspace& m_ws;
     const IconSet& m_icons;
     std::vector<std::size_t> m_moduleRows;
-    bool m_resetting = false;
+    int m_changeDepth = 0;
 };
 
 }  // namespace quillon::app

@@ -37,6 +37,28 @@ TEST_F(LibraryTreeModelTest, PassesTheModelTesterThroughLoadsEditsAndClearing)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
+TEST_F(LibraryTreeModelTest, RowsStayVisibleAndSafeWhileAChangeRuns)
+{
+    addLibrary(ws, 3, 2);
+    LibraryTreeModel model(ws, icons);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    model.resetWith([&] {
+        // A message box in the middle of a change: the library is still shown.
+        EXPECT_EQ(model.rowCount(), 3);
+        EXPECT_EQ(model.data(model.index(2, 0), Qt::DisplayRole).toString(), "MOD3");
+        model.resetWith([&] { deleteRows(ws, std::size_t{0}); });
+        EXPECT_EQ(resets.count(), 0);
+        clearLibrary(ws);
+        // Positions past the shortened list read as nothing, never out of bounds.
+        EXPECT_FALSE(model.data(model.index(2, 0), Qt::DisplayRole).isValid());
+        EXPECT_EQ(model.rowCount(model.index(1, 0)), 0);
+        EXPECT_FALSE(model.index(0, 0, model.index(0, 0)).isValid());
+    });
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
 TEST_F(LibraryTreeModelTest, ModulesAreTopLevelAndSymbolsTheirChildren)
 {
     addLibrary(ws, 2, 3);

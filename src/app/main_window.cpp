@@ -24,6 +24,8 @@
 #include "app/extracted_tab.h"
 #include "app/compare_controller.h"
 #include "app/compare_tab.h"
+#include "app/header_titles.h"
+#include "app/keypad_sort_keys.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
 #include "app/options_tab.h"
@@ -159,8 +161,10 @@ void MainWindow::createLibraryTab()
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setIconSize(QSize(16, 16));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    new KeypadSortKeys(m_tree, m_actions.sortAscending, m_actions.sortDescending);
     m_tree->header()->setStretchLastSection(true);
     m_tree->header()->setSectionsMovable(false);
+    keepTitlesWhole(m_tree->header());
     m_tree->setColumnWidth(LibraryTreeModel::Name, 380);
     m_tree->setColumnWidth(LibraryTreeModel::Ordinal, 70);
     layout->addWidget(m_tree, 1);
@@ -271,10 +275,8 @@ void MainWindow::applyOptions()
     // Stored widths are in the design's units; on screen they are never narrower than the
     // column's title.
     auto width = [&](int column, int stored) {
-        const QString title =
-            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        const int titleWidth = m_tree->header()->fontMetrics().horizontalAdvance(title) + 18;
-        m_tree->setColumnWidth(column, std::max(titleWidth, stored * kColumnFactor / 2));
+        m_tree->setColumnWidth(
+            column, std::max(titleWidth(m_tree->header(), column), stored * kColumnFactor / 2));
     };
     width(LibraryTreeModel::OrdinalHex, o.UseHexWidth);
     width(LibraryTreeModel::EntryPoint, o.UseHexEntryWidth);
@@ -293,6 +295,7 @@ void MainWindow::applyOptions()
     if (auto* options = qobject_cast<OptionsTab*>(m_optionsTab))
         options->showOptions();
     applyListAppearance(this, readListAppearance(m_ws.settings()));
+    widenToTitles(m_tree->header());
     // Tool tips are shown only when asked for.
     const bool tips = o.UseToolTips == 1;
     for (QWidget* w : findChildren<QWidget*>()) {
@@ -387,6 +390,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_ui.status(1, "Closing program...");
     m_ui.status(2, "");
     m_ui.status(3, "");
+    // Moving or sizing the window changes no state of its own, so the placement the next
+    // start restores is written here too.
+    if (m_ws.options.UseSaveWindow == 1) {
+        savePlacement();
+        settings::writeMainWidthPref(
+            m_ws.settings(), normalGeometry().isValid() ? normalGeometry().width() : width());
+    }
     m_ws.settings().writeNumber(
         "Options", "UseUnsortedWidth",
         m_tree->columnWidth(LibraryTreeModel::Unsorted) * 2 / kColumnFactor);

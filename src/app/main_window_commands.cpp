@@ -17,6 +17,8 @@
 #include "core/library_edit.h"
 #include "core/sort_library.h"
 #include "reports/compare_state.h"
+#include "maintenance/global_duplicates.h"
+#include "maintenance/maintenance_messages.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -54,6 +56,12 @@ void MainWindow::markExcludeCommand(std::uint8_t exclude)
 {
     markSymbolsWithExclude(m_ws, exclude);
     rowsEdited();
+    // No duplicate marks to hook may mean that the search never ran: say so.
+    if (exclude == kExcludeDuplicate) {
+        maintenance::deriveDuplicateMode(m_ws);
+        if (!m_ws.duplicateMode.enabled)
+            m_ui.status(1, maintenance::kDuplicatesNotChecked);
+    }
 }
 
 void MainWindow::nextMarkCommand()

@@ -2,19 +2,26 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/header_titles.h"
 #include "app/library_tree_model.h"
+#include "app/list_appearance.h"
 #include "app/testing/gui_fixture.h"
-#include "core/library_edit.h"
 #include "base/text_encoding.h"
+#include "core/library_edit.h"
+#include "maintenance/maintenance_messages.h"
 
 namespace quillon::app {
 namespace {
@@ -146,6 +153,68 @@ TEST_F(MainWindowTest, SortKeysSortTheListAndCheckTheirItems)
     EXPECT_TRUE(ws.sortDescending);
     EXPECT_EQ(ws.library.rows[0].SYMBOL, "MOD3");
     EXPECT_TRUE(w.actions().sortDescending->isChecked());
+}
+
+TEST_F(MainWindowTest, KeypadSortKeysWorkWhereTheShortcutNeverFires)
+{
+    MainWindow& w = withLibrary(2);
+    QSignalSpy descending(w.actions().sortDescending, &QAction::triggered);
+    // Some window systems drop the keypad before matching shortcuts: the key then reaches
+    // the list itself.
+    QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, "-");
+    QApplication::sendEvent(w.tree(), &minus);
+    EXPECT_TRUE(ws.sortDescending);
+    EXPECT_TRUE(w.actions().sortDescending->isChecked());
+    EXPECT_EQ(ws.library.rows[0].SYMBOL, "MOD3");
+    key(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_FALSE(ws.sortDescending);
+    EXPECT_TRUE(w.actions().sortAscending->isChecked());
+    EXPECT_EQ(descending.count(), 1);  // each key sorts once
+}
+
+TEST_F(MainWindowTest, MarkDuplicatedSaysWhenTheOptionsSwitchTheSearchOff)
+{
+    withLibrary();
+    key(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(qtUi.statusText(1), std::string(maintenance::kDuplicatesNotChecked));
+}
+
+TEST_F(MainWindowTest, ColumnsStayAsWideAsTheirTitlesAfterAFontChange)
+{
+    MainWindow& w = withLibrary();
+    ListAppearance large;
+    large.font = w.tree()->font();
+    large.font->setPointSize(28);
+    applyListAppearance(&w, large);
+    QHeaderView* header = w.tree()->header();
+    for (int c = 0; c < LibraryTreeModel::Spacer; ++c) {
+        if (!header->isSectionHidden(c)) {
+            EXPECT_GE(header->sectionSize(c), titleWidth(header, c)) << c;
+        }
+    }
+    EXPECT_GT(header->sectionSize(LibraryTreeModel::Ordinal), 70);
+}
+
+TEST_F(MainWindowTest, PlacementIsSavedOnClosingAndRestoredAtStart)
+{
+    MainWindow& w = withLibrary();
+    w.setGeometry(40, 50, 700, 450);
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(settings.readNumber("MainWindow", "XPosit", 0), 40);
+    EXPECT_EQ(settings.readNumber("MainWindow", "YPosit", 0), 50);
+    EXPECT_EQ(settings.readNumber("MainWindow", "Width", 0), 700);
+    EXPECT_EQ(settings.readNumber("MainWindow", "Height", 0), 450);
+    EXPECT_EQ(settings.readNumber("Options", "UseMainWidthPref", 0), 700);
+    w.setGeometry(0, 0, 300, 200);
+    w.restorePlacement();
+    EXPECT_EQ(w.geometry(), QRect(40, 50, 700, 450));
+
+    // Without "Preserve window changes" nothing is written.
+    ws.options.UseSaveWindow = 0;
+    w.show();
+    w.setGeometry(10, 10, 500, 400);
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(settings.readNumber("MainWindow", "Width", 0), 700);
 }
 
 TEST_F(MainWindowTest, DeleteRemovesTheHookedRowsAndTheCountsFollow)

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,6 +39,15 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
     m_duplicates = box(maintenance::kBoxRemoveDuplicateModules, choices.CheckDubModule,
                        ws.options.UseBitCheckDuplicates != 0);
     m_report = box(maintenance::kBoxShowReport, choices.ShowReportModule, true);
+    // Greyed-out boxes say nothing about why: point to the options that enable them.
+    m_hint = new QLabel(this);
+    m_hint->setObjectName("optionsHint");
+    m_hint->setWordWrap(true);
+    m_hint->setText(
+        "The boxes are enabled in the LIB-file options (\"Cleanup options...\"), group "
+        "\"Modules cleanup\": \"DLL source files synchronization\" for the first two, "
+        "\"Remove duplicated modules\" for the third.");
+    layout->addWidget(m_hint);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* options =
         buttons->addButton(text(maintenance::kButtonCleanupOptions), QDialogButtonBox::ActionRole);
@@ -56,6 +66,7 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
     });
     m_start = buttons->addButton("&Start modules cleanup", QDialogButtonBox::AcceptRole);
     m_start->setEnabled(maintenance::modulesCleanupAvailable(ws));
+    m_hint->setVisible(!m_bit->isEnabled() || !m_duplicates->isEnabled());
     buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -81,6 +92,7 @@ void ModulesCleanupDialog::followOptions()
         m_duplicates->setChecked(false);
     m_duplicates->setEnabled(duplicates);
     m_start->setEnabled(maintenance::modulesCleanupAvailable(m_ws));
+    m_hint->setVisible(!bitCheck || !duplicates);
 }
 
 maintenance::ModulesCleanupChoices ModulesCleanupDialog::choices() const

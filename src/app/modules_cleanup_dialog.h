@@ -9,6 +9,7 @@
 #include "maintenance/modules_cleanup.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace quillon::app {
@@ -40,6 +41,7 @@ private:
     QPushButton* m_start = nullptr;
     QPushButton* m_exceptions = nullptr;
     std::function<void()> m_exceptionsEditor;
+    QLabel* m_hint = nullptr;
     const Workspace& m_ws;
     OptionsOpener m_opener;
 

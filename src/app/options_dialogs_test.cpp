@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -299,9 +300,15 @@ TEST_F(OptionsDialogsTest, DetectFillsTheClarionFoldersOfTheInstalledProduct)
     // Nothing installed: the fields keep what they held.
     (void)folder.write("wine/drive_c/windows/win.ini", "");
     d.folderEdit("BINFolder")->setText("/mine/");
+    messages.clear();
     d.detectClarionFolders();
     EXPECT_EQ(d.options().BINFolder, "/mine/");
     EXPECT_EQ(d.options().LIBFolder, lib);
+    // ...and the user is told that nothing was found.
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Detect Clarion folders");
+    EXPECT_EQ(messages[0].text, clarionNotDetectedMessage(false, false).text);
+    EXPECT_NE(messages[0].text.find("No installed Clarion product was found."), std::string::npos);
 #endif
 }
 
@@ -542,6 +549,11 @@ TEST_F(OptionsDialogsTest, ModulesCleanupOptionButtonsOpenTheirPagesAndFollowThe
     whenShown<ModulesCleanupDialog>([&pages](ModulesCleanupDialog& m) {
         auto* duplicates = m.findChildren<QCheckBox*>().at(2);
         EXPECT_FALSE(duplicates->isEnabled());
+        // Greyed-out boxes come with the hint where they are switched on.
+        auto* hint = m.findChild<QLabel*>("optionsHint");
+        ASSERT_NE(hint, nullptr);
+        EXPECT_FALSE(hint->isHidden());
+        EXPECT_TRUE(hint->text().contains("LIB-file options"));
         whenShown<LibOptionsDialog>([&pages](LibOptionsDialog& d) {
             pages.push_back(d.pages()->currentIndex());
             qobject_cast<QCheckBox*>(d.field("UseBitCheckDuplicates"))->setChecked(true);

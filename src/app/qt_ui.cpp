@@ -7,16 +7,17 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 
 #include "app/icon_set.h"
+#include "app/message_dialog.h"
 #include "base/text_encoding.h"
 
 namespace quillon::app {
@@ -30,24 +31,30 @@ QString plainButtonText(const QString& text)
     return plain.trimmed().toLower();
 }
 
-QMessageBox::Icon standardIcon(ui::MessageIcon icon)
+QPixmap boxIcon(ui::MessageIcon icon)
 {
+    QStyle::StandardPixmap standard = QStyle::SP_MessageBoxInformation;
     switch (icon) {
         case ui::MessageIcon::Information:
-            return QMessageBox::Information;
-        case ui::MessageIcon::Question:
-            return QMessageBox::Question;
-        case ui::MessageIcon::Exclamation:
-            return QMessageBox::Warning;
-        case ui::MessageIcon::Hand:
-            return QMessageBox::Critical;
         case ui::MessageIcon::SystemLogo:
-            return QMessageBox::Information;
-        case ui::MessageIcon::Program:
-        case ui::MessageIcon::None:
             break;
+        case ui::MessageIcon::Question:
+            standard = QStyle::SP_MessageBoxQuestion;
+            break;
+        case ui::MessageIcon::Exclamation:
+            standard = QStyle::SP_MessageBoxWarning;
+            break;
+        case ui::MessageIcon::Hand:
+            standard = QStyle::SP_MessageBoxCritical;
+            break;
+        case ui::MessageIcon::Program:
+            return QPixmap(":/icons/QNQuillon-64.png")
+                .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        case ui::MessageIcon::None:
+            return {};
     }
-    return QMessageBox::NoIcon;
+    const int size = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    return QApplication::style()->standardIcon(standard).pixmap(size, size);
 }
 
 bool isUserInput(QEvent::Type type)
@@ -65,6 +72,36 @@ bool isUserInput(QEvent::Type type)
         default:
             return false;
     }
+}
+
+// The widget behind a native window: input reaches the window first, then its widgets.
+QWidget* widgetOfWindow(const QWindow* window)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() == window)
+            return top;
+    }
+    return nullptr;
+}
+
+// True for the modal dialog, its widgets and the windows it opened: its menus and the
+// completion list of its fields. Those pop-ups are windows of their own, some without a
+// parent; while the dialog is modal nothing else can have opened one.
+bool belongsToModal(QObject* watched, const QWidget* modal)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        auto* window = qobject_cast<QWindow*>(watched);
+        widget = window != nullptr ? widgetOfWindow(window) : nullptr;
+    }
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == modal)
+            return true;
+    }
+    if (widget == nullptr)
+        return false;
+    const Qt::WindowType type = widget->window()->windowType();
+    return type == Qt::Popup || type == Qt::ToolTip;
 }
 
 }  // namespace
@@ -89,19 +126,41 @@ std::string toPath(const QString& path)
     return path.toLocal8Bit().toStdString();
 }
 
+QString dialogPatterns(const QString& patterns)
+{
+    QStringList out;
+    for (const QString& part : patterns.split(';', Qt::SkipEmptyParts)) {
+        QString pattern = part.trimmed();
+#ifndef _WIN32
+        // "*.*" would hide the files without an extension here.
+        if (pattern == "*.*")
+            pattern = "*";
+#endif
+        if (!pattern.isEmpty() && !out.contains(pattern))
+            out << pattern;
+    }
+#ifndef _WIN32
+    // File names keep their letter case here: "QUILLSMP.DLL" is a library file as "all.lib" is.
+    for (qsizetype i = 0, n = out.size(); i < n; ++i) {
+        for (const QString& other : {out[i].toLower(), out[i].toUpper()}) {
+            if (!out.contains(other))
+                out << other;
+        }
+    }
+#endif
+    return out.join(' ');
+}
+
 QString dialogFilter(std::string_view filters)
 {
     const QStringList parts = fromCp1252(filters).split('|');
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // Qt reads the patterns between the brackets, separated by blanks.
         QString description = parts[i];
-        const QString pattern = parts[i + 1];
-        if (!description.contains('('))
-            description += " (" + pattern + ")";
-        else if (!description.contains(pattern))
-            description = description.left(description.indexOf('(')).trimmed() + " (" +
-                          QString(pattern).replace(';', ' ') + ")";
-        out << description;
+        if (description.contains('('))
+            description = description.left(description.indexOf('(')).trimmed();
+        out << description + " (" + dialogPatterns(parts[i + 1]) + ")";
     }
     return out.join(";;");
 }
@@ -182,30 +241,16 @@ int QtUi::runBox(const ui::MessageBox& box, const QIcon* icon)
     if (m_messageSeam)
         return m_messageSeam(box);
     const RenderedMessage rendered = renderMessage(box);
-    QMessageBox dialog(m_window);
-    dialog.setWindowTitle(rendered.title);
-    dialog.setTextFormat(Qt::PlainText);
-    // Blanks become non-breaking: lines keep their indent and are never wrapped, so the
-    // padding lines of the texts decide the box's width.
-    dialog.setText(QString(rendered.text).replace(' ', QChar(0x00A0)));
-    if (icon != nullptr)
-        dialog.setIconPixmap(icon->pixmap(48, 48));
-    else if (box.icon == ui::MessageIcon::Program)
-        dialog.setIconPixmap(QPixmap(":/icons/QNQuillon-64.png"));
-    else
-        dialog.setIcon(standardIcon(box.icon));
-    std::vector<QPushButton*> buttons;
-    for (const QString& text : rendered.buttons)
-        buttons.push_back(dialog.addButton(text, QMessageBox::ActionRole));
-    dialog.setDefaultButton(buttons[static_cast<std::size_t>(rendered.defaultButton)]);
-    if (rendered.escapeButton >= 0)
-        dialog.setEscapeButton(buttons[static_cast<std::size_t>(rendered.escapeButton)]);
+    MessageDialog dialog(m_window, rendered.title, rendered.text,
+                         icon != nullptr ? icon->pixmap(48, 48) : boxIcon(box.icon),
+                         rendered.buttons, rendered.defaultButton, rendered.escapeButton);
     const bool wait = m_waitCursor;
     if (wait)
         QApplication::restoreOverrideCursor();
     dialog.exec();
     if (wait)
         QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto& buttons = dialog.buttons();
     const auto it = std::find(buttons.begin(), buttons.end(), dialog.clickedButton());
     if (it != buttons.end())
         return static_cast<int>(it - buttons.begin()) + 1;
@@ -288,13 +333,9 @@ bool QtUi::eventFilter(QObject* watched, QEvent* event)
 {
     if ((m_busyDepth == 0 && !m_capturing) || !isUserInput(event->type()))
         return QObject::eventFilter(watched, event);
-    // A message box shown during the operation takes its input as usual.
+    // A dialog shown during the operation takes its input as usual, with its pop-ups.
     if (QWidget* modal = QApplication::activeModalWidget()) {
-        // Input reaches the box's native window first, then its widgets.
-        if (watched == modal->windowHandle())
-            return QObject::eventFilter(watched, event);
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && (widget == modal || modal->isAncestorOf(widget)))
+        if (belongsToModal(watched, modal))
             return QObject::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress) {

@@ -16,7 +16,6 @@
 #include "core/ui/ui_interface.h"
 
 class QLabel;
-class QMessageBox;
 class QProgressBar;
 class QStatusBar;
 class QWidget;
@@ -41,6 +40,9 @@ struct RenderedMessage {
 /// A file path of the core (bytes of the local file system) as a QString, and back.
 [[nodiscard]] QString fromPath(std::string_view path);
 [[nodiscard]] std::string toPath(const QString& path);
+/// "*.lib;*.dll" as Qt file dialog patterns: separated by blanks and, where file names keep
+/// their letter case, in both cases ("*.lib *.dll *.LIB *.DLL").
+[[nodiscard]] QString dialogPatterns(const QString& patterns);
 /// "Library files (*.lib)|*.lib|All files (*.*)|*.*" as a Qt file dialog filter.
 [[nodiscard]] QString dialogFilter(std::string_view filters);
 

@@ -10,6 +10,7 @@
 
 #include <array>
 
+#include "app/header_titles.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/search_results_model.h"
@@ -31,7 +32,8 @@ SearchResultsWindow* SearchResultsWindow::of(const MainWindow& main)
 
 SearchResultsWindow* SearchResultsWindow::showFor(MainWindow& main)
 {
-    return showToolWindow<SearchResultsWindow>(main, main.workspace().settings(), settings::kFolderWindowSection);
+    return showToolWindow<SearchResultsWindow>(main, main.workspace().settings(),
+                                               settings::kFolderWindowSection);
 }
 
 SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_ws(main.workspace())
@@ -53,6 +55,7 @@ SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_w
     m_table->setWordWrap(false);
     for (int c = 0; c < SearchResultsModel::ColumnCount; ++c)
         m_table->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
+    keepTitlesWhole(m_table->horizontalHeader());
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -6,6 +6,8 @@
 #include <QSysInfo>
 
 #include "base/text_encoding.h"
+#include "core/workspace.h"
+#include "locate/clarion_folders.h"
 
 namespace quillon::app {
 
@@ -13,10 +15,18 @@ namespace {
 const std::string kRule = "     __________________________________________________";
 }  // namespace
 
-SystemFacts currentSystemFacts()
+SystemFacts currentSystemFacts(Workspace& ws)
 {
     SystemFacts facts;
-    facts.runtimeVersion = qVersion();
+    facts.qtVersion = qVersion();
+    // Detection puts the settings' folders back; only the version is taken.
+    ClarionProduct product;
+    const ClarionFoldersOutcome found =
+        FindClarionFolders(3, ws.options, product, clarionFolderServices(ws));
+    if (found.result != 0) {
+        facts.clarionRuntime = found.first;
+        facts.installedClarion = found.first;
+    }
 #ifdef QUILLON_VERSION
     facts.buildVersion = QUILLON_VERSION;
 #endif
@@ -49,9 +59,13 @@ ui::MessageBox systemInformationBox(const SystemFacts& facts)
     lines.push_back("     " + std::string(50, '\xAF'));
     lines.push_back("     Clarion Version Numbers");
     lines.push_back("     Clarion runtime library file (DLL) version number: " +
-                    facts.runtimeVersion);
+                    (facts.clarionRuntime.empty()
+                         ? std::string("none found (no Clarion installation detected)")
+                         : facts.clarionRuntime));
     lines.push_back("     Clarion execution file (EXE) compiler version number: " +
                     facts.buildVersion);
+    if (!facts.qtVersion.empty())
+        lines.push_back("     Qt run-time library version number: " + facts.qtVersion);
     if (!facts.installedClarion.empty())
         lines.push_back("     Installed Clarion version (from WIN.INI) = " +
                         facts.installedClarion);

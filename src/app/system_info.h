@@ -7,11 +7,16 @@
 
 #include "core/ui/ui_interface.h"
 
+namespace quillon {
+class Workspace;
+}
+
 namespace quillon::app {
 
 /// What the system information box reports.
 struct SystemFacts {
-    std::string runtimeVersion;    // the run-time library's version (Qt)
+    std::string clarionRuntime;    // the installed Clarion's version; empty when none was found
+    std::string qtVersion;         // the version of the Qt libraries the program runs on
     std::string buildVersion;      // the program's own version
     std::string installedClarion;  // empty when no installed Clarion was found
     std::uint64_t colours = 0;     // 2 to the power of the screen's bits per pixel
@@ -21,8 +26,9 @@ struct SystemFacts {
     std::vector<std::string> systemLines;
 };
 
-/// The facts of the running system (screen of the primary display, distribution and kernel).
-[[nodiscard]] SystemFacts currentSystemFacts();
+/// The facts of the running system (screen of the primary display, distribution and kernel),
+/// with the Clarion installation found through the workspace's WIN.INI (or Wine prefix).
+[[nodiscard]] SystemFacts currentSystemFacts(Workspace& ws);
 
 /// The message box titled "CLARION QUILLON 32 - System Information".
 [[nodiscard]] ui::MessageBox systemInformationBox(const SystemFacts& facts);

@@ -5,6 +5,7 @@
 
 #include "base/lib_file_name.h"
 #include "base/duration_text.h"
+#include "base/time_of_day.h"
 #include "core/workspace.h"
 #include "locate/locate_messages.h"
 #include "locate/name_preparation.h"
@@ -30,7 +31,10 @@ std::optional<ModuleData> moduleDataFromTable(const Workspace& ws, std::string_v
 class Search {
 public:
     Search(Workspace& ws, const LocateRequest& request)
-        : m_ws(ws), m_state(locate::state(ws)), m_derived(*locate::state(ws).derived), m_request(request)
+        : m_ws(ws),
+          m_state(locate::state(ws)),
+          m_derived(*locate::state(ws).derived),
+          m_request(request)
     {
     }
 
@@ -81,9 +85,7 @@ private:
     {
         if (folder.empty() || !m_name->usable)
             return false;
-        std::string candidate;
-        for (const std::string& ext : m_name->extensions) {
-            candidate.assign(m_name->base).append(ext);
+        for (const std::string& candidate : m_name->fileNames) {
             if (accept(testCandidate(m_ws.files(), m_state.folders, folder, candidate,
                                      m_derived.verifyHeaders, m_state.headerTest),
                        label))
@@ -150,8 +152,7 @@ private:
         tag(kTagPassed);
         if (m_request.passedFiles.empty() || !m_name->usable)
             return false;
-        for (const std::string& ext : m_name->extensions) {
-            const std::string wanted = m_name->base + ext;
+        for (const std::string& wanted : m_name->fileNames) {
             for (const std::string& file : m_request.passedFiles) {
                 if (upperAscii(platform::fileNameOf(file)) == wanted &&
                     tryPath(file, kSourcePassed))
@@ -169,8 +170,8 @@ private:
         if (!m_state.knownFiles)
             m_state.knownFiles = buildKnownFiles(m_ws);
         const KnownFiles& known = *m_state.knownFiles;
-        for (const std::string& ext : m_name->extensions) {
-            const auto it = known.byName.find(m_name->base + ext);
+        for (const std::string& wanted : m_name->fileNames) {
+            const auto it = known.byName.find(wanted);
             if (it == known.byName.end())
                 continue;
             for (const std::size_t position : it->second) {
@@ -284,7 +285,7 @@ LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
         row.FILE = outcome.result;
     }
     row.SOURCE = outcome.source;
-    row.TIME = started;
+    row.TIME = state.timeOfDay ? state.timeOfDay() : localTimeOfDay();
     row.PROCESSTIME = ws.clock().hundredths() - started;
     row.PROCESSTIMESTATIC = durationText(row.PROCESSTIME);
     row.PROCESSES = outcome.processes;

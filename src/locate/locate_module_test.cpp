@@ -126,6 +126,18 @@ TEST(LocateModuleFile, SearchOrderPriorityThenSystemThenPathThenSource)
     EXPECT_EQ(start.source, "SourcePath");
 }
 
+TEST(LocateModuleFile, FindsModulesNamedWithSeveralDots)
+{
+    LocateTree tree;
+    const std::string media = tree.pe("first/windows.media.dll");
+    tree.setFolderOption("UsePriorityPath", "1");
+    tree.setFolderOption("FirstFolder", tree.folder("first"));
+    const LocateOutcome found = tree.locate("windows.media");
+    EXPECT_TRUE(found.found);
+    EXPECT_EQ(found.result, media);
+    EXPECT_EQ(found.source, "PriorityPath");
+}
+
 TEST(LocateModuleFile, RemembersTheFolderOfTheLastFileFound)
 {
     LocateTree tree;
@@ -295,6 +307,8 @@ TEST(LocateModuleFile, EverySearchLeavesAResultsRow)
     LocateTree tree;
     const std::string file = tree.pe("wine/drive_c/windows/system32/Gdi32.dll");
     tree.t.clock.now = 500;
+    // 10:12:01.50, the time of day it was found.
+    locate::state(tree.t.ws).timeOfDay = [] { return std::int64_t{3'672'150}; };
     (void)tree.locate("gdi32");
     (void)tree.locate("   ");
     (void)tree.locate("MISSING");
@@ -304,7 +318,7 @@ TEST(LocateModuleFile, EverySearchLeavesAResultsRow)
     EXPECT_EQ(rows[0].FILE, "Gdi32.dll");
     EXPECT_EQ(rows[0].PATH, tree.systemFolder());
     EXPECT_EQ(rows[0].SOURCE, "SystemDir");
-    EXPECT_EQ(rows[0].TIME, 500);
+    EXPECT_EQ(rows[0].TIME, 3'672'150);
     EXPECT_EQ(rows[0].PROCESSES, " MData Pri Pri2 Sys");
     EXPECT_EQ(rows[0].SETTINGS, " Relax Shallow:500");
     EXPECT_EQ(rows[1].FILE, "<File not found>");

@@ -3,15 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "core/workspace.h"
 #include "locate/autolocate_options.h"
 #include "locate/candidate_check.h"
 #include "locate/folder_cache.h"
-#include "core/workspace.h"
 #include "platform/environment.h"
 
 namespace quillon::locate {
@@ -65,6 +66,9 @@ struct LocateState {
     std::optional<LocateEnvironment> environment;
     /// The header test of the candidate test; empty uses `headerKind`.
     HeaderTest headerTest;
+    /// The time of day a results row records, in hundredths of a second; empty uses the
+    /// local time of day.
+    std::function<std::int64_t()> timeOfDay;
 
     /// Options a caller sets for the whole run (the command line); when present they take the
     /// place of those of the settings file.

@@ -41,6 +41,34 @@ const ExceptEntry* findException(const ExceptQ& exceptions, const std::string& n
     return onBase;
 }
 
+// The extensions of files the search can accept, with the deep list's extras.
+bool executableExtension(std::string_view extension)
+{
+    constexpr std::string_view kExtensions[] = {".DLL", ".EXE", ".DRV", ".VBX",
+                                                ".OCX", ".AX",  ".CPL"};
+    return std::find(std::begin(kExtensions), std::end(kExtensions), extension) !=
+           std::end(kExtensions);
+}
+
+std::vector<std::string> fileNamesOf(const PreparedName& p, const std::string& ownExtension)
+{
+    std::vector<std::string> names;
+    names.reserve(2 * p.extensions.size());
+    if (!ownExtension.empty() && !executableExtension(ownExtension)) {
+        // "WINDOWS.MEDIA" is the file WINDOWS.MEDIA.DLL far more often than WINDOWS.DLL.
+        const std::string whole = p.base + ownExtension;
+        names.push_back(whole);
+        for (std::size_t i = 1; i < p.extensions.size(); ++i)
+            names.push_back(whole + p.extensions[i]);
+        for (std::size_t i = 1; i < p.extensions.size(); ++i)
+            names.push_back(p.base + p.extensions[i]);
+        return names;
+    }
+    for (const std::string& extension : p.extensions)
+        names.push_back(p.base + extension);
+    return names;
+}
+
 bool usableBase(std::string_view base)
 {
     if (base.empty() || base == "." || base == "..")
@@ -88,6 +116,7 @@ PreparedName prepareName(std::string_view moduleName, bool relaxed, const Except
         std::erase(p.extensions, split.extension);
         p.extensions.insert(p.extensions.begin(), split.extension);
     }
+    p.fileNames = fileNamesOf(p, split.extension);
     return p;
 }
 

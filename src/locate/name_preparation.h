@@ -19,6 +19,10 @@ struct PreparedName {
     std::string base;
     /// The extensions to try, in order: the name's own (or the exception's) first.
     std::vector<std::string> extensions;
+    /// The file names the search tries in each place, in order: the base name with each
+    /// extension; for a dotted name whose last part is no executable extension
+    /// ("WINDOWS.MEDIA"), the whole name with each extension of the list before those.
+    std::vector<std::string> fileNames;
     /// The exceptions list supplied the file name.
     bool fromException = false;
     /// The name can name a file in a folder (no separators, not "." or "..").
@@ -35,7 +39,7 @@ struct PreparedName {
 /// exceptions entry (an entry matches on the whole name, or on the base name when the entry
 /// carries no extension; quotes are ignored on both sides with `relaxed`). The own extension,
 /// or the exception's, is taken out of the extension list and put first, also when the list
-/// holds ".DLL" only.
+/// holds ".DLL" only. `fileNames` are made of those.
 [[nodiscard]] PreparedName prepareName(std::string_view moduleName, bool relaxed,
                                        const ExceptQ& exceptions, const DerivedAutolocate& derived);
 

@@ -83,6 +83,22 @@ TEST(PrepareName, OwnExtensionGoesFirstEvenWithDllOnly)
               "ABCDEFGHIJKLMNOPQRST");
 }
 
+TEST(PrepareName, DottedNamesAlsoTryTheWholeNameWithEachExtension)
+{
+    EXPECT_EQ(prepareName("windows.media", false, {}, derived()).fileNames,
+              (Strings{"WINDOWS.MEDIA", "WINDOWS.MEDIA.DLL", "WINDOWS.MEDIA.EXE",
+                       "WINDOWS.MEDIA.DRV", "WINDOWS.DLL", "WINDOWS.EXE", "WINDOWS.DRV"}));
+    // Names of the 8.3 kind keep their candidates.
+    EXPECT_EQ(prepareName("MYPROG.EXE", false, {}, derived()).fileNames,
+              (Strings{"MYPROG.EXE", "MYPROG.DLL", "MYPROG.DRV"}));
+    EXPECT_EQ(prepareName("KERNEL32", false, {}, derived()).fileNames,
+              (Strings{"KERNEL32.DLL", "KERNEL32.EXE", "KERNEL32.DRV"}));
+    AutolocateOptions o;
+    o.UseOnlyDLLAutolocate = 1;
+    EXPECT_EQ(prepareName("a.b.c", false, {}, derived(o)).fileNames,
+              (Strings{"A.B.C", "A.B.C.DLL", "A.B.DLL"}));
+}
+
 TEST(PrepareName, ExceptionsSupplyTheFileName)
 {
     ExceptQ exceptions;

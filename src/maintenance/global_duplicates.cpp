@@ -223,6 +223,12 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
     clearDuplicateMarks(ws);
     if (!ws.duplicateMode.enabled) {
         refreshIcons(ws);
+        if (showProgress) {
+            progress.end();
+            showStatus(ws, 1, kDuplicatesNotChecked);
+            showStatus(ws, 2, "");
+            showStatus(ws, 3, "");
+        }
         return 0;
     }
 

@@ -1,8 +1,8 @@
 // The texts of library maintenance, built in one place.
 #include "maintenance/maintenance_messages.h"
 
-#include "core/exclude_list.h"
 #include "base/text_encoding.h"
+#include "core/exclude_list.h"
 
 namespace quillon::maintenance {
 
@@ -52,6 +52,14 @@ std::string symbolsRemovedText(std::uint32_t count)
 
 std::string symbolsCleanupSummary(const SymbolsCleanupCounts& c)
 {
+    if (c.locateDuplicates && c.duplicatesSwitchedOff) {
+        SymbolsCleanupCounts searched = c;
+        searched.locateDuplicates = false;
+        searched.duplicatesSwitchedOff = false;
+        const std::string rest = symbolsCleanupSummary(searched);
+        return rest.empty() ? std::string(kDuplicatesNotChecked)
+                            : rest + "; " + std::string(kDuplicatesNotChecked);
+    }
     const std::uint32_t e = c.excludes;
     const std::uint32_t d = c.duplicates;
     const std::uint32_t r = c.removed;
@@ -101,8 +109,13 @@ ui::MessageBox symbolsCleanupReport(const SymbolsCleanupCounts& c, std::string_v
         text += '|';
     text += "    Number of excludes found: " +
             reportCount(c.locateExcludes, c.excludes, "<None found>");
-    text += "|    Number of duplicates found: " +
-            reportCount(c.locateDuplicates, c.duplicates, "<None found>");
+    text +=
+        "|    Number of duplicates found: " +
+        reportCount(c.locateDuplicates && !c.duplicatesSwitchedOff, c.duplicates, "<None found>");
+    if (c.locateDuplicates && c.duplicatesSwitchedOff)
+        text +=
+            "|    (switched off: \"Activate symbols cleanup operations\" and|    "
+            "\"Exclude globally duplicated symbols\" in the LIB-file options)";
     text += "|    Number of symbols removed: " + reportCount(c.remove, c.removed, "<None>");
     text += "|    Number of (empty) modules removed: " +
             (c.modulesRemoved == 0 ? std::string("<None>") : n(c.modulesRemoved));

@@ -31,6 +31,11 @@ inline constexpr std::string_view kUnlikelyLibName = "A very unlikely name for y
 // Global duplicate search and removal of marked symbols.
 /// "N globally duplicated symbol(s) found" or "No globally duplicated symbols found".
 [[nodiscard]] std::string duplicatesFoundText(std::uint32_t count);
+/// The status text when the options switch the duplicate search off: nothing was searched,
+/// which is not the same as nothing found.
+inline constexpr std::string_view kDuplicatesNotChecked =
+    "Duplicates not checked: switch on \"Activate symbols cleanup operations\" and "
+    "\"Exclude globally duplicated symbols\" in the LIB-file options";
 /// "N symbol(s) removed" or "No symbols removed".
 [[nodiscard]] std::string symbolsRemovedText(std::uint32_t count);
 
@@ -60,6 +65,8 @@ struct SymbolsCleanupCounts {
     std::uint32_t duplicates = 0;
     std::uint32_t removed = 0;
     std::uint32_t modulesRemoved = 0;
+    /// The duplicate search was asked for but the options switch it off.
+    bool duplicatesSwitchedOff = false;
 };
 /// The first-pane summary of the symbols cleanup; empty when no action box was checked.
 [[nodiscard]] std::string symbolsCleanupSummary(const SymbolsCleanupCounts& counts);

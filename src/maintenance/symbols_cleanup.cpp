@@ -61,6 +61,7 @@ std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choi
         }
         if (choices.CheckDub) {
             c.duplicates = findGlobalDuplicates(ws, true);
+            c.duplicatesSwitchedOff = !ws.duplicateMode.enabled;
             if (choices.ShowReport)
                 comment = std::string(comment.empty() ? kCommentOnlyDuplicates : kCommentBoth);
         }

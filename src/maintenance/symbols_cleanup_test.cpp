@@ -74,6 +74,26 @@ TEST(SymbolsCleanup, OnlyLocatingDuplicates)
                                                "2", "<Not checked>", "<None>"));
 }
 
+TEST(SymbolsCleanup, DuplicateSearchSwitchedOffSaysNotCheckedWithAHint)
+{
+    TestWorkspace t;
+    cleanupLibrary(t);
+    t.ws.options.UseExcludeGlobalDuplicates = 0;
+    EXPECT_EQ(runSymbolsCleanup(t.ws, {true, true, false, true}), 2u);
+    const std::string notChecked =
+        "Duplicates not checked: switch on \"Activate symbols cleanup operations\" and "
+        "\"Exclude globally duplicated symbols\" in the LIB-file options";
+    EXPECT_EQ(t.ui.statusText(1), "2 exclude symbols found; " + notChecked);
+    const std::string text = t.ui.messages.at(0).text;
+    EXPECT_NE(text.find("|    Number of duplicates found: <Not checked>|    (switched off: "
+                        "\"Activate symbols cleanup operations\" and|    \"Exclude globally "
+                        "duplicated symbols\" in the LIB-file options)|"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(runSymbolsCleanup(t.ws, {false, true, false, true}), 0u);
+    EXPECT_EQ(t.ui.statusText(1), notChecked);
+}
+
 TEST(SymbolsCleanup, OnlyCleanupWithNothingMarked)
 {
     TestWorkspace t;

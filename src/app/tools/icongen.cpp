@@ -10,8 +10,10 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
+#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <numbers>
 
 namespace {
 
@@ -248,6 +250,40 @@ void chip(QPainter& p, const QString& text, const QColor& fill)
     p.drawText(QRectF(3, 6, 26, 20), Qt::AlignCenter, text);
 }
 
+// The automatic bitness setting: one large "A" on the chip, legible at the button's size.
+void autoChip(QPainter& p, const QColor& fill)
+{
+    chip(p, QString(), fill);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(19);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(3, 5, 26, 22), Qt::AlignCenter, "A");
+}
+
+// The blue star of the browse button for the first priority folder.
+void blueStar(QPainter& p)
+{
+    QPainterPath star;
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? 14.5 : 6.2;
+        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+        const QPointF point(16 + radius * std::cos(angle), 17 + radius * std::sin(angle));
+        if (i == 0)
+            star.moveTo(point);
+        else
+            star.lineTo(point);
+    }
+    star.closeSubpath();
+    QRadialGradient g(QPointF(13, 12), 16);
+    g.setColorAt(0, QColor(120, 180, 255));
+    g.setColorAt(1, kBlueHook);
+    p.setPen(QPen(QColor(10, 40, 120), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(g);
+    p.drawPath(star);
+}
+
 void pin(QPainter& p, bool pushed)
 {
     p.save();
@@ -447,7 +483,8 @@ int main(int argc, char** argv)
     save(folder, "QNBitButton", [&](QPainter& p) { chip(p, "16/32", QColor(90, 90, 90)); });
     save(folder, "QNBitButton16", [&](QPainter& p) { chip(p, "16", c16); });
     save(folder, "QNBitButton32", [&](QPainter& p) { chip(p, "32", c32); });
-    save(folder, "QNBitButtonX", [&](QPainter& p) { chip(p, "AUTO", cU); });
+    save(folder, "QNBitButtonX", [&](QPainter& p) { autoChip(p, cU); });
+    save(folder, "QNBlueStar", [&](QPainter& p) { blueStar(p); });
     save(folder, "QNTopMost", [&](QPainter& p) { pin(p, true); });
     save(folder, "QNNotTopMost", [&](QPainter& p) { pin(p, false); });
     save(
