@@ -16,6 +16,7 @@
 #include "program/session.h"
 #include "reports/compare_library.h"
 #include "reports/compare_module.h"
+#include "reports/module_definition.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_status.h"
 
@@ -96,7 +97,7 @@ int compareRun(const Arguments& a)
             return 2;
         }
     }
-    if (!a.module.empty() && reports::findModuleRow(ws, a.module) == ws.library.rows.size()) {
+    if (!a.module.empty() && !reports::findModuleRow(ws, a.module)) {
         fail("no module " + a.module + " in " + a.libFile);
         return reports::kSeverityError;
     }

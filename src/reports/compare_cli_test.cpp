@@ -1,7 +1,9 @@
 // Tests of the exit bits and output of `quillon compare`, run as a program.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <string>

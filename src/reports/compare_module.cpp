@@ -308,15 +308,4 @@ CompareResult compareModule(Workspace& ws, std::size_t moduleRow, const std::str
     return Comparison(ws, moduleRow, diskFile, options).run();
 }
 
-std::size_t findModuleRow(const Workspace& ws, std::string_view moduleName)
-{
-    const std::string wanted = upperCase(trimRight(moduleName));
-    const LibraryList& rows = ws.library.rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].isModule() && upperCase(trimRight(rows[i].MODULENAME.view())) == wanted)
-            return i;
-    }
-    return rows.size();
-}
-
 }  // namespace quillon::reports

@@ -28,8 +28,5 @@ namespace quillon::reports {
                                           const std::string& diskFile,
                                           const CompareOptions& options);
 
-/// The module row of the first module called `moduleName` (letter case ignored), or
-/// `LibraryList`'s size when there is none.
-[[nodiscard]] std::size_t findModuleRow(const Workspace& ws, std::string_view moduleName);
 
 }  // namespace quillon::reports

@@ -1,6 +1,7 @@
 // Tests of comparing a library module with a disk file: the passes, markers, counters,
 // statuses, module verification, LIB disk files, failures and cancelling.
 #include "reports/compare_module.h"
+#include "reports/module_definition.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,8 @@ struct CompareFixture {
     CompareResult compare(const std::string& module, const std::string& diskFile,
                           CompareOptions options = {})
     {
-        return compareModule(t.ws, findModuleRow(t.ws, module), diskFile, options);
+        return compareModule(t.ws, findModuleRow(t.ws, module).value_or(t.ws.library.rows.size()), diskFile,
+                             options);
     }
 };
 
