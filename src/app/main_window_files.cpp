@@ -60,6 +60,8 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
 {
     if (files.empty())
         return false;
+    // The load and the window's refresh after it read the settings once and write them once.
+    const settings::SettingsStore::Batch batch(m_ws.settings());
     LoadCounts counts;
     m_ui.setBusy(true);
     m_model->resetWith(
@@ -114,6 +116,7 @@ void MainWindow::saveCommand(bool askName)
     maintenance::setCleanupHooks(hooks);
     locate::setLocateHooks(hooks);
     hooks.addRecentFile = settings::recordPresentFileHook();
+    const settings::SettingsStore::Batch batch(m_ws.settings());
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);

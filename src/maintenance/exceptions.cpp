@@ -62,6 +62,7 @@ void ensureLoaded(Workspace& ws)
 void loadExceptList(Workspace& ws)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     ws.exceptQ.entries.clear();
     for (std::size_t n = 1; n <= kMaxExceptions; ++n) {
         const std::string module = store.readSetting(kSection, key("Modulename", n));
@@ -76,6 +77,7 @@ void loadExceptList(Workspace& ws)
 void saveExceptList(Workspace& ws)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     const std::size_t count = std::min(ws.exceptQ.entries.size(), kMaxExceptions);
     store.writeNumber(kSection, "ListNum", static_cast<int>(count));
     for (std::size_t n = 1; n <= count; ++n) {
@@ -113,6 +115,7 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
     if (known != ws.exceptQ.entries.end() || ws.exceptQ.entries.size() >= kMaxExceptions)
         return false;
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     // The pair goes after every pair already stored, so that none is overwritten even when
     // "ListNum" was left smaller than the pairs present.
     const int listNum = store.readNumber(kSection, "ListNum", 0);

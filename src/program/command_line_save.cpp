@@ -6,6 +6,7 @@
 #include "locate/update_library_data.h"
 #include "maintenance/modules_cleanup.h"
 #include "platform/paths.h"
+#include "settings/settings_store.h"
 
 namespace quillon {
 
@@ -35,6 +36,8 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
         return 0;
     if (ws.SilentMode)
         ws.options.UseStatusBar = 0;
+    // The run reads the settings once and writes them at most once.
+    const settings::SettingsStore::Batch batch(ws.settings());
 
     std::vector<std::string> found;
     for (const std::string& input : line.inputFiles) {

@@ -120,6 +120,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
 {
     if (files.empty())
         return 0;
+    // The whole load reads the settings once and writes them at most once.
+    const settings::SettingsStore::Batch batch(ws.settings());
     const int savedExpandAll = ws.options.UseExpandAll;
     const int savedNoMessages = ws.options.UseNoMessages;
     const std::size_t rowsBefore = ws.library.rows.size();
