@@ -10,10 +10,10 @@
 #include "app/silent_run.h"
 #include "app/startup.h"
 #include "base/clock.h"
-#include "program/command_line.h"
-#include "program/settings_failure_report.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "program/command_line.h"
+#include "program/settings_failure_report.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 

@@ -7,8 +7,8 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/testing/gui_fixture.h"
-#include "lib/lib_reader.h"
 #include "base/text_encoding.h"
+#include "lib/lib_reader.h"
 #include "support/exe_builder.h"
 #include "support/lib_builder.h"
 
@@ -190,8 +190,8 @@ using quillon::testing::buildPeWithNames;
 
 TEST_F(FileCommandsTest, OpeningADllLoadsItsExportsAndNamesALibBesideIt)
 {
-    const std::string dll =
-        folder.write("kernel.dll", buildPeWithNames({"Open", "Close", "Read"}, "KERNEL.dll").text());
+    const std::string dll = folder.write(
+        "kernel.dll", buildPeWithNames({"Open", "Close", "Read"}, "KERNEL.dll").text());
     MainWindow& w = window();
     dialogResults.push_back({dll});
     key(Qt::Key_O, Qt::ControlModifier);

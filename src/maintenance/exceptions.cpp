@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/exclude_list.h"
 #include "base/fixed_text.h"
+#include "core/exclude_list.h"
 #include "maintenance/maintenance_common.h"
 #include "settings/settings_store.h"
 

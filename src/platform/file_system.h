@@ -65,7 +65,7 @@ private:
     FileSystem* m_files = nullptr;
     std::FILE* m_handle = nullptr;
     std::string m_path;
-    std::uint64_t m_size = 0;        // bytes on disk plus the buffered ones
+    std::uint64_t m_size = 0;         // bytes on disk plus the buffered ones
     std::vector<std::byte> m_buffer;  // appends not yet written
 };
 

@@ -1,13 +1,13 @@
 // The file-adding step and the multi-file loader.
 #include "program/file_loader.h"
 
-#include "program/command_line.h"
 #include "core/library_model.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
 #include "locate/update_library_data.h"
 #include "maintenance/exceptions.h"
 #include "platform/paths.h"
+#include "program/command_line.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -67,7 +67,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
 
     result.rowsRead = ws.library.rows.size() - first;
     if (!request.reload && ws.library.rows.size() > first) {
-        result.aborted = maintenance::askDuplicateModules(ws, first, false, result.libFile, answers);
+        result.aborted =
+            maintenance::askDuplicateModules(ws, first, false, result.libFile, answers);
     }
 
     const std::size_t added = ws.library.rows.size() > first ? ws.library.rows.size() - first : 0;
@@ -86,7 +87,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                                                  platform::fileNameOf(ws.CurrentFileName));
         }
         if (!postProcessed)
-            postProcessLoad(ws, first, LoadedFile{ws.CurrentFileName, !result.libFile, residentCount});
+            postProcessLoad(ws, first,
+                            LoadedFile{ws.CurrentFileName, !result.libFile, residentCount});
         if (request.reload) {
             for (std::size_t i = first; i < ws.library.rows.size(); ++i)
                 ws.library.rows[i].MARK = 0;
@@ -177,8 +179,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
         } else {
             ++counts.loaded;
             if (!endsWithLib(ws.library.LibraryFileName))
-                ws.library.LibraryFileName =
-                    cutToCapacity(platform::folderOf(loadedPath) + libNameFromFile(loadedPath), kPathCapacity);
+                ws.library.LibraryFileName = cutToCapacity(
+                    platform::folderOf(loadedPath) + libNameFromFile(loadedPath), kPathCapacity);
             if (!ws.SilentMode && hooks.addRecentFile)
                 hooks.addRecentFile(ws, loadedPath);
         }
@@ -209,8 +211,10 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     if (!ws.SilentMode && hooks.refreshMainWindow)
         hooks.refreshMainWindow(ws);
 
-    counts.modulesAdded = ws.library.ModuleCount > modulesBefore ? ws.library.ModuleCount - modulesBefore : 0;
-    counts.symbolsAdded = ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
+    counts.modulesAdded =
+        ws.library.ModuleCount > modulesBefore ? ws.library.ModuleCount - modulesBefore : 0;
+    counts.symbolsAdded =
+        ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
     const LoadSummary summary = loadSummary(counts);
     if (ws.options.UseStatusBar != 0) {
         ws.ui().status(1, summary.pane1);

@@ -165,9 +165,8 @@ TEST(SettingsBatch, AWriteFailingAtAnyFileOperationKeepsTheOldFileAndReportsTheC
         files.setFaultHook([&](FileOp op, const std::string&) { return op == failing ? code : 0; });
         SettingsStore store(files, path);
         std::vector<std::pair<Error, std::string>> reports;
-        store.setFailureReport([&](const Error& e, const std::string& p) {
-            reports.emplace_back(e, p);
-        });
+        store.setFailureReport(
+            [&](const Error& e, const std::string& p) { reports.emplace_back(e, p); });
         {
             const SettingsStore::Batch batch(store);
             store.writeSetting("S", "K", "2");
@@ -257,9 +256,9 @@ TEST(SettingsBatch, TwoProcessesWritingAtOnceLeaveOneWritersWholeFile)
             for (int round = 0; round < kRounds; ++round) {
                 const SettingsStore::Batch batch(store);
                 for (int i = 1; i <= 200; ++i)
-                    store.writeSetting("Race", "V" + std::to_string(i),
-                                       std::string(name) + std::to_string(round) + ":" +
-                                           std::to_string(i));
+                    store.writeSetting(
+                        "Race", "V" + std::to_string(i),
+                        std::string(name) + std::to_string(round) + ":" + std::to_string(i));
             }
             ::_exit(store.lastWriteError().code == 0 ? 0 : 1);
         }

@@ -51,8 +51,8 @@ std::string startSettingsFolder(const platform::FileSystem& files, const platfor
 #endif
 }
 
-SettingsLocation locateSettingsFile(platform::FileSystem& files,
-                                    const platform::Environment& env, const LocationInputs& inputs)
+SettingsLocation locateSettingsFile(platform::FileSystem& files, const platform::Environment& env,
+                                    const LocationInputs& inputs)
 {
     SettingsLocation where;
     where.programFolder = platform::programFolder(inputs.programPath, inputs.currentFolder);

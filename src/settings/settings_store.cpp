@@ -124,8 +124,7 @@ void SettingsStore::open()
 void SettingsStore::close()
 {
     if (m_changed && m_document) {
-        if (Status written = platform::replaceFile(*m_files, m_path, m_document->text());
-            !written)
+        if (Status written = platform::replaceFile(*m_files, m_path, m_document->text()); !written)
             reportFailure(written.error());
     } else if (m_refused) {
         reportFailure(m_readError);
@@ -224,9 +223,8 @@ void SettingsStore::deleteSection(std::string_view section)
         return;
     Batch batch(*this);
     if (IniDocument* doc = writable())
-        m_changed =
-            doc->eraseSectionLines(section, true, [](std::string_view) { return true; }) ||
-            m_changed;
+        m_changed = doc->eraseSectionLines(section, true, [](std::string_view) { return true; }) ||
+                    m_changed;
 }
 
 }  // namespace quillon::settings

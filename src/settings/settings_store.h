@@ -55,8 +55,7 @@ public:
     explicit SettingsStore(std::string path, Access access = Access::ReadWrite);
     /// A store whose reads and writes go through `files` (which must outlive it), so that its
     /// fault hook reaches them.
-    SettingsStore(platform::FileSystem& files, std::string path,
-                  Access access = Access::ReadWrite);
+    SettingsStore(platform::FileSystem& files, std::string path, Access access = Access::ReadWrite);
     SettingsStore(SettingsStore&&) noexcept;
     SettingsStore& operator=(SettingsStore&&) noexcept;
     ~SettingsStore();
