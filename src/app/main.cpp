@@ -10,9 +10,10 @@
 #include "app/silent_run.h"
 #include "app/startup.h"
 #include "base/clock.h"
-#include "program/command_line.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "program/command_line.h"
+#include "program/settings_failure_report.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
@@ -35,9 +36,10 @@ int main(int argc, char** argv)
     const std::string startupFolder = app::toPath(QDir::currentPath());
 
     app::QtUi ui;
-    settings::SettingsStore settings(location.settingsFile);
+    settings::SettingsStore settings(files, location.settingsFile);
     SteadyClock clock;
     Workspace ws(ui, files, settings, clock);
+    reportSettingsFailures(ws);
     ws.SilentMode = line.silent;
 
     app::MainWindow window(ws, ui, {startupFolder, location.settingsFolder});

@@ -12,11 +12,11 @@
 #include "app/options_tab.h"
 #include "app/qt_ui.h"
 #include "app/symbols_cleanup_dialog.h"
+#include "base/text_encoding.h"
 #include "core/error_report.h"
 #include "core/exclude_list.h"
 #include "core/library_edit.h"
 #include "core/library_model.h"
-#include "base/text_encoding.h"
 #include "lib/save_file.h"
 #include "locate/locate_hooks.h"
 #include "locate/locate_module.h"
@@ -54,6 +54,8 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
 {
     if (files.empty())
         return false;
+    // The load and the window's refresh after it read the settings once and write them once.
+    const settings::SettingsStore::Batch batch(m_ws.settings());
     LoadCounts counts;
     m_ui.setBusy(true);
     m_model->resetWith(
@@ -105,6 +107,7 @@ void MainWindow::saveCommand(bool askName)
     maintenance::setCleanupHooks(hooks);
     locate::setLocateHooks(hooks);
     hooks.addRecentFile = settings::recordPresentFileHook();
+    const settings::SettingsStore::Batch batch(m_ws.settings());
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);

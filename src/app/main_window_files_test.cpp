@@ -7,8 +7,8 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/testing/gui_fixture.h"
-#include "lib/lib_reader.h"
 #include "base/text_encoding.h"
+#include "lib/lib_reader.h"
 #include "support/exe_builder.h"
 #include "support/lib_builder.h"
 
@@ -190,8 +190,8 @@ using quillon::testing::buildPeWithNames;
 
 TEST_F(FileCommandsTest, OpeningADllLoadsItsExportsAndNamesALibBesideIt)
 {
-    const std::string dll =
-        folder.write("kernel.dll", buildPeWithNames({"Open", "Close", "Read"}, "KERNEL.dll").text());
+    const std::string dll = folder.write(
+        "kernel.dll", buildPeWithNames({"Open", "Close", "Read"}, "KERNEL.dll").text());
     MainWindow& w = window();
     dialogResults.push_back({dll});
     key(Qt::Key_O, Qt::ControlModifier);
@@ -236,6 +236,56 @@ TEST_F(FileCommandsTest, AddingSeveralFilesReportsTheOnesWithoutNames)
     EXPECT_NE(messages[0].text.find(vxd), std::string::npos) << messages[0].text;
     EXPECT_TRUE(ws.library.LibraryChanged);
     EXPECT_FALSE(qtUi.busy());
+}
+
+}  // namespace
+}  // namespace quillon::app
+
+namespace quillon::app {
+namespace {
+
+class SettingsWritesTest : public testing::GuiFixture {
+protected:
+    SettingsWritesTest()
+    {
+        // The settings go through the fixture's file layer, which counts their reads and writes.
+        settings = settings::SettingsStore(files, folder.file("Quillon32.ini"));
+        files.setFaultHook([this](platform::FileOp op, const std::string& path) {
+            if (op == platform::FileOp::Open && path == settings.path())
+                ++opens;
+            if (op == platform::FileOp::Rename && path.starts_with(settings.path()))
+                ++writes;
+            return 0;
+        });
+    }
+
+    int opens = 0;
+    int writes = 0;
+};
+
+TEST_F(SettingsWritesTest, OpeningAFileWithAFullRecentListWritesTheSettingsOnce)
+{
+    {
+        const settings::SettingsStore::Batch setup(settings);
+        settings.writeSetting("Filelist", "PresentFile", folder.file("present.lib"));
+        for (int i = 1; i <= 255; ++i)
+            settings.writeSetting("Filelist", "Filelist" + std::to_string(i),
+                                  folder.file("old" + std::to_string(i) + ".lib"));
+    }
+    ws.options.UseRecentFiles = 255;
+    const std::string lib = folder.write(
+        "tools.lib", quillon::testing::libBytes({{"TOOLS", "Alpha", 1}, {"TOOLS", "Beta", 2}}));
+    MainWindow& w = window();
+    opens = 0;
+    writes = 0;
+
+    ASSERT_TRUE(w.openFile(lib));
+
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), lib);
+    EXPECT_EQ(settings.readSetting("Filelist", "Filelist1"), folder.file("present.lib"));
+    EXPECT_EQ(settings.readSetting("Filelist", "Filelist255"), folder.file("old254.lib"));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ int flag(settings::SettingsStore& store, std::string_view key, int defaultValue)
 
 AutolocateOptions readAutolocateOptions(settings::SettingsStore& store)
 {
+    const settings::SettingsStore::Batch batch(store);
     AutolocateOptions o;
     o.UsePriorityPath = flag(store, "UsePriorityPath", o.UsePriorityPath);
     o.FirstFolder = store.readSetting(kFolders, "FirstFolder");
@@ -33,6 +34,7 @@ AutolocateOptions readAutolocateOptions(settings::SettingsStore& store)
 
 void writeAutolocateOptions(settings::SettingsStore& store, const AutolocateOptions& o)
 {
+    const settings::SettingsStore::Batch batch(store);
     store.writeNumber(kFolders, "UsePriorityPath", o.UsePriorityPath);
     store.writeSetting(kFolders, "FirstFolder", o.FirstFolder);
     store.writeNumber(kFolders, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);

@@ -41,6 +41,7 @@ KnownFiles buildKnownFiles(Workspace& ws)
 {
     KnownFiles known;
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     const int count = settings::clampCount(ws.options.UseRecentFiles);
     auto add = [&](std::string_view value) {
         value = trimBlanks(value);
@@ -75,6 +76,7 @@ std::vector<std::string> buildHistoryFolders(Workspace& ws, std::size_t limit)
             folders.push_back(std::move(folder));
     };
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     const int count = settings::clampCount(ws.options.UseRecentFolders);
     for (const char* stem : {"AddFolderDrop", "SaveFolderDrop", "FirstFolderDrop"}) {
         for (const std::string& folder : settings::readHistory(store, {"Folders", stem, count}))

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/exclude_list.h"
 #include "base/fixed_text.h"
+#include "core/exclude_list.h"
 #include "maintenance/maintenance_common.h"
 #include "settings/settings_store.h"
 
@@ -66,6 +66,7 @@ void ensureLoaded(Workspace& ws)
 void loadExceptList(Workspace& ws)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     ws.exceptQ.entries.clear();
     for (std::size_t n = 1; n <= kMaxExceptions; ++n) {
         const std::string module = store.readSetting(kSection, key("Modulename", n));
@@ -80,6 +81,7 @@ void loadExceptList(Workspace& ws)
 void saveExceptList(Workspace& ws)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     const std::size_t count = std::min(ws.exceptQ.entries.size(), kMaxExceptions);
     store.writeNumber(kSection, "ListNum", static_cast<int>(count));
     for (std::size_t n = 1; n <= count; ++n) {
@@ -117,6 +119,7 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
     if (known != ws.exceptQ.entries.end() || ws.exceptQ.entries.size() >= kMaxExceptions)
         return false;
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     // The pair goes after every pair already stored, so that none is overwritten even when
     // "ListNum" was left smaller than the pairs present.
     const int listNum = store.readNumber(kSection, "ListNum", 0);

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/exclude_list.h"
 #include "base/fixed_text.h"
+#include "core/exclude_list.h"
 #include "maintenance/maintenance_common.h"
 #include "settings/settings_store.h"
 
@@ -34,6 +34,7 @@ void loadExcludeList(Workspace& ws)
 
 void loadExcludeList(settings::SettingsStore& store, ExcludeList& list)
 {
+    const settings::SettingsStore::Batch batch(store);
     const int stored = store.readNumber(kSection, "ExcludeNum", 0);
     const std::size_t n = static_cast<std::size_t>(stored) & 0xFF;
     std::vector<ExcludeEntry> entries;
@@ -60,6 +61,7 @@ void saveExcludeList(Workspace& ws)
 
 void saveExcludeList(settings::SettingsStore& store, ExcludeList& list)
 {
+    const settings::SettingsStore::Batch batch(store);
     list.sortByRec();
     std::vector<ExcludeEntry> entries;
     entries.reserve(list.size());

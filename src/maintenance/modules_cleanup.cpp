@@ -16,6 +16,7 @@ constexpr std::string_view kSection = "Cleanup";
 ModulesCleanupChoices loadModulesCleanupChoices(Workspace& ws)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     ModulesCleanupChoices c;
     const bool bitCheck = ws.options.UseBitCheck != 0;
     const bool duplicates = ws.options.UseBitCheckDuplicates != 0;
@@ -29,6 +30,7 @@ ModulesCleanupChoices loadModulesCleanupChoices(Workspace& ws)
 void saveModulesCleanupChoices(Workspace& ws, const ModulesCleanupChoices& c)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     store.writeNumber(kSection, "CheckBit", c.CheckBit ? 1 : 0);
     store.writeNumber(kSection, "CheckUnloc", c.CheckUnloc ? 1 : 0);
     store.writeNumber(kSection, "CheckDubModule", c.CheckDubModule ? 1 : 0);

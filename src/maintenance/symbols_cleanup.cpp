@@ -18,6 +18,7 @@ constexpr std::string_view kSection = "Cleanup";
 SymbolsCleanupChoices loadSymbolsCleanupChoices(Workspace& ws)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     SymbolsCleanupChoices c;
     c.CheckExl = store.readNumber(kSection, "CheckExl", 0) != 0;
     c.CheckDub = store.readNumber(kSection, "CheckDub", 0) != 0;
@@ -29,6 +30,7 @@ SymbolsCleanupChoices loadSymbolsCleanupChoices(Workspace& ws)
 void saveSymbolsCleanupChoices(Workspace& ws, const SymbolsCleanupChoices& c)
 {
     settings::SettingsStore& store = ws.settings();
+    const settings::SettingsStore::Batch batch(store);
     store.writeNumber(kSection, "CheckExl", c.CheckExl ? 1 : 0);
     store.writeNumber(kSection, "CheckDub", c.CheckDub ? 1 : 0);
     store.writeNumber(kSection, "Cleanup", c.Cleanup ? 1 : 0);

@@ -9,8 +9,10 @@
 #include "platform/error_codes.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #include <share.h>
+#include <sys/stat.h>
 #else
 #include <unistd.h>
 #endif
@@ -290,6 +292,26 @@ Result<File> FileSystem::create(const std::string& path)
     std::FILE* handle = _fsopen(path.c_str(), "w+b", _SH_DENYWR);
 #else
     std::FILE* handle = std::fopen(path.c_str(), "w+b");
+#endif
+    if (handle == nullptr)
+        return errorFromErrno(errno != 0 ? errno : EACCES);
+    return File(this, handle, path, 0);
+}
+
+Result<File> FileSystem::createNew(const std::string& path)
+{
+    if (Error e = injected(FileOp::Create, path); e.code != 0)
+        return e;
+    errno = 0;
+#ifdef _WIN32
+    std::FILE* handle = nullptr;
+    const int fd = _sopen(path.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _SH_DENYWR,
+                          _S_IREAD | _S_IWRITE);
+    if (fd >= 0 && (handle = _fdopen(fd, "w+b")) == nullptr)
+        _close(fd);
+#else
+    // "x": the open fails when the name exists, checked and created in one step.
+    std::FILE* handle = std::fopen(path.c_str(), "w+bx");
 #endif
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : EACCES);

@@ -65,7 +65,7 @@ private:
     FileSystem* m_files = nullptr;
     std::FILE* m_handle = nullptr;
     std::string m_path;
-    std::uint64_t m_size = 0;        // bytes on disk plus the buffered ones
+    std::uint64_t m_size = 0;         // bytes on disk plus the buffered ones
     std::vector<std::byte> m_buffer;  // appends not yet written
 };
 
@@ -82,6 +82,9 @@ public:
     [[nodiscard]] Result<File> openRead(const std::string& path);
     /// Creates a new empty file (an existing one is truncated) for appending.
     [[nodiscard]] Result<File> create(const std::string& path);
+    /// Creates a new empty file for appending; fails with 5 when the name is already taken, so
+    /// that two writers never share one file.
+    [[nodiscard]] Result<File> createNew(const std::string& path);
     /// Reads a whole file.
     [[nodiscard]] Result<std::vector<std::byte>> readWholeFile(const std::string& path);
 

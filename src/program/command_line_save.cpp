@@ -6,6 +6,7 @@
 #include "locate/update_library_data.h"
 #include "maintenance/modules_cleanup.h"
 #include "platform/paths.h"
+#include "settings/settings_store.h"
 
 namespace quillon {
 
@@ -31,10 +32,13 @@ void show(Workspace& ws, const BatchResult& result, const CommandLine& line)
 int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks,
                        BatchResult* result)
 {
-    if (line.parameters.empty() || line.parameters.front().find_first_not_of(' ') == std::string::npos)
+    if (line.parameters.empty() ||
+        line.parameters.front().find_first_not_of(' ') == std::string::npos)
         return 0;
     if (ws.SilentMode)
         ws.options.UseStatusBar = 0;
+    // The run reads the settings once and writes them at most once.
+    const settings::SettingsStore::Batch batch(ws.settings());
 
     std::vector<std::string> found;
     for (const std::string& input : line.inputFiles) {
@@ -69,8 +73,8 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
         return result;
     }
     if (ws.library.rows.empty()) {
-        const bool firstExists =
-            !line.inputFiles.empty() && ws.files().isFile(ws.files().fullPath(line.inputFiles.front()));
+        const bool firstExists = !line.inputFiles.empty() &&
+                                 ws.files().isFile(ws.files().fullPath(line.inputFiles.front()));
         result.outcome = firstExists ? BatchOutcome::NoNames : BatchOutcome::NotLocated;
         result.nothingWritten = true;
         show(ws, result, line);
@@ -96,9 +100,8 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
     ws.library.LibraryFileName = result.target;
     ws.CurrentFileName = result.target;
 
-    (void)maintenance::runSaveCleanup(ws, [](Workspace& w) {
-        (void)locate::UpdateLibraryData(w, locate::kUpdateLocate);
-    });
+    (void)maintenance::runSaveCleanup(
+        ws, [](Workspace& w) { (void)locate::UpdateLibraryData(w, locate::kUpdateLocate); });
     if (ws.library.rows.empty()) {
         result.outcome = BatchOutcome::NoNames;
         result.nothingWritten = true;
@@ -129,12 +132,17 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
 int batchExitCode(const BatchResult& result)
 {
     switch (result.outcome) {
-    case BatchOutcome::Saved: return 0;
-    case BatchOutcome::NoNames: return 3;
-    case BatchOutcome::NotLocated: return 4;
-    case BatchOutcome::Cancelled: return 5;
-    case BatchOutcome::OpenFileError:
-    case BatchOutcome::WriteFailed: return 6;
+        case BatchOutcome::Saved:
+            return 0;
+        case BatchOutcome::NoNames:
+            return 3;
+        case BatchOutcome::NotLocated:
+            return 4;
+        case BatchOutcome::Cancelled:
+            return 5;
+        case BatchOutcome::OpenFileError:
+        case BatchOutcome::WriteFailed:
+            return 6;
     }
     return 1;
 }

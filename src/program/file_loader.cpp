@@ -9,6 +9,7 @@
 #include "locate/update_library_data.h"
 #include "maintenance/exceptions.h"
 #include "platform/paths.h"
+#include "program/command_line.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -62,7 +63,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
 
     result.rowsRead = ws.library.rows.size() - first;
     if (!request.reload && ws.library.rows.size() > first) {
-        result.aborted = maintenance::askDuplicateModules(ws, first, false, result.libFile, answers);
+        result.aborted =
+            maintenance::askDuplicateModules(ws, first, false, result.libFile, answers);
     }
 
     const std::size_t added = ws.library.rows.size() > first ? ws.library.rows.size() - first : 0;
@@ -81,7 +83,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                                                  platform::fileNameOf(ws.CurrentFileName));
         }
         if (!postProcessed)
-            postProcessLoad(ws, first, LoadedFile{ws.CurrentFileName, !result.libFile, residentCount});
+            postProcessLoad(ws, first,
+                            LoadedFile{ws.CurrentFileName, !result.libFile, residentCount});
         if (request.reload) {
             for (std::size_t i = first; i < ws.library.rows.size(); ++i)
                 ws.library.rows[i].MARK = 0;
@@ -115,6 +118,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
 {
     if (files.empty())
         return 0;
+    // The whole load reads the settings once and writes them at most once.
+    const settings::SettingsStore::Batch batch(ws.settings());
     const int savedExpandAll = ws.options.UseExpandAll;
     const int savedNoMessages = ws.options.UseNoMessages;
     const std::size_t rowsBefore = ws.library.rows.size();
@@ -202,8 +207,10 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     if (!ws.SilentMode && hooks.refreshMainWindow)
         hooks.refreshMainWindow(ws);
 
-    counts.modulesAdded = ws.library.ModuleCount > modulesBefore ? ws.library.ModuleCount - modulesBefore : 0;
-    counts.symbolsAdded = ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
+    counts.modulesAdded =
+        ws.library.ModuleCount > modulesBefore ? ws.library.ModuleCount - modulesBefore : 0;
+    counts.symbolsAdded =
+        ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
     const LoadSummary summary = loadSummary(counts);
     if (ws.options.UseStatusBar != 0) {
         ws.ui().status(1, summary.pane1);

@@ -11,6 +11,7 @@ namespace quillon::settings {
 std::size_t clearHistories(Workspace& ws, const HistorySelection& selection)
 {
     SettingsStore& store = ws.settings();
+    const SettingsStore::Batch batch(store);
     std::size_t cleared = 0;
     for (std::size_t i = 0; i < kHistoryItemCount; ++i) {
         if (!selection[i])

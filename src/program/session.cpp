@@ -2,6 +2,7 @@
 #include "program/session.h"
 
 #include "maintenance/exclusion_list.h"
+#include "program/settings_failure_report.h"
 #include "settings/options_io.h"
 
 namespace quillon {
@@ -9,9 +10,10 @@ namespace quillon {
 Session::Session(ui::UiInterface& ui, platform::Environment env, settings::LocationInputs inputs)
     : m_env(std::move(env)),
       m_location(settings::locateSettingsFile(m_files, m_env, inputs)),
-      m_settings(m_location.settingsFile),
+      m_settings(m_files, m_location.settingsFile),
       m_ws(std::make_unique<Workspace>(ui, m_files, m_settings, m_clock))
 {
+    reportSettingsFailures(*m_ws);
     loadOptions();
 }
 

@@ -13,7 +13,8 @@
 
 namespace quillon {
 
-/// Owns the services of one run and the workspace built over them.
+/// Owns the services of one run and the workspace built over them. The settings go through the
+/// session's file layer, and a failed write of them is shown (`reportSettingsFailures`).
 class Session {
 public:
     /// Locates the settings file from `env` and `inputs`, loads the options and the exclusion

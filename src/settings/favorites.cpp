@@ -46,6 +46,7 @@ std::string formatFavoriteFiles(const std::vector<std::string>& files)
 
 Favorites loadFavorites(SettingsStore& store)
 {
+    const SettingsStore::Batch batch(store);
     Favorites f;
     f.files = parseFavoriteFiles(store.readSetting(kFavoritesSection, "UseFavoritesFiles"));
     f.UseFavoritesCase = store.readNumber(kFavoritesSection, "UseFavoritesCase", 1);
@@ -61,6 +62,7 @@ Favorites loadFavorites(SettingsStore& store)
 
 void saveFavorites(SettingsStore& store, const Favorites& f)
 {
+    const SettingsStore::Batch batch(store);
     store.writeSetting(kFavoritesSection, "UseFavoritesFiles", formatFavoriteFiles(f.files));
     store.writeNumber(kFavoritesSection, "UseFavoritesCase", f.UseFavoritesCase);
     store.writeNumber(kFavoritesSection, "UseFavoritesAPI", f.UseFavoritesAPI ? 1 : 0);

@@ -144,6 +144,7 @@ bool isValidTrayMenuAlignment(std::string_view text)
 void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Options& options,
                  const OptionsContext& context, const OptionsSeams& seams)
 {
+    const SettingsStore::Batch batch(store);
     const Options defaults;
     for (const NumberKey& k : kOptionNumbers)
         options.*k.field = store.readNumber("Options", k.key, defaults.*k.field);
@@ -200,6 +201,7 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
 
 void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeams& seams)
 {
+    const SettingsStore::Batch batch(store);
     for (const NumberKey& k : kOptionNumbers)
         store.writeNumber("Options", k.key, options.*k.field);
     for (const TextKey& k : kOptionTexts)

@@ -35,6 +35,7 @@ bool sameFileName(std::string_view a, std::string_view b)
 
 bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, std::string_view name)
 {
+    const SettingsStore::Batch batch(store);
     const std::string recorded(trimRight(name));
     // Before the first record of the run the stored present file is the previous one, so that
     // the file of the last run moves into the list instead of being lost.
@@ -157,6 +158,7 @@ RecentFileEntry identifyRecentFile(platform::FileSystem& files, std::string name
 RecentFilesList LoadRecentFiles(SettingsStore& store, platform::FileSystem& files,
                                 const Options& options, MissingFiles missing)
 {
+    const SettingsStore::Batch batch(store);
     RecentFilesList list;
     list.presentFile = platform::NormalizeFolderPath(
         files, store.readSetting(kFilelistSection, kPresentFileKey), options.UseLongAdd);
@@ -175,6 +177,7 @@ RecentFilesList LoadRecentFiles(SettingsStore& store, platform::FileSystem& file
 std::vector<RecentMenuEntry> recentMenuEntries(SettingsStore& store, platform::FileSystem& files,
                                                const Options& options)
 {
+    const SettingsStore::Batch batch(store);
     std::vector<RecentMenuEntry> menu;
     const std::size_t wanted = static_cast<std::size_t>(std::clamp(options.UseNumMenu, 0, 20));
     if (wanted == 0)
@@ -200,6 +203,7 @@ std::vector<RecentMenuEntry> recentMenuEntries(SettingsStore& store, platform::F
 void saveRecentFiles(SettingsStore& store, int useRecentFiles,
                      const std::vector<RecentFileEntry>& entries)
 {
+    const SettingsStore::Batch batch(store);
     const int maximum = clampCount(useRecentFiles);
     int position = 1;
     for (const RecentFileEntry& entry : entries) {
@@ -236,6 +240,7 @@ std::size_t cleanupRecentFiles(std::vector<RecentFileEntry>& entries)
 
 RecentFind loadRecentFind(SettingsStore& store)
 {
+    const SettingsStore::Batch batch(store);
     RecentFind find;
     find.FindText = store.readSetting(kFilelistSection, "FindText");
     find.FromTop = store.readNumber(kFilelistSection, "FromTop", 1) != 0;
@@ -245,6 +250,7 @@ RecentFind loadRecentFind(SettingsStore& store)
 
 void saveRecentFind(SettingsStore& store, const RecentFind& find)
 {
+    const SettingsStore::Batch batch(store);
     store.writeSetting(kFilelistSection, "FindText", find.FindText);
     store.writeNumber(kFilelistSection, "FromTop", find.FromTop ? 1 : 0);
     store.writeNumber(kFilelistSection, "CaseSensitive", find.CaseSensitive ? 1 : 0);

@@ -30,6 +30,7 @@ std::string HistoryKeys::key(int index) const
 std::vector<std::string> readHistory(SettingsStore& store, const HistoryKeys& keys,
                                      const ObsoleteTest& isObsolete)
 {
+    const SettingsStore::Batch batch(store);
     std::vector<std::string> entries;
     const int maximum = clampCount(keys.maximum);
     for (int n = 1; n <= maximum; ++n) {
@@ -59,6 +60,7 @@ bool writeHistory(SettingsStore& store, const HistoryKeys& keys, SettingHistory&
     const int maximum = clampCount(keys.maximum);
     if (maximum == 0)
         return false;
+    const SettingsStore::Batch batch(store);
     store.writeSetting(keys.section, keys.key(1), v);
 
     std::vector<std::string> list = history.entries;

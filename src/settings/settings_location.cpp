@@ -51,22 +51,28 @@ std::string startSettingsFolder(const platform::FileSystem& files, const platfor
 #endif
 }
 
-SettingsLocation locateSettingsFile(const platform::FileSystem& files,
-                                    const platform::Environment& env, const LocationInputs& inputs)
+SettingsLocation locateSettingsFile(platform::FileSystem& files, const platform::Environment& env,
+                                    const LocationInputs& inputs)
 {
     SettingsLocation where;
     where.programFolder = platform::programFolder(inputs.programPath, inputs.currentFolder);
     where.startFolder = startSettingsFolder(files, env, where.programFolder);
 
-    SettingsStore store(where.startFolder + kSettingsFileName);
-    std::string folder =
-        trimmedRight(store.readSetting("Folders", "ProgFolder", where.startFolder));
-    if (folder.empty())
-        folder = where.startFolder;
-    folder = platform::withTrailingSeparator(folder);
-
-    store.setPath(folder + kSettingsFileName);
-    where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
+    SettingsStore store(files, where.startFolder + kSettingsFileName);
+    std::string folder;
+    {
+        const SettingsStore::Batch batch(store);
+        folder = trimmedRight(store.readSetting("Folders", "ProgFolder", where.startFolder));
+        if (folder.empty())
+            folder = where.startFolder;
+        folder = platform::withTrailingSeparator(folder);
+        if (folder + kSettingsFileName == store.path())
+            where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
+    }
+    if (folder + kSettingsFileName != store.path()) {
+        store.setPath(folder + kSettingsFileName);
+        where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
+    }
 
     folder = platform::fullPath(platform::NormalizeFolderPath(files, folder, where.UseLongAdd));
     if (folder.empty())
@@ -76,6 +82,7 @@ SettingsLocation locateSettingsFile(const platform::FileSystem& files,
     where.settingsFolder = folder;
     where.settingsFile = folder + kSettingsFileName;
     store.setPath(where.settingsFile);
+    const SettingsStore::Batch batch(store);
     where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
     store.writeSetting("Folders", "ProgFolder", folder);
     return where;

@@ -48,8 +48,9 @@ struct SettingsLocation {
 /// folder when that folder does not exist; a relative `ProgFolder` is taken against the current
 /// folder and kept as a full path), reads `UseLongAdd` there and writes `ProgFolder` back into
 /// the file found. Never fails: a missing file gives the defaults and is created by
-/// that write (with its folder) when possible.
-[[nodiscard]] SettingsLocation locateSettingsFile(const platform::FileSystem& files,
+/// that write (with its folder) when possible. Reads and the write go through `files`; each file
+/// is read once and the settings file written at most once.
+[[nodiscard]] SettingsLocation locateSettingsFile(platform::FileSystem& files,
                                                   const platform::Environment& env,
                                                   const LocationInputs& inputs);
 

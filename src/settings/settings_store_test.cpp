@@ -13,6 +13,8 @@
 #include <unistd.h>
 #endif
 
+#include "platform/error_codes.h"
+#include "platform/file_system.h"
 #include "support/test_workspace.h"
 
 namespace quillon::settings {
@@ -304,9 +306,12 @@ TEST(SettingsStore, FailedWriteLeavesTheOldFileWhole)
     TempFolder folder;
     const std::string content = "[S]\nK=1\n";
     folder.write("Quillon32.ini", content);
-    // The temporary file cannot be made where a folder of its name stands.
-    std::filesystem::create_directory(folder.file("Quillon32.ini.tmp"));
-    SettingsStore store(folder.file("Quillon32.ini"));
+    // The temporary file cannot be made.
+    platform::FileSystem files;
+    files.setFaultHook([](platform::FileOp op, const std::string&) {
+        return op == platform::FileOp::Create ? platform::kAccessDenied : 0;
+    });
+    SettingsStore store(files, folder.file("Quillon32.ini"));
     store.writeSetting("S", "K", "2");
     store.writeSetting("S", "K", "");
     EXPECT_EQ(folder.read("Quillon32.ini"), content);

@@ -17,6 +17,7 @@ int position(SettingsStore& store, std::string_view section, std::string_view ke
 
 WindowPlacement readWindowPlacement(SettingsStore& store, std::string_view section)
 {
+    const SettingsStore::Batch batch(store);
     WindowPlacement p;
     p.XPosit = position(store, section, "XPosit");
     p.YPosit = position(store, section, "YPosit");
@@ -38,6 +39,7 @@ PlacementUse placementUse(const WindowPlacement& placement, bool resizable)
 void writeWindowPlacement(SettingsStore& store, std::string_view section,
                           const WindowPlacement& placement)
 {
+    const SettingsStore::Batch batch(store);
     writeMaximize(store, section, placement.Maximize);
     store.writeNumber(section, "XPosit", placement.XPosit);
     store.writeNumber(section, "YPosit", placement.YPosit);
