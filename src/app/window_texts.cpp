@@ -82,7 +82,7 @@ std::array<std::string, 3> libraryStatusTexts(Workspace& ws, std::optional<std::
         text += "/" + r.SYMBOL;
     std::array<std::string, 3> panes;
     panes[0] = applyCaps(text, statusCaps(ws));
-    std::uint16_t functions = 0;
+    FunctionCount functions = 0;
     for (const ModuleEntry& entry : library.modules) {
         if (entry.MODULENUM == r.MODULENUM) {
             functions = entry.FUNCTIONNUM;
