@@ -14,6 +14,7 @@
 #include "app/window_texts.h"
 #include "core/library_edit.h"
 #include "core/sort_library.h"
+#include "maintenance/symbols_cleanup.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -69,7 +70,10 @@ void MainWindow::deleteCommand()
     const auto selected = selectedRow();
     std::size_t nextSelection = selected.value_or(0);
     m_ui.setBusy(true);
-    m_model->resetWith([&] { deleteRows(m_ws, selected); });
+    m_model->resetWith([&] {
+        deleteRows(m_ws, selected);
+        maintenance::renewSymbolMarks(m_ws);
+    });
     m_ui.setBusy(false);
     restoreExpansion();
     if (!m_ws.library.empty())
