@@ -100,7 +100,7 @@ TEST_F(StartupTest, StartFileOpensThePresentFileWithoutDialogs)
     ASSERT_EQ(ws.library.rows.size(), 3u);
     EXPECT_EQ(ws.library.rows[2].SYMBOL, "Beta");
     EXPECT_EQ(window().windowTitle(),
-              QString::fromStdString("Clarion Quillon 32 - TARGET:" + upperCase(lib)));
+              QString::fromStdString("Clarion Quillon 32 - TARGET:" + testing::captionPath(lib)));
 }
 
 TEST_F(StartupTest, MissingPresentFileFallsBackToTheOpenDialog)

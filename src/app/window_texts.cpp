@@ -5,6 +5,7 @@
 
 #include "core/exclude_list.h"
 #include "base/text_encoding.h"
+#include "platform/path_spelling.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -35,7 +36,7 @@ std::string captionText(std::string_view libraryFileName)
     const std::string_view name = trimmed(libraryFileName);
     if (name.empty())
         return "Clarion Quillon 32";
-    return "Clarion Quillon 32 - TARGET:" + upperCase(name);
+    return "Clarion Quillon 32 - TARGET:" + platform::shownPath(name);
 }
 
 std::string statusCaps(Workspace& ws)

@@ -5,6 +5,7 @@
 #include "lib/lib_writer.h"
 #include "locate/update_library_data.h"
 #include "maintenance/modules_cleanup.h"
+#include "platform/path_spelling.h"
 #include "platform/paths.h"
 
 namespace quillon {
@@ -18,18 +19,19 @@ std::string withSeparator(std::string folder)
     return folder;
 }
 
-void show(Workspace& ws, const BatchResult& result, const CommandLine& line)
+void show(Workspace& ws, const BatchResult& result, const CommandLine& line, ResultForm form)
 {
     if (ws.options.UseNoMessages != 0)
         return;
-    ws.ui().message(batchResultMessage(result.outcome, line.upperText(), result.target, result.code,
-                                       result.errorText));
+    const std::size_t inputsShown = form == ResultForm::Terminal ? kTerminalInputsShown : 0;
+    ws.ui().message(batchResultMessage(result.outcome, line.shownText(inputsShown), result.target,
+                                       result.code, result.errorText, form));
 }
 
 }  // namespace
 
 int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks,
-                       BatchResult* result)
+                       BatchResult* result, ResultForm form)
 {
     if (line.parameters.empty() || line.parameters.front().find_first_not_of(' ') == std::string::npos)
         return 0;
@@ -52,20 +54,20 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     }
     if (!ws.SilentMode)
         return 0;
-    BatchResult r = commandLineSave(ws, line);
+    BatchResult r = commandLineSave(ws, line, form);
     if (result != nullptr)
         *result = r;
     return 1;
 }
 
-BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
+BatchResult commandLineSave(Workspace& ws, const CommandLine& line, ResultForm form)
 {
     BatchResult result;
     result.target = silentTarget(line, withSeparator(ws.files().currentFolder()));
     if (ws.cancel.cancelled()) {
         result.outcome = BatchOutcome::Cancelled;
         result.nothingWritten = true;
-        show(ws, result, line);
+        show(ws, result, line, form);
         return result;
     }
     if (ws.library.rows.empty()) {
@@ -73,7 +75,7 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
             !line.inputFiles.empty() && ws.files().isFile(ws.files().fullPath(line.inputFiles.front()));
         result.outcome = firstExists ? BatchOutcome::NoNames : BatchOutcome::NotLocated;
         result.nothingWritten = true;
-        show(ws, result, line);
+        show(ws, result, line, form);
         return result;
     }
     if (result.target.empty()) {
@@ -82,6 +84,8 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
         return result;
     }
     result.target = ws.files().fullPath(result.target);
+    if (!line.target || trimRight(*line.target).empty())
+        result.target = platform::existingSpelling(ws.files(), result.target);
     ws.library.LibraryFileName = result.target;
     ws.CurrentFileName = result.target;
 
@@ -112,7 +116,7 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
         result.errorText = ws.ErrorText.empty() ? written.error().text : ws.ErrorText;
         result.outcome = result.code == 2 ? BatchOutcome::OpenFileError : BatchOutcome::WriteFailed;
     }
-    show(ws, result, line);
+    show(ws, result, line, form);
     return result;
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_ui.h"
+#include "base/ascii_text.h"
 #include "core/workspace.h"
 #include "platform/file_system.h"
 #include "settings/settings_store.h"
@@ -21,6 +22,17 @@ namespace quillon::app::testing {
 /// Appends `modules` modules of `symbols` symbols each (names "MOD1", "Func_1_1", ordinals
 /// counting from 1) as one load, with the post-processing of a load.
 void addLibrary(Workspace& ws, int modules, int symbols, std::uint8_t os = kOs32);
+
+/// A path as captions show it: in capitals where letter case does not tell files apart, as
+/// spelled where it does.
+[[nodiscard]] inline std::string captionPath(const std::string& path)
+{
+#ifdef _WIN32
+    return upperCase(path);
+#else
+    return path;
+#endif
+}
 
 class GuiFixture : public ::testing::Test {
 protected:
