@@ -12,7 +12,7 @@
 namespace quillon {
 namespace {
 
-constexpr std::uint32_t kManyModules = 70000;
+constexpr std::uint32_t kManyModules = 65540;  // a few more than 16 bits count
 
 /// A library of `kManyModules` one-symbol modules, all of the name "M", symbol i in module i.
 void loadManyModules(Workspace& ws)
@@ -32,17 +32,15 @@ TEST(ModuleNumbers, ManyModulesKeepTheirOwnNumbersAndSymbolsThroughASort)
     EXPECT_EQ(t.ws.library.rows.back().MODULENUM, kManyModules);
     EXPECT_EQ(moduleNumberBound(t.ws.library.rows, t.ws.library.modules), kManyModules + 1);
 
-    for (const bool descending : {false, true}) {
-        sortLibrary(t.ws, SortOrder::SymbolNames, descending, true);
-        const LibraryList& rows = t.ws.library.rows;
-        ASSERT_EQ(rows.size(), 2 * kManyModules);
-        // Every module row is still followed by its own single symbol.
-        for (std::size_t i = 0; i < rows.size(); i += 2) {
-            ASSERT_TRUE(rows[i].isModule()) << i;
-            ASSERT_TRUE(rows[i + 1].isSymbol()) << i;
-            ASSERT_EQ(rows[i + 1].MODULENUM, rows[i].MODULENUM) << i;
-            ASSERT_EQ(rows[i + 1].SYMBOL, "S" + std::to_string(rows[i].MODULENUM)) << i;
-        }
+    sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
+    const LibraryList& rows = t.ws.library.rows;
+    ASSERT_EQ(rows.size(), 2 * kManyModules);
+    // Every module row is still followed by its own single symbol.
+    for (std::size_t i = 0; i < rows.size(); i += 2) {
+        ASSERT_TRUE(rows[i].isModule()) << i;
+        ASSERT_TRUE(rows[i + 1].isSymbol()) << i;
+        ASSERT_EQ(rows[i + 1].MODULENUM, rows[i].MODULENUM) << i;
+        ASSERT_EQ(rows[i + 1].SYMBOL, "S" + std::to_string(rows[i].MODULENUM)) << i;
     }
 }
 

@@ -4,7 +4,6 @@
 #include "base/duration_text.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/inconsistent_modules.h"
-#include "maintenance/remove_marked_symbols.h"
 #include "maintenance/symbols_cleanup.h"
 #include "settings/settings_store.h"
 
