@@ -14,6 +14,8 @@ seconds=${1:-600}
 runs=${2:-10000000}
 shift $(($# < 2 ? $# : 2))
 build=${QUILLON_FUZZ_BUILD_DIR:-build/fuzz}
+# The targets write their scratch files to TMPDIR: memory-backed storage keeps them fast.
+if [ -d /dev/shm ] && [ -z "${TMPDIR:-}" ]; then export TMPDIR=/dev/shm; fi
 
 command -v clang++ >/dev/null || { echo "fuzz.sh: clang++ is needed (apt-get install clang libclang-rt-14-dev)" >&2; exit 2; }
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
