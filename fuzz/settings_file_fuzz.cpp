@@ -32,7 +32,8 @@ const std::string& scratchPath()
         std::error_code ec;
         const std::filesystem::path folder =
             std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-        return (folder / ("quillon-settings-fuzz-" + std::to_string(std::rand()) + ".ini")).string();
+        return (folder / ("quillon-settings-fuzz-" + std::to_string(std::rand()) + ".ini"))
+            .string();
     }();
     return path;
 }

@@ -15,8 +15,7 @@ namespace quillon::app {
 
 /// The row of module `moduleNumber` with ordinal `ordinal`; the module row itself for ordinal
 /// 0 or when no symbol of the module has that ordinal. Nothing for an unknown module.
-[[nodiscard]] std::optional<std::size_t> findGotoRow(const Workspace& ws,
-                                                     ModuleNumber moduleNumber,
+[[nodiscard]] std::optional<std::size_t> findGotoRow(const Workspace& ws, ModuleNumber moduleNumber,
                                                      std::uint16_t ordinal);
 
 /// Asks for a module (by name and number) and an ordinal number; performs nothing.

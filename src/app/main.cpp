@@ -10,9 +10,10 @@
 #include "app/silent_run.h"
 #include "app/startup.h"
 #include "base/clock.h"
-#include "program/command_line.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/wine_prefix.h"
+#include "program/command_line.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("Clarion Quillon 32");
     const std::string startupFolder = app::toPath(QDir::currentPath());
+    app::applyInfoWindowColours(
+        settings::readInfoWindowColours(platform::windowsLocations(files, environment).winIni));
 
     app::QtUi ui;
     settings::SettingsStore settings(location.settingsFile);

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ class FavoritesMenus;
 class LibraryTreeModel;
 class QtUi;
 class TrayIcon;
+class ListFormats;
 
 /// The commands of the library list, each one QAction made once.
 struct LibraryActions {
@@ -80,6 +82,7 @@ struct LibraryActions {
     QAction* exportAll = nullptr;
     QAction* topmost = nullptr;
     QAction* popup = nullptr;
+    QAction* restoreListFormats = nullptr;
     // The quick menu's own wording of two marking commands.
     QAction* quickMarkExcluded = nullptr;
     QAction* quickMarkDuplicated = nullptr;
@@ -157,10 +160,16 @@ public:
     void duplicateCleanupCommand();
     /// The "&About..." box of the about tab.
     void showAboutBox();
+    /// At opening: writes the design formats of the window's lists to section `Format` and,
+    /// with `UseRestoreFormat` 1, restores the user's formats.
+    void restoreListFormats();
+    /// "Restore &default listbox settings": the design formats of the lists again.
+    void restoreDefaultListFormats();
 
     [[nodiscard]] const LibraryActions& actions() const { return m_actions; }
     [[nodiscard]] QTreeView* tree() const { return m_tree; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
+    [[nodiscard]] QLabel* banner() const { return m_banner; }
     [[nodiscard]] LibraryTreeModel* model() const { return m_model; }
     [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
     [[nodiscard]] QToolButton* quickMenuButton() const { return m_quickButton; }
@@ -238,6 +247,8 @@ private:
     QToolButton* m_editFavoritesButton = nullptr;
     FavoritesMenus* m_favoritesMenus = nullptr;
     TrayIcon* m_tray = nullptr;
+    QLabel* m_banner = nullptr;
+    std::unique_ptr<ListFormats> m_listFormats;
     bool m_syncingExpansion = false;
     /// What the file loader calls back into the window for.
     LoaderHooks m_loaderHooks;

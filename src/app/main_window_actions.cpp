@@ -93,6 +93,7 @@ void MainWindow::createActions()
     a.exportAll = make("&Export to text", {K("Ctrl+F12")}, false, true);
     a.topmost = make("Topmost window", {K("Ctrl+T")}, true, false);
     a.popup = make("Pop-up menu", {K("Alt+Z")}, true, false);
+    a.restoreListFormats = make("Restore &default listbox settings", {}, true, false);
     a.quickMarkExcluded = make("Mark all &excluded symbols", {}, true, true);
     a.quickMarkDuplicated = make("Mark all &duplicated symbols", {}, true, true);
 
@@ -148,6 +149,8 @@ void MainWindow::createActions()
     connect(a.exit, &QAction::triggered, this, [this] { close(); });
     connect(a.topmost, &QAction::triggered, this, [this] { toggleTopmost(); });
     connect(a.popup, &QAction::triggered, this, [this] { showPopup(); });
+    connect(a.restoreListFormats, &QAction::triggered, this,
+            [this] { restoreDefaultListFormats(); });
 }
 
 void MainWindow::createLibraryPopup()
@@ -194,6 +197,7 @@ void MainWindow::createLibraryPopup()
     m_sortMenu->addAction(a.sortDescending);
     m_popup->addAction(a.expandAll);
     m_popup->addAction(a.contractAll);
+    m_popup->addAction(a.restoreListFormats);
     m_popup->addSeparator();
     m_popup->addAction(a.exit);
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(m_recentMenu); });

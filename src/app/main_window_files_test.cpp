@@ -9,9 +9,9 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/testing/gui_fixture.h"
+#include "base/text_encoding.h"
 #include "lib/lib_reader.h"
 #include "platform/paths.h"
-#include "base/text_encoding.h"
 #include "support/exe_builder.h"
 #include "support/lib_builder.h"
 
@@ -255,8 +255,10 @@ TEST_F(FileCommandsTest, LoadingMarksGlobalDuplicatesAndKeepsTheHooks)
     ws.options.UseExcludeGlobalDuplicates = 1;
     ws.options.UseExcludeGlobalDuplicatesSet = 1;  // keep first entry
     ws.options.UseNoMessages = 1;                  // no duplicate-module question: hooks stay
-    const std::string one = folder.write("one.dll", buildPeWithNames({"Shared", "A"}, "ONE").text());
-    const std::string two = folder.write("two.dll", buildPeWithNames({"SHARED", "B"}, "TWO").text());
+    const std::string one =
+        folder.write("one.dll", buildPeWithNames({"Shared", "A"}, "ONE").text());
+    const std::string two =
+        folder.write("two.dll", buildPeWithNames({"SHARED", "B"}, "TWO").text());
     const std::string again = folder.write("again.dll", buildPeWithNames({"C"}, "ONE").text());
     MainWindow& w = window();
     ASSERT_TRUE(w.loadFiles({one}));
@@ -283,8 +285,9 @@ TEST_F(FileCommandsTest, SavingAnOpenedLibWritesBackIntoThatFile)
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(ws.library.LibraryChanged);
     EXPECT_EQ(ws.library.LibraryFileName, lib);
-    if (platform::kCaseSensitivePaths)
+    if (platform::kCaseSensitivePaths) {
         EXPECT_FALSE(std::filesystem::exists(folder.file("Tools.lib")));
+    }
 }
 
 }  // namespace

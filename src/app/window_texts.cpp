@@ -3,8 +3,8 @@
 
 #include <cctype>
 
-#include "core/exclude_list.h"
 #include "base/text_encoding.h"
+#include "core/exclude_list.h"
 #include "platform/path_spelling.h"
 #include "settings/settings_store.h"
 
@@ -124,6 +124,20 @@ SaveAnswer askSaveChanges(Workspace& ws)
         default:
             return SaveAnswer::Cancel;
     }
+}
+
+ui::MessageBox exceptionalSplashMessage()
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Exceptional Splash Window Error!";
+    box.text = "    IMPORTANT - READ THIS!|" + std::string(75, kNonBreakingSpace) +
+               "|    The main window was still hidden when it was restored from the tray."
+               "|    The splash window may have hidden it while the program started."
+               "|    The window is shown again now. Should a window stay hidden, close it"
+               "|    from the tray icon's menu with \"Exit Clarion Quillon\".";
+    box.icon = ui::MessageIcon::Exclamation;
+    box.buttons = "&OK";
+    return box;
 }
 
 }  // namespace quillon::app

@@ -23,7 +23,8 @@ std::string existingSpelling(FileSystem& files, const std::string& path)
     if (name.empty() || files.exists(path))
         return path;
     std::string folder = folderOf(path);
-    const Result<std::vector<FolderEntry>> entries = files.listFolder(folder.empty() ? "." : folder);
+    const Result<std::vector<FolderEntry>> entries =
+        files.listFolder(folder.empty() ? "." : folder);
     if (!entries.ok())
         return path;
     const std::string wanted = upperCase(name);

@@ -8,10 +8,11 @@
 #include <filesystem>
 #include <tuple>
 
-#include "program/file_loader.h"
 #include "lib/lib_reader.h"
 #include "platform/paths.h"
+#include "program/file_loader.h"
 #include "support/exe_builder.h"
+#include "support/lib_builder.h"
 #include "support/sample_files.h"
 #include "support/test_workspace.h"
 
@@ -114,7 +115,8 @@ TEST_F(SilentRun, MissingInputsAndFilesWithoutNames)
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - File(s) not located!");
     EXPECT_EQ(t.ui.messages[0].text,
               "    Creating LIB-file failed - Input file(s) not located!||    Command line "
-              "parameter(s):|    " + kShown(t.folder.file("dlls/GONE.DLL") + " /s") + "|    LIB-file name:|    " +
+              "parameter(s):|    " +
+                  kShown(t.folder.file("dlls/GONE.DLL") + " /s") + "|    LIB-file name:|    " +
                   t.folder.file("dlls/Gone.lib") + kSep + kHint);
     EXPECT_EQ(batchExitCode(r), 4);
 
@@ -164,8 +166,8 @@ TEST_F(SilentRun, SortsByTheLibSortOrderAndRemovesExcludedSymbols)
 
 TEST_F(SilentRun, RemovesGlobalDuplicatesInEveryKeepMode)
 {
-    const std::string c = t.folder.write("dlls/GAMMA.DLL",
-                                         testing::buildPeWithNames({"One", "Own"}, "GAMMA.dll").bytes);
+    const std::string c = t.folder.write(
+        "dlls/GAMMA.DLL", testing::buildPeWithNames({"One", "Own"}, "GAMMA.dll").bytes);
     const std::vector<Triple> keepNone{{"ALPHA.dll", "Two", 2}, {"GAMMA.dll", "Own", 2}};
     const std::vector<Triple> keepFirst{
         {"ALPHA.dll", "One", 1}, {"ALPHA.dll", "Two", 2}, {"GAMMA.dll", "Own", 2}};
@@ -189,9 +191,9 @@ TEST_F(SilentRun, TerminalResultNamesTheFirstInputsAndTheQuietSwitch)
 {
     std::vector<std::string> parameters{a, b};
     for (int i = 0; i < 5; ++i)
-        parameters.push_back(t.folder.write("dlls/More" + std::to_string(i) + ".dll",
-                                            testing::buildPeWithNames({"M" + std::to_string(i)},
-                                                                      "MORE.dll").bytes));
+        parameters.push_back(
+            t.folder.write("dlls/More" + std::to_string(i) + ".dll",
+                           testing::buildPeWithNames({"M" + std::to_string(i)}, "MORE.dll").bytes));
     parameters.push_back("/s");
     BatchResult r;
     const CommandLine line = parseCommandLine(parameters, SwitchRule::Posix);
@@ -210,14 +212,7 @@ TEST_F(SilentRun, DerivedTargetTakesTheSpellingOfTheLibFileOnDisk)
     if (!platform::kCaseSensitivePaths)
         GTEST_SKIP() << "names ignore letter case here: All.lib is all.lib";
     // The library opened from all.lib is saved back into all.lib, not into a new All.lib.
-    std::filesystem::create_directories(t.folder.file("libs"));
-    const std::string all = t.folder.file("libs/all.lib");
-    {
-        TestWorkspace first;
-        first.ws.SilentMode = true;
-        ASSERT_EQ(processCommandLine(first.ws, parseCommandLine({a, "/s:" + all}, SwitchRule::Posix)),
-                  1);
-    }
+    const std::string all = t.folder.write("libs/all.lib", testing::libBytes({{"A", "F", 1}}));
     const BatchResult r = run({all, "/s"});
     EXPECT_EQ(r.outcome, BatchOutcome::Saved);
     EXPECT_EQ(r.target, t.files.fullPath(all));
@@ -230,21 +225,14 @@ TEST(LoadFileList, OpenedLibFileIsItsOwnTargetWhereCaseMatters)
     if (!platform::kCaseSensitivePaths)
         GTEST_SKIP() << "names ignore letter case here";
     TestWorkspace t;
-    const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F"}, "A.dll").bytes);
-    std::filesystem::create_directories(t.folder.file("x"));
-    const std::string lower = t.folder.file("x/all.lib");
-    {
-        TestWorkspace writer;
-        writer.ws.SilentMode = true;
-        ASSERT_EQ(processCommandLine(writer.ws, parseCommandLine({a, "/s:" + lower}, SwitchRule::Posix)),
-                  1);
-    }
+    const std::string lower = t.folder.write("x/all.lib", testing::libBytes({{"A", "F", 1}}));
     loadFileList(t.ws, makeInputFileList(t.ws, {lower}));
     EXPECT_EQ(t.ws.library.LibraryFileName, lower);
 
     // A DLL beside a LIB file of its name in other letters takes that file as its target.
     TestWorkspace u;
-    const std::string dll = t.folder.write("x/ALL.DLL", testing::buildPeWithNames({"G"}, "ALL.dll").bytes);
+    const std::string dll =
+        t.folder.write("x/ALL.DLL", testing::buildPeWithNames({"G"}, "ALL.dll").bytes);
     loadFileList(u.ws, makeInputFileList(u.ws, {dll}));
     EXPECT_EQ(u.ws.library.LibraryFileName, lower);
 }

@@ -1,7 +1,6 @@
 // The file-adding step and the multi-file loader.
 #include "program/file_loader.h"
 
-#include "program/command_line.h"
 #include "core/library_model.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
@@ -9,6 +8,7 @@
 #include "maintenance/exceptions.h"
 #include "platform/path_spelling.h"
 #include "platform/paths.h"
+#include "program/command_line.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -48,7 +48,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         if (ws.CurrentFileName.empty())
             status(ws, 1, "No source file specified!");
         else
-            ws.ui().setCaption("Clarion Quillon 32 - SOURCE:" + platform::shownPath(ws.CurrentFileName));
+            ws.ui().setCaption("Clarion Quillon 32 - SOURCE:" +
+                               platform::shownPath(ws.CurrentFileName));
         status(ws, 1, "");
     }
     const std::size_t first = ws.library.rows.size();
