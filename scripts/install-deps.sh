@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev)
+          qt6-base-dev qt6-base-dev-tools libgl-dev libcli11-dev nlohmann-json3-dev)
 # With --windows: the mingw-w64 cross compilers and Wine, for the Windows builds.
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64)

@@ -29,7 +29,7 @@
 #include "app/options_tab.h"
 #include "app/qt_ui.h"
 #include "app/tray_icon.h"
-#include "app/window_texts.h"
+#include "program/window_texts.h"
 #include "core/library_edit.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "program/target_name.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/modules_cleanup_dialog.h"
@@ -41,11 +42,6 @@ constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.
 
 constexpr const char* kNotFoundOnDisk = "File was not found on disk!";
 
-bool isLibName(const std::string& path)
-{
-    return upperCase(path).ends_with(".LIB");
-}
-
 }  // namespace
 
 std::string MainWindow::dialogFolder() const
@@ -80,11 +76,8 @@ bool MainWindow::openFile(const std::string& file)
 {
     m_model->resetWith([&] { clearLibrary(m_ws); });
     const bool loaded = loadFiles({file});
-    if (loaded) {
-        if (isLibName(file))
-            m_ws.library.LibraryFileName = file;
-        m_ws.library.LibraryChanged = false;
-    }
+    if (loaded)
+        setTargetAfterOpen(m_ws, file);
     updateCaption();
     return loaded;
 }

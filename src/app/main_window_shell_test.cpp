@@ -14,9 +14,9 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "app/target_name.h"
+#include "program/target_name.h"
 #include "app/testing/gui_fixture.h"
-#include "app/window_texts.h"
+#include "program/window_texts.h"
 #include "platform/paths.h"
 
 namespace quillon::app {

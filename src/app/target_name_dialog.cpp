@@ -10,7 +10,7 @@
 
 #include "app/icon_set.h"
 #include "app/qt_ui.h"
-#include "app/target_name.h"
+#include "program/target_name.h"
 
 namespace quillon::app {
 

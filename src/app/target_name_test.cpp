@@ -1,5 +1,5 @@
 // The target name rules of "&New..." and "&Rename...".
-#include "app/target_name.h"
+#include "program/target_name.h"
 
 #include <filesystem>
 

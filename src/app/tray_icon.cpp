@@ -12,7 +12,7 @@
 
 #include "app/icon_set.h"
 #include "app/main_window.h"
-#include "app/window_texts.h"
+#include "program/window_texts.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {

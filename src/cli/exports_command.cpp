@@ -3,10 +3,11 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "cli/cli_parse.h"
 #include "core/ui/terminal_ui.h"
 #include "base/clock.h"
 #include "base/text_encoding.h"
@@ -19,8 +20,6 @@ namespace quillon::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: quillon exports [--json] FILE...  (executables and Clarion LIB files)\n";
-
 void write(std::FILE* to, const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), to);
@@ -32,27 +31,13 @@ int runExportsCommand(int argc, char** argv)
 {
     bool json = false;
     std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (int i = 2; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (!optionsEnded && arg == "--json") {
-            json = true;
-        } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            write(stdout, kUsage);
-            return 0;
-        } else if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
-            write(stderr, "quillon exports: unknown option " + std::string(arg) + "\n" + kUsage);
-            return 2;
-        } else {
-            files.emplace_back(arg);
-        }
-    }
-    if (files.empty()) {
-        write(stderr, kUsage);
-        return 2;
-    }
+    CLI::App app("Lists what executables and Clarion LIB files export, one line per symbol "
+                 "(module, symbol, ordinal, resident flag).",
+                 "quillon exports");
+    app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
+    app.add_option("FILE", files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
+    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
+        return *code;
 
     // No interrupt handler is installed: a listing is short, and Ctrl+C simply ends it.
     volatile std::sig_atomic_t interrupted = 0;

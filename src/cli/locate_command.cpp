@@ -3,10 +3,16 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "base/lib_file_name.h"
+#include "base/text_encoding.h"
+#include "cli/cli_parse.h"
 #include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
 #include "lib/lib_reader.h"
@@ -33,43 +39,32 @@ struct Arguments {
     bool dllOnly = false;
     bool exact = false;
     std::string priority;
-    bool help = false;
-    std::string error;
 };
 
-bool isLibName(std::string_view arg)
+/// Sorts the operands into LIB files and module names.
+void sortOperands(Arguments& a, const std::vector<std::string>& operands)
 {
-    const std::string upper = locate::upperAscii(arg);
-    return upper.size() > 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
+    for (const std::string& arg : operands) {
+        if (isLibFileName(arg))
+            a.libFiles.push_back(arg);
+        else if (!trimBlanks(arg).empty())
+            a.modules.push_back(arg);
+    }
 }
 
-Arguments parse(int argc, char** argv)
+std::string reportJson(const locate::LocateReport& report)
 {
-    Arguments a;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h")
-            a.help = true;
-        else if (arg == "--verify")
-            a.verify = true;
-        else if (arg == "--deep")
-            a.deep = true;
-        else if (arg == "--dll-only")
-            a.dllOnly = true;
-        else if (arg == "--exact")
-            a.exact = true;
-        else if (arg.starts_with("--priority="))
-            a.priority = std::string(arg.substr(11));
-        else if (arg.starts_with("--"))
-            a.error = "unknown option " + std::string(arg);
-        else if (isLibName(arg))
-            a.libFiles.emplace_back(arg);
-        else if (!trimBlanks(arg).empty())
-            a.modules.emplace_back(arg);
+    nlohmann::ordered_json modules = nlohmann::ordered_json::array();
+    for (const locate::LocateReportRow& row : report.rows) {
+        modules.push_back({{"module", cp1252ToUtf8(row.module)},
+                           {"found", row.found},
+                           {"path", row.found ? nlohmann::ordered_json(cp1252ToUtf8(row.path))
+                                              : nlohmann::ordered_json(nullptr)},
+                           {"bits", locate::bitnessText(row)},
+                           {"step", row.step}});
     }
-    if (!a.help && a.error.empty() && a.libFiles.empty() && a.modules.empty())
-        a.error = "nothing to locate";
-    return a;
+    const nlohmann::ordered_json doc = {{"modules", modules}, {"cancelled", report.cancelled}};
+    return doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
 /// The options the command line sets override the stored ones for this run.
@@ -113,20 +108,38 @@ bool loadLibraryFile(Workspace& ws, const std::string& file)
 
 int runLocateCommand(int argc, char** argv)
 {
-    const Arguments args = parse(argc, argv);
-    if (args.help) {
-        std::puts(kLocateUsage);
-        return 0;
-    }
-    if (!args.error.empty()) {
-        std::fprintf(stderr, "quillon: %s\n%s\n", args.error.c_str(), kLocateUsage);
+    Arguments args;
+    std::vector<std::string> operands;
+    bool json = false;
+    CLI::App app("Locates the files behind the modules of Clarion LIB files (or named modules) "
+                 "and prints one line per module: module, path, bitness, the step that found "
+                 "it.",
+                 "quillon locate");
+    app.add_flag("--verify", args.verify, "accept only files with an NE or PE header");
+    app.add_flag("--deep", args.deep, "search the subfolders of the priority folder too");
+    app.add_flag("--dll-only", args.dllOnly, "try only the .DLL extension");
+    app.add_flag("--exact", args.exact, "no relaxed matching of names");
+    app.add_option("--priority", args.priority, "search FOLDER first")->option_text("FOLDER");
+    app.add_flag("--json", json, "print one JSON document instead of lines");
+    std::string settingsDir;
+    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file")
+        ->option_text("DIR");
+    app.add_option("FILE.LIB|MODULE", operands, "LIB files whose modules to locate, or module names")
+        ->required();
+    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
+        return *code;
+    sortOperands(args, operands);
+    if (args.libFiles.empty() && args.modules.empty()) {
+        std::fprintf(stderr, "quillon locate: nothing to locate\n%s", app.help().c_str());
         return 2;
     }
 
     volatile std::sig_atomic_t interrupted = 0;
     ui::TerminalUi ui(interrupted, false, true);
     platform::FileSystem files;
-    const platform::Environment env = platform::Environment::fromProcess();
+    platform::Environment env = platform::Environment::fromProcess();
+    if (!settingsDir.empty())
+        env.set("QUILLON_SETTINGS_DIR", settingsDir);
     const settings::SettingsLocation where =
         settings::locateSettingsFile(files, env, settings::LocationInputs::fromProcess());
     settings::SettingsStore store(where.settingsFile);
@@ -148,7 +161,7 @@ int runLocateCommand(int argc, char** argv)
             return 2;
     }
     const locate::LocateReport report = locate::locateModules(ws, args.modules);
-    const std::string text = locate::locateReportText(report);
+    const std::string text = json ? reportJson(report) : locate::locateReportText(report);
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
     if (report.cancelled)

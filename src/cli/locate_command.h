@@ -4,12 +4,7 @@
 
 namespace quillon::cli {
 
-/// The usage line of the command.
-inline constexpr const char* kLocateUsage =
-    "usage: quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER] "
-    "(FILE.LIB | MODULE)...";
-
-/// Runs the command; `argv[0]` is "locate". Prints "module<TAB>path<TAB>bitness<TAB>step" per
+/// Runs the command; `argv[1]` is "locate". Prints "module<TAB>path<TAB>bitness<TAB>step" per
 /// module to stdout. Exit code 0 when every module was located, 1 when some were not (or the
 /// run was interrupted), 2 for a usage error or a LIB file that could not be read.
 int runLocateCommand(int argc, char** argv);

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         if (command == "exports")
             return quillon::cli::runExportsCommand(argc, argv);
         if (command == "locate")
-            return quillon::cli::runLocateCommand(argc - 1, argv + 1);
+            return quillon::cli::runLocateCommand(argc, argv);
     }
     return quillon::cli::runBatchCommand(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "base/lib_file_name.h"
 #include "core/exclude_list.h"
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
@@ -21,11 +22,6 @@ void keepError(Workspace& ws, const Error& error)
 {
     ws.ReadStatus = error.code;
     ws.ErrorText = error.text;
-}
-
-bool containsLibExtension(std::string_view name)
-{
-    return upperCase(name).find(".LIB") != std::string::npos;
 }
 
 /// Sets `ErrorText` after the LIB test of `fileName` and shows "NOT a library file!".

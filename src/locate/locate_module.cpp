@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "base/lib_file_name.h"
 #include "base/duration_text.h"
 #include "core/workspace.h"
 #include "locate/locate_messages.h"
@@ -23,12 +24,6 @@ std::optional<ModuleData> moduleDataFromTable(const Workspace& ws, std::string_v
             return ModuleData{entry.FILENAMEDLL, entry.FILENAME};
     }
     return std::nullopt;
-}
-
-bool endsWithLib(std::string_view path)
-{
-    const std::string upper = upperAscii(trimBlanks(path));
-    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
 }
 
 /// One search, step by step.
@@ -107,7 +102,7 @@ private:
             return false;
         if (tryPath(data->FILENAMEDLL, kSourceFileNameDll))
             return true;
-        return !endsWithLib(data->FILENAME) && tryPath(data->FILENAME, kSourceFileName);
+        return !isLibFileName(trimBlanks(data->FILENAME)) && tryPath(data->FILENAME, kSourceFileName);
     }
 
     bool priorityFolders()

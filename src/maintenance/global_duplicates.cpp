@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/lib_file_name.h"
 #include "core/exclude_list.h"
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
@@ -159,7 +160,7 @@ bool prepareSavedLib(Workspace& ws)
         ws.SavedLibSymbols.clear();
         sortModulesByNumber(lib.modules);
         if (!lib.modules.empty() &&
-            upperCase(lib.modules.front().FILENAME).find(".LIB") != std::string::npos) {
+            containsLibExtension(lib.modules.front().FILENAME)) {
             ws.SavedLibName = lib.LibraryFileName;
             if (!lib.LibraryFileName.empty() && ws.files().exists(lib.LibraryFileName)) {
                 // A file that cannot be read leaves what was read; no message is shown.

@@ -1,8 +1,11 @@
 // Listing the symbols of executables as text for scripts.
 #include "program/export_listing.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 
+#include "base/lib_file_name.h"
 #include "core/library_model.h"
 #include "base/text_encoding.h"
 #include "exe/executable_reader.h"
@@ -11,12 +14,6 @@
 namespace quillon::exe {
 
 namespace {
-
-bool isLibFileName(std::string_view path)
-{
-    const std::string upper = upperCase(path);
-    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
-}
 
 /// Lists the symbols of a Clarion LIB file; the rows it loads are dropped again.
 void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
@@ -93,25 +90,6 @@ std::string tsvField(const std::string& raw)
     return out;
 }
 
-std::string jsonString(const std::string& raw)
-{
-    std::string out = "\"";
-    for (char c : cp1252ToUtf8(raw)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 }  // namespace
 
 std::string exportListingTsv(const ExportListing& listing)
@@ -126,13 +104,16 @@ std::string exportListingTsv(const ExportListing& listing)
 
 std::string exportListingJson(const ExportListing& listing)
 {
+    // One object a line, so that the listing of a large library still reads line by line.
     std::string out = "[";
     for (std::size_t i = 0; i < listing.symbols.size(); ++i) {
         const ListedSymbol& s = listing.symbols[i];
-        out += i == 0 ? "\n" : ",\n";
-        out += "  {\"module\": " + jsonString(s.module) + ", \"symbol\": " + jsonString(s.symbol) +
-               ", \"ordinal\": " + std::to_string(s.ordinal) +
-               ", \"resident\": " + (s.resident ? "true" : "false") + "}";
+        const nlohmann::ordered_json row = {{"module", cp1252ToUtf8(s.module)},
+                                            {"symbol", cp1252ToUtf8(s.symbol)},
+                                            {"ordinal", s.ordinal},
+                                            {"resident", s.resident}};
+        out += i == 0 ? "\n  " : ",\n  ";
+        out += row.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
     out += listing.symbols.empty() ? "]\n" : "\n]\n";
     return out;

@@ -48,11 +48,10 @@ TEST(ExportListing, JsonHasOneObjectPerSymbol)
     ExportListing listing;
     EXPECT_EQ(exportListingJson(listing), "[]\n");
     listing.symbols = {{"MOD", "Quote\"d", 1, false}, {"M2", "ctl\x01", 2, true}};
-    EXPECT_EQ(
-        exportListingJson(listing),
-        "[\n  {\"module\": \"MOD\", \"symbol\": \"Quote\\\"d\", \"ordinal\": 1, \"resident\": "
-        "false},\n  {\"module\": \"M2\", \"symbol\": \"ctl\\u0001\", \"ordinal\": 2, "
-        "\"resident\": true}\n]\n");
+    EXPECT_EQ(exportListingJson(listing),
+              "[\n  {\"module\":\"MOD\",\"symbol\":\"Quote\\\"d\",\"ordinal\":1,\"resident\":false},"
+              "\n  {\"module\":\"M2\",\"symbol\":\"ctl\\u0001\",\"ordinal\":2,\"resident\":true}"
+              "\n]\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The file-adding step and the multi-file loader.
 #include "program/file_loader.h"
 
+#include "base/lib_file_name.h"
 #include "core/library_model.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
@@ -14,12 +15,6 @@
 namespace quillon {
 
 namespace {
-
-bool endsWithLib(std::string_view path)
-{
-    const std::string upper = upperCase(path);
-    return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".LIB") == 0;
-}
 
 /// The target LIB file a loaded file gives the library: the derived name beside it. Where
 /// letter case names another file, an opened LIB file keeps its own name and a derived name
@@ -59,7 +54,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
 
     std::uint16_t residentCount = 0;
     bool postProcessed = false;
-    result.libFile = endsWithLib(ws.CurrentFileName);
+    result.libFile = isLibFileName(ws.CurrentFileName);
     if (result.libFile) {
         lib::LibLoadRequest load;
         load.fileName = ws.CurrentFileName;
@@ -187,7 +182,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
             status(ws, 1, "Module aborted");
         } else {
             ++counts.loaded;
-            if (!endsWithLib(ws.library.LibraryFileName))
+            if (!isLibFileName(ws.library.LibraryFileName))
                 ws.library.LibraryFileName =
                     cutToCapacity(libraryTargetFor(ws, loadedPath, opened.libFile), kPathCapacity);
             if (!ws.SilentMode && hooks.addRecentFile)

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/lib_file_name.h"
 #include "base/ascii_text.h"
 #include "base/text_encoding.h"
 #include "core/workspace.h"
@@ -19,11 +20,6 @@ namespace {
 std::string filelistKey(int index)
 {
     return std::string(kFilelistStem) + std::to_string(index);
-}
-
-bool isLibName(std::string_view name)
-{
-    return upperCase(trimRight(name)).ends_with(".LIB");
 }
 
 }  // namespace
@@ -141,7 +137,7 @@ RecentFileEntry identifyRecentFile(platform::FileSystem& files, std::string name
 {
     RecentFileEntry entry;
     entry.name = std::move(name);
-    const bool lib = isLibName(entry.name);
+    const bool lib = isLibFileName(entry.name);
     if (!files.isFile(entry.name)) {
         entry.notFound = true;
         entry.kind = lib ? RecentFileKind::MissingLibrary : RecentFileKind::Missing;

@@ -8,7 +8,7 @@
 
 #include "core/workspace.h"
 
-namespace quillon::app {
+namespace quillon {
 
 /// "Clarion Quillon 32", or "Clarion Quillon 32 - TARGET:" and the target name as paths are
 /// shown.
@@ -41,4 +41,4 @@ enum class SaveAnswer { Save, Discard, Cancel };
 /// empty library also clears `LibraryChanged`).
 [[nodiscard]] SaveAnswer askSaveChanges(Workspace& ws);
 
-}  // namespace quillon::app
+}  // namespace quillon

@@ -7,7 +7,7 @@
 
 #include "core/workspace.h"
 
-namespace quillon::app {
+namespace quillon {
 
 /// What the target name dialog knows when OK is pressed.
 struct TargetNameInput {
@@ -30,6 +30,10 @@ struct TargetNameOutcome {
 /// ("&Yes" creates it, "&Present", "&Default", "&Cancel" returns to the dialog).
 [[nodiscard]] TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input);
 
+/// Opening `file` alone: a LIB file becomes the library's target name and the library counts as
+/// unchanged; for any other file the loader's own derived target name stands.
+void setTargetAfterOpen(Workspace& ws, const std::string& file);
+
 /// The folder part of a path ("" when it has none), without the trailing separator.
 [[nodiscard]] std::string folderPart(std::string_view path);
 
@@ -38,4 +42,4 @@ struct TargetNameOutcome {
 /// 3 `SaveFolder`, 4 the Clarion LIB folder, otherwise the current folder).
 [[nodiscard]] std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFolder);
 
-}  // namespace quillon::app
+}  // namespace quillon

@@ -1,39 +1,19 @@
 // Caption, status texts and the save question of the main window.
-#include "app/window_texts.h"
+#include "program/window_texts.h"
 
 #include <cctype>
 
+#include "base/ascii_text.h"
 #include "base/text_encoding.h"
 #include "core/exclude_list.h"
 #include "platform/path_spelling.h"
 #include "settings/settings_store.h"
 
-namespace quillon::app {
-
-namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    return text;
-}
-
-std::string lowerCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-}  // namespace
+namespace quillon {
 
 std::string captionText(std::string_view libraryFileName)
 {
-    const std::string_view name = trimmed(libraryFileName);
+    const std::string_view name = trimBlanks(libraryFileName);
     if (name.empty())
         return "Clarion Quillon 32";
     return "Clarion Quillon 32 - TARGET:" + platform::shownPath(name);
@@ -101,7 +81,7 @@ ui::MessageBox libraryChangedQuestion(const Workspace& ws)
     box.title = "CLARION QUILLON 32 - Library file changed";
     box.icon = ui::MessageIcon::Exclamation;
     box.text = "    The library file has been changed.|" + std::string(95, kNonBreakingSpace) +
-               "|    File: " + std::string(trimmed(ws.library.LibraryFileName)) +
+               "|    File: " + std::string(trimBlanks(ws.library.LibraryFileName)) +
                "|    Do you want to save the changes?";
     box.buttons = "&Yes|&No|&Cancel";
     box.defaultButton = 1;
@@ -140,4 +120,4 @@ ui::MessageBox exceptionalSplashMessage()
     return box;
 }
 
-}  // namespace quillon::app
+}  // namespace quillon

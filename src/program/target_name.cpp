@@ -1,13 +1,14 @@
 // The target name rules of the "&New..." and "&Rename..." dialog.
-#include "app/target_name.h"
+#include "program/target_name.h"
 
 #include <cctype>
 
+#include "base/lib_file_name.h"
 #include "base/text_encoding.h"
 #include "locate/search_places.h"
 #include "platform/environment.h"
 
-namespace quillon::app {
+namespace quillon {
 
 namespace {
 
@@ -43,16 +44,6 @@ bool validName(std::string_view name)
     const std::size_t slash = name.find_last_of("/\\");
     const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
     return !file.empty() && file != "." && file != "..";
-}
-
-bool endsWithLib(std::string_view name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string tail(name.substr(name.size() - 4));
-    for (char& c : tail)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return tail == ".LIB";
 }
 
 // ".LIB" for a name written in capitals, ".lib" otherwise.
@@ -109,6 +100,13 @@ ui::MessageBox folderNotCreated(const std::string& folder, int code)
 
 }  // namespace
 
+void setTargetAfterOpen(Workspace& ws, const std::string& file)
+{
+    if (isLibFileName(file))
+        ws.library.LibraryFileName = file;
+    ws.library.LibraryChanged = false;
+}
+
 std::string folderPart(std::string_view path)
 {
     const std::size_t slash = path.find_last_of("/\\");
@@ -159,7 +157,7 @@ TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input)
         ws.ui().status(1, "Not a valid name!");
         return {};
     }
-    if (!endsWithLib(name))
+    if (!isLibFileName(name))
         name += libExtensionFor(fileOf(name));
 
     std::string presentFolder = folderPart(trimmed(input.presentName));
@@ -196,4 +194,4 @@ TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input)
     return {true, ws.files().fullPath(name)};
 }
 
-}  // namespace quillon::app
+}  // namespace quillon

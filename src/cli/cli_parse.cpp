@@ -1,0 +1,22 @@
+// Parsing a subcommand's arguments with CLI11.
+#include "cli/cli_parse.h"
+
+#include <iostream>
+
+namespace quillon::cli {
+
+std::optional<int> parseSubcommand(CLI::App& app, int argc, char** argv)
+{
+    try {
+        app.parse(argc - 1, argv + 1);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << app.get_name() << ": " << e.what() << "\n" << app.help();
+        return 2;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quillon::cli

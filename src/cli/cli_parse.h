@@ -1,0 +1,15 @@
+// Parsing a subcommand's arguments with CLI11, with the exit codes of the command-line program.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+
+namespace quillon::cli {
+
+/// Parses `argv[1..]` (argv[0] is the subcommand's word) into `app`. Returns nothing when the
+/// command is to run; otherwise the exit code to end with: 0 after "--help" printed the usage
+/// to stdout, 2 after a usage error was printed with the usage to stderr.
+[[nodiscard]] std::optional<int> parseSubcommand(CLI::App& app, int argc, char** argv);
+
+}  // namespace quillon::cli
