@@ -10,7 +10,7 @@
 
 namespace quillon::app {
 
-std::optional<std::size_t> findGotoRow(const Workspace& ws, std::uint16_t moduleNumber,
+std::optional<std::size_t> findGotoRow(const Workspace& ws, ModuleNumber moduleNumber,
                                        std::uint16_t ordinal)
 {
     const LibraryList& rows = ws.library.rows;
@@ -49,16 +49,16 @@ GotoDialog::GotoDialog(const Workspace& ws, QWidget* parent) : QDialog(parent)
     form->addRow(buttons);
 }
 
-void GotoDialog::preselect(std::uint16_t moduleNumber)
+void GotoDialog::preselect(ModuleNumber moduleNumber)
 {
     const int at = m_modules->findData(moduleNumber);
     if (at >= 0)
         m_modules->setCurrentIndex(at);
 }
 
-std::uint16_t GotoDialog::moduleNumber() const
+ModuleNumber GotoDialog::moduleNumber() const
 {
-    return static_cast<std::uint16_t>(m_modules->currentData().toUInt());
+    return static_cast<ModuleNumber>(m_modules->currentData().toUInt());
 }
 
 std::uint16_t GotoDialog::ordinal() const

@@ -15,8 +15,7 @@ namespace quillon::app {
 
 /// The row of module `moduleNumber` with ordinal `ordinal`; the module row itself for ordinal
 /// 0 or when no symbol of the module has that ordinal. Nothing for an unknown module.
-[[nodiscard]] std::optional<std::size_t> findGotoRow(const Workspace& ws,
-                                                     std::uint16_t moduleNumber,
+[[nodiscard]] std::optional<std::size_t> findGotoRow(const Workspace& ws, ModuleNumber moduleNumber,
                                                      std::uint16_t ordinal);
 
 /// Asks for a module (by name and number) and an ordinal number; performs nothing.
@@ -25,8 +24,8 @@ class GotoDialog final : public QDialog {
 public:
     GotoDialog(const Workspace& ws, QWidget* parent = nullptr);
 
-    void preselect(std::uint16_t moduleNumber);
-    [[nodiscard]] std::uint16_t moduleNumber() const;
+    void preselect(ModuleNumber moduleNumber);
+    [[nodiscard]] ModuleNumber moduleNumber() const;
     [[nodiscard]] std::uint16_t ordinal() const;
 
     [[nodiscard]] QComboBox* moduleBox() const { return m_modules; }

@@ -26,8 +26,6 @@ constexpr std::array<ColumnFormat, ModuleTableModel::kFormatColumns> kDesignColu
     {260, 'L', "Located DLL files"},
 }};
 
-constexpr int kMaxColumnWidth = 10000;
-
 }  // namespace
 
 std::string libraryDataFormat(const std::vector<int>& widths)
@@ -55,28 +53,7 @@ std::string libraryDataDesignFormat()
 
 std::vector<int> libraryDataFormatWidths(std::string_view format)
 {
-    std::vector<int> widths;
-    std::size_t start = 0;
-    while (start <= format.size()) {
-        std::size_t end = format.find('|', start);
-        if (end == std::string_view::npos)
-            end = format.size();
-        const std::string_view column = format.substr(start, end - start);
-        int width = 0;
-        std::size_t digits = 0;
-        while (digits < column.size() && column[digits] >= '0' && column[digits] <= '9' &&
-               width <= kMaxColumnWidth) {
-            width = width * 10 + (column[digits] - '0');
-            ++digits;
-        }
-        if (digits == 0 || width <= 0 || width > kMaxColumnWidth)
-            return {};
-        widths.push_back(width);
-        start = end + 1;
-    }
-    if (widths.size() != kDesignColumns.size())
-        return {};
-    return widths;
+    return settings::listFormatWidths(format, kDesignColumns.size());
 }
 
 }  // namespace quillon::app

@@ -14,6 +14,8 @@
 #include "platform/file_system.h"
 #include "program/command_line.h"
 #include "program/settings_failure_report.h"
+#include "platform/wine_prefix.h"
+#include "program/command_line.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
@@ -34,6 +36,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("Clarion Quillon 32");
     const std::string startupFolder = app::toPath(QDir::currentPath());
+    app::applyInfoWindowColours(
+        settings::readInfoWindowColours(platform::windowsLocations(files, environment).winIni));
 
     app::QtUi ui;
     settings::SettingsStore settings(files, location.settingsFile);

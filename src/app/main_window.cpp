@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -18,6 +19,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/about_tab.h"
 #include "app/in_place_edit_delegate.h"
 #include "app/action_button.h"
@@ -26,8 +29,10 @@
 #include "app/compare_tab.h"
 #include "app/header_titles.h"
 #include "app/keypad_sort_keys.h"
+#include "app/cleanup_menu.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
+#include "app/list_formats.h"
 #include "app/options_tab.h"
 #include "app/qt_ui.h"
 #include "app/tray_icon.h"
@@ -43,6 +48,8 @@ namespace quillon::app {
 namespace {
 // The display factor of the stored column widths, in halves (3 = 1.5).
 constexpr int kColumnFactor = 3;
+// The caption whose first three characters name the keys of the lists' formats.
+constexpr const char* kMainCaption = "Clarion Quillon 32";
 }  // namespace
 
 MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* parent)
@@ -59,7 +66,27 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
     m_tabs->setObjectName("tabs");
     createLibraryTab();
     createOtherTabs();
-    setCentralWidget(m_tabs);
+    // The banner picture runs along the top, above the tabs.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_banner = new QLabel(central);
+    m_banner->setObjectName("banner");
+    m_banner->setPixmap(QPixmap(":/icons/banner.png"));
+    m_banner->setStyleSheet("background-color: rgb(22, 48, 96);");
+    // The picture is cut on the right rather than widen the window.
+    m_banner->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    column->addWidget(m_banner);
+    column->addWidget(m_tabs, 1);
+    setCentralWidget(central);
+    // Each list is numbered by its position among the window's controls.
+    m_listFormats = std::make_unique<ListFormats>(kMainCaption);
+    const QList<QWidget*> controls = findChildren<QWidget*>();
+    for (QWidget* tab : {m_libraryTab, m_queryTab, m_compareTab, m_updateTab}) {
+        for (QTreeView* list : tab->findChildren<QTreeView*>())
+            m_listFormats->add(list, static_cast<int>(controls.indexOf(list)) + 1);
+    }
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { updateStatus(); });
     resize(900, 600);
     applyOptions();
@@ -68,6 +95,19 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::restoreListFormats()
+{
+    // The lists open before the options are loaded: the flag is read where it is kept.
+    settings::SettingsStore& store = m_ws.settings();
+    m_listFormats->open(
+        store, store.readNumber("Options", "UseRestoreFormat", m_ws.options.UseRestoreFormat));
+}
+
+void MainWindow::restoreDefaultListFormats()
+{
+    m_listFormats->restoreDefaults(m_ws.settings());
+}
 
 void MainWindow::createLibraryTab()
 {
@@ -123,20 +163,10 @@ void MainWindow::createLibraryTab()
             [cleanup, this] { cleanup->setEnabled(m_actions.symbolsCleanup->isEnabled()); });
     auto* cleanupOptions = toolButton("cleanupOptionsButton", "Options for cleanup");
     cleanupOptions->setArrowType(Qt::DownArrow);
-    auto* cleanupMenu = new QMenu(cleanupOptions);
-    cleanupMenu->addAction(m_actions.cleanupUpdateOne);
-    cleanupMenu->addAction(m_actions.symbolsCleanup);
-    cleanupMenu->addAction(m_actions.locateAll);
-    cleanupMenu->addAction(m_actions.locateOne);
-    cleanupMenu->addAction(m_actions.cleanupUpdateAll);
-    cleanupMenu->addAction(m_actions.modulesCleanup);
-    cleanupMenu->addSeparator();
-    cleanupMenu->addAction(m_actions.exceptionsList);
-    cleanupOptions->setMenu(cleanupMenu);
-    connect(cleanupMenu, &QMenu::aboutToShow, this, [this] {
-        updateActions();
-        fillCleanupUpdateTexts();
-    });
+    cleanupOptions->setMenu(createCleanupMenu(cleanupOptions, m_actions, [this] {
+        return std::any_of(m_ws.library.rows.begin(), m_ws.library.rows.end(),
+                           [](const LibraryRow& row) { return row.MARK != 0; });
+    }));
     cleanupOptions->setPopupMode(QToolButton::InstantPopup);
 
     buttons->addStretch(1);
@@ -283,6 +313,7 @@ void MainWindow::applyOptions()
     width(LibraryTreeModel::Unsorted, o.UseUnsortedWidth);
     m_tree->setColumnWidth(LibraryTreeModel::Spacer, 8);
 
+    m_banner->setVisible(o.UseNoBanner != 1);
     m_quickButton->setVisible(o.UseQuickMenu == 1);
     m_changeQuickButton->setVisible(o.UseQuickMenu == 1);
     m_topmostButton->setVisible(o.UseTopWindow == 1);
@@ -404,6 +435,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_ws.settings().writeNumber(
             "Options", "UseHexEntryWidth",
             m_tree->columnWidth(LibraryTreeModel::EntryPoint) * 2 / kColumnFactor);
+    if (m_ws.options.UseRestoreFormat == 1)
+        m_listFormats->store(m_ws.settings());
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@ class FavoritesMenus;
 class LibraryTreeModel;
 class QtUi;
 class TrayIcon;
+class ListFormats;
 
 /// The commands of the library list, each one QAction made once.
 struct LibraryActions {
@@ -83,12 +85,10 @@ struct LibraryActions {
     QAction* exportAll = nullptr;
     QAction* topmost = nullptr;
     QAction* popup = nullptr;
+    QAction* restoreListFormats = nullptr;
     // The quick menu's own wording of two marking commands.
     QAction* quickMarkExcluded = nullptr;
     QAction* quickMarkDuplicated = nullptr;
-    // The cleanup button menu's own wording of the two update commands.
-    QAction* cleanupUpdateOne = nullptr;
-    QAction* cleanupUpdateAll = nullptr;
     // The list editors of the exceptions and the favourites.
     QAction* exceptionsList = nullptr;
     QAction* favoritesList = nullptr;
@@ -186,10 +186,16 @@ public:
     void findCommand(bool findNext);
     /// The "&About..." box of the about tab.
     void showAboutBox();
+    /// At opening: writes the design formats of the window's lists to section `Format` and,
+    /// with `UseRestoreFormat` 1, restores the user's formats.
+    void restoreListFormats();
+    /// "Restore &default listbox settings": the design formats of the lists again.
+    void restoreDefaultListFormats();
 
     [[nodiscard]] const LibraryActions& actions() const { return m_actions; }
     [[nodiscard]] QTreeView* tree() const { return m_tree; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
+    [[nodiscard]] QLabel* banner() const { return m_banner; }
     [[nodiscard]] LibraryTreeModel* model() const { return m_model; }
     [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
     [[nodiscard]] ExtractedTab* extractedTab() const { return m_extractedTab; }
@@ -224,8 +230,6 @@ private:
     /// After a revert or update: tree shape, selection of `row`, caption, commands, keeping
     /// the command's status texts.
     void refreshFinished(std::optional<std::size_t> row);
-    /// The cleanup menu's Ctrl+F8 item names the marked modules when any row is hooked.
-    void fillCleanupUpdateTexts();
     [[nodiscard]] std::string dialogFolder() const;
     void rowsEdited();
 
@@ -278,6 +282,8 @@ private:
     QToolButton* m_editFavoritesButton = nullptr;
     FavoritesMenus* m_favoritesMenus = nullptr;
     TrayIcon* m_tray = nullptr;
+    QLabel* m_banner = nullptr;
+    std::unique_ptr<ListFormats> m_listFormats;
     bool m_syncingExpansion = false;
     /// What the file loader calls back into the window for.
     LoaderHooks m_loaderHooks;

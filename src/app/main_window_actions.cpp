@@ -95,10 +95,9 @@ void MainWindow::createActions()
     a.exportAll = make("&Export to text", {K("Ctrl+F12")}, true, true);
     a.topmost = make("Topmost window", {K("Ctrl+T")}, true, false);
     a.popup = make("Pop-up menu", {K("Alt+Z")}, true, false);
+    a.restoreListFormats = make("Restore &default listbox settings", {}, true, false);
     a.quickMarkExcluded = make("Mark all &excluded symbols", {}, true, true);
     a.quickMarkDuplicated = make("Mark all &duplicated symbols", {}, true, true);
-    a.cleanupUpdateOne = make("Up&date selected module\tCtrl+F8", {}, true, true);
-    a.cleanupUpdateAll = make("&Update library from DLL/EXE files\tShift+F8", {}, true, true);
     a.exceptionsList = make("E&xceptions list...", {}, true, false);
     a.favoritesList = make("Edit favorites &list...", {}, true, false);
 
@@ -129,10 +128,8 @@ void MainWindow::createActions()
     connect(a.modulesCleanup, &QAction::triggered, this, [this] { modulesCleanupCommand(); });
     connect(a.revert, &QAction::triggered, this, [this] { revertCommand(); });
     connect(a.revertModule, &QAction::triggered, this, [this] { revertModuleCommand(); });
-    for (QAction* x : {a.updateOne, a.cleanupUpdateOne})
-        connect(x, &QAction::triggered, this, [this] { updateModuleCommand(); });
-    for (QAction* x : {a.updateAll, a.cleanupUpdateAll})
-        connect(x, &QAction::triggered, this, [this] { updateLibraryCommand(); });
+    connect(a.updateOne, &QAction::triggered, this, [this] { updateModuleCommand(); });
+    connect(a.updateAll, &QAction::triggered, this, [this] { updateLibraryCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });
     connect(a.addModule, &QAction::triggered, this, [this] { addModuleCommand(); });
     connect(a.save, &QAction::triggered, this, [this] { saveCommand(false); });
@@ -171,6 +168,8 @@ void MainWindow::createActions()
     connect(a.extract, &QAction::triggered, this, [this] { extractCommand(); });
     connect(a.find, &QAction::triggered, this, [this] { findCommand(false); });
     connect(a.findNext, &QAction::triggered, this, [this] { findCommand(true); });
+    connect(a.restoreListFormats, &QAction::triggered, this,
+            [this] { restoreDefaultListFormats(); });
 }
 
 void MainWindow::createLibraryPopup()
@@ -217,6 +216,7 @@ void MainWindow::createLibraryPopup()
     m_sortMenu->addAction(a.sortDescending);
     m_popup->addAction(a.expandAll);
     m_popup->addAction(a.contractAll);
+    m_popup->addAction(a.restoreListFormats);
     m_popup->addSeparator();
     m_popup->addAction(a.exit);
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(m_recentMenu); });
@@ -349,8 +349,7 @@ void MainWindow::updateActions()
     m_actions.revert->setText(empty ? "&Recall last file" : "&Revert");
     // The update commands run only while "DLL source files synchronization:" is set.
     if (m_ws.options.UseBitCheck == 0) {
-        for (QAction* x : {m_actions.updateOne, m_actions.updateAll, m_actions.cleanupUpdateOne,
-                           m_actions.cleanupUpdateAll})
+        for (QAction* x : {m_actions.updateOne, m_actions.updateAll})
             x->setEnabled(false);
     }
     const SortOrder order = m_ws.sortOrder;

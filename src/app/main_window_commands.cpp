@@ -19,6 +19,7 @@
 #include "reports/compare_state.h"
 #include "maintenance/global_duplicates.h"
 #include "maintenance/maintenance_messages.h"
+#include "maintenance/symbols_cleanup.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -80,7 +81,10 @@ void MainWindow::deleteCommand()
     const auto selected = selectedRow();
     std::size_t nextSelection = selected.value_or(0);
     m_ui.setBusy(true);
-    m_model->resetWith([&] { deleteRows(m_ws, selected); });
+    m_model->resetWith([&] {
+        deleteRows(m_ws, selected);
+        maintenance::renewSymbolMarks(m_ws);
+    });
     m_ui.setBusy(false);
     restoreExpansion();
     if (!m_ws.library.empty())

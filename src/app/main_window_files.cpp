@@ -58,8 +58,10 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
     const settings::SettingsStore::Batch batch(m_ws.settings());
     LoadCounts counts;
     m_ui.setBusy(true);
-    m_model->resetWith(
-        [&] { (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts); });
+    m_model->resetWith([&] {
+        (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts);
+        maintenance::renewSymbolMarks(m_ws);
+    });
     m_ui.setBusy(false);
     restoreExpansion();
     if (!m_ws.library.empty())

@@ -4,11 +4,14 @@
 #include <QKeyEvent>
 #include <QTreeView>
 
+#include <filesystem>
+
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/testing/gui_fixture.h"
 #include "base/text_encoding.h"
 #include "lib/lib_reader.h"
+#include "platform/paths.h"
 #include "support/exe_builder.h"
 #include "support/lib_builder.h"
 
@@ -202,7 +205,7 @@ TEST_F(FileCommandsTest, OpeningADllLoadsItsExportsAndNamesALibBesideIt)
     EXPECT_EQ(w.model()->rowCount(), 1);
     EXPECT_EQ(ws.library.LibraryFileName, folder.file("Kernel.lib"));
     EXPECT_EQ(w.windowTitle().toStdString(),
-              "Clarion Quillon 32 - TARGET:" + upperCase(folder.file("Kernel.lib")));
+              "Clarion Quillon 32 - TARGET:" + testing::captionPath(folder.file("Kernel.lib")));
     EXPECT_FALSE(ws.library.LibraryChanged);
 }
 
@@ -286,6 +289,47 @@ TEST_F(SettingsWritesTest, OpeningAFileWithAFullRecentListWritesTheSettingsOnce)
     EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), lib);
     EXPECT_EQ(settings.readSetting("Filelist", "Filelist1"), folder.file("present.lib"));
     EXPECT_EQ(settings.readSetting("Filelist", "Filelist255"), folder.file("old254.lib"));
+using quillon::testing::buildPeWithNames;
+
+TEST_F(FileCommandsTest, LoadingMarksGlobalDuplicatesAndKeepsTheHooks)
+{
+    ws.options.UseExcludeList = 1;
+    ws.options.UseExcludeGlobalDuplicates = 1;
+    ws.options.UseExcludeGlobalDuplicatesSet = 1;  // keep first entry
+    ws.options.UseNoMessages = 1;                  // no duplicate-module question: hooks stay
+    const std::string one =
+        folder.write("one.dll", buildPeWithNames({"Shared", "A"}, "ONE").text());
+    const std::string two =
+        folder.write("two.dll", buildPeWithNames({"SHARED", "B"}, "TWO").text());
+    const std::string again = folder.write("again.dll", buildPeWithNames({"C"}, "ONE").text());
+    MainWindow& w = window();
+    ASSERT_TRUE(w.loadFiles({one}));
+    ASSERT_TRUE(w.loadFiles({two, again}));
+    const LibraryList& rows = ws.library.rows;
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[1].EXCLUDE, kExcludeNone);       // ONE/Shared is kept
+    EXPECT_EQ(rows[4].EXCLUDE, kExcludeDuplicate);  // TWO/SHARED is marked
+    EXPECT_EQ(rows[3].EXCLUDE, kExcludeDuplicate);  // and so is its module row
+    EXPECT_EQ(rows[6].MARK, 1);                     // the second ONE arrived hooked
+    EXPECT_EQ(rows[7].MARK, 1);
+    key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);  // remove all marks
+    key(Qt::Key_Delete);  // removing the selected first module renews the marks
+    EXPECT_EQ(rows[1].SYMBOL, "SHARED");
+    EXPECT_EQ(rows[1].EXCLUDE, kExcludeNone);
+}
+
+TEST_F(FileCommandsTest, SavingAnOpenedLibWritesBackIntoThatFile)
+{
+    const std::string lib = toolsLib();
+    MainWindow& w = window();
+    ASSERT_TRUE(w.loadFiles({lib}));  // as a command line without "/s" opens it
+    ws.library.LibraryChanged = true;
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(ws.library.LibraryChanged);
+    EXPECT_EQ(ws.library.LibraryFileName, lib);
+    if (platform::kCaseSensitivePaths) {
+        EXPECT_FALSE(std::filesystem::exists(folder.file("Tools.lib")));
+    }
 }
 
 }  // namespace

@@ -89,10 +89,4 @@ void MainWindow::updateLibraryCommand()
     refreshFinished(m_ws.library.empty() ? std::nullopt : std::optional<std::size_t>(0));
 }
 
-void MainWindow::fillCleanupUpdateTexts()
-{
-    m_actions.cleanupUpdateOne->setText(anyMarked(m_ws) ? "Up&date marked modules\tCtrl+F8"
-                                                        : "Up&date selected module\tCtrl+F8");
-}
-
 }  // namespace quillon::app

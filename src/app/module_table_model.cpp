@@ -7,6 +7,7 @@
 #include "app/icon_set.h"
 #include "app/qt_ui.h"
 #include "reports/compare_state.h"
+#include "core/module_numbers.h"
 
 namespace quillon::app {
 
@@ -153,7 +154,7 @@ void ModuleTableModel::rebuildLinks()
     const LibraryList& rows = m_ws.library.rows;
     // Module numbers are unique after a table rebuild and travel with their rows when the
     // library is sorted, so they tie entries to rows in any sort order.
-    std::vector<std::size_t> rowOfNumber(65536, kNoRow);
+    std::vector<std::size_t> rowOfNumber(moduleNumberBound(rows, modules), kNoRow);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].isModule() && rowOfNumber[rows[i].MODULENUM] == kNoRow)
             rowOfNumber[rows[i].MODULENUM] = i;

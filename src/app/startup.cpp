@@ -9,6 +9,7 @@
 #include <QSplashScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -43,6 +44,15 @@ QSplashScreen* createSplash(int milliseconds)
     return splash;
 }
 
+void applyInfoWindowColours(const settings::InfoWindowColours& colours)
+{
+    const auto colour = [](const settings::Rgb& c) { return QColor(c.red, c.green, c.blue); };
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, colour(colours.background));
+    palette.setColor(QPalette::ToolTipText, colour(colours.text));
+    QToolTip::setPalette(palette);
+}
+
 Startup::Startup(Workspace& ws, QtUi& ui, MainWindow& window, CommandLine line)
     : m_ws(ws), m_ui(ui), m_window(window), m_line(std::move(line))
 {
@@ -57,6 +67,7 @@ StartupReport Startup::run()
     settings::SettingsStore& store = m_ws.settings();
     if (store.readNumber("Options", "UseSaveWindow", 1) == 1)
         m_window.restorePlacement();
+    m_window.restoreListFormats();
     settings::OptionsContext context;
     context.settingsFolder = m_window.setup().settingsFolder;
     settings::OptionsSeams seams;

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "program/command_line.h"
 #include "core/workspace.h"
+#include "program/command_line.h"
+#include "settings/info_window_colours.h"
 
 class QSplashScreen;
 
@@ -16,6 +17,9 @@ namespace quillon::app {
 
 class MainWindow;
 class QtUi;
+
+/// Gives the information windows (tool tips) the colours read from WIN.INI.
+void applyInfoWindowColours(const settings::InfoWindowColours& colours);
 
 /// The splash window: the program's picture with its version; closes by itself.
 [[nodiscard]] QSplashScreen* createSplash(int milliseconds);

@@ -12,6 +12,7 @@
 
 #include "app/icon_set.h"
 #include "app/main_window.h"
+#include "program/window_texts.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -98,6 +99,10 @@ void TrayIcon::restore()
         m_icon->hide();
     m_window.showNormal();
     m_window.activateWindow();
+    if (m_window.isHidden()) {
+        m_window.show();
+        (void)m_ws.ui().message(exceptionalSplashMessage());
+    }
 }
 
 void TrayIcon::activated(QSystemTrayIcon::ActivationReason reason)

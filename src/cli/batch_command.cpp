@@ -164,7 +164,7 @@ int runBatchCommand(int argc, char** argv)
         ui.fileProgress(position, count, path);
     };
     BatchResult result;
-    (void)processCommandLine(ws, line, hooks, &result);
+    (void)processCommandLine(ws, line, hooks, &result, ResultForm::Terminal);
     ui.progressEnd();
     return batchExitCode(result);
 }

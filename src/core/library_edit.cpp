@@ -18,12 +18,12 @@ void setMark(Workspace& ws, std::size_t row, std::uint8_t mark)
     r.ICON = rowIcon(ws.options, ws.hookColour, r);
 }
 
-ModuleEntry* moduleEntry(Workspace& ws, std::uint16_t number)
+ModuleEntry* moduleEntry(Workspace& ws, ModuleNumber number)
 {
     ModuleTable& modules = ws.library.modules;
     const auto it =
         std::lower_bound(modules.begin(), modules.end(), number,
-                         [](const ModuleEntry& e, std::uint16_t n) { return e.MODULENUM < n; });
+                         [](const ModuleEntry& e, ModuleNumber n) { return e.MODULENUM < n; });
     if (it == modules.end() || it->MODULENUM != number)
         return nullptr;
     return &*it;

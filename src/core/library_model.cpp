@@ -208,14 +208,14 @@ void postProcessLoad(Workspace& ws, std::size_t firstNewRow, const LoadedFile& l
         tableCoversRowsBefore(ws.library, firstNewRow) && rows[firstNewRow].isModule();
     std::uint32_t sequence = firstNewRow > 0 ? rows[firstNewRow - 1].UNSORTED : 0;
     std::uint32_t residentLeft = 0;
-    std::uint16_t moduleNumber = 0;
+    ModuleNumber moduleNumber = 0;
     const std::string path = cutToCapacity(loaded.path, kPathCapacity);
     const bool useExcludeList = ws.options.UseExcludeList != 0;
     for (std::size_t i = firstNewRow; i < rows.size(); ++i) {
         LibraryRow& row = rows[i];
         if (row.isModule()) {
             ++ws.library.ModuleCount;
-            row.MODULENUM = static_cast<std::uint16_t>(ws.library.ModuleCount);
+            row.MODULENUM = ws.library.ModuleCount;
             moduleNumber = row.MODULENUM;
             row.TREELEVEL = levelFor(ws.options);
             row.FILENAME = path;
@@ -248,7 +248,7 @@ void rebuildModuleTable(Workspace& ws)
 {
     ModuleTable& modules = ws.library.modules;
     modules.clear();
-    std::uint16_t number = 0;
+    ModuleNumber number = 0;
     LibraryList& rows = ws.library.rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         LibraryRow& row = rows[i];

@@ -17,6 +17,14 @@ inline constexpr std::size_t kCommentCapacity = 255;
 
 using ModuleName = FixedText<kModuleNameCapacity>;
 
+/// A module's number (`MODULENUM`) and a module's symbol count (`FUNCTIONNUM`) in memory: wide
+/// enough for any library that fits in memory, so that no two modules ever share a number.
+using ModuleNumber = std::uint32_t;
+using FunctionCount = std::uint32_t;
+
+/// A value no module number takes (numbers run from 1 to the module count).
+inline constexpr ModuleNumber kNoModuleNumber = 0xFFFFFFFFu;
+
 /// Bitness of a module: `OS`.
 enum : std::uint8_t { kOsUnknown = 0, kOs16 = 1, kOs32 = 2 };
 
@@ -37,7 +45,7 @@ struct LibraryRow {
     std::int16_t ICON = 0;
     std::int16_t TREELEVEL = 0;
     std::uint16_t ORDINAL = 0;
-    std::uint16_t MODULENUM = 0;
+    ModuleNumber MODULENUM = 0;
     std::uint32_t UNSORTED = 0;
     std::uint8_t ENTRYPOINT = 0;
     std::uint8_t MARK = 0;
@@ -55,9 +63,9 @@ struct LibraryRow {
 /// One entry of `ModuleTable`, rebuilt from the module rows.
 struct ModuleEntry {
     ModuleName MODULENAME;
-    std::uint16_t MODULENUM = 0;
+    ModuleNumber MODULENUM = 0;
     std::int16_t TREELEVEL = 0;
-    std::uint16_t FUNCTIONNUM = 0;
+    FunctionCount FUNCTIONNUM = 0;
     std::string FILENAME;
     std::string FILENAMEDLL;
     std::uint16_t FILESIZE = 0;

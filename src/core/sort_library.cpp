@@ -66,7 +66,7 @@ std::vector<std::uint32_t> moduleRanks(const LibraryList& rows, bool caseSensiti
 {
     struct Pair {
         std::string_view name;
-        std::uint16_t number;
+        ModuleNumber number;
     };
     std::vector<Pair> pairs;
     std::unordered_map<std::string, std::uint32_t> ids;
@@ -124,7 +124,7 @@ std::vector<SortKey> buildKeys(const LibraryList& rows, SortOrder order, bool de
             if (!descending) {
                 k.major = row.UNSORTED;
             } else {
-                k.major = (static_cast<std::uint64_t>(0xFFFFu - row.MODULENUM) << 3) |
+                k.major = (static_cast<std::uint64_t>(kNoModuleNumber - row.MODULENUM) << 3) |
                           levelCode(row.TREELEVEL);
                 k.minor = 0xFFFFFFFFu - row.UNSORTED;
             }

@@ -139,7 +139,7 @@ bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
     return true;
 }
 
-std::uint16_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, bool quiet)
+std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, bool quiet)
 {
     if (quiet)
         mode = DuplicateRemovalMode::Standalone;
@@ -168,11 +168,12 @@ std::uint16_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, b
         const int c = names[a].compare(names[b]);
         return c != 0 ? c < 0 : lib.modules[a].MODULENUM < lib.modules[b].MODULENUM;
     });
-    std::vector<bool> hasRows(65536, false);
+    const std::size_t bound = moduleNumberBound(lib.rows, lib.modules);
+    std::vector<bool> hasRows(bound, false);
     for (const LibraryRow& row : lib.rows)
         hasRows[row.MODULENUM] = true;
-    std::vector<bool> remove(65536, false);
-    std::uint16_t count = 0;
+    std::vector<bool> remove(bound, false);
+    std::uint32_t count = 0;
     for (std::size_t k = 1; k < order.size(); ++k) {
         const ModuleEntry& entry = lib.modules[order[k]];
         if (names[order[k]] != names[order[k - 1]] || !hasRows[entry.MODULENUM])

@@ -58,6 +58,6 @@ enum class DuplicateRemovalMode : std::uint8_t {
 /// module of a lower number, with all its rows, unless "UseBitCheckSetDuplicates" and
 /// "UseBitCheckDuplicates" are both off in standalone mode. `quiet` forces standalone mode.
 /// Returns the number of modules removed.
-std::uint16_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, bool quiet);
+std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, bool quiet);
 
 }  // namespace quillon::maintenance

@@ -117,7 +117,7 @@ std::uint32_t markExcludedSymbols(Workspace& ws, std::size_t first, bool fromFir
     const bool active = ws.options.UseExcludeList != 0;
     std::uint32_t count = 0;
     std::size_t moduleRow = rows.size();  // none seen yet in this walk
-    std::uint32_t previousMarkedModule = 0x10000;
+    ModuleNumber previousMarkedModule = kNoModuleNumber;
     std::string upper;
     for (std::size_t i = first - 1; i < last; ++i) {
         LibraryRow& row = rows[i];

@@ -270,7 +270,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
     progress.start(kProcessing, candidates.size());
     std::string_view previousName;
     bool anyProcessed = false;
-    std::uint32_t previousModule = 0x10000;  // no module number equals it
+    ModuleNumber previousModule = kNoModuleNumber;
     std::uint64_t processed = 0;
     for (const Candidate& c : candidates) {
         LibraryRow& row = lib.rows[c.row];

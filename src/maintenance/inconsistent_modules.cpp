@@ -45,7 +45,7 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
     ProgressIndicator progress(ws.ui(), o.UseStatusBar != 0);
     progress.start(kCleanup, lib.ModuleCount);
 
-    std::vector<bool> remove(65536, false);
+    std::vector<bool> remove(moduleNumberBound(lib.rows, lib.modules), false);
     bool any = false;
     std::uint64_t visited = 0;
     for (const LibraryRow& row : lib.rows) {

@@ -9,7 +9,7 @@ RemovedRows removeModulesByNumber(Workspace& ws, const std::vector<bool>& byNumb
 {
     RemovedRows removed;
     Library& lib = ws.library;
-    const auto flagged = [&](std::uint16_t number) {
+    const auto flagged = [&](ModuleNumber number) {
         return number < byNumber.size() && byNumber[number];
     };
     std::size_t out = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/ascii_text.h"
+#include "core/module_numbers.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {
@@ -40,7 +41,7 @@ inline void showStatus(Workspace& ws, int pane, std::string_view text)
 /// The position in `ModuleTable` of each module number (-1 when the table has none).
 [[nodiscard]] inline std::vector<std::int32_t> moduleIndexByNumber(const ModuleTable& modules)
 {
-    std::vector<std::int32_t> index(65536, -1);
+    std::vector<std::int32_t> index(moduleNumberBound({}, modules), -1);
     for (std::size_t i = 0; i < modules.size(); ++i) {
         std::int32_t& slot = index[modules[i].MODULENUM];
         if (slot < 0)

@@ -4,7 +4,7 @@
 #include "base/duration_text.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/inconsistent_modules.h"
-#include "maintenance/remove_marked_symbols.h"
+#include "maintenance/symbols_cleanup.h"
 #include "settings/settings_store.h"
 
 namespace quillon::maintenance {
@@ -103,8 +103,7 @@ SaveCleanupResult runSaveCleanup(Workspace& ws, const LocatePass& locate, bool u
     } else if (o.UseBitCheckDuplicates != 0) {
         result.modulesRemoved = removeDuplicateModules(ws, DuplicateRemovalMode::Standalone, true);
     }
-    if (o.UseExcludeList != 0)
-        result.symbolsRemoved = removeMarkedSymbols(ws, false, true);
+    result.symbolsRemoved = removeMarkedSymbolsForSave(ws);
     return result;
 }
 

@@ -54,7 +54,8 @@ struct SaveCleanupResult {
 /// The cleanup steps of a save and of the command-line creation, as the settings ask: with
 /// "UseBitCheck" 2 or 3 the locating pass and `RemoveInconsistentModules` (3 removes the
 /// unlocated modules too); otherwise, with "UseBitCheckDuplicates", `RemoveDuplicateModules`
-/// quietly; then, with "UseExcludeList", `RemoveMarkedSymbols` quietly.
+/// quietly; then, with "UseExcludeList", the marks brought up to date and `RemoveMarkedSymbols`
+/// quietly.
 SaveCleanupResult runSaveCleanup(Workspace& ws, const LocatePass& locate,
                                  bool unlocatedSwitch = false);
 

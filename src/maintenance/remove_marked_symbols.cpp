@@ -38,7 +38,7 @@ std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
     const auto storeRunning = [&] {
         if (current >= 0 && running != 0)
             lib.modules[static_cast<std::size_t>(current)].FUNCTIONNUM =
-                static_cast<std::uint16_t>(running);
+                static_cast<FunctionCount>(running);
     };
     for (; in < rows.size(); ++in) {
         LibraryRow& row = rows[in];

@@ -3,7 +3,7 @@
 
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/inconsistent_modules.h"
-#include "maintenance/remove_marked_symbols.h"
+#include "maintenance/symbols_cleanup.h"
 
 namespace quillon::maintenance {
 
@@ -17,7 +17,7 @@ void setCleanupHooks(lib::SaveHooks& hooks)
     hooks.removeDuplicateModules = [](Workspace& ws) {
         removeDuplicateModules(ws, DuplicateRemovalMode::Standalone, true);
     };
-    hooks.removeMarkedSymbols = [](Workspace& ws) { removeMarkedSymbols(ws, false, true); };
+    hooks.removeMarkedSymbols = [](Workspace& ws) { (void)removeMarkedSymbolsForSave(ws); };
 }
 
 }  // namespace quillon::maintenance

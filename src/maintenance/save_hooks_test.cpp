@@ -54,5 +54,27 @@ TEST(SaveCleanupHooks, BitCheckThreeRemovesUnlocatedModules)
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "X"}));
 }
 
+TEST(SaveCleanupHooks, SaveRemovesGlobalDuplicatesInEveryKeepMode)
+{
+    // Mode 2 and 3 find no saved LIB file and fall back to keep none and keep first.
+    const std::vector<std::string> keepNone{"A", "Own", "B", "Other"};
+    const std::vector<std::string> keepFirst{"A", "Shared", "Own", "B", "Other"};
+    const std::vector<std::vector<std::string>> expected{keepNone, keepFirst, keepNone, keepFirst};
+    for (int mode = 0; mode < 4; ++mode) {
+        TestWorkspace t;
+        t.ws.options.UseExcludeList = 1;
+        t.ws.options.UseExcludeGlobalDuplicates = 1;
+        t.ws.options.UseExcludeGlobalDuplicatesSet = mode;
+        addModule(t.ws, "A", {{"Shared", 1}, {"Own", 2}});
+        addModule(t.ws, "B", {{"SHARED", 1}, {"Other", 2}});
+        t.ws.library.LibraryChanged = true;
+        t.ws.library.LibraryFileName = t.folder.file("OUT.LIB");
+        lib::SaveHooks hooks;
+        setCleanupHooks(hooks);
+        EXPECT_EQ(lib::saveFile(t.ws, lib::SaveWhat::Library, false, hooks), 1) << mode;
+        EXPECT_EQ(rowNames(t.ws), expected[static_cast<std::size_t>(mode)]) << mode;
+    }
+}
+
 }  // namespace
 }  // namespace quillon::maintenance

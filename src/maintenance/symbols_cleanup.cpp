@@ -1,6 +1,8 @@
 // The symbols cleanup run and its report.
 #include "maintenance/symbols_cleanup.h"
 
+#include <vector>
+
 #include "base/duration_text.h"
 #include "core/library_model.h"
 #include "maintenance/exclusion_list.h"
@@ -102,8 +104,24 @@ std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choi
 
 void renewSymbolMarks(Workspace& ws)
 {
-    markExcludedSymbols(ws);
-    findGlobalDuplicates(ws, false);
+    LibraryList& rows = ws.library.rows;
+    std::vector<std::uint8_t> hooks(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        hooks[i] = rows[i].MARK;
+    (void)markExcludedSymbols(ws);
+    (void)findGlobalDuplicates(ws, false);
+    // Both passes only change marks, never the rows themselves.
+    for (std::size_t i = 0; i < rows.size() && i < hooks.size(); ++i)
+        rows[i].MARK = hooks[i];
+    refreshIcons(ws);
+}
+
+std::uint32_t removeMarkedSymbolsForSave(Workspace& ws)
+{
+    if (ws.options.UseExcludeList == 0)
+        return 0;
+    renewSymbolMarks(ws);
+    return removeMarkedSymbols(ws, false, true);
 }
 
 }  // namespace quillon::maintenance

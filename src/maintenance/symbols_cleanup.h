@@ -36,7 +36,13 @@ std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choi
                                 SymbolsCleanupResult* result = nullptr);
 
 /// Brings the marks up to date when the main list is rebuilt: `MarkExcludedSymbols` over the
-/// whole library, then `FindGlobalDuplicates` quietly.
+/// whole library, then `FindGlobalDuplicates` quietly. The hooks (`MARK`) stay as they were:
+/// a duplicate module added without a question keeps the hook that shows it to the user.
 void renewSymbolMarks(Workspace& ws);
+
+/// The symbol removal of a save and of the command-line creation: with "UseExcludeList" on,
+/// the marks are brought up to date (`renewSymbolMarks`) and `RemoveMarkedSymbols` runs
+/// quietly. Returns the number of symbol rows deleted.
+std::uint32_t removeMarkedSymbolsForSave(Workspace& ws);
 
 }  // namespace quillon::maintenance

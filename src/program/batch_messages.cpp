@@ -8,6 +8,8 @@ namespace quillon {
 namespace {
 
 const char* const kHint = "|    [Suppress messages in the Advanced Options dialog]";
+const char* const kTerminalHint =
+    "|    [Suppress messages with --quiet, or with UseNoMessages=1 in section [Options]]";
 
 std::string separator()
 {
@@ -37,9 +39,10 @@ ui::MessageBox box(std::string title, std::string text, ui::MessageIcon icon, st
 }  // namespace
 
 ui::MessageBox batchResultMessage(BatchOutcome outcome, std::string_view commandLine,
-                                  std::string_view libPath, int code, std::string_view errorText)
+                                  std::string_view libPath, int code, std::string_view errorText,
+                                  ResultForm form)
 {
-    const std::string tail = separator() + kHint;
+    const std::string tail = separator() + (form == ResultForm::Terminal ? kTerminalHint : kHint);
     const std::string codeText = std::to_string(code);
     switch (outcome) {
     case BatchOutcome::Saved:

@@ -1,7 +1,10 @@
 // Parsing the command line and naming the target LIB file.
 #include "program/command_line.h"
 
+#include <algorithm>
+
 #include "core/exclude_list.h"
+#include "platform/path_spelling.h"
 #include "platform/paths.h"
 
 namespace quillon {
@@ -50,15 +53,23 @@ bool isSilentSwitch(std::string_view parameter)
     return parameter.size() == 2 || parameter[2] == ':';
 }
 
-std::string CommandLine::upperText() const
+std::string CommandLine::shownText(std::size_t maxInputs) const
 {
+    // The input files are the leading parameters.
+    const std::size_t inputs = std::min(inputFiles.size(), parameters.size());
+    const bool shortened = maxInputs > 0 && inputs > maxInputs;
     std::string text;
-    for (const std::string& p : parameters) {
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        if (shortened && i >= maxInputs && i < inputs) {
+            if (i == maxInputs)
+                text += " ... and " + std::to_string(inputs - maxInputs) + " more";
+            continue;
+        }
         if (!text.empty())
             text.push_back(' ');
-        text += p;
+        text += parameters[i];
     }
-    return withoutTrailingWhitespace(upperCase(text));
+    return withoutTrailingWhitespace(platform::shownPath(text));
 }
 
 CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rule)

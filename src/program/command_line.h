@@ -25,8 +25,11 @@ struct CommandLine {
     /// switch has no ":".
     std::optional<std::string> target;
 
-    /// The whole command line upper-cased with trailing blanks removed (CMDLINE of the messages).
-    [[nodiscard]] std::string upperText() const;
+    /// The whole command line with trailing blanks removed (CMDLINE of the messages): upper-cased
+    /// where file names ignore letter case, as typed where they do not. With `maxInputs` above 0
+    /// and more input files than that, only the first `maxInputs` are written, followed by
+    /// "... and N more".
+    [[nodiscard]] std::string shownText(std::size_t maxInputs = 0) const;
 
     friend bool operator==(const CommandLine&, const CommandLine&) = default;
 };

@@ -5,6 +5,7 @@
 #include "lib/lib_writer.h"
 #include "locate/update_library_data.h"
 #include "maintenance/modules_cleanup.h"
+#include "platform/path_spelling.h"
 #include "platform/paths.h"
 #include "settings/settings_store.h"
 
@@ -19,21 +20,21 @@ std::string withSeparator(std::string folder)
     return folder;
 }
 
-void show(Workspace& ws, const BatchResult& result, const CommandLine& line)
+void show(Workspace& ws, const BatchResult& result, const CommandLine& line, ResultForm form)
 {
     if (ws.options.UseNoMessages != 0)
         return;
-    ws.ui().message(batchResultMessage(result.outcome, line.upperText(), result.target, result.code,
-                                       result.errorText));
+    const std::size_t inputsShown = form == ResultForm::Terminal ? kTerminalInputsShown : 0;
+    ws.ui().message(batchResultMessage(result.outcome, line.shownText(inputsShown), result.target,
+                                       result.code, result.errorText, form));
 }
 
 }  // namespace
 
 int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks,
-                       BatchResult* result)
+                       BatchResult* result, ResultForm form)
 {
-    if (line.parameters.empty() ||
-        line.parameters.front().find_first_not_of(' ') == std::string::npos)
+    if (line.parameters.empty() || line.parameters.front().find_first_not_of(' ') == std::string::npos)
         return 0;
     if (ws.SilentMode)
         ws.options.UseStatusBar = 0;
@@ -56,28 +57,28 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     }
     if (!ws.SilentMode)
         return 0;
-    BatchResult r = commandLineSave(ws, line);
+    BatchResult r = commandLineSave(ws, line, form);
     if (result != nullptr)
         *result = r;
     return 1;
 }
 
-BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
+BatchResult commandLineSave(Workspace& ws, const CommandLine& line, ResultForm form)
 {
     BatchResult result;
     result.target = silentTarget(line, withSeparator(ws.files().currentFolder()));
     if (ws.cancel.cancelled()) {
         result.outcome = BatchOutcome::Cancelled;
         result.nothingWritten = true;
-        show(ws, result, line);
+        show(ws, result, line, form);
         return result;
     }
     if (ws.library.rows.empty()) {
-        const bool firstExists = !line.inputFiles.empty() &&
-                                 ws.files().isFile(ws.files().fullPath(line.inputFiles.front()));
+        const bool firstExists =
+            !line.inputFiles.empty() && ws.files().isFile(ws.files().fullPath(line.inputFiles.front()));
         result.outcome = firstExists ? BatchOutcome::NoNames : BatchOutcome::NotLocated;
         result.nothingWritten = true;
-        show(ws, result, line);
+        show(ws, result, line, form);
         return result;
     }
     if (result.target.empty()) {
@@ -85,11 +86,14 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
         result.nothingWritten = true;
         return result;
     }
-    const BatchResult written = writeLibrarySilently(ws, ws.files().fullPath(result.target));
+    std::string target = ws.files().fullPath(result.target);
+    if (!line.target || trimRight(*line.target).empty())
+        target = platform::existingSpelling(ws.files(), target);
+    const BatchResult written = writeLibrarySilently(ws, target);
     if (written.nothingWritten)
         return written;
     result = written;
-    show(ws, result, line);
+    show(ws, result, line, form);
     return result;
 }
 
@@ -100,8 +104,9 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
     ws.library.LibraryFileName = result.target;
     ws.CurrentFileName = result.target;
 
-    (void)maintenance::runSaveCleanup(
-        ws, [](Workspace& w) { (void)locate::UpdateLibraryData(w, locate::kUpdateLocate); });
+    (void)maintenance::runSaveCleanup(ws, [](Workspace& w) {
+        (void)locate::UpdateLibraryData(w, locate::kUpdateLocate);
+    });
     if (ws.library.rows.empty()) {
         result.outcome = BatchOutcome::NoNames;
         result.nothingWritten = true;
@@ -132,17 +137,12 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
 int batchExitCode(const BatchResult& result)
 {
     switch (result.outcome) {
-        case BatchOutcome::Saved:
-            return 0;
-        case BatchOutcome::NoNames:
-            return 3;
-        case BatchOutcome::NotLocated:
-            return 4;
-        case BatchOutcome::Cancelled:
-            return 5;
-        case BatchOutcome::OpenFileError:
-        case BatchOutcome::WriteFailed:
-            return 6;
+    case BatchOutcome::Saved: return 0;
+    case BatchOutcome::NoNames: return 3;
+    case BatchOutcome::NotLocated: return 4;
+    case BatchOutcome::Cancelled: return 5;
+    case BatchOutcome::OpenFileError:
+    case BatchOutcome::WriteFailed: return 6;
     }
     return 1;
 }

@@ -26,11 +26,14 @@ struct BatchResult {
 /// loader and, in silent mode, runs `CommandLineSave`. Returns 1 when silent mode processed the
 /// command line, 0 otherwise (no parameters, or the files were loaded for interactive work).
 int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks = {},
-                       BatchResult* result = nullptr);
+                       BatchResult* result = nullptr, ResultForm form = ResultForm::MessageBox);
 
 /// `CommandLineSave`: cleans the library up as the settings ask, sorts it by `UseLIBSortOrder`,
-/// writes the target LIB file and shows the one result message (unless `UseNoMessages`).
-BatchResult commandLineSave(Workspace& ws, const CommandLine& line);
+/// writes the target LIB file and shows the one result message (unless `UseNoMessages`) in the
+/// given form. A target named after the first input takes the spelling of an existing file that
+/// differs from it only in letter case.
+BatchResult commandLineSave(Workspace& ws, const CommandLine& line,
+                            ResultForm form = ResultForm::MessageBox);
 
 /// The cleanup, sort and write of a silent run into `target` (a full path), which becomes the
 /// library's target; the writer's messages are suppressed and no result message is shown.

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <tuple>
 
-#include "program/file_loader.h"
 #include "lib/lib_reader.h"
+#include "platform/paths.h"
+#include "program/file_loader.h"
 #include "support/exe_builder.h"
+#include "support/lib_builder.h"
 #include "support/sample_files.h"
 #include "support/test_workspace.h"
 
@@ -22,6 +24,16 @@ using Triple = std::tuple<std::string, std::string, int>;
 
 const std::string kSep = "|" + std::string(95, '\xA0');
 const std::string kHint = "|    [Suppress messages in the Advanced Options dialog]";
+
+/// A command line as the result messages show it: upper-cased where letter case does not matter.
+std::string kShown(const std::string& typed)
+{
+#ifdef _WIN32
+    return upperCase(typed);
+#else
+    return typed;
+#endif
+}
 
 /// The (module, symbol, ordinal) rows of a LIB file, read with the LIB reader.
 std::vector<Triple> decodeLib(const std::string& path)
@@ -103,7 +115,8 @@ TEST_F(SilentRun, MissingInputsAndFilesWithoutNames)
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - File(s) not located!");
     EXPECT_EQ(t.ui.messages[0].text,
               "    Creating LIB-file failed - Input file(s) not located!||    Command line "
-              "parameter(s):|    " + upperCase(t.folder.file("dlls/GONE.DLL")) + " /S|    LIB-file name:|    " +
+              "parameter(s):|    " +
+                  kShown(t.folder.file("dlls/GONE.DLL") + " /s") + "|    LIB-file name:|    " +
                   t.folder.file("dlls/Gone.lib") + kSep + kHint);
     EXPECT_EQ(batchExitCode(r), 4);
 
@@ -149,6 +162,79 @@ TEST_F(SilentRun, SortsByTheLibSortOrderAndRemovesExcludedSymbols)
     const BatchResult r = run({c, "/s"});
     EXPECT_EQ(decodeLib(r.target),
               (std::vector<Triple>{{"GAMMA.dll", "Alpha", 2}, {"GAMMA.dll", "Zed", 1}}));
+}
+
+TEST_F(SilentRun, RemovesGlobalDuplicatesInEveryKeepMode)
+{
+    const std::string c = t.folder.write(
+        "dlls/GAMMA.DLL", testing::buildPeWithNames({"One", "Own"}, "GAMMA.dll").bytes);
+    const std::vector<Triple> keepNone{{"ALPHA.dll", "Two", 2}, {"GAMMA.dll", "Own", 2}};
+    const std::vector<Triple> keepFirst{
+        {"ALPHA.dll", "One", 1}, {"ALPHA.dll", "Two", 2}, {"GAMMA.dll", "Own", 2}};
+    // The "Match saved LIB" modes find no saved LIB file and keep none or the first.
+    const std::vector<std::vector<Triple>> expected{keepNone, keepFirst, keepNone, keepFirst};
+    for (int mode = 0; mode < 4; ++mode) {
+        TestWorkspace run;
+        run.ws.SilentMode = true;
+        run.ws.options.UseExcludeList = 1;
+        run.ws.options.UseExcludeGlobalDuplicates = 1;
+        run.ws.options.UseExcludeGlobalDuplicatesSet = mode;
+        const std::string target = t.folder.file("out" + std::to_string(mode) + ".lib");
+        const CommandLine line = parseCommandLine({a, c, "/s:" + target}, SwitchRule::Posix);
+        BatchResult r;
+        ASSERT_EQ(processCommandLine(run.ws, line, {}, &r), 1);
+        EXPECT_EQ(decodeLib(target), expected[static_cast<std::size_t>(mode)]) << mode;
+    }
+}
+
+TEST_F(SilentRun, TerminalResultNamesTheFirstInputsAndTheQuietSwitch)
+{
+    std::vector<std::string> parameters{a, b};
+    for (int i = 0; i < 5; ++i)
+        parameters.push_back(
+            t.folder.write("dlls/More" + std::to_string(i) + ".dll",
+                           testing::buildPeWithNames({"M" + std::to_string(i)}, "MORE.dll").bytes));
+    parameters.push_back("/s");
+    BatchResult r;
+    const CommandLine line = parseCommandLine(parameters, SwitchRule::Posix);
+    ASSERT_EQ(processCommandLine(t.ws, line, {}, &r, ResultForm::Terminal), 1);
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    const std::string& text = t.ui.messages[0].text;
+    EXPECT_NE(text.find("|    " + kShown(a + " " + b)), std::string::npos) << text;
+    EXPECT_NE(text.find(" ... and 2 more " + kShown("/s")), std::string::npos) << text;
+    EXPECT_EQ(text.find(kShown(parameters[6])), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with(
+        "|    [Suppress messages with --quiet, or with UseNoMessages=1 in section [Options]]"));
+}
+
+TEST_F(SilentRun, DerivedTargetTakesTheSpellingOfTheLibFileOnDisk)
+{
+    if (!platform::kCaseSensitivePaths)
+        GTEST_SKIP() << "names ignore letter case here: All.lib is all.lib";
+    // The library opened from all.lib is saved back into all.lib, not into a new All.lib.
+    const std::string all = t.folder.write("libs/all.lib", testing::libBytes({{"A", "F", 1}}));
+    const BatchResult r = run({all, "/s"});
+    EXPECT_EQ(r.outcome, BatchOutcome::Saved);
+    EXPECT_EQ(r.target, t.files.fullPath(all));
+    EXPECT_FALSE(std::filesystem::exists(t.folder.file("libs/All.lib")));
+    EXPECT_EQ(t.ws.library.LibraryFileName, t.files.fullPath(all));
+}
+
+TEST(LoadFileList, OpenedLibFileIsItsOwnTargetWhereCaseMatters)
+{
+    if (!platform::kCaseSensitivePaths)
+        GTEST_SKIP() << "names ignore letter case here";
+    TestWorkspace t;
+    const std::string lower = t.folder.write("x/all.lib", testing::libBytes({{"A", "F", 1}}));
+    loadFileList(t.ws, makeInputFileList(t.ws, {lower}));
+    EXPECT_EQ(t.ws.library.LibraryFileName, lower);
+
+    // A DLL beside a LIB file of its name in other letters takes that file as its target.
+    TestWorkspace u;
+    const std::string dll =
+        t.folder.write("x/ALL.DLL", testing::buildPeWithNames({"G"}, "ALL.dll").bytes);
+    loadFileList(u.ws, makeInputFileList(u.ws, {dll}));
+    EXPECT_EQ(u.ws.library.LibraryFileName, lower);
 }
 
 TEST(LoadFileList, TwoFilesArriveCollapsedAndRejectionsAreQuiet)

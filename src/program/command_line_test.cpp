@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ascii_text.h"
 #include "program/load_summary.h"
 
 namespace quillon {
@@ -10,13 +11,27 @@ namespace {
 
 const std::string kPad(90, '\xA0');
 
+TEST(CommandLine, ShownTextNamesTheFirstInputsAndCountsTheRest)
+{
+    const CommandLine line =
+        parseCommandLine({"a.dll", "b.dll", "c.dll", "d.dll", "/s:x.lib"}, SwitchRule::Posix);
+    EXPECT_EQ(upperCase(line.shownText(2)), "A.DLL B.DLL ... AND 2 MORE /S:X.LIB");
+    EXPECT_EQ(upperCase(line.shownText(4)), "A.DLL B.DLL C.DLL D.DLL /S:X.LIB");
+    EXPECT_EQ(upperCase(line.shownText()), "A.DLL B.DLL C.DLL D.DLL /S:X.LIB");
+}
+
 TEST(CommandLine, InputFilesEndAtTheFirstSwitch)
 {
     const CommandLine posix = parseCommandLine({"/dlls/A.DLL", "b.dll", "/s", "C.DLL"}, SwitchRule::Posix);
     EXPECT_EQ(posix.inputFiles, (std::vector<std::string>{"/dlls/A.DLL", "b.dll"}));
     EXPECT_TRUE(posix.silent);
     EXPECT_FALSE(posix.target.has_value());
-    EXPECT_EQ(posix.upperText(), "/DLLS/A.DLL B.DLL /S C.DLL");
+#ifdef _WIN32
+    EXPECT_EQ(posix.shownText(), "/DLLS/A.DLL B.DLL /S C.DLL");
+#else
+    // Letter case names other files here: the line is shown as typed.
+    EXPECT_EQ(posix.shownText(), "/dlls/A.DLL b.dll /s C.DLL");
+#endif
 
     const CommandLine windows = parseCommandLine({"A.DLL", "/s", "B.DLL"}, SwitchRule::Windows);
     EXPECT_EQ(windows.inputFiles, (std::vector<std::string>{"A.DLL"}));

@@ -2,12 +2,12 @@
 #include "program/file_loader.h"
 
 #include "base/lib_file_name.h"
-#include "program/command_line.h"
 #include "core/library_model.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
 #include "locate/update_library_data.h"
 #include "maintenance/exceptions.h"
+#include "platform/path_spelling.h"
 #include "platform/paths.h"
 #include "program/command_line.h"
 #include "settings/settings_store.h"
@@ -15,6 +15,17 @@
 namespace quillon {
 
 namespace {
+
+/// The target LIB file a loaded file gives the library: the derived name beside it. Where
+/// letter case names another file, an opened LIB file keeps its own name and a derived name
+/// takes the spelling of the file that differs from it only in case.
+std::string libraryTargetFor(Workspace& ws, const std::string& loadedPath, bool libFile)
+{
+    if (platform::kCaseSensitivePaths && libFile)
+        return loadedPath;
+    const std::string derived = platform::folderOf(loadedPath) + libNameFromFile(loadedPath);
+    return platform::existingSpelling(ws.files(), derived);
+}
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
@@ -32,7 +43,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         if (ws.CurrentFileName.empty())
             status(ws, 1, "No source file specified!");
         else
-            ws.ui().setCaption("Clarion Quillon 32 - SOURCE:" + upperCase(ws.CurrentFileName));
+            ws.ui().setCaption("Clarion Quillon 32 - SOURCE:" +
+                               platform::shownPath(ws.CurrentFileName));
         status(ws, 1, "");
     }
     const std::size_t first = ws.library.rows.size();
@@ -176,7 +188,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
             ++counts.loaded;
             if (!isLibFileName(ws.library.LibraryFileName))
                 ws.library.LibraryFileName =
-                    cutToCapacity(platform::folderOf(loadedPath) + libNameFromFile(loadedPath), kPathCapacity);
+                    cutToCapacity(libraryTargetFor(ws, loadedPath, opened.libFile), kPathCapacity);
             if (!ws.SilentMode && hooks.addRecentFile)
                 hooks.addRecentFile(ws, loadedPath);
         }

@@ -24,11 +24,11 @@ private:
 
 /// What one `LoadFileList` call counted.
 struct LoadCounts {
-    std::uint16_t processed = 0;
-    std::uint16_t notFound = 0;
-    std::uint16_t withoutNames = 0;
-    std::uint16_t aborted = 0;
-    std::uint16_t loaded = 0;
+    std::uint32_t processed = 0;
+    std::uint32_t notFound = 0;
+    std::uint32_t withoutNames = 0;
+    std::uint32_t aborted = 0;
+    std::uint32_t loaded = 0;
     FileListText notFoundFiles;
     FileListText loadedFiles;
     FileListText withoutNamesFiles;

@@ -5,6 +5,8 @@
 
 #include "base/lib_file_name.h"
 #include "base/text_encoding.h"
+#include "locate/search_places.h"
+#include "platform/environment.h"
 
 namespace quillon {
 
@@ -118,6 +120,14 @@ std::string folderPart(std::string_view path)
 std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFolder)
 {
     const Options& o = ws.options;
+    if (o.UseSameAddSave == 1) {
+        locate::LocateEnvironment env =
+            locate::locateEnvironment(ws.files(), platform::Environment::fromProcess());
+        env.startupFolder = std::string(startupFolder);
+        std::string source = locate::defaultSourceFolder(ws, env);
+        if (!trimmed(source).empty())
+            return source;
+    }
     std::string folder;
     switch (o.OptionSaveFolder) {
         case 1:

@@ -37,8 +37,9 @@ void setTargetAfterOpen(Workspace& ws, const std::string& file);
 /// The folder part of a path ("" when it has none), without the trailing separator.
 [[nodiscard]] std::string folderPart(std::string_view path);
 
-/// The default target folder by `OptionSaveFolder` (1 the start-up folder, 2 the last used
-/// target folder, 3 `SaveFolder`, 4 the Clarion LIB folder, otherwise the current folder).
+/// The default target folder: with `UseSameAddSave` 1 the default source folder (when it
+/// exists), else by `OptionSaveFolder` (1 the start-up folder, 2 the last used target folder,
+/// 3 `SaveFolder`, 4 the Clarion LIB folder, otherwise the current folder).
 [[nodiscard]] std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFolder);
 
 }  // namespace quillon

@@ -4,8 +4,9 @@
 #include <cctype>
 
 #include "base/ascii_text.h"
-#include "core/exclude_list.h"
 #include "base/text_encoding.h"
+#include "core/exclude_list.h"
+#include "platform/path_spelling.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -15,7 +16,7 @@ std::string captionText(std::string_view libraryFileName)
     const std::string_view name = trimBlanks(libraryFileName);
     if (name.empty())
         return "Clarion Quillon 32";
-    return "Clarion Quillon 32 - TARGET:" + upperCase(name);
+    return "Clarion Quillon 32 - TARGET:" + platform::shownPath(name);
 }
 
 std::string statusCaps(Workspace& ws)
@@ -62,7 +63,7 @@ std::array<std::string, 3> libraryStatusTexts(Workspace& ws, std::optional<std::
         text += "/" + r.SYMBOL;
     std::array<std::string, 3> panes;
     panes[0] = applyCaps(text, statusCaps(ws));
-    std::uint16_t functions = 0;
+    FunctionCount functions = 0;
     for (const ModuleEntry& entry : library.modules) {
         if (entry.MODULENUM == r.MODULENUM) {
             functions = entry.FUNCTIONNUM;
@@ -103,6 +104,20 @@ SaveAnswer askSaveChanges(Workspace& ws)
         default:
             return SaveAnswer::Cancel;
     }
+}
+
+ui::MessageBox exceptionalSplashMessage()
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Exceptional Splash Window Error!";
+    box.text = "    IMPORTANT - READ THIS!|" + std::string(75, kNonBreakingSpace) +
+               "|    The main window was still hidden when it was restored from the tray."
+               "|    The splash window may have hidden it while the program started."
+               "|    The window is shown again now. Should a window stay hidden, close it"
+               "|    from the tray icon's menu with \"Exit Clarion Quillon\".";
+    box.icon = ui::MessageIcon::Exclamation;
+    box.buttons = "&OK";
+    return box;
 }
 
 }  // namespace quillon

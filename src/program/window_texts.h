@@ -10,7 +10,8 @@
 
 namespace quillon {
 
-/// "Clarion Quillon 32", or "Clarion Quillon 32 - TARGET:" and the upper-cased target name.
+/// "Clarion Quillon 32", or "Clarion Quillon 32 - TARGET:" and the target name as paths are
+/// shown.
 [[nodiscard]] std::string captionText(std::string_view libraryFileName);
 
 /// The letter casing of `UseStatusCaps` by its first three letters (upper-cased): "DEF", "INI",
@@ -28,6 +29,9 @@ namespace quillon {
 
 /// The "Library file changed" question asked before closing, New and Close.
 [[nodiscard]] ui::MessageBox libraryChangedQuestion(const Workspace& ws);
+
+/// The message shown when the main window, restored from the tray, was still hidden.
+[[nodiscard]] ui::MessageBox exceptionalSplashMessage();
 
 /// What the user chose when asked to save the changes.
 enum class SaveAnswer { Save, Discard, Cancel };

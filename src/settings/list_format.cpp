@@ -57,4 +57,31 @@ bool isUsableLibraryDataFormat(std::string_view format)
     return format.find(kLibraryDataFormatColours) != std::string_view::npos;
 }
 
+std::vector<int> listFormatWidths(std::string_view format, std::size_t columnCount)
+{
+    constexpr int kMaxColumnWidth = 10000;
+    std::vector<int> widths;
+    std::size_t start = 0;
+    while (start <= format.size()) {
+        std::size_t end = format.find('|', start);
+        if (end == std::string_view::npos)
+            end = format.size();
+        const std::string_view column = format.substr(start, end - start);
+        int width = 0;
+        std::size_t digits = 0;
+        while (digits < column.size() && column[digits] >= '0' && column[digits] <= '9' &&
+               width <= kMaxColumnWidth) {
+            width = width * 10 + (column[digits] - '0');
+            ++digits;
+        }
+        if (digits == 0 || width <= 0 || width > kMaxColumnWidth)
+            return {};
+        widths.push_back(width);
+        start = end + 1;
+    }
+    if (widths.size() != columnCount)
+        return {};
+    return widths;
+}
+
 }  // namespace quillon::settings

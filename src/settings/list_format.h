@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon::settings {
 
@@ -38,6 +39,10 @@ void writeDefaultListFormat(SettingsStore& store, std::string_view caption, int 
 /// Stores the current format of list `number` under `<C>:List<n>:Format`.
 void writeListFormat(SettingsStore& store, std::string_view caption, int number,
                      std::string_view format);
+
+/// The column widths of a format (the leading digits of each column, "|" between columns);
+/// empty unless it describes `columnCount` columns, each 1 to 10000 wide.
+[[nodiscard]] std::vector<int> listFormatWidths(std::string_view format, std::size_t columnCount);
 
 /// Whether the library data window may apply `format` (it holds the colour specification).
 [[nodiscard]] bool isUsableLibraryDataFormat(std::string_view format);

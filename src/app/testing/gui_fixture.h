@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_ui.h"
+#include "base/ascii_text.h"
 #include "core/workspace.h"
 #include "platform/file_system.h"
 #include "settings/settings_store.h"
@@ -40,6 +41,15 @@ void whenShown(std::function<void(D&)> handle, int attempts = 200)
         else if (QWidget* other = QApplication::activeModalWidget())
             other->close();
     });
+/// A path as captions show it: in capitals where letter case does not tell files apart, as
+/// spelled where it does.
+[[nodiscard]] inline std::string captionPath(const std::string& path)
+{
+#ifdef _WIN32
+    return upperCase(path);
+#else
+    return path;
+#endif
 }
 
 class GuiFixture : public ::testing::Test {

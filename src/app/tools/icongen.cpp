@@ -368,6 +368,41 @@ void picture(const QString& file, int width, int height, bool withText)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
 }
 
+/// The banner along the top of the main window: the quill and the name on one line, fading into
+/// the window's banner colour on the right.
+void banner(const QString& file, int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient band(0, 0, width, 0);
+    band.setColorAt(0, QColor(60, 120, 180));
+    band.setColorAt(1, QColor(22, 48, 96));
+    p.fillRect(image.rect(), band);
+    p.save();
+    const double scale = height / 40.0;
+    p.translate(height * 0.15, height * 0.5 - 16 * scale);
+    p.scale(scale, scale);
+    quill(p);
+    p.restore();
+    QFont title("DejaVu Sans");
+    title.setPixelSize(height * 2 / 5);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    const QRectF text(height * 1.1, 0, width * 0.5, height);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, "Clarion Quillon 32");
+    QFont small("DejaVu Sans");
+    small.setPixelSize(height / 4);
+    p.setFont(small);
+    p.setPen(QColor(210, 226, 255));
+    p.drawText(QRectF(width * 0.5, 0, width * 0.48, height), Qt::AlignRight | Qt::AlignVCenter,
+               "LIB files for Clarion from 16-bit and 32-bit DLLs");
+    p.end();
+    if (!image.save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+}
+
 }  // namespace
 
 // The program icon at the sizes of the freedesktop icon theme, for installing.
@@ -491,5 +526,6 @@ int main(int argc, char** argv)
         folder, "QNQuillon", [&](QPainter& p) { quill(p); }, true);
     picture(folder + "/splash.png", 480, 240, true);
     picture(folder + "/about.png", 220, 110, false);
+    banner(folder + "/banner.png", 720, 40);
     return 0;
 }
