@@ -18,7 +18,7 @@ const char* const kProgramHelp =
     R"(Clarion Quillon 32 - makes Clarion LIB files from the exports of Windows DLLs.
 
 usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
-       quillon exports [--json] FILE...
+       quillon exports [--json] [--all] FILE...
        quillon list [--module=NAME] [--format=text|def|json] [-o OUT] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
@@ -51,6 +51,7 @@ Updating a LIB file (quillon update):
   old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
   written, 4 when no module was located (the file is left untouched), otherwise
   as below.
+
 Listing a library (quillon list):
   Loads the files as a LIB-file run does (without the cleanups) and writes to
   standard output or OUT: --format=text (default) the export list exactly as the
@@ -59,6 +60,7 @@ Listing a library (quillon list):
   module, which --module names when the library holds several; --format=json the
   modules with their symbols and ordinals. --module=NAME limits text and json to
   one module. Exit status as below; 6 when OUT cannot be written.
+
 Extracting functions (quillon query):
   KEYWORDS         one argument: keywords separated by blanks, commas or semicolons;
                    a name matching any keyword is taken, +WORD must also be in it,
@@ -69,6 +71,15 @@ Extracting functions (quillon query):
                    module order; --save writes them as a LIB file, and --accumulate
                    keeps what that file held, adding only new functions. Exit status
                    0 something extracted, 1 nothing matched, else as below.
+
+Comparing with the files on disk (quillon compare):
+  Checks each module of LIB against DISKFILE, or against the DLL located for it,
+  and prints the changed functions; its exit status is a bit set: 1 error, 2 usage,
+  4 compatible changes, 8 breaking changes ("quillon compare --help").
+
+Exceptions list (quillon exceptions):
+  Lists, adds or removes the module-to-file entries of [Exceptlist] that locating
+  uses for modules whose file has another name.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file
@@ -89,10 +100,6 @@ UseExcludeGlobalDuplicates and [Excludelist] (remove excluded and duplicate
 symbols), UseNoMessages (no result message), UseLongAdd. Locating the DLLs behind
 modules reads the [Folders] autolocate keys, PATH and the Wine prefix
 ($WINEPREFIX, default ~/.wine).
-
-Comparing: "quillon compare" checks each module of LIB against DISKFILE, or against
-the DLL located for it, and prints the changed functions; its exit status is a bit
-set: 1 error, 2 usage, 4 compatible changes, 8 breaking changes ("compare --help").
 
 Exit status: 0 the LIB file was written; 2 usage error; 3 no exported names found;
 4 input files not located; 5 cancelled (Ctrl+C); 6 writing the LIB file failed.
