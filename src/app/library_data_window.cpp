@@ -170,6 +170,17 @@ void LibraryDataWindow::createActions()
     using K = QKeySequence;
     make("&Locate DLL/EXE files ", {K("Ctrl+F3"), K("Ctrl+L")}, [this] { locateAll(); });
     make("&Locate DLL/EXE file ", {K("Shift+F3"), K("Shift+L")}, [this] { locateSelected(); });
+    make("&Update from DLL/EXE files ", {K("Shift+F8")}, [this] {
+        m_main.updateLibraryCommand();
+        refresh();
+    });
+    make("&Update module from DLL/EXE file ", {K("Ctrl+F8")}, [this] {
+        const auto entry = currentModuleEntry();
+        if (const auto row = entry ? m_model->libraryRowOf(*entry) : std::nullopt)
+            m_main.selectRow(*row);
+        m_main.updateModuleCommand();
+        refresh();
+    });
     make("&Find...", {K("Alt+F3")}, [this] {
         m_findEdit->setFocus();
         m_findEdit->selectAll();

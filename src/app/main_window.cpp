@@ -116,13 +116,17 @@ void MainWindow::createLibraryTab()
     auto* cleanupOptions = toolButton("cleanupOptionsButton", "Options for cleanup");
     cleanupOptions->setArrowType(Qt::DownArrow);
     auto* cleanupMenu = new QMenu(cleanupOptions);
-    cleanupMenu->addAction(m_actions.updateOne);
+    cleanupMenu->addAction(m_actions.cleanupUpdateOne);
     cleanupMenu->addAction(m_actions.symbolsCleanup);
     cleanupMenu->addAction(m_actions.locateAll);
     cleanupMenu->addAction(m_actions.locateOne);
-    cleanupMenu->addAction(m_actions.updateAll);
+    cleanupMenu->addAction(m_actions.cleanupUpdateAll);
     cleanupMenu->addAction(m_actions.modulesCleanup);
     cleanupOptions->setMenu(cleanupMenu);
+    connect(cleanupMenu, &QMenu::aboutToShow, this, [this] {
+        updateActions();
+        fillCleanupUpdateTexts();
+    });
     cleanupOptions->setPopupMode(QToolButton::InstantPopup);
 
     buttons->addStretch(1);
@@ -286,6 +290,7 @@ void MainWindow::applyOptions()
         w->setToolTip(tips ? w->property("quillonTip").toString() : QString());
     }
     m_model->allRowsChanged();
+    updateActions();
     updateStatus();
 }
 

@@ -83,6 +83,9 @@ struct LibraryActions {
     // The quick menu's own wording of two marking commands.
     QAction* quickMarkExcluded = nullptr;
     QAction* quickMarkDuplicated = nullptr;
+    // The cleanup button menu's own wording of the two update commands.
+    QAction* cleanupUpdateOne = nullptr;
+    QAction* cleanupUpdateAll = nullptr;
 };
 
 /// What the window was started with.
@@ -138,6 +141,14 @@ public:
     /// Revert (Ctrl+R): reloads the library from its file; on an empty library it recalls the
     /// file opened last.
     void revertCommand();
+    /// Revert module (Alt+R): reloads the selected module from the file it came from.
+    void revertModuleCommand();
+    /// Update (Ctrl+F8): the marked modules, or the selected one, from their executables.
+    /// Does nothing while "UseBitCheck" is 0.
+    void updateModuleCommand();
+    /// Update library (Shift+F8): every module from its executable. Does nothing while
+    /// "UseBitCheck" is 0.
+    void updateLibraryCommand();
     /// The first `UseNumMenu` recent files that pass the sub-menu's filter.
     [[nodiscard]] std::vector<std::string> recentFiles() const;
     /// Opens a file chosen from the recent files or the favourites, after the save question.
@@ -189,6 +200,11 @@ private:
     void restoreExpansion();
     /// After an operation that replaced the rows: tree shape, selection, commands, status.
     void libraryEdited();
+    /// After a revert or update: tree shape, selection of `row`, caption, commands, keeping
+    /// the command's status texts.
+    void refreshFinished(std::optional<std::size_t> row);
+    /// The cleanup menu's Ctrl+F8 item names the marked modules when any row is hooked.
+    void fillCleanupUpdateTexts();
     [[nodiscard]] std::string dialogFolder() const;
     void rowsEdited();
 

@@ -41,10 +41,10 @@ void MainWindow::createActions()
     using K = QKeySequence;
     LibraryActions& a = m_actions;
     a.locateAll = make("&Locate DLL/EXE files ", {K("Ctrl+F3"), K("Ctrl+L")}, true, true);
-    a.updateAll = make("&Update from DLL/EXE files ", {K("Shift+F8")}, false, true);
+    a.updateAll = make("&Update from DLL/EXE files ", {K("Shift+F8")}, true, true);
     a.modulesCleanup = make("Modules &cleanup ", {K("F9")}, true, true);
     a.locateOne = make("&Locate DLL/EXE file ", {K("Shift+F3"), K("Shift+L")}, true, true);
-    a.updateOne = make("&Update module from DLL/EXE file ", {K("Ctrl+F8")}, false, true);
+    a.updateOne = make("&Update module from DLL/EXE file ", {K("Ctrl+F8")}, true, true);
     a.duplicateCleanup = make("&Duplicate cleanup ", {K("Ctrl+F9")}, true, true);
     a.markExcluded = make("Mark all &excluded", {K("Ctrl+Shift+E")}, true, true);
     a.markDuplicated = make("Mark all &duplicated", {K("Ctrl+Shift+D")}, true, true);
@@ -60,7 +60,7 @@ void MainWindow::createActions()
     a.revert = make("&Revert", {K("Ctrl+R")}, true, false);
     a.addModule = make("&Add module...", {K("Alt+A")}, true, false);
     a.removeModule = make("Remove &module", {K("Ctrl+Del")}, true, true);
-    a.revertModule = make("&Revert module", {K("Alt+R")}, false, true);
+    a.revertModule = make("&Revert module", {K("Alt+R")}, true, true);
     a.compareModule = make("Co&mpare module to disk...", {K("Shift+F2")}, false, true);
     a.exportModule = make("&Export module to text", {K("F12")}, false, true);
     a.clearAll = make("Cl&ear all modules", {K("Alt+E")}, true, true);
@@ -95,6 +95,8 @@ void MainWindow::createActions()
     a.popup = make("Pop-up menu", {K("Alt+Z")}, true, false);
     a.quickMarkExcluded = make("Mark all &excluded symbols", {}, true, true);
     a.quickMarkDuplicated = make("Mark all &duplicated symbols", {}, true, true);
+    a.cleanupUpdateOne = make("Up&date selected module\tCtrl+F8", {}, true, true);
+    a.cleanupUpdateAll = make("&Update library from DLL/EXE files\tShift+F8", {}, true, true);
 
     m_sortFields = new QActionGroup(this);
     for (QAction* s : {a.sortName, a.sortOrdinal, a.sortFile}) {
@@ -120,6 +122,11 @@ void MainWindow::createActions()
             [this] { LibraryDataWindow::showFor(*this); });
     connect(a.modulesCleanup, &QAction::triggered, this, [this] { modulesCleanupCommand(); });
     connect(a.revert, &QAction::triggered, this, [this] { revertCommand(); });
+    connect(a.revertModule, &QAction::triggered, this, [this] { revertModuleCommand(); });
+    for (QAction* x : {a.updateOne, a.cleanupUpdateOne})
+        connect(x, &QAction::triggered, this, [this] { updateModuleCommand(); });
+    for (QAction* x : {a.updateAll, a.cleanupUpdateAll})
+        connect(x, &QAction::triggered, this, [this] { updateLibraryCommand(); });
     connect(a.openLibrary, &QAction::triggered, this, [this] { openLibraryCommand(); });
     connect(a.addModule, &QAction::triggered, this, [this] { addModuleCommand(); });
     connect(a.save, &QAction::triggered, this, [this] { saveCommand(false); });
@@ -197,6 +204,8 @@ void MainWindow::createLibraryPopup()
     m_popup->addSeparator();
     m_popup->addAction(a.exit);
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(m_recentMenu); });
+    // Options changed since the last command may enable or disable the update commands.
+    connect(m_popup, &QMenu::aboutToShow, this, [this] { updateActions(); });
 }
 
 void MainWindow::fillQuickMenu()
@@ -322,6 +331,12 @@ void MainWindow::updateActions()
         action->setEnabled(available.toBool() && !(empty && action->property(kNeedsRows).toBool()));
     }
     m_actions.revert->setText(empty ? "&Recall last file" : "&Revert");
+    // The update commands run only while "DLL source files synchronization:" is set.
+    if (m_ws.options.UseBitCheck == 0) {
+        for (QAction* x : {m_actions.updateOne, m_actions.updateAll, m_actions.cleanupUpdateOne,
+                           m_actions.cleanupUpdateAll})
+            x->setEnabled(false);
+    }
     const SortOrder order = m_ws.sortOrder;
     m_actions.sortName->setChecked(order == SortOrder::SymbolNames);
     m_actions.sortOrdinal->setChecked(order == SortOrder::OrdinalNumbers);

@@ -40,8 +40,6 @@ constexpr const char* kImportFilters =
     "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
 constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.*";
 
-constexpr const char* kNotFoundOnDisk = "File was not found on disk!";
-
 }  // namespace
 
 std::string MainWindow::dialogFolder() const
@@ -114,41 +112,6 @@ void MainWindow::saveCommand(bool askName)
     updateCaption();
     updateActions();
     updateStatus();
-}
-
-void MainWindow::revertCommand()
-{
-    // Unsaved changes are dropped: reverting is what the user asked for.
-    std::string file = m_ws.library.LibraryFileName;
-    if (trimRight(file).empty()) {
-        if (m_ws.library.modules.size() == 1)
-            file = m_ws.library.modules.front().FILENAME;
-        else
-            file = m_ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDisk);
-    }
-    // A key holding only blanks is no more a file name than an absent one.
-    if (file == kNotFoundOnDisk || trimRight(file).empty()) {
-        m_ui.status(1, "No data on last opened file!");
-        if (m_ws.options.UseNoMessages == 0)
-            (void)m_ui.message(settings::missingDataMessage());
-        return;
-    }
-    const std::string normal =
-        platform::NormalizeFolderPath(m_ws.files(), file, m_ws.options.UseLongAdd);
-    if (normal.empty() || !m_ws.files().isFile(normal)) {
-        m_ui.status(1, kNotFoundOnDisk);
-        if (m_ws.options.UseNoMessages == 0)
-            (void)m_ui.message(settings::fileNotFoundMessage(file));
-        return;
-    }
-    m_ui.setWaitCursor(true);
-    m_ws.library.LibraryChanged = false;
-    m_ws.CurrentFileName = normal;
-    (void)openFile(normal);
-    m_ui.setWaitCursor(false);
-    if (!m_ws.library.empty())
-        selectRow(0);
-    updateCaption();
 }
 
 std::vector<std::string> MainWindow::recentFiles() const

@@ -21,6 +21,7 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon exports [--json] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
+       quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
 
 Making a LIB file:
   FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
@@ -35,6 +36,15 @@ Making a LIB file:
   inconsistent or duplicated modules, excluded and duplicate symbols), sorts it by
   the LIB-file sort order of the settings, writes the LIB file and prints one result
   message on stderr.
+
+Updating a LIB file (quillon update):
+  Loads FILE.LIB, locates the DLL/EXE file behind every module (the settings'
+  folders, PATH and the Wine prefix, as quillon locate does), reloads each located
+  module from it and the others from FILE.LIB, prints the count line and writes
+  FILE.LIB again (or OUT.LIB) with the cleanup and sort order of the settings. The
+  old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
+  written, 4 when no module was located (the file is left untouched), otherwise
+  as below.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file

@@ -4,6 +4,7 @@
 #include "cli/batch_command.h"
 #include "cli/exports_command.h"
 #include "cli/locate_command.h"
+#include "cli/update_command.h"
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
             return quillon::cli::runExportsCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc, argv);
+        if (command == "update")
+            return quillon::cli::runUpdateCommand(argc, argv);
     }
     return quillon::cli::runBatchCommand(argc, argv);
 }

@@ -81,7 +81,18 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
         result.nothingWritten = true;
         return result;
     }
-    result.target = ws.files().fullPath(result.target);
+    const BatchResult written = writeLibrarySilently(ws, ws.files().fullPath(result.target));
+    if (written.nothingWritten)
+        return written;
+    result = written;
+    show(ws, result, line);
+    return result;
+}
+
+BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
+{
+    BatchResult result;
+    result.target = target;
     ws.library.LibraryFileName = result.target;
     ws.CurrentFileName = result.target;
 
@@ -112,7 +123,6 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line)
         result.errorText = ws.ErrorText.empty() ? written.error().text : ws.ErrorText;
         result.outcome = result.code == 2 ? BatchOutcome::OpenFileError : BatchOutcome::WriteFailed;
     }
-    show(ws, result, line);
     return result;
 }
 

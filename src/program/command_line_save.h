@@ -32,6 +32,12 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
 /// writes the target LIB file and shows the one result message (unless `UseNoMessages`).
 BatchResult commandLineSave(Workspace& ws, const CommandLine& line);
 
+/// The cleanup, sort and write of a silent run into `target` (a full path), which becomes the
+/// library's target; the writer's messages are suppressed and no result message is shown.
+/// The outcome is Saved, NoNames (nothing left after the cleanup; `nothingWritten`),
+/// OpenFileError or WriteFailed.
+BatchResult writeLibrarySilently(Workspace& ws, const std::string& target);
+
 /// The exit status of the `quillon` program for a silent run: 0 only when the LIB file was
 /// written.
 [[nodiscard]] int batchExitCode(const BatchResult& result);

@@ -1,0 +1,158 @@
+// The `quillon update` command.
+#include "cli/update_command.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/ascii_text.h"
+#include "core/ui/terminal_ui.h"
+#include "locate/locate_state.h"
+#include "locate/search_places.h"
+#include "program/command_line.h"
+#include "program/session.h"
+#include "refresh/library_file_update.h"
+
+namespace quillon::cli {
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;  // set by the interrupt handler only
+
+extern "C" void onUpdateInterrupt(int)
+{
+    g_interrupted = 1;
+}
+
+const char* outcomeName(BatchOutcome outcome)
+{
+    switch (outcome) {
+        case BatchOutcome::Saved:
+            return "written";
+        case BatchOutcome::NoNames:
+            return "no import definitions";
+        case BatchOutcome::NotLocated:
+            return "not written";
+        case BatchOutcome::Cancelled:
+            return "cancelled";
+        case BatchOutcome::OpenFileError:
+        case BatchOutcome::WriteFailed:
+            return "write failed";
+    }
+    return "";
+}
+
+void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
+{
+    const refresh::UpdateOutcome& u = result.update;
+    if (json) {
+        const nlohmann::json out = {{"file", result.libFile},
+                                    {"target", result.target},
+                                    {"modules", u.modules},
+                                    {"updated", u.updated},
+                                    {"notLocated", u.notLocated},
+                                    {"kept", u.kept},
+                                    {"symbols", result.symbols},
+                                    {"status", u.statusText},
+                                    {"result", outcomeName(result.outcome)},
+                                    {"written", result.written()}};
+        std::puts(out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+    } else if (!quiet && !u.statusText.empty()) {
+        std::printf("%s - %zu symbols\n", u.statusText.c_str(), result.symbols);
+    }
+    if (quiet)
+        return;
+    const std::string& file = result.libFile;
+    switch (result.outcome) {
+        case BatchOutcome::Saved:
+            if (!json)
+                std::printf("LIB file written: %s\n", result.target.c_str());
+            break;
+        case BatchOutcome::NotLocated:
+            if (u.modules == 0)
+                std::fprintf(stderr, "quillon update: %s: file not found\n", file.c_str());
+            else
+                std::fprintf(stderr, "quillon update: no module was located; %s is unchanged\n",
+                             file.c_str());
+            break;
+        case BatchOutcome::NoNames:
+            std::fprintf(stderr, "quillon update: %s: no import definitions%s%s\n", file.c_str(),
+                         result.errorText.empty() ? "" : ": ", result.errorText.c_str());
+            break;
+        case BatchOutcome::Cancelled:
+            std::fprintf(stderr, "quillon update: cancelled; %s is unchanged\n", file.c_str());
+            break;
+        case BatchOutcome::OpenFileError:
+        case BatchOutcome::WriteFailed:
+            std::fprintf(stderr, "quillon update: writing %s failed: %s (error %d)\n",
+                         result.target.c_str(), result.errorText.c_str(), result.code);
+            break;
+    }
+}
+
+}  // namespace
+
+int runUpdateCommand(int argc, char** argv)
+{
+    CLI::App app{"Updates a Clarion LIB file from the DLL/EXE files behind its modules.",
+                 "quillon update"};
+    std::vector<std::string> arguments;
+    std::string output;
+    std::string settingsDir;
+    bool json = false;
+    bool quiet = false;
+    app.add_option("-o,--output", output, "write OUT.LIB instead of FILE.LIB");
+    app.add_flag("--json", json, "print the result as a JSON object");
+    app.add_flag("--quiet", quiet, "print nothing (the exit status tells the outcome)");
+    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
+    app.add_option("FILE.LIB", arguments, "the LIB file, and /s or /s:OUT.LIB")->required();
+    try {
+        app.parse(argc - 1, argv + 1);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 2;
+    }
+
+    std::vector<std::string> files;
+    for (const std::string& argument : arguments) {
+        if (isSilentSwitch(argument)) {
+            const std::size_t colon = argument.find(':');
+            if (colon != std::string::npos) {
+                if (!output.empty()) {
+                    std::fputs("quillon update: give the output file once (/s:OUT.LIB or -o)\n",
+                               stderr);
+                    return 2;
+                }
+                output = std::string(trimBlanks(argument.substr(colon + 1)));
+            }
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() != 1) {
+        std::fprintf(stderr, "quillon update: name one LIB file\n%s\n", app.help().c_str());
+        return 2;
+    }
+
+    std::signal(SIGINT, onUpdateInterrupt);
+    ui::TerminalUi ui(g_interrupted, false, quiet || json);
+    platform::Environment env = platform::Environment::fromProcess();
+    if (!settingsDir.empty())
+        env.set("QUILLON_SETTINGS_DIR", settingsDir);
+    Session session(ui, env, settings::LocationInputs::fromProcess());
+    Workspace& ws = session.workspace();
+    ws.SilentMode = true;
+    ws.options.UseStatusBar = 0;
+    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session.environment());
+
+    const refresh::FileUpdateResult result =
+        refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{files.front(), output});
+    ui.progressEnd();
+    report(result, json, quiet);
+    return refresh::fileUpdateExitCode(result);
+}
+
+}  // namespace quillon::cli

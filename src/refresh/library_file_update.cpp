@@ -1,0 +1,75 @@
+// Updating a LIB file without a window.
+#include "refresh/library_file_update.h"
+
+#include "platform/paths.h"
+#include "program/command_line.h"
+#include "program/command_line_save.h"
+#include "program/file_loader.h"
+
+namespace quillon::refresh {
+
+namespace {
+
+std::string targetOf(const Workspace& ws, const std::string& libFile, const std::string& target)
+{
+    if (trimBlanks(target).empty())
+        return libFile;
+    if (hasFolder(target))
+        return ws.files().fullPath(target);
+    return platform::joinPath(platform::folderOf(libFile), target);
+}
+
+}  // namespace
+
+FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request)
+{
+    FileUpdateResult result;
+    result.libFile = ws.files().fullPath(request.libFile);
+    result.target = targetOf(ws, result.libFile, request.target);
+    if (!ws.files().isFile(result.libFile))
+        return result;
+
+    ws.cancel.clear();
+    ws.CurrentFileName = result.libFile;
+    OpenRequest open;
+    open.reload = true;
+    maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::singleFile();
+    const OpenResult opened = openSingleFile(ws, open, answers);
+    if (opened.cancelled) {
+        result.outcome = BatchOutcome::Cancelled;
+        return result;
+    }
+    if (opened.rowsAdded < 2) {
+        result.outcome = BatchOutcome::NoNames;
+        result.code = ws.ReadStatus;
+        result.errorText = ws.ErrorText == kNoLib ? std::string() : ws.ErrorText;
+        return result;
+    }
+    ws.library.LibraryFileName = result.target;
+    ws.library.LibraryChanged = false;
+
+    result.update = updateLibrary(ws);
+    result.symbols = ws.library.SymbolCount;
+    if (result.update.cancelled) {
+        result.outcome = BatchOutcome::Cancelled;
+        return result;
+    }
+    if (result.update.updated == 0) {
+        result.outcome = BatchOutcome::NotLocated;
+        return result;
+    }
+    const BatchResult written = writeLibrarySilently(ws, result.target);
+    result.outcome = written.outcome;
+    result.code = written.code;
+    result.errorText = written.errorText;
+    result.symbols = ws.library.SymbolCount;
+    return result;
+}
+
+int fileUpdateExitCode(const FileUpdateResult& result)
+{
+    return batchExitCode(BatchResult{result.outcome, result.target, result.code, result.errorText,
+                                     !result.written()});
+}
+
+}  // namespace quillon::refresh

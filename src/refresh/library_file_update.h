@@ -1,0 +1,45 @@
+// Updating a LIB file from the executables on disk without a window: load it, update the
+// library, write it back through the silent save.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "program/batch_messages.h"
+#include "refresh/library_update.h"
+
+namespace quillon::refresh {
+
+struct FileUpdateRequest {
+    /// The LIB file to update.
+    std::string libFile;
+    /// Where to write; empty writes the LIB file itself. A name without folder goes into the
+    /// LIB file's folder.
+    std::string target;
+};
+
+struct FileUpdateResult {
+    /// Saved; NotLocated when the LIB file is missing or no module was located (nothing was
+    /// written); NoNames when the file holds no import definitions or nothing was left to
+    /// write; Cancelled; OpenFileError or WriteFailed when writing failed.
+    BatchOutcome outcome = BatchOutcome::NotLocated;
+    UpdateOutcome update;
+    std::string libFile;
+    std::string target;
+    std::size_t symbols = 0;
+    /// The posted error of a failed read or write, and its text.
+    int code = 0;
+    std::string errorText;
+    [[nodiscard]] bool written() const { return outcome == BatchOutcome::Saved; }
+};
+
+/// Loads `request.libFile`, runs Update library on it and writes the result with the cleanup,
+/// sort and writer of a silent run (the old file is kept as a backup until the new one is
+/// complete). Nothing is written when no module was located: the file is left untouched.
+FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
+
+/// The exit status of `quillon update`: 0 written, 3 no import definitions, 4 the file missing
+/// or no module located, 5 cancelled, 6 writing failed.
+[[nodiscard]] int fileUpdateExitCode(const FileUpdateResult& result);
+
+}  // namespace quillon::refresh

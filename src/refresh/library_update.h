@@ -1,0 +1,69 @@
+// Update library (Shift+F8): every module reloaded from its located executable, or from the
+// file it came from when no executable is found. The locating pass gives a plan (`RefreshList`)
+// that can be looked at before it is applied.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/workspace.h"
+
+namespace quillon::refresh {
+
+/// One entry of `RefreshList`: the file to load and, for a module that was not located, the
+/// module to take from it (empty: the whole file, a located executable).
+struct RefreshEntry {
+    std::string FILENAME;
+    std::string MODULENAME;
+    /// The module the entry reloads, as it stands in the library now.
+    std::string module;
+
+    [[nodiscard]] bool located() const { return MODULENAME.empty(); }
+
+    friend bool operator==(const RefreshEntry&, const RefreshEntry&) = default;
+};
+
+using RefreshList = std::vector<RefreshEntry>;
+
+/// The plan of an update: one entry per module in `ModuleTable` order, and the counts
+/// (T modules, L located, U = T - L).
+struct UpdatePlan {
+    RefreshList entries;
+    std::size_t modules = 0;
+    std::size_t located = 0;
+    bool cancelled = false;
+
+    [[nodiscard]] std::size_t notLocated() const { return modules - located; }
+};
+
+/// The locating pass ("Locating..."): a module with a known bitness and executable counts as
+/// located; any other, unless already known to be missing ("FILE NOT"), is searched for and
+/// its bitness read from the file found. The executables found are written to `ModuleTable`.
+/// Escape stops the pass (`cancelled`); the library rows are not changed.
+[[nodiscard]] UpdatePlan planLibraryUpdate(Workspace& ws);
+
+/// What applying a plan did.
+struct UpdateOutcome {
+    std::size_t modules = 0;
+    std::size_t updated = 0;
+    std::size_t notLocated = 0;
+    /// Modules whose file gave nothing back and that were kept as they were.
+    std::size_t kept = 0;
+    bool cancelled = false;
+    /// The count line of pane 1.
+    std::string statusText;
+
+    friend bool operator==(const UpdateOutcome&, const UpdateOutcome&) = default;
+};
+
+/// Removes every module and loads the plan's entries in order, message boxes suppressed; a
+/// module whose file gives nothing back is kept as it was. Modules not located read
+/// "<File not found>" afterwards. Sets `LibraryChanged` and the status panes.
+UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan);
+
+/// Update library: refreshes the library data, plans and applies. A cancelled locating pass
+/// changes nothing.
+UpdateOutcome updateLibrary(Workspace& ws);
+
+}  // namespace quillon::refresh

@@ -1,0 +1,215 @@
+// Revert module, update module and the update of the marked modules.
+#include "refresh/module_reload.h"
+
+#include "core/library_edit.h"
+#include "core/library_model.h"
+#include "locate/update_library_data.h"
+#include "platform/paths.h"
+#include "program/file_loader.h"
+#include "refresh/kept_module.h"
+#include "refresh/module_location.h"
+#include "refresh/refresh_texts.h"
+#include "refresh/reload_flags.h"
+#include "settings/recent_files.h"
+
+namespace quillon::refresh {
+
+namespace {
+
+/// The row after the last symbol row of the module at `moduleRow`.
+std::size_t moduleEnd(const LibraryList& rows, std::size_t moduleRow)
+{
+    std::size_t end = moduleRow + 1;
+    while (end < rows.size() && !rows[end].isModule())
+        ++end;
+    return end;
+}
+
+ModuleEntry* entryOf(Workspace& ws, std::uint16_t moduleNumber)
+{
+    for (ModuleEntry& entry : ws.library.modules) {
+        if (entry.MODULENUM == moduleNumber)
+            return &entry;
+    }
+    return nullptr;
+}
+
+/// Takes the module at `moduleRow` out of the library, as "Remove module" does.
+void removeModule(Workspace& ws, std::size_t moduleRow)
+{
+    LibraryList& rows = ws.library.rows;
+    const std::size_t end = moduleEnd(rows, moduleRow);
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
+               rows.begin() + static_cast<std::ptrdiff_t>(end));
+    (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
+}
+
+/// The executable to update the module at `moduleRow` from; searched for when the module has
+/// no usable one recorded.
+std::optional<std::string> executableFor(Workspace& ws, std::size_t moduleRow)
+{
+    const LibraryRow& row = ws.library.rows[moduleRow];
+    if (row.OS != kOsUnknown) {
+        // A recorded executable that has gone from the disk is searched for again rather
+        // than loaded: loading it would lose the module.
+        if (auto recorded = recordedExecutable(ws, row.FILENAMEDLL))
+            return recorded;
+    }
+    ModuleEntry* entry = entryOf(ws, row.MODULENUM);
+    ModuleEntry scratch;
+    if (entry == nullptr) {
+        scratch.MODULENAME = row.MODULENAME;
+        scratch.FILENAME = row.FILENAME;
+        scratch.FILENAMEDLL = row.FILENAMEDLL;
+        entry = &scratch;
+    }
+    return locateModuleForUpdate(ws, *entry);
+}
+
+}  // namespace
+
+ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source)
+{
+    ModuleReloadResult result;
+    LibraryList& rows = ws.library.rows;
+    if (rows.empty() || row >= rows.size())
+        return result;
+
+    ws.ui().setWaitCursor(true);
+    const std::size_t moduleRow = moduleRowOf(ws, row);
+    const bool expanded = rows[moduleRow].TREELEVEL >= 1;
+    const std::string name = rows[moduleRow].MODULENAME.str();
+    clearStatus(ws);
+
+    std::optional<std::string> file;
+    if (source == ModuleSource::OwnFile) {
+        result.file = rows[moduleRow].FILENAME;
+        const std::string normal =
+            platform::NormalizeFolderPath(ws.files(), result.file, ws.options.UseLongAdd);
+        // A file gone from the disk is told before anything is removed.
+        if (normal.empty() || !ws.files().isFile(normal)) {
+            result.end = ModuleReloadEnd::FileMissing;
+            result.selectRow = moduleRow;
+            showStatus(ws, 1, kNotFoundOnDiskText);
+            if (ws.options.UseNoMessages == 0)
+                (void)ws.ui().message(settings::fileNotFoundMessage(result.file));
+            ws.ui().setWaitCursor(false);
+            return result;
+        }
+        file = normal;
+    } else {
+        file = executableFor(ws, moduleRow);
+        if (!file) {
+            // The search leaves its verdict ("<File not found>") in the module's table entry.
+            const ModuleEntry* entry = entryOf(ws, rows[moduleRow].MODULENUM);
+            result.file = entry != nullptr ? entry->FILENAMEDLL : rows[moduleRow].FILENAMEDLL;
+        }
+    }
+
+    if (file) {
+        result.file = *file;
+        LibraryList before(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
+                           rows.begin() + static_cast<std::ptrdiff_t>(moduleEnd(rows, moduleRow)));
+        removeModule(ws, moduleRow);
+        const std::size_t remaining = rows.size();
+        {
+            const ReloadFlags flags(ws);
+            ws.options.UseExpandAll = expanded ? 1 : 0;
+            ws.CurrentFileName = *file;
+            OpenRequest request;
+            request.moduleName = name;
+            request.reload = true;
+            maintenance::DuplicateAnswerState answers =
+                maintenance::DuplicateAnswerState::singleFile();
+            (void)openSingleFile(ws, request, answers);
+        }
+        if (source == ModuleSource::Executable && rows.size() > remaining + 1 &&
+            !isSameModule(rows[remaining].MODULENAME.view(), name, *file)) {
+            // The search took another module's file: that module must not take this one's
+            // place, and this one stays where it was.
+            truncateLibrary(ws, remaining);
+            rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
+                        std::make_move_iterator(before.begin()),
+                        std::make_move_iterator(before.end()));
+            (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
+            result.end = ModuleReloadEnd::NotLocated;
+            result.selectRow = moduleRow;
+        } else if (rows.size() > remaining + 1) {
+            result.end = ModuleReloadEnd::Reloaded;
+            result.selectRow = remaining;
+        } else {
+            result.end = ModuleReloadEnd::NotInFile;
+            if (!rows.empty())
+                result.selectRow = std::min(moduleRow, rows.size() - 1);
+        }
+    } else {
+        result.end = ModuleReloadEnd::NotLocated;
+        result.selectRow = moduleRow;
+    }
+
+    showStatus(ws, 3, workingName(name));
+    showStatus(ws, 1, fileText(result.file));
+    switch (result.end) {
+        case ModuleReloadEnd::Reloaded:
+            showStatus(ws, 2, source == ModuleSource::OwnFile ? kRevertDoneText : kUpdateDoneText);
+            break;
+        case ModuleReloadEnd::NotInFile:
+            showStatus(ws, 2, kNotInFileText);
+            if (ws.options.UseNoMessages == 0)
+                (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
+            break;
+        default:
+            showStatus(ws, 2, kNotLocatedText);
+            break;
+    }
+    ws.library.LibraryChanged = true;
+    ws.ui().setWaitCursor(false);
+    return result;
+}
+
+bool isMarkedModule(const Workspace& ws, std::size_t moduleRow)
+{
+    const LibraryList& rows = ws.library.rows;
+    const std::size_t end = moduleEnd(rows, moduleRow);
+    for (std::size_t i = moduleRow; i < end; ++i) {
+        if (rows[i].MARK == 1)
+            return true;
+    }
+    return false;
+}
+
+MarkedUpdateResult updateMarkedModules(Workspace& ws)
+{
+    MarkedUpdateResult result;
+    std::size_t marked = 0;
+    const LibraryList& rows = ws.library.rows;
+    for (std::size_t i = 0; i < rows.size(); i = moduleEnd(rows, i)) {
+        if (rows[i].isModule() && isMarkedModule(ws, i))
+            ++marked;
+    }
+    // Reloaded modules arrive unhooked at the end; one that stays where it was is passed over.
+    std::size_t position = 0;
+    for (std::size_t done = 0; done < marked; ++done) {
+        while (position < rows.size() &&
+               !(rows[position].isModule() && isMarkedModule(ws, position)))
+            position = moduleEnd(rows, position);
+        if (position >= rows.size())
+            break;
+        const std::size_t end = moduleEnd(rows, position);
+        const ModuleReloadResult one = reloadModule(ws, position, ModuleSource::Executable);
+        result.selectRow = one.selectRow;
+        if (one.end == ModuleReloadEnd::Reloaded)
+            ++result.updated;
+        else if (one.end == ModuleReloadEnd::NotInFile)
+            ++result.notInFile;
+        else
+            ++result.notLocated;
+        if (one.end == ModuleReloadEnd::NotLocated)
+            position = end;
+    }
+    if (marked > 1)
+        showStatus(ws, 1, updateCountText(result.updated, result.notLocated + result.notInFile));
+    return result;
+}
+
+}  // namespace quillon::refresh

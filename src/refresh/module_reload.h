@@ -1,0 +1,67 @@
+// Revert module (Alt+R), update module (Ctrl+F8) and the update of the marked modules: one
+// module at a time is removed and loaded again, from its own file or its located executable.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "core/workspace.h"
+
+namespace quillon::refresh {
+
+/// Where a module is reloaded from.
+enum class ModuleSource {
+    /// Revert module: the file it was loaded from (`FILENAME`; a LIB file gives that module only).
+    OwnFile,
+    /// Update module: its located executable (`FILENAMEDLL`, searched for when not known).
+    Executable,
+};
+
+/// How one module reload ended.
+enum class ModuleReloadEnd {
+    /// Nothing to do: the library is empty.
+    Nothing,
+    /// The module was removed and came back from the file (at the end of the list).
+    Reloaded,
+    /// The module was removed but the file did not give it back ("Module not found!").
+    NotInFile,
+    /// Update: no executable was found; the module stays as it was.
+    NotLocated,
+    /// Revert: the module's file is not on disk; the module stays as it was.
+    FileMissing,
+};
+
+struct ModuleReloadResult {
+    ModuleReloadEnd end = ModuleReloadEnd::Nothing;
+    /// The file the module was (or would have been) loaded from.
+    std::string file;
+    /// The row to select afterwards: the module row.
+    std::optional<std::size_t> selectRow;
+};
+
+/// Reloads the module of the row at `row` (a symbol row stands for its module). The module is
+/// removed (rows, symbols and `ModuleTable` entry), the library data refreshed, and the file
+/// loaded with the single-file open routine for that module name, the module's expansion
+/// state applied to the new rows. Panes: 1 "File: " and the file, 2 "Revert done" / "Update
+/// done" / "NOT in file" / "NOT located", 3 the module's working name. Sets `LibraryChanged`.
+ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source);
+
+/// True when the module starting at `moduleRow` is hooked (its module row or a symbol row).
+[[nodiscard]] bool isMarkedModule(const Workspace& ws, std::size_t moduleRow);
+
+/// What the update of the marked modules did.
+struct MarkedUpdateResult {
+    std::size_t updated = 0;
+    std::size_t notLocated = 0;
+    std::size_t notInFile = 0;
+    std::optional<std::size_t> selectRow;
+
+    friend bool operator==(const MarkedUpdateResult&, const MarkedUpdateResult&) = default;
+};
+
+/// "Up&date marked modules": updates every hooked module from its executable, one after
+/// another in list order; afterwards pane 1 tells the counts.
+MarkedUpdateResult updateMarkedModules(Workspace& ws);
+
+}  // namespace quillon::refresh
