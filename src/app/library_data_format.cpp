@@ -17,7 +17,7 @@ struct ColumnFormat {
     const char* header;
 };
 
-constexpr std::array<ColumnFormat, ModuleTableModel::ColumnCount> kDesignColumns = {{
+constexpr std::array<ColumnFormat, ModuleTableModel::kFormatColumns> kDesignColumns = {{
     {140, 'L', "Module name"},
     {60, 'R', "Number"},
     {50, 'R', "Level"},

@@ -98,7 +98,7 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setWordWrap(false);
     const std::vector<int> widths = libraryDataFormatWidths(libraryDataDesignFormat());
-    for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)
+    for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
         m_table->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     lowerLayout->addWidget(m_table, 1);
 
@@ -225,7 +225,7 @@ void LibraryDataWindow::restoreLayout()
         widths = libraryDataFormatWidths(format);
     if (widths.empty())
         widths = libraryDataFormatWidths(design);
-    for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)
+    for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
         m_table->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
 
     const int bar = store.readNumber(settings::kModuleWindowSection, kBarY, 0);
@@ -245,7 +245,7 @@ void LibraryDataWindow::saveLayout()
     store.writeNumber(settings::kModuleWindowSection, kBarY, barY());
     if (m_ws.options.UseRestoreFormat == 1) {
         std::vector<int> widths;
-        for (int c = 0; c < ModuleTableModel::ColumnCount; ++c)
+        for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
             widths.push_back(m_table->columnWidth(c));
         settings::writeListFormat(store, kCaption, kTableListNumber, libraryDataFormat(widths));
     }

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 
 #include "app/about_tab.h"
+#include "app/compare_controller.h"
+#include "app/compare_tab.h"
 #include "app/library_tree_model.h"
 #include "app/list_appearance.h"
 #include "app/options_tab.h"
@@ -26,6 +28,7 @@
 #include "app/tray_icon.h"
 #include "program/window_texts.h"
 #include "core/library_edit.h"
+#include "reports/compare_state.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
@@ -221,8 +224,11 @@ void MainWindow::createOtherTabs()
     m_queryTab =
         createListTab({"Module", "Function name", "Ordinal"},
                       {"Sort options for the list", "Quer&y...", "&Save as...", "Cl&ear list"});
-    m_compareTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
-                                 {"&Compare...", "&Refresh list", "Ne&xt", "Cl&ear list"});
+    m_compareList = new CompareTab(m_ws, m_tabs);
+    m_compareList->hide();
+    m_compareTab = m_compareList;
+    m_compare = new CompareController(m_ws, m_ui, *this, *m_compareList);
+    connect(m_compare, &CompareController::compared, this, [this] { updateStatus(); });
     m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
                                 {"&Update...", "&Refresh list", "Cl&ear list"});
     m_optionsTab = new OptionsTab(m_ws, m_ui, *this);
@@ -350,6 +356,10 @@ void MainWindow::updateStatus()
     QWidget* current = m_tabs->currentWidget();
     if (current == m_libraryTab) {
         const auto texts = libraryStatusTexts(m_ws, selectedRow());
+        for (int pane = 1; pane <= 3; ++pane)
+            m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
+    } else if (current == m_compareTab) {
+        const auto& texts = reports::compareState(m_ws).statusTexts;
         for (int pane = 1; pane <= 3; ++pane)
             m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
     } else if (current == m_queryTab) {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/icon_set.h"
-#include "program/file_loader.h"
 #include "core/workspace.h"
+#include "program/file_loader.h"
 
 class QAction;
 class QActionGroup;
@@ -24,6 +24,8 @@ class QWidget;
 
 namespace quillon::app {
 
+class CompareController;
+class CompareTab;
 class FavoritesMenus;
 class LibraryTreeModel;
 class QtUi;
@@ -179,6 +181,8 @@ public:
     [[nodiscard]] const IconSet& icons() const { return m_icons; }
     [[nodiscard]] Workspace& workspace() const { return m_ws; }
     [[nodiscard]] const WindowSetup& setup() const { return m_setup; }
+    [[nodiscard]] CompareController* compareController() const { return m_compare; }
+    [[nodiscard]] CompareTab* compareTab() const { return m_compareList; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -241,6 +245,8 @@ private:
     QWidget* m_libraryTab = nullptr;
     QWidget* m_queryTab = nullptr;
     QWidget* m_compareTab = nullptr;
+    CompareTab* m_compareList = nullptr;
+    CompareController* m_compare = nullptr;
     QWidget* m_updateTab = nullptr;
     QWidget* m_optionsTab = nullptr;
     QWidget* m_aboutTab = nullptr;

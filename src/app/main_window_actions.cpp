@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/compare_controller.h"
 #include "app/library_data_window.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
@@ -61,7 +62,7 @@ void MainWindow::createActions()
     a.addModule = make("&Add module...", {K("Alt+A")}, true, false);
     a.removeModule = make("Remove &module", {K("Ctrl+Del")}, true, true);
     a.revertModule = make("&Revert module", {K("Alt+R")}, true, true);
-    a.compareModule = make("Co&mpare module to disk...", {K("Shift+F2")}, false, true);
+    a.compareModule = make("Co&mpare module to disk...", {K("Shift+F2")}, true, true);
     a.exportModule = make("&Export module to text", {K("F12")}, false, true);
     a.clearAll = make("Cl&ear all modules", {K("Alt+E")}, true, true);
     a.find = make("&Find...", {K("Alt+F3")}, false, true);
@@ -118,6 +119,8 @@ void MainWindow::createActions()
     connect(a.duplicateCleanup, &QAction::triggered, this, [this] { duplicateCleanupCommand(); });
     connect(a.locateAll, &QAction::triggered, this, [this] { locateAllCommand(); });
     connect(a.locateOne, &QAction::triggered, this, [this] { locateOneCommand(); });
+    connect(a.compareModule, &QAction::triggered, this,
+            [this] { m_compare->compareCommand(selectedRow()); });
     connect(a.libraryData, &QAction::triggered, this,
             [this] { LibraryDataWindow::showFor(*this); });
     connect(a.modulesCleanup, &QAction::triggered, this, [this] { modulesCleanupCommand(); });

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTreeView>
 
+#include "app/compare_tab.h"
 #include "app/goto_dialog.h"
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
@@ -14,6 +15,7 @@
 #include "program/window_texts.h"
 #include "core/library_edit.h"
 #include "core/sort_library.h"
+#include "reports/compare_state.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -190,9 +192,13 @@ void MainWindow::closeLibrary()
 void MainWindow::clearList()
 {
     m_model->resetWith([&] { clearLibrary(m_ws); });
-    // The other lists go too when asked; of them this program holds the extracted functions.
-    if (m_ws.options.UseClearExtract == 1)
+    // The other lists go too when asked: the extracted functions and the compare list.
+    if (m_ws.options.UseClearExtract == 1) {
         m_ws.queryResults.rows.clear();
+        reports::clearCompareList(m_ws);
+        reports::compareState(m_ws).lastModuleRow.reset();
+        m_compareList->refresh();
+    }
     updateActions();
     updateStatus();
 }

@@ -6,6 +6,7 @@
 
 #include "app/icon_set.h"
 #include "app/qt_ui.h"
+#include "reports/compare_state.h"
 
 namespace quillon::app {
 
@@ -108,6 +109,8 @@ QVariant ModuleTableModel::data(const QModelIndex& index, int role) const
             return fromPath(module.FILENAME);
         case LocatedFile:
             return fromPath(module.FILENAMEDLL);
+        case CompareResult:
+            return fromCp1252(reports::moduleCompareResult(m_ws, module.MODULENAME.view()));
         default:
             return {};
     }
@@ -130,6 +133,8 @@ QVariant ModuleTableModel::headerData(int section, Qt::Orientation orientation, 
             return QStringLiteral("Library file name (source)");
         case LocatedFile:
             return QStringLiteral("Located DLL files");
+        case CompareResult:
+            return QStringLiteral("Compare result");
         default:
             return {};
     }
@@ -178,6 +183,9 @@ bool ModuleTableModel::lessThan(std::size_t a, std::size_t b) const
             return compareNoCase(x.FILENAME, y.FILENAME) < 0;
         case LocatedFile:
             return compareNoCase(x.FILENAMEDLL, y.FILENAMEDLL) < 0;
+        case CompareResult:
+            return compareNoCase(reports::moduleCompareResult(m_ws, x.MODULENAME.view()),
+                                 reports::moduleCompareResult(m_ws, y.MODULENAME.view())) < 0;
         default:
             return a < b;
     }

@@ -22,7 +22,18 @@ class IconSet;
 class ModuleTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { ModuleName, Number, Level, ExportedByName, SourceFile, LocatedFile, ColumnCount };
+    enum Column {
+        ModuleName,
+        Number,
+        Level,
+        ExportedByName,
+        SourceFile,
+        LocatedFile,
+        CompareResult,
+        ColumnCount
+    };
+    /// The columns the stored list format describes (the compare result is not among them).
+    static constexpr int kFormatColumns = CompareResult;
 
     ModuleTableModel(const Workspace& ws, const IconSet& icons, QObject* parent = nullptr);
 

@@ -54,7 +54,8 @@ TEST_F(ModuleTableTest, ShowsEveryEntryOfTheTableInItsColumns)
     for (int c = 0; c < model.columnCount(); ++c)
         headers << model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
     EXPECT_EQ(headers, QStringList({"Module name", "Number", "Level", "Exported by name",
-                                    "Library file name (source)", "Located DLL files"}));
+                                    "Library file name (source)", "Located DLL files",
+                                    "Compare result"}));
     EXPECT_EQ(column(model, ModuleTableModel::ModuleName),
               QStringList({"ZETA", "alpha", "MIDDLE"}));
     EXPECT_EQ(column(model, ModuleTableModel::Number), QStringList({"1", "2", "3"}));

@@ -22,6 +22,8 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
        quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
+       quillon compare [--module=NAME] [--match-case|--ignore-case] [--ignore-ordinals]
+                       [--partial] [--all] [--json] LIB [DISKFILE]
 
 Making a LIB file:
   FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
@@ -65,6 +67,10 @@ UseExcludeGlobalDuplicates and [Excludelist] (remove excluded and duplicate
 symbols), UseNoMessages (no result message), UseLongAdd. Locating the DLLs behind
 modules reads the [Folders] autolocate keys, PATH and the Wine prefix
 ($WINEPREFIX, default ~/.wine).
+
+Comparing: "quillon compare" checks each module of LIB against DISKFILE, or against
+the DLL located for it, and prints the changed functions; its exit status is a bit
+set: 1 error, 2 usage, 4 compatible changes, 8 breaking changes ("compare --help").
 
 Exit status: 0 the LIB file was written; 2 usage error; 3 no exported names found;
 4 input files not located; 5 cancelled (Ctrl+C); 6 writing the LIB file failed.

@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "cli/batch_command.h"
+#include "cli/compare_command.h"
 #include "cli/exports_command.h"
 #include "cli/locate_command.h"
 #include "cli/update_command.h"
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
         const std::string_view command = argv[1];
         if (command == "exports")
             return quillon::cli::runExportsCommand(argc, argv);
+        if (command == "compare")
+            return quillon::cli::runCompareCommand(argc, argv);
         if (command == "locate")
             return quillon::cli::runLocateCommand(argc, argv);
         if (command == "update")

@@ -1,0 +1,56 @@
+// Comparing several modules of the library with their files on disk.
+#include "reports/compare_library.h"
+
+#include <set>
+
+#include "base/ascii_text.h"
+#include "locate/locate_module.h"
+#include "reports/compare_module.h"
+#include "reports/compare_texts.h"
+
+namespace quillon::reports {
+
+std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
+                                                    const LibraryCompareRequest& request)
+{
+    std::vector<ModuleComparison> out;
+    const std::string wanted = upperCase(trimRight(request.moduleName));
+    std::set<std::string, std::less<>> done;
+    const locate::LocatePassScope pass(ws);
+    for (std::size_t row = 0; row < ws.library.rows.size(); ++row) {
+        const LibraryRow& module = ws.library.rows[row];
+        if (!module.isModule())
+            continue;
+        const std::string name(trimRight(module.MODULENAME.view()));
+        const std::string key = upperCase(name);
+        if ((!wanted.empty() && key != wanted) || !done.insert(key).second)
+            continue;
+        ModuleComparison entry;
+        entry.moduleName = name;
+        std::string diskFile = request.diskFile;
+        if (diskFile.empty()) {
+            locate::LocateRequest locateRequest;
+            locateRequest.moduleName = name;
+            locateRequest.quiet = true;
+            const locate::LocateOutcome found = locate::LocateModuleFile(ws, locateRequest);
+            if (!found.found) {
+                entry.located = false;
+                entry.result.end = CompareEnd::FileNotFound;
+                entry.result.moduleName = name;
+                entry.result.status = {std::string(kStatusFileNotFound),
+                                       std::string(kStatusFileNotFound)};
+                out.push_back(std::move(entry));
+                continue;
+            }
+            diskFile = found.result;
+        }
+        entry.result = compareModule(ws, row, diskFile, request.options);
+        const bool cancelled = entry.result.end == CompareEnd::Cancelled;
+        out.push_back(std::move(entry));
+        if (cancelled)
+            break;
+    }
+    return out;
+}
+
+}  // namespace quillon::reports
