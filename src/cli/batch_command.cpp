@@ -21,7 +21,7 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon exports [--json] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
-       quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
+       quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--preview] [--json] [--quiet] FILE.LIB
        quillon compare [--module=NAME] [--match-case|--ignore-case] [--ignore-ordinals]
                        [--partial] [--all] [--json] LIB [DISKFILE]
 
@@ -46,7 +46,8 @@ Updating a LIB file (quillon update):
   FILE.LIB again (or OUT.LIB) with the cleanup and sort order of the settings. The
   old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
   written, 4 when no module was located (the file is left untouched), otherwise
-  as below.
+  as below. With --preview (or --dry-run) it writes nothing and lists what the
+  update would change: module, function, ordinal and change, one row a line.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file
