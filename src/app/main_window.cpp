@@ -36,8 +36,9 @@
 #include "app/options_tab.h"
 #include "app/qt_ui.h"
 #include "app/tray_icon.h"
-#include "program/window_texts.h"
+#include "app/update_tab.h"
 #include "core/library_edit.h"
+#include "program/window_texts.h"
 #include "reports/compare_state.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
@@ -268,8 +269,10 @@ void MainWindow::createOtherTabs()
     m_compareTab = m_compareList;
     m_compare = new CompareController(m_ws, m_ui, *this, *m_compareList);
     connect(m_compare, &CompareController::compared, this, [this] { updateStatus(); });
-    m_updateTab = createListTab({"Module", "Function name", "Ordinal", "Change"},
-                                {"&Update...", "&Refresh list", "Cl&ear list"});
+    m_updateList = new UpdateTab(m_ws, m_ui, m_tabs);
+    m_updateList->hide();
+    m_updateTab = m_updateList;
+    connect(m_updateList, &UpdateTab::updateRequested, this, &MainWindow::updateFromTabCommand);
     m_optionsTab = new OptionsTab(m_ws, m_ui, *this);
     auto* about = new AboutTab(m_ws, m_ui, *this);
     m_aboutTab = about;

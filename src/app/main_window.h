@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/icon_set.h"
+#include "app/update_dialog.h"
 #include "core/workspace.h"
 #include "program/file_loader.h"
 
@@ -33,6 +34,7 @@ class LibraryTreeModel;
 class QtUi;
 class TrayIcon;
 class ListFormats;
+class UpdateTab;
 
 /// The commands of the library list, each one QAction made once.
 struct LibraryActions {
@@ -206,6 +208,13 @@ public:
     [[nodiscard]] const WindowSetup& setup() const { return m_setup; }
     [[nodiscard]] CompareController* compareController() const { return m_compare; }
     [[nodiscard]] CompareTab* compareTab() const { return m_compareList; }
+    [[nodiscard]] UpdateTab* updateTab() const { return m_updateList; }
+    /// The update tab's "&Update...": asks which modules, updates them, shows the counts on
+    /// the tab and refreshes its list.
+    void updateFromTabCommand();
+    /// Updates all, the marked or the selected module(s) from their executables (an explicit
+    /// request: runs whatever "UseBitCheck" says), then refreshes the update list.
+    void updateFromTab(UpdateScope scope);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -270,6 +279,7 @@ private:
     CompareTab* m_compareList = nullptr;
     CompareController* m_compare = nullptr;
     QWidget* m_updateTab = nullptr;
+    UpdateTab* m_updateList = nullptr;
     QWidget* m_optionsTab = nullptr;
     QWidget* m_aboutTab = nullptr;
     QTreeView* m_tree = nullptr;

@@ -11,11 +11,12 @@
 #include "app/library_tree_model.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
-#include "program/target_name.h"
 #include "app/target_name_dialog.h"
-#include "program/window_texts.h"
+#include "app/update_tab.h"
 #include "core/library_edit.h"
 #include "core/sort_library.h"
+#include "program/target_name.h"
+#include "program/window_texts.h"
 #include "reports/compare_state.h"
 #include "maintenance/global_duplicates.h"
 #include "maintenance/maintenance_messages.h"
@@ -211,6 +212,7 @@ void MainWindow::clearList()
         reports::clearCompareList(m_ws);
         reports::compareState(m_ws).lastModuleRow.reset();
         m_compareList->refresh();
+        m_updateList->clearList();
     }
     updateActions();
     updateStatus();

@@ -22,7 +22,7 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
        quillon list [--module=NAME] [--format=text|def|json] [-o OUT] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
-       quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--json] [--quiet] FILE.LIB
+       quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--preview] [--json] [--quiet] FILE.LIB
        quillon exceptions [--json] [list | add MODULE FILE | remove MODULE]
        quillon query [--match=contains|begins|ends|whole] [--case] [--accumulate]
                      [--save=OUT.LIB] [--json] [--] KEYWORDS FILE...
@@ -50,7 +50,8 @@ Updating a LIB file (quillon update):
   FILE.LIB again (or OUT.LIB) with the cleanup and sort order of the settings. The
   old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
   written, 4 when no module was located (the file is left untouched), otherwise
-  as below.
+  as below. With --preview (or --dry-run) it writes nothing and lists what the
+  update would change: module, function, ordinal and change, one row a line.
 
 Listing a library (quillon list):
   Loads the files as a LIB-file run does (without the cleanups) and writes to

@@ -17,6 +17,8 @@
 #include "program/command_line.h"
 #include "program/session.h"
 #include "refresh/library_file_update.h"
+#include "refresh/update_preview.h"
+#include "reports/compare_settings.h"
 
 namespace quillon::cli {
 
@@ -95,6 +97,43 @@ void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
     }
 }
 
+/// `--preview`: lists what an update would change and writes nothing.
+int previewUpdate(Workspace& ws, const std::string& libFile, bool json, bool quiet)
+{
+    refresh::FileUpdateResult loaded;
+    loaded.libFile = ws.files().fullPath(libFile);
+    loaded.target = loaded.libFile;
+    if (!refresh::loadLibraryForUpdate(ws, loaded)) {
+        report(loaded, false, quiet);
+        return refresh::fileUpdateExitCode(loaded);
+    }
+    const reports::CompareOptions options = reports::readCompareSettings(ws.settings()).options;
+    const refresh::UpdatePreview preview = refresh::buildUpdatePreview(ws, options);
+    if (preview.cancelled) {
+        if (!quiet)
+            std::fputs("quillon update: cancelled\n", stderr);
+        return 5;
+    }
+    if (json) {
+        nlohmann::json rows = nlohmann::json::array();
+        for (const refresh::UpdatePreviewRow& row : preview.rows)
+            rows.push_back({{"module", row.module},
+                            {"function", row.symbol},
+                            {"ordinal", row.ordinal},
+                            {"change", row.change}});
+        const nlohmann::json out = {{"file", loaded.libFile},
+                                    {"modules", preview.modules},
+                                    {"changed", preview.changedModules},
+                                    {"notLocated", preview.notLocated},
+                                    {"rows", rows}};
+        std::puts(out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+    } else if (!quiet) {
+        for (const std::string& line : refresh::updatePreviewLines(preview))
+            std::puts(line.c_str());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int runUpdateCommand(int argc, char** argv)
@@ -106,8 +145,12 @@ int runUpdateCommand(int argc, char** argv)
     std::string settingsDir;
     bool json = false;
     bool quiet = false;
+    bool preview = false;
     app.add_option("-o,--output", output, "write OUT.LIB instead of FILE.LIB");
     app.add_flag("--json", json, "print the result as a JSON object");
+    app.add_flag("--preview,--dry-run", preview,
+                 "list what the update would change (module, function, ordinal, change) and "
+                 "write nothing");
     app.add_flag("--quiet", quiet, "print nothing (the exit status tells the outcome)");
     app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
     app.add_option("FILE.LIB", arguments, "the LIB file, and /s or /s:OUT.LIB")->required();
@@ -146,6 +189,8 @@ int runUpdateCommand(int argc, char** argv)
     ws.options.UseStatusBar = 0;
     locate::state(ws).environment = locate::locateEnvironment(ws.files(), session.environment());
 
+    if (preview)
+        return previewUpdate(ws, files.front(), json, quiet);
     const refresh::FileUpdateResult result =
         refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{files.front(), output});
     ui.progressEnd();

@@ -21,14 +21,12 @@ std::string targetOf(const Workspace& ws, const std::string& libFile, const std:
 
 }  // namespace
 
-FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request)
+bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result)
 {
-    FileUpdateResult result;
-    result.libFile = ws.files().fullPath(request.libFile);
-    result.target = targetOf(ws, result.libFile, request.target);
-    if (!ws.files().isFile(result.libFile))
-        return result;
-
+    if (!ws.files().isFile(result.libFile)) {
+        result.outcome = BatchOutcome::NotLocated;
+        return false;
+    }
     ws.cancel.clear();
     ws.CurrentFileName = result.libFile;
     OpenRequest open;
@@ -37,14 +35,27 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
     const OpenResult opened = openSingleFile(ws, open, answers);
     if (opened.cancelled) {
         result.outcome = BatchOutcome::Cancelled;
-        return result;
+        return false;
     }
     if (opened.rowsAdded < 2) {
         result.outcome = BatchOutcome::NoNames;
         result.code = ws.ReadStatus;
         result.errorText = ws.ErrorText == kNoLib ? std::string() : ws.ErrorText;
-        return result;
+        return false;
     }
+    return true;
+}
+
+FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request)
+{
+    FileUpdateResult result;
+    result.libFile = ws.files().fullPath(request.libFile);
+    result.target = targetOf(ws, result.libFile, request.target);
+    if (!ws.files().isFile(result.libFile))
+        return result;
+
+    if (!loadLibraryForUpdate(ws, result))
+        return result;
     ws.library.LibraryFileName = result.target;
     ws.library.LibraryChanged = false;
 

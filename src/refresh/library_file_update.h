@@ -33,6 +33,11 @@ struct FileUpdateResult {
     [[nodiscard]] bool written() const { return outcome == BatchOutcome::Saved; }
 };
 
+/// Loads `result.libFile` (a full path) into the empty library. On failure sets the outcome
+/// (NotLocated when the file is missing, Cancelled, NoNames with the read error) and returns
+/// false.
+bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
+
 /// Loads `request.libFile`, runs Update library on it and writes the result with the cleanup,
 /// sort and writer of a silent run (the old file is kept as a backup until the new one is
 /// complete). Nothing is written when no module was located: the file is left untouched.
