@@ -3,6 +3,9 @@
 # DLL, then lists what the LIB file holds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache finds the objects of another checkout of the same sources (paths below the checkout
+# are hashed relative to it).
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}" CCACHE_NOHASHDIR=1
 scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_BUILD_TESTS=OFF \
     -DQUILLON_BUILD_BENCH=OFF

@@ -5,6 +5,9 @@
 # desktop entry) and removes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache finds the objects of another checkout of the same sources (paths below the checkout
+# are hashed relative to it).
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}" CCACHE_NOHASHDIR=1
 root=$(pwd)
 build=${QUILLON_PACKAGE_DIR:-build/package}
 

@@ -5,6 +5,9 @@
 # but not run: these machines cannot execute 32-bit programs. Each build is packed as a zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache finds the objects of another checkout of the same sources (paths below the checkout
+# are hashed relative to it).
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}" CCACHE_NOHASHDIR=1
 root=$(pwd)
 
 scripts/install-deps.sh --windows
