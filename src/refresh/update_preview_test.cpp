@@ -1,7 +1,9 @@
 // The update list: changed rows only, modules not located once, the library left as it was.
 #include "refresh/update_preview.h"
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 
