@@ -3,6 +3,7 @@
 
 #include "refresh/library_update.h"
 #include "reports/compare_module.h"
+#include "reports/module_definition.h"
 
 namespace quillon::refresh {
 
@@ -47,11 +48,11 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
             preview.rows.push_back({entry.module, {}, 0, kPreviewFileNotFound});
             continue;
         }
-        const std::size_t row = reports::findModuleRow(ws, entry.module);
-        if (row >= ws.library.rows.size())
+        const std::optional<std::size_t> row = reports::findModuleRow(ws, entry.module);
+        if (!row)
             continue;
         const reports::CompareResult result =
-            reports::compareModule(ws, row, entry.FILENAME, options);
+            reports::compareModule(ws, *row, entry.FILENAME, options);
         if (result.end == reports::CompareEnd::Cancelled) {
             preview.cancelled = true;
             break;
