@@ -41,6 +41,8 @@ void whenShown(std::function<void(D&)> handle, int attempts = 200)
         else if (QWidget* other = QApplication::activeModalWidget())
             other->close();
     });
+}
+
 /// A path as captions show it: in capitals where letter case does not tell files apart, as
 /// spelled where it does.
 [[nodiscard]] inline std::string captionPath(const std::string& path)
