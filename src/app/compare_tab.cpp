@@ -74,17 +74,12 @@ const query::SearchList& CompareTab::searchList() const
 
 std::optional<std::size_t> CompareTab::currentRow() const
 {
-    const QModelIndex index = m_list->currentIndex();
-    if (!index.isValid())
-        return std::nullopt;
-    return static_cast<std::size_t>(index.row());
+    return currentViewRow(*m_list);
 }
 
 void CompareTab::showFoundRow(std::size_t row)
 {
-    const QModelIndex index = m_model->index(static_cast<int>(row), 0);
-    m_list->setCurrentIndex(index);
-    m_list->scrollTo(index);
+    showViewRow(*m_list, row);
 }
 
 void CompareTab::createActions()

@@ -196,17 +196,12 @@ void ExtractedTab::deleteSelected()
 
 std::optional<std::size_t> ExtractedTab::currentRow() const
 {
-    const QModelIndex index = m_view->currentIndex();
-    if (!index.isValid())
-        return std::nullopt;
-    return static_cast<std::size_t>(index.row());
+    return currentViewRow(*m_view);
 }
 
 void ExtractedTab::showFoundRow(std::size_t row)
 {
-    const QModelIndex index = m_model->index(static_cast<int>(row), 0);
-    m_view->setCurrentIndex(index);
-    m_view->scrollTo(index);
+    showViewRow(*m_view, row);
 }
 
 void ExtractedTab::gotoRow()
