@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/compare_list_model.h"
+#include "app/compare_shown_rows.h"
 #include "app/qt_ui.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_state.h"
@@ -46,6 +47,7 @@ CompareTab::CompareTab(Workspace& ws, QWidget* parent) : QWidget(parent), m_ws(w
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_model = new CompareListModel(ws, this);
     m_list->setModel(m_model);
+    m_shown = std::make_unique<CompareShownRows>(*m_model);
     m_list->setColumnWidth(CompareListModel::Module, 140);
     m_list->setColumnWidth(CompareListModel::FunctionName, 260);
     m_list->setColumnWidth(CompareListModel::Ordinal, 70);
@@ -61,6 +63,23 @@ CompareTab::CompareTab(Workspace& ws, QWidget* parent) : QWidget(parent), m_ws(w
             [this](const QPoint& pos) { m_popup->popup(m_list->viewport()->mapToGlobal(pos)); });
     m_model->setShowOnlyChanged(reports::readCompareSettings(ws.settings()).UseNoUnchanged);
     refresh();
+}
+
+CompareTab::~CompareTab() = default;
+
+const query::SearchList& CompareTab::searchList() const
+{
+    return *m_shown;
+}
+
+std::optional<std::size_t> CompareTab::currentRow() const
+{
+    return currentViewRow(*m_list);
+}
+
+void CompareTab::showFoundRow(std::size_t row)
+{
+    showViewRow(*m_list, row);
 }
 
 void CompareTab::createActions()
@@ -81,6 +100,9 @@ void CompareTab::createActions()
     a.compare = make("&Compare to disk...", K("Shift+F2"));
     a.compareNext = make("Compare ne&xt", K("F2"));
     a.openReport = make("&Open report...", K("F4"));
+    a.exportText = make("&Export to text...", K("F12"));
+    a.find = make("&Find...", K("Alt+F3"));
+    a.findNext = make("Find &next", K("F3"));
     a.copyName = make("Cop&y name", K::Copy);
     a.sortName = make("Sort by &name", K("Alt+N"));
     a.sortOrdinal = make("Sort by &ordinal", K("Alt+O"));
@@ -108,7 +130,8 @@ void CompareTab::createActions()
     for (QAction* x : {a.compare, a.compareNext, a.openReport})
         m_popup->addAction(x);
     m_popup->addSeparator();
-    m_popup->addAction(a.copyName);
+    for (QAction* x : {a.exportText, a.find, a.findNext, a.copyName})
+        m_popup->addAction(x);
     QMenu* sort = m_popup->addMenu("&Sort list");
     for (QAction* x : {a.sortName, a.sortOrdinal, a.sortFile})
         sort->addAction(x);
@@ -130,6 +153,11 @@ void CompareTab::createActions()
     connect(a.compare, &QAction::triggered, this, &CompareTab::compareRequested);
     connect(a.compareNext, &QAction::triggered, this, &CompareTab::compareNextRequested);
     connect(a.openReport, &QAction::triggered, this, &CompareTab::reportRequested);
+    connect(a.exportText, &QAction::triggered, this, &CompareTab::exportRequested);
+    connect(a.find, &QAction::triggered, this,
+            [this] { (void)runFindCommand(m_ws, this, *this, false); });
+    connect(a.findNext, &QAction::triggered, this,
+            [this] { (void)runFindCommand(m_ws, this, *this, true); });
     connect(a.copyName, &QAction::triggered, this, [this] {
         if (const reports::CompareRow* row = m_model->rowAt(m_list->currentIndex().row()))
             QGuiApplication::clipboard()->setText(fromCp1252(row->SYMBOL));
@@ -170,6 +198,9 @@ void CompareTab::updateActions()
     for (QAction* x : {m_actions.clear, m_actions.openReport, m_actions.copyName})
         x->setEnabled(rows);
     m_clearButton->setEnabled(rows);
+    const bool shown = m_model->rowCount() > 0;
+    for (QAction* x : {m_actions.exportText, m_actions.find, m_actions.findNext})
+        x->setEnabled(shown);
     m_actions.showOnlyChanged->setChecked(m_model->showOnlyChanged());
     using F = CompareListModel::SortField;
     m_actions.sortName->setChecked(m_model->sortField() == F::Name);

@@ -7,8 +7,11 @@
 #include <QColor>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
 
 #include "app/compare_controller.h"
 #include "app/compare_list_model.h"
@@ -39,7 +42,31 @@ reports::CompareRow row(std::string symbol, int ordinal, std::uint32_t changes,
     return r;
 }
 
-class CompareTabTest : public testing::GuiFixture {};
+class CompareTabTest : public testing::GuiFixture {
+protected:
+    /// The window with the "Disk-compare" tab shown over three compared rows, one unchanged.
+    CompareTab& withRows()
+    {
+        ws.options.UseShowCompare = 1;
+        ws.options.UseExportTextCopy = 1;
+        ws.options.UseExportTextNotepad = 1;
+        addLibrary(ws, 1, 3);
+        reports::CompareState& state = reports::compareState(ws);
+        state.hasResult = true;
+        state.last.rows = {
+            row("Beta", 2, reports::kUnchanged, reports::CellChange::None, 1),
+            row("ALPHA", 1, reports::kNameCasing, reports::CellChange::Casing, 2),
+            row("Gone", 12345, reports::kMissingOnDisk, reports::CellChange::Changed, 3)};
+        MainWindow& w = window();
+        w.applyOptions();
+        w.libraryReplaced();
+        CompareTab& tab = *w.compareTab();
+        tab.refresh();
+        w.tabs()->setCurrentWidget(&tab);
+        tab.list()->setFocus();
+        return tab;
+    }
+};
 
 TEST_F(CompareTabTest, ListShowsColoursFiltersAndSorts)
 {
@@ -121,6 +148,33 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
     tab->actions().clear->trigger();
     EXPECT_EQ(tab->model()->rowCount(), 0);
     EXPECT_FALSE(tab->actions().openReport->isEnabled());
+}
+
+TEST_F(CompareTabTest, ExportListsTheShownRowsWithTheirChangeMarkers)
+{
+    CompareTab& tab = withRows();
+    tab.actions().showOnlyChanged->setChecked(true);
+    ASSERT_TRUE(tab.actions().exportText->isEnabled());
+    EXPECT_TRUE(tab.popupMenu()->actions().contains(tab.actions().exportText));
+    QTest::keyClick(tab.list(), Qt::Key_F12);
+    const std::string text = folder.read("ExportList.txt");
+    const std::string alpha = "  ALPHA" + std::string(33, ' ') + "@1" + std::string(5, ' ');
+    EXPECT_NE(text.find(alpha + "<changed>\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("@12345 <changed>\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Beta"), std::string::npos);  // filtered out of the list
+    EXPECT_NE(text.find("E N D   L I S T"), std::string::npos);
+}
+
+TEST_F(CompareTabTest, FindAndFindNextRunOverTheShownRows)
+{
+    CompareTab& tab = withRows();  // sorted by ordinal: ALPHA, Beta, Gone
+    settings.writeSetting("Search", "SearchString", "a");
+    tab.list()->setCurrentIndex(tab.model()->index(0, 0));
+    QTest::keyClick(tab.list(), Qt::Key_F3);
+    ASSERT_TRUE(tab.currentRow().has_value());
+    EXPECT_EQ(tab.model()->rowAt(static_cast<int>(*tab.currentRow()))->SYMBOL, "Beta");
+    EXPECT_EQ(tab.findMode(), query::SearchMode::Compare);
+    EXPECT_TRUE(tab.actions().find->isEnabled());
 }
 
 }  // namespace

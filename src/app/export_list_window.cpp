@@ -146,13 +146,25 @@ void MainWindow::exportListCommand(bool module)
     }
     if (reports::fillExportRows(m_ws, moduleRow) == 0)
         return;
+    writeAndPresent(reports::PassListRows(m_ws.pass), scope);
+    m_ws.pass.clear();
+}
+
+void MainWindow::exportRows(const reports::ExportRowSource& rows)
+{
+    if (rows.size() == 0)
+        return;
+    writeAndPresent(rows, reports::ExportListScope{});
+}
+
+void MainWindow::writeAndPresent(const reports::ExportRowSource& rows,
+                                 const reports::ExportListScope& scope)
+{
     const std::string fileName =
         platform::joinPath(m_setup.settingsFolder, reports::kExportListFileName);
     m_ui.setBusy(true);
-    const reports::ExportListRun run =
-        reports::runExportList(m_ws, reports::PassListRows(m_ws.pass), scope, fileName);
+    const reports::ExportListRun run = reports::runExportList(m_ws, rows, scope, fileName);
     m_ui.setBusy(false);
-    m_ws.pass.clear();
     if (run.end == reports::ExportListEnd::Written)
         (void)presentExportList(m_ws, fileName, run.copy, this);
 }

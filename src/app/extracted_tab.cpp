@@ -21,6 +21,7 @@
 #include "app/main_window.h"
 #include "app/qt_ui.h"
 #include "lib/save_file.h"
+#include "reports/export_rows.h"
 
 namespace quillon::app {
 
@@ -85,6 +86,8 @@ void ExtractedTab::createActions()
     a.query = make("Quer&y...", {K("Alt+Y")}, [this] { m_main.queryCommand(); });
     a.saveAs = make("&Save as...", {K("Alt+S")}, [this] { saveAs(); });
     a.clear = make("Cl&ear list", {K("Alt+E")}, [this] { clearList(); });
+    a.exportText = make("E&xport to text", {K("F12")},
+                        [this] { m_main.exportRows(reports::QueryResultRows(m_ws.queryResults)); });
     a.find = make("&Find...", {K("Alt+F3")},
                   [this] { (void)runFindCommand(m_ws, &m_main, *this, false); });
     a.findNext =
@@ -127,7 +130,7 @@ void ExtractedTab::createActions()
     m_sortMenu->addAction(a.sortDescending);
     m_popup = new QMenu(this);
     m_popup->setObjectName("extractedPopup");
-    for (QAction* x : {a.query, a.saveAs, a.clear})
+    for (QAction* x : {a.query, a.saveAs, a.clear, a.exportText})
         m_popup->addAction(x);
     m_popup->addSeparator();
     for (QAction* x : {a.find, a.findNext, a.gotoRow, a.copyName, a.deleteRow})
@@ -140,8 +143,9 @@ void ExtractedTab::updateActions()
     const bool rows = !m_ws.queryResults.empty();
     const ExtractedActions& a = m_actions;
     a.query->setEnabled(!m_ws.library.empty());
-    for (QAction* x : {a.saveAs, a.clear, a.find, a.findNext, a.gotoRow, a.copyName, a.deleteRow,
-                       a.sortName, a.sortOrdinal, a.sortFull, a.sortAscending, a.sortDescending})
+    for (QAction* x :
+         {a.saveAs, a.clear, a.exportText, a.find, a.findNext, a.gotoRow, a.copyName, a.deleteRow,
+          a.sortName, a.sortOrdinal, a.sortFull, a.sortAscending, a.sortDescending})
         x->setEnabled(rows);
     const int order = m_ws.queryResults.order;
     a.sortName->setChecked(order == 1);
@@ -192,17 +196,12 @@ void ExtractedTab::deleteSelected()
 
 std::optional<std::size_t> ExtractedTab::currentRow() const
 {
-    const QModelIndex index = m_view->currentIndex();
-    if (!index.isValid())
-        return std::nullopt;
-    return static_cast<std::size_t>(index.row());
+    return currentViewRow(*m_view);
 }
 
 void ExtractedTab::showFoundRow(std::size_t row)
 {
-    const QModelIndex index = m_model->index(static_cast<int>(row), 0);
-    m_view->setCurrentIndex(index);
-    m_view->scrollTo(index);
+    showViewRow(*m_view, row);
 }
 
 void ExtractedTab::gotoRow()

@@ -21,6 +21,7 @@ struct ExtractedActions {
     QAction* query = nullptr;
     QAction* saveAs = nullptr;
     QAction* clear = nullptr;
+    QAction* exportText = nullptr;
     QAction* find = nullptr;
     QAction* findNext = nullptr;
     QAction* gotoRow = nullptr;

@@ -1,11 +1,28 @@
 // Running the find over a list of the window.
 #include "app/find_target.h"
 
+#include <QAbstractItemView>
+
 #include "app/search_dialog.h"
 #include "query/query_messages.h"
 #include "query/search_flow.h"
 
 namespace quillon::app {
+
+std::optional<std::size_t> currentViewRow(const QAbstractItemView& view)
+{
+    const QModelIndex index = view.currentIndex();
+    if (!index.isValid())
+        return std::nullopt;
+    return static_cast<std::size_t>(index.row());
+}
+
+void showViewRow(QAbstractItemView& view, std::size_t row)
+{
+    const QModelIndex index = view.model()->index(static_cast<int>(row), 0);
+    view.setCurrentIndex(index);
+    view.scrollTo(index);
+}
 
 std::optional<std::size_t> runFindCommand(Workspace& ws, QWidget* parent, FindTarget& target,
                                           bool findNext)

@@ -8,6 +8,7 @@
 #include "query/search_list.h"
 #include "query/search_options.h"
 
+class QAbstractItemView;
 class QWidget;
 
 namespace quillon::app {
@@ -26,6 +27,11 @@ public:
     /// Selects and shows `row`; the find has hooked it in the library list when asked to.
     virtual void showFoundRow(std::size_t row) = 0;
 };
+
+/// The current row of a flat list view (0-based), or nothing.
+[[nodiscard]] std::optional<std::size_t> currentViewRow(const QAbstractItemView& view);
+/// Makes `row` of a flat list view current and scrolls to it.
+void showViewRow(QAbstractItemView& view, std::size_t row);
 
 /// "&Find..." (the search dialog in find mode, then the find) or, with `findNext`, "Find &next"
 /// (the stored keywords at once). The find starts after the selected row (from the first row

@@ -26,6 +26,7 @@
 #include "app/action_button.h"
 #include "app/extracted_tab.h"
 #include "app/compare_controller.h"
+#include "app/compare_shown_rows.h"
 #include "app/compare_tab.h"
 #include "app/header_titles.h"
 #include "app/keypad_sort_keys.h"
@@ -267,6 +268,8 @@ void MainWindow::createOtherTabs()
     m_compareList = new CompareTab(m_ws, m_tabs);
     m_compareList->hide();
     m_compareTab = m_compareList;
+    connect(m_compareList, &CompareTab::exportRequested, this,
+            [this] { exportRows(m_compareList->shownRows()); });
     m_compare = new CompareController(m_ws, m_ui, *this, *m_compareList);
     connect(m_compare, &CompareController::compared, this, [this] { updateStatus(); });
     m_updateList = new UpdateTab(m_ws, m_ui, m_tabs);

@@ -24,6 +24,11 @@ class QToolButton;
 class QTreeView;
 class QWidget;
 
+namespace quillon::reports {
+class ExportRowSource;
+struct ExportListScope;
+}  // namespace quillon::reports
+
 namespace quillon::app {
 
 class ExtractedTab;
@@ -176,6 +181,9 @@ public:
     void duplicateCleanupCommand();
     /// Writes the export list of the whole library or of the selected row's module and shows it.
     void exportListCommand(bool module);
+    /// Writes the export list of `rows` (a list of the window in its own order, listed as the
+    /// library) and shows it as the export commands do.
+    void exportRows(const reports::ExportRowSource& rows);
     /// "Ed&it/Insert symbol..." (Ins): the "Edit symbol" dialog for the selected row.
     void editSymbolCommand();
     /// The list editor of the exceptions list or (`favorites`) of the favourite files.
@@ -221,6 +229,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void writeAndPresent(const reports::ExportRowSource& rows,
+                         const reports::ExportListScope& scope);
     void createActions();
     void createLibraryPopup();
     void createLibraryTab();

@@ -289,6 +289,8 @@ TEST_F(SettingsWritesTest, OpeningAFileWithAFullRecentListWritesTheSettingsOnce)
     EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), lib);
     EXPECT_EQ(settings.readSetting("Filelist", "Filelist1"), folder.file("present.lib"));
     EXPECT_EQ(settings.readSetting("Filelist", "Filelist255"), folder.file("old254.lib"));
+}
+
 using quillon::testing::buildPeWithNames;
 
 TEST_F(FileCommandsTest, LoadingMarksGlobalDuplicatesAndKeepsTheHooks)

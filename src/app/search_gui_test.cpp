@@ -146,9 +146,9 @@ TEST_F(SearchGuiTest, ExtractTakesTheSelectedModuleAndTheTabsCommandsWork)
     QStringList items;
     for (QAction* a : tab.popupMenu()->actions())
         items << (a->menu() != nullptr ? a->menu()->title() : a->text());
-    EXPECT_EQ(items,
-              QStringList({"Quer&y...", "&Save as...", "Cl&ear list", "", "&Find...", "Find &next",
-                           "&Goto...", "Cop&y name", "&Delete", "&Sort list"}));
+    EXPECT_EQ(items, QStringList({"Quer&y...", "&Save as...", "Cl&ear list", "E&xport to text", "",
+                                  "&Find...", "Find &next", "&Goto...", "Cop&y name", "&Delete",
+                                  "&Sort list"}));
     w.tabs()->setCurrentWidget(&tab);
     tab.list()->setFocus();
     tab.list()->setCurrentIndex(tab.model()->index(1, 0));

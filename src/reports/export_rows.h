@@ -46,6 +46,21 @@ private:
     const PassList& m_rows;
 };
 
+/// `QueryResultList` in its order, flat form, without comments.
+class QueryResultRows final : public ExportRowSource {
+public:
+    explicit QueryResultRows(const QueryResultList& list) : m_list(list) {}
+    [[nodiscard]] std::size_t size() const override { return m_list.size(); }
+    [[nodiscard]] ExportRow at(std::size_t i) const override
+    {
+        const QueryResult& e = m_list.rows[i];
+        return ExportRow{e.MODULENAME.view(), e.SYMBOL, e.ORDINAL, {}, false};
+    }
+
+private:
+    const QueryResultList& m_list;
+};
+
 /// Copies the symbol rows of the library into `PassList` (flat form): all of them, or, when
 /// `moduleRow` is set, those of the module whose module row is at that position. Returns the
 /// number of rows copied.
