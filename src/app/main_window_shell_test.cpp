@@ -55,7 +55,8 @@ TEST_F(ShellTest, CleanupButtonMenuUsesItsOwnTextsAndRunsTheCommands)
     EXPECT_EQ(texts(),
               (QStringList{"Up&date selected module", "&Symbols cleanup...",
                            "&Locate all DLL/EXE files", "Locate &DLL/EXE for selected module",
-                           "&Update library from DLL/EXE files", "&Modules cleanup..."}));
+                           "&Update library from DLL/EXE files", "&Modules cleanup...", "",
+                           "E&xceptions list..."}));
     EXPECT_EQ(menu->actions()[1]->text().section('\t', 1), "F10");
     EXPECT_EQ(menu->actions()[0]->isEnabled(), w.actions().updateOne->isEnabled());
 
