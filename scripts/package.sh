@@ -45,5 +45,8 @@ echo "package check: installed, made $(stat -c %s "$work/QUILLSMP.LIB") bytes of
 rm -rf "$work"
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq quillon
 trap - EXIT
-! command -v quillon >/dev/null
+if command -v quillon >/dev/null; then
+    echo "package check: quillon is still installed after removing the package"
+    exit 1
+fi
 echo "package check: removed cleanly"
