@@ -264,7 +264,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
     }
 
     const std::vector<std::int32_t> moduleIndex =
-        mode >= 2 ? moduleIndexByNumber(lib.modules) : std::vector<std::int32_t>();
+        mode >= 2 ? moduleIndexByNumber(lib.rows, lib.modules) : std::vector<std::int32_t>();
     const std::string savedNameUpper = upperCase(ws.SavedLibName);
 
     progress.start(kProcessing, candidates.size());

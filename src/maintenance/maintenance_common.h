@@ -38,10 +38,12 @@ inline void showStatus(Workspace& ws, int pane, std::string_view text)
     return true;
 }
 
-/// The position in `ModuleTable` of each module number (-1 when the table has none).
-[[nodiscard]] inline std::vector<std::int32_t> moduleIndexByNumber(const ModuleTable& modules)
+/// The position in `ModuleTable` of each module number of the rows and the table (-1 when the
+/// table has none), so that every row's `MODULENUM` indexes it.
+[[nodiscard]] inline std::vector<std::int32_t> moduleIndexByNumber(const LibraryList& rows,
+                                                                   const ModuleTable& modules)
 {
-    std::vector<std::int32_t> index(moduleNumberBound({}, modules), -1);
+    std::vector<std::int32_t> index(moduleNumberBound(rows, modules), -1);
     for (std::size_t i = 0; i < modules.size(); ++i) {
         std::int32_t& slot = index[modules[i].MODULENUM];
         if (slot < 0)

@@ -26,7 +26,7 @@ std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
         progress.start(kSymbolsCleanup, lib.SymbolCount);
     }
 
-    const std::vector<std::int32_t> moduleIndex = moduleIndexByNumber(lib.modules);
+    const std::vector<std::int32_t> moduleIndex = moduleIndexByNumber(lib.rows, lib.modules);
     std::vector<bool> entryRemoved(lib.modules.size(), false);
     LibraryList& rows = lib.rows;
     // The kept rows are moved down in place: `out` is where the next kept row goes.

@@ -67,9 +67,10 @@ std::string CommandLine::shownText(std::size_t maxInputs) const
         }
         if (!text.empty())
             text.push_back(' ');
-        text += parameters[i];
+        // The parameters as paths are shown; the count of those left out stays as it is.
+        text += platform::shownPath(parameters[i]);
     }
-    return withoutTrailingWhitespace(platform::shownPath(text));
+    return withoutTrailingWhitespace(text);
 }
 
 CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rule)

@@ -79,11 +79,16 @@ TEST(ExtractRows, ModuleAlreadyExtractedReportsDuplicates)
 TEST(ExtractFileName, ShortAndLongForms)
 {
     TestWorkspace t;
-    t.ws.library.LibraryFileName = "/work/libs/MYLIBRARY.LIB";
+#ifdef _WIN32
+    const std::string folder = "C:\\work\\libs\\";
+#else
+    const std::string folder = "/work/libs/";
+#endif
+    t.ws.library.LibraryFileName = folder + "MYLIBRARY.LIB";
     t.ws.options.UseLongAdd = 0;
-    EXPECT_EQ(lib::extractFileName(t.ws), "/work/libs/MYLIBR_E.LIB");
+    EXPECT_EQ(lib::extractFileName(t.ws), folder + "MYLIBR_E.LIB");
     t.ws.options.UseLongAdd = 1;
-    EXPECT_EQ(lib::extractFileName(t.ws), "/work/libs/Mylibrary_extract.lib");
+    EXPECT_EQ(lib::extractFileName(t.ws), folder + "Mylibrary_extract.lib");
 }
 
 }  // namespace
