@@ -171,6 +171,21 @@ bool tableCoversRowsBefore(const Library& library, std::size_t firstNewRow)
            rows[firstNewRow - 1].MODULENUM == library.ModuleCount;
 }
 
+/// The `ModuleTable` entry of a module row, numbered as the row is.
+ModuleEntry moduleEntryOf(const LibraryRow& row)
+{
+    ModuleEntry entry;
+    entry.MODULENAME = row.MODULENAME;
+    entry.MODULENUM = row.MODULENUM;
+    entry.TREELEVEL = row.TREELEVEL;
+    entry.FILENAME = row.FILENAME;
+    entry.FILENAMEDLL = row.FILENAMEDLL;
+    entry.OS = row.OS;
+    entry.MARK = row.MARK;
+    entry.EXCLUDE = row.EXCLUDE;
+    return entry;
+}
+
 /// Adds the entries of the modules from `firstNewRow` on, numbered and counted as
 /// `rebuildModuleTable` numbers them.
 void extendModuleTable(Workspace& ws, std::size_t firstNewRow)
@@ -179,16 +194,7 @@ void extendModuleTable(Workspace& ws, std::size_t firstNewRow)
     for (std::size_t i = firstNewRow; i < ws.library.rows.size(); ++i) {
         const LibraryRow& row = ws.library.rows[i];
         if (row.isModule()) {
-            ModuleEntry entry;
-            entry.MODULENAME = row.MODULENAME;
-            entry.MODULENUM = row.MODULENUM;
-            entry.TREELEVEL = row.TREELEVEL;
-            entry.FILENAME = row.FILENAME;
-            entry.FILENAMEDLL = row.FILENAMEDLL;
-            entry.OS = row.OS;
-            entry.MARK = row.MARK;
-            entry.EXCLUDE = row.EXCLUDE;
-            modules.push_back(std::move(entry));
+            modules.push_back(moduleEntryOf(row));
         } else if (!modules.empty()) {
             ++modules.back().FUNCTIONNUM;
         }
@@ -258,16 +264,7 @@ void rebuildModuleTable(Workspace& ws)
             ++number;
         row.MODULENUM = number;
         if (row.isModule()) {
-            ModuleEntry entry;
-            entry.MODULENAME = row.MODULENAME;
-            entry.MODULENUM = number;
-            entry.TREELEVEL = row.TREELEVEL;
-            entry.FILENAME = row.FILENAME;
-            entry.FILENAMEDLL = row.FILENAMEDLL;
-            entry.OS = row.OS;
-            entry.MARK = row.MARK;
-            entry.EXCLUDE = row.EXCLUDE;
-            modules.push_back(std::move(entry));
+            modules.push_back(moduleEntryOf(row));
         } else if (!modules.empty()) {
             ++modules.back().FUNCTIONNUM;
         }
