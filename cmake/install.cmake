@@ -2,13 +2,26 @@
 # the samples, the desktop entry with its icons and MIME type, and the manual page of quillon.
 include(GNUInstallDirs)
 
-install(TARGETS quillon RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-install(FILES README.md src/app/help/Quillon32.html DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-install(FILES samples/QUILLSMP.DLL samples/QUILL16.DLL
-    DESTINATION "${CMAKE_INSTALL_DATADIR}/quillon/samples")
+# On Windows everything a user starts or reads lies in one folder, as a zip unpacks it.
+if(WIN32)
+    set(quillon_bin_dir .)
+    set(quillon_doc_dir .)
+    set(quillon_samples_dir samples)
+else()
+    set(quillon_bin_dir "${CMAKE_INSTALL_BINDIR}")
+    set(quillon_doc_dir "${CMAKE_INSTALL_DOCDIR}")
+    set(quillon_samples_dir "${CMAKE_INSTALL_DATADIR}/quillon/samples")
+endif()
+
+install(TARGETS quillon RUNTIME DESTINATION "${quillon_bin_dir}")
+install(FILES README.md src/app/help/Quillon32.html DESTINATION "${quillon_doc_dir}")
+install(FILES samples/QUILLSMP.DLL samples/QUILL16.DLL DESTINATION "${quillon_samples_dir}")
 
 if(TARGET quillon32)
-    install(TARGETS quillon32 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+    install(TARGETS quillon32 RUNTIME DESTINATION "${quillon_bin_dir}")
+    if(WIN32)
+        include(cmake/windows_runtime.cmake)
+    endif()
     if(NOT WIN32)
         install(FILES packaging/quillon32.desktop
             DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")

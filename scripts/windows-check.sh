@@ -41,6 +41,8 @@ winpath() { printf 'Z:%s' "$1" | tr '/' '\\'; }
     --settings "$(winpath "$out/settings-windows")" QUILLSMP.DLL QUILL16.DLL \
     "/s:$(winpath "$out/windows.lib")")
 cmp "$out/linux.lib" "$out/windows.lib"
+"$linux_build/src/cli/quillon" --quiet --settings "$out/settings-linux" \
+    samples/QUILLSMP.DLL "/s:$out/linux-sample.lib"
 echo "windows-check: the LIB file of quillon.exe equals the Linux build's ($(wc -c < "$out/linux.lib") bytes)"
 ls -l build/win-i686/src/cli/quillon.exe build/win-i686/tests/quillon_core_tests.exe
 
@@ -49,3 +51,12 @@ for arch in x86_64 i686; do
     (cd "build/win-$arch" && cpack -G ZIP >/dev/null)
     ls -l "build/win-$arch"/quillon-*.zip
 done
+
+# The desktop program, when a Qt built for Windows is in the cache (scripts/build-qt-mingw.sh).
+qt_cache=${QUILLON_QT_CACHE:-$HOME/.cache/quillon}
+qt=${QUILLON_WINDOWS_QT:-$(ls -d "$qt_cache"/qt-*-x86_64-w64-mingw32 2>/dev/null | tail -n 1 || true)}
+if [ -z "$qt" ] || [ ! -f "$qt/quillon-qt.stamp" ]; then
+    echo "windows-check: no Qt for Windows in $qt_cache; quillon32.exe not built (scripts/build-qt-mingw.sh builds it)"
+    exit 0
+fi
+scripts/windows-desktop-check.sh "$qt" "$out/linux-sample.lib"

@@ -1,0 +1,17 @@
+# quillon_windows_resources(<target> <description> [ICON <file.ico>]): gives a Windows program
+# its version information and, when named, its icon, from packaging/windows/version.rc.in.
+function(quillon_windows_resources target description)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "ICON" "")
+    if(NOT WIN32)
+        return()
+    endif()
+    set(QUILLON_RC_FILE_NAME "${target}")
+    set(QUILLON_RC_DESCRIPTION "${description}")
+    set(QUILLON_RC_ICON "")
+    if(arg_ICON)
+        set(QUILLON_RC_ICON "1 ICON \"${arg_ICON}\"")
+    endif()
+    set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.rc")
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/version.rc.in" "${rc}" @ONLY)
+    target_sources(${target} PRIVATE "${rc}")
+endfunction()

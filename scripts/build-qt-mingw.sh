@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Builds the part of Qt that quillon32.exe needs (Core, Gui, Widgets and the Windows platform
+# plugin) for Windows with mingw-w64, from the Qt base source of Debian's own source package,
+# and installs it into a cache folder outside the work tree. Does nothing when the cache
+# already holds a Qt built from the same source with the same settings.
+#
+#   scripts/build-qt-mingw.sh [x86_64|i686]     (default x86_64)
+#
+# The cache folder is $QUILLON_QT_CACHE, or ~/.cache/quillon. The Qt lands in
+# <cache>/qt-<version>-<arch>-w64-mingw32; the script prints that folder last.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+arch=${1:-x86_64}
+case "$arch" in
+    x86_64|i686) ;;
+    *) echo "build-qt-mingw: unknown architecture '$arch' (x86_64 or i686)" >&2; exit 2 ;;
+esac
+triple="$arch-w64-mingw32"
+cache=${QUILLON_QT_CACHE:-$HOME/.cache/quillon}
+source_package=qt6-base
+started=$(date +%s)
+say() { echo "build-qt-mingw: $* ($(( $(date +%s) - started )) s)"; }
+
+scripts/install-deps.sh --windows
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+
+# The features of Qt the desktop program uses; everything else is left out. Tablet events need
+# the wintab headers, which Debian's repacked source lacks. OpenGL stays on: the Windows
+# platform plugin of this Qt version does not compile without it (it is loaded at run time).
+features=(
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_opengl_dynamic=ON -DFEATURE_freetype=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_sessionmanager=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
+)
+
+# The source: Debian's qt6-base of the release this machine runs.
+mkdir -p "$cache/qt-src"
+dsc=$(ls "$cache/qt-src"/${source_package}_*.dsc 2>/dev/null | tail -n 1 || true)
+if [ -z "$dsc" ]; then
+    if ! apt-get source --print-uris "$source_package" >/dev/null 2>&1; then
+        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        say "adding a deb-src entry for Debian $codename"
+        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+            "$codename" | $SUDO tee /etc/apt/sources.list.d/quillon-qt-source.sources >/dev/null
+        $SUDO apt-get update -qq
+    fi
+    say "downloading the source of $source_package"
+    (cd "$cache/qt-src" && apt-get source --download-only "$source_package" 2>&1 | grep -v '^W: Download is performed unsandboxed' || true)
+    dsc=$(ls "$cache/qt-src"/${source_package}_*.dsc | tail -n 1)
+fi
+debian_version=$(sed -n 's/^Version: //p' "$dsc")
+upstream=${debian_version%%+*}
+upstream=${upstream%%-*}
+stamp="$source_package $debian_version $triple ${features[*]}"
+prefix="$cache/qt-$upstream-$triple"
+
+if [ -f "$prefix/quillon-qt.stamp" ] && [ "$(cat "$prefix/quillon-qt.stamp")" = "$stamp" ]; then
+    say "Qt $upstream for $triple is already built"
+    echo "$prefix"
+    exit 0
+fi
+
+orig=$(ls "$cache/qt-src"/${source_package}_"${debian_version%-*}".orig.tar.* | head -n 1)
+src="$cache/qt-src/qtbase-$upstream"
+if [ ! -f "$src/CMakeLists.txt" ]; then
+    say "unpacking $(basename "$orig")"
+    rm -rf "$src" && mkdir -p "$src"
+    tar -xf "$orig" -C "$src" --strip-components=1
+fi
+
+# The cross toolchain for Qt itself: the shared mingw runtime (the program's zip carries it).
+build="$cache/qt-build-$triple"
+rm -rf "$build" "$prefix" && mkdir -p "$build"
+cat > "$build/toolchain.cmake" <<EOF
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR $arch)
+set(CMAKE_C_COMPILER $triple-gcc-posix)
+set(CMAKE_CXX_COMPILER $triple-g++-posix)
+set(CMAKE_RC_COMPILER $triple-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/$triple)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+EOF
+
+say "configuring Qt $upstream for $triple"
+cmake -S "$src" -B "$build" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$build/toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DBUILD_SHARED_LIBS=ON "${features[@]}" > "$build/configure.log" \
+    || { tail -n 40 "$build/configure.log"; exit 1; }
+
+say "building Qt $upstream for $triple (about 800 files; this takes a while)"
+jobs=${QUILLON_QT_JOBS:-$(nproc)}
+cmake --build "$build" --parallel "$jobs" > "$build/build.log" 2>&1 \
+    || { grep -B2 -A20 -m 3 'error' "$build/build.log" | head -n 80; exit 1; }
+cmake --install "$build" > "$build/install.log"
+echo "$stamp" > "$prefix/quillon-qt.stamp"
+rm -rf "$build"
+say "Qt $upstream for $triple is built ($(du -sh "$prefix" | cut -f1))"
+echo "$prefix"
