@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "program/command_line.h"
 #include "program/command_line_save.h"
@@ -160,12 +161,8 @@ int runBatchCommand(int argc, char** argv)
 
     std::signal(SIGINT, onInterrupt);
     ui::TerminalUi ui(g_interrupted, interactive, quiet);
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", settingsDir);
-    Session session(ui, std::move(env), settings::LocationInputs::fromProcess());
-    Workspace& ws = session.workspace();
-    ws.SilentMode = true;
+    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
+    Workspace& ws = session->workspace();
 
     LoaderHooks hooks;
     hooks.fileStarted = [&ui](std::size_t position, std::size_t count, const std::string& path) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/text_encoding.h"
+#include "cli/command_session.h"
 #include "cli/compare_output.h"
 #include "core/ui/terminal_ui.h"
 #include "lib/lib_reader.h"
@@ -16,9 +17,9 @@
 #include "program/session.h"
 #include "reports/compare_library.h"
 #include "reports/compare_module.h"
-#include "reports/module_definition.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_status.h"
+#include "reports/module_definition.h"
 
 namespace quillon::cli {
 
@@ -64,17 +65,13 @@ int compareRun(const Arguments& a)
 {
     volatile std::sig_atomic_t interrupted = 0;
     ui::TerminalUi ui(interrupted, false, true);
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!a.settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", a.settingsDir);
-    Session session(ui, env, settings::LocationInputs::fromProcess());
-    Workspace& ws = session.workspace();
-    ws.SilentMode = true;
+    const std::unique_ptr<Session> session = openCommandSession(ui, a.settingsDir);
+    Workspace& ws = session->workspace();
     ws.QuietLoad = true;
     ws.options.UseNoMessages = 1;
     ws.options.UseStatusBar = 0;
     maintenance::loadExceptList(ws);
-    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session.environment());
+    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session->environment());
 
     reports::LibraryCompareRequest request;
     request.options = reports::readCompareSettings(ws.settings()).options;

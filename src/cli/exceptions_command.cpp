@@ -12,14 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "base/clock.h"
+#include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
 #include "maintenance/edit_list.h"
-#include "platform/environment.h"
-#include "platform/file_system.h"
-#include "settings/settings_location.h"
-#include "settings/settings_store.h"
 
 namespace quillon::cli {
 
@@ -72,15 +68,8 @@ int runExceptionsCommand(int argc, char** argv)
 
     volatile std::sig_atomic_t interrupted = 0;
     ui::TerminalUi ui(interrupted, false, false);
-    platform::FileSystem files;
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", settingsDir);
-    const settings::SettingsLocation where =
-        settings::locateSettingsFile(files, env, settings::LocationInputs::fromProcess());
-    settings::SettingsStore store(where.settingsFile);
-    SteadyClock clock;
-    Workspace ws(ui, files, store, clock);
+    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
+    Workspace& ws = session->workspace();
     std::vector<EditListEntry> entries = maintenance::loadEditList(ws, EditListKind::Exceptions);
 
     if (add->parsed() || remove->parsed()) {
@@ -121,7 +110,8 @@ int runExceptionsCommand(int argc, char** argv)
         const Status saved = maintenance::saveEditList(ws, EditListKind::Exceptions, entries);
         if (!saved) {
             std::fprintf(stderr, "quillon: Editlist:1 Error#: %d (%s) writing %s\n",
-                         saved.error().code, saved.error().text.c_str(), store.path().c_str());
+                         saved.error().code, saved.error().text.c_str(),
+                         session->location().settingsFile.c_str());
             return 2;
         }
     }

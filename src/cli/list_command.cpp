@@ -12,6 +12,7 @@
 
 #include "base/text_encoding.h"
 #include "cli/cli_parse.h"
+#include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "platform/paths.h"
 #include "program/file_loader.h"
@@ -104,12 +105,8 @@ int runListCommand(int argc, char** argv)
 
     std::signal(SIGINT, onListInterrupt);
     ui::TerminalUi ui(g_listInterrupted, false, false);
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", settingsDir);
-    Session session(ui, std::move(env), settings::LocationInputs::fromProcess());
-    Workspace& ws = session.workspace();
-    ws.SilentMode = true;
+    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
+    Workspace& ws = session->workspace();
     ws.options.UseStatusBar = 0;
     ws.cancel.clear();
 

@@ -13,6 +13,7 @@
 #include "base/lib_file_name.h"
 #include "base/text_encoding.h"
 #include "cli/cli_parse.h"
+#include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
 #include "lib/lib_reader.h"
@@ -23,8 +24,6 @@
 #include "maintenance/exceptions.h"
 #include "platform/environment.h"
 #include "platform/paths.h"
-#include "settings/options_io.h"
-#include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
 namespace quillon::cli {
@@ -111,10 +110,11 @@ int runLocateCommand(int argc, char** argv)
     Arguments args;
     std::vector<std::string> operands;
     bool json = false;
-    CLI::App app("Locates the files behind the modules of Clarion LIB files (or named modules) "
-                 "and prints one line per module: module, path, bitness, the step that found "
-                 "it.",
-                 "quillon locate");
+    CLI::App app(
+        "Locates the files behind the modules of Clarion LIB files (or named modules) "
+        "and prints one line per module: module, path, bitness, the step that found "
+        "it.",
+        "quillon locate");
     app.add_flag("--verify", args.verify, "accept only files with an NE or PE header");
     app.add_flag("--deep", args.deep, "search the subfolders of the priority folder too");
     app.add_flag("--dll-only", args.dllOnly, "try only the .DLL extension");
@@ -124,7 +124,8 @@ int runLocateCommand(int argc, char** argv)
     std::string settingsDir;
     app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file")
         ->option_text("DIR");
-    app.add_option("FILE.LIB|MODULE", operands, "LIB files whose modules to locate, or module names")
+    app.add_option("FILE.LIB|MODULE", operands,
+                   "LIB files whose modules to locate, or module names")
         ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
@@ -136,24 +137,13 @@ int runLocateCommand(int argc, char** argv)
 
     volatile std::sig_atomic_t interrupted = 0;
     ui::TerminalUi ui(interrupted, false, true);
-    platform::FileSystem files;
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", settingsDir);
-    const settings::SettingsLocation where =
-        settings::locateSettingsFile(files, env, settings::LocationInputs::fromProcess());
-    settings::SettingsStore store(where.settingsFile);
-    SteadyClock clock;
-    Workspace ws(ui, files, store, clock);
-    settings::OptionsContext context;
-    context.settingsFolder = where.settingsFolder;
-    settings::LoadOptions(store, files, ws.options, context);
-    ws.SilentMode = true;
+    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
+    Workspace& ws = session->workspace();
     ws.QuietLoad = true;
     ws.options.UseNoMessages = 1;
     ws.options.UseStatusBar = 0;
     maintenance::loadExceptList(ws);
-    locate::state(ws).environment = locate::locateEnvironment(files, env);
+    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session->environment());
     applyArguments(ws, args);
 
     for (const std::string& file : args.libFiles) {

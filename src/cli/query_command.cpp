@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "lib/lib_reader.h"
 #include "lib/lib_writer.h"
-#include "platform/environment.h"
 #include "program/export_listing.h"
 #include "program/file_loader.h"
 #include "program/session.h"
@@ -103,12 +103,8 @@ int runQueryCommand(int argc, char** argv)
 
     std::signal(SIGINT, onQueryInterrupt);
     ui::TerminalUi ui(g_queryInterrupted, false, false);
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", settingsDir);
-    Session session(ui, std::move(env), settings::LocationInputs::fromProcess());
-    Workspace& ws = session.workspace();
-    ws.SilentMode = true;
+    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
+    Workspace& ws = session->workspace();
     ws.options.UseStatusBar = 0;
 
     std::vector<std::string> found;

@@ -11,6 +11,7 @@
 
 #include "base/ascii_text.h"
 #include "cli/cli_parse.h"
+#include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "locate/locate_state.h"
 #include "locate/search_places.h"
@@ -180,14 +181,10 @@ int runUpdateCommand(int argc, char** argv)
 
     std::signal(SIGINT, onUpdateInterrupt);
     ui::TerminalUi ui(g_interrupted, false, quiet || json);
-    platform::Environment env = platform::Environment::fromProcess();
-    if (!settingsDir.empty())
-        env.set("QUILLON_SETTINGS_DIR", settingsDir);
-    Session session(ui, env, settings::LocationInputs::fromProcess());
-    Workspace& ws = session.workspace();
-    ws.SilentMode = true;
+    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
+    Workspace& ws = session->workspace();
     ws.options.UseStatusBar = 0;
-    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session.environment());
+    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session->environment());
 
     if (preview)
         return previewUpdate(ws, files.front(), json, quiet);
