@@ -22,10 +22,10 @@ constexpr quintptr kTopLevel = 0;
 QVariant moduleToolTip(const LibraryRow& row)
 {
     QStringList lines;
-    if (!row.FILENAME.empty())
-        lines << fromPath(row.FILENAME);
-    if (!row.FILENAMEDLL.empty() && row.FILENAMEDLL != row.FILENAME)
-        lines << fromPath(row.FILENAMEDLL);
+    if (!row.fileName().empty())
+        lines << fromPath(row.fileName());
+    if (!row.fileNameDll().empty() && row.fileNameDll() != row.fileName())
+        lines << fromPath(row.fileNameDll());
     if (lines.isEmpty())
         return {};
     return lines.join('\n');

@@ -79,7 +79,7 @@ TEST(LibraryModel, ModuleIconsInEveryState)
         m.OS = static_cast<std::uint8_t>(c.os);
         m.EXCLUDE = static_cast<std::uint8_t>(c.exclude);
         m.MARK = static_cast<std::uint8_t>(c.mark);
-        m.FILENAMEDLL = c.dll;
+        m.setFileNameDll(c.dll);
         m.TREELEVEL = kLevelModuleCollapsed;
         EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected) << c.os << c.bitCheck << c.exclude;
         m.TREELEVEL = kLevelModuleExpanded;
@@ -130,8 +130,8 @@ TEST(LibraryModel, PostProcessingNumbersRowsAcrossTwoLoads)
     EXPECT_EQ(rows[3].MODULENUM, 2);
     EXPECT_EQ(rows[4].MODULENUM, 2);
     EXPECT_EQ(rows[3].TREELEVEL, kLevelModuleCollapsed);
-    EXPECT_EQ(rows[3].FILENAME, "/dlls/BETA");
-    EXPECT_EQ(rows[3].FILENAMEDLL, "/dlls/BETA");
+    EXPECT_EQ(rows[3].fileName(), "/dlls/BETA");
+    EXPECT_EQ(rows[3].fileNameDll(), "/dlls/BETA");
     EXPECT_EQ(rows[4].RESIDENTSTAB, 1);
     EXPECT_EQ(rows[4].ICON, 104);
     EXPECT_EQ(rows[4].OS, kOs16);
@@ -148,7 +148,7 @@ TEST(LibraryModel, LibFileModulesHaveNoExecutableAndExpandAllOpensThem)
     TestWorkspace t;
     t.ws.options.UseExpandAll = 1;
     load(t.ws, "GAMMA", {{"G", 1}}, kOsUnknown, 0, false);
-    EXPECT_EQ(t.ws.library.rows[0].FILENAMEDLL, "");
+    EXPECT_EQ(t.ws.library.rows[0].fileNameDll(), "");
     EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, kLevelModuleExpanded);
     EXPECT_EQ(t.ws.library.rows[0].ICON, 2);
 }
