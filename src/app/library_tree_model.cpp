@@ -171,7 +171,8 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         case OrdinalHex:
             return row.isModule() ? QString() : QString::fromStdString(ordinalHexText(row.ORDINAL));
         case EntryPoint:
-            return row.ENTRYPOINT == 0 ? QString() : QString::number(row.ENTRYPOINT);
+            // The entry point is never set, so its column stays blank.
+            return QString();
         case Unsorted:
             return row.UNSORTED == 0 ? QString() : QString::number(row.UNSORTED);
         default:

@@ -9,6 +9,7 @@
 #include "base/fixed_text.h"
 #include "base/row_text.h"
 #include "core/module_files.h"
+#include "platform/large_blocks.h"
 
 namespace quillon {
 
@@ -98,7 +99,7 @@ struct PassEntry {
     friend bool operator==(const PassEntry&, const PassEntry&) = default;
 };
 
-using LibraryList = std::vector<LibraryRow>;
+using LibraryList = std::vector<LibraryRow, platform::LargeBlockAllocator<LibraryRow>>;
 using ModuleTable = std::vector<ModuleEntry>;
 using PassList = std::vector<PassEntry>;
 
