@@ -8,16 +8,17 @@ namespace quillon {
 
 namespace {
 
-constexpr std::uint32_t kChunkCapacity = NamePool::kChunkBytes - sizeof(TextChunk);
-// A name in a chunk is longer than the inline capacity, so a chunk holds at most this many.
-constexpr std::uint32_t kNamesPerChunk = kChunkCapacity / (RowText::kInlineCapacity + 1);
+// Names longer than this get a chunk of their own.
+constexpr std::size_t kLongestPooledName = 4096;
+static_assert(NamePool::kLargestChunkBytes - 1 <= RowText::kMaxOffset);
 
 }  // namespace
 
 NamePool::NamePool(NamePool&& other) noexcept
     : m_chunk(std::exchange(other.m_chunk, nullptr)),
       m_used(std::exchange(other.m_used, 0)),
-      m_spareHolds(std::exchange(other.m_spareHolds, 0))
+      m_spareHolds(std::exchange(other.m_spareHolds, 0)),
+      m_nextChunkBytes(std::exchange(other.m_nextChunkBytes, kFirstChunkBytes))
 {
 }
 
@@ -35,6 +36,7 @@ NamePool& NamePool::operator=(NamePool&& other) noexcept
         m_chunk = std::exchange(other.m_chunk, nullptr);
         m_used = std::exchange(other.m_used, 0);
         m_spareHolds = std::exchange(other.m_spareHolds, 0);
+        m_nextChunkBytes = std::exchange(other.m_nextChunkBytes, kFirstChunkBytes);
     }
     return *this;
 }
@@ -50,18 +52,23 @@ void NamePool::letGo() noexcept
 
 RowText NamePool::make(std::string_view name)
 {
-    if (name.size() <= RowText::kInlineCapacity || name.size() > kChunkCapacity / 4)
+    if (name.size() <= RowText::kInlineCapacity || name.size() > kLongestPooledName)
         return RowText(name);
     const auto length = static_cast<std::uint32_t>(name.size());
-    if (m_chunk == nullptr || kChunkCapacity - m_used < length) {
+    if (m_chunk == nullptr || m_chunk->capacity - m_used < length) {
         letGo();
-        // The pool's own hold plus one for every name the chunk can take.
-        m_chunk = TextChunk::make(kChunkCapacity, kNamesPerChunk + 1);
-        m_spareHolds = kNamesPerChunk;
+        const std::uint32_t capacity = m_nextChunkBytes - sizeof(TextChunk);
+        // A name in a chunk is longer than the inline capacity, so a chunk holds at most this
+        // many; the pool keeps one hold of its own besides.
+        const std::uint32_t names = capacity / (RowText::kInlineCapacity + 1);
+        m_chunk = TextChunk::make(capacity, names + 1);
+        m_spareHolds = names;
+        if (m_nextChunkBytes < kLargestChunkBytes)
+            m_nextChunkBytes *= 2;
     }
     assert(m_spareHolds > 0);
     std::memcpy(m_chunk->chars() + m_used, name.data(), length);
-    const auto offset = static_cast<std::uint16_t>(m_used);
+    const std::uint32_t offset = m_used;
     m_used += length;
     --m_spareHolds;
     return RowText(m_chunk, offset, length);

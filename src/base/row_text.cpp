@@ -6,11 +6,13 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "base/large_blocks.h"
+
 namespace quillon {
 
 TextChunk* TextChunk::make(std::uint32_t capacity, std::uint32_t refs)
 {
-    void* memory = ::operator new(sizeof(TextChunk) + capacity);
+    void* memory = allocateBlock(sizeof(TextChunk) + capacity);
     return new (memory) TextChunk{refs, capacity};
 }
 
@@ -18,7 +20,7 @@ void TextChunk::release(TextChunk* chunk, std::uint32_t count) noexcept
 {
     chunk->refs -= count;
     if (chunk->refs == 0)
-        ::operator delete(chunk);
+        freeBlock(chunk, sizeof(TextChunk) + chunk->capacity);
 }
 
 RowText::RowText(std::string_view text)
@@ -36,12 +38,13 @@ RowText::RowText(std::string_view text)
     setLong(own, 0, length);
 }
 
-void RowText::setLong(TextChunk* chunk, std::uint16_t offset, std::uint32_t length) noexcept
+void RowText::setLong(TextChunk* chunk, std::uint32_t offset, std::uint32_t length) noexcept
 {
     std::memcpy(m_bytes.data(), &chunk, sizeof chunk);
     std::memcpy(m_bytes.data() + 8, &length, sizeof length);
-    std::memcpy(m_bytes.data() + 12, &offset, sizeof offset);
-    m_bytes[14] = 0;
+    m_bytes[12] = static_cast<char>(offset & 0xFF);
+    m_bytes[13] = static_cast<char>((offset >> 8) & 0xFF);
+    m_bytes[14] = static_cast<char>((offset >> 16) & 0xFF);
     m_bytes[kTagByte] = kLongTag;
 }
 

@@ -40,6 +40,8 @@ struct TextChunk {
 class RowText {
 public:
     static constexpr std::size_t kInlineCapacity = 15;
+    /// The largest offset into a chunk (offsets take three bytes).
+    static constexpr std::uint32_t kMaxOffset = (1u << 24) - 1;
 
     RowText() noexcept { m_bytes[kTagByte] = 0; }
     RowText(std::string_view text);  // NOLINT: implicit, a row field takes any text
@@ -110,11 +112,11 @@ private:
     static constexpr char kLongTag = static_cast<char>(0x80);
 
     /// A text of `length` bytes at `offset` in `chunk`, taking over one hold of the chunk.
-    RowText(TextChunk* chunk, std::uint16_t offset, std::uint32_t length) noexcept
+    RowText(TextChunk* chunk, std::uint32_t offset, std::uint32_t length) noexcept
     {
         setLong(chunk, offset, length);
     }
-    void setLong(TextChunk* chunk, std::uint16_t offset, std::uint32_t length) noexcept;
+    void setLong(TextChunk* chunk, std::uint32_t offset, std::uint32_t length) noexcept;
 
     [[nodiscard]] TextChunk* chunk() const noexcept
     {
@@ -128,11 +130,11 @@ private:
         std::memcpy(&length, m_bytes.data() + 8, sizeof length);
         return length;
     }
-    [[nodiscard]] std::uint16_t longOffset() const noexcept
+    [[nodiscard]] std::uint32_t longOffset() const noexcept
     {
-        std::uint16_t offset = 0;
-        std::memcpy(&offset, m_bytes.data() + 12, sizeof offset);
-        return offset;
+        return static_cast<unsigned char>(m_bytes[12]) |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(m_bytes[13])) << 8 |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(m_bytes[14])) << 16;
     }
     void dropChunk() noexcept
     {
@@ -141,7 +143,8 @@ private:
     }
 
     // Inline: the bytes, then the length in the last byte. Long: the chunk pointer (0-7), the
-    // length (8-11), the offset in the chunk (12-13), and kLongTag in the last byte.
+    // length (8-11), the offset in the chunk (12-14, low byte first), and
+    // kLongTag in the last byte.
     alignas(8) std::array<char, 16> m_bytes;
 };
 

@@ -115,11 +115,10 @@ bool isModulePresent(const Workspace& ws, std::string_view moduleName)
     // Module names compare without regard to case: KERNEL32 added to a library that holds
     // kernel32 is the same module again.
     const std::string wanted = upperCase(moduleName);
-    return std::any_of(ws.library.modules.begin(), ws.library.modules.end(),
-                       [&](const ModuleEntry& e) {
-                           return e.MODULENAME.size() == wanted.size() &&
-                                  upperCase(e.MODULENAME.view()) == wanted;
-                       });
+    return std::any_of(
+        ws.library.modules.begin(), ws.library.modules.end(), [&](const ModuleEntry& e) {
+            return e.MODULENAME.size() == wanted.size() && upperCase(e.MODULENAME.view()) == wanted;
+        });
 }
 
 std::size_t appendModuleRow(Workspace& ws, std::string_view name, std::uint8_t os)

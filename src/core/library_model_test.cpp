@@ -69,10 +69,17 @@ TEST(LibraryModel, ModuleIconsInEveryState)
         int expected;
     };
     const Case cases[] = {
-        {1, 0, 0, 0, "", 3},  {1, 0, 2, 0, "", 19}, {2, 0, 0, 0, "", 5},
-        {2, 0, 3, 0, "", 21}, {0, 0, 0, 0, "", 1},  {0, 0, 2, 0, "", 17},
-        {0, 1, 0, 0, "", 7},  {0, 1, 2, 0, "", 23}, {0, 1, 0, 0, "<File not found>", 9},
-        {0, 2, 3, 0, "<file NOT found>", 25},       {2, 0, 0, 1, "", 11},
+        {1, 0, 0, 0, "", 3},
+        {1, 0, 2, 0, "", 19},
+        {2, 0, 0, 0, "", 5},
+        {2, 0, 3, 0, "", 21},
+        {0, 0, 0, 0, "", 1},
+        {0, 0, 2, 0, "", 17},
+        {0, 1, 0, 0, "", 7},
+        {0, 1, 2, 0, "", 23},
+        {0, 1, 0, 0, "<File not found>", 9},
+        {0, 2, 3, 0, "<file NOT found>", 25},
+        {2, 0, 0, 1, "", 11},
     };
     for (const Case& c : cases) {
         o.UseBitCheck = c.bitCheck;
@@ -141,6 +148,33 @@ TEST(LibraryModel, PostProcessingNumbersRowsAcrossTwoLoads)
     EXPECT_EQ(t.ws.library.modules[0].FUNCTIONNUM, 2);
     EXPECT_EQ(t.ws.library.modules[1].FUNCTIONNUM, 1);
     EXPECT_EQ(t.ws.library.modules[1].MODULENAME.view(), "BETA");
+}
+
+// Copied rows own what they show: their names and file names stay after the library is
+// emptied and the workspace is gone, and editing a copy leaves the original alone.
+TEST(LibraryModel, CopiedRowsOutliveTheLibraryAndEditApart)
+{
+    std::vector<LibraryRow> copies;
+    {
+        TestWorkspace t;
+        load(t.ws, "ALPHA", {{"AlphaFunctionNumberOne", 1}, {"A2", 2}});
+        copies.assign(t.ws.library.rows.begin(), t.ws.library.rows.end());
+        t.ws.library.rows.clear();
+    }
+    ASSERT_EQ(copies.size(), 3u);
+    EXPECT_EQ(copies[0].fileName(), "/dlls/ALPHA");
+    EXPECT_EQ(copies[1].SYMBOL, "AlphaFunctionNumberOne");
+    EXPECT_EQ(copies[1].fileName(), "");
+    LibraryRow edited = copies[0];
+    edited.setFileNameDll("<File not found>");
+    edited.SYMBOL = "BETA";
+    EXPECT_EQ(copies[0].fileNameDll(), "/dlls/ALPHA");
+    EXPECT_EQ(copies[0].SYMBOL, "ALPHA");
+    EXPECT_NE(edited, copies[0]);
+    // File names set back to empty compare as never set.
+    edited.setFileName("");
+    edited.setFileNameDll("");
+    EXPECT_EQ(edited.files, ModuleFiles());
 }
 
 TEST(LibraryModel, LibFileModulesHaveNoExecutableAndExpandAllOpensThem)

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "base/fixed_text.h"
+#include "base/large_blocks.h"
 #include "base/row_text.h"
 #include "core/module_files.h"
-#include "platform/large_blocks.h"
 
 namespace quillon {
 
@@ -33,7 +33,12 @@ inline constexpr ModuleNumber kNoModuleNumber = 0xFFFFFFFFu;
 enum : std::uint8_t { kOsUnknown = 0, kOs16 = 1, kOs32 = 2 };
 
 /// `EXCLUDE` values of a symbol row (module rows use 2 or 3 for "holds marked symbols").
-enum : std::uint8_t { kExcludeNone = 0, kExcludeListed = 1, kExcludeDuplicate = 2, kExcludeModule3 = 3 };
+enum : std::uint8_t {
+    kExcludeNone = 0,
+    kExcludeListed = 1,
+    kExcludeDuplicate = 2,
+    kExcludeModule3 = 3
+};
 
 /// `TREELEVEL` values.
 enum : std::int16_t { kLevelModuleExpanded = 1, kLevelModuleCollapsed = -1, kLevelSymbol = 2 };
@@ -43,14 +48,14 @@ enum : std::int16_t { kLevelModuleExpanded = 1, kLevelModuleCollapsed = -1, kLev
 /// `BLANK` are carried but never set, so neither is stored. A row takes 64 bytes; long names
 /// live in shared chunks (see RowText) and the file names only on module rows.
 struct LibraryRow {
-    RowText SYMBOL;            // symbol name, or the module name on a module row (<= 254)
-    ModuleFiles files;         // module row: FILENAME and FILENAMEDLL, see the accessors
+    RowText SYMBOL;     // symbol name, or the module name on a module row (<= 254)
+    ModuleFiles files;  // module row: FILENAME and FILENAMEDLL, see the accessors
     ModuleNumber MODULENUM = 0;
     std::uint32_t UNSORTED = 0;
     std::int16_t ICON = 0;
     std::int16_t TREELEVEL = 0;
     std::uint16_t ORDINAL = 0;
-    ModuleName MODULENAME;     // <= 20
+    ModuleName MODULENAME;  // <= 20
     std::uint8_t MARK = 0;
     std::uint8_t RESIDENTSTAB = 0;
     std::uint8_t OS = kOsUnknown;
@@ -91,15 +96,15 @@ struct ModuleEntry {
 /// One entry of the transfer list `PassList`.
 struct PassEntry {
     ModuleName MODULENAME;
-    std::string SYMBOL;    // <= 254
+    std::string SYMBOL;  // <= 254
     std::uint16_t ORDINAL = 0;
-    std::string COMMENT;   // <= 254
+    std::string COMMENT;  // <= 254
     std::uint32_t UNSORTED = 0;
 
     friend bool operator==(const PassEntry&, const PassEntry&) = default;
 };
 
-using LibraryList = std::vector<LibraryRow, platform::LargeBlockAllocator<LibraryRow>>;
+using LibraryList = std::vector<LibraryRow, LargeBlockAllocator<LibraryRow>>;
 using ModuleTable = std::vector<ModuleEntry>;
 using PassList = std::vector<PassEntry>;
 

@@ -126,7 +126,7 @@ void reserveRows(LibraryList& rows, std::size_t more)
 
 }  // namespace
 
-Result<platform::ByteBlock> readLibFile(platform::FileSystem& files, const std::string& path)
+Result<ByteBlock> readLibFile(platform::FileSystem& files, const std::string& path)
 {
     Result<platform::File> file = files.openRead(path);
     if (!file)
@@ -134,11 +134,11 @@ Result<platform::ByteBlock> readLibFile(platform::FileSystem& files, const std::
     const Result<std::uint64_t> size = file->size();
     if (!size)
         return size.error();
-    platform::ByteBlock bytes;
+    ByteBlock bytes;
     try {
         if (*size > std::numeric_limits<std::size_t>::max())
             throw std::length_error("file too large");
-        bytes = platform::ByteBlock(static_cast<std::size_t>(*size));
+        bytes = ByteBlock(static_cast<std::size_t>(*size));
     } catch (const std::bad_alloc&) {
         return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
     } catch (const std::length_error&) {
@@ -158,7 +158,7 @@ Result<platform::ByteBlock> readLibFile(platform::FileSystem& files, const std::
 Result<bool> libTest(Workspace& ws, const std::string& fileName)
 {
     ws.ErrorText = kNoLib;
-    Result<platform::ByteBlock> bytes = readLibFile(ws.files(), fileName);
+    Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
     if (!bytes) {
         keepError(ws, bytes.error());
         return bytes.error();
@@ -193,7 +193,7 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
     ws.ReadStatus = 0;
     ws.ErrorText = kNoLib;
 
-    Result<platform::ByteBlock> bytes = readLibFile(ws.files(), request.fileName);
+    Result<ByteBlock> bytes = readLibFile(ws.files(), request.fileName);
     if (!bytes) {
         keepError(ws, bytes.error());
         return bytes.error();
@@ -252,7 +252,7 @@ Status loadSavedLibSymbols(Workspace& ws)
     if (first == modules.end() || !containsLibExtension(first->FILENAME) || fileName.empty())
         return {};
 
-    Result<platform::ByteBlock> bytes = readLibFile(ws.files(), fileName);
+    Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
     if (!bytes)
         return bytes.error();
     RecordWalker walker(*bytes);
@@ -287,7 +287,7 @@ bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& 
     ws.CurrentFileName = fileName;
     ws.ErrorText = kNoLib;
     if (containsLibExtension(fileName)) {
-        Result<platform::ByteBlock> bytes = readLibFile(ws.files(), fileName);
+        Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
         const Result<bool> found =
             bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());
         if (found)

@@ -1,5 +1,5 @@
 // Large blocks: aligned and advised for large pages on Linux, plain allocations elsewhere.
-#include "platform/large_blocks.h"
+#include "base/large_blocks.h"
 
 #include <cstdlib>
 
@@ -7,7 +7,7 @@
 #include <sys/mman.h>
 #endif
 
-namespace quillon::platform {
+namespace quillon {
 
 namespace {
 
@@ -49,4 +49,4 @@ void freeBlock(void* block, std::size_t bytes) noexcept
     ::operator delete(block, bytes);
 }
 
-}  // namespace quillon::platform
+}  // namespace quillon

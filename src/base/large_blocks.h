@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-namespace quillon::platform {
+namespace quillon {
 
 /// Blocks of at least this many bytes are large blocks.
 inline constexpr std::size_t kLargeBlockBytes = 4u << 20;
@@ -91,4 +91,4 @@ private:
     std::size_t m_size = 0;
 };
 
-}  // namespace quillon::platform
+}  // namespace quillon
