@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "base/large_blocks.h"
 #include "base/result.h"
 #include "core/workspace.h"
-#include "base/large_blocks.h"
 
 namespace quillon::lib {
 

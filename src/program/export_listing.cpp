@@ -25,7 +25,8 @@ void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
     const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, request);
     for (const LibraryRow& row : ws.library.rows) {
         if (row.isSymbol())
-            listing.symbols.push_back(ListedSymbol{row.MODULENAME.str(), row.SYMBOL.str(), row.ORDINAL, false});
+            listing.symbols.push_back(
+                ListedSymbol{row.MODULENAME.str(), row.SYMBOL.str(), row.ORDINAL, false});
     }
     ws.library = Library{};
     if (!outcome.ok())
