@@ -26,7 +26,9 @@ void TextChunk::release(TextChunk* chunk, std::uint32_t count) noexcept
 RowText::RowText(std::string_view text)
 {
     if (text.size() <= kInlineCapacity) {
-        std::memcpy(m_bytes.data(), text.data(), text.size());
+        // An empty view may carry no pointer at all, which memcpy must not be given.
+        if (!text.empty())
+            std::memcpy(m_bytes.data(), text.data(), text.size());
         m_bytes[kTagByte] = static_cast<char>(text.size());
         return;
     }
