@@ -87,8 +87,8 @@ void BM_CompareEveryModuleWithItsLocatedDll(benchmark::State& state)
     b.ws.options.UseNoMessages = 1;
     for (const std::string& file : dllFiles()) {
         for (std::size_t i = readDll(b.ws, file); i < b.ws.library.rows.size(); ++i) {
-            b.ws.library.rows[i].FILENAME = "/libs/ALL.LIB";
-            b.ws.library.rows[i].FILENAMEDLL = state.range(0) == 1 ? file : std::string();
+            b.ws.library.rows[i].setFileName("/libs/ALL.LIB");
+            b.ws.library.rows[i].setFileNameDll(state.range(0) == 1 ? file : std::string());
         }
     }
     if (b.ws.library.rows.empty()) {

@@ -55,7 +55,9 @@ if [ -d "$dlls" ] && command -v llvm-readobj >/dev/null; then
     # cannot parse, which would cut its side of the comparison short).
     files=()
     while IFS= read -r f; do
-        if llvm-readobj --coff-exports "$f" 2>/dev/null | grep -q '^ *Name: .'; then
+        # grep reads to the end: stopping early would end llvm-readobj with SIGPIPE, which
+        # pipefail counts as a failure, and drop files at random.
+        if llvm-readobj --coff-exports "$f" 2>/dev/null | grep '^ *Name: .' >/dev/null; then
             files+=("$f")
         fi
     done < <(find "$dlls" -maxdepth 1 -name '*.dll' | sort)

@@ -100,7 +100,7 @@ struct BenchWorkspace {
     void forget()
     {
         for (LibraryRow& row : ws.library.rows)
-            row.FILENAMEDLL.clear();
+            row.setFileNameDll({});
         locate::state(ws).previousFolder.clear();
         locate::state(ws).results.clear();
     }

@@ -85,7 +85,7 @@ void saveLibrary(Workspace& ws)
         entry.FILENAME = path;
     for (LibraryRow& row : ws.library.rows) {
         if (row.isModule())
-            row.FILENAME = path;
+            row.setFileName(path);
     }
 }
 

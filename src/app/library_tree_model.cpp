@@ -22,10 +22,10 @@ constexpr quintptr kTopLevel = 0;
 QVariant moduleToolTip(const LibraryRow& row)
 {
     QStringList lines;
-    if (!row.FILENAME.empty())
-        lines << fromPath(row.FILENAME);
-    if (!row.FILENAMEDLL.empty() && row.FILENAMEDLL != row.FILENAME)
-        lines << fromPath(row.FILENAMEDLL);
+    if (!row.fileName().empty())
+        lines << fromPath(row.fileName());
+    if (!row.fileNameDll().empty() && row.fileNameDll() != row.fileName())
+        lines << fromPath(row.fileNameDll());
     if (lines.isEmpty())
         return {};
     return lines.join('\n');
@@ -171,7 +171,8 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         case OrdinalHex:
             return row.isModule() ? QString() : QString::fromStdString(ordinalHexText(row.ORDINAL));
         case EntryPoint:
-            return row.ENTRYPOINT == 0 ? QString() : QString::number(row.ENTRYPOINT);
+            // The entry point is never set, so its column stays blank.
+            return QString();
         case Unsorted:
             return row.UNSORTED == 0 ? QString() : QString::number(row.UNSORTED);
         default:

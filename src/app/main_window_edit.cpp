@@ -43,7 +43,7 @@ void MainWindow::editSymbolCommand()
         updateStatus();
         return true;
     };
-    EditSymbolDialog dialog(row.SYMBOL, row.ORDINAL, acceptor, this);
+    EditSymbolDialog dialog(row.SYMBOL.str(), row.ORDINAL, acceptor, this);
     (void)dialog.exec();
     m_tree->setFocus();
 }

@@ -194,7 +194,7 @@ void MainWindow::locateOneCommand()
     const locate::LocateOutcome outcome = locate::LocateModuleFile(m_ws, request);
     m_model->resetWith([&] {
         LibraryList& rows = m_ws.library.rows;
-        rows[moduleRow].FILENAMEDLL = outcome.result;
+        rows[moduleRow].setFileNameDll(outcome.result);
         for (std::size_t i = moduleRow; i < rows.size() && (i == moduleRow || rows[i].isSymbol());
              ++i) {
             if (outcome.found)

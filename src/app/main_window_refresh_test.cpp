@@ -22,7 +22,7 @@ protected:
     {
         std::vector<std::string> names;
         for (const LibraryRow& row : ws.library.rows)
-            names.push_back(row.SYMBOL);
+            names.push_back(row.SYMBOL.str());
         return names;
     }
 };

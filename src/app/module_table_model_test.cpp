@@ -21,8 +21,8 @@ struct ModuleTableTest : ::testing::Test {
         addModule("ZETA", 3, "/bin/zeta.dll", true);
         addModule("alpha", 1, "/libs/app.lib", false);
         addModule("MIDDLE", 2, "/libs/app.lib", false);
-        ws().library.rows[4].FILENAMEDLL = "/bin/Alpha32.DLL";
-        ws().library.rows[6].FILENAMEDLL = "<File not found>";
+        ws().library.rows[4].setFileNameDll("/bin/Alpha32.DLL");
+        ws().library.rows[6].setFileNameDll("<File not found>");
         rebuildModuleTable(ws());
     }
     Workspace& ws() { return t.ws; }

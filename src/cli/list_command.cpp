@@ -55,7 +55,7 @@ std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& only
             symbols.push_back(
                 {{"name", cp1252ToUtf8(rows[i].SYMBOL)}, {"ordinal", rows[i].ORDINAL}});
         modules.push_back({{"module", cp1252ToUtf8(rows[m].MODULENAME.view())},
-                           {"file", cp1252ToUtf8(rows[m].FILENAME)},
+                           {"file", cp1252ToUtf8(rows[m].fileName())},
                            {"symbols", std::move(symbols)}});
     }
     return nlohmann::json{{"modules", std::move(modules)}}.dump(2) + "\n";

@@ -48,7 +48,7 @@ bool readExistingEntries(Workspace& ws, const std::string& file)
     for (const LibraryRow& row : other.library.rows) {
         if (row.isSymbol())
             ws.queryResults.rows.push_back(
-                QueryResult{row.MODULENAME, row.SYMBOL, row.ORDINAL, row.UNSORTED, 0});
+                QueryResult{row.MODULENAME, row.SYMBOL.str(), row.ORDINAL, row.UNSORTED, 0});
     }
     return true;
 }

@@ -28,7 +28,7 @@ std::vector<std::string> names(const Workspace& ws)
 {
     std::vector<std::string> out;
     for (const LibraryRow& row : ws.library.rows)
-        out.push_back(row.SYMBOL);
+        out.push_back(row.SYMBOL.str());
     return out;
 }
 

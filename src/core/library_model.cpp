@@ -16,7 +16,7 @@ bool moduleMarked(const LibraryRow& row)
 
 bool fileNotFound(const LibraryRow& row)
 {
-    return upperCase(row.FILENAMEDLL).find("FILE NOT") != std::string::npos;
+    return upperCase(row.fileNameDll()).find("FILE NOT") != std::string::npos;
 }
 
 std::int16_t moduleIcon(const Options& options, HookColour hook, const LibraryRow& row)
@@ -115,41 +115,42 @@ bool isModulePresent(const Workspace& ws, std::string_view moduleName)
     // Module names compare without regard to case: KERNEL32 added to a library that holds
     // kernel32 is the same module again.
     const std::string wanted = upperCase(moduleName);
-    return std::any_of(ws.library.modules.begin(), ws.library.modules.end(),
-                       [&](const ModuleEntry& e) {
-                           return e.MODULENAME.size() == wanted.size() &&
-                                  upperCase(e.MODULENAME.view()) == wanted;
-                       });
+    return std::any_of(
+        ws.library.modules.begin(), ws.library.modules.end(), [&](const ModuleEntry& e) {
+            return e.MODULENAME.size() == wanted.size() && upperCase(e.MODULENAME.view()) == wanted;
+        });
 }
 
 std::size_t appendModuleRow(Workspace& ws, std::string_view name, std::uint8_t os)
 {
-    LibraryRow row;
-    row.SYMBOL = cutToCapacity(name, kSymbolCapacity);
+    LibraryRow& row = ws.library.rows.emplace_back();
+    row.SYMBOL = ws.library.names.make(name.substr(0, std::min(name.size(), kSymbolCapacity - 1)));
     row.MODULENAME.assign(name);
     row.OS = os;
     row.TREELEVEL = levelFor(ws.options);
     row.ICON = newModuleIcon(ws.options, os);
     row.MARK = isModulePresent(ws, row.MODULENAME.view()) ? 1 : 0;
-    ws.library.rows.push_back(std::move(row));
     return ws.library.rows.size() - 1;
 }
 
 void appendSymbolRow(Workspace& ws, std::string_view symbol, std::uint16_t ordinal, bool resident)
 {
-    LibraryRow row;
-    row.SYMBOL = cutToCapacity(symbol, kSymbolCapacity);
+    LibraryList& rows = ws.library.rows;
+    RowText text =
+        ws.library.names.make(symbol.substr(0, std::min(symbol.size(), kSymbolCapacity - 1)));
+    // The previous row is the module row or a symbol row that already carries its fields.
+    const LibraryRow* previous = rows.empty() ? nullptr : &rows.back();
+    const ModuleName moduleName = previous != nullptr ? previous->MODULENAME : ModuleName();
+    const std::uint8_t os = previous != nullptr ? previous->OS : std::uint8_t{kOsUnknown};
+    const std::uint8_t mark = previous != nullptr ? previous->MARK : 0;
+    LibraryRow& row = rows.emplace_back();
+    row.SYMBOL = std::move(text);
     row.ORDINAL = ordinal;
     row.TREELEVEL = kLevelSymbol;
     row.ICON = resident ? 104 : 101;
-    // The previous row is the module row or a symbol row that already carries its fields.
-    if (!ws.library.rows.empty()) {
-        const LibraryRow& previous = ws.library.rows.back();
-        row.MODULENAME = previous.MODULENAME;
-        row.OS = previous.OS;
-        row.MARK = previous.MARK;
-    }
-    ws.library.rows.push_back(std::move(row));
+    row.MODULENAME = moduleName;
+    row.OS = os;
+    row.MARK = mark;
 }
 
 namespace {
@@ -178,8 +179,8 @@ ModuleEntry moduleEntryOf(const LibraryRow& row)
     entry.MODULENAME = row.MODULENAME;
     entry.MODULENUM = row.MODULENUM;
     entry.TREELEVEL = row.TREELEVEL;
-    entry.FILENAME = row.FILENAME;
-    entry.FILENAMEDLL = row.FILENAMEDLL;
+    entry.FILENAME = row.fileName();
+    entry.FILENAMEDLL = row.fileNameDll();
     entry.OS = row.OS;
     entry.MARK = row.MARK;
     entry.EXCLUDE = row.EXCLUDE;
@@ -224,8 +225,8 @@ void postProcessLoad(Workspace& ws, std::size_t firstNewRow, const LoadedFile& l
             row.MODULENUM = ws.library.ModuleCount;
             moduleNumber = row.MODULENUM;
             row.TREELEVEL = levelFor(ws.options);
-            row.FILENAME = path;
-            row.FILENAMEDLL = loaded.executable ? path : std::string();
+            row.setFileName(path);
+            row.setFileNameDll(loaded.executable ? std::string_view(path) : std::string_view());
             residentLeft = loaded.residentCount;
         } else {
             ++ws.library.SymbolCount;
@@ -287,7 +288,7 @@ void fillPassListFromLibrary(Workspace& ws)
     for (const LibraryRow& row : ws.library.rows) {
         PassEntry entry;
         entry.MODULENAME = row.MODULENAME;
-        entry.SYMBOL = row.SYMBOL;
+        entry.SYMBOL = row.SYMBOL.str();
         entry.ORDINAL = row.ORDINAL;
         entry.UNSORTED = row.UNSORTED;
         ws.pass.push_back(std::move(entry));

@@ -69,17 +69,24 @@ TEST(LibraryModel, ModuleIconsInEveryState)
         int expected;
     };
     const Case cases[] = {
-        {1, 0, 0, 0, "", 3},  {1, 0, 2, 0, "", 19}, {2, 0, 0, 0, "", 5},
-        {2, 0, 3, 0, "", 21}, {0, 0, 0, 0, "", 1},  {0, 0, 2, 0, "", 17},
-        {0, 1, 0, 0, "", 7},  {0, 1, 2, 0, "", 23}, {0, 1, 0, 0, "<File not found>", 9},
-        {0, 2, 3, 0, "<file NOT found>", 25},       {2, 0, 0, 1, "", 11},
+        {1, 0, 0, 0, "", 3},
+        {1, 0, 2, 0, "", 19},
+        {2, 0, 0, 0, "", 5},
+        {2, 0, 3, 0, "", 21},
+        {0, 0, 0, 0, "", 1},
+        {0, 0, 2, 0, "", 17},
+        {0, 1, 0, 0, "", 7},
+        {0, 1, 2, 0, "", 23},
+        {0, 1, 0, 0, "<File not found>", 9},
+        {0, 2, 3, 0, "<file NOT found>", 25},
+        {2, 0, 0, 1, "", 11},
     };
     for (const Case& c : cases) {
         o.UseBitCheck = c.bitCheck;
         m.OS = static_cast<std::uint8_t>(c.os);
         m.EXCLUDE = static_cast<std::uint8_t>(c.exclude);
         m.MARK = static_cast<std::uint8_t>(c.mark);
-        m.FILENAMEDLL = c.dll;
+        m.setFileNameDll(c.dll);
         m.TREELEVEL = kLevelModuleCollapsed;
         EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected) << c.os << c.bitCheck << c.exclude;
         m.TREELEVEL = kLevelModuleExpanded;
@@ -130,8 +137,8 @@ TEST(LibraryModel, PostProcessingNumbersRowsAcrossTwoLoads)
     EXPECT_EQ(rows[3].MODULENUM, 2);
     EXPECT_EQ(rows[4].MODULENUM, 2);
     EXPECT_EQ(rows[3].TREELEVEL, kLevelModuleCollapsed);
-    EXPECT_EQ(rows[3].FILENAME, "/dlls/BETA");
-    EXPECT_EQ(rows[3].FILENAMEDLL, "/dlls/BETA");
+    EXPECT_EQ(rows[3].fileName(), "/dlls/BETA");
+    EXPECT_EQ(rows[3].fileNameDll(), "/dlls/BETA");
     EXPECT_EQ(rows[4].RESIDENTSTAB, 1);
     EXPECT_EQ(rows[4].ICON, 104);
     EXPECT_EQ(rows[4].OS, kOs16);
@@ -143,12 +150,39 @@ TEST(LibraryModel, PostProcessingNumbersRowsAcrossTwoLoads)
     EXPECT_EQ(t.ws.library.modules[1].MODULENAME.view(), "BETA");
 }
 
+// Copied rows own what they show: their names and file names stay after the library is
+// emptied and the workspace is gone, and editing a copy leaves the original alone.
+TEST(LibraryModel, CopiedRowsOutliveTheLibraryAndEditApart)
+{
+    std::vector<LibraryRow> copies;
+    {
+        TestWorkspace t;
+        load(t.ws, "ALPHA", {{"AlphaFunctionNumberOne", 1}, {"A2", 2}});
+        copies.assign(t.ws.library.rows.begin(), t.ws.library.rows.end());
+        t.ws.library.rows.clear();
+    }
+    ASSERT_EQ(copies.size(), 3u);
+    EXPECT_EQ(copies[0].fileName(), "/dlls/ALPHA");
+    EXPECT_EQ(copies[1].SYMBOL, "AlphaFunctionNumberOne");
+    EXPECT_EQ(copies[1].fileName(), "");
+    LibraryRow edited = copies[0];
+    edited.setFileNameDll("<File not found>");
+    edited.SYMBOL = "BETA";
+    EXPECT_EQ(copies[0].fileNameDll(), "/dlls/ALPHA");
+    EXPECT_EQ(copies[0].SYMBOL, "ALPHA");
+    EXPECT_NE(edited, copies[0]);
+    // File names set back to empty compare as never set.
+    edited.setFileName("");
+    edited.setFileNameDll("");
+    EXPECT_EQ(edited.files, ModuleFiles());
+}
+
 TEST(LibraryModel, LibFileModulesHaveNoExecutableAndExpandAllOpensThem)
 {
     TestWorkspace t;
     t.ws.options.UseExpandAll = 1;
     load(t.ws, "GAMMA", {{"G", 1}}, kOsUnknown, 0, false);
-    EXPECT_EQ(t.ws.library.rows[0].FILENAMEDLL, "");
+    EXPECT_EQ(t.ws.library.rows[0].fileNameDll(), "");
     EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, kLevelModuleExpanded);
     EXPECT_EQ(t.ws.library.rows[0].ICON, 2);
 }

@@ -3,9 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/fixed_text.h"
+#include "base/large_blocks.h"
+#include "base/row_text.h"
+#include "core/module_files.h"
 
 namespace quillon {
 
@@ -29,25 +33,29 @@ inline constexpr ModuleNumber kNoModuleNumber = 0xFFFFFFFFu;
 enum : std::uint8_t { kOsUnknown = 0, kOs16 = 1, kOs32 = 2 };
 
 /// `EXCLUDE` values of a symbol row (module rows use 2 or 3 for "holds marked symbols").
-enum : std::uint8_t { kExcludeNone = 0, kExcludeListed = 1, kExcludeDuplicate = 2, kExcludeModule3 = 3 };
+enum : std::uint8_t {
+    kExcludeNone = 0,
+    kExcludeListed = 1,
+    kExcludeDuplicate = 2,
+    kExcludeModule3 = 3
+};
 
 /// `TREELEVEL` values.
 enum : std::int16_t { kLevelModuleExpanded = 1, kLevelModuleCollapsed = -1, kLevelSymbol = 2 };
 
 /// One row of `LibraryList`: a module row (TREELEVEL 1 or -1) followed by its symbol rows
 /// (TREELEVEL 2). `ORDINALH` is derived from `ORDINAL` (see ordinalHexText), `ENTRYPOINT` and
-/// `BLANK` are carried but never set, so neither is stored.
+/// `BLANK` are carried but never set, so neither is stored. A row takes 64 bytes; long names
+/// live in shared chunks (see RowText) and the file names only on module rows.
 struct LibraryRow {
-    std::string SYMBOL;        // symbol name, or the module name on a module row (<= 254)
-    std::string FILENAME;      // module row: the file the module was loaded from (<= 259)
-    std::string FILENAMEDLL;   // module row: the executable behind the module (<= 259)
-    ModuleName MODULENAME;     // <= 20
+    RowText SYMBOL;     // symbol name, or the module name on a module row (<= 254)
+    ModuleFiles files;  // module row: FILENAME and FILENAMEDLL, see the accessors
+    ModuleNumber MODULENUM = 0;
+    std::uint32_t UNSORTED = 0;
     std::int16_t ICON = 0;
     std::int16_t TREELEVEL = 0;
     std::uint16_t ORDINAL = 0;
-    ModuleNumber MODULENUM = 0;
-    std::uint32_t UNSORTED = 0;
-    std::uint8_t ENTRYPOINT = 0;
+    ModuleName MODULENAME;  // <= 20
     std::uint8_t MARK = 0;
     std::uint8_t RESIDENTSTAB = 0;
     std::uint8_t OS = kOsUnknown;
@@ -57,8 +65,17 @@ struct LibraryRow {
     [[nodiscard]] bool isSymbol() const { return TREELEVEL == 2 || TREELEVEL == -2; }
     [[nodiscard]] bool expanded() const { return TREELEVEL == kLevelModuleExpanded; }
 
+    /// `FILENAME`: module row, the file the module was loaded from (<= 259).
+    [[nodiscard]] const std::string& fileName() const { return files.fileName(); }
+    /// `FILENAMEDLL`: module row, the executable behind the module (<= 259).
+    [[nodiscard]] const std::string& fileNameDll() const { return files.fileNameDll(); }
+    void setFileName(std::string_view fileName) { files.setFileName(fileName); }
+    void setFileNameDll(std::string_view fileNameDll) { files.setFileNameDll(fileNameDll); }
+
     friend bool operator==(const LibraryRow&, const LibraryRow&) = default;
 };
+
+static_assert(sizeof(LibraryRow) <= 64);
 
 /// One entry of `ModuleTable`, rebuilt from the module rows.
 struct ModuleEntry {
@@ -79,15 +96,15 @@ struct ModuleEntry {
 /// One entry of the transfer list `PassList`.
 struct PassEntry {
     ModuleName MODULENAME;
-    std::string SYMBOL;    // <= 254
+    std::string SYMBOL;  // <= 254
     std::uint16_t ORDINAL = 0;
-    std::string COMMENT;   // <= 254
+    std::string COMMENT;  // <= 254
     std::uint32_t UNSORTED = 0;
 
     friend bool operator==(const PassEntry&, const PassEntry&) = default;
 };
 
-using LibraryList = std::vector<LibraryRow>;
+using LibraryList = std::vector<LibraryRow, LargeBlockAllocator<LibraryRow>>;
 using ModuleTable = std::vector<ModuleEntry>;
 using PassList = std::vector<PassEntry>;
 

@@ -24,7 +24,7 @@ std::vector<std::string> symbols(const Workspace& ws)
 {
     std::vector<std::string> out;
     for (const LibraryRow& r : ws.library.rows)
-        out.push_back(r.SYMBOL);
+        out.push_back(r.SYMBOL.str());
     return out;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/cancellation_poll.h"
 #include "base/clock.h"
+#include "base/name_pool.h"
 #include "core/except_list.h"
 #include "core/exclude_list.h"
 #include "core/library_row.h"
@@ -43,6 +44,8 @@ struct DuplicateModeState {
 /// The library: rows, module table and the running counters kept by every operation.
 struct Library {
     LibraryList rows;
+    /// Where the readers put the long names of the rows they append.
+    NamePool names;
     ModuleTable modules;
     std::uint32_t SymbolCount = 0;
     std::uint32_t ModuleCount = 0;

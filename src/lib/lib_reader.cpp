@@ -2,6 +2,7 @@
 #include "lib/lib_reader.h"
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <span>
 #include <stdexcept>
@@ -36,6 +37,9 @@ void reportLibTest(Workspace& ws, const std::string& fileName, bool isLibrary)
         showMessage(ws, notLibraryFileMessage(fileName));
 }
 
+/// Records read between two looks at the Escape key.
+constexpr std::uint64_t kRecordsPerPoll = 64;
+
 /// The walk of the library loader over the file's bytes.
 class LibraryLoad {
 public:
@@ -56,13 +60,16 @@ public:
         const bool searching = !m_searchName.empty();
         ImportDefinition record;
         std::uint64_t symbols = 0;
+        std::uint64_t records = 0;
         for (;;) {
             const Result<bool> found = m_walker.next(record);
             if (!found)
                 return found.error();
             if (!*found)
                 break;
-            if (m_ws.cancel.poll())
+            // Records take well under a microsecond each: looking at the clock for every
+            // one of them would cost more than reading them.
+            if (records++ % kRecordsPerPoll == 0 && m_ws.cancel.poll())
                 return LibLoadEnd::Cancelled;
             if (searching && upperCase(record.module) != m_searchName) {
                 // The requested module is one run of records: the first record of another
@@ -119,7 +126,7 @@ void reserveRows(LibraryList& rows, std::size_t more)
 
 }  // namespace
 
-Result<std::string> readLibFile(platform::FileSystem& files, const std::string& path)
+Result<ByteBlock> readLibFile(platform::FileSystem& files, const std::string& path)
 {
     Result<platform::File> file = files.openRead(path);
     if (!file)
@@ -127,16 +134,20 @@ Result<std::string> readLibFile(platform::FileSystem& files, const std::string& 
     const Result<std::uint64_t> size = file->size();
     if (!size)
         return size.error();
-    std::string bytes;
+    ByteBlock bytes;
     try {
-        bytes.resize(static_cast<std::size_t>(*size));
+        if (*size > std::numeric_limits<std::size_t>::max())
+            throw std::length_error("file too large");
+        bytes = ByteBlock(static_cast<std::size_t>(*size));
     } catch (const std::bad_alloc&) {
         return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
     } catch (const std::length_error&) {
         return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
     }
     if (!bytes.empty()) {
-        if (Status read = file->readExactAt(0, std::as_writable_bytes(std::span(bytes))); !read)
+        if (Status read =
+                file->readExactAt(0, std::as_writable_bytes(std::span(bytes.data(), bytes.size())));
+            !read)
             return read.error();
     }
     if (Status closed = file->close(); !closed)
@@ -147,7 +158,7 @@ Result<std::string> readLibFile(platform::FileSystem& files, const std::string& 
 Result<bool> libTest(Workspace& ws, const std::string& fileName)
 {
     ws.ErrorText = kNoLib;
-    Result<std::string> bytes = readLibFile(ws.files(), fileName);
+    Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
     if (!bytes) {
         keepError(ws, bytes.error());
         return bytes.error();
@@ -182,7 +193,7 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
     ws.ReadStatus = 0;
     ws.ErrorText = kNoLib;
 
-    Result<std::string> bytes = readLibFile(ws.files(), request.fileName);
+    Result<ByteBlock> bytes = readLibFile(ws.files(), request.fileName);
     if (!bytes) {
         keepError(ws, bytes.error());
         return bytes.error();
@@ -241,7 +252,7 @@ Status loadSavedLibSymbols(Workspace& ws)
     if (first == modules.end() || !containsLibExtension(first->FILENAME) || fileName.empty())
         return {};
 
-    Result<std::string> bytes = readLibFile(ws.files(), fileName);
+    Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
     if (!bytes)
         return bytes.error();
     RecordWalker walker(*bytes);
@@ -276,7 +287,7 @@ bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& 
     ws.CurrentFileName = fileName;
     ws.ErrorText = kNoLib;
     if (containsLibExtension(fileName)) {
-        Result<std::string> bytes = readLibFile(ws.files(), fileName);
+        Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
         const Result<bool> found =
             bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());
         if (found)

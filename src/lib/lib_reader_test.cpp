@@ -31,7 +31,7 @@ std::vector<Shape> shapeOf(const Workspace& ws)
 {
     std::vector<Shape> shape;
     for (const LibraryRow& row : ws.library.rows)
-        shape.push_back({row.MODULENAME.str(), row.SYMBOL, row.ORDINAL, row.isModule()});
+        shape.push_back({row.MODULENAME.str(), row.SYMBOL.str(), row.ORDINAL, row.isModule()});
     return shape;
 }
 
@@ -76,8 +76,8 @@ TEST_F(LibReaderTest, LoadsModulesAndSymbolsInFileOrder)
     EXPECT_EQ(module.TREELEVEL, kLevelModuleCollapsed);
     EXPECT_EQ(module.ICON, 1);
     EXPECT_EQ(module.MARK, 0);
-    EXPECT_EQ(module.FILENAME, path);
-    EXPECT_EQ(module.FILENAMEDLL, "");
+    EXPECT_EQ(module.fileName(), path);
+    EXPECT_EQ(module.fileNameDll(), "");
     EXPECT_EQ(t.ws.library.rows[1].ICON, 101);
     EXPECT_EQ(t.ws.library.rows[1].TREELEVEL, kLevelSymbol);
     EXPECT_EQ(t.ws.library.ModuleCount, 2u);

@@ -55,7 +55,7 @@ LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraM
         LocateRequest request;
         const std::string_view name = trimBlanks(row.SYMBOL);
         request.moduleName = std::string(name.empty() ? row.MODULENAME.view() : name);
-        request.moduleData = ModuleData{row.FILENAMEDLL, row.FILENAME};
+        request.moduleData = ModuleData{row.fileNameDll(), row.fileName()};
         report.rows.push_back(locateOne(ws, std::move(request)));
     }
     for (const std::string& name : extraModules) {

@@ -87,7 +87,7 @@ std::vector<std::string> buildHistoryFolders(Workspace& ws, std::size_t limit)
     for (const LibraryRow& row : ws.library.rows) {
         if (!row.isModule() || folders.size() >= limit)
             continue;
-        std::string folder = platform::folderOf(row.FILENAME);
+        std::string folder = platform::folderOf(row.fileName());
         if (moduleFolders.insert(folder).second)
             add(folder);
     }

@@ -100,9 +100,9 @@ UpdateSummary locatePass(Workspace& ws)
         }
         const std::string name = moduleNameOf(rows[i]);
         Candidate recorded;
-        if (isAbsolutePath(rows[i].FILENAMEDLL) && ws.files().isFile(rows[i].FILENAMEDLL)) {
+        if (isAbsolutePath(rows[i].fileNameDll()) && ws.files().isFile(rows[i].fileNameDll())) {
             status(ws, 2, kVerifyingText);
-            recorded = testCandidatePath(ws.files(), state.folders, rows[i].FILENAMEDLL, verify,
+            recorded = testCandidatePath(ws.files(), state.folders, rows[i].fileNameDll(), verify,
                                          state.headerTest);
         }
         std::string path;
@@ -114,7 +114,7 @@ UpdateSummary locatePass(Workspace& ws)
             status(ws, 2, kLocatingText);
             LocateRequest request;
             request.moduleName = name;
-            request.moduleData = ModuleData{rows[i].FILENAMEDLL, rows[i].FILENAME};
+            request.moduleData = ModuleData{rows[i].fileNameDll(), rows[i].fileName()};
             request.quiet = true;
             const LocateOutcome outcome = LocateModuleFile(ws, request);
             path = outcome.result;
@@ -125,7 +125,7 @@ UpdateSummary locatePass(Workspace& ws)
         if (recorded.accepted)
             ++summary.located;
 
-        rows[i].FILENAMEDLL = path;
+        rows[i].setFileNameDll(path);
         rows[i].OS = os;
         std::size_t end = i + 1;
         for (; end < rows.size() && rows[end].isSymbol(); ++end)

@@ -57,13 +57,13 @@ TEST(UpdateLibraryData, LocateModeRecordsPathAndBitnessEverywhere)
     const UpdateSummary summary = UpdateLibraryData(tree.t.ws, kUpdateLocate);
     EXPECT_EQ(summary, (UpdateSummary{3, 2, 0, false}));
     const Library& lib = tree.t.ws.library;
-    EXPECT_EQ(lib.rows[0].FILENAMEDLL, kernel);
+    EXPECT_EQ(lib.rows[0].fileNameDll(), kernel);
     EXPECT_EQ(lib.rows[0].OS, kOs16);
     EXPECT_EQ(lib.rows[1].OS, kOs16);
     EXPECT_EQ(lib.rows[2].OS, kOs16);
-    EXPECT_EQ(lib.rows[3].FILENAMEDLL, user);
+    EXPECT_EQ(lib.rows[3].fileNameDll(), user);
     EXPECT_EQ(lib.rows[4].OS, kOs32);
-    EXPECT_EQ(lib.rows[5].FILENAMEDLL, "<File not found>");
+    EXPECT_EQ(lib.rows[5].fileNameDll(), "<File not found>");
     EXPECT_EQ(lib.rows[5].OS, kOsUnknown);
     ASSERT_EQ(lib.modules.size(), 3u);
     EXPECT_EQ(lib.modules[0].FILENAMEDLL, kernel);
@@ -87,10 +87,10 @@ TEST(UpdateLibraryData, RecordedFilesAreVerifiedNotSearched)
     const std::string mine = tree.pe("mine/MYLIB.DLL");
     tree.pe("wine/drive_c/windows/system32/MYLIB.DLL");
     tree.module("MYLIB", 1);
-    tree.t.ws.library.rows[0].FILENAMEDLL = mine;
+    tree.t.ws.library.rows[0].setFileNameDll(mine);
 
     EXPECT_EQ(UpdateLibraryData(tree.t.ws, kUpdateLocate), (UpdateSummary{1, 1, 0, false}));
-    EXPECT_EQ(tree.t.ws.library.rows[0].FILENAMEDLL, mine);
+    EXPECT_EQ(tree.t.ws.library.rows[0].fileNameDll(), mine);
     EXPECT_EQ(tree.t.ws.library.rows[0].OS, kOs32);
     EXPECT_EQ(tree.t.ui.statusHistory[1].front(), "Verifying files...");
     EXPECT_TRUE(locate::state(tree.t.ws).results.empty());

@@ -64,7 +64,7 @@ WalkResult walkDuplicates(Workspace& ws, std::size_t first, bool afterAdd, bool 
         }
         std::uint8_t answer = state.standingAnswer();
         if (answer == 0) {
-            const std::string fileName = afterAdd ? row.FILENAME : ws.CurrentFileName;
+            const std::string fileName = afterAdd ? row.fileName() : ws.CurrentFileName;
             const int chosen = ws.ui().message(
                 duplicateQuestion(row.MODULENAME.view(), fileName, afterAdd, allButtons));
             // A closed box keeps the module: nothing is deleted without an answer.

@@ -202,7 +202,7 @@ bool commitInPlaceEdit(Workspace& ws, std::size_t row, EditField field, std::str
     if (row >= ws.library.rows.size())
         return false;
     const LibraryRow& current = ws.library.rows[row];
-    RowEdit edit{current.SYMBOL, current.ORDINAL};
+    RowEdit edit{current.SYMBOL.str(), current.ORDINAL};
     std::uint32_t ordinal = current.ORDINAL;
     if (field == EditField::Name) {
         edit.name = std::string(text);

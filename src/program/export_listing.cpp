@@ -25,7 +25,8 @@ void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
     const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, request);
     for (const LibraryRow& row : ws.library.rows) {
         if (row.isSymbol())
-            listing.symbols.push_back(ListedSymbol{row.MODULENAME.str(), row.SYMBOL, row.ORDINAL, false});
+            listing.symbols.push_back(
+                ListedSymbol{row.MODULENAME.str(), row.SYMBOL.str(), row.ORDINAL, false});
     }
     ws.library = Library{};
     if (!outcome.ok())
@@ -74,7 +75,7 @@ ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
                 residentLeft = load.residentCount;
                 continue;
             }
-            listing.symbols.push_back(ListedSymbol{rows[i].MODULENAME.str(), rows[i].SYMBOL,
+            listing.symbols.push_back(ListedSymbol{rows[i].MODULENAME.str(), rows[i].SYMBOL.str(),
                                                    rows[i].ORDINAL, residentLeft > 0});
             if (residentLeft > 0)
                 --residentLeft;

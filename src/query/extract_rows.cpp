@@ -71,7 +71,8 @@ ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow)
     for (const std::size_t i : taken) {
         const LibraryRow& row = ws.library.rows[i];
         ++counts.processed;
-        if (inserter.add(QueryResult{row.MODULENAME, row.SYMBOL, row.ORDINAL, row.UNSORTED, 1}))
+        if (inserter.add(
+                QueryResult{row.MODULENAME, row.SYMBOL.str(), row.ORDINAL, row.UNSORTED, 1}))
             ++counts.extracted;
         else
             ++counts.duplicates;

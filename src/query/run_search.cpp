@@ -132,7 +132,7 @@ SearchResult runQuery(Workspace& ws, const SearchOptions& options)
         ++result.matches;
         if (row.ORDINAL == 0)
             continue;
-        QueryResult entry{row.MODULENAME, row.SYMBOL, row.ORDINAL, row.UNSORTED, 1};
+        QueryResult entry{row.MODULENAME, row.SYMBOL.str(), row.ORDINAL, row.UNSORTED, 1};
         if (!inserter.add(std::move(entry))) {
             ++result.duplicates;
             continue;

@@ -177,7 +177,7 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
 
     for (const std::size_t row : notLocatedRows) {
         LibraryRow& module = ws.library.rows[row];
-        module.FILENAMEDLL = std::string(locate::kFileNotFound);
+        module.setFileNameDll(locate::kFileNotFound);
         module.OS = kOsUnknown;
     }
     outcome.statusText = updateCountText(outcome.updated, outcome.notLocated);

@@ -64,8 +64,8 @@ TEST(UpdateLibrary, ModuleWithoutExecutableComesBackFromItsLibFile)
                                                            {"HAVE.dll", {"Fresh"}}}));
     const LibraryRow* lost = tree.moduleRow("LOST.dll");
     ASSERT_NE(lost, nullptr);
-    EXPECT_EQ(lost->FILENAME, lib);
-    EXPECT_EQ(lost->FILENAMEDLL, "<File not found>");
+    EXPECT_EQ(lost->fileName(), lib);
+    EXPECT_EQ(lost->fileNameDll(), "<File not found>");
     EXPECT_EQ(tree.t.ws.library.modules.front().FILENAMEDLL, "<File not found>");
     EXPECT_EQ(tree.t.ws.library.modules.front().OS, kOsUnknown);
     EXPECT_EQ(tree.t.ws.library.modules.back().OS, kOs32);
@@ -81,7 +81,7 @@ TEST(UpdateLibrary, ModuleKnownMissingIsNotSearchedAgainAndNoneLocatedIsCounted)
     RefreshTree tree;
     tree.load(tree.file("app.lib",
                         LibBuilder().import("ONE.dll", "A", 1).import("TWO.dll", "B", 1).bytes()));
-    tree.t.ws.library.rows[0].FILENAMEDLL = "<File not found>";
+    tree.t.ws.library.rows[0].setFileNameDll("<File not found>");
     const std::size_t searchesBefore = locate::state(tree.t.ws).results.size();
 
     const UpdateOutcome outcome = updateLibrary(tree.t.ws);
@@ -107,7 +107,7 @@ TEST(UpdateLibrary, ModuleWhoseFileGivesNothingBackIsKeptNotLost)
     EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"GONE.dll", {"EditedInMemory"}}}));
     EXPECT_EQ(tree.t.ws.library.ModuleCount, 1u);
     EXPECT_EQ(tree.t.ws.library.SymbolCount, 1u);
-    EXPECT_EQ(tree.t.ws.library.rows[0].FILENAMEDLL, "<File not found>");
+    EXPECT_EQ(tree.t.ws.library.rows[0].fileNameDll(), "<File not found>");
 }
 
 TEST(UpdateLibrary, ExecutableOfAnotherModuleDoesNotReplaceIt)
@@ -127,7 +127,7 @@ TEST(UpdateLibrary, ExecutableOfAnotherModuleDoesNotReplaceIt)
     // A module named without the file's extension is the same module.
     EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"WIN.MEDIA.SPEECH", {"Speak"}},
                                                            {"KERNEL32.dll", {"New"}}}));
-    EXPECT_EQ(tree.t.ws.library.rows[0].FILENAMEDLL, "<File not found>");
+    EXPECT_EQ(tree.t.ws.library.rows[0].fileNameDll(), "<File not found>");
 }
 
 TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)

@@ -52,15 +52,15 @@ std::optional<std::string> executableFor(Workspace& ws, std::size_t moduleRow)
     if (row.OS != kOsUnknown) {
         // A recorded executable that has gone from the disk is searched for again rather
         // than loaded: loading it would lose the module.
-        if (auto recorded = recordedExecutable(ws, row.FILENAMEDLL))
+        if (auto recorded = recordedExecutable(ws, row.fileNameDll()))
             return recorded;
     }
     ModuleEntry* entry = entryOf(ws, row.MODULENUM);
     ModuleEntry scratch;
     if (entry == nullptr) {
         scratch.MODULENAME = row.MODULENAME;
-        scratch.FILENAME = row.FILENAME;
-        scratch.FILENAMEDLL = row.FILENAMEDLL;
+        scratch.FILENAME = row.fileName();
+        scratch.FILENAMEDLL = row.fileNameDll();
         entry = &scratch;
     }
     return locateModuleForUpdate(ws, *entry);
@@ -83,7 +83,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
 
     std::optional<std::string> file;
     if (source == ModuleSource::OwnFile) {
-        result.file = rows[moduleRow].FILENAME;
+        result.file = rows[moduleRow].fileName();
         const std::string normal =
             platform::NormalizeFolderPath(ws.files(), result.file, ws.options.UseLongAdd);
         // A file gone from the disk is told before anything is removed.
@@ -102,7 +102,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         if (!file) {
             // The search leaves its verdict ("<File not found>") in the module's table entry.
             const ModuleEntry* entry = entryOf(ws, rows[moduleRow].MODULENUM);
-            result.file = entry != nullptr ? entry->FILENAMEDLL : rows[moduleRow].FILENAMEDLL;
+            result.file = entry != nullptr ? entry->FILENAMEDLL : rows[moduleRow].fileNameDll();
         }
     }
 

@@ -104,7 +104,7 @@ TEST(UpdateModule, LocatedExecutableReplacesTheModuleKeepingItsExpansion)
               (std::vector<ModuleSymbols>{{"TWO.dll", {"B1"}}, {"ONE.dll", {"A1", "A3", "A4"}}}));
     const LibraryRow* one = tree.moduleRow("ONE.dll");
     ASSERT_NE(one, nullptr);
-    EXPECT_EQ(one->FILENAME, dll);
+    EXPECT_EQ(one->fileName(), dll);
     EXPECT_EQ(one->OS, kOs32);
     EXPECT_EQ(one->TREELEVEL, kLevelModuleExpanded);
     EXPECT_EQ(tree.t.ws.options.UseExpandAll, 0);

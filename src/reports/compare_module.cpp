@@ -138,8 +138,8 @@ private:
         const LibraryList& rows = m_ws.library.rows;
         const LibraryRow& module = rows[m_moduleRow];
         m_result.moduleName = std::string(trimRight(module.MODULENAME.view()));
-        m_result.loadedFrom = module.FILENAME;
-        m_result.locatedFile = module.FILENAMEDLL;
+        m_result.loadedFrom = module.fileName();
+        m_result.locatedFile = module.fileNameDll();
         for (const ModuleEntry& entry : m_ws.library.modules) {
             if (entry.MODULENUM == module.MODULENUM && entry.MODULENAME == module.MODULENAME) {
                 m_result.loadedFrom = entry.FILENAME;

@@ -46,7 +46,7 @@ struct ExeFixture {
         std::vector<SymbolSeen> seen;
         for (std::size_t i = first; i < rows().size(); ++i) {
             if (rows()[i].isSymbol())
-                seen.push_back({rows()[i].SYMBOL, rows()[i].ORDINAL, rows()[i].ICON == 104});
+                seen.push_back({rows()[i].SYMBOL.str(), rows()[i].ORDINAL, rows()[i].ICON == 104});
         }
         return seen;
     }
@@ -57,7 +57,7 @@ struct ExeFixture {
         std::vector<std::string> names;
         for (const LibraryRow& row : rows()) {
             if (row.isModule())
-                names.push_back(row.SYMBOL);
+                names.push_back(row.SYMBOL.str());
         }
         return names;
     }

@@ -35,7 +35,7 @@ inline std::vector<std::string> rowNames(const Workspace& ws)
 {
     std::vector<std::string> names;
     for (const LibraryRow& row : ws.library.rows)
-        names.push_back(row.SYMBOL);
+        names.push_back(row.SYMBOL.str());
     return names;
 }
 

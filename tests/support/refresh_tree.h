@@ -53,7 +53,7 @@ struct RefreshTree : LocateTree {
             if (row.isModule())
                 modules.push_back({row.MODULENAME.str(), {}});
             else if (!modules.empty())
-                modules.back().symbols.push_back(row.SYMBOL);
+                modules.back().symbols.push_back(row.SYMBOL.str());
         }
         return modules;
     }
