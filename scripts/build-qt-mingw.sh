@@ -4,18 +4,16 @@
 # and installs it into a cache folder outside the work tree. Does nothing when the cache
 # already holds a Qt built from the same source with the same settings.
 #
-#   scripts/build-qt-mingw.sh [x86_64|i686]     (default x86_64)
+#   scripts/build-qt-mingw.sh
+#
+# It builds for 64-bit Windows (x86_64-w64-mingw32) only: the 32-bit desktop program could not
+# be tried on these machines, which cannot run 32-bit programs.
 #
 # The cache folder is $QUILLON_QT_CACHE, or ~/.cache/quillon. The Qt lands in
 # <cache>/qt-<version>-<arch>-w64-mingw32; the script prints that folder last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-arch=${1:-x86_64}
-case "$arch" in
-    x86_64|i686) ;;
-    *) echo "build-qt-mingw: unknown architecture '$arch' (x86_64 or i686)" >&2; exit 2 ;;
-esac
+arch=x86_64
 triple="$arch-w64-mingw32"
 cache=${QUILLON_QT_CACHE:-$HOME/.cache/quillon}
 source_package=qt6-base
@@ -99,7 +97,7 @@ cmake -S "$src" -B "$build" -G Ninja -Wno-dev \
     -DBUILD_SHARED_LIBS=ON "${features[@]}" > "$build/configure.log" \
     || { tail -n 40 "$build/configure.log"; exit 1; }
 
-say "building Qt $upstream for $triple (about 800 files; this takes a while)"
+say "building Qt $upstream for $triple (about 1,000 steps; half an hour or more)"
 jobs=${QUILLON_QT_JOBS:-$(nproc)}
 cmake --build "$build" --parallel "$jobs" > "$build/build.log" 2>&1 \
     || { grep -B2 -A20 -m 3 'error' "$build/build.log" | head -n 80; exit 1; }
