@@ -14,6 +14,7 @@
 #include <share.h>
 #include <sys/stat.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -40,14 +41,12 @@ Error errorFromSystem(const std::error_code& ec)
     return Error{kSystemError, ec.message()};
 }
 
+#ifdef _WIN32
 bool seekTo(std::FILE* f, std::uint64_t offset)
 {
-#ifdef _WIN32
     return _fseeki64(f, static_cast<__int64>(offset), SEEK_SET) == 0;
-#else
-    return fseeko(f, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
 }
+#endif
 
 bool seekEnd(std::FILE* f)
 {
@@ -149,6 +148,7 @@ Result<std::size_t> File::readAt(std::uint64_t offset, std::span<std::byte> out)
         if (Status s = writeBuffer(); !s)
             return s.error();
     }
+#ifdef _WIN32
     if (!seekTo(m_handle, offset))
         return errorFromErrno(errno);
     const std::size_t n = std::fread(out.data(), 1, out.size(), m_handle);
@@ -157,6 +157,23 @@ Result<std::size_t> File::readAt(std::uint64_t offset, std::span<std::byte> out)
         return errorFromErrno(errno);
     }
     return n;
+#else
+    // One positioned read per request, past the stream's buffer (appends are flushed to the
+    // file as they are written, so the stream holds nothing the file lacks).
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t n = ::pread(fileno(m_handle), out.data() + done, out.size() - done,
+                                  static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errorFromErrno(errno);
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+#endif
 }
 
 Status File::readExactAt(std::uint64_t offset, std::span<std::byte> out)
@@ -251,6 +268,7 @@ Result<File> FileSystem::openRead(const std::string& path)
 {
     if (Error e = injected(FileOp::Open, path); e.code != 0)
         return e;
+#ifdef _WIN32
     std::error_code ec;
     const fs::file_status st = fs::status(fs::path(path), ec);
     if (ec || !fs::exists(st))
@@ -258,14 +276,38 @@ Result<File> FileSystem::openRead(const std::string& path)
     if (fs::is_directory(st))
         return errorFromErrno(EACCES);
     errno = 0;
-#ifdef _WIN32
     // Others may read the file while it is open, but not change it.
     std::FILE* handle = _fsopen(path.c_str(), "rb", _SH_DENYWR);
-#else
-    std::FILE* handle = std::fopen(path.c_str(), "rb");
-#endif
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : ENOENT);
+#else
+    // Opened first and asked afterwards: one status call for the file that is there; the reason
+    // is looked for only when the open fails.
+    errno = 0;
+    std::FILE* handle = std::fopen(path.c_str(), "rb");
+    if (handle == nullptr) {
+        const int err = errno != 0 ? errno : ENOENT;
+        std::error_code ec;
+        const fs::file_status st = fs::status(fs::path(path), ec);
+        if (ec || !fs::exists(st))
+            return errorFromErrno(ENOENT);
+        if (fs::is_directory(st))
+            return errorFromErrno(EACCES);
+        return errorFromErrno(err);
+    }
+    struct stat opened {};
+    if (::fstat(fileno(handle), &opened) != 0) {
+        const int err = errno;
+        std::fclose(handle);
+        return errorFromErrno(err);
+    }
+    if (S_ISDIR(opened.st_mode)) {
+        std::fclose(handle);
+        return errorFromErrno(EACCES);
+    }
+    if (S_ISREG(opened.st_mode))
+        return File(this, handle, path, static_cast<std::uint64_t>(opened.st_size));
+#endif
     if (!seekEnd(handle)) {
         const int err = errno;
         std::fclose(handle);
