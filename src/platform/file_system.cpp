@@ -41,6 +41,19 @@ Error errorFromSystem(const std::error_code& ec)
     return Error{kSystemError, ec.message()};
 }
 
+/// Why `path` cannot be read as a file: missing (ENOENT) or a folder (EACCES); 0 when neither,
+/// and the open's own error tells.
+int unopenableReason(const std::string& path)
+{
+    std::error_code ec;
+    const fs::file_status st = fs::status(fs::path(path), ec);
+    if (ec || !fs::exists(st))
+        return ENOENT;
+    if (fs::is_directory(st))
+        return EACCES;
+    return 0;
+}
+
 #ifdef _WIN32
 bool seekTo(std::FILE* f, std::uint64_t offset)
 {
@@ -269,12 +282,8 @@ Result<File> FileSystem::openRead(const std::string& path)
     if (Error e = injected(FileOp::Open, path); e.code != 0)
         return e;
 #ifdef _WIN32
-    std::error_code ec;
-    const fs::file_status st = fs::status(fs::path(path), ec);
-    if (ec || !fs::exists(st))
-        return errorFromErrno(ENOENT);
-    if (fs::is_directory(st))
-        return errorFromErrno(EACCES);
+    if (const int why = unopenableReason(path); why != 0)
+        return errorFromErrno(why);
     errno = 0;
     // Others may read the file while it is open, but not change it.
     std::FILE* handle = _fsopen(path.c_str(), "rb", _SH_DENYWR);
@@ -287,13 +296,8 @@ Result<File> FileSystem::openRead(const std::string& path)
     std::FILE* handle = std::fopen(path.c_str(), "rb");
     if (handle == nullptr) {
         const int err = errno != 0 ? errno : ENOENT;
-        std::error_code ec;
-        const fs::file_status st = fs::status(fs::path(path), ec);
-        if (ec || !fs::exists(st))
-            return errorFromErrno(ENOENT);
-        if (fs::is_directory(st))
-            return errorFromErrno(EACCES);
-        return errorFromErrno(err);
+        const int why = unopenableReason(path);
+        return errorFromErrno(why != 0 ? why : err);
     }
     struct stat opened {};
     if (::fstat(fileno(handle), &opened) != 0) {
