@@ -39,7 +39,7 @@ QUILLON_SETTINGS_DIR=$(printf 'Z:%s' "$out/settings" | tr '/' '\\')
 display=:$(( 90 + RANDOM % 100 ))
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; "$wine64" wineserver -k 2>/dev/null || true' EXIT
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
 
