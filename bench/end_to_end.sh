@@ -5,7 +5,7 @@
 #   2. quillon big.lib /s:out.lib (1,000,000 symbols in 10,000 modules) against cp of the file,
 #      with the peak memory of the quillon run and a byte comparison of output and input.
 # The two commands of a pair run alternately ROUNDS times (default 7); the median ratio is
-# printed. Part 1 is skipped when the DLLs or llvm-readobj are absent.
+# printed. The first pair is skipped when the DLLs or llvm-readobj are absent.
 #
 # usage: bench/end_to_end.sh [BUILD_DIR]        (default build/bench, a Release build)
 #   build it with: cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
