@@ -46,9 +46,15 @@ sleep 1
 # The silent run: the same LIB file as the Linux build's, and the message that says so.
 (cd "$app/samples" && "$wine64" ../quillon32.exe QUILLSMP.DLL /s:OUT.LIB) &
 silent=$!
-if box=$(timeout 90 xdotool search --sync --name "LIB-file created" | head -n 1); then
+if box=$(timeout 90 xdotool search --sync --name "LIB-file created" | head -n 1) && [ -n "$box" ]; then
     import -display "$display" -window root "$out/quillon32-silent.png"
     xdotool key --window "$box" Return
+else
+    echo "windows-desktop-check: quillon32.exe /s showed no result message within 90 s"
+fi
+if ! timeout 60 tail --pid="$silent" -f /dev/null; then
+    echo "windows-desktop-check: quillon32.exe /s did not end"
+    exit 1
 fi
 wait "$silent"
 test -s "$app/samples/OUT.LIB"
