@@ -1,6 +1,7 @@
-// The session of one subcommand's run.
+// The session of one subcommand's run, and the LIB file a subcommand loads into it.
 #include "cli/command_session.h"
 
+#include "lib/lib_reader.h"
 #include "platform/environment.h"
 #include "settings/settings_location.h"
 
@@ -15,6 +16,19 @@ std::unique_ptr<Session> openCommandSession(ui::UiInterface& ui, const std::stri
         std::make_unique<Session>(ui, std::move(env), settings::LocationInputs::fromProcess());
     session->workspace().SilentMode = true;
     return session;
+}
+
+std::optional<std::string> loadCommandLibFile(Workspace& ws, const std::string& file)
+{
+    lib::LibLoadRequest request;
+    request.fileName = ws.files().fullPath(file);
+    request.quiet = true;
+    const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(ws, request);
+    if (!loaded)
+        return file + ": " + loaded.error().text;
+    if (loaded->end != lib::LibLoadEnd::Loaded)
+        return file + ": not a library file, or an empty one";
+    return std::nullopt;
 }
 
 }  // namespace quillon::cli

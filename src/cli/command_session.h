@@ -1,7 +1,8 @@
-// The session of one subcommand's run.
+// The session of one subcommand's run, and the LIB file a subcommand loads into it.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/ui/ui_interface.h"
@@ -14,5 +15,9 @@ namespace quillon::cli {
 /// the settings file. The workspace runs silently: no window asks anything.
 [[nodiscard]] std::unique_ptr<Session> openCommandSession(ui::UiInterface& ui,
                                                           const std::string& settingsDir);
+
+/// Loads the LIB file `file` (as typed) into the workspace, without progress. Nothing when it
+/// loaded; otherwise why not, after the file name ("X.LIB: not a library file, or an empty one").
+[[nodiscard]] std::optional<std::string> loadCommandLibFile(Workspace& ws, const std::string& file);
 
 }  // namespace quillon::cli

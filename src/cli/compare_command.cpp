@@ -10,7 +10,6 @@
 #include "cli/command_session.h"
 #include "cli/compare_output.h"
 #include "core/ui/terminal_ui.h"
-#include "lib/lib_reader.h"
 #include "locate/locate_module.h"
 #include "locate/search_places.h"
 #include "maintenance/exceptions.h"
@@ -43,24 +42,6 @@ void fail(const std::string& text)
     std::fprintf(stderr, "quillon compare: %s\n", cp1252ToUtf8(text).c_str());
 }
 
-/// Loads the LIB file; false (with the reason on stderr) when it cannot be read.
-bool loadLibFile(Workspace& ws, const std::string& file)
-{
-    lib::LibLoadRequest request;
-    request.fileName = ws.files().fullPath(file);
-    request.quiet = true;
-    const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(ws, request);
-    if (!loaded) {
-        fail(file + ": " + loaded.error().text);
-        return false;
-    }
-    if (loaded->end != lib::LibLoadEnd::Loaded) {
-        fail(file + ": not a library file, or an empty one");
-        return false;
-    }
-    return true;
-}
-
 int compareRun(const Arguments& a)
 {
     volatile std::sig_atomic_t interrupted = 0;
@@ -84,8 +65,10 @@ int compareRun(const Arguments& a)
     request.options.partialMatch = a.partial;
     request.moduleName = a.module;
 
-    if (!loadLibFile(ws, a.libFile))
+    if (const std::optional<std::string> why = loadCommandLibFile(ws, a.libFile)) {
+        fail(*why);
         return reports::kSeverityError;
+    }
     if (!a.diskFile.empty()) {
         request.diskFile = ws.files().fullPath(a.diskFile);
         if (a.module.empty() && ws.library.ModuleCount != 1) {

@@ -16,7 +16,6 @@
 #include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
-#include "lib/lib_reader.h"
 #include "locate/autolocate_options.h"
 #include "locate/locate_module.h"
 #include "locate/locate_report.h"
@@ -86,23 +85,6 @@ void applyArguments(Workspace& ws, const Arguments& a)
     locate::state(ws).optionsChanged();
 }
 
-bool loadLibraryFile(Workspace& ws, const std::string& file)
-{
-    lib::LibLoadRequest request;
-    request.fileName = ws.files().fullPath(file);
-    request.quiet = true;
-    const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(ws, request);
-    if (!loaded) {
-        std::fprintf(stderr, "quillon: %s: %s\n", file.c_str(), loaded.error().text.c_str());
-        return false;
-    }
-    if (loaded->end != lib::LibLoadEnd::Loaded) {
-        std::fprintf(stderr, "quillon: %s: not a library file, or an empty one\n", file.c_str());
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int runLocateCommand(int argc, char** argv)
@@ -147,8 +129,10 @@ int runLocateCommand(int argc, char** argv)
     applyArguments(ws, args);
 
     for (const std::string& file : args.libFiles) {
-        if (!loadLibraryFile(ws, file))
+        if (const std::optional<std::string> why = loadCommandLibFile(ws, file)) {
+            std::fprintf(stderr, "quillon: %s\n", why->c_str());
             return 2;
+        }
     }
     const locate::LocateReport report = locate::locateModules(ws, args.modules);
     const std::string text = json ? reportJson(report) : locate::locateReportText(report);
