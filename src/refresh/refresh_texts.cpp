@@ -64,11 +64,6 @@ std::string updateCountText(std::size_t updated, std::size_t notLocated)
     return "No modules was updated from DLL/EXE files";
 }
 
-bool countTextNamesModule(std::size_t updated, std::size_t notLocated)
-{
-    return updated + notLocated == 1;
-}
-
 void showStatus(Workspace& ws, int pane, std::string_view text)
 {
     if (ws.options.UseStatusBar != 0)

@@ -44,9 +44,6 @@ inline constexpr std::string_view kNotFoundOnDiskText = "File was not found on d
 /// `notLocated` from the files they came from.
 [[nodiscard]] std::string updateCountText(std::size_t updated, std::size_t notLocated);
 
-/// Whether the count line names one module, whose name then goes into pane 3.
-[[nodiscard]] bool countTextNamesModule(std::size_t updated, std::size_t notLocated);
-
 /// Writes `text` into status pane `pane` when the status bar is on.
 void showStatus(Workspace& ws, int pane, std::string_view text);
 /// Empties the three status panes (when the status bar is on).
