@@ -19,17 +19,15 @@
 #include "app/find/extracted_list_model.h"
 #include "app/widgets/action_button.h"
 #include "app/widgets/qt_ui.h"
-#include "app/window/main_window.h"
 #include "lib/save_file.h"
-#include "reports/export_rows.h"
 
 namespace quillon::app {
 
-ExtractedTab::ExtractedTab(Workspace& ws, MainWindow& main, QWidget* parent)
-    : QWidget(parent), m_ws(ws), m_main(main), m_list(ws)
+ExtractedTab::ExtractedTab(Workspace& ws, const IconSet& icons, QWidget* parent)
+    : QWidget(parent), m_ws(ws), m_list(ws)
 {
     setObjectName("extractedTab");
-    m_model = new ExtractedListModel(ws, main.icons(), this);
+    m_model = new ExtractedListModel(ws, icons, this);
     createActions();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -83,15 +81,14 @@ void ExtractedTab::createActions()
     };
     using K = QKeySequence;
     ExtractedActions& a = m_actions;
-    a.query = make("Quer&y...", {K("Alt+Y")}, [this] { m_main.queryCommand(); });
+    a.query = make("Quer&y...", {K("Alt+Y")}, [this] { emit queryRequested(); });
     a.saveAs = make("&Save as...", {K("Alt+S")}, [this] { saveAs(); });
     a.clear = make("Cl&ear list", {K("Alt+E")}, [this] { clearList(); });
-    a.exportText = make("E&xport to text", {K("F12")},
-                        [this] { m_main.exportRows(reports::QueryResultRows(m_ws.queryResults)); });
+    a.exportText = make("E&xport to text", {K("F12")}, [this] { emit exportRequested(); });
     a.find = make("&Find...", {K("Alt+F3")},
-                  [this] { (void)runFindCommand(m_ws, &m_main, *this, false); });
-    a.findNext =
-        make("Find &next", {K("F3")}, [this] { (void)runFindCommand(m_ws, &m_main, *this, true); });
+                  [this] { (void)runFindCommand(m_ws, window(), *this, false); });
+    a.findNext = make("Find &next", {K("F3")},
+                      [this] { (void)runFindCommand(m_ws, window(), *this, true); });
     a.gotoRow = make("&Goto...", {K("Ctrl+G")}, [this] { gotoRow(); });
     a.copyName = make("Cop&y name", {K::Copy}, [this] { copyName(); });
     a.deleteRow = make("&Delete", {K::Delete}, [this] { deleteSelected(); });
@@ -158,7 +155,7 @@ void ExtractedTab::updateActions()
 void ExtractedTab::listChanged()
 {
     updateActions();
-    m_main.updateStatus();
+    emit rowsChanged();
 }
 
 void ExtractedTab::sortBy(int order)

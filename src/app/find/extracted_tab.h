@@ -14,7 +14,7 @@ class QTreeView;
 namespace quillon::app {
 
 class ExtractedListModel;
-class MainWindow;
+class IconSet;
 
 /// The commands of the extracted functions list, each one QAction made once.
 struct ExtractedActions {
@@ -35,11 +35,12 @@ struct ExtractedActions {
     QAction* popup = nullptr;
 };
 
-/// The tab and the find target of its list (`QUQ:SYMBOL`).
+/// The tab and the find target of its list (`QUQ:SYMBOL`). The query and the export are the
+/// window's: the tab asks for them by its signals.
 class ExtractedTab final : public QWidget, public FindTarget {
     Q_OBJECT
 public:
-    ExtractedTab(Workspace& ws, MainWindow& main, QWidget* parent = nullptr);
+    ExtractedTab(Workspace& ws, const IconSet& icons, QWidget* parent = nullptr);
 
     /// Shows the list again after the core changed it.
     void listChanged();
@@ -64,6 +65,14 @@ public:
     [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
     [[nodiscard]] const ExtractedActions& actions() const { return m_actions; }
 
+signals:
+    /// "Quer&y..." (Alt+Y): the window's query into this list.
+    void queryRequested();
+    /// "E&xport to text" (F12): the export list of this list's rows.
+    void exportRequested();
+    /// The list's rows changed (sorted, cleared, deleted, saved).
+    void rowsChanged();
+
 private:
     void createActions();
     void gotoRow();
@@ -71,7 +80,6 @@ private:
     void showPopup();
 
     Workspace& m_ws;
-    MainWindow& m_main;
     query::ExtractedSearchList m_list;
     ExtractedListModel* m_model = nullptr;
     QTreeView* m_view = nullptr;

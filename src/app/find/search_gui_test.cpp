@@ -18,7 +18,6 @@
 #include "app/find/extracted_list_model.h"
 #include "app/find/extracted_tab.h"
 #include "app/find/search_dialog.h"
-#include "app/library/library_data_window.h"
 #include "app/testing/gui_fixture.h"
 #include "query/search_options.h"
 #include "settings/settings_store.h"
@@ -165,20 +164,6 @@ TEST_F(SearchGuiTest, ExtractTakesTheSelectedModuleAndTheTabsCommandsWork)
     w.clearList();
     EXPECT_EQ(tab.model()->rowCount(), 0);
     EXPECT_EQ(qtUi.statusText(1), "Extracted functions = 0");
-}
-
-TEST_F(SearchGuiTest, FindNextInTheModuleTableOfTheLibraryDataWindow)
-{
-    MainWindow& w = withLibrary();
-    LibraryDataWindow* data = LibraryDataWindow::showFor(w);
-    ASSERT_NE(data, nullptr);
-    settings.writeSetting("Search", "SearchString", "mod3");
-    QApplication::setActiveWindow(data);
-    (void)QTest::qWaitForWindowActive(data);
-    data->table()->setFocus();
-    QTest::keyClick(data->table(), Qt::Key_F3);
-    EXPECT_EQ(data->currentModuleEntry(), std::optional<std::size_t>(2));
-    data->close();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/window/main_window.h"
+#include "app/library/library_actions.h"
 
 namespace quillon::app {
 

@@ -18,15 +18,15 @@
 
 #include <vector>
 
-#include "app/find/find_targets.h"
 #include "app/library/library_data_format.h"
+#include "app/library/library_find_targets.h"
 #include "app/library/library_tree_model.h"
+#include "app/library/library_view.h"
 #include "app/library/module_table_model.h"
 #include "app/library/search_results_window.h"
 #include "app/widgets/header_titles.h"
 #include "app/widgets/qt_ui.h"
 #include "app/widgets/window_geometry.h"
-#include "app/window/main_window.h"
 #include "core/workspace.h"
 #include "settings/list_format.h"
 #include "settings/settings_store.h"
@@ -38,19 +38,19 @@ namespace {
 constexpr const char* kBarY = "BarY";
 }  // namespace
 
-LibraryDataWindow* LibraryDataWindow::of(const MainWindow& main)
+LibraryDataWindow* LibraryDataWindow::of(const QWidget& owner)
 {
-    return main.findChild<LibraryDataWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return owner.findChild<LibraryDataWindow*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-LibraryDataWindow* LibraryDataWindow::showFor(MainWindow& main)
+LibraryDataWindow* LibraryDataWindow::showFor(LibraryView& view)
 {
-    return showToolWindow<LibraryDataWindow>(main, main.workspace().settings(),
+    return showToolWindow<LibraryDataWindow>(view.owner(), view, view.workspace().settings(),
                                              settings::kModuleWindowSection);
 }
 
-LibraryDataWindow::LibraryDataWindow(MainWindow& main)
-    : QDialog(&main), m_main(main), m_ws(main.workspace())
+LibraryDataWindow::LibraryDataWindow(LibraryView& view)
+    : QDialog(&view.owner()), m_view(view), m_ws(view.workspace())
 {
     setObjectName("ModuleWindow");
     setWindowTitle(kCaption);
@@ -87,7 +87,7 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
     findRow->addWidget(findButton);
     lowerLayout->addLayout(findRow);
 
-    m_model = new ModuleTableModel(m_ws, main.icons(), this);
+    m_model = new ModuleTableModel(m_ws, view.icons(), this);
     m_table = new QTableView(lower);
     m_table->setObjectName("moduleTable");
     m_table->setModel(m_model);
@@ -145,11 +145,11 @@ LibraryDataWindow::LibraryDataWindow(MainWindow& main)
             showInLibrary(*entry);
     });
     // The library tree is rebuilt after every change of the library's shape; follow it.
-    connect(main.model(), &QAbstractItemModel::modelReset, this, [this] {
+    connect(view.model(), &QAbstractItemModel::modelReset, this, [this] {
         if (isVisible())
             refresh();
     });
-    connect(main.model(), &QAbstractItemModel::dataChanged, this,
+    connect(view.model(), &QAbstractItemModel::dataChanged, this,
             [this] { m_table->viewport()->update(); });
     createActions();
 }
@@ -175,14 +175,14 @@ void LibraryDataWindow::createActions()
     make("&Locate DLL/EXE files ", {K("Ctrl+F3"), K("Ctrl+L")}, [this] { locateAll(); });
     make("&Locate DLL/EXE file ", {K("Shift+F3"), K("Shift+L")}, [this] { locateSelected(); });
     make("&Update from DLL/EXE files ", {K("Shift+F8")}, [this] {
-        m_main.updateLibraryCommand();
+        m_view.updateLibraryCommand();
         refresh();
     });
     make("&Update module from DLL/EXE file ", {K("Ctrl+F8")}, [this] {
         const auto entry = currentModuleEntry();
         if (const auto row = entry ? m_model->libraryRowOf(*entry) : std::nullopt)
-            m_main.selectRow(*row);
-        m_main.updateModuleCommand();
+            m_view.selectRow(*row);
+        m_view.updateModuleCommand();
         refresh();
     });
     // Finding in the module table is the search of the other lists, over the module names.
@@ -329,18 +329,14 @@ void LibraryDataWindow::showInLibrary(std::size_t entry)
     const auto row = m_model->libraryRowOf(entry);
     if (!row)
         return;
-    m_main.tabs()->setCurrentIndex(0);
-    m_main.selectRow(*row);
-    m_main.raise();
-    m_main.activateWindow();
-    m_main.tree()->setFocus();
+    m_view.showLibraryRow(*row);
 }
 
 void LibraryDataWindow::locateAll()
 {
     if (m_ws.library.empty())
         return;
-    m_main.locateAllCommand();
+    m_view.locateAllCommand();
     refresh();
     showSearchResults();
 }
@@ -353,8 +349,8 @@ void LibraryDataWindow::locateSelected()
     const auto row = m_model->libraryRowOf(*entry);
     if (!row)
         return;
-    m_main.selectRow(*row);
-    m_main.locateOneCommand();
+    m_view.selectRow(*row);
+    m_view.locateOneCommand();
     refresh();
     (void)selectModuleEntry(*entry);
     showSearchResults();
@@ -362,7 +358,7 @@ void LibraryDataWindow::locateSelected()
 
 void LibraryDataWindow::showSearchResults()
 {
-    (void)SearchResultsWindow::showFor(m_main);
+    (void)SearchResultsWindow::showFor(m_view);
 }
 
 }  // namespace quillon::app

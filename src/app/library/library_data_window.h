@@ -19,7 +19,7 @@ class Workspace;
 
 namespace quillon::app {
 
-class MainWindow;
+class LibraryView;
 class ModuleTableModel;
 
 /// A non-modal tool window owned by the main window; one instance, made at first use. It reads
@@ -33,12 +33,12 @@ public:
     /// The module table's number among the window's list controls.
     static constexpr int kTableListNumber = 1;
 
-    /// Shows, raises and refreshes the library data window of `main`; returns it.
-    static LibraryDataWindow* showFor(MainWindow& main);
-    /// The library data window of `main`, or null when it has not been opened.
-    [[nodiscard]] static LibraryDataWindow* of(const MainWindow& main);
+    /// Shows, raises and refreshes the library data window of the window `view`; returns it.
+    static LibraryDataWindow* showFor(LibraryView& view);
+    /// The library data window of the window `view`, or null when it has not been opened.
+    [[nodiscard]] static LibraryDataWindow* of(const QWidget& owner);
 
-    explicit LibraryDataWindow(MainWindow& main);
+    explicit LibraryDataWindow(LibraryView& view);
     ~LibraryDataWindow() override;
 
     /// Reads the summary and the module table again, keeping the selected module.
@@ -81,7 +81,7 @@ private:
     /// The y position of the splitter bar in the window.
     [[nodiscard]] int barY() const;
 
-    MainWindow& m_main;
+    LibraryView& m_view;
     Workspace& m_ws;
     ModuleTableModel* m_model = nullptr;
     QTableView* m_table = nullptr;

@@ -122,6 +122,16 @@ TEST_F(LibraryDataWindowTest, FindSelectsTheNextMatchingModuleAndWrapsRound)
     EXPECT_FALSE(data.selectModuleEntry(12));
 }
 
+TEST_F(LibraryDataWindowTest, F3FindsTheStoredKeywordsInTheModuleTable)
+{
+    LibraryDataWindow& data = open();
+    settings.writeSetting("Search", "SearchString", "mod3");
+    focusTable(data);
+    QTest::keyClick(data.table(), Qt::Key_F3);
+    EXPECT_EQ(data.currentModuleEntry(), std::optional<std::size_t>(2));
+    data.close();
+}
+
 TEST_F(LibraryDataWindowTest, DoubleClickSelectsTheModuleInTheLibraryTree)
 {
     LibraryDataWindow& data = open(3, 4);

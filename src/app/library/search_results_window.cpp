@@ -11,10 +11,10 @@
 #include <array>
 
 #include "app/library/library_tree_model.h"
+#include "app/library/library_view.h"
 #include "app/library/search_results_model.h"
 #include "app/widgets/header_titles.h"
 #include "app/widgets/window_geometry.h"
-#include "app/window/main_window.h"
 #include "core/workspace.h"
 #include "settings/window_placement.h"
 
@@ -25,18 +25,19 @@ constexpr std::array<int, SearchResultsModel::ColumnCount> kColumnWidths = {110,
                                                                             80,  100, 200, 200};
 }  // namespace
 
-SearchResultsWindow* SearchResultsWindow::of(const MainWindow& main)
+SearchResultsWindow* SearchResultsWindow::of(const QWidget& owner)
 {
-    return main.findChild<SearchResultsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return owner.findChild<SearchResultsWindow*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-SearchResultsWindow* SearchResultsWindow::showFor(MainWindow& main)
+SearchResultsWindow* SearchResultsWindow::showFor(LibraryView& view)
 {
-    return showToolWindow<SearchResultsWindow>(main, main.workspace().settings(),
+    return showToolWindow<SearchResultsWindow>(view.owner(), view, view.workspace().settings(),
                                                settings::kFolderWindowSection);
 }
 
-SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_ws(main.workspace())
+SearchResultsWindow::SearchResultsWindow(LibraryView& view)
+    : QDialog(&view.owner()), m_ws(view.workspace())
 {
     setObjectName("FolderWindow");
     setWindowTitle(kCaption);
@@ -70,7 +71,7 @@ SearchResultsWindow::SearchResultsWindow(MainWindow& main) : QDialog(&main), m_w
     layout->addLayout(buttons);
     resize(900, 360);
 
-    connect(main.model(), &QAbstractItemModel::modelReset, this, [this] {
+    connect(view.model(), &QAbstractItemModel::modelReset, this, [this] {
         if (isVisible())
             refresh();
     });

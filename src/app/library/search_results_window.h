@@ -11,7 +11,7 @@ class Workspace;
 
 namespace quillon::app {
 
-class MainWindow;
+class LibraryView;
 class SearchResultsModel;
 
 /// A non-modal tool window owned by the main window; one instance, made at first use. It lists
@@ -22,12 +22,12 @@ class SearchResultsWindow final : public QDialog {
 public:
     static constexpr const char* kCaption = "Clarion Quillon 32 - Search results";
 
-    /// Shows, raises and refreshes the search results window of `main`; returns it.
-    static SearchResultsWindow* showFor(MainWindow& main);
-    /// The search results window of `main`, or null when it has not been opened.
-    [[nodiscard]] static SearchResultsWindow* of(const MainWindow& main);
+    /// Shows, raises and refreshes the search results window of the window `view`; returns it.
+    static SearchResultsWindow* showFor(LibraryView& view);
+    /// The search results window of the window `view`, or null when it has not been opened.
+    [[nodiscard]] static SearchResultsWindow* of(const QWidget& owner);
 
-    explicit SearchResultsWindow(MainWindow& main);
+    explicit SearchResultsWindow(LibraryView& view);
     ~SearchResultsWindow() override;
 
     /// Reads the results again and shows the newest.

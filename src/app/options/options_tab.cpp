@@ -9,14 +9,11 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/library/library_tree_model.h"
 #include "app/options/advanced_options_dialog.h"
 #include "app/options/folder_options_dialog.h"
 #include "app/options/lib_options_dialog.h"
-#include "app/window/main_window.h"
 #include "core/library_model.h"
 #include "locate/autolocate_options.h"
 #include "maintenance/exclusion_list.h"
@@ -26,8 +23,14 @@
 
 namespace quillon::app {
 
-OptionsTab::OptionsTab(Workspace& ws, QtUi& ui, MainWindow& window)
-    : QWidget(&window), m_ws(ws), m_ui(ui), m_window(window)
+OptionsTab::OptionsTab(Workspace& ws, QtUi& ui, const IconSet& icons, std::string settingsFolder,
+                       const QWidget& list, QWidget* parent)
+    : QWidget(parent),
+      m_ws(ws),
+      m_ui(ui),
+      m_icons(icons),
+      m_settingsFolder(std::move(settingsFolder)),
+      m_list(list)
 {
     setObjectName("optionsTab");
     auto* layout = new QVBoxLayout(this);
@@ -132,13 +135,13 @@ void OptionsTab::apply()
 void OptionsTab::restore()
 {
     settings::OptionsContext context;
-    context.settingsFolder = m_window.setup().settingsFolder;
+    context.settingsFolder = m_settingsFolder;
     settings::OptionsSeams seams;
     maintenance::setExcludeListSeams(seams, m_ws);
     settings::LoadOptions(m_ws.settings(), m_ws.files(), m_ws.options, context, seams);
     locate::state(m_ws).optionsChanged();
     maintenance::duplicateOptionsChanged(m_ws);
-    m_window.applyOptions();
+    emit optionsChanged();
 }
 
 void OptionsTab::store(
@@ -155,7 +158,7 @@ void OptionsTab::store(
     std::vector<bool> shown;
     for (const Entry& e : m_entries)
         shown.push_back(e.box->isChecked());
-    m_window.applyOptions();
+    emit optionsChanged();
     for (std::size_t i = 0; i < m_entries.size(); ++i)
         m_entries[i].box->setChecked(shown[i]);
     emit optionsStored();
@@ -163,7 +166,7 @@ void OptionsTab::store(
 
 bool OptionsTab::folderOptions()
 {
-    FolderOptionsDialog dialog(m_ws, m_ui, &m_window);
+    FolderOptionsDialog dialog(m_ws, m_ui, window());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_ws.options = dialog.options();
@@ -175,7 +178,7 @@ bool OptionsTab::folderOptions()
 
 bool OptionsTab::advancedOptions()
 {
-    AdvancedOptionsDialog dialog(m_ws, &m_window);
+    AdvancedOptionsDialog dialog(m_ws, window());
     const int answer = dialog.exec();
     // The history cleanup works at once, also when the dialog is then cancelled.
     if (dialog.excludeListCleared())
@@ -190,8 +193,8 @@ bool OptionsTab::advancedOptions()
 bool OptionsTab::libOptions(int page)
 {
     LibOptionsDialog dialog(
-        m_ws, m_ui, m_window.icons(),
-        page == 1 ? LibOptionsDialog::AutolocatePage : LibOptionsDialog::LibFilePage, &m_window);
+        m_ws, m_ui, m_icons,
+        page == 1 ? LibOptionsDialog::AutolocatePage : LibOptionsDialog::LibFilePage, window());
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_ws.options = dialog.options();
@@ -211,15 +214,13 @@ void OptionsTab::renewExclusionMarks()
         return;
     (void)maintenance::markExcludedSymbols(m_ws);
     (void)refreshIcons(m_ws);
-    m_window.model()->allRowsChanged();
-    m_window.updateActions();
-    m_window.updateStatus();
+    emit marksChanged();
 }
 
 void OptionsTab::setListAppearance(const ListAppearance& appearance)
 {
     writeListAppearance(m_ws.settings(), appearance);
-    applyListAppearance(&m_window, appearance);
+    applyListAppearance(window(), appearance);
 }
 
 void OptionsTab::chooseFont()
@@ -227,7 +228,7 @@ void OptionsTab::chooseFont()
     ListAppearance a = readListAppearance(m_ws.settings());
     bool ok = false;
     const QFont font =
-        QFontDialog::getFont(&ok, a.font ? *a.font : m_window.tree()->font(), this, "List font");
+        QFontDialog::getFont(&ok, a.font ? *a.font : m_list.font(), this, "List font");
     if (!ok)
         return;
     a.font = font;
@@ -239,8 +240,7 @@ void OptionsTab::chooseColor(bool background)
     ListAppearance a = readListAppearance(m_ws.settings());
     std::optional<QColor>& target = background ? a.background : a.text;
     const QColor initial =
-        target ? *target
-               : m_window.tree()->palette().color(background ? QPalette::Base : QPalette::Text);
+        target ? *target : m_list.palette().color(background ? QPalette::Base : QPalette::Text);
     const QColor chosen = QColorDialog::getColor(
         initial, this, background ? "List background colour" : "List text colour");
     if (!chosen.isValid())

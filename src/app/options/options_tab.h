@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/options/list_appearance.h"
@@ -18,14 +19,19 @@ class SettingsStore;
 
 namespace quillon::app {
 
-class MainWindow;
+class IconSet;
 class QtUi;
 
 /// One check box per option; "A&pply" stores and applies them, "&Restore" reads them back.
+/// The window applies the options when told by `optionsChanged`.
 class OptionsTab final : public QWidget {
     Q_OBJECT
 public:
-    OptionsTab(Workspace& ws, QtUi& ui, MainWindow& window);
+    /// `settingsFolder` is where the options' files are looked for; the font and colour pickers
+    /// start from those of `list`. The dialogs open over `parent`'s window, whose lists take
+    /// the chosen font and colours.
+    OptionsTab(Workspace& ws, QtUi& ui, const IconSet& icons, std::string settingsFolder,
+               const QWidget& list, QWidget* parent);
 
     /// Shows the option values held in the workspace.
     void showOptions();
@@ -53,6 +59,10 @@ public:
     void chooseColor(bool background);
 
 signals:
+    /// The options held in the workspace changed: the window applies them at once.
+    void optionsChanged();
+    /// The library's exclusion marks were made again: the window shows them.
+    void marksChanged();
     /// The options were stored and applied.
     void optionsStored();
 
@@ -72,7 +82,9 @@ private:
     };
     Workspace& m_ws;
     QtUi& m_ui;
-    MainWindow& m_window;
+    const IconSet& m_icons;
+    std::string m_settingsFolder;
+    const QWidget& m_list;
     std::vector<Entry> m_entries;
 };
 

@@ -6,7 +6,6 @@
 #include <QToolButton>
 
 #include "app/testing/gui_fixture.h"
-#include "app/window/main_window.h"
 #include "support/lib_builder.h"
 
 namespace quillon::app {

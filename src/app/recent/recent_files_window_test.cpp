@@ -12,8 +12,6 @@
 #include <fstream>
 
 #include "app/testing/gui_fixture.h"
-#include "app/window/main_window.h"
-#include "app/window/startup.h"
 #include "support/lib_builder.h"
 
 namespace quillon::app {
@@ -87,15 +85,6 @@ TEST_F(RecentFilesWindowTest, AddRecordsEachLoadedFile)
     key(Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), b);
     EXPECT_EQ(stored(), std::vector<std::string>{a});
-}
-
-TEST_F(RecentFilesWindowTest, FilesNamedOnTheCommandLineAreRecordedOutsideSilentRuns)
-{
-    const std::string a = lib("a.lib");
-    Startup startup(ws, qtUi, window(), parseCommandLine({a}, SwitchRule::Posix));
-    startup.setSplashTime(0);
-    (void)startup.run();
-    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), a);
 }
 
 TEST_F(RecentFilesWindowTest, RecallWithABlankPresentFileSaysMissingDataAndAGoneOneNotFound)

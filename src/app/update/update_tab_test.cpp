@@ -7,7 +7,6 @@
 #include "app/testing/gui_fixture.h"
 #include "app/update/update_dialog.h"
 #include "app/update/update_list_model.h"
-#include "app/window/main_window.h"
 #include "support/exe_builder.h"
 
 namespace quillon::app {

@@ -21,15 +21,16 @@ namespace quillon::app {
 void storePlacement(const QWidget& window, settings::SettingsStore& store,
                     std::string_view section);
 
-/// Shows the one tool window of type `W` owned by `owner` (made with `W(owner)` at first use):
-/// a hidden window opens at its stored placement, a shown one is refreshed; either way it comes
-/// to the front.
-template <typename W, typename Owner>
-W* showToolWindow(Owner& owner, settings::SettingsStore& store, std::string_view section)
+/// Shows the one tool window of type `W` owned by `owner` (made with `W(source)` at first
+/// use): a hidden window opens at its stored placement, a shown one is refreshed; either way it
+/// comes to the front.
+template <typename W, typename Source>
+W* showToolWindow(QWidget& owner, Source& source, settings::SettingsStore& store,
+                  std::string_view section)
 {
-    W* window = owner.template findChild<W*>(QString(), Qt::FindDirectChildrenOnly);
+    W* window = owner.findChild<W*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr)
-        window = new W(owner);
+        window = new W(source);
     if (!window->isVisible()) {
         if (applyStoredPlacement(*window, store, section))
             window->setWindowState(window->windowState() | Qt::WindowMaximized);

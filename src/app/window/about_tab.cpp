@@ -13,7 +13,6 @@
 #include "app/widgets/qt_ui.h"
 #include "app/widgets/system_info.h"
 #include "app/widgets/text_window.h"
-#include "app/window/main_window.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 
@@ -58,8 +57,13 @@ AboutAddresses builtInAddresses()
     return {QUILLON_FEEDBACK_ADDRESS, QUILLON_DOWNLOAD_ADDRESS, "quillon32.zip"};
 }
 
-AboutTab::AboutTab(Workspace& ws, QtUi& ui, MainWindow& window)
-    : QWidget(&window), m_ws(ws), m_ui(ui), m_window(window), m_addresses(builtInAddresses())
+AboutTab::AboutTab(Workspace& ws, QtUi& ui, std::string settingsFolder, QWidget& window)
+    : QWidget(&window),
+      m_ws(ws),
+      m_ui(ui),
+      m_settingsFolder(std::move(settingsFolder)),
+      m_window(window),
+      m_addresses(builtInAddresses())
 {
     setObjectName("aboutTab");
     auto* layout = new QVBoxLayout(this);
@@ -116,7 +120,7 @@ void AboutTab::showTextFile(const std::string& name)
 {
     std::string text;
     const std::string programFolder = toPath(QCoreApplication::applicationDirPath());
-    if (!readTextFile(m_ws, name, {m_window.setup().settingsFolder, programFolder}, text))
+    if (!readTextFile(m_ws, name, {m_settingsFolder, programFolder}, text))
         return;
     auto* window = new TextWindow(QString::fromStdString(name), fromCp1252(text), &m_window);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -199,7 +203,7 @@ void AboutTab::download()
     done.text =
         "|    To complete the program update, please unzip files manually|"
         "    to the program folder.|    ZIP-file: " +
-        m_addresses.archive + "|    Program folder:" + m_window.setup().settingsFolder;
+        m_addresses.archive + "|    Program folder:" + m_settingsFolder;
     (void)m_ui.message(done);
 }
 

@@ -3,13 +3,14 @@
 
 #include <QWidget>
 
+#include <string>
+
 #include "core/workspace.h"
 
 class QPushButton;
 
 namespace quillon::app {
 
-class MainWindow;
 class QtUi;
 
 /// The addresses of the feedback and download commands; empty when none is configured.
@@ -25,7 +26,9 @@ struct AboutAddresses {
 class AboutTab final : public QWidget {
     Q_OBJECT
 public:
-    AboutTab(Workspace& ws, QtUi& ui, MainWindow& window);
+    /// "Readme.txt", "Notes.txt" and the help are looked for in `settingsFolder` first; the
+    /// text windows open over `window`, which "Exit" closes.
+    AboutTab(Workspace& ws, QtUi& ui, std::string settingsFolder, QWidget& window);
 
     void showSystemInformation();
     void showReadme() { showTextFile("Readme.txt"); }
@@ -42,7 +45,8 @@ private:
 
     Workspace& m_ws;
     QtUi& m_ui;
-    MainWindow& m_window;
+    std::string m_settingsFolder;
+    QWidget& m_window;
     AboutAddresses m_addresses;
 };
 

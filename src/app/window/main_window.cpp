@@ -41,6 +41,7 @@
 #include "core/library_edit.h"
 #include "program/window_texts.h"
 #include "reports/compare_state.h"
+#include "reports/export_rows.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
@@ -262,8 +263,12 @@ QWidget* MainWindow::createListTab(const QStringList& columns, const QStringList
 
 void MainWindow::createOtherTabs()
 {
-    m_extractedTab = new ExtractedTab(m_ws, *this, m_tabs);
+    m_extractedTab = new ExtractedTab(m_ws, m_icons, m_tabs);
     m_extractedTab->hide();
+    connect(m_extractedTab, &ExtractedTab::queryRequested, this, &MainWindow::queryCommand);
+    connect(m_extractedTab, &ExtractedTab::exportRequested, this,
+            [this] { exportRows(reports::QueryResultRows(m_ws.queryResults)); });
+    connect(m_extractedTab, &ExtractedTab::rowsChanged, this, [this] { updateStatus(); });
     m_queryTab = m_extractedTab;
     m_compareList = new CompareTab(m_ws, m_tabs);
     m_compareList->hide();
@@ -276,8 +281,15 @@ void MainWindow::createOtherTabs()
     m_updateList->hide();
     m_updateTab = m_updateList;
     connect(m_updateList, &UpdateTab::updateRequested, this, &MainWindow::updateFromTabCommand);
-    m_optionsTab = new OptionsTab(m_ws, m_ui, *this);
-    auto* about = new AboutTab(m_ws, m_ui, *this);
+    auto* options = new OptionsTab(m_ws, m_ui, m_icons, m_setup.settingsFolder, *m_tree, this);
+    connect(options, &OptionsTab::optionsChanged, this, &MainWindow::applyOptions);
+    connect(options, &OptionsTab::marksChanged, this, [this] {
+        m_model->allRowsChanged();
+        updateActions();
+        updateStatus();
+    });
+    m_optionsTab = options;
+    auto* about = new AboutTab(m_ws, m_ui, m_setup.settingsFolder, *this);
     m_aboutTab = about;
     auto* help = new QAction("&Help", this);
     help->setShortcut(QKeySequence::HelpContents);
@@ -396,6 +408,15 @@ void MainWindow::selectRow(std::size_t row)
     m_tree->scrollTo(index);
 }
 
+void MainWindow::showLibraryRow(std::size_t row)
+{
+    m_tabs->setCurrentIndex(0);
+    selectRow(row);
+    raise();
+    activateWindow();
+    m_tree->setFocus();
+}
+
 void MainWindow::updateStatus()
 {
     QWidget* current = m_tabs->currentWidget();
@@ -454,8 +475,10 @@ void MainWindow::changeEvent(QEvent* event)
     if ((isMinimized() || isMaximized()) && m_ws.options.UseSaveWindow == 1)
         savePlacement();
     if (isMinimized() && m_ws.options.UseMinimizeTray == 1) {
-        if (m_tray == nullptr)
-            m_tray = new TrayIcon(m_ws, *this);
+        if (m_tray == nullptr) {
+            m_tray = new TrayIcon(m_ws, *this, m_icons);
+            connect(m_tray, &TrayIcon::aboutRequested, this, &MainWindow::showAboutBox);
+        }
         // Hiding inside the state change confuses some window managers; do it right after.
         QTimer::singleShot(0, m_tray, [this] { (void)m_tray->minimizeToTray(); });
     }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/library/library_actions.h"
+#include "app/library/library_view.h"
 #include "app/update/update_dialog.h"
 #include "app/widgets/icon_set.h"
 #include "core/workspace.h"
@@ -41,66 +43,6 @@ class TrayIcon;
 class ListFormats;
 class UpdateTab;
 
-/// The commands of the library list, each one QAction made once.
-struct LibraryActions {
-    QAction* locateAll = nullptr;
-    QAction* updateAll = nullptr;
-    QAction* modulesCleanup = nullptr;
-    QAction* locateOne = nullptr;
-    QAction* updateOne = nullptr;
-    QAction* duplicateCleanup = nullptr;
-    QAction* markExcluded = nullptr;
-    QAction* markDuplicated = nullptr;
-    QAction* newLibrary = nullptr;
-    QAction* openLibrary = nullptr;
-    QAction* closeLibrary = nullptr;
-    QAction* rename = nullptr;
-    QAction* libraryData = nullptr;
-    QAction* query = nullptr;
-    QAction* exportText = nullptr;
-    QAction* save = nullptr;
-    QAction* saveAs = nullptr;
-    QAction* revert = nullptr;
-    QAction* addModule = nullptr;
-    QAction* removeModule = nullptr;
-    QAction* revertModule = nullptr;
-    QAction* compareModule = nullptr;
-    QAction* exportModule = nullptr;
-    QAction* clearAll = nullptr;
-    QAction* find = nullptr;
-    QAction* findNext = nullptr;
-    QAction* gotoRow = nullptr;
-    QAction* nextMark = nullptr;
-    QAction* copyName = nullptr;
-    QAction* editSymbol = nullptr;
-    QAction* toggleMark = nullptr;
-    QAction* markAll = nullptr;
-    QAction* removeMarks = nullptr;
-    QAction* invertMarks = nullptr;
-    QAction* extract = nullptr;
-    QAction* deleteRows = nullptr;
-    QAction* sortName = nullptr;
-    QAction* sortOrdinal = nullptr;
-    QAction* sortFile = nullptr;
-    QAction* sortAscending = nullptr;
-    QAction* sortDescending = nullptr;
-    QAction* expandAll = nullptr;
-    QAction* contractAll = nullptr;
-    QAction* exit = nullptr;
-    QAction* symbolsCleanup = nullptr;
-    QAction* removeMarkedSymbols = nullptr;
-    QAction* exportAll = nullptr;
-    QAction* topmost = nullptr;
-    QAction* popup = nullptr;
-    QAction* restoreListFormats = nullptr;
-    // The quick menu's own wording of two marking commands.
-    QAction* quickMarkExcluded = nullptr;
-    QAction* quickMarkDuplicated = nullptr;
-    // The list editors of the exceptions and the favourites.
-    QAction* exceptionsList = nullptr;
-    QAction* favoritesList = nullptr;
-};
-
 /// What the window was started with.
 struct WindowSetup {
     /// The start-up folder ("System default" of the folder options).
@@ -109,7 +51,7 @@ struct WindowSetup {
     std::string settingsFolder;
 };
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, public LibraryView {
     Q_OBJECT
 public:
     MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* parent = nullptr);
@@ -128,9 +70,12 @@ public:
     void updateStatus();
 
     /// The selected row of the library list.
-    [[nodiscard]] std::optional<std::size_t> selectedRow() const;
+    [[nodiscard]] std::optional<std::size_t> selectedRow() const override;
     /// Selects the row at `row` of `LibraryList` and shows it.
-    void selectRow(std::size_t row);
+    void selectRow(std::size_t row) override;
+    /// Shows the library tab with `row` selected, raises the window and gives the list the
+    /// focus.
+    void showLibraryRow(std::size_t row) override;
 
     /// Commands (public so that start-up and tests can run them as the menu does).
     void newLibrary();
@@ -158,10 +103,10 @@ public:
     void revertModuleCommand();
     /// Update (Ctrl+F8): the marked modules, or the selected one, from their executables.
     /// Does nothing while "UseBitCheck" is 0.
-    void updateModuleCommand();
+    void updateModuleCommand() override;
     /// Update library (Shift+F8): every module from its executable. Does nothing while
     /// "UseBitCheck" is 0.
-    void updateLibraryCommand();
+    void updateLibraryCommand() override;
     /// The first `UseNumMenu` recent files that pass the sub-menu's filter.
     [[nodiscard]] std::vector<std::string> recentFiles() const;
     /// Opens a file chosen from the recent files or the favourites, after the save question.
@@ -169,8 +114,8 @@ public:
     /// The recent files window; a file chosen there by a double click is opened.
     void showRecentFilesWindow();
     /// Locates the executables of all modules (Ctrl+F3) or of the selected one (Shift+F3).
-    void locateAllCommand();
-    void locateOneCommand();
+    void locateAllCommand() override;
+    void locateOneCommand() override;
     /// The modules cleanup dialog and its run (F9).
     void modulesCleanupCommand();
     /// The symbols cleanup dialog and its run (F10).
@@ -206,13 +151,14 @@ public:
     [[nodiscard]] QTreeView* tree() const { return m_tree; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
     [[nodiscard]] QLabel* banner() const { return m_banner; }
-    [[nodiscard]] LibraryTreeModel* model() const { return m_model; }
+    [[nodiscard]] LibraryTreeModel* model() const override { return m_model; }
     [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
     [[nodiscard]] ExtractedTab* extractedTab() const { return m_extractedTab; }
     [[nodiscard]] QToolButton* quickMenuButton() const { return m_quickButton; }
     [[nodiscard]] QToolButton* bitButton() const { return m_bitButton; }
-    [[nodiscard]] const IconSet& icons() const { return m_icons; }
-    [[nodiscard]] Workspace& workspace() const { return m_ws; }
+    [[nodiscard]] const IconSet& icons() const override { return m_icons; }
+    [[nodiscard]] Workspace& workspace() const override { return m_ws; }
+    [[nodiscard]] QWidget& owner() override { return *this; }
     [[nodiscard]] const WindowSetup& setup() const { return m_setup; }
     [[nodiscard]] CompareController* compareController() const { return m_compare; }
     [[nodiscard]] CompareTab* compareTab() const { return m_compareList; }

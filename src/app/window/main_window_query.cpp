@@ -3,8 +3,8 @@
 
 #include "app/find/extracted_list_model.h"
 #include "app/find/extracted_tab.h"
-#include "app/find/find_targets.h"
 #include "app/find/search_dialog.h"
+#include "app/library/library_find_targets.h"
 #include "app/library/library_tree_model.h"
 #include "app/widgets/qt_ui.h"
 #include "app/window/main_window.h"

@@ -140,5 +140,15 @@ TEST_F(StartupTest, NoCreateKeepsTheWindowQuiet)
     EXPECT_EQ(window().windowTitle(), "Clarion Quillon 32");
 }
 
+TEST_F(StartupTest, FilesNamedOnTheCommandLineAreRecordedOutsideSilentRuns)
+{
+    const std::string a =
+        folder.write("a.lib", quillon::testing::libBytes({{"TOOLS", "Alpha", 1}}));
+    Startup startup(ws, qtUi, window(), parseCommandLine({a}, SwitchRule::Posix));
+    startup.setSplashTime(0);
+    (void)startup.run();
+    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), a);
+}
+
 }  // namespace
 }  // namespace quillon::app

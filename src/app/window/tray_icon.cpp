@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include "app/widgets/icon_set.h"
-#include "app/window/main_window.h"
 #include "program/window_texts.h"
 #include "settings/settings_store.h"
 
@@ -50,7 +49,8 @@ void TrayOptionsDialog::store(Workspace& ws) const
     ws.settings().writeNumber("Options", "UseIconAnimation", ws.options.UseIconAnimation);
 }
 
-TrayIcon::TrayIcon(Workspace& ws, MainWindow& window) : QObject(&window), m_ws(ws), m_window(window)
+TrayIcon::TrayIcon(Workspace& ws, QWidget& window, const IconSet& icons)
+    : QObject(&window), m_ws(ws), m_window(window), m_icons(icons)
 {
     m_menu = new QMenu(&window);
     connect(m_menu->addAction("&Restore Clarion Quillon"), &QAction::triggered, this,
@@ -59,7 +59,7 @@ TrayIcon::TrayIcon(Workspace& ws, MainWindow& window) : QObject(&window), m_ws(w
             [this] { showOptions(); });
     connect(m_menu->addAction("&About..."), &QAction::triggered, this, [this] {
         restore();
-        m_window.showAboutBox();
+        emit aboutRequested();
     });
     m_menu->addSeparator();
     connect(m_menu->addAction("E&xit Clarion Quillon"), &QAction::triggered, this, [this] {
@@ -73,15 +73,14 @@ bool TrayIcon::minimizeToTray()
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return false;
     if (m_icon == nullptr) {
-        m_icon = new QSystemTrayIcon(m_window.icons().program(), this);
+        m_icon = new QSystemTrayIcon(m_icons.program(), this);
         m_icon->setToolTip("Clarion Quillon 32");
         connect(m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activated);
         m_animation = new QTimer(this);
         m_animation->setInterval(600);
         connect(m_animation, &QTimer::timeout, this, [this] {
             m_secondImage = !m_secondImage;
-            m_icon->setIcon(m_secondImage ? IconSet::named("QNOpenFold")
-                                          : m_window.icons().program());
+            m_icon->setIcon(m_secondImage ? IconSet::named("QNOpenFold") : m_icons.program());
         });
     }
     m_icon->show();

@@ -14,7 +14,7 @@ class QTimer;
 
 namespace quillon::app {
 
-class MainWindow;
+class IconSet;
 
 /// "Clarion Quillon 32 - Tray icon options": the mouse button of the menu, single click to
 /// restore, icon animation. Performs nothing; `store` writes the choices.
@@ -39,7 +39,8 @@ private:
 class TrayIcon final : public QObject {
     Q_OBJECT
 public:
-    TrayIcon(Workspace& ws, MainWindow& window);
+    /// The icon of `window`, drawn with the program icon of `icons`.
+    TrayIcon(Workspace& ws, QWidget& window, const IconSet& icons);
 
     /// Hides the window and shows the icon; false when the platform has no tray.
     bool minimizeToTray();
@@ -48,12 +49,17 @@ public:
     [[nodiscard]] bool shown() const { return m_icon != nullptr && m_icon->isVisible(); }
     [[nodiscard]] QMenu* menu() const { return m_menu; }
 
+signals:
+    /// "&About..." of the icon's menu, after the window was restored.
+    void aboutRequested();
+
 private:
     void activated(QSystemTrayIcon::ActivationReason reason);
     void showOptions();
 
     Workspace& m_ws;
-    MainWindow& m_window;
+    QWidget& m_window;
+    const IconSet& m_icons;
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
     QTimer* m_animation = nullptr;

@@ -1,25 +1,25 @@
 // The library list and the module table as find targets.
-#include "app/find/find_targets.h"
+#include "app/library/library_find_targets.h"
 
 #include "app/library/library_data_window.h"
 #include "app/library/library_tree_model.h"
-#include "app/window/main_window.h"
+#include "app/library/library_view.h"
 #include "core/library_model.h"
 
 namespace quillon::app {
 
-LibraryFindTarget::LibraryFindTarget(MainWindow& main) : m_main(main), m_list(main.workspace()) {}
+LibraryFindTarget::LibraryFindTarget(LibraryView& view) : m_view(view), m_list(view.workspace()) {}
 
 std::optional<std::size_t> LibraryFindTarget::currentRow() const
 {
-    return m_main.selectedRow();
+    return m_view.selectedRow();
 }
 
 void LibraryFindTarget::showFoundRow(std::size_t row)
 {
-    (void)refreshIcons(m_main.workspace(), row, row + 1);
-    m_main.model()->rowsChanged(row, row + 1);
-    m_main.selectRow(row);
+    (void)refreshIcons(m_view.workspace(), row, row + 1);
+    m_view.model()->rowsChanged(row, row + 1);
+    m_view.selectRow(row);
 }
 
 ModuleTableFindTarget::ModuleTableFindTarget(LibraryDataWindow& window, const Workspace& ws)

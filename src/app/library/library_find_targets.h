@@ -6,20 +6,20 @@
 namespace quillon::app {
 
 class LibraryDataWindow;
-class MainWindow;
+class LibraryView;
 
 /// The library list: `SYMBOL` of every row; a found row is selected (its module expanded) and,
 /// when the find hooked it, drawn with the hook.
 class LibraryFindTarget final : public FindTarget {
 public:
-    explicit LibraryFindTarget(MainWindow& main);
+    explicit LibraryFindTarget(LibraryView& view);
     [[nodiscard]] query::SearchMode findMode() const override { return query::SearchMode::Library; }
     [[nodiscard]] const query::SearchList& searchList() const override { return m_list; }
     [[nodiscard]] std::optional<std::size_t> currentRow() const override;
     void showFoundRow(std::size_t row) override;
 
 private:
-    MainWindow& m_main;
+    LibraryView& m_view;
     query::LibrarySearchList m_list;
 };
 
