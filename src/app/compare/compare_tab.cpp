@@ -14,6 +14,7 @@
 
 #include "app/compare/compare_list_model.h"
 #include "app/compare/compare_shown_rows.h"
+#include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_state.h"
@@ -55,6 +56,7 @@ CompareTab::CompareTab(Workspace& ws, QWidget* parent) : QWidget(parent), m_ws(w
     layout->addWidget(m_list, 1);
 
     createActions();
+    new KeypadSortKeys(m_list, m_actions.sortAscending, m_actions.sortDescending);
     connect(compare, &QPushButton::clicked, this, &CompareTab::compareRequested);
     connect(next, &QPushButton::clicked, this, &CompareTab::compareNextRequested);
     connect(m_refreshButton, &QPushButton::clicked, m_actions.refresh, &QAction::trigger);

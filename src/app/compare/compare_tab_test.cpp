@@ -4,9 +4,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -177,6 +179,31 @@ TEST_F(CompareTabTest, FindAndFindNextRunOverTheShownRows)
     EXPECT_EQ(tab.model()->rowAt(static_cast<int>(*tab.currentRow()))->SYMBOL, "Beta");
     EXPECT_EQ(tab.findMode(), query::SearchMode::Compare);
     EXPECT_TRUE(tab.actions().find->isEnabled());
+}
+
+TEST_F(CompareTabTest, SortKeysOfTheListSortItAsItsSortMenuDoes)
+{
+    CompareTab& tab = withRows();
+    const auto names = [&tab] {
+        QStringList out;
+        for (int r = 0; r < tab.model()->rowCount(); ++r)
+            out << QString::fromStdString(tab.model()->rowAt(r)->SYMBOL);
+        return out;
+    };
+    QTest::keyClick(tab.list(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(names(), QStringList({"Beta", "ALPHA", "Gone"}));
+    EXPECT_TRUE(tab.actions().sortFile->isChecked());
+    QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, "-");
+    QApplication::sendEvent(tab.list(), &minus);
+    EXPECT_EQ(names(), QStringList({"Gone", "ALPHA", "Beta"}));
+    QTest::keyClick(tab.list(), Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(names(), QStringList({"Gone", "Beta", "ALPHA"}));
+    QTest::keyClick(tab.list(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(names(), QStringList({"ALPHA", "Beta", "Gone"}));
+    EXPECT_TRUE(tab.actions().sortAscending->isChecked());
+    QTest::keyClick(tab.list(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(tab.actions().sortOrdinal->isChecked());
+    EXPECT_EQ(tab.actions().sortDescending->text(), "&Descending\tCtrl+Num-");
 }
 
 }  // namespace

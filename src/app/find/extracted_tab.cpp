@@ -18,6 +18,7 @@
 
 #include "app/find/extracted_list_model.h"
 #include "app/widgets/action_button.h"
+#include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "lib/save_file.h"
 
@@ -58,6 +59,7 @@ ExtractedTab::ExtractedTab(Workspace& ws, const IconSet& icons, QWidget* parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAllColumnsShowFocus(true);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    new KeypadSortKeys(m_view, m_actions.sortAscending, m_actions.sortDescending);
     m_view->setColumnWidth(ExtractedListModel::Module, 160);
     m_view->setColumnWidth(ExtractedListModel::Function, 360);
     layout->addWidget(m_view, 1);
