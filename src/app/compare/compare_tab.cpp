@@ -14,6 +14,7 @@
 
 #include "app/compare/compare_list_model.h"
 #include "app/compare/compare_shown_rows.h"
+#include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "reports/compare_settings.h"
@@ -46,6 +47,9 @@ CompareTab::CompareTab(Workspace& ws, QWidget* parent) : QWidget(parent), m_ws(w
     m_list->setAllColumnsShowFocus(true);
     m_list->setUniformRowHeights(true);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A double click edits the function name or ordinal in place (F2 is "Compare next").
+    m_list->setItemDelegate(new InPlaceEditDelegate(m_list));
+    m_list->setEditTriggers(QAbstractItemView::DoubleClicked);
     m_model = new CompareListModel(ws, this);
     m_list->setModel(m_model);
     m_shown = std::make_unique<CompareShownRows>(*m_model);

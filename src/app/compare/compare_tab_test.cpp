@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -204,6 +205,31 @@ TEST_F(CompareTabTest, SortKeysOfTheListSortItAsItsSortMenuDoes)
     QTest::keyClick(tab.list(), Qt::Key_O, Qt::AltModifier);
     EXPECT_TRUE(tab.actions().sortOrdinal->isChecked());
     EXPECT_EQ(tab.actions().sortDescending->text(), "&Descending\tCtrl+Num-");
+}
+
+TEST_F(CompareTabTest, ADoubleClickEditsANameInPlaceAndF2StaysCompareNext)
+{
+    CompareTab& tab = withRows();  // sorted by ordinal: ALPHA, Beta, Gone
+    const QModelIndex name = tab.model()->index(1, CompareListModel::FunctionName);
+    const QPoint at = tab.list()->visualRect(name).center();
+    QTest::mouseClick(tab.list()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(tab.list()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QLineEdit* edit = nullptr;
+    for (auto* e : tab.list()->findChildren<QLineEdit*>("inPlaceEditor"))
+        edit = e->isVisible() ? e : edit;
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), "Beta");
+    edit->selectAll();
+    QTest::keyClicks(edit, "BetaEx");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(tab.model()->rowAt(1)->SYMBOL, "BetaEx");
+    EXPECT_EQ(tab.model()->rowAt(1)->COMMENT, "<Unchanged>");
+    EXPECT_FALSE(tab.model()->setData(tab.model()->index(1, CompareListModel::Ordinal), "0",
+                                      Qt::EditRole));
+    EXPECT_EQ(tab.model()->rowAt(1)->ORDINAL, 2);
+    EXPECT_FALSE(tab.model()->flags(tab.model()->index(1, CompareListModel::Change)) &
+                 Qt::ItemIsEditable);
+    EXPECT_EQ(tab.actions().compareNext->shortcut(), QKeySequence("F2"));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 
 #include "app/find/extracted_list_model.h"
 #include "app/widgets/action_button.h"
+#include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "lib/save_file.h"
@@ -56,7 +57,11 @@ ExtractedTab::ExtractedTab(Workspace& ws, const IconSet& icons, QWidget* parent)
     m_view->setUniformRowHeights(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 or a double click edits the function name or ordinal in place (the model refuses
+    // when the options turn editing in place off).
+    m_view->setItemDelegate(new InPlaceEditDelegate(m_view));
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked);
+    new InPlaceEditKey(m_view, ExtractedListModel::Function);
     m_view->setAllColumnsShowFocus(true);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     new KeypadSortKeys(m_view, m_actions.sortAscending, m_actions.sortDescending);

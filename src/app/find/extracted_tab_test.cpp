@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
@@ -77,6 +78,53 @@ TEST_F(ExtractedTabTest, TheSortMenuShowsTheKeypadKeysAsTheyAreWritten)
     EXPECT_EQ(tab.actions().sortDescending->text(), "&Descending\tCtrl+Num-");
     EXPECT_EQ(window().actions().sortAscending->text(), "&Ascending\tCtrl+Num+");
     EXPECT_EQ(window().actions().sortDescending->text(), "&Descending\tCtrl+Num-");
+}
+
+TEST_F(ExtractedTabTest, NamesAndOrdinalsAreEditedInPlaceWithTheLibraryListsChecks)
+{
+    ExtractedTab& tab = withRows();
+    ws.options.UseStatusBar = 1;
+    const auto editor = [&tab]() -> QLineEdit* {
+        for (auto* edit : tab.list()->findChildren<QLineEdit*>("inPlaceEditor")) {
+            if (edit->isVisible())
+                return edit;
+        }
+        return nullptr;
+    };
+    // F2 on a row whose module cell is current edits the function name.
+    tab.list()->setCurrentIndex(tab.model()->index(1, ExtractedListModel::Module));
+    QTest::keyClick(tab.list(), Qt::Key_F2);
+    QLineEdit* edit = editor();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), "Alpha");
+    edit->clear();
+    QTest::keyClick(edit, Qt::Key_Return);  // refused: the field keeps the old name
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(qtUi.statusText(1), "Name cannot be blank!");
+    ASSERT_EQ(editor(), edit);
+    EXPECT_EQ(edit->text(), "Alpha");
+    edit->selectAll();
+    QTest::keyClicks(edit, "AlphaEx");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(ws.queryResults.rows[1].SYMBOL, "AlphaEx");
+    EXPECT_EQ(editor(), nullptr);
+
+    // A double click on an ordinal edits it in a digits-only field.
+    const QModelIndex ordinal = tab.model()->index(2, ExtractedListModel::Ordinal);
+    const QPoint at = tab.list()->visualRect(ordinal).center();
+    QTest::mouseClick(tab.list()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(tab.list()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    edit = editor();
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    QTest::keyClicks(edit, "9x9");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(ws.queryResults.rows[2].ORDINAL, 99);
+
+    ws.options.UseNoEditInPlace = 1;
+    tab.list()->setCurrentIndex(tab.model()->index(0, ExtractedListModel::Function));
+    QTest::keyClick(tab.list(), Qt::Key_F2);
+    EXPECT_EQ(editor(), nullptr);
 }
 
 }  // namespace

@@ -187,10 +187,10 @@ void MainWindow::createLibraryTab()
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // F2 or a click on the selected row edits it in place (the model refuses when the options
-    // turn editing in place off).
+    // F2 edits the row in place (the model refuses when the options turn editing in place
+    // off). A click on the selected row does not: the next command key would type into it.
     m_tree->setItemDelegate(new InPlaceEditDelegate(m_tree));
-    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setIconSize(QSize(16, 16));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
