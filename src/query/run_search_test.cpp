@@ -115,8 +115,7 @@ TEST(RunFind, TheModuleTableIsSearchedInTheOrderShownAndReportsTheRowShown)
     ASSERT_EQ(list.rowCount(), entries);
     EXPECT_EQ(list.rowText(0), t.ws.library.modules[entries - 1].MODULENAME.view());
     // "kern" is entry 2 of the table (1-based); shown backwards it is row entries - 1.
-    const SearchResult r =
-        runFind(t.ws, options("kern"), SearchMode::ModuleTable, list, 1);
+    const SearchResult r = runFind(t.ws, options("kern"), SearchMode::ModuleTable, list, 1);
     EXPECT_EQ(r.result, static_cast<int>(entries) - 1);
 }
 

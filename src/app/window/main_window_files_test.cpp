@@ -209,6 +209,25 @@ TEST_F(FileCommandsTest, OpeningADllLoadsItsExportsAndNamesALibBesideIt)
     EXPECT_FALSE(ws.library.LibraryChanged);
 }
 
+TEST_F(FileCommandsTest, ARefusedOpenNamesTheSourceAsSpelled)
+{
+    const std::string vxd = folder.write("Drivers.Vxd", buildLe().text());
+    MainWindow& w = window();
+    std::vector<std::string> captions;
+    qtUi.setMessageSeam([&](const ui::MessageBox& box) {
+        captions.push_back(w.windowTitle().toStdString());
+        messages.push_back(box);
+        return box.defaultButton;
+    });
+    dialogResults.push_back({vxd});
+    key(Qt::Key_O, Qt::ControlModifier);
+    // The refusal, then the load summary: both while the caption names the source.
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - NOT a library file!");
+    EXPECT_EQ(captions[0], "Clarion Quillon 32 - SOURCE:" + testing::captionPath(vxd));
+    EXPECT_EQ(w.windowTitle(), "Clarion Quillon 32");
+}
+
 TEST_F(FileCommandsTest, AddingAModuleAgainAsksTheDuplicateQuestion)
 {
     const std::string dll =
