@@ -2,10 +2,10 @@
 #include "refresh/library_revert.h"
 
 #include "base/ascii_text.h"
-#include "core/library_edit.h"
 #include "platform/paths.h"
 #include "program/command_line.h"
 #include "program/file_loader.h"
+#include "refresh/clear_lists.h"
 #include "refresh/refresh_texts.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
@@ -45,9 +45,7 @@ RevertResult revertLibrary(Workspace& ws)
     ws.ui().setWaitCursor(true);
     result.end = RevertEnd::Reverted;
     result.file = normal;
-    clearLibrary(ws);
-    if (ws.options.UseClearExtract == 1)
-        ws.queryResults.rows.clear();
+    (void)clearAllModules(ws);
     ws.CurrentFileName = normal;
     OpenRequest request;
     request.reload = true;

@@ -1,6 +1,7 @@
 // Building the update list from the locating pass and the compare engine.
 #include "refresh/update_preview.h"
 
+#include "base/text_encoding.h"
 #include "refresh/library_update.h"
 #include "reports/compare_module.h"
 #include "reports/module_definition.h"
@@ -45,7 +46,7 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
         ++preview.modules;
         if (!entry.located()) {
             ++preview.notLocated;
-            preview.rows.push_back({entry.module, {}, 0, kPreviewFileNotFound});
+            preview.rows.push_back({cp1252ToUtf8(entry.module), {}, 0, kPreviewFileNotFound});
             continue;
         }
         const std::optional<std::size_t> row = reports::findModuleRow(ws, entry.module);
@@ -59,7 +60,8 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
         }
         if (!result.compared()) {
             ++preview.changedModules;
-            preview.rows.push_back({entry.module, {}, 0, "<" + result.status.longText + ">"});
+            preview.rows.push_back(
+                {cp1252ToUtf8(entry.module), {}, 0, "<" + result.status.longText + ">"});
             continue;
         }
         bool changed = false;
@@ -67,7 +69,8 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
             if (!isChange(r))
                 continue;
             changed = true;
-            preview.rows.push_back({r.MODULENAME.str(), r.SYMBOL, r.ORDINAL, r.COMMENT});
+            preview.rows.push_back({cp1252ToUtf8(r.MODULENAME.view()), cp1252ToUtf8(r.SYMBOL),
+                                    r.ORDINAL, cp1252ToUtf8(r.COMMENT)});
         }
         preview.changedModules += changed ? 1 : 0;
     }

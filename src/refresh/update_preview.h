@@ -16,7 +16,8 @@ namespace quillon::refresh {
 inline constexpr const char* kPreviewFileNotFound = "<File not found>";
 
 /// One line of the update list: a function an update would change, or a module whose
-/// executable was not located (symbol empty).
+/// executable was not located (symbol empty). The list is only shown, never written back: its
+/// texts are UTF-8, converted from the library's Windows-1252 as every other list shows them.
 struct UpdatePreviewRow {
     std::string module;
     std::string symbol;

@@ -196,6 +196,9 @@ private:
     /// the command's status texts.
     void refreshFinished(std::optional<std::size_t> row);
     [[nodiscard]] std::string dialogFolder() const;
+    /// Shows the extracted functions, the compare list and the update list again after
+    /// "Cl&ear all modules" or a revert emptied them.
+    void otherListsCleared();
     void rowsEdited();
 
     void toggleMarkCommand();

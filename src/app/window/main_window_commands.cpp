@@ -20,7 +20,7 @@
 #include "maintenance/symbols_cleanup.h"
 #include "program/target_name.h"
 #include "program/window_texts.h"
-#include "reports/compare_state.h"
+#include "refresh/clear_lists.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -205,17 +205,19 @@ void MainWindow::closeLibrary()
 
 void MainWindow::clearList()
 {
-    m_model->resetWith([&] { clearLibrary(m_ws); });
-    // The other lists go too when asked: the extracted functions and the compare list.
-    if (m_ws.options.UseClearExtract == 1) {
-        m_extractedTab->clearList();
-        reports::clearCompareList(m_ws);
-        reports::compareState(m_ws).lastModuleRow.reset();
-        m_compareList->refresh();
-        m_updateList->clearList();
-    }
+    bool others = false;
+    m_model->resetWith([&] { others = refresh::clearAllModules(m_ws); });
+    if (others)
+        otherListsCleared();
     updateActions();
     updateStatus();
+}
+
+void MainWindow::otherListsCleared()
+{
+    m_extractedTab->clearList();
+    m_compareList->refresh();
+    m_updateList->clearList();
 }
 
 void MainWindow::sortBy(SortOrder order)

@@ -1,0 +1,14 @@
+// "Cl&ear all modules": the library emptied, and the window's other lists with it when asked.
+#pragma once
+
+#include "core/workspace.h"
+
+namespace quillon::refresh {
+
+/// Empties `LibraryList` and `ModuleTable` (the target name is kept; `LibraryChanged` is
+/// clear afterwards). With `UseClearExtract` 1 the other lists are emptied too: the extracted
+/// functions, the compare list with the module it compared last, and the update list. Returns
+/// whether the other lists were emptied.
+bool clearAllModules(Workspace& ws);
+
+}  // namespace quillon::refresh
