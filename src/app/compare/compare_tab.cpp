@@ -14,6 +14,7 @@
 
 #include "app/compare/compare_list_model.h"
 #include "app/compare/compare_shown_rows.h"
+#include "app/widgets/goto_dialog.h"
 #include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
@@ -109,6 +110,7 @@ void CompareTab::createActions()
     a.exportText = make("&Export to text...", K("F12"));
     a.find = make("&Find...", K("Alt+F3"));
     a.findNext = make("Find &next", K("F3"));
+    a.gotoRow = make("&Goto...", K("Ctrl+G"));
     a.copyName = make("Cop&y name", K::Copy);
     a.sortName = make("Sort by &name", K("Alt+N"));
     a.sortOrdinal = make("Sort by &ordinal", K("Alt+O"));
@@ -136,7 +138,7 @@ void CompareTab::createActions()
     for (QAction* x : {a.compare, a.compareNext, a.openReport})
         m_popup->addAction(x);
     m_popup->addSeparator();
-    for (QAction* x : {a.exportText, a.find, a.findNext, a.copyName})
+    for (QAction* x : {a.exportText, a.find, a.findNext, a.gotoRow, a.copyName})
         m_popup->addAction(x);
     QMenu* sort = m_popup->addMenu("&Sort list");
     for (QAction* x : {a.sortName, a.sortOrdinal, a.sortFile})
@@ -164,6 +166,11 @@ void CompareTab::createActions()
             [this] { (void)runFindCommand(m_ws, this, *this, false); });
     connect(a.findNext, &QAction::triggered, this,
             [this] { (void)runFindCommand(m_ws, this, *this, true); });
+    connect(a.gotoRow, &QAction::triggered, this, [this] {
+        if (const auto row =
+                askGotoRow(this, currentRow(), static_cast<std::size_t>(m_model->rowCount())))
+            showFoundRow(*row);
+    });
     connect(a.copyName, &QAction::triggered, this, [this] {
         if (const reports::CompareRow* row = m_model->rowAt(m_list->currentIndex().row()))
             QGuiApplication::clipboard()->setText(fromCp1252(row->SYMBOL));
@@ -205,7 +212,7 @@ void CompareTab::updateActions()
         x->setEnabled(rows);
     m_clearButton->setEnabled(rows);
     const bool shown = m_model->rowCount() > 0;
-    for (QAction* x : {m_actions.exportText, m_actions.find, m_actions.findNext})
+    for (QAction* x : {m_actions.exportText, m_actions.find, m_actions.findNext, m_actions.gotoRow})
         x->setEnabled(shown);
     m_actions.showOnlyChanged->setChecked(m_model->showOnlyChanged());
     using F = CompareListModel::SortField;

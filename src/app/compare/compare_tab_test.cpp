@@ -8,8 +8,8 @@
 #include <QColor>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QInputDialog>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -224,12 +224,34 @@ TEST_F(CompareTabTest, ADoubleClickEditsANameInPlaceAndF2StaysCompareNext)
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(tab.model()->rowAt(1)->SYMBOL, "BetaEx");
     EXPECT_EQ(tab.model()->rowAt(1)->COMMENT, "<Unchanged>");
-    EXPECT_FALSE(tab.model()->setData(tab.model()->index(1, CompareListModel::Ordinal), "0",
-                                      Qt::EditRole));
+    EXPECT_FALSE(
+        tab.model()->setData(tab.model()->index(1, CompareListModel::Ordinal), "0", Qt::EditRole));
     EXPECT_EQ(tab.model()->rowAt(1)->ORDINAL, 2);
     EXPECT_FALSE(tab.model()->flags(tab.model()->index(1, CompareListModel::Change)) &
                  Qt::ItemIsEditable);
     EXPECT_EQ(tab.actions().compareNext->shortcut(), QKeySequence("F2"));
+}
+
+TEST_F(CompareTabTest, CtrlGAsksForARowNumberAndSelectsThatRow)
+{
+    CompareTab& tab = withRows();
+    QStringList items;
+    for (QAction* a : tab.popupMenu()->actions())
+        items << (a->menu() != nullptr ? a->menu()->title() : a->text());
+    EXPECT_EQ(items, QStringList({"&Show only changed", "&Refresh list", "Cl&ear list", "",
+                                  "&Compare to disk...", "Compare ne&xt", "&Open report...", "",
+                                  "&Export to text...", "&Find...", "Find &next", "&Goto...",
+                                  "Cop&y name", "&Sort list"}));
+    tab.list()->setCurrentIndex(tab.model()->index(0, 0));
+    QString title;
+    testing::whenShown<QInputDialog>([&title](QInputDialog& d) {
+        title = d.windowTitle();
+        d.setIntValue(3);
+        d.accept();
+    });
+    QTest::keyClick(tab.list(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(title, "Goto row number");
+    EXPECT_EQ(tab.currentRow(), std::optional<std::size_t>(2));
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -18,6 +17,7 @@
 
 #include "app/find/extracted_list_model.h"
 #include "app/widgets/action_button.h"
+#include "app/widgets/goto_dialog.h"
 #include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
@@ -210,15 +210,9 @@ void ExtractedTab::showFoundRow(std::size_t row)
 
 void ExtractedTab::gotoRow()
 {
-    const int count = m_model->rowCount();
-    if (count == 0)
-        return;
-    const int current = currentRow() ? static_cast<int>(*currentRow()) + 1 : 1;
-    bool ok = false;
-    const int row =
-        QInputDialog::getInt(this, "Goto row number", "&Row number:", current, 1, count, 1, &ok);
-    if (ok)
-        showFoundRow(static_cast<std::size_t>(row - 1));
+    const auto row = askGotoRow(this, currentRow(), static_cast<std::size_t>(m_model->rowCount()));
+    if (row)
+        showFoundRow(*row);
 }
 
 void ExtractedTab::copyName()

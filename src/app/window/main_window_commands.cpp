@@ -9,6 +9,7 @@
 #include "app/find/extracted_tab.h"
 #include "app/library/library_tree_model.h"
 #include "app/library/target_name_dialog.h"
+#include "app/options/options_tab.h"
 #include "app/update/update_tab.h"
 #include "app/widgets/goto_dialog.h"
 #include "app/widgets/qt_ui.h"
@@ -163,6 +164,13 @@ std::optional<std::string> MainWindow::askTargetName(bool rename)
 {
     TargetNameDialog dialog(m_ws, m_ui, m_icons, rename,
                             defaultTargetFolder(m_ws, m_setup.startupFolder), this);
+    if (auto* options = qobject_cast<OptionsTab*>(m_optionsTab)) {
+        dialog.setFolderOptionsOpener([this, options]() -> std::optional<std::string> {
+            if (!options->folderOptions())
+                return std::nullopt;
+            return defaultTargetFolder(m_ws, m_setup.startupFolder);
+        });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.fullName();

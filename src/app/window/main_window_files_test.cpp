@@ -1,12 +1,20 @@
 // The main window's file commands over real LIB files.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeView>
 
 #include <filesystem>
 
 #include "app/library/library_tree_model.h"
+#include "app/library/target_name_dialog.h"
+#include "app/options/folder_options_dialog.h"
 #include "app/testing/gui_fixture.h"
 #include "app/window/main_window.h"
 #include "base/text_encoding.h"
@@ -226,6 +234,33 @@ TEST_F(FileCommandsTest, ARefusedOpenNamesTheSourceAsSpelled)
     EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - NOT a library file!");
     EXPECT_EQ(captions[0], "Clarion Quillon 32 - SOURCE:" + testing::captionPath(vxd));
     EXPECT_EQ(w.windowTitle(), "Clarion Quillon 32");
+}
+
+TEST_F(FileCommandsTest, TheTargetNameDialogsDefaultFoldersOpenTheFolderOptions)
+{
+    std::filesystem::create_directories(folder.path() / "targets");
+    const std::string targets = (folder.path() / "targets").string() + "/";
+    window();
+    bool enabled = false;
+    QString shown;
+    testing::whenShown<TargetNameDialog>([&](TargetNameDialog& d) {
+        enabled = d.foldersButton()->isEnabled();
+        testing::whenShown<FolderOptionsDialog>([&](FolderOptionsDialog& f) {
+            f.targetChoice()->button(3)->setChecked(true);
+            f.saveFolder()->setEditText(QString::fromStdString(targets));
+            f.accept();
+        });
+        d.foldersButton()->click();
+        shown = d.defaultFolderText();
+        d.nameField()->setText("mylib");
+        d.keepFolderBox()->setChecked(false);
+        d.accept();
+    });
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(shown, QString::fromStdString(targets));
+    EXPECT_EQ(settings.readNumber("Folders", "OptionSaveFolder", 0), 3);
+    EXPECT_EQ(ws.library.LibraryFileName, targets + "mylib.lib");
 }
 
 TEST_F(FileCommandsTest, AddingAModuleAgainAsksTheDuplicateQuestion)
