@@ -7,6 +7,7 @@
 #include "base/ascii_text.h"
 #include "maintenance/exceptions.h"
 #include "platform/error_codes.h"
+#include "platform/paths.h"
 #include "settings/favorites.h"
 #include "settings/profile_file.h"
 #include "settings/settings_store.h"
@@ -76,6 +77,9 @@ EntryRefusal checkEntry(EditListKind kind, const std::vector<EditListEntry>& lis
         return EntryRefusal::FileTooLong;
     if (kind == EditListKind::Favorites && entry.fileName.find('|') != std::string::npos)
         return EntryRefusal::BadCharacter;
+    // The menus open a favourite from any current folder: only a fully qualified name works.
+    if (kind == EditListKind::Favorites && !platform::isFullPath(entry.fileName))
+        return EntryRefusal::NotFullPath;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i != editing && sameKey(kind, list[i], entry))
             return EntryRefusal::Duplicate;
@@ -116,6 +120,8 @@ std::string_view entryRefusalText(EditListKind kind, EntryRefusal refusal)
             return "The favorites hold at most 1024 characters of file names!";
         case EntryRefusal::BadCharacter:
             return "A favorite file name can not hold the character \"|\"!";
+        case EntryRefusal::NotFullPath:
+            return "A favorite file needs its full path: drive or root, folders and name!";
     }
     return {};
 }

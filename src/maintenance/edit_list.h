@@ -38,6 +38,7 @@ enum class EntryRefusal {
     Full,
     FavoritesFull,
     BadCharacter,
+    NotFullPath,  // a favourite file named without its folder from a root
 };
 
 /// An entry as the list keeps it. Exceptions: the module name upper case without apostrophes

@@ -34,6 +34,13 @@ TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
     EXPECT_EQ(check("NEW", "NEW.DLL"), EntryRefusal::Full);
     EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "a|b"), {}),
               EntryRefusal::BadCharacter);
+    for (const char* relative : {"My.lib", "libs/My.lib", "./My.lib"})
+        EXPECT_EQ(
+            checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", relative), {}),
+            EntryRefusal::NotFullPath)
+            << relative;
+    EXPECT_EQ(entryRefusalText(Kind::Favorites, EntryRefusal::NotFullPath),
+              "A favorite file needs its full path: drive or root, folders and name!");
     const std::vector<EditListEntry> favorites(3, {"x", std::string(340, 'f')});
     EXPECT_EQ(checkEntry(Kind::Favorites, favorites, {"y", "/y.lib"}, {}),
               EntryRefusal::FavoritesFull);

@@ -38,7 +38,11 @@ constexpr const char* kImportFilters =
     "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
     "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
     "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
-constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.*";
+// LIB files first; an executable opens as the library too.
+constexpr const char* kOpenFilters =
+    "LIB files (*.lib)|*.lib|Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|"
+    "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
+    "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
 
 }  // namespace
 

@@ -53,6 +53,21 @@ TEST_F(FileCommandsTest, CtrlOOpensALibFileCollapsedAndNamesTheTarget)
     EXPECT_TRUE(w.actions().save->isEnabled());
 }
 
+TEST_F(FileCommandsTest, TheOpenDialogOffersExecutablesAfterLibFiles)
+{
+    window();
+    ui::FileDialogRequest asked;
+    qtUi.setDialogSeam([&](const ui::FileDialogRequest& request, const char*) {
+        asked = request;
+        return std::vector<std::string>{};
+    });
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(asked.title, "Open library file...");
+    EXPECT_TRUE(asked.filters.starts_with("LIB files (*.lib)|*.lib|")) << asked.filters;
+    for (const char* kind : {"*.dll", "*.exe", "*.drv", "*.ocx", "All files (*.*)|*.*"})
+        EXPECT_NE(asked.filters.find(kind), std::string::npos) << kind;
+}
+
 TEST_F(FileCommandsTest, OpenAsksToSaveAChangedLibraryFirst)
 {
     testing::addLibrary(ws, 1, 2);
