@@ -197,4 +197,24 @@ std::size_t mergeEntries(std::vector<EditListEntry>& list, const std::vector<Edi
     return added;
 }
 
+SystemIniImport importSystemIni(Workspace& ws, std::vector<EditListEntry>& list,
+                                const std::string& systemIni)
+{
+    SystemIniImport result;
+    result.found = ws.files().isFile(systemIni);
+    if (result.found)
+        result.added = mergeEntries(list, systemIniExceptions(systemIni));
+    return result;
+}
+
+std::string systemIniImportText(const SystemIniImport& import, std::string_view systemIni)
+{
+    if (!import.found)
+        return "SYSTEM.INI was not found: " + std::string(systemIni);
+    if (import.added == 0)
+        return "No new entries found in SYSTEM.INI";
+    return std::to_string(import.added) + (import.added == 1 ? " entry" : " entries") +
+           " imported from SYSTEM.INI";
+}
+
 }  // namespace quillon::maintenance

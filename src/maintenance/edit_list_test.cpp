@@ -99,5 +99,22 @@ TEST(EditList, SystemIniDriversWhoseModuleDiffersFromTheFileAreImported)
     EXPECT_TRUE(systemIniExceptions(t.folder.file("none.ini")).empty());
 }
 
+TEST(EditList, ImportTellsWhatItTookAndWhenThereIsNoSystemIni)
+{
+    testing::TestWorkspace t;
+    const std::string ini = t.folder.write("system.ini", "[boot]\r\ndisplay.drv=vga.drv\r\n");
+    std::vector<EditListEntry> list;
+    const SystemIniImport first = importSystemIni(t.ws, list, ini);
+    EXPECT_EQ(first, (SystemIniImport{true, 1}));
+    EXPECT_EQ(systemIniImportText(first, ini), "1 entry imported from SYSTEM.INI");
+    const SystemIniImport again = importSystemIni(t.ws, list, ini);
+    EXPECT_EQ(systemIniImportText(again, ini), "No new entries found in SYSTEM.INI");
+    const std::string none = t.folder.file("SYSTEM.INI");
+    const SystemIniImport missing = importSystemIni(t.ws, list, none);
+    EXPECT_EQ(missing, (SystemIniImport{false, 0}));
+    EXPECT_EQ(systemIniImportText(missing, none), "SYSTEM.INI was not found: " + none);
+    EXPECT_EQ(list.size(), 1u);
+}
+
 }  // namespace
 }  // namespace quillon::maintenance

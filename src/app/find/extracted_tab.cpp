@@ -179,9 +179,10 @@ void ExtractedTab::saveAs()
 {
     lib::SaveHooks hooks;
     (void)lib::saveFile(m_ws, lib::SaveWhat::QueryResults, true, hooks);
-    // Saving sorts the list by the LIB-file sort order.
+    // Saving sorts the list by the LIB-file sort order; the rows stay, and the save's report
+    // stays in the status bar.
     m_model->resetWith([] {});
-    listChanged();
+    updateActions();
 }
 
 void ExtractedTab::clearList()

@@ -127,5 +127,16 @@ TEST_F(ExtractedTabTest, NamesAndOrdinalsAreEditedInPlaceWithTheLibraryListsChec
     EXPECT_EQ(editor(), nullptr);
 }
 
+TEST_F(ExtractedTabTest, SaveAsLeavesItsReportInTheStatusBar)
+{
+    ExtractedTab& tab = withRows();
+    ws.options.UseStatusBar = 1;
+    const std::string saved = folder.file("extract.lib");
+    dialogResults.push_back({saved});
+    QTest::keyClick(tab.list(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(qtUi.statusText(1), "Library: " + saved + " saved to disk");
+    EXPECT_EQ(tab.model()->rowCount(), 3);
+}
+
 }  // namespace
 }  // namespace quillon::app

@@ -72,5 +72,16 @@ TEST_F(EditListDialogTest, TheFavoritesListEditsTheFilesTheMenusOpen)
     EXPECT_NE(messages[0].text.find("needs its full path"), std::string::npos) << messages[0].text;
 }
 
+TEST_F(EditListDialogTest, ImportWithoutASystemIniSaysSo)
+{
+    ws.options.UseStatusBar = 1;
+    window();
+    const std::string none = folder.file("SYSTEM.INI");
+    EditListDialog dialog(ws, maintenance::EditListKind::Exceptions, none);
+    dialog.importEntries();
+    EXPECT_EQ(qtUi.statusText(1), "SYSTEM.INI was not found: " + none);
+    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
+}
+
 }  // namespace
 }  // namespace quillon::app

@@ -192,8 +192,8 @@ private:
     void restoreExpansion();
     /// After an operation that replaced the rows: tree shape, selection, commands, status.
     void libraryEdited();
-    /// After a revert or update: tree shape, selection of `row`, caption, commands, keeping
-    /// the command's status texts.
+    /// After a revert, update or save: tree shape, selection of `row`, caption, commands,
+    /// keeping the command's status texts.
     void refreshFinished(std::optional<std::size_t> row);
     [[nodiscard]] std::string dialogFolder() const;
     /// Shows the extracted functions, the compare list and the update list again after

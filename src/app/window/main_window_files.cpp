@@ -117,10 +117,8 @@ void MainWindow::saveCommand(bool askName)
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);
-    restoreExpansion();
-    updateCaption();
-    updateActions();
-    updateStatus();
+    // The save's own report ("Library: ... saved to disk") stays in the status bar.
+    refreshFinished(std::nullopt);
 }
 
 std::vector<std::string> MainWindow::recentFiles() const

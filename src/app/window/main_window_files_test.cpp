@@ -109,6 +109,29 @@ TEST_F(FileCommandsTest, SaveWritesTheTargetAndClearsTheChange)
     EXPECT_EQ(ws.library.SymbolCount, 2u);
 }
 
+TEST_F(FileCommandsTest, SaveAndSaveAsLeaveTheirReportInTheStatusBar)
+{
+    ws.options.UseStatusBar = 1;
+    MainWindow& w = window();
+    const std::string lib = toolsLib();
+    ASSERT_TRUE(w.openFile(lib));
+    w.selectRow(1);
+    ws.library.LibraryChanged = true;
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(qtUi.statusText(1), "Library: " + lib + " saved to disk");
+    EXPECT_EQ(qtUi.statusText(2), "Done");
+
+    const std::string other = folder.file("other.lib");
+    dialogResults.push_back({other});
+    key(Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(ws.library.LibraryFileName, other);
+    EXPECT_EQ(qtUi.statusText(1), "Library: " + other + " saved to disk");
+    // The selection's own texts come back when the selection moves.
+    w.selectRow(1);
+    w.selectRow(2);
+    EXPECT_EQ(qtUi.statusText(1), "TOOLS/Beta");
+}
+
 TEST_F(FileCommandsTest, ClosingWithChangesAndYesSavesUnderTheChosenName)
 {
     MainWindow& w = window();
