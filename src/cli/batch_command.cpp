@@ -49,9 +49,9 @@ Updating a LIB file (quillon update):
   folders, PATH and the Wine prefix, as quillon locate does), reloads each located
   module from it and the others from FILE.LIB, prints the count line and writes
   FILE.LIB again (or OUT.LIB) with the cleanup and sort order of the settings. The
-  old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
-  written, 4 when no module was located (the file is left untouched), otherwise
-  as below. With --preview (or --dry-run) it writes nothing and lists what the
+  old file stays whole until the new one is complete and takes its place. Exit
+  status 0 when written, 4 when no module was located (the file is left
+  untouched), otherwise as below. With --preview (or --dry-run) it writes nothing and lists what the
   update would change: module, function, ordinal and change, one row a line.
 
 Listing a library (quillon list):
