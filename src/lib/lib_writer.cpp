@@ -70,8 +70,8 @@ public:
         if (kept && kept->code == platform::kAccessDenied)
             failure = SaveFailure::DiskFull;
         if (!kept) {
-            // The target could not be replaced (a read-only file on Windows, say): the same
-            // failure as a target that cannot be created.
+            // The target could not be replaced (a file another program holds open on Windows,
+            // say): the same failure as a target that cannot be created.
             if (Status replaced = m_file.commit(); !replaced) {
                 kept = replaced.error();
                 failure = SaveFailure::OpenFile;

@@ -137,8 +137,7 @@ Status ReplacementFile::commit()
     if (Status written = finishWriting(); !written)
         return written;
 #ifndef _WIN32
-    // (On Windows the only permission is the read-only flag, and a read-only file is never
-    // replaced: the rename fails.)
+    // (On Windows the only permission is the read-only flag, which the new file does not take.)
     std::error_code ec;
     const fs::file_status oldStatus = fs::status(fs::path(m_target), ec);
     if (fs::is_regular_file(oldStatus))
