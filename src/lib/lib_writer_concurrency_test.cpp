@@ -38,16 +38,6 @@ void fillLibrary(Workspace& ws, std::size_t symbols, unsigned seed)
     }
 }
 
-/// The names in `folder`, sorted.
-std::vector<std::string> folderNames(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 /// The bytes the library writer makes of `ws`'s library, written to `name` in `folder`.
 std::string writtenBytes(testing::TestWorkspace& t, const std::string& name)
 {
@@ -92,7 +82,7 @@ TEST(LibWriterConcurrency, TwoWritersOfOneTargetLeaveOneOfTheirFilesWhole)
         if (!secondResult.ok()) {
             EXPECT_EQ(found, firstBytes);
         }
-        EXPECT_EQ(folderNames(shared.path()), std::vector<std::string>{"TARGET.LIB"});
+        EXPECT_EQ(shared.names(), std::vector<std::string>{"TARGET.LIB"});
         firstWins += found == firstBytes ? 1 : 0;
     }
     RecordProperty("first_writer_wins", firstWins);
@@ -153,7 +143,7 @@ TEST(LibWriterConcurrency, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole
         ASSERT_TRUE(found == oldBytes || found == newBytes) << found.size() << " bytes";
         killedBefore += found == oldBytes ? 1 : 0;
         // A killed writer cannot remove its new file; the next round starts without it.
-        for (const std::string& name : folderNames(folder.path()))
+        for (const std::string& name : folder.names())
             if (name != "TARGET.LIB")
                 std::filesystem::remove(folder.path() / name);
     }

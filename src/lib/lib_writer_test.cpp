@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -48,16 +47,6 @@ protected:
         target = t.folder.file("MY.LIB");
         backup = t.folder.file("MY.LI_");
         t.ws.CurrentFileName = target;
-    }
-
-    /// The names in the test's folder, sorted.
-    [[nodiscard]] std::vector<std::string> folderNames() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(t.folder.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
     }
 
     testing::TestWorkspace t;
@@ -122,7 +111,7 @@ TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeItReplacesTheTarget)
                                                                 {FileOp::Flush, temporary},
                                                                 {FileOp::Close, temporary},
                                                                 {FileOp::Rename, temporary}}));
-    EXPECT_EQ(folderNames(), std::vector<std::string>{"MY.LIB"});
+    EXPECT_EQ(t.folder.names(), std::vector<std::string>{"MY.LIB"});
 }
 
 TEST_F(LibWriterTest, LibraryOfModuleRowsOnlyGivesAnEmptyFile)
@@ -209,7 +198,7 @@ TEST_F(LibWriterTest, ASaveFailingAtAnyFileOperationKeepsTheOldFileAndTheLibrary
             ASSERT_FALSE(written.ok());
             EXPECT_EQ(written.error().code, code);
             EXPECT_EQ(t.folder.read("MY.LIB"), old);
-            EXPECT_EQ(folderNames(), std::vector<std::string>{"MY.LIB"});
+            EXPECT_EQ(t.folder.names(), std::vector<std::string>{"MY.LIB"});
             EXPECT_EQ(t.ws.library.rows, rows);
             ASSERT_EQ(t.ui.messages.size(), 1u);
             EXPECT_EQ(t.ui.messages[0].title, faultTitle(ops[failing], code));
@@ -222,7 +211,7 @@ TEST_F(LibWriterTest, AFailedFirstSaveLeavesNoFileBehind)
     addModule(t.ws, "M", {{"A", 1}});
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Flush ? 5 : 0; });
     EXPECT_FALSE(writeLibrary(t.ws).ok());
-    EXPECT_TRUE(folderNames().empty());
+    EXPECT_TRUE(t.folder.names().empty());
 }
 
 TEST_F(LibWriterTest, FailureMessagesAreExact)
@@ -328,7 +317,7 @@ TEST_F(LibWriterTest, AFolderNamedLikeTheTargetIsNeverMoved)
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.error().code, 5);
     EXPECT_TRUE(std::filesystem::is_directory(target));
-    EXPECT_EQ(folderNames(), std::vector<std::string>{"MY.LIB"});
+    EXPECT_EQ(t.folder.names(), std::vector<std::string>{"MY.LIB"});
 }
 
 }  // namespace

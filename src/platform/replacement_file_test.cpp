@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,15 +16,6 @@ namespace fs = std::filesystem;
 
 class ReplacementFileTest : public ::testing::Test {
 protected:
-    [[nodiscard]] std::vector<std::string> folderNames() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     testing::TempFolder folder;
     FileSystem files;
 };
@@ -39,10 +29,10 @@ TEST_F(ReplacementFileTest, TheTargetChangesOnlyAtTheCommit)
     ASSERT_TRUE(file->append("new contents").ok());
     ASSERT_TRUE(file->finishWriting().ok());
     EXPECT_EQ(folder.read("X.LIB"), "old");
-    EXPECT_EQ(folderNames().size(), 2u);
+    EXPECT_EQ(folder.names().size(), 2u);
     ASSERT_TRUE(file->commit().ok());
     EXPECT_EQ(folder.read("X.LIB"), "new contents");
-    EXPECT_EQ(folderNames(), std::vector<std::string>{"X.LIB"});
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"X.LIB"});
 }
 
 TEST_F(ReplacementFileTest, ADroppedReplacementRemovesItsFileAndKeepsTheTarget)
@@ -54,7 +44,7 @@ TEST_F(ReplacementFileTest, ADroppedReplacementRemovesItsFileAndKeepsTheTarget)
         ASSERT_TRUE(file->append(std::string(300000, 'x')).ok());
     }
     EXPECT_EQ(folder.read("X.LIB"), "old");
-    EXPECT_EQ(folderNames(), std::vector<std::string>{"X.LIB"});
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"X.LIB"});
 }
 
 TEST_F(ReplacementFileTest, TwoReplacementsOfOneTargetNeverShareAFile)
@@ -69,7 +59,7 @@ TEST_F(ReplacementFileTest, TwoReplacementsOfOneTargetNeverShareAFile)
     ASSERT_TRUE(second->commit().ok());
     ASSERT_TRUE(first->commit().ok());
     EXPECT_EQ(folder.read("X.LIB"), "first");
-    EXPECT_EQ(folderNames(), std::vector<std::string>{"X.LIB"});
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"X.LIB"});
 }
 
 TEST_F(ReplacementFileTest, AFolderOrAMissingFolderIsNeverATarget)
@@ -81,7 +71,7 @@ TEST_F(ReplacementFileTest, AFolderOrAMissingFolderIsNeverATarget)
     const Result<ReplacementFile> inMissing =
         ReplacementFile::begin(files, folder.file("missing/X.LIB"));
     EXPECT_FALSE(inMissing.ok());
-    EXPECT_EQ(folderNames(), std::vector<std::string>{"X.LIB"});
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"X.LIB"});
 }
 
 #ifndef _WIN32
