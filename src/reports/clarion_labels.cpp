@@ -33,6 +33,31 @@ bool isLabelCharacter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+/// `name` without its template arguments ("f<int>" gives "f"): balanced "<...>" groups only,
+/// so that "operator<" keeps its sign.
+std::string withoutTemplateArguments(std::string_view name)
+{
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '<') {
+            int depth = 0;
+            std::size_t end = i;
+            for (; end < name.size(); ++end) {
+                if (name[end] == '<')
+                    ++depth;
+                else if (name[end] == '>' && --depth == 0)
+                    break;
+            }
+            if (end < name.size()) {
+                i = end;
+                continue;
+            }
+        }
+        out += name[i];
+    }
+    return out;
+}
+
 std::string labelCharacters(std::string_view name)
 {
     std::string out;
@@ -66,7 +91,7 @@ bool isClarionReservedWord(std::string_view word)
 
 std::string ClarionLabels::make(std::string_view name)
 {
-    std::string label = labelCharacters(name);
+    std::string label = labelCharacters(withoutTemplateArguments(name));
     if (isClarionReservedWord(label))
         label += '_';
     std::string candidate = label;

@@ -8,7 +8,8 @@
 namespace quillon::reports {
 
 /// Hands out labels for the procedures of one MAP. A label begins with a letter or "_" and
-/// holds only letters, digits and "_"; other characters become "_". Clarion's reserved words
+/// holds only letters, digits and "_"; template arguments are left out and other characters
+/// become "_". Clarion's reserved words
 /// get a "_" appended; a label already handed out (letter case ignored, as Clarion compares
 /// labels) gets "_2", "_3"... appended.
 class ClarionLabels {

@@ -12,7 +12,7 @@ QsShutdown              PROCEDURE(),LONG,PASCAL,RAW,NAME('_QsShutdown@0')  ! no 
 ! Fast                  PROCEDURE(),PASCAL,RAW,NAME('@Fast@8')  ! fastcall: Clarion cannot pass parameters in registers
 ! Return_               PROCEDURE(),PASCAL,RAW,NAME('Return')  ! parameters not known: the exported name does not tell them
 ! getversion_2          PROCEDURE(),PASCAL,RAW,NAME('getversion')  ! parameters not known: the exported name does not tell them
-! It_s_odd              PROCEDURE(),PASCAL,RAW,NAME('It''s<<{{odd}>')  ! parameters not known: the exported name does not tell them
+! It_s                  PROCEDURE(),PASCAL,RAW,NAME('It''s<<{{odd}>')  ! parameters not known: the exported name does not tell them
   END
 
   MODULE('MSCPP.DLL')
