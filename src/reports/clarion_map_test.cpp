@@ -13,6 +13,7 @@
 
 #include "reports/clarion_prototype.h"
 #include "reports/clarion_types.h"
+#include "support/exe_builder.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
 
@@ -183,6 +184,34 @@ TEST_F(MapCommand, WritesTheMapOfTheSampleDll)
     const std::string lines = t.folder.read("quill.clw");
     EXPECT_TRUE(lines.starts_with("! QsAbout ")) << lines;
     EXPECT_EQ(lines.find("MODULE("), std::string::npos);
+}
+
+TEST_F(MapCommand, MicrosoftAndItaniumNamesOfADll)
+{
+    const std::string dll = t.folder.write(
+        "CPP.DLL", testing::buildPeWithNames({"?Create@File@@SAPAV1@PBD@Z", "?Open@File@@QAEHPBD@Z",
+                                              "_Z5scaleii@8", "_Close@4"},
+                                             "CPP.dll")
+                       .bytes);
+    ASSERT_EQ(run("exports --undecorate " + dll), 0);
+    EXPECT_EQ(t.folder.read("out.txt"),
+              "CPP.dll\t?Create@File@@SAPAV1@PBD@Z\t1\t0\tpublic: static class File * __cdecl "
+              "File::Create(char const *)\n"
+              "CPP.dll\t?Open@File@@QAEHPBD@Z\t2\t0\tpublic: int __thiscall File::Open(char "
+              "const *)\n"
+              "CPP.dll\t_Z5scaleii@8\t3\t0\tscale(int, int)\n"
+              "CPP.dll\t_Close@4\t4\t0\tClose\n");
+    ASSERT_EQ(run("map --prototypes" + settings() + dll), 0);
+    EXPECT_EQ(t.folder.read("out.txt"),
+              "File_Create             PROCEDURE(*CSTRING),LONG,C,RAW,"
+              "NAME('?Create@File@@SAPAV1@PBD@Z')\r\n"
+              "! File_Open             PROCEDURE(*CSTRING),LONG,PASCAL,RAW,"
+              "NAME('?Open@File@@QAEHPBD@Z')  ! a member function: it needs an object of its "
+              "class\r\n"
+              "scale                   PROCEDURE(LONG,LONG),PASCAL,RAW,NAME('_Z5scaleii@8')  ! "
+              "the return type is not in the name\r\n"
+              "Close                   PROCEDURE(LONG),LONG,PASCAL,RAW,NAME('_Close@4')  ! 4 "
+              "bytes of parameters taken as 1 LONG; the return value is read as a LONG\r\n");
 }
 
 TEST_F(MapCommand, UsageErrorsLoaderCodesAndWriteFailures)
