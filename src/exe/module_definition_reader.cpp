@@ -40,6 +40,11 @@ bool isBlank(char c)
 LineTokens tokenize(std::string_view line)
 {
     LineTokens out;
+    // Names never hold a zero byte, quoted or not.
+    if (line.find('\0') != std::string_view::npos) {
+        out.error = "the line holds a zero byte";
+        return out;
+    }
     std::size_t i = 0;
     while (i < line.size()) {
         const char c = line[i];
@@ -47,9 +52,6 @@ LineTokens tokenize(std::string_view line)
             ++i;
         } else if (c == ';') {
             break;
-        } else if (c == '\0') {
-            out.error = "the line holds a zero byte";
-            return out;
         } else if (c == '=') {
             out.tokens.push_back({TokenKind::Equals, line.substr(i, 1)});
             ++i;
@@ -67,7 +69,7 @@ LineTokens tokenize(std::string_view line)
         } else {
             std::size_t end = i;
             while (end < line.size() && !isBlank(line[end]) && line[end] != ';' &&
-                   line[end] != '=' && line[end] != '"' && line[end] != '\'' && line[end] != '\0')
+                   line[end] != '=' && line[end] != '"' && line[end] != '\'')
                 ++end;
             out.tokens.push_back({TokenKind::Word, line.substr(i, end - i)});
             i = end;

@@ -100,6 +100,7 @@ TEST(ModuleDefinitionReader, FaultsNameTheirLine)
         {"LIBRARY A\nLIBRARY B", 2, "a second LIBRARY or NAME statement"},
         {"LIBRARY \"\"", 1, "the module name is empty"},
         {std::string_view("EXPORTS\n A\0 @1", 14), 2, "the line holds a zero byte"},
+        {std::string_view("EXPORTS\n \"@\0Fast\" @1", 20), 2, "the line holds a zero byte"},
     };
     for (const Case& c : cases) {
         const ModuleDefinition d = readModuleDefinition(c.text);
