@@ -96,6 +96,14 @@ struct LibraryActions {
     // The quick menu's own wording of two marking commands.
     QAction* quickMarkExcluded = nullptr;
     QAction* quickMarkDuplicated = nullptr;
+    // Decorated names: the view option, copies and the Clarion MAP of the library, the module
+    // under the cursor or the marked rows.
+    QAction* undecoratedNames = nullptr;
+    QAction* copyUndecorated = nullptr;
+    QAction* copyPrototype = nullptr;
+    QAction* exportMap = nullptr;
+    QAction* exportModuleMap = nullptr;
+    QAction* exportMarkedMap = nullptr;
     // The list editors of the exceptions and the favourites.
     QAction* exceptionsList = nullptr;
     QAction* favoritesList = nullptr;
@@ -260,6 +268,14 @@ private:
     void deleteCommand();
     void expandAllCommand(bool expanded);
     void copyNameCommand();
+    /// The marked rows, or the row under the cursor when none is marked.
+    [[nodiscard]] std::vector<std::size_t> markedOrCurrentRows() const;
+    void copyUndecoratedCommand();
+    void copyPrototypeCommand();
+    /// What "Export as Clarion MAP..." writes.
+    enum class MapScope { Library, Module, Marked };
+    void exportMapCommand(MapScope scope);
+    void toggleUndecoratedNames();
     void gotoCommand();
     void showPopup();
     void toggleTopmost();

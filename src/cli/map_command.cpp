@@ -11,7 +11,6 @@
 #include "cli/cli_parse.h"
 #include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
-#include "platform/replace_file.h"
 #include "program/session.h"
 #include "reports/clarion_map.h"
 #include "reports/module_definition.h"
@@ -82,7 +81,8 @@ int runMapCommand(int argc, char** argv)
     const std::string text = prototypesOnly ? reports::clarionPrototypeText(modules)
                                             : reports::clarionMapText(modules);
     if (!outFile.empty()) {
-        const Status written = platform::replaceFile(ws.files(), ws.files().fullPath(outFile), text);
+        const Status written =
+            reports::writeClarionMap(ws.files(), ws.files().fullPath(outFile), text);
         if (!written.ok()) {
             fail(outFile + ": " + written.error().text);
             return 6;

@@ -97,4 +97,14 @@ std::string undecoratedName(std::string_view exportName)
     return {};
 }
 
+std::string shownName(std::string_view name, bool undecorate)
+{
+    if (undecorate) {
+        std::string undecorated = undecoratedName(name);
+        if (!undecorated.empty())
+            return undecorated;
+    }
+    return std::string(name);
+}
+
 }  // namespace quillon::exe

@@ -45,4 +45,8 @@ struct DecorationParts {
 /// the demangler cannot read it.
 [[nodiscard]] std::string undecoratedName(std::string_view exportName);
 
+/// The name a list shows: with `undecorate`, the undecorated form of a decorated name, else
+/// the name itself.
+[[nodiscard]] std::string shownName(std::string_view name, bool undecorate);
+
 }  // namespace quillon::exe

@@ -53,6 +53,9 @@ TEST(UndecoratedName, ShowsWhatTheNamesStandFor)
     // Names that only look decorated are left as they are.
     EXPECT_EQ(undecoratedName("?not a name"), "");
     EXPECT_EQ(undecoratedName("_Zxyz"), "");
+    EXPECT_EQ(shownName("_Zxyz", true), "_Zxyz");
+    EXPECT_EQ(shownName("_GetThing@12", true), "GetThing");
+    EXPECT_EQ(shownName("_GetThing@12", false), "_GetThing@12");
 }
 
 TEST(FunctionSignature, ReadsMicrosoftNames)

@@ -3,6 +3,7 @@
 
 #include "base/ascii_text.h"
 #include "platform/paths.h"
+#include "platform/replace_file.h"
 #include "reports/clarion_prototype.h"
 
 namespace quillon::reports {
@@ -94,6 +95,28 @@ std::string clarionPrototypeText(const std::vector<MapModule>& modules)
     for (const MapModule& module : modules)
         appendPrototypes(out, module, labels);
     return out;
+}
+
+Status writeClarionMap(platform::FileSystem& files, const std::string& path, std::string_view text)
+{
+    return platform::replaceFile(files, path, text);
+}
+
+ui::MessageBox mapWriteFailure(std::string_view path, const Error& error)
+{
+    ui::MessageBox box;
+    box.title = "CLARION QUILLON 32 - Writing file failed!";
+    box.text = "    The Clarion MAP file could not be written.|    Posted errorcode: #" +
+               std::to_string(error.code) + "|    Posted error: " + error.text + "|    File:|    " +
+               std::string(path);
+    box.icon = ui::MessageIcon::Question;
+    return box;
+}
+
+std::string mapWrittenStatus(std::string_view path, std::size_t functions)
+{
+    return "Clarion MAP written: " + std::to_string(functions) +
+           (functions == 1 ? " function to " : " functions to ") + std::string(path);
 }
 
 }  // namespace quillon::reports

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
+#include "core/ui/ui_interface.h"
 #include "core/workspace.h"
 
 namespace quillon::reports {
@@ -33,5 +35,16 @@ struct MapModule {
 /// The prototypes of the modules' functions alone, one line each (for the clipboard), with
 /// labels unique among them. Lines end in CR LF.
 [[nodiscard]] std::string clarionPrototypeText(const std::vector<MapModule>& modules);
+
+/// Writes `text` (a MAP or prototype text) to `path` as one whole: a failure leaves the file
+/// that was there as it was.
+[[nodiscard]] Status writeClarionMap(platform::FileSystem& files, const std::string& path,
+                                     std::string_view text);
+
+/// The message after a MAP file could not be written.
+[[nodiscard]] ui::MessageBox mapWriteFailure(std::string_view path, const Error& error);
+
+/// The status text after a MAP file was written.
+[[nodiscard]] std::string mapWrittenStatus(std::string_view path, std::size_t functions);
 
 }  // namespace quillon::reports
