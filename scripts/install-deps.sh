@@ -37,4 +37,4 @@ for attempt in 1 2 3; do
     echo "apt-get update failed (attempt $attempt of 3)" >&2
     sleep $((attempt * 10))
 done
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq -o Acquire::Retries=3 --no-install-recommends "${missing[@]}"
