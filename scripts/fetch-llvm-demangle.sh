@@ -26,17 +26,12 @@ source_package=llvm-toolchain-$llvm_major
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+. "$(dirname "$0")/apt-lib.sh"
 
 mkdir -p "$cache/llvm-src"
 dsc=$(ls "$cache/llvm-src"/${source_package}_*.dsc 2>/dev/null | tail -n 1 || true)
 if [ -z "$dsc" ]; then
-    if ! apt-get source --print-uris "$source_package" >/dev/null 2>&1; then
-        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-        say "adding a deb-src entry for Debian $codename"
-        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-            "$codename" | $SUDO tee /etc/apt/sources.list.d/quillon-qt-source.sources >/dev/null
-        $SUDO apt-get update -qq
-    fi
+    apt_enable_source "$source_package"
     say "downloading the source of $source_package"
     (cd "$cache/llvm-src" && apt-get source --download-only "$source_package" 2>&1 \
         | grep -v '^W: Download is performed unsandboxed' || true)

@@ -26,15 +26,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
     SUDO="sudo"
 fi
+. "$(dirname "$0")/apt-lib.sh"
 echo "Installing: ${missing[*]}"
-# A mirror in the middle of a sync makes "apt-get update" fail for one index now and then (seen on
-# the i386 index of the security archive): try again, and go on with the indexes there are when the
-# failure stays, so that a package missing for real is what stops the run.
-for attempt in 1 2 3; do
-    if $SUDO apt-get update -qq; then
-        break
-    fi
-    echo "apt-get update failed (attempt $attempt of 3)" >&2
-    sleep $((attempt * 10))
-done
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq -o Acquire::Retries=3 --no-install-recommends "${missing[@]}"
+apt_update
+apt_install "${missing[@]}"
