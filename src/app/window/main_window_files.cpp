@@ -37,10 +37,11 @@ namespace {
 constexpr const char* kImportFilters =
     "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
     "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
-    "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
-// LIB files first; an executable opens as the library too.
+    "Drivers (*.drv)|*.drv|Module-definition files (*.def)|*.def|All files (*.*)|*.*";
+// LIB files first; a module-definition file or an executable opens as the library too.
 constexpr const char* kOpenFilters =
-    "LIB files (*.lib)|*.lib|Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|"
+    "LIB files (*.lib)|*.lib|Module-definition files (*.def)|*.def|"
+    "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|"
     "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
     "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
 
