@@ -124,7 +124,9 @@ void CompareController::compareNext()
     }
     const auto file = locate(next, true);
     if (!file) {
+        // The failure message sends the user to the dialog to pick the file by hand.
         state.lastModuleRow = next;
+        openDialog(next);
         return;
     }
     run(next, *file, settings);
@@ -149,8 +151,10 @@ void CompareController::run(std::size_t moduleRow, const std::string& diskFile,
     reports::keepCompareResult(m_ws, std::move(result));
     m_tab.refresh();
     emit this->compared();
-    if (compared && settings.UseShowReport)
+    const bool reportOpen = compared && settings.UseShowReport;
+    if (reportOpen)
         openReport();
+    emit resultReady(compared, reportOpen);
 }
 
 void CompareController::openReport()

@@ -48,6 +48,9 @@ public:
 signals:
     /// A comparison ran (or the list changed): status panes and module results are new.
     void compared();
+    /// A comparison ran and its result is to be shown: `paired` when the module was compared
+    /// with the file, `reportOpen` when its report window opened.
+    void resultReady(bool paired, bool reportOpen);
 
 private:
     void openDialog(std::size_t moduleRow);

@@ -127,12 +127,12 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
     });
     w.actions().compareModule->trigger();
 
+    // The result comes forward: the "Disk-compare" tab, its list and its status texts.
     CompareTab* tab = w.compareTab();
+    EXPECT_EQ(w.tabs()->currentWidget(), tab);
     EXPECT_EQ(tab->model()->rowCount(), 3);
     EXPECT_EQ(reports::moduleCompareResult(ws, "MOD1"), "Minor changes");
     EXPECT_EQ(reports::readCompareFiles(ws.settings(), 10), std::vector<std::string>{dll});
-    w.tabs()->setCurrentWidget(tab);
-    w.updateStatus();
     EXPECT_EQ(qtUi.statusText(1), "Compare result: Minor changes");
 
     auto* report = w.findChild<CompareReportWindow*>();
@@ -153,6 +153,42 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
     tab->actions().clear->trigger();
     EXPECT_EQ(tab->model()->rowCount(), 0);
     EXPECT_FALSE(tab->actions().openReport->isEnabled());
+}
+
+TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersTheDialog)
+{
+    addLibrary(ws, 2, 3);
+    ws.options.UseStatusBar = 1;
+    ws.settings().writeNumber(reports::kCompareSection, "UseAutoCompare", 0);
+    const std::string dll = folder.write(
+        "mod1.dll",
+        quillon::testing::buildPeWithNames({"Func_1_1", "FUNC_1_2", "Func_1_3"}, "MOD1").bytes);
+    MainWindow& w = window();
+    w.applyOptions();
+    w.libraryReplaced();
+    w.selectRow(2);
+    std::vector<std::string> offered;
+    w.compareController()->setDialogSeam([&](CompareDialog& dialog) {
+        offered.push_back(dialog.moduleBox()->currentText().toStdString());
+        dialog.fileEdit()->setText(QString::fromStdString(dll));
+        return offered.size() == 1;
+    });
+    w.actions().compareModule->trigger();
+    EXPECT_EQ(w.tabs()->currentIndex(), 0);
+    EXPECT_EQ(qtUi.statusText(1), "Compare result: Minor changes");
+    const QList<CompareReportWindow*> reports = w.findChildren<CompareReportWindow*>();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0]->isVisible());
+    EXPECT_TRUE(reports[0]->view()->toPlainText().contains("STATUS: Minor changes"));
+    reports[0]->close();
+
+    // "Compare next" finds no file for MOD2: the failure message sends the user to the
+    // dialog, and the dialog opens on MOD2.
+    messages.clear();
+    w.compareController()->compareNext();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("in the Compare Dialog window."), std::string::npos);
+    EXPECT_EQ(offered, (std::vector<std::string>{"MOD1", "MOD2"}));
 }
 
 TEST_F(CompareTabTest, ExportListsTheShownRowsWithTheirChangeMarkers)
