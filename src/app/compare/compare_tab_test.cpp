@@ -191,6 +191,19 @@ TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersT
     EXPECT_EQ(offered, (std::vector<std::string>{"MOD1", "MOD2"}));
 }
 
+TEST_F(CompareTabTest, TheReportWindowIsWideEnoughForALongDiskFilePath)
+{
+    reports::CompareResult result;
+    result.moduleName = "MOD1";
+    result.diskFile = "/home/someone/projects/with/a/rather/deep/folder/tree/of/windows/dlls/mod1.dll";
+    CompareReportWindow report(ws, result, nullptr);
+    report.show();
+    QApplication::processEvents();
+    const QString line = "    " + QString::fromStdString(result.diskFile);
+    EXPECT_GT(report.view()->viewport()->width(),
+              report.view()->fontMetrics().horizontalAdvance(line));
+}
+
 TEST_F(CompareTabTest, ExportListsTheShownRowsWithTheirChangeMarkers)
 {
     CompareTab& tab = withRows();
