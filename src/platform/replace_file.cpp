@@ -77,6 +77,12 @@ void syncFolder([[maybe_unused]] const fs::path& folder)
 
 Status replaceFile(FileSystem& files, const std::string& path, std::string_view content)
 {
+    return replaceFileWith(files, path, [content](File& file) { return file.append(content); });
+}
+
+Status replaceFileWith(FileSystem& files, const std::string& path,
+                       const std::function<Status(File&)>& write)
+{
     const fs::path target = replacedFile(path);
     const fs::path folder = target.parent_path();
     if (!folder.empty() && !files.exists(folder.string())) {
@@ -95,7 +101,7 @@ Status replaceFile(FileSystem& files, const std::string& path, std::string_view 
         (void)files.remove(temp);
         return error;
     };
-    if (Status s = file->append(content); !s)
+    if (Status s = write(*file); !s)
         return fail(s.error());
     if (Status s = file->flush(); !s)
         return fail(s.error());

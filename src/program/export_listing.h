@@ -46,11 +46,14 @@ struct ExportListing {
     std::vector<OrdinalOnlyCount> ordinalOnly;
     /// The exports by ordinal only are listed too (and the lines carry their marker).
     bool withOrdinalOnly = false;
+    /// Escape stopped the listing; it holds the files before the one it stopped in.
+    bool cancelled = false;
 };
 
 /// Reads each file with `executableReader` (messages through the workspace's front end, no
 /// progress) and collects its symbols, and counts each executable's exports by ordinal only,
-/// listing them too when `withOrdinalOnly`. The workspace's library is left as it was.
+/// listing them too when `withOrdinalOnly`. The workspace's library is left as it was. Stops
+/// at the first file Escape cancels.
 [[nodiscard]] ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
                                         bool withOrdinalOnly = false);
 
