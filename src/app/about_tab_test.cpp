@@ -2,6 +2,7 @@
 #include "app/about_tab.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 
 #include "app/system_info.h"
@@ -44,6 +45,7 @@ TEST_F(AboutTabTest, NotesFallBackToTheProgramsOwnCopy)
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->windowTitle(), "Clarion Quillon 32 - Notes.txt");
     EXPECT_TRUE(text->view()->toPlainText().startsWith("Clarion Quillon 32 - Notes"));
+    EXPECT_TRUE(QFontInfo(text->view()->font()).fixedPitch());
 }
 
 TEST_F(AboutTabTest, UnreadableReadmeAsksToRetry)

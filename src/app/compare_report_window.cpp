@@ -1,10 +1,10 @@
 // The compare report window.
 #include "app/compare_report_window.h"
 
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "app/fixed_pitch_font.h"
 #include "app/qt_ui.h"
 #include "app/window_geometry.h"
 #include "reports/compare_report.h"
@@ -22,7 +22,7 @@ CompareReportWindow::CompareReportWindow(Workspace& ws, const reports::CompareRe
     auto* layout = new QVBoxLayout(this);
     m_view = new QPlainTextEdit(this);
     m_view->setReadOnly(true);
-    m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_view->setFont(fixedPitchFont());
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_view->setTabStopDistance(m_view->fontMetrics().horizontalAdvance(' ') * 8);
     QString text = fromCp1252(reports::compareReportText(result));

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QColor>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -135,6 +136,7 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->windowTitle(), "Clarion Quillon 32 - Compare Report: MOD1");
     EXPECT_TRUE(report->view()->toPlainText().contains("STATUS: Minor changes"));
+    EXPECT_TRUE(QFontInfo(report->view()->font()).fixedPitch());
     report->close();
 
     IconSet icons;

@@ -3,7 +3,6 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -11,6 +10,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/fixed_pitch_font.h"
 #include "app/main_window.h"
 #include "app/qt_ui.h"
 #include "app/window_geometry.h"
@@ -35,7 +35,7 @@ ExportListWindow::ExportListWindow(Workspace& ws, std::string fileName,
     m_view = new QPlainTextEdit(this);
     m_view->setReadOnly(true);
     m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_view->setFont(fixedPitchFont());
     layout->addWidget(m_view);
     resize(640, 480);
     (void)applyStoredPlacement(*this, m_ws.settings(), settings::kExportListWinSection);

@@ -2,11 +2,11 @@
 #include "app/text_window.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/fixed_pitch_font.h"
 #include "app/qt_ui.h"
 #include "base/text_encoding.h"
 
@@ -70,7 +70,7 @@ TextWindow::TextWindow(const QString& fileName, const QString& text, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     m_view = new QPlainTextEdit(this);
     m_view->setReadOnly(true);
-    m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_view->setFont(fixedPitchFont());
     m_view->setPlainText(text);
     layout->addWidget(m_view);
     resize(640, 480);
