@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -191,6 +193,35 @@ TEST(Program, CtrlCStopsEveryCommandWithItsStatusAndNoOutput)
         if (c.readOnly || c.name == "exceptions") {
             EXPECT_EQ(s.settings(), settings) << "quillon " << c.name;
         }
+    }
+}
+
+TEST(Program, CtrlCDuringALongRunStopsItWithoutOutput)
+{
+    quillon::testing::TempFolder folder;
+    // 200,000 symbols in 2,000 modules: each run below takes seconds.
+    quillon::testing::LibBuilder big;
+    for (int m = 0; m < 2000; ++m) {
+        for (int f = 1; f <= 100; ++f)
+            big.import("MODULE" + std::to_string(m), "Function_" + std::to_string(f),
+                       static_cast<std::uint16_t>(f));
+    }
+    const std::string lib = folder.write("Big.lib", big.bytes());
+    testing::RunSetup setup;
+    setup.interruptAfter = std::chrono::milliseconds(200);
+    const std::vector<std::pair<std::vector<std::string>, ExitStatus>> runs = {
+        {{"exports", lib}, ExitStatus::Cancelled},
+        {{"list", "-o", folder.file("out/list.txt"), lib}, ExitStatus::Cancelled},
+        {{"locate", lib}, ExitStatus::Cancelled},
+        {{"compare", lib}, ExitStatus::CompareCancelled},
+    };
+    for (const auto& [arguments, status] : runs) {
+        std::vector<std::string> line{"--settings", folder.file("settings")};
+        line.insert(line.end(), arguments.begin(), arguments.end());
+        const testing::Run run = runQuillon(line, setup);
+        EXPECT_EQ(run.status, exitCode(status)) << arguments.front() << "\n" << run.err;
+        EXPECT_EQ(run.out, "") << arguments.front();
+        EXPECT_FALSE(std::filesystem::exists(folder.file("out"))) << arguments.front();
     }
 }
 

@@ -79,12 +79,15 @@ Run runQuillon(const std::vector<std::string>& arguments, const RunSetup& setup)
             if (fd > STDERR_FILENO)
                 ::close(fd);
         }
-        if (setup.interruptAtStart) {
+        if (setup.interruptAtStart || setup.interruptAfter) {
+            // Blocked until the program listens for it, so that an early Ctrl+C waits for the
+            // program instead of ending it before it has set up its handler.
             sigset_t interrupt;
             sigemptyset(&interrupt);
             sigaddset(&interrupt, SIGINT);
             ::sigprocmask(SIG_BLOCK, &interrupt, nullptr);
-            ::raise(SIGINT);
+            if (setup.interruptAtStart)
+                ::raise(SIGINT);
         }
         std::vector<char*> raw;
         for (std::string& a : argv)

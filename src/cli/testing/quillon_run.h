@@ -20,7 +20,8 @@ struct RunSetup {
     /// Ctrl+C is pressed before the program has done anything: the signal is waiting when it
     /// starts, and reaches it once it listens for Ctrl+C.
     bool interruptAtStart = false;
-    /// Ctrl+C is pressed this long after the program started.
+    /// Ctrl+C is pressed this long after the program started (or, should it not listen for
+    /// Ctrl+C yet, as soon as it does).
     std::optional<std::chrono::milliseconds> interruptAfter;
 };
 
