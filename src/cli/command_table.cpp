@@ -21,7 +21,7 @@ constexpr std::array kCommands{
             runExportsCommand},
     Command{"list", "the export list, a module-definition file or JSON of a library",
             runListCommand},
-    Command{"query", "the functions whose names match keywords, printed or saved as a LIB file",
+    Command{"query", "the functions matching keywords, printed or saved as a LIB file",
             runQueryCommand},
     Command{"locate", "where the DLLs behind the modules of LIB files are", runLocateCommand},
     Command{"compare", "what changed in the DLLs since a LIB file was made", runCompareCommand},

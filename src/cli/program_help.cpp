@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kHead =
     R"(Clarion Quillon 32 - makes Clarion LIB files from the exports of Windows DLLs.
 
-usage: quillon [--settings DIR] [--quiet] [--interactive] FILE... /s[:TARGET.LIB]
+usage: quillon [--settings DIR] [--quiet] [--interactive] FILE... /s[:OUT.LIB]
        quillon [--settings DIR] [--quiet] COMMAND [OPTIONS] [ARGUMENTS]
        quillon --help | --version
 
@@ -20,18 +20,19 @@ Commands ("quillon COMMAND --help" gives each one's options and exit statuses):
 
 constexpr const char* kBatchFormHelp = R"(
 Making a LIB file (the batch form, as "quillon32 FILE... /s" runs it):
-  FILE...          DLL, EXE (and other executables) or Clarion LIB files to read:
-                   the arguments before /s. The options below may stand anywhere;
-                   any other argument starting with "-" is refused. Files after /s
-                   are not read (a warning names them). On Windows, as in the
-                   desktop program, the input files end at the first argument that
-                   contains "/".
+  FILE...          DLL, EXE (and other executables) or Clarion LIB files to
+                   read: the arguments before /s. The options below may stand
+                   anywhere; any other argument starting with "-" is refused.
+                   Files after /s are not read (a warning names them). On
+                   Windows, as in the desktop program, the input files end at
+                   the first argument that contains "/".
   /s               write the LIB file: its name is the first input file's name
                    without its extension, first letter upper case and the rest
                    lower case, with ".lib" (quillsmp.dll and QUILLSMP.DLL give
-                   Quillsmp.lib), in the folder of the first input file, or in the
-                   current folder when that file was given without one.
-  /s:TARGET        write TARGET; a name without folder goes where the default would.
+                   Quillsmp.lib), in the folder of the first input file, or in
+                   the current folder when that file was given without one.
+  /s:OUT.LIB       write OUT.LIB; a name without folder goes where the default
+                   would.
 
   The run loads every input file it finds (each one not found is named on
   stderr), cleans the library up as the settings ask (remove inconsistent or
@@ -50,25 +51,30 @@ Options:
   --version        show the version
 
 Settings: a run reads Quillon32.ini: the one beside the program when present,
-otherwise $XDG_CONFIG_HOME/quillon/Quillon32.ini (~/.config/quillon/), or the one
-in the folder named by --settings or by the environment variable
-QUILLON_SETTINGS_DIR; the key ProgFolder of [Folders] there may redirect once to
-another folder's file. The batch form and "update" record what the desktop
-program records (LastAddFolder, module names found in files of another name);
-exports, list, query without --save, compare, locate, update --preview and
-"exceptions list" never write the settings file. Keys of [Options] that steer a
-run (default in brackets): UseLIBSortOrder [0] (0 current, 1 symbol names,
-2 ordinals, 3 file order), UseBitCheck [0] (2 remove inconsistent modules,
-3 also unlocated ones), UseBitCheckDuplicates [0] (remove duplicated modules),
-UseExcludeList [0] with UseExcludeGlobalDuplicates [0] and the symbols of
-[Excludelist] (ExcludeNum, Symbol<n>, Check<n>: remove excluded and duplicate
-symbols), UseNoMessages [0] (no result message), UseLongAdd [1]. Locating the
-DLLs behind modules (locate, compare, update) reads the [Folders] keys
-UsePriorityPath and FirstFolder (a first folder to search; --priority does the
-same for one run), UseOnlyPriorityPath, UseOnlySourcePath,
+otherwise $XDG_CONFIG_HOME/quillon/Quillon32.ini (~/.config/quillon/), or the
+one in the folder named by --settings or by the environment variable
+QUILLON_SETTINGS_DIR; the key ProgFolder of [Folders] there may redirect once
+to another folder's file.
+
+The batch form and "update" record what the desktop program records
+(LastAddFolder, module names found in files of another name); exports, list,
+query, compare, locate, update --preview and "exceptions list" never write the
+settings file.
+
+Keys of [Options] that steer a run (default in brackets): UseLIBSortOrder [0]
+(0 current, 1 symbol names, 2 ordinals, 3 file order), UseBitCheck [0] (2
+remove inconsistent modules, 3 also unlocated ones), UseBitCheckDuplicates [0]
+(remove duplicated modules), UseExcludeList [0] with UseExcludeGlobalDuplicates
+[0] and the symbols of [Excludelist] (ExcludeNum, Symbol<n>, Check<n>: remove
+excluded and duplicate symbols), UseNoMessages [0] (no result message),
+UseLongAdd [1].
+
+Locating the DLLs behind modules (locate, compare, update) reads the [Folders]
+keys UsePriorityPath and FirstFolder (a first folder to search; --priority does
+the same for one run), UseOnlyPriorityPath, UseOnlySourcePath,
 UseOnlyEnvironmentPath, UseRelaxedAutolocate [1], UseVerifyOSAutolocate,
-UseAutolocateDeep and UseOnlyDLLAutolocate, the pairs of [Exceptlist], PATH and
-the Wine prefix ($WINEPREFIX, default ~/.wine).
+UseAutolocateDeep and UseOnlyDLLAutolocate (all [0] but where given), the pairs
+of [Exceptlist], PATH and the Wine prefix ($WINEPREFIX, default ~/.wine).
 
 )";
 
