@@ -67,6 +67,8 @@ ExitStatus runExceptionsCommand(CommandContext& context)
     app.require_subcommand(0, 1);
     bool json = false;
     app.add_flag("--json", json, "write the list as JSON");
+    // The options of "quillon exceptions" may also follow the word of what to do.
+    app.fallthrough();
     (void)app.add_subcommand("list", "show the list (the default)");
     CLI::App* add = app.add_subcommand("add", "add or replace the pair MODULE = FILE");
     std::string module;
