@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "cli/command_table.h"
 #include "cli/testing/quillon_run.h"
 #include "support/lib_builder.h"
 #include "support/refresh_tree.h"
@@ -213,6 +216,24 @@ TEST(HelpClaims, EachStatementOfTheHelpHolds)
         SCOPED_TRACE("quillon " + claim.command + " --help: " + claim.text);
         const Desk desk;
         claim.tryIt(desk);
+    }
+}
+
+TEST(HelpDocument, CommandLineSectionDescribesEveryCommandAndItsLinksLead)
+{
+    std::ifstream file(std::string(QUILLON_SOURCE_DIR) + "/src/app/help/Quillon32.html");
+    const std::string html{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(html.empty());
+    for (const Command& command : commands()) {
+        const std::string anchor = "name=\"cmdline-" + std::string(command.name) + "\"";
+        EXPECT_NE(html.find(anchor), std::string::npos)
+            << "no section for quillon " << command.name;
+    }
+    for (std::size_t at = html.find("href=\"#"); at != std::string::npos;
+         at = html.find("href=\"#", at + 1)) {
+        const std::size_t start = at + 7;
+        const std::string name = html.substr(start, html.find('"', start) - start);
+        EXPECT_NE(html.find("name=\"" + name + "\""), std::string::npos) << "#" << name;
     }
 }
 
