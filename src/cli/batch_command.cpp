@@ -27,14 +27,14 @@ ExitStatus runBatchCommand(const std::vector<std::string>& arguments,
     BatchArguments a;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
-        if (arg == "--help" || arg == "-h") {
-            const std::string help = programHelp();
-            std::fputs(help.c_str(), stdout);
-            return std::fflush(stdout) == 0 ? ExitStatus::Success : ExitStatus::WriteFailed;
-        }
-        if (arg == "--version") {
-            std::fputs("quillon (Clarion Quillon 32) " QUILLON_VERSION "\n", stdout);
-            return std::fflush(stdout) == 0 ? ExitStatus::Success : ExitStatus::WriteFailed;
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            const std::optional<std::string> failed = writeStandardOutput(
+                arg == "--version" ? "quillon (Clarion Quillon 32) " QUILLON_VERSION "\n"
+                                   : programHelp());
+            if (!failed)
+                return ExitStatus::Success;
+            std::fprintf(stderr, "quillon: standard output: %s\n", failed->c_str());
+            return ExitStatus::WriteFailed;
         }
         if (arg == "--interactive") {
             a.interactive = true;

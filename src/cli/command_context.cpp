@@ -50,8 +50,7 @@ std::optional<ExitStatus> CommandContext::parse()
     try {
         m_parser->parse(reversed);
     } catch (const CLI::CallForHelp&) {
-        std::fputs(m_parser->help().c_str(), stdout);
-        return std::fflush(stdout) == 0 ? ExitStatus::Success : ExitStatus::WriteFailed;
+        return writeOut(m_parser->help()) ? ExitStatus::Success : ExitStatus::WriteFailed;
     } catch (const CLI::ParseError& e) {
         return usageError(e.what());
     }
@@ -82,16 +81,23 @@ Workspace& CommandContext::open(SettingsUse use, bool interactive)
     return *m_ws;
 }
 
-bool CommandContext::writeOut(std::string_view text)
+std::optional<std::string> writeStandardOutput(std::string_view text)
 {
     errno = 0;
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
     if (written && std::fflush(stdout) == 0)
-        return true;
+        return std::nullopt;
     const int err = errno != 0 ? errno : EIO;
     std::clearerr(stdout);
-    tell(std::string("standard output: ") + std::strerror(err));
-    return false;
+    return std::string(std::strerror(err));
+}
+
+bool CommandContext::writeOut(std::string_view text)
+{
+    const std::optional<std::string> failed = writeStandardOutput(text);
+    if (failed)
+        tell("standard output: " + *failed);
+    return !failed;
 }
 
 void CommandContext::tell(std::string_view text) const

@@ -22,6 +22,10 @@
 
 namespace quillon::cli {
 
+/// Writes `text` to standard output and flushes it. Nothing when it was written; otherwise the
+/// system's reason ("No space left on device").
+[[nodiscard]] std::optional<std::string> writeStandardOutput(std::string_view text);
+
 /// What a run may do with the settings file.
 enum class SettingsUse {
     None,       ///< reads no settings at all

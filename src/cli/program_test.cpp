@@ -162,6 +162,26 @@ TEST(Program, MissingInputIsNamedOnStderrWithItsDocumentedStatus)
     }
 }
 
+TEST(Program, OutputThatCannotBeWrittenIsAFailureWithTheSystemsReason)
+{
+    testing::RunSetup full;
+    full.standardOutputFile = "/dev/full";
+    Scene s;
+    std::vector<CommandCase> all = cases(s);
+    all.push_back({"exceptions", {}, {}, {"add", "KERNEL", "KRNL386.EXE"}, false});
+    all.push_back({"", {}, {}, {"--help"}, false});
+    for (const CommandCase& c : all) {
+        const std::vector<std::string> line = commandLine(s, c, c.work);
+        if (runQuillon(line).out.empty())
+            continue;  // a run that prints nothing has nothing to fail at
+        const testing::Run run = runQuillon(line, full);
+        EXPECT_NE(run.status, 0) << "quillon " << c.name;
+        EXPECT_NE(run.err.find("No space left on device"), std::string::npos)
+            << "quillon " << c.name << "\n"
+            << run.err;
+    }
+}
+
 TEST(Program, CtrlCStopsEveryCommandWithItsStatusAndNoOutput)
 {
     testing::RunSetup interrupted;
