@@ -9,6 +9,7 @@
 #include "cli/exit_status_table.h"
 #include "cli/help_text.h"
 #include "platform/environment.h"
+#include "program/file_loader.h"
 #include "settings/settings_location.h"
 
 namespace quillon::cli {
@@ -141,6 +142,21 @@ InputFiles CommandContext::findInputs(const std::vector<std::string>& files)
             inputs.missing.push_back(file);
     }
     return inputs;
+}
+
+std::optional<ExitStatus> CommandContext::loadInputs(const InputFiles& inputs)
+{
+    if (inputs.found.empty())
+        return ExitStatus::NotFound;
+    m_ws->cancel.clear();
+    LoadCounts counts;
+    (void)loadFileList(*m_ws, makeInputFileList(*m_ws, inputs.found), {}, &counts);
+    m_ui->progressEnd();
+    if (counts.cancelled || m_ws->cancel.cancelled() || interrupted())
+        return cancelled();
+    if (m_ws->library.SymbolCount == 0)
+        return ExitStatus::NoNames;
+    return std::nullopt;
 }
 
 }  // namespace quillon::cli

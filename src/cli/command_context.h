@@ -98,6 +98,10 @@ public:
     /// Sorts `files` into those that exist and those that do not, naming each of the latter on
     /// stderr ("FILE: file not found").
     [[nodiscard]] InputFiles findInputs(const std::vector<std::string>& files);
+    /// Loads the files found into the workspace's library with the multi-file loader, as the
+    /// batch form does. Nothing when it holds symbols now; otherwise the status to end with:
+    /// NotFound when no input file was found, Cancelled (told), NoNames.
+    [[nodiscard]] std::optional<ExitStatus> loadInputs(const InputFiles& inputs);
     /// Tells on stderr when `file` (as typed) is not an existing file, and returns false then.
     [[nodiscard]] bool checkInput(const std::string& file);
 

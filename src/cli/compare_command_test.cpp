@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/testing/quillon_run.h"
@@ -17,8 +18,7 @@ using testing::runQuillon;
 struct CompareCommand : ::testing::Test {
     testing::Run compare(std::vector<std::string> arguments) const
     {
-        arguments.insert(arguments.begin(), {"compare", "--settings", folder.file("settings")});
-        return runQuillon(arguments);
+        return testing::runCommand("compare", folder.file("settings"), std::move(arguments));
     }
     std::string dll(const std::string& file, const std::vector<std::string>& names) const
     {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/testing/quillon_run.h"
@@ -16,8 +17,8 @@ struct ExceptionsCommand : ::testing::Test {
     testing::Run exceptions(std::vector<std::string> arguments,
                             const testing::RunSetup& setup = {}) const
     {
-        arguments.insert(arguments.begin(), {"exceptions", "--settings", folder.file("settings")});
-        return runQuillon(arguments, setup);
+        return testing::runCommand("exceptions", folder.file("settings"), std::move(arguments),
+                                   setup);
     }
     [[nodiscard]] std::string settings() const { return folder.read("settings/Quillon32.ini"); }
     quillon::testing::TempFolder folder;

@@ -14,7 +14,6 @@
 #include "base/text_encoding.h"
 #include "platform/error_codes.h"
 #include "platform/replace_file.h"
-#include "program/file_loader.h"
 #include "reports/export_list_writer.h"
 #include "reports/export_rows.h"
 #include "reports/module_definition.h"
@@ -126,16 +125,8 @@ ExitStatus runListCommand(CommandContext& context)
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
     const InputFiles inputs = context.findInputs(a.files);
-    if (inputs.found.empty())
-        return ExitStatus::NotFound;
-    ws.cancel.clear();
-    LoadCounts counts;
-    (void)loadFileList(ws, makeInputFileList(ws, inputs.found), {}, &counts);
-    context.ui().progressEnd();
-    if (counts.cancelled || context.interrupted())
-        return context.cancelled();
-    if (ws.library.rows.empty())
-        return ExitStatus::NoNames;
+    if (const std::optional<ExitStatus> status = context.loadInputs(inputs))
+        return *status;
 
     std::optional<std::size_t> module;
     if (!a.moduleName.empty()) {

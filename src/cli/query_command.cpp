@@ -8,7 +8,6 @@
 #include "lib/lib_reader.h"
 #include "lib/lib_writer.h"
 #include "program/export_listing.h"
-#include "program/file_loader.h"
 #include "query/search_flow.h"
 
 namespace quillon::cli {
@@ -101,20 +100,13 @@ ExitStatus runQueryCommand(CommandContext& context)
         return context.usageError("--accumulate needs --save=OUT.LIB");
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
-    const InputFiles inputs = context.findInputs(a.files);
-    if (inputs.found.empty())
-        return ExitStatus::NotFound;
     if (a.accumulate && ws.files().isFile(a.save) && !readExistingEntries(ws, a.save)) {
         context.tell(a.save + ": " + cp1252ToUtf8(ws.ErrorText));
         return ExitStatus::WriteFailed;
     }
-    ws.cancel.clear();
-    (void)loadFileList(ws, makeInputFileList(ws, inputs.found));
-    context.ui().progressEnd();
-    if (ws.cancel.cancelled() || context.interrupted())
-        return context.cancelled();
-    if (ws.library.SymbolCount == 0)
-        return ExitStatus::NoNames;
+    const InputFiles inputs = context.findInputs(a.files);
+    if (const std::optional<ExitStatus> status = context.loadInputs(inputs))
+        return *status;
 
     ws.options.UseNoMessages = 1;
     const query::SearchResult result = query::queryLibrary(ws, searchOptions(a));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/testing/quillon_run.h"
@@ -16,8 +17,7 @@ using testing::sampleFile;
 struct QueryCommand : ::testing::Test {
     testing::Run query(std::vector<std::string> arguments) const
     {
-        arguments.insert(arguments.begin(), {"query", "--settings", folder.file("settings")});
-        return runQuillon(arguments);
+        return testing::runCommand("query", folder.file("settings"), std::move(arguments));
     }
     quillon::testing::TempFolder folder;
     std::string sample = sampleFile("QUILLSMP.DLL");
@@ -55,16 +55,6 @@ TEST_F(QueryCommand, MissingFileBesideAFoundOneIsNamedAndTold)
     EXPECT_EQ(run.status, 7);
     EXPECT_NE(run.out.find("QsDateAdd"), std::string::npos);
     EXPECT_NE(run.err.find(folder.file("none.dll") + ": file not found"), std::string::npos);
-}
-
-TEST_F(QueryCommand, OutputThatCannotBeWrittenIsAFailure)
-{
-    testing::RunSetup full;
-    full.standardOutputFile = "/dev/full";
-    const testing::Run run =
-        runQuillon({"query", "--settings", folder.file("settings"), "date", sample}, full);
-    EXPECT_EQ(run.status, 6);
-    EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << run.err;
 }
 
 }  // namespace

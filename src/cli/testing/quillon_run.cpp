@@ -116,6 +116,13 @@ Run runQuillon(const std::vector<std::string>& arguments, const RunSetup& setup)
     return run;
 }
 
+Run runCommand(const std::string& command, const std::string& settings,
+               std::vector<std::string> arguments, const RunSetup& setup)
+{
+    arguments.insert(arguments.begin(), {command, "--settings", settings});
+    return runQuillon(arguments, setup);
+}
+
 std::string sampleFile(const std::string& name)
 {
     return std::string(QUILLON_SOURCE_DIR) + "/samples/" + name;

@@ -38,6 +38,11 @@ struct Run {
 /// Runs the built `quillon` with `arguments` (no shell is involved).
 [[nodiscard]] Run runQuillon(const std::vector<std::string>& arguments, const RunSetup& setup = {});
 
+/// Runs `quillon COMMAND --settings SETTINGS ARGUMENTS...`: a command over its own settings
+/// folder.
+[[nodiscard]] Run runCommand(const std::string& command, const std::string& settings,
+                             std::vector<std::string> arguments, const RunSetup& setup = {});
+
 /// The full path of a bundled sample file ("QUILLSMP.DLL").
 [[nodiscard]] std::string sampleFile(const std::string& name);
 
