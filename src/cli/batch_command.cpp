@@ -57,7 +57,7 @@ ExitStatus runBatchCommand(const std::vector<std::string>& arguments,
         return ExitStatus::Usage;
     }
     if (!line.silent) {
-        std::fputs("quillon: add /s or /s:TARGET.LIB to write a LIB file (see --help)\n", stderr);
+        std::fputs("quillon: add /s or /s:OUT.LIB to write a LIB file (see --help)\n", stderr);
         return ExitStatus::Usage;
     }
 

@@ -1,7 +1,6 @@
 // The shared context of the subcommands of `quillon`.
 #include "cli/command_context.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
