@@ -9,6 +9,7 @@
 #include "cli/exports_command.h"
 #include "cli/list_command.h"
 #include "cli/locate_command.h"
+#include "cli/map_command.h"
 #include "cli/query_command.h"
 #include "cli/update_command.h"
 
@@ -21,6 +22,7 @@ constexpr std::array kCommands{
             runExportsCommand},
     Command{"list", "the export list, a module-definition file or JSON of a library",
             runListCommand},
+    Command{"map", "the Clarion MAP prototypes of a library's functions", runMapCommand},
     Command{"query", "the functions matching keywords, printed or saved as a LIB file",
             runQueryCommand},
     Command{"locate", "where the DLLs behind the modules of LIB files are", runLocateCommand},

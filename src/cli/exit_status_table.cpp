@@ -42,6 +42,16 @@ constexpr std::array kMeanings{
     StatusMeaning{"list", SomeNotFound,
                   "the list was written, but input files named on stderr were not found"},
 
+    StatusMeaning{"map", Success, "the MAP was written"},
+    StatusMeaning{"map", Usage, "usage error; also no module of the --module name"},
+    StatusMeaning{"map", NoNames, "no exported names in the input files"},
+    StatusMeaning{"map", NotFound, "no input file was found"},
+    StatusMeaning{"map", Cancelled, "cancelled with Ctrl+C (no OUT is left behind)"},
+    StatusMeaning{"map", WriteFailed,
+                  "OUT or standard output could not be written (an OUT that was there is kept)"},
+    StatusMeaning{"map", SomeNotFound,
+                  "the MAP was written, but input files named on stderr were not found"},
+
     StatusMeaning{"locate", Success, "every module was located"},
     StatusMeaning{"locate", Failed, "a module was not located, or a LIB file could not be read"},
     StatusMeaning{"locate", Usage, "usage error"},

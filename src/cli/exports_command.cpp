@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/text_encoding.h"
+#include "exe/module_definition_messages.h"
 #include "program/export_listing.h"
 
 namespace quillon::cli {
@@ -13,6 +14,7 @@ ExitStatus runExportsCommand(CommandContext& context)
 {
     bool json = false;
     bool all = false;
+    exe::ListingFormat format;
     std::vector<std::string> files;
     CLI::App& app = context.parser(
         "Lists what executables and Clarion LIB files export, one line per symbol (module, "
@@ -20,7 +22,13 @@ ExitStatus runExportsCommand(CommandContext& context)
     app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
     app.add_flag("--all", all,
                  "also list the exports that have no name (empty symbol, a fifth column 1)");
-    app.add_option("FILE", files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
+    app.add_flag("--undecorate", format.undecorated,
+                 "add the undecorated name of each symbol (a last column; \"undecorated\" in "
+                 "JSON), empty when the name is not decorated");
+    app.add_option("FILE", files,
+                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                   "files")
+        ->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
 
@@ -28,13 +36,16 @@ ExitStatus runExportsCommand(CommandContext& context)
     const exe::ExportListing listing = exe::listExports(ws, files, all);
     if (listing.cancelled || context.interrupted())
         return context.cancelled();
-    if (!context.writeOut(json ? exe::exportListingJson(listing) : exe::exportListingTsv(listing)))
+    if (!context.writeOut(json ? exe::exportListingJson(listing, format)
+                               : exe::exportListingTsv(listing, format)))
         return ExitStatus::WriteFailed;
     if (!all) {
         for (const exe::OrdinalOnlyCount& count : listing.ordinalOnly)
             context.tell(count.file + ": " + std::to_string(count.count) +
                          " exports by ordinal only left out (--all lists them)");
     }
+    for (const exe::SkippedEntries& skipped : listing.skippedEntries)
+        context.tell(skipped.file + ": " + exe::skippedEntriesLine(skipped));
     for (const exe::ListingFailure& failure : listing.failures) {
         // Rejections have shown their message already; file errors are told here.
         if (failure.text != kNoLib)

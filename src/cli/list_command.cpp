@@ -12,8 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "base/text_encoding.h"
+#include "exe/undecorated_name.h"
 #include "platform/error_codes.h"
-#include "platform/replace_file.h"
+#include "platform/replacement_file.h"
 #include "reports/export_list_writer.h"
 #include "reports/export_rows.h"
 #include "reports/module_definition.h"
@@ -26,7 +27,18 @@ struct Arguments {
     std::string moduleName;
     std::string format = "text";
     std::string outFile;
+    bool undecorate = false;
     std::vector<std::string> files;
+};
+
+/// Hands the text to the new file that replaces the output file once it is complete.
+class ReplacementSink final : public reports::ExportSink {
+public:
+    explicit ReplacementSink(platform::ReplacementFile& file) : m_file(file) {}
+    [[nodiscard]] Status append(std::string_view text) override { return m_file.append(text); }
+
+private:
+    platform::ReplacementFile& m_file;
 };
 
 /// Hands the text to standard output as it is made; a failure carries the system's reason.
@@ -54,7 +66,8 @@ private:
     }
 };
 
-std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& onlyModule)
+std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& onlyModule,
+                     bool undecorate)
 {
     nlohmann::json modules = nlohmann::json::array();
     const LibraryList& rows = ws.library.rows;
@@ -62,9 +75,13 @@ std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& only
         if (onlyModule && *onlyModule != m)
             continue;
         nlohmann::json symbols = nlohmann::json::array();
-        for (std::size_t i = m + 1; i < rows.size() && !rows[i].isModule(); ++i)
-            symbols.push_back(
-                {{"name", cp1252ToUtf8(rows[i].SYMBOL)}, {"ordinal", rows[i].ORDINAL}});
+        for (std::size_t i = m + 1; i < rows.size() && !rows[i].isModule(); ++i) {
+            nlohmann::json symbol = {{"name", cp1252ToUtf8(rows[i].SYMBOL)},
+                                     {"ordinal", rows[i].ORDINAL}};
+            if (undecorate)
+                symbol["undecorated"] = cp1252ToUtf8(exe::undecoratedName(rows[i].SYMBOL));
+            symbols.push_back(std::move(symbol));
+        }
         modules.push_back({{"module", cp1252ToUtf8(rows[m].MODULENAME.view())},
                            {"file", cp1252ToUtf8(rows[m].fileName())},
                            {"symbols", std::move(symbols)}});
@@ -90,7 +107,7 @@ WriteEnd writeList(Workspace& ws, const Arguments& a, const std::optional<std::s
             written = outcome.error;
     } else {
         written = sink.append(a.format == "def" ? reports::moduleDefinitionText(ws, *module)
-                                                : jsonText(ws, module));
+                                                : jsonText(ws, module, a.undecorate));
     }
     if (!written.ok()) {
         error = written.error();
@@ -115,11 +132,17 @@ ExitStatus runListCommand(CommandContext& context)
                    "text (the export list, as the window's \"Export to text\" writes it), def "
                    "(a module-definition file) or json")
         ->check(CLI::IsMember({"text", "def", "json"}));
+    app.add_flag("--undecorate", a.undecorate,
+                 "json: give each symbol its undecorated name too (\"undecorated\", empty when "
+                 "the name is not decorated)");
     app.add_option("-o,--output", a.outFile,
                    "write to OUT (a name without folder: in the current folder) instead of "
                    "standard output")
         ->type_name("OUT");
-    app.add_option("FILE", a.files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
+    app.add_option("FILE", a.files,
+                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                   "files")
+        ->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
 
@@ -145,17 +168,22 @@ ExitStatus runListCommand(CommandContext& context)
     WriteEnd end = WriteEnd::Written;
     if (!a.outFile.empty()) {
         // The list goes to a new file that replaces OUT only when complete.
-        const Status replaced = platform::replaceFileWith(
-            ws.files(), ws.files().fullPath(a.outFile), [&](platform::File& file) -> Status {
-                reports::FileSink sink(file);
-                end = writeList(ws, a, module, sink, error);
-                if (end == WriteEnd::Written)
-                    return {};
-                return end == WriteEnd::Failed ? error : Error{platform::kSystemError, "cancelled"};
-            });
-        if (end == WriteEnd::Written && !replaced.ok()) {
+        Result<platform::ReplacementFile> file =
+            platform::ReplacementFile::begin(ws.files(), ws.files().fullPath(a.outFile));
+        if (!file) {
             end = WriteEnd::Failed;
-            error = replaced.error();
+            error = file.error();
+        } else {
+            ReplacementSink sink(*file);
+            end = writeList(ws, a, module, sink, error);
+            if (end == WriteEnd::Written) {
+                if (const Status committed = file->commit(); !committed.ok()) {
+                    end = WriteEnd::Failed;
+                    error = committed.error();
+                }
+            } else {
+                file->abandon();
+            }
         }
     } else {
         StdoutSink sink;

@@ -20,9 +20,10 @@ Commands ("quillon COMMAND --help" gives each one's options and exit statuses):
 
 constexpr const char* kBatchFormHelp = R"(
 Making a LIB file (the batch form, as "quillon32 FILE... /s" runs it):
-  FILE...          DLL, EXE (and other executables) or Clarion LIB files to
-                   read: the arguments before /s. The options below may stand
-                   anywhere; any other argument starting with "-" is refused.
+  FILE...          DLL, EXE (and other executables), module-definition files
+                   (.def) or Clarion LIB files to read: the arguments before /s.
+                   The options below may stand anywhere; any other argument
+                   starting with "-" is refused.
                    Files after /s are not read (a warning names them). On
                    Windows, as in the desktop program, the input files end at
                    the first argument that contains "/".
@@ -37,8 +38,8 @@ Making a LIB file (the batch form, as "quillon32 FILE... /s" runs it):
   The run loads every input file it finds (each one not found is named on
   stderr), cleans the library up as the settings ask (remove inconsistent or
   duplicated modules, excluded and duplicate symbols), sorts it by the LIB-file
-  sort order of the settings, writes the LIB file (an old one is kept as .LI_
-  until the new one is complete) and prints one result message on stderr.
+  sort order of the settings, writes the LIB file (beside an old one, which it
+  replaces only when complete) and prints one result message on stderr.
 
 Options:
   --settings DIR   use DIR/Quillon32.ini as the settings file (every command)

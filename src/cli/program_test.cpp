@@ -81,6 +81,7 @@ std::vector<CommandCase> cases(const Scene& s)
          false},
         {"exports", std::vector<std::string>{s.missing}, Failed, {s.dll}},
         {"list", std::vector<std::string>{s.missing}, NotFound, {"-o", s.out, s.dll}},
+        {"map", std::vector<std::string>{s.missing}, NotFound, {"-o", s.out, s.dll}},
         {"query", std::vector<std::string>{"qs", s.missing}, NotFound, {"qs", s.dll}},
         {"locate", std::vector<std::string>{s.missingLib}, NotFound, {s.lib}},
         {"compare", std::vector<std::string>{s.missingLib}, CompareError, {s.lib, s.dll}},
@@ -232,6 +233,7 @@ TEST(Program, CtrlCDuringALongRunStopsItWithoutOutput)
     const std::vector<std::pair<std::vector<std::string>, ExitStatus>> runs = {
         {{"exports", lib}, ExitStatus::Cancelled},
         {{"list", "-o", folder.file("out/list.txt"), lib}, ExitStatus::Cancelled},
+        {{"map", "-o", folder.file("out/map.clw"), lib}, ExitStatus::Cancelled},
         {{"locate", lib}, ExitStatus::Cancelled},
         {{"compare", lib}, ExitStatus::CompareCancelled},
     };
@@ -249,7 +251,9 @@ TEST(Program, ReadOnlyCommandsLeaveTheSettingsFileByteForByte)
 {
     const Scene s;
     std::vector<CommandCase> all = cases(s);
-    all.push_back({"list", {}, {}, {"--format=json", s.dll, s.lib}});
+    all.push_back({"list", {}, {}, {"--format=json", "--undecorate", s.dll, s.lib}});
+    all.push_back({"exports", {}, {}, {"--undecorate", "--json", s.dll}});
+    all.push_back({"map", {}, {}, {"--prototypes", s.dll, s.lib}});
     all.push_back({"locate", {}, {}, {"--verify", "QUILLSMP"}});
     all.push_back({"compare", {}, {}, {s.lib}});
     for (const CommandCase& c : all) {

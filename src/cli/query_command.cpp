@@ -84,7 +84,7 @@ ExitStatus runQueryCommand(CommandContext& context)
                  "keep the entries of an existing --save file and add only new functions");
     app.add_option("--save", a.save,
                    "write the extracted functions as this LIB file (a name without folder: in "
-                   "the current folder; an old file is kept as .LI_ until the new one is "
+                   "the current folder; an old file is replaced only when the new one is "
                    "complete)")
         ->type_name("OUT.LIB");
     app.add_flag("--json", a.json, "print a JSON array instead of tab-separated lines");

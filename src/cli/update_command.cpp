@@ -145,7 +145,7 @@ ExitStatus runUpdateCommand(CommandContext& context)
         "Updates a Clarion LIB file from the DLL/EXE files behind its modules: every module "
         "located (as \"quillon locate\" locates it) is reloaded from its file, the others are "
         "kept from FILE.LIB; the library is cleaned up and sorted as the settings ask and "
-        "written again, the old file kept as FILE.LI_ until the new one is complete. Records "
+        "written again, replacing the old file only when the new one is complete. Records "
         "in the settings file what the desktop program records (not with --preview).");
     app.add_option("-o,--output", a.output,
                    "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)")

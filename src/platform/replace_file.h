@@ -1,7 +1,6 @@
 // replaceFile: writes a file as one whole, so that readers and other writers never see a part.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -9,7 +8,6 @@
 
 namespace quillon::platform {
 
-class File;
 class FileSystem;
 
 /// Replaces the file at `path` with `content` as one whole. The bytes go to a new file of a name
@@ -21,11 +19,5 @@ class FileSystem;
 /// old one as it was.
 [[nodiscard]] Status replaceFile(FileSystem& files, const std::string& path,
                                  std::string_view content);
-
-/// The same for content made while it is written: `write` appends it to the new file it is given
-/// (a failure it returns, or a cancel it reports as an error, removes the new file and leaves
-/// the old one as it was).
-[[nodiscard]] Status replaceFileWith(FileSystem& files, const std::string& path,
-                                     const std::function<Status(File&)>& write);
 
 }  // namespace quillon::platform
