@@ -35,6 +35,14 @@ bool sameKey(EditListKind kind, const EditListEntry& a, const EditListEntry& b)
                                             : a.fileName == b.fileName;
 }
 
+bool hasControlCharacter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 Error notTaken()
 {
     return {platform::kAccessDenied, platform::errorCodeText(platform::kAccessDenied)};
@@ -75,6 +83,10 @@ EntryRefusal checkEntry(EditListKind kind, const std::vector<EditListEntry>& lis
         return EntryRefusal::ModuleTooLong;
     if (entry.fileName.size() > kPathCapacity - 1)
         return EntryRefusal::FileTooLong;
+    // A line break would end the settings line inside the name, and other control characters
+    // make names no file system or module table holds.
+    if (hasControlCharacter(entry.moduleName) || hasControlCharacter(entry.fileName))
+        return EntryRefusal::ControlCharacter;
     if (kind == EditListKind::Favorites && entry.fileName.find('|') != std::string::npos)
         return EntryRefusal::BadCharacter;
     // The menus open a favourite from any current folder: only a fully qualified name works.
@@ -122,6 +134,8 @@ std::string_view entryRefusalText(EditListKind kind, EntryRefusal refusal)
             return "A favorite file name can not hold the character \"|\"!";
         case EntryRefusal::NotFullPath:
             return "A favorite file needs its full path: drive or root, folders and name!";
+        case EntryRefusal::ControlCharacter:
+            return "A name can not hold a control character (tab, line break...)!";
     }
     return {};
 }

@@ -39,6 +39,7 @@ enum class EntryRefusal {
     FavoritesFull,
     BadCharacter,
     NotFullPath,  // a favourite file named without its folder from a root
+    ControlCharacter,
 };
 
 /// An entry as the list keeps it. Exceptions: the module name upper case without apostrophes

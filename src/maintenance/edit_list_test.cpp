@@ -41,6 +41,10 @@ TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
             << relative;
     EXPECT_EQ(entryRefusalText(Kind::Favorites, EntryRefusal::NotFullPath),
               "A favorite file needs its full path: drive or root, folders and name!");
+    EXPECT_EQ(check("BAD\nNAME", "X.DLL"), EntryRefusal::ControlCharacter);
+    EXPECT_EQ(check("NAME", "X\x7F.DLL"), EntryRefusal::ControlCharacter);
+    EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "/a\tb.lib"), {}),
+              EntryRefusal::ControlCharacter);
     const std::vector<EditListEntry> favorites(3, {"x", std::string(340, 'f')});
     EXPECT_EQ(checkEntry(Kind::Favorites, favorites, {"y", "/y.lib"}, {}),
               EntryRefusal::FavoritesFull);
