@@ -53,7 +53,9 @@ signals:
     void resultReady(bool paired, bool reportOpen);
 
 private:
-    void openDialog(std::size_t moduleRow);
+    /// The dialog on `moduleRow`; `unlocated` when autolocate found no file for it, so the
+    /// file field starts empty rather than with the file of another module.
+    void openDialog(std::size_t moduleRow, bool unlocated = false);
     [[nodiscard]] std::optional<std::string> locate(std::size_t moduleRow, bool tell);
 
     Workspace& m_ws;

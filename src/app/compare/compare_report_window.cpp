@@ -43,7 +43,8 @@ CompareReportWindow::CompareReportWindow(Workspace& ws, const reports::CompareRe
     const int frame = 2 * m_view->frameWidth() + layout->contentsMargins().left() +
                       layout->contentsMargins().right() +
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
-    resize(std::clamp(longest + frame, 560, std::max(560, room)), 640);
+    m_fitWidth = std::clamp(longest + frame, 560, std::max(560, room));
+    resize(m_fitWidth, 640);
 }
 
 CompareReportWindow* CompareReportWindow::open(Workspace& ws, const reports::CompareResult& result,
@@ -53,6 +54,9 @@ CompareReportWindow* CompareReportWindow::open(Workspace& ws, const reports::Com
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (applyStoredPlacement(*window, ws.settings(), settings::kCompareReportWinSection))
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    // A stored width narrower than the report's longest line (a long path) grows to show it.
+    if (window->width() < window->m_fitWidth)
+        window->resize(window->m_fitWidth, window->height());
     window->show();
     window->raise();
     return window;

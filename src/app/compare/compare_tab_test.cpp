@@ -25,6 +25,7 @@
 #include "app/widgets/icon_set.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_state.h"
+#include "settings/window_placement.h"
 #include "support/exe_builder.h"
 
 namespace quillon::app {
@@ -168,8 +169,10 @@ TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersT
     w.libraryReplaced();
     w.selectRow(2);
     std::vector<std::string> offered;
+    std::vector<std::string> files;
     w.compareController()->setDialogSeam([&](CompareDialog& dialog) {
         offered.push_back(dialog.moduleBox()->currentText().toStdString());
+        files.push_back(dialog.fileEdit()->text().toStdString());
         dialog.fileEdit()->setText(QString::fromStdString(dll));
         return offered.size() == 1;
     });
@@ -189,6 +192,8 @@ TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersT
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].text.find("in the Compare Dialog window."), std::string::npos);
     EXPECT_EQ(offered, (std::vector<std::string>{"MOD1", "MOD2"}));
+    // Not with MOD1's file in the field, ready to compare the wrong module.
+    EXPECT_EQ(files.back(), "");
 }
 
 TEST_F(CompareTabTest, TheReportWindowIsWideEnoughForALongDiskFilePath)
@@ -196,12 +201,18 @@ TEST_F(CompareTabTest, TheReportWindowIsWideEnoughForALongDiskFilePath)
     reports::CompareResult result;
     result.moduleName = "MOD1";
     result.diskFile = "/home/someone/projects/with/a/rather/deep/folder/tree/of/windows/dlls/mod1.dll";
-    CompareReportWindow report(ws, result, nullptr);
-    report.show();
+    // Also over a narrower size kept from an earlier report.
+    for (const char* key : {"XPosit", "YPosit"})
+        ws.settings().writeNumber(settings::kCompareReportWinSection, key, 10);
+    ws.settings().writeNumber(settings::kCompareReportWinSection, "Width", 400);
+    ws.settings().writeNumber(settings::kCompareReportWinSection, "Height", 300);
+    CompareReportWindow* report = CompareReportWindow::open(ws, result, nullptr);
     QApplication::processEvents();
     const QString line = "    " + QString::fromStdString(result.diskFile);
-    EXPECT_GT(report.view()->viewport()->width(),
-              report.view()->fontMetrics().horizontalAdvance(line));
+    EXPECT_GT(report->view()->viewport()->width(),
+              report->view()->fontMetrics().horizontalAdvance(line));
+    EXPECT_EQ(report->height(), 300);
+    report->close();
 }
 
 TEST_F(CompareTabTest, ExportListsTheShownRowsWithTheirChangeMarkers)

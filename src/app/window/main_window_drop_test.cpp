@@ -94,6 +94,17 @@ TEST_F(DropTest, FoldersRemoteAddressesAndDropsDuringACommandAreRefused)
     qtUi.setBusy(false);
     EXPECT_TRUE(ws.library.empty());
 
+    // A damaged LIB file and a file of another kind are refused as Open and Add file refuse
+    // them: the library stays empty and a message tells why.
+    const std::string damaged = folder.write("damaged.lib", "!<arch>\nnot a member");
+    const std::string text = folder.write("notes.txt", "just text");
+    for (const std::string& file : {damaged, text}) {
+        messages.clear();
+        (void)drop({local(file)});
+        EXPECT_TRUE(ws.library.empty()) << file;
+        EXPECT_FALSE(messages.empty()) << file;
+    }
+
     // A folder dropped with a file: the file counts.
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(fromPath(folder.path().string())), local(lib)});
