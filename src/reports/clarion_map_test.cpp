@@ -236,8 +236,8 @@ TEST_F(MapCommand, ExportsUndecoratesAndCountsSkippedEntries)
               "CPP.dll\t_Get@8\t2\t0\tGet\n"
               "CPP.dll\tPlain\t3\t0\t\n");
     EXPECT_NE(t.folder.read("err.txt").find(
-                  ": 1 entry without an ordinal left out (only the DLL itself gives their "
-                  "ordinals)\n"),
+                  ": 1 entry without an ordinal left out (only the DLL itself gives its "
+                  "ordinal)\n"),
               std::string::npos);
     ASSERT_EQ(run("exports --json --undecorate " + def), 0);
     EXPECT_NE(t.folder.read("out.txt").find("\"undecorated\":\"Get\""), std::string::npos);

@@ -80,17 +80,15 @@ protected:
         LibraryTreeModel& model = *window().model();
         return model.data(model.indexOfRow(rowNamed(name)), role).toString();
     }
-    [[nodiscard]] QString extractedShown()
+    [[nodiscard]] QString extractedShown(int role = Qt::DisplayRole)
     {
         ExtractedListModel& model = *window().extractedTab()->model();
-        return model.data(model.index(0, ExtractedListModel::Function), Qt::DisplayRole)
-            .toString();
+        return model.data(model.index(0, ExtractedListModel::Function), role).toString();
     }
-    [[nodiscard]] QString compareShown()
+    [[nodiscard]] QString compareShown(int role = Qt::DisplayRole)
     {
         CompareListModel& model = *window().compareTab()->model();
-        return model.data(model.index(0, CompareListModel::FunctionName), Qt::DisplayRole)
-            .toString();
+        return model.data(model.index(0, CompareListModel::FunctionName), role).toString();
     }
     /// Runs "Export ... as Clarion MAP..." with the file dialog answered by the file `name` of
     /// the scratch folder; returns what was written ("" when no file was).
@@ -122,11 +120,16 @@ TEST_F(MainWindowNamesTest, UndecoratedNamesShowInEveryListWithoutChangingTheLib
     EXPECT_EQ(shown(kMicrosoft), "public: int __thiscall File::Open(char const *)");
     EXPECT_EQ(shown("Plain"), "Plain");
     EXPECT_EQ(shown("WINSTUFF"), "WINSTUFF");
-    // The exported name stays at hand: in the tool tip, and as the text an edit starts from.
-    EXPECT_EQ(shown(kStdcall, Qt::ToolTipRole), kStdcall);
+    // The exported name stays at hand: in the tool tip under the whole undecorated form (the
+    // list cuts long ones), and as the text an edit starts from.
+    EXPECT_EQ(shown(kStdcall, Qt::ToolTipRole), "GetThing\n_GetThing@12");
+    EXPECT_EQ(shown("Plain", Qt::ToolTipRole), "");
     EXPECT_EQ(shown(kStdcall, Qt::EditRole), kStdcall);
     EXPECT_EQ(extractedShown(), "GetThing");
+    EXPECT_EQ(extractedShown(Qt::ToolTipRole), "GetThing\n_GetThing@12");
     EXPECT_EQ(compareShown(), "public: int __thiscall File::Open(char const *)");
+    EXPECT_EQ(compareShown(Qt::ToolTipRole),
+              "public: int __thiscall File::Open(char const *)\n" + QString(kMicrosoft));
     EXPECT_EQ(ws.library.rows, before);
     EXPECT_FALSE(ws.library.LibraryChanged);
 
@@ -134,8 +137,11 @@ TEST_F(MainWindowNamesTest, UndecoratedNamesShowInEveryListWithoutChangingTheLib
     EXPECT_FALSE(option.isChecked());
     EXPECT_EQ(settings.readNumber("Options", "UseUndecoratedNames", 1), 0);
     EXPECT_EQ(shown(kStdcall), kStdcall);
+    EXPECT_EQ(shown(kStdcall, Qt::ToolTipRole), "");
     EXPECT_EQ(extractedShown(), kStdcall);
+    EXPECT_EQ(extractedShown(Qt::ToolTipRole), "");
     EXPECT_EQ(compareShown(), kMicrosoft);
+    EXPECT_EQ(compareShown(Qt::ToolTipRole), "");
 }
 
 TEST_F(MainWindowNamesTest, ANewWindowShowsTheStoredChoice)
@@ -181,8 +187,8 @@ TEST_F(MainWindowNamesTest, MapExportsTakeTheLibraryTheModuleOrTheMarkedRows)
               std::string::npos)
         << library;
     EXPECT_NE(library.find("  MODULE('OTHER')\r\nOther "), std::string::npos) << library;
-    EXPECT_EQ(qtUi.statusText(1), "Clarion MAP written: 4 functions to " +
-                                      folder.file("library.clw"));
+    EXPECT_EQ(qtUi.statusText(1),
+              "Clarion MAP written: 4 functions to " + folder.file("library.clw"));
 
     // The module is the one of the current row, even when that row is a symbol.
     const std::string module = exportMap(a.exportModuleMap, "module.clw");
@@ -207,8 +213,8 @@ TEST_F(MainWindowNamesTest, MapExportsTakeTheLibraryTheModuleOrTheMarkedRows)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - Writing file failed!");
     EXPECT_NE(messages[0].text.find(blocked), std::string::npos);
-    EXPECT_EQ(qtUi.statusText(1), "Clarion MAP written: 1 function to " +
-                                      folder.file("marked.clw"));
+    EXPECT_EQ(qtUi.statusText(1),
+              "Clarion MAP written: 1 function to " + folder.file("marked.clw"));
     EXPECT_FALSE(ws.library.LibraryChanged);
 }
 
