@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTreeView>
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "app/compare/compare_list_model.h"
 #include "app/compare/compare_tab.h"
@@ -112,7 +114,16 @@ TEST_F(MainWindowNamesTest, UndecoratedNamesShowInEveryListWithoutChangingTheLib
     EXPECT_EQ(compareShown(), kMicrosoft);
 
     const LibraryList before = ws.library.rows;
+    // Each list is told that its texts changed, so that its view paints them anew.
+    std::vector<std::unique_ptr<QSignalSpy>> told;
+    for (QAbstractItemModel* model : std::initializer_list<QAbstractItemModel*>{
+             w.model(), w.extractedTab()->model(), w.compareTab()->model()}) {
+        told.push_back(std::make_unique<QSignalSpy>(model, &QAbstractItemModel::modelReset));
+        told.push_back(std::make_unique<QSignalSpy>(model, &QAbstractItemModel::dataChanged));
+    }
     key(Qt::Key_U, Qt::ControlModifier);
+    for (std::size_t i = 0; i < told.size(); i += 2)
+        EXPECT_GT(told[i]->count() + told[i + 1]->count(), 0) << "list " << i / 2;
     EXPECT_TRUE(option.isChecked());
     EXPECT_EQ(ws.options.UseUndecoratedNames, 1);
     EXPECT_EQ(settings.readNumber("Options", "UseUndecoratedNames", 0), 1);
