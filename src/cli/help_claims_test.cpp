@@ -115,10 +115,9 @@ std::vector<Claim> claims()
              const std::string none = d.folder.file("none.dll");
              const std::string noLib = d.folder.file("none.lib");
              const std::vector<std::vector<std::string>> runs = {
-                 {none, "/s"},      {"exports", none},
-                 {"list", none},    {"query", "x", none},
-                 {"locate", noLib}, {"compare", noLib},
-                 {"update", noLib}, {"exceptions", "remove", "NOPE"},
+                 {none, "/s"},       {"exports", none},    {"list", none},
+                 {"map", none},      {"query", "x", none}, {"locate", noLib},
+                 {"compare", noLib}, {"update", noLib},    {"exceptions", "remove", "NOPE"},
              };
              for (std::vector<std::string> arguments : runs) {
                  arguments.push_back("--quiet");
@@ -128,10 +127,11 @@ std::vector<Claim> claims()
              }
          }},
         {"",
-         "exports, list, query, compare, locate, update --preview and \"exceptions list\" never "
-         "write the settings file",
+         "exports, list, map, query, compare, locate, update --preview and \"exceptions list\" "
+         "never write the settings file",
          [](const Desk& d) {
              EXPECT_EQ(d.run({"list", d.dll}).status, 0);
+             EXPECT_EQ(d.run({"map", d.dll}).status, 0);
              EXPECT_FALSE(d.exists("settings/Quillon32.ini"));
          }},
         {"exports", "Reads no settings.",
@@ -143,6 +143,17 @@ std::vector<Claim> claims()
          [](const Desk& d) {
              EXPECT_EQ(d.run({"list", "-o", "list.txt", d.dll}).status, 0);
              EXPECT_TRUE(d.exists("cwd/list.txt"));
+         }},
+        {"map", "write to OUT (a name without folder: in the current folder)",
+         [](const Desk& d) {
+             EXPECT_EQ(d.run({"map", "-o", "quillsmp.clw", d.dll}).status, 0);
+             EXPECT_TRUE(d.exists("cwd/quillsmp.clw"));
+         }},
+        {"exports", "add the undecorated name of each symbol (a last column",
+         [](const Desk& d) {
+             const testing::Run run = d.run({"exports", "--undecorate", d.dll});
+             EXPECT_EQ(run.status, 0);
+             EXPECT_NE(run.out.find("\t_QsInit@4\t39\t0\tQsInit\n"), std::string::npos) << run.out;
          }},
         {"list",
          "list only this module, named as the library names it (QUILLSMP.dll; letter case "

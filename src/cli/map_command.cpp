@@ -53,8 +53,8 @@ ExitStatus runMapCommand(CommandContext& context)
         rows.push_back(*module);
     }
     const std::vector<reports::MapModule> modules = reports::mapModules(ws, rows);
-    const std::string text = prototypesOnly ? reports::clarionPrototypeText(modules)
-                                            : reports::clarionMapText(modules);
+    const std::string text =
+        prototypesOnly ? reports::clarionPrototypeText(modules) : reports::clarionMapText(modules);
     if (context.interrupted())
         return context.cancelled();
     if (!outFile.empty()) {

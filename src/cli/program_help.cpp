@@ -59,8 +59,8 @@ to another folder's file.
 
 The batch form and "update" record what the desktop program records
 (LastAddFolder, module names found in files of another name); exports, list,
-query, compare, locate, update --preview and "exceptions list" never write the
-settings file.
+map, query, compare, locate, update --preview and "exceptions list" never write
+the settings file.
 
 Keys of [Options] that steer a run (default in brackets): UseLIBSortOrder [0]
 (0 current, 1 symbol names, 2 ordinals, 3 file order), UseBitCheck [0] (2
