@@ -49,6 +49,25 @@ reports::CompareRow row(std::string symbol, int ordinal, std::uint32_t changes,
 
 class CompareTabTest : public testing::GuiFixture {
 protected:
+    /// The window over modules MOD1 and MOD2, a symbol of MOD1 selected; the compare dialog
+    /// does not autolocate.
+    MainWindow& withModules()
+    {
+        addLibrary(ws, 2, 3);
+        ws.settings().writeNumber(reports::kCompareSection, "UseAutoCompare", 0);
+        MainWindow& w = window();
+        w.applyOptions();
+        w.libraryReplaced();
+        w.selectRow(2);
+        return w;
+    }
+    /// A DLL for MOD1 whose second name differs in letter case.
+    std::string mod1Dll()
+    {
+        return folder.write(
+            "mod1.dll",
+            quillon::testing::buildPeWithNames({"Func_1_1", "FUNC_1_2", "Func_1_3"}, "MOD1").bytes);
+    }
     /// The window with the "Disk-compare" tab shown over three compared rows, one unchanged.
     CompareTab& withRows()
     {
@@ -110,17 +129,10 @@ TEST_F(CompareTabTest, ListShowsColoursFiltersAndSorts)
 
 TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheReport)
 {
-    addLibrary(ws, 2, 3);
     ws.options.UseShowCompare = 1;
-    ws.settings().writeNumber(reports::kCompareSection, "UseAutoCompare", 0);
     ws.settings().writeNumber(reports::kCompareSection, "UseShowReport", 1);
-    const std::string dll = folder.write(
-        "mod1.dll",
-        quillon::testing::buildPeWithNames({"Func_1_1", "FUNC_1_2", "Func_1_3"}, "MOD1").bytes);
-    MainWindow& w = window();
-    w.applyOptions();
-    w.libraryReplaced();
-    w.selectRow(2);
+    MainWindow& w = withModules();
+    const std::string dll = mod1Dll();
     w.compareController()->setDialogSeam([&](CompareDialog& dialog) {
         EXPECT_EQ(dialog.moduleBox()->currentText(), "MOD1");
         dialog.fileEdit()->setText(QString::fromStdString(dll));
@@ -158,16 +170,9 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
 
 TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersTheDialog)
 {
-    addLibrary(ws, 2, 3);
     ws.options.UseStatusBar = 1;
-    ws.settings().writeNumber(reports::kCompareSection, "UseAutoCompare", 0);
-    const std::string dll = folder.write(
-        "mod1.dll",
-        quillon::testing::buildPeWithNames({"Func_1_1", "FUNC_1_2", "Func_1_3"}, "MOD1").bytes);
-    MainWindow& w = window();
-    w.applyOptions();
-    w.libraryReplaced();
-    w.selectRow(2);
+    MainWindow& w = withModules();
+    const std::string dll = mod1Dll();
     std::vector<std::string> offered;
     std::vector<std::string> files;
     w.compareController()->setDialogSeam([&](CompareDialog& dialog) {
