@@ -9,9 +9,14 @@
 #include "cli/locate_command.h"
 #include "cli/update_command.h"
 #include "cli/query_command.h"
+#include "platform/program_arguments.h"
 
 int main(int argc, char** argv)
 {
+    // The arguments as UTF-8, whatever code page the system hands them over in.
+    quillon::platform::ProgramArguments arguments(argc, argv);
+    argc = arguments.argc();
+    argv = arguments.argv();
     if (argc >= 2) {
         const std::string_view command = argv[1];
         if (command == "exports")

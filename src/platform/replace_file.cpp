@@ -7,6 +7,7 @@
 #include <random>
 
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -25,7 +26,7 @@ constexpr int kNameAttempts = 16;
 fs::path replacedFile(const std::string& path)
 {
     std::error_code ec;
-    const fs::path target(path);
+    const fs::path target = fileSystemPath(path);
     if (!fs::is_symlink(target, ec))
         return target;
     const fs::path resolved = fs::weakly_canonical(target, ec);
@@ -79,14 +80,14 @@ Status replaceFile(FileSystem& files, const std::string& path, std::string_view 
 {
     const fs::path target = replacedFile(path);
     const fs::path folder = target.parent_path();
-    if (!folder.empty() && !files.exists(folder.string())) {
-        if (Status made = files.createFolder(folder.string()); !made)
+    if (!folder.empty() && !files.exists(pathText(folder))) {
+        if (Status made = files.createFolder(pathText(folder)); !made)
             return made;
     }
     std::error_code ec;
     const fs::file_status oldStatus = fs::status(target, ec);
 
-    Result<File> file = createSibling(files, target.string());
+    Result<File> file = createSibling(files, pathText(target));
     if (!file)
         return file.error();
     const std::string temp = file->path();
@@ -102,8 +103,8 @@ Status replaceFile(FileSystem& files, const std::string& path, std::string_view 
     if (Status s = file->close(); !s)
         return fail(s.error());
     if (fs::is_regular_file(oldStatus))
-        fs::permissions(temp, oldStatus.permissions(), ec);
-    if (Status s = files.rename(temp, target.string()); !s)
+        fs::permissions(fileSystemPath(temp), oldStatus.permissions(), ec);
+    if (Status s = files.rename(temp, pathText(target)); !s)
         return fail(s.error());
     syncFolder(folder);
     return {};

@@ -169,7 +169,7 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
             fallback = context.detectedBINFolder;
         else if (k.field == &Options::LIBFolder)
             fallback = context.detectedLIBFolder;
-        const std::string stored = store.readSetting("Folders", k.key, fallback);
+        const std::string stored = store.readPath("Folders", k.key, fallback);
         std::string folder = platform::withTrailingSeparator(
             platform::NormalizeFolderPath(files, stored, options.UseLongAdd));
         if (folder.empty() && k.field == &Options::ProgFolder)
@@ -207,7 +207,7 @@ void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeam
     for (const TextKey& k : kOptionTexts)
         store.writeSetting("Options", k.key, options.*k.field);
     for (const TextKey& k : kFolders)
-        store.writeSetting("Folders", k.key, options.*k.field);
+        store.writePath("Folders", k.key, options.*k.field);
     for (const NumberKey& k : kFolderNumbers)
         store.writeNumber("Folders", k.key, options.*k.field);
     for (const NumberKey& k : kFilelistNumbers)
