@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/qt_ui.h"
-#include "app/silent_run.h"
-#include "app/startup.h"
+#include "app/widgets/qt_ui.h"
+#include "app/window/main_window.h"
+#include "app/window/silent_run.h"
+#include "app/window/startup.h"
 #include "base/clock.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
