@@ -24,6 +24,7 @@ scripts/install-deps.sh --windows
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+. "$(dirname "$0")/apt-lib.sh"
 
 # The features of Qt the desktop program uses; everything else is left out. Tablet events need
 # the wintab headers, which Debian's repacked source lacks. OpenGL stays on: the Windows
@@ -45,15 +46,7 @@ features=(
 mkdir -p "$cache/qt-src"
 dsc=$(ls "$cache/qt-src"/${source_package}_*.dsc 2>/dev/null | tail -n 1 || true)
 if [ -z "$dsc" ]; then
-    if ! apt-get source --print-uris "$source_package" >/dev/null 2>&1; then
-        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-        say "adding a deb-src entry for Debian $codename"
-        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-            "$codename" | $SUDO tee /etc/apt/sources.list.d/quillon-qt-source.sources >/dev/null
-        # A mirror of another index caught mid-sync makes apt-get update fail; the source
-        # index it fetched is what counts.
-        $SUDO apt-get update -qq || say "apt-get update reported errors; going on"
-    fi
+    apt_enable_source "$source_package"
     say "downloading the source of $source_package"
     (cd "$cache/qt-src" && apt-get source --download-only "$source_package" 2>&1 | grep -v '^W: Download is performed unsandboxed' || true)
     dsc=$(ls "$cache/qt-src"/${source_package}_*.dsc | tail -n 1)
@@ -79,9 +72,15 @@ if [ ! -f "$src/CMakeLists.txt" ]; then
 fi
 
 # The cross toolchain for Qt itself: the shared mingw runtime (the program's zip carries it).
+# A build folder configured from the same source with the same settings is built on where it
+# stopped (a run cut short loses nothing); any other starts afresh.
 build="$cache/qt-build-$triple"
-rm -rf "$build" "$prefix" && mkdir -p "$build"
-cat > "$build/toolchain.cmake" <<EOF
+if [ -f "$build/quillon-qt.stamp" ] && [ "$(cat "$build/quillon-qt.stamp")" = "$stamp" ] &&
+   [ -f "$build/build.ninja" ]; then
+    say "going on with the Qt $upstream build in $build"
+else
+    rm -rf "$build" "$prefix" && mkdir -p "$build"
+    cat > "$build/toolchain.cmake" <<EOF
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR $arch)
 set(CMAKE_C_COMPILER $triple-gcc-posix)
@@ -94,18 +93,20 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 EOF
 
-say "configuring Qt $upstream for $triple"
-cmake -S "$src" -B "$build" -G Ninja -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$build/toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DBUILD_SHARED_LIBS=ON "${features[@]}" > "$build/configure.log" \
-    || { tail -n 40 "$build/configure.log"; exit 1; }
+    say "configuring Qt $upstream for $triple"
+    cmake -S "$src" -B "$build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$build/toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DBUILD_SHARED_LIBS=ON "${features[@]}" > "$build/configure.log" \
+        || { tail -n 40 "$build/configure.log"; exit 1; }
+    echo "$stamp" > "$build/quillon-qt.stamp"
+fi
 
 say "building Qt $upstream for $triple (about 1,000 steps; half an hour or more)"
 jobs=${QUILLON_QT_JOBS:-$(nproc)}
-cmake --build "$build" --parallel "$jobs" > "$build/build.log" 2>&1 \
+cmake --build "$build" --parallel "$jobs" >> "$build/build.log" 2>&1 \
     || { grep -B2 -A20 -m 3 'error' "$build/build.log" | head -n 80; exit 1; }
 cmake --install "$build" > "$build/install.log"
 echo "$stamp" > "$prefix/quillon-qt.stamp"

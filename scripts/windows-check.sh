@@ -16,6 +16,8 @@ export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}" CCACHE_NOHASHDIR=1
 root=$(pwd)
 
 scripts/install-deps.sh --windows
+# LLVM's Demangle library for the cross builds, from the source of Debian's LLVM package.
+scripts/fetch-llvm-demangle.sh >/dev/null
 
 export WINEDEBUG=-all
 export WINEPREFIX="$root/build/wine-prefix"
@@ -64,6 +66,9 @@ cmp "$out/linux.lib" "$unicode/Библиотека.lib"
     samples/QUILLSMP.DLL "/s:$out/linux-sample.lib"
 echo "windows-check: the LIB files of quillon.exe equal the Linux build's ($(wc -c < "$out/linux.lib") bytes), also from '$(basename "$unicode")'"
 ls -l build/win-i686/src/cli/quillon.exe
+
+# Real Itanium C++ names: a C++ DLL built with mingw-w64, read by the Linux build.
+scripts/cpp-dll-check.sh "$linux_build"
 
 # A zip of each build with the README, the help document and the samples (the 64-bit one with
 # the desktop program and its DLLs when it was built).

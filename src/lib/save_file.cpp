@@ -82,7 +82,7 @@ std::string extractFileName(const Workspace& ws)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         name += "_E.LIB";
     }
-    return (library.parent_path() / name).string();
+    return platform::pathText(library.parent_path() / name);
 }
 
 int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)

@@ -39,8 +39,8 @@ struct FileUpdateResult {
 bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
 
 /// Loads `request.libFile`, runs Update library on it and writes the result with the cleanup,
-/// sort and writer of a silent run (the old file is kept as a backup until the new one is
-/// complete). Nothing is written when no module was located: the file is left untouched.
+/// sort and writer of a silent run (the old file stays whole until the new one is complete and
+/// takes its place). Nothing is written when no module was located: the file is left untouched.
 FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
 
 /// The exit status of `quillon update`: 0 written, 3 no import definitions, 4 the file missing
