@@ -62,6 +62,15 @@ cp samples/QUILLSMP.DLL samples/QUILL16.DLL "$unicode/"
     "$(winpath "$unicode/QUILLSMP.DLL")" "$(winpath "$unicode/QUILL16.DLL")" \
     "/s:$(winpath "$unicode/Библиотека.lib")"
 cmp "$out/linux.lib" "$unicode/Библиотека.lib"
+# A target written with "/" is taken in the Windows form where it enters (an input file written
+# so would end the input files, as a parameter holding "/" does on Windows).
+created=$("$wine64" "$quillon_exe" --settings "$(winpath "$out/settings-windows")" \
+    "$(winpath "$root/samples/QUILLSMP.DLL")" "/s:Z:$out/slashes.lib" | tr -d '\r')
+if ! grep -qF "Created LIB-file: $(winpath "$out/slashes.lib")" <<< "$created"; then
+    echo "windows-check: quillon.exe did not take a path written with / in the Windows form"
+    echo "$created"
+    exit 1
+fi
 "$linux_build/src/cli/quillon" --quiet --settings "$out/settings-linux" \
     samples/QUILLSMP.DLL "/s:$out/linux-sample.lib"
 echo "windows-check: the LIB files of quillon.exe equal the Linux build's ($(wc -c < "$out/linux.lib") bytes), also from '$(basename "$unicode")'"

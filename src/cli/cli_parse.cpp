@@ -3,6 +3,8 @@
 
 #include <iostream>
 
+#include "platform/native_path.h"
+
 namespace quillon::cli {
 
 std::optional<int> parseSubcommand(CLI::App& app, int argc, char** argv)
@@ -17,6 +19,12 @@ std::optional<int> parseSubcommand(CLI::App& app, int argc, char** argv)
         return 2;
     }
     return std::nullopt;
+}
+
+CLI::Option* asPath(CLI::Option* option)
+{
+    return option->transform([](const std::string& value) { return platform::nativePath(value); },
+                             "", "");
 }
 
 }  // namespace quillon::cli

@@ -12,4 +12,8 @@ namespace quillon::cli {
 /// to stdout, 2 after a usage error was printed with the usage to stderr.
 [[nodiscard]] std::optional<int> parseSubcommand(CLI::App& app, int argc, char** argv);
 
+/// Marks `option` as naming files or folders: each value is taken in the platform's own form
+/// (on Windows "C:/LIBS/MY.LIB" becomes "C:\LIBS\MY.LIB"). Returns `option`.
+CLI::Option* asPath(CLI::Option* option);
+
 }  // namespace quillon::cli

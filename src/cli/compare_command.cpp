@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/text_encoding.h"
+#include "cli/cli_parse.h"
 #include "cli/command_session.h"
 #include "cli/compare_output.h"
 #include "core/ui/terminal_ui.h"
@@ -107,12 +108,14 @@ int runCompareCommand(int argc, char** argv)
                  "module names that differ in case or extension name the same module");
     app.add_flag("--all", a.all, "list every row, not only the changed ones");
     app.add_flag("--json", a.json, "write one JSON document");
-    app.add_option("--settings", a.settingsDir, "use DIR/Quillon32.ini as the settings file")
+    asPath(
+        app.add_option("--settings", a.settingsDir, "use DIR/Quillon32.ini as the settings file"))
         ->type_name("DIR");
-    app.add_option("LIB", a.libFile, "the Clarion LIB file")->required();
-    app.add_option("DISKFILE", a.diskFile,
-                   "the file to compare with (a DLL, EXE or LIB file); without it each module is "
-                   "compared with its located executable");
+    asPath(app.add_option("LIB", a.libFile, "the Clarion LIB file"))->required();
+    asPath(app.add_option(
+        "DISKFILE", a.diskFile,
+        "the file to compare with (a DLL, EXE or LIB file); without it each module is "
+        "compared with its located executable"));
     app.footer(
         "Options default from section [Compare] of Quillon32.ini (UseMatchCase, "
         "UseIgnoreOrdinals, UseHeavyMangling).\n"

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_parse.h"
 #include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
@@ -49,13 +50,13 @@ int runExceptionsCommand(int argc, char** argv)
     bool json = false;
     std::string settingsDir;
     app.add_flag("--json", json, "write the list as JSON");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
+    asPath(app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file"));
     CLI::App* list = app.add_subcommand("list", "show the list (the default)");
     CLI::App* add = app.add_subcommand("add", "add or replace the pair MODULE = FILE");
     std::string module;
     std::string file;
     add->add_option("MODULE", module, "module name")->required();
-    add->add_option("FILE", file, "file name (its folder is dropped)")->required();
+    asPath(add->add_option("FILE", file, "file name (its folder is dropped)"))->required();
     CLI::App* remove = app.add_subcommand("remove", "remove the pair of MODULE");
     std::string removeModule;
     remove->add_option("MODULE", removeModule, "module name")->required();

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_parse.h"
-#include "core/ui/terminal_ui.h"
 #include "base/clock.h"
 #include "base/text_encoding.h"
+#include "cli/cli_parse.h"
+#include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
-#include "program/export_listing.h"
 #include "platform/file_system.h"
+#include "program/export_listing.h"
 #include "settings/settings_store.h"
 
 namespace quillon::cli {
@@ -33,18 +33,20 @@ int runExportsCommand(int argc, char** argv)
     bool all = false;
     exe::ListingFormat format;
     std::vector<std::string> files;
-    CLI::App app("Lists what executables and Clarion LIB files export, one line per symbol "
-                 "(module, symbol, ordinal, resident flag).",
-                 "quillon exports");
+    CLI::App app(
+        "Lists what executables and Clarion LIB files export, one line per symbol "
+        "(module, symbol, ordinal, resident flag).",
+        "quillon exports");
     app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
     app.add_flag("--all", all,
                  "also list the exports that have no name (empty symbol, a fifth column 1)");
     app.add_flag("--undecorate", format.undecorated,
                  "add the undecorated name of each symbol (a last column; \"undecorated\" in "
                  "JSON), empty when the name is not decorated");
-    app.add_option("FILE", files,
-                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                   "files")
+    asPath(
+        app.add_option("FILE", files,
+                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                       "files"))
         ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
@@ -59,8 +61,8 @@ int runExportsCommand(int argc, char** argv)
     Workspace ws(ui, fileSystem, settings, clock);
 
     const exe::ExportListing listing = exe::listExports(ws, files, all);
-    write(stdout, json ? exe::exportListingJson(listing, format)
-                       : exe::exportListingTsv(listing, format));
+    write(stdout,
+          json ? exe::exportListingJson(listing, format) : exe::exportListingTsv(listing, format));
     std::fflush(stdout);
     if (!all) {
         for (const exe::OrdinalOnlyCount& count : listing.ordinalOnly)

@@ -89,14 +89,15 @@ int runListCommand(int argc, char** argv)
     app.add_option("--module", moduleName, "list only this module (letter case ignored)");
     app.add_option("--format", format, "text (the export list), def or json")
         ->check(CLI::IsMember({"text", "def", "json"}));
-    app.add_option("-o,--output", outFile, "write to OUT instead of standard output");
+    asPath(app.add_option("-o,--output", outFile, "write to OUT instead of standard output"));
     app.add_flag("--undecorate", undecorate,
                  "json: give each symbol its undecorated name too (\"undecorated\", empty when "
                  "the name is not decorated)");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    app.add_option("FILE", files,
-                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                   "files")
+    asPath(app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file"));
+    asPath(
+        app.add_option("FILE", files,
+                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                       "files"))
         ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;

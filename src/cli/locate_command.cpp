@@ -101,13 +101,14 @@ int runLocateCommand(int argc, char** argv)
     app.add_flag("--deep", args.deep, "search the subfolders of the priority folder too");
     app.add_flag("--dll-only", args.dllOnly, "try only the .DLL extension");
     app.add_flag("--exact", args.exact, "no relaxed matching of names");
-    app.add_option("--priority", args.priority, "search FOLDER first")->option_text("FOLDER");
+    asPath(app.add_option("--priority", args.priority, "search FOLDER first"))
+        ->option_text("FOLDER");
     app.add_flag("--json", json, "print one JSON document instead of lines");
     std::string settingsDir;
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file")
+    asPath(app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file"))
         ->option_text("DIR");
-    app.add_option("FILE.LIB|MODULE", operands,
-                   "LIB files whose modules to locate, or module names")
+    asPath(app.add_option("FILE.LIB|MODULE", operands,
+                          "LIB files whose modules to locate, or module names"))
         ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;

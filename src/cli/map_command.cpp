@@ -50,11 +50,12 @@ int runMapCommand(int argc, char** argv)
     app.add_option("--module", moduleName, "only this module (letter case ignored)");
     app.add_flag("--prototypes", prototypesOnly,
                  "the prototype lines alone, without the head and MODULE structures");
-    app.add_option("-o,--output", outFile, "write to OUT instead of standard output");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    app.add_option("FILE", files,
-                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                   "files")
+    asPath(app.add_option("-o,--output", outFile, "write to OUT instead of standard output"));
+    asPath(app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file"));
+    asPath(
+        app.add_option("FILE", files,
+                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                       "files"))
         ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
@@ -78,8 +79,8 @@ int runMapCommand(int argc, char** argv)
         rows.push_back(*module);
     }
     const std::vector<reports::MapModule> modules = reports::mapModules(ws, rows);
-    const std::string text = prototypesOnly ? reports::clarionPrototypeText(modules)
-                                            : reports::clarionMapText(modules);
+    const std::string text =
+        prototypesOnly ? reports::clarionPrototypeText(modules) : reports::clarionMapText(modules);
     if (!outFile.empty()) {
         const Status written =
             reports::writeClarionMap(ws.files(), ws.files().fullPath(outFile), text);
@@ -89,7 +90,8 @@ int runMapCommand(int argc, char** argv)
         }
         return 0;
     }
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
         fail("standard output: Access denied");
         return 6;
     }

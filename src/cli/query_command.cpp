@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_parse.h"
 #include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
 #include "lib/lib_reader.h"
@@ -82,14 +83,14 @@ int runQueryCommand(int argc, char** argv)
     app.add_flag("--case", caseSensitive, "letter case counts");
     app.add_flag("--accumulate", accumulate,
                  "keep the entries of an existing --save file and add only new functions");
-    app.add_option("--save", save, "write the extracted functions as this LIB file");
+    asPath(app.add_option("--save", save, "write the extracted functions as this LIB file"));
     app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
+    asPath(app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file"));
     app.add_option("KEYWORDS", keywords,
                    "keywords separated by blanks, commas or semicolons; +WORD must be in the "
                    "name, -WORD must not")
         ->required();
-    app.add_option("FILE", files, "the files to load")->required();
+    asPath(app.add_option("FILE", files, "the files to load"))->required();
     try {
         app.parse(argc - 1, argv + 1);
     } catch (const CLI::ParseError& e) {

@@ -15,6 +15,7 @@
 #include "core/ui/terminal_ui.h"
 #include "locate/locate_state.h"
 #include "locate/search_places.h"
+#include "platform/native_path.h"
 #include "program/command_line.h"
 #include "program/session.h"
 #include "refresh/library_file_update.h"
@@ -147,13 +148,13 @@ int runUpdateCommand(int argc, char** argv)
     bool json = false;
     bool quiet = false;
     bool preview = false;
-    app.add_option("-o,--output", output, "write OUT.LIB instead of FILE.LIB");
+    asPath(app.add_option("-o,--output", output, "write OUT.LIB instead of FILE.LIB"));
     app.add_flag("--json", json, "print the result as a JSON object");
     app.add_flag("--preview,--dry-run", preview,
                  "list what the update would change (module, function, ordinal, change) and "
                  "write nothing");
     app.add_flag("--quiet", quiet, "print nothing (the exit status tells the outcome)");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
+    asPath(app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file"));
     app.add_option("FILE.LIB", arguments, "the LIB file, and /s or /s:OUT.LIB")->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
@@ -168,10 +169,10 @@ int runUpdateCommand(int argc, char** argv)
                                stderr);
                     return 2;
                 }
-                output = std::string(trimBlanks(argument.substr(colon + 1)));
+                output = platform::nativePath(trimBlanks(argument.substr(colon + 1)));
             }
         } else {
-            files.push_back(argument);
+            files.push_back(platform::nativePath(argument));
         }
     }
     if (files.size() != 1) {

@@ -19,6 +19,7 @@
 #include "app/widgets/icon_set.h"
 #include "app/widgets/message_dialog.h"
 #include "base/text_encoding.h"
+#include "platform/native_path.h"
 
 namespace quillon::app {
 
@@ -123,7 +124,7 @@ QString fromPath(std::string_view path)
 
 std::string toPath(const QString& path)
 {
-    return path.toUtf8().toStdString();
+    return platform::nativePath(path.toUtf8().toStdString());
 }
 
 QString dialogPatterns(const QString& patterns)
