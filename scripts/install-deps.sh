@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libcli11-dev nlohmann-json3-dev
-          help2man desktop-file-utils dpkg-dev llvm-dev)
+          desktop-file-utils dpkg-dev llvm-dev)
 # With --windows: the mingw-w64 cross compilers and Wine for the Windows builds, NSIS for the
 # Windows setup program, and the virtual X display, window tool and screenshot tool with which
 # the desktop program and its setup are tried under Wine (xz-utils and perl unpack and build the

@@ -77,10 +77,10 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
     return result;
 }
 
-int fileUpdateExitCode(const FileUpdateResult& result)
+ExitStatus fileUpdateExitCode(const FileUpdateResult& result)
 {
-    return batchExitCode(BatchResult{result.outcome, result.target, result.code, result.errorText,
-                                     !result.written()});
+    return batchExitCode(BatchResult{
+        result.outcome, result.target, result.code, result.errorText, !result.written(), {}});
 }
 
 }  // namespace quillon::refresh

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "program/batch_messages.h"
+#include "program/exit_status.h"
 #include "refresh/library_update.h"
 
 namespace quillon::refresh {
@@ -43,8 +44,9 @@ bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
 /// takes its place). Nothing is written when no module was located: the file is left untouched.
 FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
 
-/// The exit status of `quillon update`: 0 written, 3 no import definitions, 4 the file missing
-/// or no module located, 5 cancelled, 6 writing failed.
-[[nodiscard]] int fileUpdateExitCode(const FileUpdateResult& result);
+/// The exit status of `quillon update`: Success when written, NoNames when the file holds no
+/// import definitions, NotFound when it is missing or no module was located, Cancelled, or
+/// WriteFailed.
+[[nodiscard]] ExitStatus fileUpdateExitCode(const FileUpdateResult& result);
 
 }  // namespace quillon::refresh
