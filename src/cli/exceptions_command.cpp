@@ -74,7 +74,7 @@ ExitStatus runExceptionsCommand(CommandContext& context)
     std::string module;
     std::string file;
     add->add_option("MODULE", module, "module name")->required();
-    add->add_option("FILE", file, "file name (its folder is dropped)")->required();
+    asPath(add->add_option("FILE", file, "file name (its folder is dropped)"))->required();
     CLI::App* remove = app.add_subcommand("remove", "remove the pair of MODULE");
     std::string removeModule;
     remove->add_option("MODULE", removeModule, "module name")->required();

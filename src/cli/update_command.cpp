@@ -9,6 +9,7 @@
 #include "base/ascii_text.h"
 #include "base/text_encoding.h"
 #include "cli/locate_setup.h"
+#include "platform/native_path.h"
 #include "program/command_line.h"
 #include "refresh/library_file_update.h"
 #include "refresh/update_preview.h"
@@ -147,8 +148,9 @@ ExitStatus runUpdateCommand(CommandContext& context)
         "kept from FILE.LIB; the library is cleaned up and sorted as the settings ask and "
         "written again, replacing the old file only when the new one is complete. Records "
         "in the settings file what the desktop program records (not with --preview).");
-    app.add_option("-o,--output", a.output,
-                   "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)")
+    asPath(app.add_option(
+               "-o,--output", a.output,
+               "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)"))
         ->type_name("OUT.LIB");
     app.add_flag("--preview,--dry-run", a.preview,
                  "list what the update would change (module, function, ordinal, change) and "
@@ -156,7 +158,7 @@ ExitStatus runUpdateCommand(CommandContext& context)
     addPriorityOption(app, a.priority);
     app.add_flag("--json", a.json,
                  "print the result (or the preview) as JSON; printed also with --quiet");
-    app.add_option("FILE.LIB", a.libFile, "the LIB file to update")->required();
+    asPath(app.add_option("FILE.LIB", a.libFile, "the LIB file to update"))->required();
     app.add_option("SWITCH", a.silentSwitch,
                    "/s (write FILE.LIB) or /s:OUT.LIB (the same as -o OUT.LIB), as the batch "
                    "form takes it");
@@ -173,7 +175,8 @@ ExitStatus runUpdateCommand(CommandContext& context)
         if (colon != std::string::npos) {
             if (!a.output.empty())
                 return context.usageError("give the output file once (/s:OUT.LIB or -o)");
-            a.output = std::string(trimBlanks(std::string_view(a.silentSwitch).substr(colon + 1)));
+            a.output = platform::nativePath(
+                trimBlanks(std::string_view(a.silentSwitch).substr(colon + 1)));
         }
     }
     if (isSilentSwitch(a.libFile))

@@ -212,7 +212,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
             status(ws, 2, "Processing...");
         const std::string folder = platform::folderOf(ws.CurrentFileName);
         ws.options.LastAddFolder = folder;
-        ws.settings().writeSetting("Folders", "LastAddFolder", folder);
+        ws.settings().writePath("Folders", "LastAddFolder", folder);
         ws.CurrentFileName = ws.library.LibraryFileName;
         if (rowsBefore > 0 && rowsBefore < ws.library.rows.size())
             maintenance::confirmDuplicateModulesAfterAdd(ws, rowsBefore, answers);

@@ -18,7 +18,7 @@ std::string revertFileName(const Workspace& ws)
         return ws.library.LibraryFileName;
     if (ws.library.modules.size() == 1)
         return ws.library.modules.front().FILENAME;
-    return ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDiskText);
+    return ws.settings().readPath("Filelist", "PresentFile", kNotFoundOnDiskText);
 }
 
 RevertResult revertLibrary(Workspace& ws)
