@@ -286,7 +286,7 @@ bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& 
     const std::string remembered = ws.CurrentFileName;
     ws.CurrentFileName = fileName;
     ws.ErrorText = kNoLib;
-    if (containsLibExtension(fileName)) {
+    if (isLibFileName(fileName)) {
         Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
         const Result<bool> found =
             bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());
