@@ -25,6 +25,13 @@ namespace quillon::cli {
 
 namespace {
 
+/// The exit status when the file to update, or the file to write, is not named as a LIB file:
+/// nothing was read or written.
+constexpr int kExitNotLibFile = 7;
+/// The exit status when located modules were kept as they were because their executable could
+/// not be read whole or gave no names ("kept: <read error>"); the other modules are written.
+constexpr int kExitModulesKept = 8;
+
 volatile std::sig_atomic_t g_interrupted = 0;  // set by the interrupt handler only
 
 extern "C" void onUpdateInterrupt(int)
@@ -50,8 +57,44 @@ const char* outcomeName(BatchOutcome outcome)
     return "";
 }
 
+/// Tells why the update refused to start; true when it did.
+bool reportRefusal(const refresh::FileUpdateResult& result, bool quiet)
+{
+    if (result.refusal == refresh::FileUpdateRefusal::None)
+        return false;
+    if (quiet)
+        return true;
+    if (result.refusal == refresh::FileUpdateRefusal::NotLibFile)
+        std::fprintf(stderr,
+                     "quillon update: %s is not a LIB file (the name does not end in .LIB); "
+                     "nothing was read or written\n",
+                     result.libFile.c_str());
+    else
+        std::fprintf(stderr,
+                     "quillon update: %s is not a LIB file name (it must end in .LIB); %s is "
+                     "unchanged\n",
+                     result.target.c_str(), result.libFile.c_str());
+    return true;
+}
+
+/// The exit status: a refusal, then the outcome, then modules kept unread.
+int exitCode(const refresh::FileUpdateResult& result)
+{
+    if (result.refusal != refresh::FileUpdateRefusal::None)
+        return kExitNotLibFile;
+    const int code = refresh::fileUpdateExitCode(result);
+    const bool failed = result.outcome == BatchOutcome::Cancelled ||
+                        result.outcome == BatchOutcome::OpenFileError ||
+                        result.outcome == BatchOutcome::WriteFailed;
+    if (!failed && result.update.unreadable > 0)
+        return kExitModulesKept;
+    return code;
+}
+
 void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
 {
+    if (reportRefusal(result, quiet))
+        return;
     const refresh::UpdateOutcome& u = result.update;
     if (json) {
         const nlohmann::json out = {{"file", result.libFile},
@@ -60,6 +103,7 @@ void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
                                     {"updated", u.updated},
                                     {"notLocated", u.notLocated},
                                     {"kept", u.kept},
+                                    {"unreadable", u.unreadable},
                                     {"symbols", result.symbols},
                                     {"status", u.statusText},
                                     {"result", outcomeName(result.outcome)},
@@ -79,6 +123,9 @@ void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
         case BatchOutcome::NotLocated:
             if (u.modules == 0)
                 std::fprintf(stderr, "quillon update: %s: file not found\n", file.c_str());
+            else if (u.unreadable > 0)
+                std::fprintf(stderr, "quillon update: no module was updated; %s is unchanged\n",
+                             file.c_str());
             else
                 std::fprintf(stderr, "quillon update: no module was located; %s is unchanged\n",
                              file.c_str());
@@ -106,7 +153,7 @@ int previewUpdate(Workspace& ws, const std::string& libFile, bool json, bool qui
     loaded.target = loaded.libFile;
     if (!refresh::loadLibraryForUpdate(ws, loaded)) {
         report(loaded, false, quiet);
-        return refresh::fileUpdateExitCode(loaded);
+        return exitCode(loaded);
     }
     const reports::CompareOptions options = reports::readCompareSettings(ws.settings()).options;
     const refresh::UpdatePreview preview = refresh::buildUpdatePreview(ws, options);
@@ -117,15 +164,24 @@ int previewUpdate(Workspace& ws, const std::string& libFile, bool json, bool qui
     }
     if (json) {
         nlohmann::json rows = nlohmann::json::array();
+        const auto function = [](const std::optional<refresh::LibFunction>& f) {
+            return f ? nlohmann::json{{"module", f->module},
+                                      {"function", f->symbol},
+                                      {"ordinal", f->ordinal}}
+                     : nlohmann::json();
+        };
         for (const refresh::UpdatePreviewRow& row : preview.rows)
             rows.push_back({{"module", row.module},
                             {"function", row.symbol},
                             {"ordinal", row.ordinal},
-                            {"change", row.change}});
+                            {"change", row.change},
+                            {"drops", function(row.drops)},
+                            {"writes", function(row.writes)}});
         const nlohmann::json out = {{"file", loaded.libFile},
                                     {"modules", preview.modules},
                                     {"changed", preview.changedModules},
                                     {"notLocated", preview.notLocated},
+                                    {"kept", preview.kept},
                                     {"rows", rows}};
         std::puts(out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
     } else if (!quiet) {
@@ -192,7 +248,7 @@ int runUpdateCommand(int argc, char** argv)
         refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{files.front(), output});
     ui.progressEnd();
     report(result, json, quiet);
-    return refresh::fileUpdateExitCode(result);
+    return exitCode(result);
 }
 
 }  // namespace quillon::cli

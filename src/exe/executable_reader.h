@@ -35,6 +35,8 @@ struct ExecutableLoad {
     std::uint16_t residentCount = 0;
     /// Escape was pressed; everything the call appended has been removed.
     bool cancelled = false;
+    /// An export table gave fewer names than it declares.
+    bool namesMissing = false;
 };
 
 /// ExecutableReader: reads `ws.CurrentFileName`. Sets `ReadStatus` and `ErrorText` ("NoLib"

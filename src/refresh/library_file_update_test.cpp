@@ -71,7 +71,55 @@ TEST(QuillonUpdate, ExitStatusTellsWhatHappened)
     EXPECT_EQ(runQuillon(tree, empty, "update a.lib b.lib"), 2);
     EXPECT_EQ(runQuillon(tree, empty, "update -o x.lib /s:y.lib a.lib"), 2);
 }
+TEST(QuillonUpdate, FileOrTargetNotNamedAsALibFileIsRefusedUntouched)
+{
+    RefreshTree tree;
+    const std::string dllBytes = testing::buildPeWithNames({"Alpha"}, "SMP.dll").text();
+    const std::string dll = tree.file("z/SMP.DLL", dllBytes);
+    const std::string libBytes = LibBuilder().import("SMP.dll", "Alpha", 1).bytes();
+    const std::string lib = tree.file("z/app.lib", libBytes);
+    const std::string dlls = tree.folder("z");
+
+    EXPECT_EQ(runQuillon(tree, dlls, "update '" + dll + "'"), 7);
+    EXPECT_EQ(runQuillon(tree, dlls, "update --preview '" + dll + "'"), 7);
+    EXPECT_EQ(runQuillon(tree, dlls, "update '" + lib + "' /s:out.dll"), 7);
+    EXPECT_EQ(runQuillon(tree, dlls, "update -o '" + dll + "' '" + lib + "'"), 7);
+    EXPECT_EQ(tree.t.folder.read("z/SMP.DLL"), dllBytes);
+    EXPECT_EQ(tree.t.folder.read("z/app.lib"), libBytes);
+    EXPECT_FALSE(std::filesystem::exists(tree.path("z/out.dll")));
+    EXPECT_FALSE(std::filesystem::exists(tree.path("z/SMP.DL_")));
+}
+
+TEST(QuillonUpdate, ModuleKeptForADamagedDllIsToldByTheExitStatus)
+{
+    RefreshTree tree;
+    const testing::BuiltImage image =
+        testing::buildPeWithNames({"One", "Two", "Three", "Four", "Five"}, "CUT.dll");
+    (void)tree.file("dlls/CUT.dll",
+                    std::string(reinterpret_cast<const char*>(image.bytes.data()),
+                                static_cast<std::size_t>(image.names[2] + 1)));
+    (void)tree.dll("dlls/FINE.dll", {"New"});
+    const std::string lib = tree.file(
+        "app.lib",
+        LibBuilder().import("CUT.dll", "Old1", 1).import("FINE.dll", "Old", 1).bytes());
+
+    EXPECT_EQ(runQuillon(tree, tree.folder("dlls"), "update '" + lib + "'"), 8);
+    EXPECT_EQ(tree.t.folder.read("app.lib"),
+              LibBuilder().import("CUT.dll", "Old1", 1).import("FINE.dll", "New", 1).bytes());
+}
 #endif
+
+TEST(UpdateLibraryFile, DllIsNeverOverwritten)
+{
+    RefreshTree tree;
+    const std::string bytes = testing::buildPeWithNames({"Alpha"}, "SMP.dll").text();
+    const std::string dll = tree.file("SMP.DLL", bytes);
+    const FileUpdateResult result = updateLibraryFile(tree.t.ws, FileUpdateRequest{dll, ""});
+    EXPECT_EQ(result.refusal, FileUpdateRefusal::NotLibFile);
+    EXPECT_FALSE(result.written());
+    EXPECT_TRUE(tree.t.ws.library.empty());
+    EXPECT_EQ(tree.t.folder.read("SMP.DLL"), bytes);
+}
 
 TEST(UpdateLibraryFile, TargetWithoutFolderGoesBesideTheLibFile)
 {

@@ -130,6 +130,23 @@ TEST(UpdateLibrary, ExecutableOfAnotherModuleDoesNotReplaceIt)
     EXPECT_EQ(tree.t.ws.library.rows[0].fileNameDll(), "<File not found>");
 }
 
+TEST(UpdateLibrary, ModulesNamedLongerThan20CharactersAreLocatedAndKeptApart)
+{
+    RefreshTree tree;
+    // Two DLLs whose names share their first 20 characters.
+    const std::string first = "api-ms-win-core-file-l1-1-0.dll";
+    const std::string second = "api-ms-win-core-file-l1-2-0.dll";
+    (void)tree.systemDll(first, {"CreateFileA", "CreateFileW"});
+    (void)tree.systemDll(second, {"GetTempPath2A"});
+    tree.load(tree.file(
+        "app.lib", LibBuilder().import(first, "CreateFileA", 1).import(second, "Old", 1).bytes()));
+
+    const UpdateOutcome outcome = updateLibrary(tree.t.ws);
+    EXPECT_EQ(outcome.updated, 2u);
+    EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{first, {"CreateFileA", "CreateFileW"}},
+                                                           {second, {"GetTempPath2A"}}}));
+}
+
 TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)
 {
     RefreshTree tree;

@@ -205,6 +205,18 @@ TEST(CompareModule, LibDiskFileIsSearchedForTheModule)
     EXPECT_NE(f.t.ui.messages[0].text.find("compare to a LIB file on disk"), std::string::npos);
 }
 
+TEST(CompareModule, ModuleNameLongerThan20CharactersIsComparedWhole)
+{
+    CompareFixture f;
+    const std::string name = "windows.devices.enumeration.dll";
+    testing::addModule(f.t.ws, name, {{"Find", 1}});
+    const CompareResult r = f.compare(name, f.dll(name, {{"Find", 1}}));
+    EXPECT_EQ(r.end, CompareEnd::Compared);
+    EXPECT_EQ(r.status, (CompareStatus{"No changes", "No changes"}));
+    EXPECT_EQ(r.moduleName, name);
+    EXPECT_TRUE(f.t.ui.messages.empty());
+}
+
 TEST(CompareModule, DllInAFolderNamedLikeALibFileIsReadAsAnExecutable)
 {
     CompareFixture f;
