@@ -1,8 +1,14 @@
 # Fails when a source file of src/ includes a header from a layer above its own.
-# Run as: cmake -DSOURCE_DIR=<src> "-DLAYERS=base;platform;..." "-DPROGRAMS=cli;app" -P check_layers.cmake
+# Run as: cmake -DSOURCE_DIR=<src> "-DLAYERS=base;platform;..." "-DPROGRAMS=cli;app"
+#   -DGUI=app -DGUI_BASE=widgets "-DGUI_AREAS=recent;options;..." -DGUI_TOP=window
+#   -P check_layers.cmake
 # A folder of LAYERS may include its own headers and those of the folders listed before it; a
 # folder of PROGRAMS may include every layer but no other program. "support/" (the test helpers)
 # is for tests only: *_test.cpp files and the programs' testing/ folders.
+# Within the program GUI: GUI_BASE includes no other folder of GUI; an area of GUI_AREAS includes
+# GUI_BASE and other areas but never GUI_TOP, and no two areas include each other, directly or
+# through others; GUI/testing/ is for tests only; every source file of GUI but main.cpp sits in
+# one of these folders, testing/ or tools/.
 cmake_minimum_required(VERSION 3.25)
 
 set(known ${LAYERS} ${PROGRAMS})
@@ -47,6 +53,107 @@ foreach(folder IN LISTS known)
         endforeach()
     endforeach()
 endforeach()
+
+# The desktop program's own order.
+if(GUI)
+    set(gui_folders ${GUI_BASE} ${GUI_AREAS} ${GUI_TOP})
+    set(area_edges "")
+    file(GLOB_RECURSE files RELATIVE "${SOURCE_DIR}/${GUI}" "${SOURCE_DIR}/${GUI}/*.h"
+        "${SOURCE_DIR}/${GUI}/*.cpp")
+    foreach(file IN LISTS files)
+        set(test_file FALSE)
+        if(file MATCHES "_test\\.cpp$" OR file MATCHES "^testing/")
+            set(test_file TRUE)
+        endif()
+        if(file MATCHES "^([A-Za-z0-9_]+)/")
+            set(folder "${CMAKE_MATCH_1}")
+        elseif(file STREQUAL "main.cpp")
+            set(folder "")
+        else()
+            string(APPEND faults "\n  ${GUI}/${file}: not in a folder of ${GUI}")
+            continue()
+        endif()
+        list(FIND gui_folders "${folder}" in_order)
+        if(in_order LESS 0 AND NOT folder STREQUAL "" AND NOT folder STREQUAL "testing"
+           AND NOT folder STREQUAL "tools")
+            string(APPEND faults "\n  ${GUI}/${file}: ${folder}/ is not in the order of ${GUI}")
+            continue()
+        endif()
+        list(FIND GUI_AREAS "${folder}" is_area)
+        file(STRINGS "${SOURCE_DIR}/${GUI}/${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line IN LISTS lines)
+            if(NOT line MATCHES "\"${GUI}/([^\"]+)\"")
+                continue()
+            endif()
+            set(path "${CMAKE_MATCH_1}")
+            if(NOT path MATCHES "^([A-Za-z0-9_]+)/")
+                string(APPEND faults "\n  ${GUI}/${file}: ${line} (not in a folder of ${GUI})")
+                continue()
+            endif()
+            set(target "${CMAKE_MATCH_1}")
+            if(target STREQUAL "testing")
+                if(NOT test_file)
+                    string(APPEND faults "\n  ${GUI}/${file}: ${line} (testing/ is for tests only)")
+                endif()
+                continue()
+            endif()
+            if(target STREQUAL folder)
+                continue()
+            endif()
+            list(FIND GUI_AREAS "${target}" target_is_area)
+            if(folder STREQUAL GUI_BASE)
+                string(APPEND faults
+                    "\n  ${GUI}/${file}: ${line} (${GUI_BASE} includes no other folder)")
+            elseif(is_area GREATER_EQUAL 0)
+                if(target STREQUAL GUI_TOP)
+                    string(APPEND faults "\n  ${GUI}/${file}: ${line} (an area never includes "
+                        "${GUI_TOP}/: take a small interface or offer signals)")
+                elseif(target_is_area GREATER_EQUAL 0)
+                    list(APPEND area_edges "${folder}>${target}")
+                    if(NOT DEFINED "edge_file_${folder}_${target}")
+                        set("edge_file_${folder}_${target}" "${file}")
+                    endif()
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+
+    # No two areas include each other, directly or through others: an area that reaches
+    # itself along the includes between areas is in a cycle.
+    list(REMOVE_DUPLICATES area_edges)
+    foreach(area IN LISTS GUI_AREAS)
+        set(reached "")
+        set(frontier "${area}")
+        while(frontier)
+            set(next "")
+            foreach(edge IN LISTS area_edges)
+                string(REPLACE ">" ";" pair "${edge}")
+                list(GET pair 0 from)
+                list(GET pair 1 to)
+                list(FIND frontier "${from}" in_frontier)
+                list(FIND reached "${to}" seen)
+                if(in_frontier GREATER_EQUAL 0 AND seen LESS 0)
+                    list(APPEND reached "${to}")
+                    list(APPEND next "${to}")
+                endif()
+            endforeach()
+            set(frontier "${next}")
+        endwhile()
+        list(FIND reached "${area}" cyclic)
+        if(cyclic GREATER_EQUAL 0)
+            set(through "")
+            foreach(edge IN LISTS area_edges)
+                if(edge MATCHES "^${area}>(.*)$")
+                    set(to "${CMAKE_MATCH_1}")
+                    list(APPEND through "${area} includes ${to} in ${edge_file_${area}_${to}}")
+                endif()
+            endforeach()
+            string(REPLACE ";" ", " through "${through}")
+            string(APPEND faults "\n  ${GUI}/${area}/ includes itself through other areas "
+                "(areas include each other: ${through})")
+        endif()
+    endforeach()
+endif()
 
 if(faults)
     message(FATAL_ERROR "Includes against the layer order:${faults}")

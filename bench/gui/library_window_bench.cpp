@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/library_tree_model.h"
-#include "app/main_window.h"
-#include "app/qt_ui.h"
+#include "app/library/library_tree_model.h"
+#include "app/widgets/qt_ui.h"
+#include "app/window/main_window.h"
 #include "base/clock.h"
 #include "lib/lib_format.h"
 #include "platform/file_system.h"

@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/qt_ui.h"
-#include "app/silent_run.h"
-#include "app/startup.h"
+#include "app/widgets/qt_ui.h"
+#include "app/window/main_window.h"
+#include "app/window/silent_run.h"
+#include "app/window/startup.h"
 #include "base/clock.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
-#include "program/command_line.h"
-#include "program/settings_failure_report.h"
 #include "platform/wine_prefix.h"
 #include "program/command_line.h"
+#include "program/settings_failure_report.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 

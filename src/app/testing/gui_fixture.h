@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/qt_ui.h"
+#include "app/widgets/qt_ui.h"
+#include "app/window/main_window.h"
 #include "base/ascii_text.h"
 #include "core/workspace.h"
 #include "platform/file_system.h"

@@ -1,0 +1,253 @@
+// The main window's commands on the library list.
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTreeView>
+
+#include "app/compare/compare_tab.h"
+#include "app/find/extracted_tab.h"
+#include "app/library/library_tree_model.h"
+#include "app/library/target_name_dialog.h"
+#include "app/update/update_tab.h"
+#include "app/widgets/goto_dialog.h"
+#include "app/widgets/qt_ui.h"
+#include "app/window/main_window.h"
+#include "core/library_edit.h"
+#include "core/sort_library.h"
+#include "maintenance/global_duplicates.h"
+#include "maintenance/maintenance_messages.h"
+#include "maintenance/symbols_cleanup.h"
+#include "program/target_name.h"
+#include "program/window_texts.h"
+#include "reports/compare_state.h"
+#include "settings/recent_files.h"
+#include "settings/settings_store.h"
+
+namespace quillon::app {
+
+void MainWindow::rowsEdited()
+{
+    m_model->allRowsChanged();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::toggleMarkCommand()
+{
+    const auto row = selectedRow();
+    if (!row)
+        return;
+    toggleMark(m_ws, *row);
+    m_model->rowsChanged(*row, *row + 1);
+}
+
+void MainWindow::markAllCommand(bool hooked)
+{
+    setAllMarks(m_ws, hooked);
+    rowsEdited();
+}
+
+void MainWindow::invertMarksCommand()
+{
+    invertMarks(m_ws);
+    rowsEdited();
+}
+
+void MainWindow::markExcludeCommand(std::uint8_t exclude)
+{
+    markSymbolsWithExclude(m_ws, exclude);
+    rowsEdited();
+    // No duplicate marks to hook may mean that the search never ran: say so.
+    if (exclude == kExcludeDuplicate) {
+        maintenance::deriveDuplicateMode(m_ws);
+        if (!m_ws.duplicateMode.enabled)
+            m_ui.status(1, maintenance::kDuplicatesNotChecked);
+    }
+}
+
+void MainWindow::nextMarkCommand()
+{
+    const auto found = nextMark(m_ws, selectedRow());
+    if (!found)
+        return;
+    // The module of the found row may have been expanded by the search.
+    const std::size_t module = moduleRowOf(m_ws, *found);
+    m_model->rowsChanged(module, module + 1);
+    selectRow(*found);
+}
+
+void MainWindow::deleteCommand()
+{
+    const auto selected = selectedRow();
+    std::size_t nextSelection = selected.value_or(0);
+    m_ui.setBusy(true);
+    m_model->resetWith([&] {
+        deleteRows(m_ws, selected);
+        maintenance::renewSymbolMarks(m_ws);
+    });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(std::min(nextSelection, m_ws.library.rows.size() - 1));
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::expandAllCommand(bool expanded)
+{
+    setAllExpanded(m_ws, expanded);
+    m_syncingExpansion = true;
+    if (expanded)
+        m_tree->expandAll();
+    else
+        m_tree->collapseAll();
+    m_syncingExpansion = false;
+    m_model->allRowsChanged();
+}
+
+void MainWindow::copyNameCommand()
+{
+    const auto row = selectedRow();
+    if (!row)
+        return;
+    QGuiApplication::clipboard()->setText(fromCp1252(m_ws.library.rows[*row].SYMBOL));
+}
+
+void MainWindow::gotoCommand()
+{
+    if (m_ws.library.empty())
+        return;
+    GotoDialog dialog(m_ws, this);
+    if (const auto current = selectedRow())
+        dialog.preselect(m_ws.library.rows[*current].MODULENUM);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const auto row = findGotoRow(m_ws, dialog.moduleNumber(), dialog.ordinal()))
+        selectRow(*row);
+}
+
+void MainWindow::showPopup()
+{
+    QRect rect = m_tree->visualRect(m_tree->currentIndex());
+    QPoint at = rect.isValid() ? rect.bottomLeft() : QPoint(0, 0);
+    m_popup->popup(m_tree->viewport()->mapToGlobal(at));
+}
+
+void MainWindow::toggleTopmost()
+{
+    m_ws.options.TopWindow = m_ws.options.TopWindow == 1 ? 0 : 1;
+    m_ws.settings().writeNumber("Options", "TopWindow", m_ws.options.TopWindow);
+    updateTopmost();
+}
+
+bool MainWindow::saveQuestion()
+{
+    switch (askSaveChanges(m_ws)) {
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            return false;
+        case SaveAnswer::Save:
+            // Saving starts "Save as..."; while it cannot run the command is abandoned, so that
+            // the changes are never dropped.
+            if (!m_actions.saveAs->isEnabled())
+                return false;
+            m_actions.saveAs->trigger();
+            return !m_ws.library.LibraryChanged;
+    }
+    return false;
+}
+
+std::optional<std::string> MainWindow::askTargetName(bool rename)
+{
+    TargetNameDialog dialog(m_ws, m_ui, m_icons, rename,
+                            defaultTargetFolder(m_ws, m_setup.startupFolder), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.fullName();
+}
+
+void MainWindow::newLibrary()
+{
+    if (!saveQuestion())
+        return;
+    const auto name = askTargetName(false);
+    if (!name)
+        return;
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    m_ws.library.LibraryFileName = *name;
+    settings::RecordPresentFile(m_ws, *name);
+    updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::renameLibrary()
+{
+    const auto name = askTargetName(true);
+    if (!name)
+        return;
+    m_ws.library.LibraryFileName = *name;
+    updateCaption();
+}
+
+void MainWindow::closeLibrary()
+{
+    if (!saveQuestion())
+        return;
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    m_ws.library.LibraryFileName.clear();
+    updateCaption();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::clearList()
+{
+    m_model->resetWith([&] { clearLibrary(m_ws); });
+    // The other lists go too when asked: the extracted functions and the compare list.
+    if (m_ws.options.UseClearExtract == 1) {
+        m_extractedTab->clearList();
+        reports::clearCompareList(m_ws);
+        reports::compareState(m_ws).lastModuleRow.reset();
+        m_compareList->refresh();
+        m_updateList->clearList();
+    }
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::sortBy(SortOrder order)
+{
+    const auto selected = selectedRow();
+    const bool focused = m_tree->hasFocus();
+    std::uint32_t remembered = 0;
+    if (selected)
+        remembered = m_ws.library.rows[*selected].UNSORTED;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] { sortLibrary(m_ws, order, m_ws.sortDescending, false); });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (selected) {
+        const LibraryList& rows = m_ws.library.rows;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].UNSORTED == remembered) {
+                selectRow(i);
+                break;
+            }
+        }
+    }
+    if (focused)
+        m_tree->setFocus();
+    updateActions();
+    updateStatus();
+}
+
+void MainWindow::sortDirection(bool descending)
+{
+    m_ws.sortDescending = descending;
+    sortBy(m_ws.sortOrder);
+}
+
+}  // namespace quillon::app
