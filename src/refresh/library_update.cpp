@@ -161,6 +161,16 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
                 showStatus(ws, 3, kFromLibFileText);
             }
             const std::size_t first = ws.library.rows.size();
+            if (!entry.located()) {
+                // A module without an executable stays as the library holds it. Loading it
+                // again from its LIB file by name would take the first module of that name
+                // (letter case ignored) for every module of that name, and drop the edits
+                // made since the file was read.
+                if (i < removed.size())
+                    appendKeptModule(ws, removed[i]);
+                notLocatedRows.push_back(first);
+                continue;
+            }
             const KeepReason reason = reloadEntry(ws, entry, true);
             if (reason != KeepReason::None) {
                 // Nothing usable came back (the file is gone, damaged, cut short, no longer
@@ -169,18 +179,14 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
                 if (i < removed.size())
                     appendKeptModule(ws, removed[i]);
                 ++outcome.kept;
-                if (entry.located()) {
-                    --outcome.updated;
-                    if (reason == KeepReason::OtherModule) {
-                        ++outcome.notLocated;
-                        notLocatedRows.push_back(first);
-                    } else {
-                        ++outcome.unreadable;
-                    }
+                --outcome.updated;
+                if (reason == KeepReason::OtherModule) {
+                    ++outcome.notLocated;
+                    notLocatedRows.push_back(first);
+                } else {
+                    ++outcome.unreadable;
                 }
             }
-            if (!entry.located() && ws.library.rows.size() > first)
-                notLocatedRows.push_back(first);
         }
     }
 

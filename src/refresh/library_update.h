@@ -57,8 +57,9 @@ struct UpdateOutcome {
     std::size_t modules = 0;
     std::size_t updated = 0;
     std::size_t notLocated = 0;
-    /// Modules kept as they were because their file gave nothing usable back (the counts
-    /// above include them: a located module kept counts as not located, unless unreadable).
+    /// Located modules kept as they were because their executable gave nothing usable back
+    /// (`updated` leaves them out: one of another module counts as not located, any other
+    /// as unreadable).
     std::size_t kept = 0;
     /// Located modules kept because their executable could not be read whole or gave no
     /// names ("kept: <read error>" in the count line).
@@ -70,10 +71,10 @@ struct UpdateOutcome {
     friend bool operator==(const UpdateOutcome&, const UpdateOutcome&) = default;
 };
 
-/// Removes every module and loads the plan's entries in order, message boxes suppressed; a
-/// module whose file is not read whole, gives no names or holds another module is kept as it
-/// was. Modules not located read "<File not found>" afterwards. Sets `LibraryChanged` and the
-/// status panes.
+/// Removes every module and loads the executables of the plan's located entries in order,
+/// message boxes suppressed; a module whose executable is not read whole, gives no names or
+/// holds another module is kept as it was, and so is every module not located, which reads
+/// "<File not found>" afterwards. Sets `LibraryChanged` and the status panes.
 UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan);
 
 /// Update library: refreshes the library data, plans and applies. A cancelled locating pass

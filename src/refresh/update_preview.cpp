@@ -131,8 +131,10 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
         const RefreshEntry& entry = plan.entries[i];
         ++preview.modules;
         if (!entry.located()) {
+            // The update keeps the module as it is.
             ++preview.notLocated;
             preview.rows.push_back({entry.module, {}, 0, kPreviewFileNotFound, {}, {}});
+            continue;
         }
         scratch.library = Library{};
         const KeepReason reason = reloadEntry(scratch, entry, false);
@@ -141,10 +143,8 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
             break;
         }
         if (reason != KeepReason::None) {
-            if (entry.located()) {
-                ++preview.kept;
-                preview.rows.push_back({entry.module, {}, 0, std::string(keptText(reason)), {}, {}});
-            }
+            ++preview.kept;
+            preview.rows.push_back({entry.module, {}, 0, std::string(keptText(reason)), {}, {}});
             continue;
         }
         if (i >= moduleRows.size() ||
