@@ -37,7 +37,10 @@ public:
     [[nodiscard]] std::size_t size() const { return m_text.size(); }
     [[nodiscard]] bool empty() const { return m_text.empty(); }
 
-    friend bool operator==(const ModuleName& a, const ModuleName& b) { return a.view() == b.view(); }
+    friend bool operator==(const ModuleName& a, const ModuleName& b)
+    {
+        return a.view() == b.view();
+    }
     friend std::strong_ordering operator<=>(const ModuleName& a, const ModuleName& b)
     {
         return a.view() <=> b.view();

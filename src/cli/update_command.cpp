@@ -97,17 +97,13 @@ void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
         return;
     const refresh::UpdateOutcome& u = result.update;
     if (json) {
-        const nlohmann::json out = {{"file", result.libFile},
-                                    {"target", result.target},
-                                    {"modules", u.modules},
-                                    {"updated", u.updated},
-                                    {"notLocated", u.notLocated},
-                                    {"kept", u.kept},
-                                    {"unreadable", u.unreadable},
-                                    {"symbols", result.symbols},
-                                    {"status", u.statusText},
-                                    {"result", outcomeName(result.outcome)},
-                                    {"written", result.written()}};
+        const nlohmann::json out = {
+            {"file", result.libFile},     {"target", result.target},
+            {"modules", u.modules},       {"updated", u.updated},
+            {"notLocated", u.notLocated}, {"kept", u.kept},
+            {"unreadable", u.unreadable}, {"symbols", result.symbols},
+            {"status", u.statusText},     {"result", outcomeName(result.outcome)},
+            {"written", result.written()}};
         std::puts(out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
     } else if (!quiet && !u.statusText.empty()) {
         std::printf("%s - %zu symbols\n", u.statusText.c_str(), result.symbols);

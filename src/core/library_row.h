@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/fixed_text.h"
-#include "base/module_name.h"
 #include "base/large_blocks.h"
+#include "base/module_name.h"
 #include "base/row_text.h"
 #include "core/module_files.h"
 

@@ -57,8 +57,7 @@ TEST(LibFormat, CutsNamesWhenEncoding)
     out.clear();
     encodeImportRecord(out, "A", "windows.devices.enumeration.dll", 1);
     EXPECT_EQ(out, testing::libBytes({{"windows.devices.enumeration.dll", "A", 1}}));
-    EXPECT_EQ(*walkAll(out),
-              (std::vector<Taken>{{"windows.devices.enumeration.dll", "A", 1}}));
+    EXPECT_EQ(*walkAll(out), (std::vector<Taken>{{"windows.devices.enumeration.dll", "A", 1}}));
 }
 
 TEST(LibFormat, WalksImportDefinitionsInOrder)

@@ -107,8 +107,7 @@ TEST_F(LibWriterTest, ModuleNamesAreWrittenAndReadWhole)
     addModule(t.ws, first, {{"CreateFileA", 1}});
     addModule(t.ws, second, {{"GetTempPath2A", 1}});
     ASSERT_TRUE(writeLibrary(t.ws).ok());
-    const std::string bytes =
-        libBytes({{first, "CreateFileA", 1}, {second, "GetTempPath2A", 1}});
+    const std::string bytes = libBytes({{first, "CreateFileA", 1}, {second, "GetTempPath2A", 1}});
     EXPECT_EQ(t.folder.read("MY.LIB"), bytes);
 
     testing::TestWorkspace other;
@@ -127,9 +126,8 @@ TEST_F(LibWriterTest, ModuleNamesAreWrittenAndReadWhole)
     EXPECT_EQ(one.ws.library.rows[1].SYMBOL, "GetTempPath2A");
 
     // Names of at most 20 characters read and write as they always did.
-    const std::string shortNames = libBytes({{std::string(20, 'K'), "Beep", 4},
-                                            {"USER", "Box", 1},
-                                            {"user", "Box", 1}});
+    const std::string shortNames =
+        libBytes({{std::string(20, 'K'), "Beep", 4}, {"USER", "Box", 1}, {"user", "Box", 1}});
     const std::string copy = t.folder.write("copy.lib", shortNames);
     testing::TestWorkspace again;
     request = LibLoadRequest{};

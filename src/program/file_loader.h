@@ -53,9 +53,9 @@ struct OpenResult {
 
 /// The file-adding step: opens `CurrentFileName` with the LIB reader (a name ending in ".LIB")
 /// or the executable reader, asks the duplicate question over the new rows, records the
-/// module-to-file exception for executables (unless the request says otherwise), post-processes the new rows and, outside a quiet
-/// load, refreshes the library data. `answers` is the per-add answer state of the duplicate
-/// question.
+/// module-to-file exception for executables (unless the request says otherwise), post-processes the
+/// new rows and, outside a quiet load, refreshes the library data. `answers` is the per-add answer
+/// state of the duplicate question.
 OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                           maintenance::DuplicateAnswerState& answers);
 

@@ -76,8 +76,7 @@ TEST(ReloadKeepsTheModule, WhenItsExecutableIsCutShortInItsNameTable)
         DamagedDll tree;
         tree.cutInNameTable();
         const UpdateOutcome outcome = updateLibrary(tree.t.ws);
-        EXPECT_EQ(tree.contents(),
-                  (std::vector<ModuleSymbols>{kKept, {"OTHER.dll", {"Fresh"}}}));
+        EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{kKept, {"OTHER.dll", {"Fresh"}}}));
         EXPECT_EQ(outcome.updated, 1u);
         EXPECT_EQ(outcome.unreadable, 1u);
         EXPECT_EQ(outcome.statusText,
@@ -114,8 +113,7 @@ TEST(ReloadKeepsTheModule, WhenItsExecutableGivesNoNames)
             DamagedDll tree;
             tree.replaceWith(bytes);
             const LibraryList before = tree.t.ws.library.rows;
-            const ModuleReloadResult result =
-                reloadModule(tree.t.ws, 0, ModuleSource::Executable);
+            const ModuleReloadResult result = reloadModule(tree.t.ws, 0, ModuleSource::Executable);
             EXPECT_EQ(result.end, ModuleReloadEnd::Kept) << bytes.size();
             EXPECT_EQ(tree.t.ws.library.rows, before);
         }

@@ -95,13 +95,11 @@ TEST(QuillonUpdate, ModuleKeptForADamagedDllIsToldByTheExitStatus)
     RefreshTree tree;
     const testing::BuiltImage image =
         testing::buildPeWithNames({"One", "Two", "Three", "Four", "Five"}, "CUT.dll");
-    (void)tree.file("dlls/CUT.dll",
-                    std::string(reinterpret_cast<const char*>(image.bytes.data()),
-                                static_cast<std::size_t>(image.names[2] + 1)));
+    (void)tree.file("dlls/CUT.dll", std::string(reinterpret_cast<const char*>(image.bytes.data()),
+                                                static_cast<std::size_t>(image.names[2] + 1)));
     (void)tree.dll("dlls/FINE.dll", {"New"});
     const std::string lib = tree.file(
-        "app.lib",
-        LibBuilder().import("CUT.dll", "Old1", 1).import("FINE.dll", "Old", 1).bytes());
+        "app.lib", LibBuilder().import("CUT.dll", "Old1", 1).import("FINE.dll", "Old", 1).bytes());
 
     EXPECT_EQ(runQuillon(tree, tree.folder("dlls"), "update '" + lib + "'"), 8);
     EXPECT_EQ(tree.t.folder.read("app.lib"),

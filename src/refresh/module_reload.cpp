@@ -146,9 +146,10 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
                         std::make_move_iterator(before.begin()),
                         std::make_move_iterator(before.end()));
             (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
-            result.end = result.kept == KeepReason::OtherModule && source == ModuleSource::Executable
-                             ? ModuleReloadEnd::NotLocated
-                             : ModuleReloadEnd::Kept;
+            result.end =
+                result.kept == KeepReason::OtherModule && source == ModuleSource::Executable
+                    ? ModuleReloadEnd::NotLocated
+                    : ModuleReloadEnd::Kept;
             result.selectRow = moduleRow;
         }
     } else {
@@ -228,8 +229,9 @@ MarkedUpdateResult updateMarkedModules(Workspace& ws)
             position = end;
     }
     if (marked > 1)
-        showStatus(ws, 1, updateCountText(result.updated, result.notLocated + result.notInFile,
-                                          result.kept));
+        showStatus(
+            ws, 1,
+            updateCountText(result.updated, result.notLocated + result.notInFile, result.kept));
     return result;
 }
 

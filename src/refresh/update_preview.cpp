@@ -57,8 +57,7 @@ std::uint32_t moduleChange(const std::string& before, const std::string& after)
 {
     if (before == after)
         return 0;
-    return upperCase(before) == upperCase(after) ? reports::kModuleCasing
-                                                 : reports::kModuleChanged;
+    return upperCase(before) == upperCase(after) ? reports::kModuleCasing : reports::kModuleChanged;
 }
 
 /// Lists how `after` differs from `before`; true when it does.

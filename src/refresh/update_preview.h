@@ -56,9 +56,9 @@ struct UpdatePreview {
 };
 
 /// Runs the locating pass of Update library (recording the executables found, as the update
-/// does), then each located module's reload as the update runs it, on a scratch library with messages
-/// off, and lists what the update would write differently: every function whose name, letter
-/// case, ordinal or module name changes, comes or goes. A module the update keeps is listed
+/// does), then each located module's reload as the update runs it, on a scratch library with
+/// messages off, and lists what the update would write differently: every function whose name,
+/// letter case, ordinal or module name changes, comes or goes. A module the update keeps is listed
 /// once with the reason, a module not located once with "<File not found>". Letter case and
 /// ordinals always count, as the update writes them; of `options` only the pairing of renamed
 /// and decorated names (`UseHeavyMangling`) is taken. The library is left as it is; Escape

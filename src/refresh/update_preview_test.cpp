@@ -42,8 +42,8 @@ Functions libFunctions(const std::string& bytes)
         const Result<bool> found = walker.next(record);
         if (!found || !*found)
             break;
-        functions.insert(LibFunction{std::string(record.module), std::string(record.symbol),
-                                     record.ordinal});
+        functions.insert(
+            LibFunction{std::string(record.module), std::string(record.symbol), record.ordinal});
     }
     return functions;
 }
@@ -55,7 +55,6 @@ Functions without(const Functions& a, const Functions& b)
     std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::inserter(out, out.end()));
     return out;
 }
-
 
 TEST(UpdatePreview, ListsOnlyWhatAnUpdateWouldChange)
 {
@@ -96,8 +95,8 @@ TEST(UpdatePreview, ListsOnlyWhatAnUpdateWouldChange)
 TEST(UpdatePreview, ListsExactlyWhatTheUpdateWrites)
 {
     RefreshTree tree;
-    const testing::BuiltImage cut = testing::buildPeWithNames(
-        {"Cut1", "Cut2", "Cut3", "Cut4", "Cut5", "Cut6"}, "CUT.dll");
+    const testing::BuiltImage cut =
+        testing::buildPeWithNames({"Cut1", "Cut2", "Cut3", "Cut4", "Cut5", "Cut6"}, "CUT.dll");
     (void)tree.file("wine/drive_c/windows/system32/CUT.dll",
                     std::string(reinterpret_cast<const char*>(cut.bytes.data()),
                                 static_cast<std::size_t>(cut.names[3] + 2)));
@@ -161,13 +160,12 @@ TEST(UpdatePreview, ListsExactlyWhatTheUpdateWrites)
                                                "CUT.dll kept: <read error>",
                                                "LOST.dll <File not found>"}));
     // What changed: renumbered, recased, grown, and the module named as its DLL names itself.
-    EXPECT_EQ(without(after, before),
-              (Functions{{"CASE.dll", "GetValue", 1},
-                         {"GROW.dll", "New1", 2},
-                         {"GROW.dll", "New2", 3},
-                         {"MODNAME.dll", "Fn", 1},
-                         {"RENUM.dll", "A", 2},
-                         {"RENUM.dll", "B", 1}}));
+    EXPECT_EQ(without(after, before), (Functions{{"CASE.dll", "GetValue", 1},
+                                                 {"GROW.dll", "New1", 2},
+                                                 {"GROW.dll", "New2", 3},
+                                                 {"MODNAME.dll", "Fn", 1},
+                                                 {"RENUM.dll", "A", 2},
+                                                 {"RENUM.dll", "B", 1}}));
 }
 
 TEST(UpdatePreview, EmptyLibraryGivesAnEmptyList)
