@@ -24,6 +24,7 @@ scripts/install-deps.sh --windows
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+. "$(dirname "$0")/apt-lib.sh"
 
 # The features of Qt the desktop program uses; everything else is left out. Tablet events need
 # the wintab headers, which Debian's repacked source lacks. OpenGL stays on: the Windows
@@ -41,13 +42,7 @@ features=(
 mkdir -p "$cache/qt-src"
 dsc=$(ls "$cache/qt-src"/${source_package}_*.dsc 2>/dev/null | tail -n 1 || true)
 if [ -z "$dsc" ]; then
-    if ! apt-get source --print-uris "$source_package" >/dev/null 2>&1; then
-        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-        say "adding a deb-src entry for Debian $codename"
-        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-            "$codename" | $SUDO tee /etc/apt/sources.list.d/quillon-qt-source.sources >/dev/null
-        $SUDO apt-get update -qq
-    fi
+    apt_enable_source "$source_package"
     say "downloading the source of $source_package"
     (cd "$cache/qt-src" && apt-get source --download-only "$source_package" 2>&1 | grep -v '^W: Download is performed unsandboxed' || true)
     dsc=$(ls "$cache/qt-src"/${source_package}_*.dsc | tail -n 1)

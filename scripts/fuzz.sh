@@ -42,6 +42,9 @@ seed() {
             if [ -x "$cli" ] && [ ! -e "$corpus/seed.lib" ]; then
                 "$cli" --quiet --settings "$build/seed-settings" samples/QUILLSMP.DLL "/s:$PWD/$corpus/seed.lib" || true
             fi ;;
+        module_definition_fuzz)
+            printf 'LIBRARY "QUILL.dll"\r\nDESCRIPTION \x27Quill\x27\r\nEXPORTS\r\n  Open @1 ; first\r\n  Close=CloseIt @2 PRIVATE\r\n  "@Fast@8" @3 DATA\r\n  Hidden @4 NONAME\r\n  NoOrdinal\r\n  Res @5 RESIDENTNAME 2\r\n' \
+                >"$corpus/seed.def" ;;
         *)
             cp -n samples/*.DLL "$corpus/" 2>/dev/null || true ;;
     esac

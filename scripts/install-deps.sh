@@ -4,15 +4,16 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libcli11-dev nlohmann-json3-dev
-          help2man desktop-file-utils dpkg-dev)
+          help2man desktop-file-utils dpkg-dev llvm-dev)
 # clang with its runtime libraries builds the libFuzzer targets that CI runs briefly.
 packages+=(clang libclang-rt-14-dev)
 # With --windows: the mingw-w64 cross compilers and Wine for the Windows builds, and the virtual
 # X display, window tool and screenshot tool with which the desktop program is tried under Wine
-# (xz-utils and perl unpack and build the Qt source for Windows).
+# (xz-utils and perl unpack and build the Qt source for Windows; patch applies Debian's patches
+# to the LLVM Demangle sources).
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb xdotool imagemagick
-               unzip xz-utils perl)
+               unzip xz-utils perl patch)
 fi
 
 missing=()
@@ -27,6 +28,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
     SUDO="sudo"
 fi
+. "$(dirname "$0")/apt-lib.sh"
 echo "Installing: ${missing[*]}"
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt_update
+apt_install "${missing[@]}"

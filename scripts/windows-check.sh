@@ -11,6 +11,8 @@ export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}" CCACHE_NOHASHDIR=1
 root=$(pwd)
 
 scripts/install-deps.sh --windows
+# LLVM's Demangle library for the cross builds, from the source of Debian's LLVM package.
+scripts/fetch-llvm-demangle.sh >/dev/null
 
 export WINEDEBUG=-all
 export WINEPREFIX="$root/build/wine-prefix"
@@ -45,6 +47,9 @@ cmp "$out/linux.lib" "$out/windows.lib"
     samples/QUILLSMP.DLL "/s:$out/linux-sample.lib"
 echo "windows-check: the LIB file of quillon.exe equals the Linux build's ($(wc -c < "$out/linux.lib") bytes)"
 ls -l build/win-i686/src/cli/quillon.exe build/win-i686/tests/quillon_core_tests.exe
+
+# Real Itanium C++ names: a C++ DLL built with mingw-w64, read by the Linux build.
+scripts/cpp-dll-check.sh "$linux_build"
 
 # A zip of quillon.exe with the README, the help document and the samples for each architecture.
 for arch in x86_64 i686; do

@@ -14,6 +14,7 @@ qt=${1:?the folder of the Qt built for Windows}
 expected=${2:-}
 
 scripts/install-deps.sh --windows
+scripts/fetch-llvm-demangle.sh >/dev/null
 export WINEDEBUG=-all
 export WINEPREFIX="$root/build/wine-prefix"
 wine64=/usr/lib/wine/wine64

@@ -19,8 +19,9 @@ const char* const kProgramHelp =
     R"(Clarion Quillon 32 - makes Clarion LIB files from the exports of Windows DLLs.
 
 usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
-       quillon exports [--json] [--all] FILE...
-       quillon list [--module=NAME] [--format=text|def|json] [-o OUT] FILE...
+       quillon exports [--json] [--all] [--undecorate] FILE...
+       quillon list [--module=NAME] [--format=text|def|json] [--undecorate] [-o OUT] FILE...
+       quillon map [--module=NAME] [--prototypes] [-o OUT] FILE...
        quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]
                       (FILE.LIB | MODULE)...
        quillon update [/s[:OUT.LIB] | -o OUT.LIB] [--preview] [--json] [--quiet] FILE.LIB
@@ -31,9 +32,9 @@ usage: quillon [OPTIONS] FILE... /s[:TARGET.LIB]
                        [--partial] [--all] [--json] LIB [DISKFILE]
 
 Making a LIB file:
-  FILE...          DLL, EXE (and other executables) or Clarion LIB files to read. The
-                   input files end at the first switch ("/s", "/s:...", or anything
-                   starting with "-").
+  FILE...          DLL, EXE (and other executables), module-definition files (.def)
+                   or Clarion LIB files to read. The input files end at the first
+                   switch ("/s", "/s:...", or anything starting with "-").
   /s               write the LIB file: its name is the first input file's name with
                    ".lib" (A.DLL gives A.lib), in the folder of the first file, or in
                    the current folder when that file was given without one.
@@ -49,9 +50,9 @@ Updating a LIB file (quillon update):
   folders, PATH and the Wine prefix, as quillon locate does), reloads each located
   module from it and the others from FILE.LIB, prints the count line and writes
   FILE.LIB again (or OUT.LIB) with the cleanup and sort order of the settings. The
-  old file stays as FILE.LI_ until the new one is complete. Exit status 0 when
-  written, 4 when no module was located (the file is left untouched), otherwise
-  as below. With --preview (or --dry-run) it writes nothing and lists what the
+  old file stays whole until the new one is complete and takes its place. Exit
+  status 0 when written, 4 when no module was located (the file is left
+  untouched), otherwise as below. With --preview (or --dry-run) it writes nothing and lists what the
   update would change: module, function, ordinal and change, one row a line.
 
 Listing a library (quillon list):
@@ -62,6 +63,14 @@ Listing a library (quillon list):
   module, which --module names when the library holds several; --format=json the
   modules with their symbols and ordinals. --module=NAME limits text and json to
   one module. Exit status as below; 6 when OUT cannot be written.
+
+Clarion prototypes (quillon map):
+  Loads the files as "quillon list" does and writes a MAP include of the library's
+  functions (or of --module's): MODULE('file') ... END per module, one prototype per
+  function with NAME('exported name'). Parameters and calling convention come from
+  decorated names (C++ names, _Name@N); a function whose name tells too little is
+  written as a comment line with a note. --prototypes writes the lines alone.
+  Exit status as for quillon list.
 
 Extracting functions (quillon query):
   KEYWORDS         one argument: keywords separated by blanks, commas or semicolons;

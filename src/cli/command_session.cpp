@@ -2,6 +2,7 @@
 #include "cli/command_session.h"
 
 #include "lib/lib_reader.h"
+#include "program/file_loader.h"
 #include "platform/environment.h"
 #include "settings/settings_location.h"
 
@@ -29,6 +30,23 @@ std::optional<std::string> loadCommandLibFile(Workspace& ws, const std::string& 
     if (loaded->end != lib::LibLoadEnd::Loaded)
         return file + ": not a library file, or an empty one";
     return std::nullopt;
+}
+
+int loadCommandInputFiles(Workspace& ws, const std::vector<std::string>& files)
+{
+    std::vector<std::string> found;
+    for (const std::string& file : files) {
+        if (ws.files().isFile(ws.files().fullPath(file)))
+            found.push_back(ws.files().fullPath(file));
+    }
+    LoadCounts counts;
+    if (!found.empty())
+        (void)loadFileList(ws, makeInputFileList(ws, found), {}, &counts);
+    if (counts.cancelled || ws.cancel.cancelled())
+        return 5;
+    if (!ws.library.rows.empty())
+        return 0;
+    return found.empty() ? 4 : 3;
 }
 
 }  // namespace quillon::cli

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ui/ui_interface.h"
 #include "program/session.h"
@@ -19,5 +20,10 @@ namespace quillon::cli {
 /// Loads the LIB file `file` (as typed) into the workspace, without progress. Nothing when it
 /// loaded; otherwise why not, after the file name ("X.LIB: not a library file, or an empty one").
 [[nodiscard]] std::optional<std::string> loadCommandLibFile(Workspace& ws, const std::string& file);
+
+/// Loads the input files of a listing subcommand (those that exist) as a LIB-file run does,
+/// without the cleanups. Returns 0 when the library holds rows, 3 when an existing file gave
+/// none, 4 when no file was found, 5 when Ctrl+C cancelled the load.
+[[nodiscard]] int loadCommandInputFiles(Workspace& ws, const std::vector<std::string>& files);
 
 }  // namespace quillon::cli

@@ -31,6 +31,7 @@ int runExportsCommand(int argc, char** argv)
 {
     bool json = false;
     bool all = false;
+    exe::ListingFormat format;
     std::vector<std::string> files;
     CLI::App app("Lists what executables and Clarion LIB files export, one line per symbol "
                  "(module, symbol, ordinal, resident flag).",
@@ -38,7 +39,13 @@ int runExportsCommand(int argc, char** argv)
     app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
     app.add_flag("--all", all,
                  "also list the exports that have no name (empty symbol, a fifth column 1)");
-    app.add_option("FILE", files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
+    app.add_flag("--undecorate", format.undecorated,
+                 "add the undecorated name of each symbol (a last column; \"undecorated\" in "
+                 "JSON), empty when the name is not decorated");
+    app.add_option("FILE", files,
+                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                   "files")
+        ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
 
@@ -52,7 +59,8 @@ int runExportsCommand(int argc, char** argv)
     Workspace ws(ui, fileSystem, settings, clock);
 
     const exe::ExportListing listing = exe::listExports(ws, files, all);
-    write(stdout, json ? exe::exportListingJson(listing) : exe::exportListingTsv(listing));
+    write(stdout, json ? exe::exportListingJson(listing, format)
+                       : exe::exportListingTsv(listing, format));
     std::fflush(stdout);
     if (!all) {
         for (const exe::OrdinalOnlyCount& count : listing.ordinalOnly)
@@ -60,6 +68,9 @@ int runExportsCommand(int argc, char** argv)
                               std::to_string(count.count) +
                               " exports by ordinal only left out (--all lists them)\n");
     }
+    for (const exe::SkippedEntries& skipped : listing.skippedEntries)
+        write(stderr, "quillon exports: " + cp1252ToUtf8(skipped.file) + ": " +
+                          exe::skippedEntriesLine(skipped) + "\n");
     for (const exe::ListingFailure& failure : listing.failures) {
         // Rejections have shown their message already; file errors are told here.
         if (failure.text != kNoLib)

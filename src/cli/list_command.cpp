@@ -14,8 +14,8 @@
 #include "cli/cli_parse.h"
 #include "cli/command_session.h"
 #include "core/ui/terminal_ui.h"
+#include "exe/undecorated_name.h"
 #include "platform/paths.h"
-#include "program/file_loader.h"
 #include "program/session.h"
 #include "reports/export_list_writer.h"
 #include "reports/export_rows.h"
@@ -43,7 +43,8 @@ public:
     }
 };
 
-std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& onlyModule)
+std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& onlyModule,
+                     bool undecorate)
 {
     nlohmann::json modules = nlohmann::json::array();
     const LibraryList& rows = ws.library.rows;
@@ -51,28 +52,18 @@ std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& only
         if (onlyModule && *onlyModule != m)
             continue;
         nlohmann::json symbols = nlohmann::json::array();
-        for (std::size_t i = m + 1; i < rows.size() && !rows[i].isModule(); ++i)
-            symbols.push_back(
-                {{"name", cp1252ToUtf8(rows[i].SYMBOL)}, {"ordinal", rows[i].ORDINAL}});
+        for (std::size_t i = m + 1; i < rows.size() && !rows[i].isModule(); ++i) {
+            nlohmann::json symbol = {{"name", cp1252ToUtf8(rows[i].SYMBOL)},
+                                     {"ordinal", rows[i].ORDINAL}};
+            if (undecorate)
+                symbol["undecorated"] = cp1252ToUtf8(exe::undecoratedName(rows[i].SYMBOL));
+            symbols.push_back(std::move(symbol));
+        }
         modules.push_back({{"module", cp1252ToUtf8(rows[m].MODULENAME.view())},
                            {"file", cp1252ToUtf8(rows[m].fileName())},
                            {"symbols", std::move(symbols)}});
     }
     return nlohmann::json{{"modules", std::move(modules)}}.dump(2) + "\n";
-}
-
-/// The loader's outcome as an exit code: 0 when rows were loaded.
-int loadExitCode(Workspace& ws, const std::vector<std::string>& files, const LoadCounts& counts)
-{
-    if (counts.cancelled || ws.cancel.cancelled())
-        return 5;
-    if (!ws.library.rows.empty())
-        return 0;
-    for (const std::string& file : files) {
-        if (ws.files().isFile(ws.files().fullPath(file)))
-            return 3;
-    }
-    return 4;
 }
 
 void fail(const std::string& text)
@@ -88,6 +79,7 @@ int runListCommand(int argc, char** argv)
     std::string format = "text";
     std::string outFile;
     std::string settingsDir;
+    bool undecorate = false;
     std::vector<std::string> files;
     CLI::App app(
         "Loads executables and Clarion LIB files as a library and writes its export "
@@ -98,8 +90,14 @@ int runListCommand(int argc, char** argv)
     app.add_option("--format", format, "text (the export list), def or json")
         ->check(CLI::IsMember({"text", "def", "json"}));
     app.add_option("-o,--output", outFile, "write to OUT instead of standard output");
+    app.add_flag("--undecorate", undecorate,
+                 "json: give each symbol its undecorated name too (\"undecorated\", empty when "
+                 "the name is not decorated)");
     app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    app.add_option("FILE", files, "executables (DLL, EXE, ...) or Clarion LIB files")->required();
+    app.add_option("FILE", files,
+                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                   "files")
+        ->required();
     if (const std::optional<int> code = parseSubcommand(app, argc, argv))
         return *code;
 
@@ -110,15 +108,7 @@ int runListCommand(int argc, char** argv)
     ws.options.UseStatusBar = 0;
     ws.cancel.clear();
 
-    std::vector<std::string> found;
-    for (const std::string& file : files) {
-        if (ws.files().isFile(ws.files().fullPath(file)))
-            found.push_back(ws.files().fullPath(file));
-    }
-    LoadCounts counts;
-    if (!found.empty())
-        (void)loadFileList(ws, makeInputFileList(ws, found), {}, &counts);
-    if (const int code = loadExitCode(ws, files, counts); code != 0)
+    if (const int code = loadCommandInputFiles(ws, files); code != 0)
         return code;
 
     std::optional<std::size_t> module;
@@ -165,7 +155,7 @@ int runListCommand(int argc, char** argv)
             written = outcome.error;
     } else {
         written = sink.append(format == "def" ? reports::moduleDefinitionText(ws, *module)
-                                              : jsonText(ws, module));
+                                              : jsonText(ws, module, undecorate));
     }
     if (written.ok() && out)
         written = out->close();

@@ -7,6 +7,7 @@
 #include "cli/exports_command.h"
 #include "cli/list_command.h"
 #include "cli/locate_command.h"
+#include "cli/map_command.h"
 #include "cli/update_command.h"
 #include "cli/query_command.h"
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
             return quillon::cli::runExportsCommand(argc, argv);
         if (command == "list")
             return quillon::cli::runListCommand(argc, argv);
+        if (command == "map")
+            return quillon::cli::runMapCommand(argc, argv);
         if (command == "exceptions")
             return quillon::cli::runExceptionsCommand(argc, argv);
         if (command == "query")

@@ -46,6 +46,8 @@ struct Options {
     int UseMainWidthPref = 0;  // read and written by the main window when it opens
     int UseClearExtract = 1;
     int UseNoEditInPlace = 0;
+    /// The lists show decorated names undecorated (their stored names stay as they are).
+    int UseUndecoratedNames = 0;
     int UseRecentMenu = 0;
     int UseRecentFiles = 255;
     int UseRecentSearch = 100;

@@ -62,6 +62,10 @@ Text textFor(ExeMessage which, std::string_view errorText)
             return {"HEADER information not found!",
                     "    Could not read file's HEADER information!|    Error posted " + error +
                         "|" + separatorLine() + std::string(kFileLines)};
+        case ExeMessage::DefinitionFault:
+            return {"Module-definition file error!",
+                    withSeparator("    This module-definition file cannot be read:|    " + error +
+                                  "|")};
         case ExeMessage::TestNotLibrary:
             return {"NOT a library file!",
                     withSeparator("    This file is NOT a library file that have any exported|"

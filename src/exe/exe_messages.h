@@ -19,6 +19,7 @@ enum class ExeMessage {
     UnknownFileType,        // "UNKNOWN filetype!"
     NotExecutable,          // "NOT a library file!": no "MZ", not an executable extension
     LateHeaderError,        // "HEADER information not found!": error 33 left at the end
+    DefinitionFault,        // a module-definition file that cannot be read: errorText says where
     // ExecutableTest
     TestNotLibrary,
     TestHeaderNotFound,
@@ -31,7 +32,7 @@ enum class ExeMessage {
 [[nodiscard]] std::string separatorLine();
 
 /// The message box for `which` about `fileName`. `errorText` is the posted error text of the
-/// error-33 messages. Question-mark icon, one OK button; the text ends with the file line and
+/// error-33 messages, and the line and fault of `DefinitionFault`. Question-mark icon, one OK button; the text ends with the file line and
 /// "(This file cannot be opened by Clarion Quillon)".
 [[nodiscard]] ui::MessageBox exeMessage(ExeMessage which, std::string_view fileName,
                                         std::string_view errorText = {});

@@ -27,6 +27,8 @@ enum class ExecutableKind {
     /// The new header is "MZ" again (a new-header offset of 0, or pointing at another "MZ").
     Dos,
     Unknown,
+    /// A module-definition (.def) file, told by its name: it is read as text.
+    ModuleDefinition,
 };
 
 /// The finished result of reading a file's bytes.

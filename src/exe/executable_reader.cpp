@@ -8,6 +8,7 @@
 #include "exe/dos_format.h"
 #include "exe/exe_messages.h"
 #include "exe/image_source.h"
+#include "exe/module_definition_reader.h"
 #include "io/byte_reader.h"
 #include "platform/error_codes.h"
 
@@ -114,8 +115,57 @@ void rejectKind(Workspace& ws, MessageSink& sink, const ExecutableExports& expor
         case ExecutableKind::Unreadable:
         case ExecutableKind::Pe:
         case ExecutableKind::Ne:
+        case ExecutableKind::ModuleDefinition:
             break;
     }
+}
+
+/// The file's name without folder and last extension: the module of a module-definition file
+/// without a LIBRARY statement.
+std::string_view nameWithoutExtension(std::string_view path)
+{
+    const std::string_view name = baseName(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+/// Reads a module-definition file as text and appends its module; false when Escape cancelled.
+bool readDefinitionFile(Workspace& ws, platform::File& file, std::uint64_t size,
+                        MessageSink& sink, ExecutableLoad& load, ProgressIndicator& progress)
+{
+    load.kind = ExecutableKind::ModuleDefinition;
+    if (size > kMaxModuleDefinitionSize) {
+        sink.reject(ExeMessage::DefinitionFault,
+                    "the file is too large for a module-definition file");
+        return true;
+    }
+    std::vector<std::byte> bytes(static_cast<std::size_t>(size));
+    if (Status s = file.readExactAt(0, bytes); !s) {
+        post(ws, s.error());
+        return true;
+    }
+    std::string text(bytes.size(), '\0');
+    std::transform(bytes.begin(), bytes.end(), text.begin(),
+                   [](std::byte b) { return static_cast<char>(b); });
+    const ModuleDefinition definition = readModuleDefinition(text);
+    if (!definition.ok()) {
+        sink.reject(ExeMessage::DefinitionFault,
+                    definition.errorLine == 0
+                        ? definition.error
+                        : "Line " + std::to_string(definition.errorLine) + ": " + definition.error);
+        return true;
+    }
+    load.withoutOrdinal = definition.withoutOrdinal;
+    load.withoutName = definition.withoutName;
+    const std::string_view moduleName = definition.moduleName.empty()
+                                            ? nameWithoutExtension(ws.CurrentFileName)
+                                            : definition.moduleName;
+    const ExportTable table = moduleDefinitionTable(definition, moduleName);
+    ws.cancel.clear();
+    if (appendExportTable(ws, table, progress) == AppendOutcome::Cancelled)
+        return false;
+    load.residentCount = table.residentCount;
+    return true;
 }
 
 }  // namespace
@@ -147,6 +197,13 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
     const Result<std::uint64_t> size = file ? file->size() : Result<std::uint64_t>(file.error());
     if (!size) {
         post(ws, size.error());
+    } else if (lastExtensionUpper(ws.CurrentFileName) == "DEF") {
+        ProgressIndicator progress(ws.ui(), progressOn);
+        if (!readDefinitionFile(ws, *file, *size, sink, load, progress)) {
+            truncateLibrary(ws, load.firstNewRow);
+            load.cancelled = true;
+            load.residentCount = 0;
+        }
     } else {
         // Read page by page: only the headers and the export tables of a large file are read.
         FileSource source(*file, *size);

@@ -37,9 +37,13 @@ struct ExecutableLoad {
     bool cancelled = false;
     /// An export table gave fewer names than it declares.
     bool namesMissing = false;
+    /// A module-definition file: its entries left out for want of an ordinal, and for NONAME.
+    std::size_t withoutOrdinal = 0;
+    std::size_t withoutName = 0;
 };
 
-/// ExecutableReader: reads `ws.CurrentFileName`. Sets `ReadStatus` and `ErrorText` ("NoLib"
+/// ExecutableReader: reads `ws.CurrentFileName`, a module-definition file when its name ends in
+/// ".DEF" (letter case ignored). Sets `ReadStatus` and `ErrorText` ("NoLib"
 /// after a rejection, reported by a message box unless `QuietLoad`), appends one module row and
 /// its symbol rows per export table, removes a module left without names, and shows progress
 /// when `showProgress`, not `suppressProgress`, and `UseStatusBar` is on. Open and read errors

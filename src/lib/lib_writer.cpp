@@ -1,4 +1,4 @@
-// The library writer and the flat-list writer over the file layer, with backup and restore.
+// The library writer and the flat-list writer: a new file beside the target, put in its place whole.
 #include "lib/lib_writer.h"
 
 #include <optional>
@@ -7,40 +7,28 @@
 #include "lib/lib_format.h"
 #include "lib/lib_messages.h"
 #include "platform/error_codes.h"
+#include "platform/replacement_file.h"
 
 namespace quillon::lib {
 
 namespace {
 
-/// One write of a LIB file: the backup, the new file, the appends and the ending that either
-/// deletes the backup or puts it back.
+/// One write of a LIB file: the new file beside the target, the appends, and the ending that
+/// either puts it in the target's place or removes it.
 class LibFileWrite {
 public:
     LibFileWrite(Workspace& ws, bool codeTwoIsSilent)
-        : m_ws(ws),
-          m_target(ws.CurrentFileName),
-          m_backup(backupName(m_target)),
-          m_codeTwoIsSilent(codeTwoIsSilent)
+        : m_ws(ws), m_target(ws.CurrentFileName), m_codeTwoIsSilent(codeTwoIsSilent)
     {
     }
 
-    /// Renames an existing target to the backup name and creates the new file. A failure is
-    /// reported as "Open file error!" with the old file back in place.
+    /// Creates the new file beside the target. A failure is reported as "Open file error!";
+    /// the target is untouched.
     [[nodiscard]] Status open()
     {
-        platform::FileSystem& files = m_ws.files();
-        // A target that is not a regular file (a folder, say) is never moved: creating the
-        // file fails below and nothing on disk changes.
-        if (files.isFile(m_target)) {
-            if (Status renamed = files.rename(m_target, m_backup); !renamed) {
-                report(SaveFailure::OpenFile, renamed.error());
-                return renamed;
-            }
-            m_backedUp = true;
-        }
-        Result<platform::File> created = files.create(m_target);
+        Result<platform::ReplacementFile> created =
+            platform::ReplacementFile::begin(m_ws.files(), m_target);
         if (!created) {
-            restoreBackup();
             report(SaveFailure::OpenFile, created.error());
             return created.error();
         }
@@ -68,30 +56,30 @@ public:
         return size ? *size : 0;
     }
 
-    /// Ends the write after the records: flush to disk and close, then delete the backup; or,
-    /// after `kept` or any failure here, delete the new file and put the backup back. Reports
-    /// the failure and returns it.
+    /// Ends the write after the records: flush to disk, close and rename over the target; or,
+    /// after `kept` or any failure here, remove the new file, so that the target holds what it
+    /// held before. Reports the failure and returns it.
     [[nodiscard]] Status finish(std::optional<Error> kept)
     {
-        if (kept) {
-            (void)m_file.close();
-        } else if (Status flushed = m_file.flush(); !flushed) {
-            kept = flushed.error();
-            (void)m_file.close();
-        } else if (Status closed = m_file.close(); !closed) {
-            kept = closed.error();
+        SaveFailure failure = SaveFailure::Saving;
+        if (!kept) {
+            if (Status written = m_file.finishWriting(); !written)
+                kept = written.error();
         }
-        // Code 5 from the writes means the disk is full; any later failure is another error.
-        SaveFailure failure = kept && kept->code == platform::kAccessDenied ? SaveFailure::DiskFull
-                                                                            : SaveFailure::Saving;
-        if (!kept && m_backedUp) {
-            if (Status removed = m_ws.files().remove(m_backup); !removed)
-                kept = removed.error();
+        // Code 5 from writing means the disk is full.
+        if (kept && kept->code == platform::kAccessDenied)
+            failure = SaveFailure::DiskFull;
+        if (!kept) {
+            // The target could not be replaced (a file another program holds open on Windows,
+            // say): the same failure as a target that cannot be created.
+            if (Status replaced = m_file.commit(); !replaced) {
+                kept = replaced.error();
+                failure = SaveFailure::OpenFile;
+            }
         }
         if (!kept)
             return {};
-        (void)m_ws.files().remove(m_target);
-        restoreBackup();
+        m_file.abandon();
         if (kept->code == platform::kFileNotFound && m_codeTwoIsSilent)
             return *kept;
         report(failure, *kept);
@@ -99,13 +87,6 @@ public:
     }
 
 private:
-    void restoreBackup()
-    {
-        if (m_backedUp)
-            (void)m_ws.files().rename(m_backup, m_target);
-        m_backedUp = false;
-    }
-
     void report(SaveFailure failure, const Error& error)
     {
         showStatus(m_ws, 1, errorPostedStatus(error));
@@ -114,23 +95,12 @@ private:
 
     Workspace& m_ws;
     std::string m_target;
-    std::string m_backup;
     bool m_codeTwoIsSilent;
-    bool m_backedUp = false;
-    platform::File m_file;
+    platform::ReplacementFile m_file;
     EncodedRecord m_record;
 };
 
 }  // namespace
-
-std::string backupName(std::string_view target)
-{
-    if (target.empty())
-        return "_";
-    std::string name(target.substr(0, target.size() - 1));
-    name += '_';
-    return name;
-}
 
 Status writeLibrary(Workspace& ws, const WriteOptions& options)
 {

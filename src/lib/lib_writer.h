@@ -1,9 +1,6 @@
 // LibWriter: writes the library, or the flat list of extracted functions, as a Clarion LIB
-// file, keeping the old file as a backup until the new one is complete and on disk.
+// file that replaces the old one whole once it is complete and on disk.
 #pragma once
-
-#include <string>
-#include <string_view>
 
 #include "base/result.h"
 #include "core/workspace.h"
@@ -16,16 +13,14 @@ struct WriteOptions {
     bool quiet = false;
 };
 
-/// The backup name of a target: the name without its last character, then "_"
-/// (MYLIB.LIB gives MYLIB.LI_), in the same folder.
-[[nodiscard]] std::string backupName(std::string_view target);
-
 /// The library writer: writes one import definition record for every row of `LibraryList`
-/// whose ordinal is not 0, in list order, to `CurrentFileName`. An existing target is renamed
-/// to its backup name first, and the backup is deleted only after the new file has been
-/// flushed to stable storage and closed. On any failure the new file is deleted, the backup
-/// is renamed back, the failure is reported ("Open file error!", "Disk full!", "Error while
-/// saving file!"; none for code 2 after closing) and the posted error is returned.
+/// whose ordinal is not 0, in list order, to `CurrentFileName`. The records go to a new file
+/// beside the target, which is flushed to stable storage, closed and renamed over the target in
+/// one step: at every moment the target's name holds the complete old file or the complete new
+/// one, and of two writers of one target the one that renames last wins whole. On any failure
+/// the new file is removed and the target is left as it was; the failure is reported ("Open
+/// file error!" when the new file cannot be created or put in place, "Disk full!", "Error
+/// while saving file!"; none for code 2) and the posted error is returned.
 [[nodiscard]] Status writeLibrary(Workspace& ws, const WriteOptions& options = {});
 
 /// The flat-list writer: the same for every row of `QueryResultList`, whatever its ordinal,

@@ -1,4 +1,4 @@
-// Tests of the library writer and the flat-list writer: bytes, round trips, backup and faults.
+// Tests of the library writer and the flat-list writer: bytes, round trips, replacing and faults.
 #include "lib/lib_writer.h"
 
 #include <gtest/gtest.h>
@@ -53,12 +53,6 @@ protected:
     std::string target;
     std::string backup;
 };
-
-TEST_F(LibWriterTest, BackupNameDropsTheLastCharacter)
-{
-    EXPECT_EQ(backupName("/a/MYLIB.LIB"), "/a/MYLIB.LI_");
-    EXPECT_EQ(backupName("x.lib"), "x.li_");
-}
 
 TEST_F(LibWriterTest, WritesOneRecordPerSymbolInListOrder)
 {
@@ -138,7 +132,7 @@ TEST_F(LibWriterTest, ModuleNamesAreWrittenAndReadWhole)
     EXPECT_EQ(t.folder.read("again.lib"), shortNames);
 }
 
-TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeTheBackupIsDeleted)
+TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeItReplacesTheTarget)
 {
     t.folder.write("MY.LIB", "old");
     addModule(t.ws, "M", {{"A", 1}});
@@ -149,11 +143,14 @@ TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeTheBackupIsDeleted)
         return 0;
     });
     ASSERT_TRUE(writeLibrary(t.ws).ok());
-    EXPECT_EQ(ops, (std::vector<std::pair<FileOp, std::string>>{{FileOp::Rename, target},
-                                                                {FileOp::Create, target},
-                                                                {FileOp::Flush, target},
-                                                                {FileOp::Close, target},
-                                                                {FileOp::Remove, backup}}));
+    ASSERT_EQ(ops.size(), 4u);
+    const std::string temporary = ops[0].second;
+    EXPECT_EQ(temporary.rfind(target + ".", 0), 0u) << temporary;
+    EXPECT_EQ(ops, (std::vector<std::pair<FileOp, std::string>>{{FileOp::Create, temporary},
+                                                                {FileOp::Flush, temporary},
+                                                                {FileOp::Close, temporary},
+                                                                {FileOp::Rename, temporary}}));
+    EXPECT_EQ(t.folder.names(), std::vector<std::string>{"MY.LIB"});
 }
 
 TEST_F(LibWriterTest, LibraryOfModuleRowsOnlyGivesAnEmptyFile)
@@ -201,53 +198,50 @@ TEST_F(LibWriterTest, ABackupTheWriterDidNotMakeIsLeftAlone)
     EXPECT_EQ(t.folder.read("MY.LI_"), "someone's file");
 }
 
-/// One operation of a save that fails.
-struct Fault {
-    const char* name;
-    FileOp op;
-    int nth;        // which call of that operation on the file fails (1-based)
-    bool onBackup;  // the call on the backup name rather than the target
-    int code;
-    const char* title;
-};
-
-TEST_F(LibWriterTest, ASaveFailingAtAnyStepKeepsTheOldFileAndTheLibrary)
+/// The title of the message for a save failing at `op` with `code`.
+std::string faultTitle(FileOp op, int code)
 {
-    const std::vector<Fault> faults = {
-        {"rename to backup", FileOp::Rename, 1, false, 5, "Open file error!"},
-        {"create", FileOp::Create, 1, false, 3, "Open file error!"},
-        {"first append", FileOp::Write, 1, false, 90, "Error while saving file!"},
-        {"second append", FileOp::Write, 2, false, 90, "Error while saving file!"},
-        {"third append", FileOp::Write, 3, false, 90, "Error while saving file!"},
-        {"fourth append", FileOp::Write, 4, false, 90, "Error while saving file!"},
-        {"last append", FileOp::Write, 12, false, 5, "Disk full!"},
-        {"flush", FileOp::Flush, 1, false, 5, "Disk full!"},
-        {"close", FileOp::Close, 1, false, 90, "Error while saving file!"},
-        {"delete backup", FileOp::Remove, 1, true, 5, "Error while saving file!"},
-    };
+    if (op == FileOp::Create || op == FileOp::Rename)
+        return "CLARION QUILLON 32 - Open file error!";
+    return code == 5 ? "CLARION QUILLON 32 - Disk full!"
+                     : "CLARION QUILLON 32 - Error while saving file!";
+}
+
+TEST_F(LibWriterTest, ASaveFailingAtAnyFileOperationKeepsTheOldFileAndTheLibrary)
+{
     addModule(t.ws, "M", {{"A", 1}, {"B", 2}});
     addModule(t.ws, "N", {{"C", 3}});
     const LibraryList rows = t.ws.library.rows;
     const std::string old = libBytes({{"OLD", "X", 9}});
-    for (const Fault& fault : faults) {
-        SCOPED_TRACE(fault.name);
-        t.folder.write("MY.LIB", old);
-        t.ui.messages.clear();
-        int calls = 0;
-        t.files.setFaultHook([&](FileOp op, const std::string& path) {
-            if (op != fault.op || path != (fault.onBackup ? backup : target))
-                return 0;
-            return ++calls == fault.nth ? fault.code : 0;
-        });
-        const Status written = writeLibrary(t.ws);
-        t.files.setFaultHook({});
-        ASSERT_FALSE(written.ok());
-        EXPECT_EQ(written.error().code, fault.code);
-        EXPECT_EQ(t.folder.read("MY.LIB"), old);
-        EXPECT_FALSE(std::filesystem::exists(backup));
-        EXPECT_EQ(t.ws.library.rows, rows);
-        ASSERT_EQ(t.ui.messages.size(), 1u);
-        EXPECT_EQ(t.ui.messages[0].title, std::string("CLARION QUILLON 32 - ") + fault.title);
+
+    // Every file operation of one save, in order: create, each write, flush, close, rename.
+    std::vector<FileOp> ops;
+    t.files.setFaultHook([&](FileOp op, const std::string&) {
+        ops.push_back(op);
+        return 0;
+    });
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_EQ(ops.size(), 16u);
+
+    for (const int code : {90, 5}) {
+        for (std::size_t failing = 0; failing < ops.size(); ++failing) {
+            SCOPED_TRACE(::testing::Message() << "operation " << failing << " code " << code);
+            t.folder.write("MY.LIB", old);
+            t.ui.messages.clear();
+            std::size_t calls = 0;
+            t.files.setFaultHook([&](FileOp, const std::string&) {
+                return calls++ == failing ? code : 0;
+            });
+            const Status written = writeLibrary(t.ws);
+            t.files.setFaultHook({});
+            ASSERT_FALSE(written.ok());
+            EXPECT_EQ(written.error().code, code);
+            EXPECT_EQ(t.folder.read("MY.LIB"), old);
+            EXPECT_EQ(t.folder.names(), std::vector<std::string>{"MY.LIB"});
+            EXPECT_EQ(t.ws.library.rows, rows);
+            ASSERT_EQ(t.ui.messages.size(), 1u);
+            EXPECT_EQ(t.ui.messages[0].title, faultTitle(ops[failing], code));
+        }
     }
 }
 
@@ -256,8 +250,7 @@ TEST_F(LibWriterTest, AFailedFirstSaveLeavesNoFileBehind)
     addModule(t.ws, "M", {{"A", 1}});
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Flush ? 5 : 0; });
     EXPECT_FALSE(writeLibrary(t.ws).ok());
-    EXPECT_FALSE(std::filesystem::exists(target));
-    EXPECT_FALSE(std::filesystem::exists(backup));
+    EXPECT_TRUE(t.folder.names().empty());
 }
 
 TEST_F(LibWriterTest, FailureMessagesAreExact)
@@ -363,7 +356,7 @@ TEST_F(LibWriterTest, AFolderNamedLikeTheTargetIsNeverMoved)
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.error().code, 5);
     EXPECT_TRUE(std::filesystem::is_directory(target));
-    EXPECT_FALSE(std::filesystem::exists(backup));
+    EXPECT_EQ(t.folder.names(), std::vector<std::string>{"MY.LIB"});
 }
 
 }  // namespace

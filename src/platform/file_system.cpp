@@ -13,6 +13,7 @@
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -407,10 +408,20 @@ Status FileSystem::rename(const std::string& from, const std::string& to)
 {
     if (Error e = injected(FileOp::Rename, from); e.code != 0)
         return e;
+#ifdef _WIN32
+    // One move that replaces the target, written through to the disk before it returns.
+    if (MoveFileExW(fs::path(from).c_str(), fs::path(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        std::string systemText;
+        const int code = errorCodeFromWindows(GetLastError(), &systemText);
+        return Error{code, code == kSystemError ? systemText : errorCodeText(code)};
+    }
+#else
     std::error_code ec;
     fs::rename(fs::path(from), fs::path(to), ec);
     if (ec)
         return errorFromSystem(ec);
+#endif
     return {};
 }
 

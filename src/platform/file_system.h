@@ -91,6 +91,8 @@ public:
     [[nodiscard]] bool exists(const std::string& path) const;
     [[nodiscard]] bool isFolder(const std::string& path) const;
     [[nodiscard]] bool isFile(const std::string& path) const;
+    /// Renames `from` to `to` in one atomic step; a file named `to` is replaced. On Windows the
+    /// move is written through to the disk before the call returns.
     [[nodiscard]] Status rename(const std::string& from, const std::string& to);
     [[nodiscard]] Status remove(const std::string& path);
     [[nodiscard]] Result<std::vector<FolderEntry>> listFolder(const std::string& path);

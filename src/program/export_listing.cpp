@@ -9,6 +9,7 @@
 #include "core/library_model.h"
 #include "base/text_encoding.h"
 #include "exe/executable_reader.h"
+#include "exe/undecorated_name.h"
 #include "exe/unnamed_exports.h"
 #include "lib/lib_reader.h"
 
@@ -80,6 +81,9 @@ ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
             if (residentLeft > 0)
                 --residentLeft;
         }
+        if (load.withoutOrdinal + load.withoutName > 0)
+            listing.skippedEntries.push_back(
+                SkippedEntries{file, load.withoutOrdinal, load.withoutName});
         if (load.readStatus == 0 &&
             (load.kind == ExecutableKind::Pe || load.kind == ExecutableKind::Ne))
             addOrdinalOnly(ws, file, load, listing);
@@ -118,7 +122,7 @@ std::string tsvField(const std::string& raw)
 
 }  // namespace
 
-std::string exportListingTsv(const ExportListing& listing)
+std::string exportListingTsv(const ExportListing& listing, const ListingFormat& format)
 {
     std::string out;
     for (const ListedSymbol& s : listing.symbols) {
@@ -126,12 +130,14 @@ std::string exportListingTsv(const ExportListing& listing)
                '\t' + (s.resident ? '1' : '0');
         if (listing.withOrdinalOnly)
             out += s.ordinalOnly ? "\t1" : "\t0";
+        if (format.undecorated)
+            out += '\t' + tsvField(undecoratedName(s.symbol));
         out += '\n';
     }
     return out;
 }
 
-std::string exportListingJson(const ExportListing& listing)
+std::string exportListingJson(const ExportListing& listing, const ListingFormat& format)
 {
     // One object a line, so that the listing of a large library still reads line by line.
     std::string out = "[";
@@ -143,6 +149,8 @@ std::string exportListingJson(const ExportListing& listing)
                                       {"resident", s.resident}};
         if (listing.withOrdinalOnly)
             row["ordinalOnly"] = s.ordinalOnly;
+        if (format.undecorated)
+            row["undecorated"] = cp1252ToUtf8(undecoratedName(s.symbol));
         out += i == 0 ? "\n  " : ",\n  ";
         out += row.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/workspace.h"
+#include "exe/module_definition_messages.h"
 
 namespace quillon::exe {
 
@@ -46,6 +47,14 @@ struct ExportListing {
     std::vector<OrdinalOnlyCount> ordinalOnly;
     /// The exports by ordinal only are listed too (and the lines carry their marker).
     bool withOrdinalOnly = false;
+    /// Module-definition files whose entries a LIB file cannot bind were left out of.
+    std::vector<SkippedEntries> skippedEntries;
+};
+
+/// How the listing is written.
+struct ListingFormat {
+    /// Each symbol also in its undecorated form (empty when its name is not decorated).
+    bool undecorated = false;
 };
 
 /// Reads each file with `executableReader` (messages through the workspace's front end, no
@@ -54,13 +63,16 @@ struct ExportListing {
 [[nodiscard]] ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
                                         bool withOrdinalOnly = false);
 
-/// One line per symbol: module, symbol, ordinal (decimal), resident flag (0 or 1) and, when
-/// the listing holds the exports by ordinal only, their marker (1 for those, else 0), separated
-/// by tabs, in UTF-8. A tab, line break or backslash inside a name is written as \t, \n, \r
-/// or \\.
-[[nodiscard]] std::string exportListingTsv(const ExportListing& listing);
+/// One line per symbol: module, symbol, ordinal (decimal), resident flag (0 or 1), when the
+/// listing holds the exports by ordinal only their marker (1 for those, else 0), and when asked
+/// the undecorated name, separated by tabs, in UTF-8. A tab, line break or backslash inside a
+/// name is written as \t, \n, \r or \\.
+[[nodiscard]] std::string exportListingTsv(const ExportListing& listing,
+                                           const ListingFormat& format = {});
 /// A JSON array of objects {"module", "symbol", "ordinal", "resident"} (and "ordinalOnly" when
-/// the listing holds the exports by ordinal only), one line each, UTF-8.
-[[nodiscard]] std::string exportListingJson(const ExportListing& listing);
+/// the listing holds the exports by ordinal only, "undecorated" when asked), one line each,
+/// UTF-8.
+[[nodiscard]] std::string exportListingJson(const ExportListing& listing,
+                                            const ListingFormat& format = {});
 
 }  // namespace quillon::exe

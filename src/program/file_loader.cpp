@@ -54,6 +54,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
 
     std::uint16_t residentCount = 0;
     bool postProcessed = false;
+    // A module-definition file names no executable: the module's DLL is still to be located.
+    bool executable = false;
     result.libFile = isLibFileName(ws.CurrentFileName);
     if (result.libFile) {
         lib::LibLoadRequest load;
@@ -75,9 +77,12 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         postProcessed = true;
     } else {
         const exe::ExecutableLoad load = exe::executableReader(ws, true);
+        executable = load.kind != exe::ExecutableKind::ModuleDefinition;
         residentCount = load.residentCount;
         result.cancelled = load.cancelled;
         result.readError = !load.cancelled && (load.readStatus != 0 || load.namesMissing);
+        result.withoutOrdinal = load.withoutOrdinal;
+        result.withoutName = load.withoutName;
     }
 
     result.rowsRead = ws.library.rows.size() - first;
@@ -95,7 +100,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                 ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Skipped);
             ws.CurrentFileName = normalized.empty() ? full : normalized;
         }
-        if (!result.libFile && request.recordException) {
+        if (executable && request.recordException) {
             const LibraryRow& module = ws.library.rows[first];
             if (module.isModule())
                 maintenance::addExceptionForFile(ws, module.MODULENAME.view(),
@@ -103,7 +108,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         }
         if (!postProcessed)
             postProcessLoad(ws, first,
-                            LoadedFile{ws.CurrentFileName, !result.libFile, residentCount});
+                            LoadedFile{ws.CurrentFileName, executable, residentCount});
         if (request.reload) {
             for (std::size_t i = first; i < ws.library.rows.size(); ++i)
                 ws.library.rows[i].MARK = 0;
@@ -181,6 +186,9 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
         status(ws, 1, "");
         const std::string loadedPath = ws.CurrentFileName;
         const OpenResult opened = openSingleFile(ws, OpenRequest{}, answers);
+        if (opened.withoutOrdinal + opened.withoutName > 0)
+            counts.skippedEntries.push_back(
+                exe::SkippedEntries{loadedPath, opened.withoutOrdinal, opened.withoutName});
         if (opened.rowsRead == 0 || ws.ErrorText == kNoLib) {
             ++counts.withoutNames;
             counts.withoutNamesFiles.add(loadedPath);
@@ -242,6 +250,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     // nothing stays quiet.
     if (summary.message && ws.options.UseNoMessages == 0)
         ws.ui().message(*summary.message);
+    if (!counts.skippedEntries.empty() && ws.options.UseNoMessages == 0)
+        ws.ui().message(exe::skippedEntriesMessage(counts.skippedEntries));
     ws.options.UseExpandAll = savedExpandAll;
     ws.options.UseNoMessages = savedNoMessages;
     ws.QuietLoad = false;

@@ -49,6 +49,9 @@ struct OpenResult {
     bool readError = false;
     /// A LIB file read whole does not hold the module asked for.
     bool moduleNotInFile = false;
+    /// A module-definition file: its entries left out for want of an ordinal, and for NONAME.
+    std::size_t withoutOrdinal = 0;
+    std::size_t withoutName = 0;
 };
 
 /// The file-adding step: opens `CurrentFileName` with the LIB reader (a name ending in ".LIB")
@@ -64,7 +67,8 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                                               const std::vector<std::string>& paths);
 
 /// `LoadFileList`: loads every file of the list into the library, counts what happened and
-/// shows the load summary. Returns 0 for an empty list, else the number of files processed.
+/// shows the load summary, followed by the message about the entries of module-definition
+/// files that were left out. Returns 0 for an empty list, else the number of files processed.
 int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& hooks = {},
                  LoadCounts* countsOut = nullptr);
 

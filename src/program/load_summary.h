@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ui/ui_interface.h"
+#include "exe/module_definition_messages.h"
 
 namespace quillon {
 
@@ -41,6 +43,8 @@ struct LoadCounts {
     bool lastRejected = false;  // the last file was rejected outside a quiet load
     std::string lastPath;       // the last file worked on
     std::string notFoundPath;   // the last file that was not found
+    /// Module-definition files whose entries a LIB file cannot bind were left out of.
+    std::vector<exe::SkippedEntries> skippedEntries;
 };
 
 /// The texts of the summary; panes 2 and 3 are written only when set.

@@ -50,8 +50,8 @@ struct FileUpdateResult {
 bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
 
 /// Loads `request.libFile`, runs Update library on it and writes the result with the cleanup,
-/// sort and writer of a silent run (the old file is kept as a backup until the new one is
-/// complete). A file or target not named as a LIB file is refused before anything is read.
+/// sort and writer of a silent run (the old file stays whole until the new one is complete and
+/// takes its place). A file or target not named as a LIB file is refused before anything is read.
 /// Nothing is written when no module was updated: the file is left untouched.
 FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
 

@@ -18,8 +18,15 @@ namespace quillon::reports {
 /// The module row of the first module named `name` (letter case ignored), if any.
 [[nodiscard]] std::optional<std::size_t> findModuleRow(const Workspace& ws, std::string_view name);
 
-/// The module at `moduleRow` as a module-definition file: "LIBRARY" and the module name, then
-/// "EXPORTS" and one line "  name @ordinal" per symbol, with LF line ends.
+/// The module at `moduleRow` as a module-definition file: "LIBRARY" and the name the module
+/// row holds, then "EXPORTS" and one line "  name @ordinal" per symbol (with "RESIDENTNAME"
+/// for the names of an NE resident-name table), with LF line ends. Read back, it gives the
+/// same module and symbols.
 [[nodiscard]] std::string moduleDefinitionText(const Workspace& ws, std::size_t moduleRow);
+
+/// `name` as a module-definition file writes it: in double quotes (single quotes when it holds
+/// a double quote) when it is empty, begins with "@", holds a blank, ";", "=" or a quote, or
+/// reads as a keyword of the format.
+[[nodiscard]] std::string definitionName(std::string_view name);
 
 }  // namespace quillon::reports

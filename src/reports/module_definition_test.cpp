@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #endif
 
+#include "exe/module_definition_reader.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
 
@@ -28,6 +29,22 @@ TEST(ModuleDefinition, ListsTheModulesSymbolsWithOrdinals)
     EXPECT_FALSE(findModuleRow(t.ws, "GDI32").has_value());
     EXPECT_EQ(moduleDefinitionText(t.ws, 2),
               "LIBRARY USER32\nEXPORTS\n  MessageBoxA @2\n  Beep @12345\n");
+}
+
+TEST(ModuleDefinition, ReadsBackAsTheSameModule)
+{
+    TestWorkspace t;
+    testing::addModule(t.ws, "A_MODULE_NAME_LONGER_THAN_20.dll",
+                       {{"Plain", 1}, {"_Std@8", 2}, {"@Fast@4", 3}, {"?Open@File@@QAEHPBD@Z", 4},
+                        {"With space", 5}, {"EXPORTS", 6}, {"a;b=c", 7}, {"q\"uote", 8},
+                        {"Zero", 0}, {"Max", 65535}});
+    const std::string text = moduleDefinitionText(t.ws, 0);
+    const exe::ModuleDefinition d = exe::readModuleDefinition(text);
+    ASSERT_TRUE(d.ok()) << d.error << "\n" << text;
+    EXPECT_EQ(d.moduleName, "A_MODULE_NAME_LONGER_THAN_20.dll");
+    EXPECT_EQ(d.names, (std::vector<exe::ExportedName>{{"Plain", 1}, {"_Std@8", 2}, {"@Fast@4", 3},
+                              {"?Open@File@@QAEHPBD@Z", 4}, {"With space", 5}, {"EXPORTS", 6},
+                              {"a;b=c", 7}, {"q\"uote", 8}, {"Zero", 0}, {"Max", 65535}}));
 }
 
 class ListCommand : public ::testing::Test {

@@ -55,6 +55,7 @@ constexpr std::array kOptionNumbers{
     NumberKey{"UseNoBanner", &Options::UseNoBanner},
     NumberKey{"UseClearExtract", &Options::UseClearExtract},
     NumberKey{"UseNoEditInPlace", &Options::UseNoEditInPlace},
+    NumberKey{"UseUndecoratedNames", &Options::UseUndecoratedNames},
     NumberKey{"UseRecentMenu", &Options::UseRecentMenu},
     NumberKey{"UseRecentFiles", &Options::UseRecentFiles},
     NumberKey{"UseRecentSearch", &Options::UseRecentSearch},

@@ -1,6 +1,7 @@
 // Scratch folders and the test workspace.
 #include "support/test_workspace.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -69,6 +70,15 @@ std::string TempFolder::read(std::string_view name) const
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+std::vector<std::string> TempFolder::names() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 TestWorkspace::TestWorkspace()

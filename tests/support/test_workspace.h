@@ -31,6 +31,8 @@ public:
     std::string write(std::string_view name, const std::vector<std::byte>& bytes) const;
     /// The bytes of `name`.
     [[nodiscard]] std::string read(std::string_view name) const;
+    /// The names of the entries directly in the folder, sorted.
+    [[nodiscard]] std::vector<std::string> names() const;
 
 private:
     std::filesystem::path m_path;

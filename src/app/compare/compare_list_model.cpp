@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/widgets/qt_ui.h"
+#include "exe/undecorated_name.h"
 #include "reports/compare_colours.h"
 #include "reports/compare_state.h"
 
@@ -65,7 +66,8 @@ QVariant CompareListModel::data(const QModelIndex& index, int role) const
                 case Module:
                     return fromCp1252(row->MODULENAME.view());
                 case FunctionName:
-                    return fromCp1252(row->SYMBOL);
+                    return fromCp1252(
+                        exe::shownName(row->SYMBOL, m_ws.options.UseUndecoratedNames != 0));
                 case Ordinal:
                     return QString::number(row->ORDINAL);
                 case Change:

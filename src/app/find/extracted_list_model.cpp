@@ -3,6 +3,7 @@
 
 #include "app/widgets/icon_set.h"
 #include "app/widgets/qt_ui.h"
+#include "exe/undecorated_name.h"
 
 namespace quillon::app {
 
@@ -39,7 +40,8 @@ QVariant ExtractedListModel::data(const QModelIndex& index, int role) const
             case Module:
                 return fromCp1252(entry.MODULENAME.view());
             case Function:
-                return fromCp1252(entry.SYMBOL);
+                return fromCp1252(
+                    exe::shownName(entry.SYMBOL, m_ws.options.UseUndecoratedNames != 0));
             case Ordinal:
                 return entry.ORDINAL == 0 ? QString() : QString::number(entry.ORDINAL);
             default:

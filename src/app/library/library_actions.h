@@ -60,6 +60,14 @@ struct LibraryActions {
     // The quick menu's own wording of two marking commands.
     QAction* quickMarkExcluded = nullptr;
     QAction* quickMarkDuplicated = nullptr;
+    // Decorated names: the view option, copies and the Clarion MAP of the library, the module
+    // under the cursor or the marked rows.
+    QAction* undecoratedNames = nullptr;
+    QAction* copyUndecorated = nullptr;
+    QAction* copyPrototype = nullptr;
+    QAction* exportMap = nullptr;
+    QAction* exportModuleMap = nullptr;
+    QAction* exportMarkedMap = nullptr;
     // The list editors of the exceptions and the favourites.
     QAction* exceptionsList = nullptr;
     QAction* favoritesList = nullptr;

@@ -9,6 +9,7 @@
 #include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/qt_ui.h"
 #include "core/library_model.h"
+#include "exe/undecorated_name.h"
 #include "maintenance/symbol_edit.h"
 
 namespace quillon::app {
@@ -151,8 +152,13 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue<qulonglong>(*pos);
     if (role == Qt::DecorationRole && index.column() == Name)
         return m_icons.listIcon(row.ICON);
+    const bool undecorate = m_ws.options.UseUndecoratedNames != 0 && row.isSymbol();
     if (role == Qt::ToolTipRole && index.column() == Name && row.isModule())
         return moduleToolTip(row);
+    // Shown undecorated, a name tells its exported form in the tool tip.
+    if (role == Qt::ToolTipRole && index.column() == Name && undecorate &&
+        !exe::undecoratedName(row.SYMBOL).empty())
+        return fromCp1252(row.SYMBOL);
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == InPlaceEditDelegate::kOrdinalRole)
@@ -165,7 +171,7 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
         case Name:
-            return fromCp1252(row.SYMBOL);
+            return fromCp1252(exe::shownName(row.SYMBOL, undecorate));
         case Ordinal:
             return row.ORDINAL == 0 ? QString() : QString::number(row.ORDINAL);
         case OrdinalHex:

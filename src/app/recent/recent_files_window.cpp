@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* kAddFilters =
     "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
-    "Executeable files (*.exe)|*.exe|All files (*.*)|*.*";
+    "Executeable files (*.exe)|*.exe|Module-definition files (*.def)|*.def|All files (*.*)|*.*";
 
 }  // namespace
 

@@ -206,6 +206,14 @@ private:
     void deleteCommand();
     void expandAllCommand(bool expanded);
     void copyNameCommand();
+    /// The marked rows, or the row under the cursor when none is marked.
+    [[nodiscard]] std::vector<std::size_t> markedOrCurrentRows() const;
+    void copyUndecoratedCommand();
+    void copyPrototypeCommand();
+    /// What "Export as Clarion MAP..." writes.
+    enum class MapScope { Library, Module, Marked };
+    void exportMapCommand(MapScope scope);
+    void toggleUndecoratedNames();
     void gotoCommand();
     void showPopup();
     void toggleTopmost();

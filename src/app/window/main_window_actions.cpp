@@ -98,6 +98,19 @@ void MainWindow::createActions()
     a.restoreListFormats = make("Restore &default listbox settings", {}, true, false);
     a.quickMarkExcluded = make("Mark all &excluded symbols", {}, true, true);
     a.quickMarkDuplicated = make("Mark all &duplicated symbols", {}, true, true);
+    a.undecoratedNames = make("&Undecorated names", {K("Ctrl+U")}, true, false,
+                              "Show decorated C++, stdcall and fastcall names undecorated");
+    a.undecoratedNames->setCheckable(true);
+    a.copyUndecorated = make("Copy &undecorated name", {K("Ctrl+Shift+C")}, true, true,
+                             "Copy the undecorated names of the marked rows or of the current row");
+    a.copyPrototype = make("Copy as Clarion &prototype", {K("Ctrl+Shift+P")}, true, true,
+                           "Copy the Clarion prototypes of the marked rows or of the current row");
+    a.exportMap = make("Export as Clarion &MAP...", {}, true, true,
+                       "Write the Clarion prototypes of the library's functions to a file");
+    a.exportModuleMap = make("Export module as Clarion &MAP...", {}, true, true,
+                             "Write the Clarion prototypes of the module's functions to a file");
+    a.exportMarkedMap = make("Export marked as Clarion &MAP...", {}, true, true,
+                             "Write the Clarion prototypes of the marked rows to a file");
     a.exceptionsList = make("E&xceptions list...", {}, true, false);
     a.favoritesList = make("Edit favorites &list...", {}, true, false);
 
@@ -143,6 +156,14 @@ void MainWindow::createActions()
     connect(a.gotoRow, &QAction::triggered, this, [this] { gotoCommand(); });
     connect(a.nextMark, &QAction::triggered, this, [this] { nextMarkCommand(); });
     connect(a.copyName, &QAction::triggered, this, [this] { copyNameCommand(); });
+    connect(a.copyUndecorated, &QAction::triggered, this, [this] { copyUndecoratedCommand(); });
+    connect(a.copyPrototype, &QAction::triggered, this, [this] { copyPrototypeCommand(); });
+    connect(a.exportMap, &QAction::triggered, this, [this] { exportMapCommand(MapScope::Library); });
+    connect(a.exportModuleMap, &QAction::triggered, this,
+            [this] { exportMapCommand(MapScope::Module); });
+    connect(a.exportMarkedMap, &QAction::triggered, this,
+            [this] { exportMapCommand(MapScope::Marked); });
+    connect(a.undecoratedNames, &QAction::triggered, this, [this] { toggleUndecoratedNames(); });
     connect(a.toggleMark, &QAction::triggered, this, [this] { toggleMarkCommand(); });
     connect(a.markAll, &QAction::triggered, this, [this] { markAllCommand(true); });
     connect(a.removeMarks, &QAction::triggered, this, [this] { markAllCommand(false); });
@@ -189,7 +210,7 @@ void MainWindow::createLibraryPopup()
     m_popup->addSeparator();
     QMenu* file = m_popup->addMenu("&Library file");
     for (QAction* x : {a.newLibrary, a.openLibrary, a.closeLibrary, a.rename, a.libraryData,
-                       a.query, a.exportText, a.save, a.saveAs, a.revert})
+                       a.query, a.exportText, a.exportMap, a.save, a.saveAs, a.revert})
         file->addAction(x);
     // The recent files window is reachable whatever the recent-menu options say.
     file->addSeparator();
@@ -197,13 +218,15 @@ void MainWindow::createLibraryPopup()
             [this] { showRecentFilesWindow(); });
     QMenu* module = m_popup->addMenu("&Module");
     for (QAction* x :
-         {a.addModule, a.removeModule, a.revertModule, a.compareModule, a.exportModule, a.clearAll})
+         {a.addModule, a.removeModule, a.revertModule, a.compareModule, a.exportModule,
+          a.exportModuleMap, a.clearAll})
         module->addAction(x);
     m_popup->addSeparator();
-    for (QAction* x : {a.find, a.findNext, a.gotoRow, a.nextMark, a.copyName, a.editSymbol})
+    for (QAction* x : {a.find, a.findNext, a.gotoRow, a.nextMark, a.copyName, a.copyUndecorated,
+                       a.copyPrototype, a.editSymbol})
         m_popup->addAction(x);
     QMenu* marks = m_popup->addMenu("&Mark rows");
-    for (QAction* x : {a.toggleMark, a.markAll, a.removeMarks, a.invertMarks})
+    for (QAction* x : {a.toggleMark, a.markAll, a.removeMarks, a.invertMarks, a.exportMarkedMap})
         marks->addAction(x);
     m_popup->addAction(a.extract);
     m_popup->addAction(a.deleteRows);
@@ -216,6 +239,7 @@ void MainWindow::createLibraryPopup()
     m_sortMenu->addAction(a.sortDescending);
     m_popup->addAction(a.expandAll);
     m_popup->addAction(a.contractAll);
+    m_popup->addAction(a.undecoratedNames);
     m_popup->addAction(a.restoreListFormats);
     m_popup->addSeparator();
     m_popup->addAction(a.exit);
@@ -358,6 +382,7 @@ void MainWindow::updateActions()
     m_actions.sortFile->setChecked(order == SortOrder::FileOrder);
     m_actions.sortAscending->setChecked(!m_ws.sortDescending);
     m_actions.sortDescending->setChecked(m_ws.sortDescending);
+    m_actions.undecoratedNames->setChecked(m_ws.options.UseUndecoratedNames != 0);
     m_recentMenu->menuAction()->setVisible(m_ws.options.UseRecentMenu == 1);
     if (m_extractedTab != nullptr)
         m_extractedTab->updateActions();

@@ -5,7 +5,9 @@
 #include <QMenu>
 #include <QTreeView>
 
+#include "app/compare/compare_list_model.h"
 #include "app/compare/compare_tab.h"
+#include "app/find/extracted_list_model.h"
 #include "app/find/extracted_tab.h"
 #include "app/library/library_tree_model.h"
 #include "app/library/target_name_dialog.h"
@@ -15,11 +17,13 @@
 #include "app/window/main_window.h"
 #include "core/library_edit.h"
 #include "core/sort_library.h"
+#include "exe/undecorated_name.h"
 #include "maintenance/global_duplicates.h"
 #include "maintenance/maintenance_messages.h"
 #include "maintenance/symbols_cleanup.h"
 #include "program/target_name.h"
 #include "program/window_texts.h"
+#include "reports/clarion_map.h"
 #include "reports/compare_state.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
@@ -112,6 +116,91 @@ void MainWindow::copyNameCommand()
     if (!row)
         return;
     QGuiApplication::clipboard()->setText(fromCp1252(m_ws.library.rows[*row].SYMBOL));
+}
+
+std::vector<std::size_t> MainWindow::markedOrCurrentRows() const
+{
+    std::vector<std::size_t> rows;
+    const LibraryList& list = m_ws.library.rows;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].MARK == 1)
+            rows.push_back(i);
+    }
+    if (rows.empty()) {
+        if (const auto row = selectedRow())
+            rows.push_back(*row);
+    }
+    return rows;
+}
+
+void MainWindow::copyUndecoratedCommand()
+{
+    QStringList names;
+    for (const std::size_t row : markedOrCurrentRows()) {
+        const LibraryRow& r = m_ws.library.rows[row];
+        if (r.isSymbol())
+            names << fromCp1252(exe::shownName(r.SYMBOL, true));
+    }
+    if (!names.isEmpty())
+        QGuiApplication::clipboard()->setText(names.join('\n'));
+}
+
+void MainWindow::copyPrototypeCommand()
+{
+    const std::vector<std::size_t> rows = markedOrCurrentRows();
+    if (rows.empty())
+        return;
+    const std::string text = reports::clarionPrototypeText(reports::mapModules(m_ws, rows));
+    if (!text.empty())
+        QGuiApplication::clipboard()->setText(fromCp1252(text));
+}
+
+void MainWindow::exportMapCommand(MapScope scope)
+{
+    std::vector<std::size_t> rows;
+    if (scope == MapScope::Module) {
+        const auto row = selectedRow();
+        if (!row)
+            return;
+        std::size_t module = *row;
+        while (module > 0 && !m_ws.library.rows[module].isModule())
+            --module;
+        rows.push_back(module);
+    } else if (scope == MapScope::Marked) {
+        rows = markedOrCurrentRows();
+        if (rows.empty())
+            return;
+    }
+    const std::vector<reports::MapModule> modules = reports::mapModules(m_ws, rows);
+    std::size_t functions = 0;
+    for (const reports::MapModule& m : modules)
+        functions += m.exportNames.size();
+    const std::string start = dialogFolder() + "map.clw";
+    const std::optional<std::string> path = m_ui.saveFileDialog(
+        {"Export as Clarion MAP...", start,
+         "Clarion source files (*.clw;*.inc)|*.clw;*.inc|All files (*.*)|*.*"});
+    if (!path || path->empty())
+        return;
+    const Status written =
+        reports::writeClarionMap(m_ws.files(), *path, reports::clarionMapText(modules));
+    if (!written.ok()) {
+        m_ui.message(reports::mapWriteFailure(*path, written.error()));
+        return;
+    }
+    if (m_ws.options.UseStatusBar != 0)
+        m_ui.status(1, reports::mapWrittenStatus(*path, functions));
+}
+
+void MainWindow::toggleUndecoratedNames()
+{
+    m_ws.options.UseUndecoratedNames = m_ws.options.UseUndecoratedNames != 0 ? 0 : 1;
+    m_ws.settings().writeNumber("Options", "UseUndecoratedNames", m_ws.options.UseUndecoratedNames);
+    m_model->allRowsChanged();
+    if (m_extractedTab != nullptr)
+        m_extractedTab->model()->resetWith([] {});
+    if (m_compareList != nullptr)
+        m_compareList->model()->refresh();
+    updateActions();
 }
 
 void MainWindow::gotoCommand()

@@ -37,8 +37,9 @@ namespace {
 constexpr const char* kImportFilters =
     "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
     "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
-    "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
-constexpr const char* kOpenFilters = "LIB files (*.lib)|*.lib|All files (*.*)|*.*";
+    "Drivers (*.drv)|*.drv|Module-definition files (*.def)|*.def|All files (*.*)|*.*";
+constexpr const char* kOpenFilters =
+    "LIB files (*.lib)|*.lib|Module-definition files (*.def)|*.def|All files (*.*)|*.*";
 
 }  // namespace
 
