@@ -1,5 +1,5 @@
 # Installing Quillon (cmake --install) and packaging it (cpack): the programs, the help document,
-# the samples, the desktop entry with its icons and MIME type, and the manual page of quillon.
+# the samples, the desktop entry with its icons and MIME type, and the manual pages.
 include(GNUInstallDirs)
 
 # On Windows everything a user starts or reads lies in one folder, as a zip unpacks it.
@@ -9,7 +9,8 @@ if(WIN32)
     set(quillon_samples_dir samples)
 else()
     set(quillon_bin_dir "${CMAKE_INSTALL_BINDIR}")
-    set(quillon_doc_dir "${CMAKE_INSTALL_DOCDIR}")
+    # Named after the package, as the manual pages name it.
+    set(quillon_doc_dir "${CMAKE_INSTALL_DATAROOTDIR}/doc/quillon")
     set(quillon_samples_dir "${CMAKE_INSTALL_DATADIR}/quillon/samples")
 endif()
 
@@ -35,20 +36,24 @@ if(TARGET quillon32)
     endif()
 endif()
 
-# The manual page is made from `quillon --help` and `--version` by help2man, so that the two
-# say the same; a build without help2man (or a cross build) installs none.
-find_program(HELP2MAN_PROGRAM help2man)
-if(HELP2MAN_PROGRAM AND NOT CMAKE_CROSSCOMPILING)
+# The manual pages: quillon's is made from its own help texts (`quillon --help` and each
+# command's), so that the two say the same; a cross build installs none of it.
+if(NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
     set(man_page "${CMAKE_BINARY_DIR}/quillon.1")
     add_custom_command(OUTPUT "${man_page}"
-        COMMAND "${HELP2MAN_PROGRAM}" --no-info --section=1
-            "--name=make Clarion LIB files from the exports of Windows DLLs"
-            "--include=${PROJECT_SOURCE_DIR}/packaging/quillon.h2m"
-            "--output=${man_page}" "$<TARGET_FILE:quillon>"
-        DEPENDS quillon "${PROJECT_SOURCE_DIR}/packaging/quillon.h2m"
+        COMMAND "${CMAKE_COMMAND}" "-DQUILLON=$<TARGET_FILE:quillon>"
+            "-DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/quillon.1.in"
+            "-DOUTPUT=${man_page}" "-DVERSION=${PROJECT_VERSION}"
+            -P "${PROJECT_SOURCE_DIR}/cmake/make_manual.cmake"
+        DEPENDS quillon "${PROJECT_SOURCE_DIR}/packaging/quillon.1.in"
+            "${PROJECT_SOURCE_DIR}/cmake/make_manual.cmake"
         COMMENT "Making the manual page of quillon")
     add_custom_target(quillon_man ALL DEPENDS "${man_page}")
     install(FILES "${man_page}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+    if(TARGET quillon32)
+        configure_file(packaging/quillon32.1.in "${CMAKE_BINARY_DIR}/quillon32.1" @ONLY)
+        install(FILES "${CMAKE_BINARY_DIR}/quillon32.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+    endif()
 endif()
 
 set(CPACK_PACKAGE_NAME quillon)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libcli11-dev nlohmann-json3-dev
-          help2man desktop-file-utils dpkg-dev llvm-dev)
+          desktop-file-utils dpkg-dev llvm-dev)
 # clang with its runtime libraries builds the libFuzzer targets that CI runs briefly.
 packages+=(clang libclang-rt-14-dev)
 # With --windows: the mingw-w64 cross compilers and Wine for the Windows builds, and the virtual

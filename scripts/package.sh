@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quillon for installing under /usr and makes its packages (a Debian package and a
 # .tar.gz) in build/package. With --check it then installs the Debian package, checks what it
-# installed (quillon --version, a LIB file from the installed sample, the manual page, the
-# desktop entry) and removes it again.
+# installed (quillon --version, a LIB file from the installed sample, the manual pages and the
+# paths they name, the desktop entry) and removes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # ccache finds the objects of another checkout of the same sources (paths below the checkout
@@ -14,7 +14,7 @@ build=${QUILLON_PACKAGE_DIR:-build/package}
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 need=()
-for p in help2man desktop-file-utils dpkg-dev file man-db; do
+for p in desktop-file-utils dpkg-dev file man-db; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -38,7 +38,14 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "$root/$deb"
 trap 'DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq quillon' EXIT
 quillon --version
 desktop-file-validate /usr/share/applications/quillon32.desktop
-man -w quillon
+# Both manual pages render, and every path their FILES sections name is there.
+for page in quillon quillon32; do
+    man -w "$page"
+    MANWIDTH=80 man "$page" >/dev/null
+    for path in $(zcat -f "$(man -w "$page")" | sed -n 's|^\.I /usr/|/usr/|p'); do
+        test -e "$path" || { echo "package check: man $page names $path, which is not there"; exit 1; }
+    done
+done
 work=$(mktemp -d)
 quillon --quiet --settings "$work" /usr/share/quillon/samples/QUILLSMP.DLL "/s:$work/QUILLSMP.LIB"
 test -s "$work/QUILLSMP.LIB"

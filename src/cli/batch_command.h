@@ -1,14 +1,18 @@
-// The `quillon FILE... /s[:TARGET]` command: a silent LIB-file run from a terminal or script.
+// The `quillon FILE... /s[:TARGET]` form: a silent LIB-file run from a terminal or script.
 #pragma once
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "program/exit_status.h"
 
 namespace quillon::cli {
 
-/// The usage text of the program, shown by --help.
-extern const char* const kProgramHelp;
-
-/// Runs a silent command-line run over `argv[1..]`. Returns 0 when the LIB file was written,
-/// 2 for a usage error, 3 when the input files had no exported names, 4 when no input file was
-/// located, 5 when cancelled (Ctrl+C), 6 when writing the LIB file failed.
-int runBatchCommand(int argc, char** argv);
+/// Runs the batch form over `arguments` (without the program's name), with its own syntax:
+/// input files up to "/s" or "/s:TARGET"; `--quiet`, `--interactive` and `--settings DIR`
+/// anywhere. Ends with the statuses the status table gives the batch form.
+[[nodiscard]] ExitStatus runBatchCommand(const std::vector<std::string>& arguments,
+                                         volatile std::sig_atomic_t& interrupted);
 
 }  // namespace quillon::cli

@@ -2,13 +2,15 @@
 // build servers.
 #pragma once
 
+#include "cli/command_context.h"
+
 namespace quillon::cli {
 
 /// `quillon compare [--module=NAME] [--match-case|--ignore-case] [--ignore-ordinals]
-/// [--partial] [--all] [--json] LIB [DISKFILE]` (argv[1] is "compare"). Prints per module the
+/// [--partial] [--priority=FOLDER]... [--all] [--json] LIB [DISKFILE]`: prints per module the
 /// status and the changed rows (every row with --all), then a summary; --json gives one JSON
-/// document. The exit status is a bit set: 0 nothing changed, 1 an error, 2 usage, 4 changes
-/// that keep linked programs working, 8 changes that break them.
-int runCompareCommand(int argc, char** argv);
+/// document. Ends with the bits of the modules compared (the Compare statuses), or-ed. Never
+/// writes the settings file.
+[[nodiscard]] ExitStatus runCompareCommand(CommandContext& context);
 
 }  // namespace quillon::cli

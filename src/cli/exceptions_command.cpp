@@ -2,19 +2,14 @@
 // own rules.
 #include "cli/exceptions_command.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <csignal>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/command_session.h"
-#include "core/ui/terminal_ui.h"
-#include "core/workspace.h"
+#include "base/text_encoding.h"
 #include "maintenance/edit_list.h"
 
 namespace quillon::cli {
@@ -24,33 +19,57 @@ namespace {
 using maintenance::EditListEntry;
 using maintenance::EditListKind;
 
-void printList(const std::vector<EditListEntry>& list, bool json)
+std::string listText(const std::vector<EditListEntry>& list, bool json)
 {
     if (json) {
         nlohmann::json out = nlohmann::json::array();
         for (const EditListEntry& e : list)
-            out.push_back({{"module", e.moduleName}, {"file", e.fileName}});
-        std::printf("%s\n", out.dump(2).c_str());
-        return;
+            out.push_back(
+                {{"module", cp1252ToUtf8(e.moduleName)}, {"file", cp1252ToUtf8(e.fileName)}});
+        return out.dump(2) + "\n";
     }
+    std::string out;
     for (const EditListEntry& e : list)
-        std::printf("%s = %s\n", e.moduleName.c_str(), e.fileName.c_str());
+        out += cp1252ToUtf8(e.moduleName) + " = " + cp1252ToUtf8(e.fileName) + "\n";
+    return out;
+}
+
+/// Adds or replaces the pair; the refusal's text when the editor's rules refuse it.
+std::optional<std::string> addEntry(std::vector<EditListEntry>& entries, const std::string& module,
+                                    const std::string& file)
+{
+    const EditListEntry entry = maintenance::normalizeEntry(EditListKind::Exceptions, module, file);
+    const auto same = std::find_if(entries.begin(), entries.end(), [&](const EditListEntry& e) {
+        return e.moduleName == entry.moduleName;
+    });
+    const std::optional<std::size_t> editing =
+        same == entries.end() ? std::nullopt
+                              : std::optional(static_cast<std::size_t>(same - entries.begin()));
+    const maintenance::EntryRefusal refusal =
+        maintenance::checkEntry(EditListKind::Exceptions, entries, entry, editing);
+    if (refusal != maintenance::EntryRefusal::None)
+        return std::string(maintenance::entryRefusalText(EditListKind::Exceptions, refusal));
+    if (editing)
+        entries[*editing] = entry;
+    else
+        entries.push_back(entry);
+    return std::nullopt;
 }
 
 }  // namespace
 
-int runExceptionsCommand(int argc, char** argv)
+ExitStatus runExceptionsCommand(CommandContext& context)
 {
-    CLI::App app{
-        "Lists and edits the exceptions list (module names whose file has another "
-        "name), section [Exceptlist] of Quillon32.ini.",
-        "quillon exceptions"};
+    CLI::App& app = context.parser(
+        "Lists and edits the exceptions list (module names whose file has another name), "
+        "section [Exceptlist] of Quillon32.ini. Reads no input file; \"list\" never writes the "
+        "settings file.");
     app.require_subcommand(0, 1);
     bool json = false;
-    std::string settingsDir;
     app.add_flag("--json", json, "write the list as JSON");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    CLI::App* list = app.add_subcommand("list", "show the list (the default)");
+    // The options of "quillon exceptions" may also follow the word of what to do.
+    app.fallthrough();
+    (void)app.add_subcommand("list", "show the list (the default)");
     CLI::App* add = app.add_subcommand("add", "add or replace the pair MODULE = FILE");
     std::string module;
     std::string file;
@@ -59,64 +78,42 @@ int runExceptionsCommand(int argc, char** argv)
     CLI::App* remove = app.add_subcommand("remove", "remove the pair of MODULE");
     std::string removeModule;
     remove->add_option("MODULE", removeModule, "module name")->required();
-    try {
-        app.parse(argc - 1, argv + 1);
-    } catch (const CLI::ParseError& e) {
-        return app.exit(e) == 0 ? 0 : 2;
-    }
-    (void)list;
+    if (const std::optional<ExitStatus> status = context.parse())
+        return *status;
 
-    volatile std::sig_atomic_t interrupted = 0;
-    ui::TerminalUi ui(interrupted, false, false);
-    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
-    Workspace& ws = session->workspace();
+    const bool editing = add->parsed() || remove->parsed();
+    Workspace& ws = context.open(editing ? SettingsUse::ReadWrite : SettingsUse::ReadOnly);
     std::vector<EditListEntry> entries = maintenance::loadEditList(ws, EditListKind::Exceptions);
-
-    if (add->parsed() || remove->parsed()) {
+    if (editing) {
         if (add->parsed()) {
-            const EditListEntry entry =
-                maintenance::normalizeEntry(EditListKind::Exceptions, module, file);
-            const auto same = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
-                return e.moduleName == entry.moduleName;
-            });
-            const std::optional<std::size_t> editing =
-                same == entries.end()
-                    ? std::nullopt
-                    : std::optional(static_cast<std::size_t>(same - entries.begin()));
-            const auto refusal =
-                maintenance::checkEntry(EditListKind::Exceptions, entries, entry, editing);
-            if (refusal != maintenance::EntryRefusal::None) {
-                std::fprintf(
-                    stderr, "quillon: %s\n",
-                    std::string(maintenance::entryRefusalText(EditListKind::Exceptions, refusal))
-                        .c_str());
-                return 1;
+            if (const std::optional<std::string> refused = addEntry(entries, module, file)) {
+                context.tell(*refused);
+                return ExitStatus::Failed;
             }
-            if (editing)
-                entries[*editing] = entry;
-            else
-                entries.push_back(entry);
         } else {
             const EditListEntry key =
                 maintenance::normalizeEntry(EditListKind::Exceptions, removeModule, "");
             const auto erased = std::erase_if(
                 entries, [&](const EditListEntry& e) { return e.moduleName == key.moduleName; });
             if (erased == 0) {
-                std::fprintf(stderr, "quillon: the list holds no module %s\n",
-                             key.moduleName.c_str());
-                return 1;
+                context.tell("the list holds no module " + removeModule);
+                return ExitStatus::Failed;
             }
         }
+        if (context.interrupted())
+            return context.cancelled();
         const Status saved = maintenance::saveEditList(ws, EditListKind::Exceptions, entries);
         if (!saved) {
-            std::fprintf(stderr, "quillon: Editlist:1 Error#: %d (%s) writing %s\n",
-                         saved.error().code, saved.error().text.c_str(),
-                         session->location().settingsFile.c_str());
-            return 2;
+            context.tell("Editlist:1 Error#: " + std::to_string(saved.error().code) + " (" +
+                         cp1252ToUtf8(saved.error().text) + ") writing " +
+                         context.session()->location().settingsFile);
+            return ExitStatus::WriteFailed;
         }
     }
-    printList(entries, json);
-    return 0;
+    if (context.interrupted())
+        return context.cancelled();
+    return context.writeOut(listText(entries, json)) ? ExitStatus::Success
+                                                     : ExitStatus::WriteFailed;
 }
 
 }  // namespace quillon::cli

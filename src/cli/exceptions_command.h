@@ -1,11 +1,13 @@
 // The "exceptions" command of the command-line program: lists and edits the exceptions list.
 #pragma once
 
+#include "cli/command_context.h"
+
 namespace quillon::cli {
 
-/// `quillon exceptions [list|add MODULE FILE|remove MODULE] [--json] [--settings DIR]`;
-/// argv[1] is "exceptions". Exit codes: 0 done, 1 entry refused or not found, 2 usage or a
-/// settings file that did not take the list.
-int runExceptionsCommand(int argc, char** argv);
+/// `quillon exceptions [--json] [list | add MODULE FILE | remove MODULE]`: edits section
+/// [Exceptlist] of the settings file on the list editor's rules and prints the list. `list`
+/// never writes the settings file; `add` and `remove` write only the list.
+[[nodiscard]] ExitStatus runExceptionsCommand(CommandContext& context);
 
 }  // namespace quillon::cli

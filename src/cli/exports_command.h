@@ -1,12 +1,13 @@
 // The `quillon exports` command: lists what executables contribute to a library.
 #pragma once
 
+#include "cli/command_context.h"
+
 namespace quillon::cli {
 
-/// `quillon exports [--json] FILE...` (argv[1] is "exports"). Writes one line per symbol to
-/// stdout (module, symbol, ordinal, resident flag, tab-separated; or a JSON array with
-/// --json); rejection messages and file errors go to stderr. Returns 0 when every file was
-/// read, 1 when any file was rejected or could not be read, 2 for a usage error.
-int runExportsCommand(int argc, char** argv);
+/// `quillon exports [--json] [--all] FILE...`: one line per symbol on stdout (module, symbol,
+/// ordinal, resident flag, tab-separated; or a JSON array with --json); rejection messages and
+/// file errors go to stderr. Reads no settings.
+[[nodiscard]] ExitStatus runExportsCommand(CommandContext& context);
 
 }  // namespace quillon::cli

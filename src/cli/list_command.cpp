@@ -1,8 +1,9 @@
 // The `quillon list` command of the command-line program.
 #include "cli/list_command.h"
 
-#include <csignal>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,12 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "base/text_encoding.h"
-#include "cli/cli_parse.h"
-#include "cli/command_session.h"
-#include "core/ui/terminal_ui.h"
 #include "exe/undecorated_name.h"
-#include "platform/paths.h"
-#include "program/session.h"
+#include "platform/error_codes.h"
+#include "platform/replacement_file.h"
 #include "reports/export_list_writer.h"
 #include "reports/export_rows.h"
 #include "reports/module_definition.h"
@@ -25,21 +23,46 @@ namespace quillon::cli {
 
 namespace {
 
-volatile std::sig_atomic_t g_listInterrupted = 0;  // set by the interrupt handler only
+struct Arguments {
+    std::string moduleName;
+    std::string format = "text";
+    std::string outFile;
+    bool undecorate = false;
+    std::vector<std::string> files;
+};
 
-extern "C" void onListInterrupt(int)
-{
-    g_listInterrupted = 1;
-}
+/// Hands the text to the new file that replaces the output file once it is complete.
+class ReplacementSink final : public reports::ExportSink {
+public:
+    explicit ReplacementSink(platform::ReplacementFile& file) : m_file(file) {}
+    [[nodiscard]] Status append(std::string_view text) override { return m_file.append(text); }
 
-/// Hands the text to standard output as it is made.
+private:
+    platform::ReplacementFile& m_file;
+};
+
+/// Hands the text to standard output as it is made; a failure carries the system's reason.
 class StdoutSink final : public reports::ExportSink {
 public:
     [[nodiscard]] Status append(std::string_view text) override
     {
-        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
-            return Error{5, "Access denied"};
-        return {};
+        errno = 0;
+        if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size())
+            return {};
+        return failure();
+    }
+    [[nodiscard]] Status flush()
+    {
+        errno = 0;
+        return std::fflush(stdout) == 0 ? Status{} : failure();
+    }
+
+private:
+    static Error failure()
+    {
+        const int err = errno != 0 ? errno : EIO;
+        std::clearerr(stdout);
+        return Error{platform::kSystemError, std::strerror(err)};
     }
 };
 
@@ -66,107 +89,120 @@ std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& only
     return nlohmann::json{{"modules", std::move(modules)}}.dump(2) + "\n";
 }
 
-void fail(const std::string& text)
+/// How writing the list ended.
+enum class WriteEnd { Written, Cancelled, Failed };
+
+/// Writes the list in its format into `sink`; `error` receives the sink's error on failure.
+WriteEnd writeList(Workspace& ws, const Arguments& a, const std::optional<std::size_t>& module,
+                   reports::ExportSink& sink, Error& error)
 {
-    std::fputs(("quillon list: " + text + "\n").c_str(), stderr);
-}
-
-}  // namespace
-
-int runListCommand(int argc, char** argv)
-{
-    std::string moduleName;
-    std::string format = "text";
-    std::string outFile;
-    std::string settingsDir;
-    bool undecorate = false;
-    std::vector<std::string> files;
-    CLI::App app(
-        "Loads executables and Clarion LIB files as a library and writes its export "
-        "list, one module as a module-definition file, or the modules and symbols as "
-        "JSON.",
-        "quillon list");
-    app.add_option("--module", moduleName, "list only this module (letter case ignored)");
-    app.add_option("--format", format, "text (the export list), def or json")
-        ->check(CLI::IsMember({"text", "def", "json"}));
-    app.add_option("-o,--output", outFile, "write to OUT instead of standard output");
-    app.add_flag("--undecorate", undecorate,
-                 "json: give each symbol its undecorated name too (\"undecorated\", empty when "
-                 "the name is not decorated)");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    app.add_option("FILE", files,
-                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                   "files")
-        ->required();
-    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
-        return *code;
-
-    std::signal(SIGINT, onListInterrupt);
-    ui::TerminalUi ui(g_listInterrupted, false, false);
-    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
-    Workspace& ws = session->workspace();
-    ws.options.UseStatusBar = 0;
-    ws.cancel.clear();
-
-    if (const int code = loadCommandInputFiles(ws, files); code != 0)
-        return code;
-
-    std::optional<std::size_t> module;
-    if (!moduleName.empty()) {
-        module = reports::findModuleRow(ws, moduleName);
-        if (!module) {
-            fail("no module named " + moduleName + " in the library");
-            return 2;
-        }
-    } else if (format == "def") {
-        const std::vector<std::size_t> modules = reports::moduleRows(ws);
-        if (modules.size() != 1) {
-            fail("the library holds " + std::to_string(modules.size()) +
-                 " modules: name one with --module for --format=def");
-            return 2;
-        }
-        module = modules.front();
-    }
-
-    std::optional<platform::File> out;
-    if (!outFile.empty()) {
-        Result<platform::File> created = ws.files().create(ws.files().fullPath(outFile));
-        if (!created) {
-            fail(outFile + ": " + created.error().text);
-            return 6;
-        }
-        out = std::move(created).value();
-    }
-    std::unique_ptr<reports::ExportSink> sinkOwner;
-    if (out)
-        sinkOwner = std::make_unique<reports::FileSink>(*out);
-    else
-        sinkOwner = std::make_unique<StdoutSink>();
-    reports::ExportSink& sink = *sinkOwner;
-
     Status written;
-    if (format == "text") {
+    if (a.format == "text") {
         (void)reports::fillExportRows(ws, module);
         const reports::ExportWriteOutcome outcome =
             reports::writeExportList(ws, reports::PassListRows(ws.pass), sink, {});
         if (outcome.end == reports::ExportWriteEnd::Cancelled)
-            return 5;
+            return WriteEnd::Cancelled;
         if (outcome.end == reports::ExportWriteEnd::Failed)
             written = outcome.error;
     } else {
-        written = sink.append(format == "def" ? reports::moduleDefinitionText(ws, *module)
-                                              : jsonText(ws, module, undecorate));
+        written = sink.append(a.format == "def" ? reports::moduleDefinitionText(ws, *module)
+                                                : jsonText(ws, module, a.undecorate));
     }
-    if (written.ok() && out)
-        written = out->close();
-    if (written.ok() && !out && std::fflush(stdout) != 0)
-        written = Error{5, "Access denied"};
     if (!written.ok()) {
-        fail((outFile.empty() ? std::string("standard output") : outFile) + ": " +
-             written.error().text);
-        return 6;
+        error = written.error();
+        return WriteEnd::Failed;
     }
-    return 0;
+    return WriteEnd::Written;
+}
+
+}  // namespace
+
+ExitStatus runListCommand(CommandContext& context)
+{
+    Arguments a;
+    CLI::App& app = context.parser(
+        "Loads executables and Clarion LIB files as a library and writes its export list, one "
+        "module as a module-definition file, or the modules and symbols as JSON.");
+    app.add_option("--module", a.moduleName,
+                   "list only this module, named as the library names it (QUILLSMP.dll; letter "
+                   "case ignored)")
+        ->type_name("NAME");
+    app.add_option("--format", a.format,
+                   "text (the export list, as the window's \"Export to text\" writes it), def "
+                   "(a module-definition file) or json")
+        ->check(CLI::IsMember({"text", "def", "json"}));
+    app.add_flag("--undecorate", a.undecorate,
+                 "json: give each symbol its undecorated name too (\"undecorated\", empty when "
+                 "the name is not decorated)");
+    app.add_option("-o,--output", a.outFile,
+                   "write to OUT (a name without folder: in the current folder) instead of "
+                   "standard output")
+        ->type_name("OUT");
+    app.add_option("FILE", a.files,
+                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                   "files")
+        ->required();
+    if (const std::optional<ExitStatus> status = context.parse())
+        return *status;
+
+    Workspace& ws = context.open(SettingsUse::ReadOnly);
+    const InputFiles inputs = context.findInputs(a.files);
+    if (const std::optional<ExitStatus> status = context.loadInputs(inputs))
+        return *status;
+
+    std::optional<std::size_t> module;
+    if (!a.moduleName.empty()) {
+        module = reports::findModuleRow(ws, a.moduleName);
+        if (!module)
+            return context.usageError("no module named " + a.moduleName + " in the library");
+    } else if (a.format == "def") {
+        const std::vector<std::size_t> modules = reports::moduleRows(ws);
+        if (modules.size() != 1)
+            return context.usageError("the library holds " + std::to_string(modules.size()) +
+                                      " modules: name one with --module for --format=def");
+        module = modules.front();
+    }
+
+    Error error;
+    WriteEnd end = WriteEnd::Written;
+    if (!a.outFile.empty()) {
+        // The list goes to a new file that replaces OUT only when complete.
+        Result<platform::ReplacementFile> file =
+            platform::ReplacementFile::begin(ws.files(), ws.files().fullPath(a.outFile));
+        if (!file) {
+            end = WriteEnd::Failed;
+            error = file.error();
+        } else {
+            ReplacementSink sink(*file);
+            end = writeList(ws, a, module, sink, error);
+            if (end == WriteEnd::Written) {
+                if (const Status committed = file->commit(); !committed.ok()) {
+                    end = WriteEnd::Failed;
+                    error = committed.error();
+                }
+            } else {
+                file->abandon();
+            }
+        }
+    } else {
+        StdoutSink sink;
+        end = writeList(ws, a, module, sink, error);
+        if (end == WriteEnd::Written) {
+            if (const Status flushed = sink.flush(); !flushed.ok()) {
+                end = WriteEnd::Failed;
+                error = flushed.error();
+            }
+        }
+    }
+    if (end == WriteEnd::Cancelled)
+        return context.cancelled();
+    if (end == WriteEnd::Failed) {
+        context.tell((a.outFile.empty() ? std::string("standard output") : a.outFile) + ": " +
+                     cp1252ToUtf8(error.text));
+        return ExitStatus::WriteFailed;
+    }
+    return inputs.missing.empty() ? ExitStatus::Success : ExitStatus::SomeNotFound;
 }
 
 }  // namespace quillon::cli

@@ -1,54 +1,30 @@
 // The "locate" command of the command-line program.
 #include "cli/locate_command.h"
 
-#include <csignal>
-#include <cstdio>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "base/lib_file_name.h"
 #include "base/text_encoding.h"
-#include "cli/cli_parse.h"
-#include "cli/command_session.h"
-#include "core/ui/terminal_ui.h"
-#include "core/workspace.h"
-#include "locate/autolocate_options.h"
-#include "locate/locate_module.h"
+#include "cli/lib_file_input.h"
+#include "cli/locate_setup.h"
 #include "locate/locate_report.h"
-#include "locate/path_parts.h"
-#include "maintenance/exceptions.h"
-#include "platform/environment.h"
-#include "platform/paths.h"
-#include "settings/settings_store.h"
 
 namespace quillon::cli {
 
 namespace {
 
 struct Arguments {
-    std::vector<std::string> libFiles;
-    std::vector<std::string> modules;
+    std::vector<std::string> operands;
     bool verify = false;
     bool deep = false;
     bool dllOnly = false;
     bool exact = false;
-    std::string priority;
+    bool json = false;
+    std::vector<std::string> priority;
 };
-
-/// Sorts the operands into LIB files and module names.
-void sortOperands(Arguments& a, const std::vector<std::string>& operands)
-{
-    for (const std::string& arg : operands) {
-        if (isLibFileName(arg))
-            a.libFiles.push_back(arg);
-        else if (!trimBlanks(arg).empty())
-            a.modules.push_back(arg);
-    }
-}
 
 std::string reportJson(const locate::LocateReport& report)
 {
@@ -65,86 +41,74 @@ std::string reportJson(const locate::LocateReport& report)
     return doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
-/// The options the command line sets override the stored ones for this run.
-void applyArguments(Workspace& ws, const Arguments& a)
-{
-    locate::AutolocateOptions o = locate::readAutolocateOptions(ws.settings());
-    if (a.verify)
-        o.UseVerifyOSAutolocate = 1;
-    if (a.deep)
-        o.UseAutolocateDeep = 1;
-    if (a.dllOnly)
-        o.UseOnlyDLLAutolocate = 1;
-    if (a.exact)
-        o.UseRelaxedAutolocate = 0;
-    if (!a.priority.empty()) {
-        o.UsePriorityPath = 1;
-        o.FirstFolder = a.priority;
-    }
-    locate::state(ws).fixedOptions = o;
-    locate::state(ws).optionsChanged();
-}
-
 }  // namespace
 
-int runLocateCommand(int argc, char** argv)
+ExitStatus runLocateCommand(CommandContext& context)
 {
-    Arguments args;
-    std::vector<std::string> operands;
-    bool json = false;
-    CLI::App app(
-        "Locates the files behind the modules of Clarion LIB files (or named modules) "
-        "and prints one line per module: module, path, bitness, the step that found "
-        "it.",
-        "quillon locate");
-    app.add_flag("--verify", args.verify, "accept only files with an NE or PE header");
-    app.add_flag("--deep", args.deep, "search the subfolders of the priority folder too");
-    app.add_flag("--dll-only", args.dllOnly, "try only the .DLL extension");
-    app.add_flag("--exact", args.exact, "no relaxed matching of names");
-    app.add_option("--priority", args.priority, "search FOLDER first")->option_text("FOLDER");
-    app.add_flag("--json", json, "print one JSON document instead of lines");
-    std::string settingsDir;
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file")
-        ->option_text("DIR");
-    app.add_option("FILE.LIB|MODULE", operands,
-                   "LIB files whose modules to locate, or module names")
+    Arguments a;
+    CLI::App& app = context.parser(
+        "Locates the files behind the modules of Clarion LIB files (or named modules) and "
+        "prints one line per module: module, path, bitness, the step that found it. Never "
+        "writes the settings file.");
+    app.add_flag("--verify", a.verify, "accept only files with an NE or PE header");
+    app.add_flag("--deep", a.deep,
+                 "try more extensions (.VBX, .OCX, .AX, .CPL besides .DLL, .EXE, .DRV) and up to "
+                 "1000 remembered folders instead of 500");
+    app.add_flag("--dll-only", a.dllOnly, "try only the .DLL extension");
+    app.add_flag("--exact", a.exact, "no relaxed matching of names (apostrophes and quotes count)");
+    addPriorityOption(app, a.priority);
+    app.add_flag("--json", a.json, "print one JSON document instead of lines");
+    app.add_option("FILE.LIB|MODULE", a.operands,
+                   "LIB files whose modules to locate (names ending in .LIB), or module names")
         ->required();
-    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
-        return *code;
-    sortOperands(args, operands);
-    if (args.libFiles.empty() && args.modules.empty()) {
-        std::fprintf(stderr, "quillon locate: nothing to locate\n%s", app.help().c_str());
-        return 2;
+    if (const std::optional<ExitStatus> status = context.parse())
+        return *status;
+    std::vector<std::string> libFiles;
+    std::vector<std::string> modules;
+    for (const std::string& operand : a.operands) {
+        if (isLibFileName(operand))
+            libFiles.push_back(operand);
+        else if (!trimBlanks(operand).empty())
+            modules.push_back(operand);
     }
+    if (libFiles.empty() && modules.empty())
+        return context.usageError("nothing to locate");
 
-    volatile std::sig_atomic_t interrupted = 0;
-    ui::TerminalUi ui(interrupted, false, true);
-    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
-    Workspace& ws = session->workspace();
+    Workspace& ws = context.open(SettingsUse::ReadOnly);
     ws.QuietLoad = true;
     ws.options.UseNoMessages = 1;
-    ws.options.UseStatusBar = 0;
-    maintenance::loadExceptList(ws);
-    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session->environment());
-    applyArguments(ws, args);
+    locate::AutolocateOptions options = locateOptions(context, a.priority);
+    if (a.verify)
+        options.UseVerifyOSAutolocate = 1;
+    if (a.deep)
+        options.UseAutolocateDeep = 1;
+    if (a.dllOnly)
+        options.UseOnlyDLLAutolocate = 1;
+    if (a.exact)
+        options.UseRelaxedAutolocate = 0;
+    useLocateOptions(context, options);
 
-    for (const std::string& file : args.libFiles) {
-        if (const std::optional<std::string> why = loadCommandLibFile(ws, file)) {
-            std::fprintf(stderr, "quillon: %s\n", why->c_str());
-            return 2;
+    const InputFiles inputs = context.findInputs(libFiles);
+    if (!inputs.missing.empty())
+        return ExitStatus::NotFound;
+    for (const std::string& file : libFiles) {
+        if (const std::optional<std::string> why = loadLibFileInput(ws, file)) {
+            if (context.interrupted())
+                return context.cancelled();
+            context.tell(*why);
+            return ExitStatus::Failed;
         }
     }
-    const locate::LocateReport report = locate::locateModules(ws, args.modules);
-    const std::string text = json ? reportJson(report) : locate::locateReportText(report);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
-    if (report.cancelled)
-        return 1;
+    const locate::LocateReport report = locate::locateModules(ws, modules);
+    if (report.cancelled || context.interrupted())
+        return context.cancelled();
+    if (!context.writeOut(a.json ? reportJson(report) : locate::locateReportText(report)))
+        return ExitStatus::WriteFailed;
     for (const locate::LocateReportRow& row : report.rows) {
         if (!row.found)
-            return 1;
+            return ExitStatus::Failed;
     }
-    return 0;
+    return ExitStatus::Success;
 }
 
 }  // namespace quillon::cli

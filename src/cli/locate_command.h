@@ -2,11 +2,13 @@
 // and prints one line per module for scripts.
 #pragma once
 
+#include "cli/command_context.h"
+
 namespace quillon::cli {
 
-/// Runs the command; `argv[1]` is "locate". Prints "module<TAB>path<TAB>bitness<TAB>step" per
-/// module to stdout. Exit code 0 when every module was located, 1 when some were not (or the
-/// run was interrupted), 2 for a usage error or a LIB file that could not be read.
-int runLocateCommand(int argc, char** argv);
+/// `quillon locate [--verify] [--deep] [--dll-only] [--exact] [--priority=FOLDER]... [--json]
+/// (FILE.LIB | MODULE)...`: prints "module<TAB>path<TAB>bitness<TAB>step" per module. Never
+/// writes the settings file.
+[[nodiscard]] ExitStatus runLocateCommand(CommandContext& context);
 
 }  // namespace quillon::cli

@@ -1,13 +1,13 @@
 // The `quillon map` command: Clarion prototypes of a library's functions.
 #pragma once
 
+#include "cli/command_context.h"
+
 namespace quillon::cli {
 
-/// `quillon map [--module=NAME] [--prototypes] [-o OUT] FILE...` (argv[1] is "map"). Loads the
-/// files as the batch loader does and writes the Clarion MAP include of the library, or of one
-/// module, to stdout or OUT (replaced as a whole). Returns 0 on success, 2 for a usage error,
-/// 3 when no exported names were found, 4 when no input file was found, 5 when interrupted,
-/// 6 when OUT could not be written.
-int runMapCommand(int argc, char** argv);
+/// `quillon map [--module=NAME] [--prototypes] [-o OUT] FILE...`: loads the files as
+/// `quillon list` does and writes the Clarion MAP include of the library, or of one module, to
+/// stdout or OUT. Never writes the settings file; OUT is written whole or not at all.
+[[nodiscard]] ExitStatus runMapCommand(CommandContext& context);
 
 }  // namespace quillon::cli

@@ -1,37 +1,28 @@
 // The query command of the command-line program.
 #include "cli/query_command.h"
 
-#include <CLI/CLI.hpp>
-
-#include <csignal>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "cli/command_session.h"
-#include "core/ui/terminal_ui.h"
+#include "base/text_encoding.h"
 #include "lib/lib_reader.h"
 #include "lib/lib_writer.h"
 #include "program/export_listing.h"
-#include "program/file_loader.h"
-#include "program/session.h"
 #include "query/search_flow.h"
 
 namespace quillon::cli {
 
 namespace {
 
-volatile std::sig_atomic_t g_queryInterrupted = 0;  // set by the interrupt handler only
-
-extern "C" void onQueryInterrupt(int)
-{
-    g_queryInterrupted = 1;
-}
-
-void write(std::FILE* to, const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), to);
-}
+struct Arguments {
+    std::string match = "contains";
+    bool caseSensitive = false;
+    bool accumulate = false;
+    bool json = false;
+    std::string save;
+    std::string keywords;
+    std::vector<std::string> files;
+};
 
 /// The entries of an existing LIB file, as the extracted functions hold them.
 bool readExistingEntries(Workspace& ws, const std::string& file)
@@ -61,101 +52,82 @@ exe::ExportListing listingOf(const QueryResultList& list)
     return listing;
 }
 
+query::SearchOptions searchOptions(const Arguments& a)
+{
+    query::SearchOptions options;
+    options.SearchString = a.keywords;
+    options.SearchOption = a.match == "begins"  ? query::MatchOption::BeginningWith
+                           : a.match == "ends"  ? query::MatchOption::EndingWith
+                           : a.match == "whole" ? query::MatchOption::WholeWord
+                                                : query::MatchOption::Containing;
+    options.UseMatchCase = a.caseSensitive;
+    options.UseMultiSearch = true;
+    options.UseAccumulateQuery = a.accumulate;
+    options.UseProgress = false;
+    return options;
+}
+
 }  // namespace
 
-int runQueryCommand(int argc, char** argv)
+ExitStatus runQueryCommand(CommandContext& context)
 {
-    CLI::App app{
-        "Extracts the functions whose names match KEYWORDS from the libraries made "
-        "of FILE... (DLLs, EXEs or Clarion LIB files).",
-        "quillon query"};
-    std::string match = "contains";
-    bool caseSensitive = false;
-    bool accumulate = false;
-    bool json = false;
-    std::string save;
-    std::string settingsDir;
-    std::string keywords;
-    std::vector<std::string> files;
-    app.add_option("--match", match, "how a keyword matches a name")
+    Arguments a;
+    CLI::App& app = context.parser(
+        "Extracts the functions whose names match KEYWORDS from the library made of FILE... "
+        "(DLLs, EXEs or Clarion LIB files). Never writes the settings file.");
+    app.add_option("--match", a.match,
+                   "how a keyword matches a name: contains (the default), begins, ends, or whole "
+                   "(the whole name; KEYWORDS is then not split at blanks)")
         ->check(CLI::IsMember({"contains", "begins", "ends", "whole"}));
-    app.add_flag("--case", caseSensitive, "letter case counts");
-    app.add_flag("--accumulate", accumulate,
+    app.add_flag("--case", a.caseSensitive, "letter case counts");
+    app.add_flag("--accumulate", a.accumulate,
                  "keep the entries of an existing --save file and add only new functions");
-    app.add_option("--save", save, "write the extracted functions as this LIB file");
-    app.add_flag("--json", json, "print a JSON array instead of tab-separated lines");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    app.add_option("KEYWORDS", keywords,
-                   "keywords separated by blanks, commas or semicolons; +WORD must be in the "
-                   "name, -WORD must not")
+    app.add_option("--save", a.save,
+                   "write the extracted functions as this LIB file (a name without folder: in "
+                   "the current folder; an old file is replaced only when the new one is "
+                   "complete)")
+        ->type_name("OUT.LIB");
+    app.add_flag("--json", a.json, "print a JSON array instead of tab-separated lines");
+    app.add_option("KEYWORDS", a.keywords,
+                   "keywords separated by blanks, commas or semicolons (at most 10); a name "
+                   "matching any is taken, +WORD must also be in it, -WORD must not; put \"--\" "
+                   "before KEYWORDS that start with \"-\"")
         ->required();
-    app.add_option("FILE", files, "the files to load")->required();
-    try {
-        app.parse(argc - 1, argv + 1);
-    } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e);
-        return code == 0 ? 0 : 2;
-    }
-    if (accumulate && save.empty()) {
-        write(stderr, "quillon query: --accumulate needs --save=OUT.LIB\n");
-        return 2;
-    }
+    app.add_option("FILE", a.files, "the files to load")->required();
+    if (const std::optional<ExitStatus> status = context.parse())
+        return *status;
+    if (a.accumulate && a.save.empty())
+        return context.usageError("--accumulate needs --save=OUT.LIB");
 
-    std::signal(SIGINT, onQueryInterrupt);
-    ui::TerminalUi ui(g_queryInterrupted, false, false);
-    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
-    Workspace& ws = session->workspace();
-    ws.options.UseStatusBar = 0;
-
-    std::vector<std::string> found;
-    for (const std::string& file : files) {
-        const std::string full = ws.files().fullPath(file);
-        if (ws.files().isFile(full))
-            found.push_back(full);
-        else
-            write(stderr, "quillon query: " + file + ": file not found\n");
+    Workspace& ws = context.open(SettingsUse::ReadOnly);
+    if (a.accumulate && ws.files().isFile(a.save) && !readExistingEntries(ws, a.save)) {
+        context.tell(a.save + ": " + cp1252ToUtf8(ws.ErrorText));
+        return ExitStatus::WriteFailed;
     }
-    if (found.empty())
-        return 4;
-    if (accumulate && ws.files().isFile(save) && !readExistingEntries(ws, save)) {
-        write(stderr, "quillon query: " + save + ": " + ws.ErrorText + "\n");
-        return 6;
-    }
-    ws.cancel.clear();
-    (void)loadFileList(ws, makeInputFileList(ws, found));
-    ui.progressEnd();
-    if (ws.cancel.cancelled())
-        return 5;
-    if (ws.library.SymbolCount == 0)
-        return 3;
+    const InputFiles inputs = context.findInputs(a.files);
+    if (const std::optional<ExitStatus> status = context.loadInputs(inputs))
+        return *status;
 
-    query::SearchOptions options;
-    options.SearchString = keywords;
-    options.SearchOption = match == "begins"  ? query::MatchOption::BeginningWith
-                           : match == "ends"  ? query::MatchOption::EndingWith
-                           : match == "whole" ? query::MatchOption::WholeWord
-                                              : query::MatchOption::Containing;
-    options.UseMatchCase = caseSensitive;
-    options.UseMultiSearch = true;
-    options.UseAccumulateQuery = accumulate;
-    options.UseProgress = false;
     ws.options.UseNoMessages = 1;
-    const query::SearchResult result = query::queryLibrary(ws, options);
-    if (result.cancelled)
-        return 5;
+    const query::SearchResult result = query::queryLibrary(ws, searchOptions(a));
+    if (result.cancelled || context.interrupted())
+        return context.cancelled();
 
     const exe::ExportListing listing = listingOf(ws.queryResults);
-    write(stdout, json ? exe::exportListingJson(listing) : exe::exportListingTsv(listing));
-    std::fflush(stdout);
-    if (!save.empty() && !ws.queryResults.empty()) {
-        ws.CurrentFileName = ws.files().fullPath(save);
+    if (!context.writeOut(a.json ? exe::exportListingJson(listing)
+                                 : exe::exportListingTsv(listing)))
+        return ExitStatus::WriteFailed;
+    if (!a.save.empty() && !ws.queryResults.empty()) {
+        ws.CurrentFileName = ws.files().fullPath(a.save);
         const Status written = lib::writeQueryResults(ws, {false, true});
         if (!written) {
-            write(stderr, "quillon query: " + save + ": " + written.error().text + "\n");
-            return 6;
+            context.tell(a.save + ": " + cp1252ToUtf8(written.error().text));
+            return ExitStatus::WriteFailed;
         }
     }
-    return result.extracted > 0 ? 0 : 1;
+    if (!inputs.missing.empty())
+        return ExitStatus::SomeNotFound;
+    return result.extracted > 0 ? ExitStatus::Success : ExitStatus::Failed;
 }
 
 }  // namespace quillon::cli

@@ -3,20 +3,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include <csignal>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/ascii_text.h"
-#include "cli/cli_parse.h"
-#include "cli/command_session.h"
-#include "core/ui/terminal_ui.h"
-#include "locate/locate_state.h"
-#include "locate/search_places.h"
+#include "base/text_encoding.h"
+#include "cli/locate_setup.h"
 #include "program/command_line.h"
-#include "program/session.h"
 #include "refresh/library_file_update.h"
 #include "refresh/update_preview.h"
 #include "reports/compare_settings.h"
@@ -25,19 +19,14 @@ namespace quillon::cli {
 
 namespace {
 
-/// The exit status when the file to update, or the file to write, is not named as a LIB file:
-/// nothing was read or written.
-constexpr int kExitNotLibFile = 7;
-/// The exit status when located modules were kept as they were because their executable could
-/// not be read whole or gave no names ("kept: <read error>"); the other modules are written.
-constexpr int kExitModulesKept = 8;
-
-volatile std::sig_atomic_t g_interrupted = 0;  // set by the interrupt handler only
-
-extern "C" void onUpdateInterrupt(int)
-{
-    g_interrupted = 1;
-}
+struct Arguments {
+    std::string libFile;
+    std::string silentSwitch;
+    std::string output;
+    std::vector<std::string> priority;
+    bool json = false;
+    bool preview = false;
+};
 
 const char* outcomeName(BatchOutcome outcome)
 {
@@ -57,194 +46,185 @@ const char* outcomeName(BatchOutcome outcome)
     return "";
 }
 
-/// Tells why the update refused to start; true when it did.
-bool reportRefusal(const refresh::FileUpdateResult& result, bool quiet)
+std::string jsonOf(const nlohmann::json& value)
 {
-    if (result.refusal == refresh::FileUpdateRefusal::None)
-        return false;
-    if (quiet)
-        return true;
-    if (result.refusal == refresh::FileUpdateRefusal::NotLibFile)
-        std::fprintf(stderr,
-                     "quillon update: %s is not a LIB file (the name does not end in .LIB); "
-                     "nothing was read or written\n",
-                     result.libFile.c_str());
-    else
-        std::fprintf(stderr,
-                     "quillon update: %s is not a LIB file name (it must end in .LIB); %s is "
-                     "unchanged\n",
-                     result.target.c_str(), result.libFile.c_str());
+    return value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+/// Tells why the update refused to start; true when it did.
+bool reportRefusal(const CommandContext& context, const refresh::FileUpdateResult& result)
+{
+    switch (result.refusal) {
+        case refresh::FileUpdateRefusal::None:
+            return false;
+        case refresh::FileUpdateRefusal::NotLibFile:
+            context.tell(result.libFile +
+                         " is not a LIB file (the name does not end in .LIB); nothing was read "
+                         "or written");
+            break;
+        case refresh::FileUpdateRefusal::TargetNotLibName:
+            context.tell(result.target + " is not a LIB file name (it must end in .LIB); " +
+                         result.libFile + " is unchanged");
+            break;
+    }
     return true;
 }
 
-/// The exit status: a refusal, then the outcome, then modules kept unread.
-int exitCode(const refresh::FileUpdateResult& result)
+/// Prints the outcome: the count line and the written file on stdout (or the JSON object), why
+/// nothing was written on stderr. False when stdout could not be written.
+bool report(CommandContext& context, const refresh::FileUpdateResult& result, bool json)
 {
-    if (result.refusal != refresh::FileUpdateRefusal::None)
-        return kExitNotLibFile;
-    const int code = refresh::fileUpdateExitCode(result);
-    const bool failed = result.outcome == BatchOutcome::Cancelled ||
-                        result.outcome == BatchOutcome::OpenFileError ||
-                        result.outcome == BatchOutcome::WriteFailed;
-    if (!failed && result.update.unreadable > 0)
-        return kExitModulesKept;
-    return code;
-}
-
-void report(const refresh::FileUpdateResult& result, bool json, bool quiet)
-{
-    if (reportRefusal(result, quiet))
-        return;
+    if (reportRefusal(context, result))
+        return true;
     const refresh::UpdateOutcome& u = result.update;
+    std::string out;
     if (json) {
-        const nlohmann::json out = {
-            {"file", result.libFile},     {"target", result.target},
-            {"modules", u.modules},       {"updated", u.updated},
-            {"notLocated", u.notLocated}, {"kept", u.kept},
-            {"unreadable", u.unreadable}, {"symbols", result.symbols},
-            {"status", u.statusText},     {"result", outcomeName(result.outcome)},
-            {"written", result.written()}};
-        std::puts(out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
-    } else if (!quiet && !u.statusText.empty()) {
-        std::printf("%s - %zu symbols\n", u.statusText.c_str(), result.symbols);
+        out = jsonOf({{"file", result.libFile},
+                      {"target", result.target},
+                      {"modules", u.modules},
+                      {"updated", u.updated},
+                      {"notLocated", u.notLocated},
+                      {"kept", u.kept},
+                      {"unreadable", u.unreadable},
+                      {"symbols", result.symbols},
+                      {"status", cp1252ToUtf8(u.statusText)},
+                      {"result", outcomeName(result.outcome)},
+                      {"written", result.written()}});
+    } else if (!context.quiet()) {
+        if (!u.statusText.empty())
+            out =
+                cp1252ToUtf8(u.statusText) + " - " + std::to_string(result.symbols) + " symbols\n";
+        if (result.outcome == BatchOutcome::Saved)
+            out += "LIB file written: " + result.target + "\n";
     }
-    if (quiet)
-        return;
+    if (!out.empty() && !context.writeOut(out))
+        return false;
     const std::string& file = result.libFile;
     switch (result.outcome) {
         case BatchOutcome::Saved:
-            if (!json)
-                std::printf("LIB file written: %s\n", result.target.c_str());
             break;
         case BatchOutcome::NotLocated:
             if (u.modules == 0)
-                std::fprintf(stderr, "quillon update: %s: file not found\n", file.c_str());
+                context.tell(file + ": file not found");
             else if (u.unreadable > 0)
-                std::fprintf(stderr, "quillon update: no module was updated; %s is unchanged\n",
-                             file.c_str());
+                context.tell("no module was updated; " + file + " is unchanged");
             else
-                std::fprintf(stderr, "quillon update: no module was located; %s is unchanged\n",
-                             file.c_str());
+                context.tell("no module was located; " + file + " is unchanged");
             break;
         case BatchOutcome::NoNames:
-            std::fprintf(stderr, "quillon update: %s: no import definitions%s%s\n", file.c_str(),
-                         result.errorText.empty() ? "" : ": ", result.errorText.c_str());
+            context.tell(file + ": no import definitions" +
+                         (result.errorText.empty() ? "" : ": " + cp1252ToUtf8(result.errorText)));
             break;
         case BatchOutcome::Cancelled:
-            std::fprintf(stderr, "quillon update: cancelled; %s is unchanged\n", file.c_str());
+            context.tell("cancelled; " + file + " is unchanged");
             break;
         case BatchOutcome::OpenFileError:
         case BatchOutcome::WriteFailed:
-            std::fprintf(stderr, "quillon update: writing %s failed: %s (error %d)\n",
-                         result.target.c_str(), result.errorText.c_str(), result.code);
+            context.tell("writing " + result.target + " failed: " + cp1252ToUtf8(result.errorText) +
+                         " (error " + std::to_string(result.code) + ")");
             break;
     }
+    return true;
 }
 
 /// `--preview`: lists what an update would change and writes nothing.
-int previewUpdate(Workspace& ws, const std::string& libFile, bool json, bool quiet)
+ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bool json)
 {
+    Workspace& ws = context.workspace();
     refresh::FileUpdateResult loaded;
     loaded.libFile = ws.files().fullPath(libFile);
     loaded.target = loaded.libFile;
     if (!refresh::loadLibraryForUpdate(ws, loaded)) {
-        report(loaded, false, quiet);
-        return exitCode(loaded);
+        if (!report(context, loaded, false))
+            return ExitStatus::WriteFailed;
+        return refresh::fileUpdateExitCode(loaded);
     }
     const reports::CompareOptions options = reports::readCompareSettings(ws.settings()).options;
     const refresh::UpdatePreview preview = refresh::buildUpdatePreview(ws, options);
-    if (preview.cancelled) {
-        if (!quiet)
-            std::fputs("quillon update: cancelled\n", stderr);
-        return 5;
-    }
+    if (preview.cancelled || context.interrupted())
+        return context.cancelled();
+    std::string out;
     if (json) {
-        nlohmann::json rows = nlohmann::json::array();
         const auto function = [](const std::optional<refresh::LibFunction>& f) {
-            return f ? nlohmann::json{{"module", f->module},
-                                      {"function", f->symbol},
+            return f ? nlohmann::json{{"module", cp1252ToUtf8(f->module)},
+                                      {"function", cp1252ToUtf8(f->symbol)},
                                       {"ordinal", f->ordinal}}
                      : nlohmann::json();
         };
+        nlohmann::json rows = nlohmann::json::array();
         for (const refresh::UpdatePreviewRow& row : preview.rows)
-            rows.push_back({{"module", row.module},
-                            {"function", row.symbol},
+            rows.push_back({{"module", cp1252ToUtf8(row.module)},
+                            {"function", cp1252ToUtf8(row.symbol)},
                             {"ordinal", row.ordinal},
-                            {"change", row.change},
+                            {"change", cp1252ToUtf8(row.change)},
                             {"drops", function(row.drops)},
                             {"writes", function(row.writes)}});
-        const nlohmann::json out = {{"file", loaded.libFile},
-                                    {"modules", preview.modules},
-                                    {"changed", preview.changedModules},
-                                    {"notLocated", preview.notLocated},
-                                    {"kept", preview.kept},
-                                    {"rows", rows}};
-        std::puts(out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
-    } else if (!quiet) {
+        out = jsonOf({{"file", loaded.libFile},
+                      {"modules", preview.modules},
+                      {"changed", preview.changedModules},
+                      {"notLocated", preview.notLocated},
+                      {"kept", preview.kept},
+                      {"rows", rows}});
+    } else {
         for (const std::string& line : refresh::updatePreviewLines(preview))
-            std::puts(line.c_str());
+            out += cp1252ToUtf8(line) + "\n";
     }
-    return 0;
+    return context.writeOut(out) ? ExitStatus::Success : ExitStatus::WriteFailed;
 }
 
 }  // namespace
 
-int runUpdateCommand(int argc, char** argv)
+ExitStatus runUpdateCommand(CommandContext& context)
 {
-    CLI::App app{"Updates a Clarion LIB file from the DLL/EXE files behind its modules.",
-                 "quillon update"};
-    std::vector<std::string> arguments;
-    std::string output;
-    std::string settingsDir;
-    bool json = false;
-    bool quiet = false;
-    bool preview = false;
-    app.add_option("-o,--output", output, "write OUT.LIB instead of FILE.LIB");
-    app.add_flag("--json", json, "print the result as a JSON object");
-    app.add_flag("--preview,--dry-run", preview,
+    Arguments a;
+    CLI::App& app = context.parser(
+        "Updates a Clarion LIB file from the DLL/EXE files behind its modules: every module "
+        "located (as \"quillon locate\" locates it) is reloaded from its file, the others stay as "
+        "they are, and so does a module whose file cannot be read whole or holds another module; the library is cleaned up and sorted as the settings ask and "
+        "written again, replacing the old file only when the new one is complete. Records "
+        "in the settings file what the desktop program records (not with --preview).");
+    app.add_option("-o,--output", a.output,
+                   "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)")
+        ->type_name("OUT.LIB");
+    app.add_flag("--preview,--dry-run", a.preview,
                  "list what the update would change (module, function, ordinal, change) and "
                  "write nothing");
-    app.add_flag("--quiet", quiet, "print nothing (the exit status tells the outcome)");
-    app.add_option("--settings", settingsDir, "use DIR/Quillon32.ini as the settings file");
-    app.add_option("FILE.LIB", arguments, "the LIB file, and /s or /s:OUT.LIB")->required();
-    if (const std::optional<int> code = parseSubcommand(app, argc, argv))
-        return *code;
-
-    std::vector<std::string> files;
-    for (const std::string& argument : arguments) {
-        if (isSilentSwitch(argument)) {
-            const std::size_t colon = argument.find(':');
-            if (colon != std::string::npos) {
-                if (!output.empty()) {
-                    std::fputs("quillon update: give the output file once (/s:OUT.LIB or -o)\n",
-                               stderr);
-                    return 2;
-                }
-                output = std::string(trimBlanks(argument.substr(colon + 1)));
-            }
-        } else {
-            files.push_back(argument);
+    addPriorityOption(app, a.priority);
+    app.add_flag("--json", a.json,
+                 "print the result (or the preview) as JSON; printed also with --quiet");
+    app.add_option("FILE.LIB", a.libFile, "the LIB file to update")->required();
+    app.add_option("SWITCH", a.silentSwitch,
+                   "/s (write FILE.LIB) or /s:OUT.LIB (the same as -o OUT.LIB), as the batch "
+                   "form takes it");
+    if (const std::optional<ExitStatus> status = context.parse())
+        return *status;
+    // The switch may come first, as in "update /s:NEW.LIB FILE.LIB".
+    if (isSilentSwitch(a.libFile) && !a.silentSwitch.empty() && !isSilentSwitch(a.silentSwitch))
+        std::swap(a.libFile, a.silentSwitch);
+    if (!a.silentSwitch.empty()) {
+        if (!isSilentSwitch(a.silentSwitch))
+            return context.usageError("name one LIB file (" + a.silentSwitch +
+                                      " is neither it nor /s)");
+        const std::size_t colon = a.silentSwitch.find(':');
+        if (colon != std::string::npos) {
+            if (!a.output.empty())
+                return context.usageError("give the output file once (/s:OUT.LIB or -o)");
+            a.output = std::string(trimBlanks(std::string_view(a.silentSwitch).substr(colon + 1)));
         }
     }
-    if (files.size() != 1) {
-        std::fprintf(stderr, "quillon update: name one LIB file\n%s\n", app.help().c_str());
-        return 2;
-    }
+    if (isSilentSwitch(a.libFile))
+        return context.usageError("name the LIB file to update");
 
-    std::signal(SIGINT, onUpdateInterrupt);
-    ui::TerminalUi ui(g_interrupted, false, quiet || json);
-    const std::unique_ptr<Session> session = openCommandSession(ui, settingsDir);
-    Workspace& ws = session->workspace();
-    ws.options.UseStatusBar = 0;
-    locate::state(ws).environment = locate::locateEnvironment(ws.files(), session->environment());
-
-    if (preview)
-        return previewUpdate(ws, files.front(), json, quiet);
+    Workspace& ws = context.open(a.preview ? SettingsUse::ReadOnly : SettingsUse::ReadWrite);
+    useLocateOptions(context, locateOptions(context, a.priority));
+    if (a.preview)
+        return previewUpdate(context, a.libFile, a.json);
     const refresh::FileUpdateResult result =
-        refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{files.front(), output});
-    ui.progressEnd();
-    report(result, json, quiet);
-    return exitCode(result);
+        refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{a.libFile, a.output});
+    context.ui().progressEnd();
+    if (!report(context, result, a.json))
+        return ExitStatus::WriteFailed;
+    return refresh::fileUpdateExitCode(result);
 }
 
 }  // namespace quillon::cli

@@ -46,7 +46,8 @@ void writeAutolocateOptions(settings::SettingsStore& store, const AutolocateOpti
     store.writeNumber(kFolders, "UseOnlyDLLAutolocate", o.UseOnlyDLLAutolocate);
 }
 
-DerivedAutolocate deriveAutolocate(const AutolocateOptions& o, const std::string& priorityFolder)
+DerivedAutolocate deriveAutolocate(const AutolocateOptions& o, const std::string& priorityFolder,
+                                   const std::vector<std::string>& morePriorityFolders)
 {
     DerivedAutolocate d;
     d.usePriority = o.UsePriorityPath != 0;
@@ -61,6 +62,12 @@ DerivedAutolocate deriveAutolocate(const AutolocateOptions& o, const std::string
     d.onlyDll = o.UseOnlyDLLAutolocate != 0;
     if (d.usePriority && !priorityFolder.empty())
         d.priorityFolder = platform::withTrailingSeparator(priorityFolder);
+    if (d.usePriority) {
+        for (const std::string& folder : morePriorityFolders) {
+            if (!folder.empty())
+                d.morePriorityFolders.push_back(platform::withTrailingSeparator(folder));
+        }
+    }
 
     if (d.deep)
         d.exceptionExtensions = {".DLL", ".EXE", ".DRV", ".VBX", ".OCX", ".AX", ".CPL"};

@@ -23,6 +23,8 @@ struct AutolocateOptions {
     int UseVerifyOSAutolocate = 0;
     int UseAutolocateDeep = 0;
     int UseOnlyDLLAutolocate = 0;
+    /// Priority folders searched after `FirstFolder`, given for one run (no settings key).
+    std::vector<std::string> morePriorityFolders;
 
     friend bool operator==(const AutolocateOptions&, const AutolocateOptions&) = default;
 };
@@ -46,6 +48,8 @@ struct DerivedAutolocate {
     bool onlyDll = false;
     /// The priority folder with a trailing separator; empty when not in use.
     std::string priorityFolder;
+    /// The further priority folders of the run, each with a trailing separator.
+    std::vector<std::string> morePriorityFolders;
     /// The extensions tried for a name, in order (".DLL", ".EXE", ...).
     std::vector<std::string> extensions;
     /// The list without the ".DLL"-only rule, for names from the exceptions list.
@@ -63,7 +67,9 @@ inline constexpr std::size_t kShallowFolderLimit = 500;
 
 /// Derives the search values. `priorityFolder` is the normalized `FirstFolder` (empty when it
 /// does not exist); a blank priority folder leaves the priority step without a folder.
-[[nodiscard]] DerivedAutolocate deriveAutolocate(const AutolocateOptions& options,
-                                                 const std::string& priorityFolder);
+/// `morePriorityFolders` are the normalized folders of `options.morePriorityFolders` that exist.
+[[nodiscard]] DerivedAutolocate deriveAutolocate(
+    const AutolocateOptions& options, const std::string& priorityFolder,
+    const std::vector<std::string>& morePriorityFolders = {});
 
 }  // namespace quillon::locate

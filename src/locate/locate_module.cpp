@@ -112,6 +112,10 @@ private:
         tag(kTagPriority);
         if (m_derived.usePriority && tryFolder(m_derived.priorityFolder, kSourcePriority))
             return true;
+        for (const std::string& folder : m_derived.morePriorityFolders) {
+            if (tryFolder(folder, kSourcePriority))
+                return true;
+        }
         tag(kTagRemembered);
         return tryFolder(m_state.previousFolder, kSourcePrevious) ||
                tryFolder(m_state.firstEnteredFolder, kSourceFirstEntered) ||
@@ -227,10 +231,14 @@ void prepareSearch(Workspace& ws)
     if (!state.options)
         state.options =
             state.fixedOptions ? *state.fixedOptions : readAutolocateOptions(ws.settings());
-    if (!state.derived)
+    if (!state.derived) {
+        std::vector<std::string> more;
+        for (const std::string& folder : state.options->morePriorityFolders)
+            more.push_back(existingFolder(ws.files(), folder, ws.options.UseLongAdd));
         state.derived = deriveAutolocate(
             *state.options,
-            existingFolder(ws.files(), state.options->FirstFolder, ws.options.UseLongAdd));
+            existingFolder(ws.files(), state.options->FirstFolder, ws.options.UseLongAdd), more);
+    }
 }
 
 LocatePassScope::LocatePassScope(Workspace& ws) : m_ws(ws), m_outer(!locate::state(ws).inPass)

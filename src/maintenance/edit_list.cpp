@@ -34,6 +34,14 @@ bool sameKey(EditListKind kind, const EditListEntry& a, const EditListEntry& b)
                                             : a.fileName == b.fileName;
 }
 
+bool hasControlCharacter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 Error notTaken()
 {
     return {platform::kAccessDenied, platform::errorCodeText(platform::kAccessDenied)};
@@ -74,6 +82,10 @@ EntryRefusal checkEntry(EditListKind kind, const std::vector<EditListEntry>& lis
         return EntryRefusal::ModuleTooLong;
     if (entry.fileName.size() > kPathCapacity - 1)
         return EntryRefusal::FileTooLong;
+    // A line break would end the settings line inside the name, and other control characters
+    // make names no file system or module table holds.
+    if (hasControlCharacter(entry.moduleName) || hasControlCharacter(entry.fileName))
+        return EntryRefusal::ControlCharacter;
     if (kind == EditListKind::Favorites && entry.fileName.find('|') != std::string::npos)
         return EntryRefusal::BadCharacter;
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -116,6 +128,8 @@ std::string_view entryRefusalText(EditListKind kind, EntryRefusal refusal)
             return "The favorites hold at most 1024 characters of file names!";
         case EntryRefusal::BadCharacter:
             return "A favorite file name can not hold the character \"|\"!";
+        case EntryRefusal::ControlCharacter:
+            return "A name can not hold a control character (tab, line break...)!";
     }
     return {};
 }

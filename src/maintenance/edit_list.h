@@ -38,6 +38,7 @@ enum class EntryRefusal {
     Full,
     FavoritesFull,
     BadCharacter,
+    ControlCharacter,
 };
 
 /// An entry as the list keeps it. Exceptions: the module name upper case without apostrophes

@@ -35,6 +35,10 @@ TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
     EXPECT_EQ(check("NEW", "NEW.DLL"), EntryRefusal::Full);
     EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "a|b"), {}),
               EntryRefusal::BadCharacter);
+    EXPECT_EQ(check("BAD\nNAME", "X.DLL"), EntryRefusal::ControlCharacter);
+    EXPECT_EQ(check("NAME", "X\x7F.DLL"), EntryRefusal::ControlCharacter);
+    EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "/a\tb.lib"), {}),
+              EntryRefusal::ControlCharacter);
     const std::vector<EditListEntry> favorites(3, {"x", std::string(340, 'f')});
     EXPECT_EQ(checkEntry(Kind::Favorites, favorites, {"y", "/y.lib"}, {}),
               EntryRefusal::FavoritesFull);

@@ -112,6 +112,16 @@ Result<ReplacementFile> ReplacementFile::begin(FileSystem& files, const std::str
     // A folder of the target's name is never replaced: nothing is created beside it.
     if (files.isFolder(replaced))
         return errorFromErrno(EACCES);
+#ifndef _WIN32
+    // A file that no one may write is not replaced, as Windows keeps a read-only file (a rename
+    // over it would succeed here, where only the folder's permissions count).
+    std::error_code ec;
+    const fs::file_status status = fs::status(fs::path(replaced), ec);
+    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write |
+                                 fs::perms::others_write;
+    if (!ec && fs::is_regular_file(status) && (status.permissions() & kWrite) == fs::perms::none)
+        return errorFromErrno(EACCES);
+#endif
     Result<File> file = createSibling(files, replaced);
     if (!file)
         return file.error();

@@ -27,8 +27,8 @@ public:
     ReplacementFile& operator=(const ReplacementFile&) = delete;
     ~ReplacementFile();
 
-    /// Creates the new file beside `target`. A target that is a folder fails with 5 and creates
-    /// nothing; otherwise a failure is the one of creating the file (a missing or read-only
+    /// Creates the new file beside `target`. A target that is a folder, or a file without any
+    /// write permission (read-only), fails with 5 and creates nothing; otherwise a failure is the one of creating the file (a missing or read-only
     /// folder).
     [[nodiscard]] static Result<ReplacementFile> begin(FileSystem& files, const std::string& target);
 

@@ -89,6 +89,18 @@ TEST_F(ReplacementFileTest, ALinkSurvivesAndTheFileKeepsItsPermissions)
     EXPECT_EQ(fs::status(real).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+
+TEST_F(ReplacementFileTest, AFileNoOneMayWriteIsNotReplaced)
+{
+    const std::string target = folder.write("X.LIB", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
+    const Result<ReplacementFile> file = ReplacementFile::begin(files, target);
+    fs::permissions(target, fs::perms::owner_all);
+    ASSERT_FALSE(file.ok());
+    EXPECT_EQ(file.error().code, 5);
+    EXPECT_EQ(folder.read("X.LIB"), "old");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"X.LIB"});
+}
 #endif
 
 }  // namespace

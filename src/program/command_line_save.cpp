@@ -42,12 +42,15 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     const settings::SettingsStore::Batch batch(ws.settings());
 
     std::vector<std::string> found;
+    std::vector<std::string> missing;
     for (const std::string& input : line.inputFiles) {
         const std::string full = ws.files().fullPath(input);
         const std::string normalized = platform::NormalizeFolderPath(
             ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Required);
         if (!normalized.empty() && ws.files().isFile(normalized))
             found.push_back(normalized);
+        else
+            missing.push_back(input);
     }
     ws.cancel.clear();
     if (!found.empty()) {
@@ -58,8 +61,9 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     if (!ws.SilentMode)
         return 0;
     BatchResult r = commandLineSave(ws, line, form);
+    r.missingInputs = std::move(missing);
     if (result != nullptr)
-        *result = r;
+        *result = std::move(r);
     return 1;
 }
 
@@ -134,17 +138,18 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
     return result;
 }
 
-int batchExitCode(const BatchResult& result)
+ExitStatus batchExitCode(const BatchResult& result)
 {
     switch (result.outcome) {
-    case BatchOutcome::Saved: return 0;
-    case BatchOutcome::NoNames: return 3;
-    case BatchOutcome::NotLocated: return 4;
-    case BatchOutcome::Cancelled: return 5;
+    case BatchOutcome::Saved:
+        return result.missingInputs.empty() ? ExitStatus::Success : ExitStatus::SomeNotFound;
+    case BatchOutcome::NoNames: return ExitStatus::NoNames;
+    case BatchOutcome::NotLocated: return ExitStatus::NotFound;
+    case BatchOutcome::Cancelled: return ExitStatus::Cancelled;
     case BatchOutcome::OpenFileError:
-    case BatchOutcome::WriteFailed: return 6;
+    case BatchOutcome::WriteFailed: return ExitStatus::WriteFailed;
     }
-    return 1;
+    return ExitStatus::Failed;
 }
 
 }  // namespace quillon

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "program/batch_messages.h"
 #include "program/command_line.h"
+#include "program/exit_status.h"
 #include "program/file_loader.h"
 #include "core/workspace.h"
 
@@ -20,6 +22,8 @@ struct BatchResult {
     std::string errorText;
     /// Nothing was left to write after the cleanup, or no target could be named: no message.
     bool nothingWritten = false;
+    /// The input files of the command line that were not found, as typed.
+    std::vector<std::string> missingInputs;
 };
 
 /// `ProcessCommandLine`: loads the input files of `line` (those that exist) with the multi-file
@@ -41,8 +45,8 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line,
 /// OpenFileError or WriteFailed.
 BatchResult writeLibrarySilently(Workspace& ws, const std::string& target);
 
-/// The exit status of the `quillon` program for a silent run: 0 only when the LIB file was
-/// written.
-[[nodiscard]] int batchExitCode(const BatchResult& result);
+/// The exit status of a silent run: Success only when the LIB file was written from every
+/// input file; SomeNotFound when it was written but some input files were not found.
+[[nodiscard]] ExitStatus batchExitCode(const BatchResult& result);
 
 }  // namespace quillon

@@ -24,6 +24,11 @@ void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
     request.fileName = ws.CurrentFileName;
     request.quiet = true;
     const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, request);
+    if (outcome && outcome->end == lib::LibLoadEnd::Cancelled) {
+        ws.library = Library{};
+        listing.cancelled = true;
+        return;
+    }
     for (const LibraryRow& row : ws.library.rows) {
         if (row.isSymbol())
             listing.symbols.push_back(
@@ -66,9 +71,16 @@ ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
         ws.CurrentFileName = ws.files().fullPath(file);
         if (isLibFileName(ws.CurrentFileName)) {
             listLibFile(ws, file, listing);
+            if (listing.cancelled)
+                break;
             continue;
         }
         const ExecutableLoad load = executableReader(ws, false, true);
+        if (load.cancelled) {
+            truncateLibrary(ws, load.firstNewRow);
+            listing.cancelled = true;
+            break;
+        }
         const LibraryList& rows = ws.library.rows;
         std::uint32_t residentLeft = 0;
         for (std::size_t i = load.firstNewRow; i < rows.size(); ++i) {

@@ -47,6 +47,8 @@ struct ExportListing {
     std::vector<OrdinalOnlyCount> ordinalOnly;
     /// The exports by ordinal only are listed too (and the lines carry their marker).
     bool withOrdinalOnly = false;
+    /// Escape stopped the listing; it holds the files before the one it stopped in.
+    bool cancelled = false;
     /// Module-definition files whose entries a LIB file cannot bind were left out of.
     std::vector<SkippedEntries> skippedEntries;
 };
@@ -59,7 +61,8 @@ struct ListingFormat {
 
 /// Reads each file with `executableReader` (messages through the workspace's front end, no
 /// progress) and collects its symbols, and counts each executable's exports by ordinal only,
-/// listing them too when `withOrdinalOnly`. The workspace's library is left as it was.
+/// listing them too when `withOrdinalOnly`. The workspace's library is left as it was. Stops
+/// at the first file Escape cancels.
 [[nodiscard]] ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
                                         bool withOrdinalOnly = false);
 

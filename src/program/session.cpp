@@ -7,10 +7,11 @@
 
 namespace quillon {
 
-Session::Session(ui::UiInterface& ui, platform::Environment env, settings::LocationInputs inputs)
+Session::Session(ui::UiInterface& ui, platform::Environment env, settings::LocationInputs inputs,
+                 settings::SettingsStore::Access access)
     : m_env(std::move(env)),
       m_location(settings::locateSettingsFile(m_files, m_env, inputs)),
-      m_settings(m_files, m_location.settingsFile),
+      m_settings(m_files, m_location.settingsFile, access),
       m_ws(std::make_unique<Workspace>(ui, m_files, m_settings, m_clock))
 {
     reportSettingsFailures(*m_ws);

@@ -18,8 +18,10 @@ namespace quillon {
 class Session {
 public:
     /// Locates the settings file from `env` and `inputs`, loads the options and the exclusion
-    /// list. `ui` must outlive the session.
-    Session(ui::UiInterface& ui, platform::Environment env, settings::LocationInputs inputs);
+    /// list. `ui` must outlive the session. With `access` ReadOnly nothing the run does is
+    /// written to the settings file (the runs that only look at files).
+    Session(ui::UiInterface& ui, platform::Environment env, settings::LocationInputs inputs,
+            settings::SettingsStore::Access access = settings::SettingsStore::Access::ReadWrite);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 

@@ -90,10 +90,14 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
     return result;
 }
 
-int fileUpdateExitCode(const FileUpdateResult& result)
+ExitStatus fileUpdateExitCode(const FileUpdateResult& result)
 {
-    return batchExitCode(BatchResult{result.outcome, result.target, result.code, result.errorText,
-                                     !result.written()});
+    if (result.refusal != FileUpdateRefusal::None)
+        return ExitStatus::NotLibFile;
+    if (result.written() && result.update.unreadable > 0)
+        return ExitStatus::ModulesKept;
+    return batchExitCode(BatchResult{
+        result.outcome, result.target, result.code, result.errorText, !result.written(), {}});
 }
 
 }  // namespace quillon::refresh

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "program/batch_messages.h"
+#include "program/exit_status.h"
 #include "refresh/library_update.h"
 
 namespace quillon::refresh {
@@ -55,8 +56,10 @@ bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
 /// Nothing is written when no module was updated: the file is left untouched.
 FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
 
-/// The exit status of `quillon update`: 0 written, 3 no import definitions, 4 the file missing
-/// or no module located, 5 cancelled, 6 writing failed.
-[[nodiscard]] int fileUpdateExitCode(const FileUpdateResult& result);
+/// The exit status of `quillon update`: NotLibFile for a refusal, Success when written,
+/// ModulesKept when written but located modules were kept unread, NoNames when the file holds
+/// no import definitions, NotFound when it is missing or no module was updated, Cancelled, or
+/// WriteFailed.
+[[nodiscard]] ExitStatus fileUpdateExitCode(const FileUpdateResult& result);
 
 }  // namespace quillon::refresh

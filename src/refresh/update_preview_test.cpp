@@ -1,12 +1,7 @@
 // The update list: changed rows only, modules not located once, the library left as it was.
 #include "refresh/update_preview.h"
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 #include <ostream>
 #include <set>
@@ -175,31 +170,6 @@ TEST(UpdatePreview, EmptyLibraryGivesAnEmptyList)
     EXPECT_EQ(preview.modules, 0u);
     EXPECT_TRUE(preview.rows.empty());
 }
-
-#ifndef _WIN32
-TEST(UpdatePreview, CommandLinePreviewPrintsTheListAndWritesNothing)
-{
-    RefreshTree tree;
-    const std::string bytes = LibBuilder()
-                                  .import("GROW.dll", "Kept", 1)
-                                  .import("GROW.dll", "Dropped", 2)
-                                  .import("LOST.dll", "Alone", 7)
-                                  .bytes();
-    const std::string lib = tree.file("app.lib", bytes);
-    (void)tree.dll("dlls/GROW.dll", {"Kept", "Dropped", "Added"});
-    const std::string command = "PATH='" + tree.folder("dlls") + "' WINEPREFIX='" + tree.prefix() +
-                                "' '" + QUILLON_CLI_PATH + "' update --preview '" + lib +
-                                "' --settings '" + tree.folder("settings") + "' > '" +
-                                tree.path("out.txt") + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(tree.t.folder.read("out.txt"),
-              "GROW.dll\tAdded\t3\t<Missing in library>\nLOST.dll\t\t\t<File not found>\n");
-    EXPECT_EQ(tree.t.folder.read("app.lib"), bytes);
-    EXPECT_FALSE(std::filesystem::exists(tree.path("app.li_")));
-}
-#endif
 
 }  // namespace
 }  // namespace quillon::refresh

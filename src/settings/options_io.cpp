@@ -116,6 +116,18 @@ std::string_view trimBlanks(std::string_view s)
     return s;
 }
 
+/// True when `folder` is the folder that holds `file`.
+bool isFolderOf(const std::string& folder, const std::string& file)
+{
+    std::string a = platform::withTrailingSeparator(folder);
+    std::string b = platform::withTrailingSeparator(platform::folderOf(file));
+    if (!platform::kCaseSensitivePaths) {
+        a = upperCase(a);
+        b = upperCase(b);
+    }
+    return !trimBlanks(folder).empty() && a == b;
+}
+
 }  // namespace
 
 std::string fileSuffixFromSetting(std::string_view stored)
@@ -207,8 +219,13 @@ void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeam
         store.writeNumber("Options", k.key, options.*k.field);
     for (const TextKey& k : kOptionTexts)
         store.writeSetting("Options", k.key, options.*k.field);
-    for (const TextKey& k : kFolders)
+    for (const TextKey& k : kFolders) {
+        // ProgFolder redirects to another folder's settings file; the folder of this file
+        // itself is no redirection, and written down it would follow a copy of the file.
+        if (k.field == &Options::ProgFolder && isFolderOf(options.ProgFolder, store.path()))
+            continue;
         store.writeSetting("Folders", k.key, options.*k.field);
+    }
     for (const NumberKey& k : kFolderNumbers)
         store.writeNumber("Folders", k.key, options.*k.field);
     for (const NumberKey& k : kFilelistNumbers)

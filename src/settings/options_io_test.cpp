@@ -154,6 +154,16 @@ TEST_F(OptionsFixture, SaveThenLoadGivesTheSameOptions)
     EXPECT_EQ(ini().find("StatFolder"), std::string::npos);  // blank: never stored
 }
 
+TEST_F(OptionsFixture, ProgFolderIsWrittenOnlyWhenItRedirectsElsewhere)
+{
+    load();
+    SaveOptions(t.settings, options);
+    EXPECT_EQ(ini().find("ProgFolder"), std::string::npos);
+    options.ProgFolder = dir("lib");
+    SaveOptions(t.settings, options);
+    EXPECT_NE(ini().find("\nProgFolder=" + dir("lib") + "\n"), std::string::npos);
+}
+
 TEST_F(OptionsFixture, SavingKeepsUnrelatedContent)
 {
     const std::string head = "; my notes\n[Excludelist]\nExcludeNum=1\nSymbol1=WEP\n";

@@ -58,7 +58,10 @@ SettingsLocation locateSettingsFile(platform::FileSystem& files, const platform:
     where.programFolder = platform::programFolder(inputs.programPath, inputs.currentFolder);
     where.startFolder = startSettingsFolder(files, env, where.programFolder);
 
-    SettingsStore store(files, where.startFolder + kSettingsFileName);
+    // Locating only reads: ProgFolder is the user's redirection, never a copy of the folder a
+    // file lies in, so that a settings file copied to another folder works there.
+    SettingsStore store(files, where.startFolder + kSettingsFileName,
+                        SettingsStore::Access::ReadOnly);
     std::string folder;
     {
         const SettingsStore::Batch batch(store);
@@ -81,10 +84,10 @@ SettingsLocation locateSettingsFile(platform::FileSystem& files, const platform:
 
     where.settingsFolder = folder;
     where.settingsFile = folder + kSettingsFileName;
-    store.setPath(where.settingsFile);
-    const SettingsStore::Batch batch(store);
-    where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
-    store.writeSetting("Folders", "ProgFolder", folder);
+    if (where.settingsFile != store.path()) {
+        store.setPath(where.settingsFile);
+        where.UseLongAdd = store.readNumber("Options", "UseLongAdd", 1);
+    }
     return where;
 }
 

@@ -46,10 +46,10 @@ struct SettingsLocation {
 /// Locates the settings file (runs first at start-up): takes the starting folder's settings
 /// file, follows its `ProgFolder` key once to the settings folder (falling back to the starting
 /// folder when that folder does not exist; a relative `ProgFolder` is taken against the current
-/// folder and kept as a full path), reads `UseLongAdd` there and writes `ProgFolder` back into
-/// the file found. Never fails: a missing file gives the defaults and is created by
-/// that write (with its folder) when possible. Reads and the write go through `files`; each file
-/// is read once and the settings file written at most once.
+/// folder and kept as a full path) and reads `UseLongAdd` there. Writes nothing: `ProgFolder`
+/// stays what the user made it, so that a file copied to another folder is used there and a
+/// redirection to a folder that is missing for now works again when it is back. Never fails:
+/// a missing file gives the defaults. Reads go through `files`.
 [[nodiscard]] SettingsLocation locateSettingsFile(platform::FileSystem& files,
                                                   const platform::Environment& env,
                                                   const LocationInputs& inputs);

@@ -37,13 +37,12 @@ struct LocationFixture : ::testing::Test {
     LocationInputs inputs;
 };
 
-TEST_F(LocationFixture, DefaultsToTheUsersConfigFolderCreatedOnFirstWrite)
+TEST_F(LocationFixture, DefaultsToTheUsersConfigFolderAndWritesNothing)
 {
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where, (SettingsLocation{prog(), homeSettings(), homeSettings(),
                                        homeSettings() + "Quillon32.ini", 1}));
-    EXPECT_EQ(root.read("home/.config/quillon/Quillon32.ini"),
-              "[Folders]\nProgFolder=" + homeSettings() + "\n");
+    EXPECT_FALSE(std::filesystem::exists(homeSettings()));
 }
 
 TEST_F(LocationFixture, XdgConfigHomeIsUsedWhenAbsolute)
@@ -61,8 +60,7 @@ TEST_F(LocationFixture, SettingsFileBesideTheProgramMakesAPortableInstall)
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFile, prog() + "Quillon32.ini");
     EXPECT_EQ(where.UseLongAdd, 0);
-    EXPECT_EQ(root.read("prog/Quillon32.ini"),
-              "[Options]\nUseLongAdd=0\n[Folders]\nProgFolder=" + prog() + "\n");
+    EXPECT_EQ(root.read("prog/Quillon32.ini"), "[Options]\nUseLongAdd=0\n");
     EXPECT_FALSE(std::filesystem::exists(homeSettings()));
 }
 
@@ -73,7 +71,7 @@ TEST_F(LocationFixture, EnvironmentOverrideWinsOverEverything)
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFile, root.file("override") + "/Quillon32.ini");
     EXPECT_EQ(where.UseLongAdd, 1);
-    EXPECT_TRUE(std::filesystem::exists(root.file("override/Quillon32.ini")));
+    EXPECT_FALSE(std::filesystem::exists(root.file("override")));
 }
 
 TEST_F(LocationFixture, ProgFolderRedirectsOnceToAnExistingFolder)
@@ -81,26 +79,30 @@ TEST_F(LocationFixture, ProgFolderRedirectsOnceToAnExistingFolder)
     std::filesystem::create_directories(root.path() / "shared");
     const std::string shared = root.file("shared") + "/";
     const std::string start = "[Folders]\nProgFolder=" + root.file("shared") + "\n";
+    const std::string second =
+        "[Options]\nUseLongAdd=0\n[Folders]\nProgFolder=" + root.file("elsewhere") + "\n";
     root.write("prog/Quillon32.ini", start);
-    root.write("shared/Quillon32.ini",
-               "[Options]\nUseLongAdd=0\n[Folders]\nProgFolder=" + root.file("elsewhere") + "\n");
+    root.write("shared/Quillon32.ini", second);
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFolder, shared);
     EXPECT_EQ(where.settingsFile, shared + "Quillon32.ini");
     EXPECT_EQ(where.UseLongAdd, 0);
-    // The second file's own ProgFolder is not followed; it is rewritten with its folder.
-    EXPECT_EQ(root.read("shared/Quillon32.ini"),
-              "[Options]\nUseLongAdd=0\n[Folders]\nProgFolder=" + shared + "\n");
+    // The second file's own ProgFolder is not followed; neither file is written.
+    EXPECT_EQ(root.read("shared/Quillon32.ini"), second);
     EXPECT_EQ(root.read("prog/Quillon32.ini"), start);
 }
 
-TEST_F(LocationFixture, MissingProgFolderFallsBackAndIsRewritten)
+TEST_F(LocationFixture, MissingProgFolderFallsBackAndIsKeptForWhenItIsBack)
 {
-    root.write("prog/Quillon32.ini", "[Folders]\nProgFolder=" + root.file("gone") + "\n");
+    const std::string start = "[Folders]\nProgFolder=" + root.file("gone") + "\n";
+    root.write("prog/Quillon32.ini", start);
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFile, prog() + "Quillon32.ini");
-    EXPECT_EQ(root.read("prog/Quillon32.ini"), "[Folders]\nProgFolder=" + prog() + "\n");
+    EXPECT_EQ(root.read("prog/Quillon32.ini"), start);
     EXPECT_FALSE(std::filesystem::exists(root.file("gone")));
+    std::filesystem::create_directories(root.path() / "gone");
+    EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile,
+              root.file("gone") + "/Quillon32.ini");
 }
 
 TEST_F(LocationFixture, ProgFolderWithDoubledSeparatorsIsNormalized)
@@ -112,12 +114,11 @@ TEST_F(LocationFixture, ProgFolderWithDoubledSeparatorsIsNormalized)
     EXPECT_EQ(where.settingsFolder, root.file("shared") + "/");
 }
 
-TEST_F(LocationFixture, BlankProgFolderIsDeletedAndReplaced)
+TEST_F(LocationFixture, BlankProgFolderMeansTheStartingFolder)
 {
     root.write("prog/Quillon32.ini", "[Folders]\nProgFolder=   \n");
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFile, prog() + "Quillon32.ini");
-    EXPECT_EQ(root.read("prog/Quillon32.ini"), "[Folders]\nProgFolder=" + prog() + "\n");
 }
 
 TEST_F(LocationFixture, RelativeFoldersBecomeFullPaths)
@@ -156,7 +157,7 @@ TEST(SettingsLocation, WindowsLooksBesideTheProgramUnlessOverridden)
     const LocationInputs inputs{root.file("quillon32.exe"), "C:\\"};
     const std::string prog = root.path().string() + "\\";
     EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile, prog + "Quillon32.ini");
-    EXPECT_EQ(root.read("Quillon32.ini"), "[Folders]\nProgFolder=" + prog + "\n");
+    EXPECT_FALSE(std::filesystem::exists(root.file("Quillon32.ini")));
     std::filesystem::create_directories(root.path() / "other");
     env.set("QUILLON_SETTINGS_DIR", root.file("other"));
     EXPECT_EQ(locateSettingsFile(files, env, inputs).settingsFile,

@@ -39,7 +39,7 @@ int run(ui::UiInterface& ui, const CommandLine& line)
     ws.SilentMode = true;
     BatchResult result;
     (void)processCommandLine(ws, line, {}, &result);
-    return batchExitCode(result);
+    return exitCode(batchExitCode(result));
 }
 
 }  // namespace

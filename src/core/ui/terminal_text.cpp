@@ -1,6 +1,7 @@
 // Message boxes as plain text.
 #include "core/ui/terminal_text.h"
 
+#include "base/ascii_text.h"
 #include "base/text_encoding.h"
 
 namespace quillon::ui {
@@ -31,6 +32,19 @@ std::vector<std::string> split(std::string_view text, char separator)
     }
 }
 
+/// The access key of a button ("&Yes" gives 'Y'), or 0 when it has none.
+char accessKey(std::string_view button)
+{
+    for (std::size_t i = 0; i + 1 < button.size(); ++i) {
+        if (button[i] == '&') {
+            if (button[i + 1] != '&')
+                return button[i + 1];
+            ++i;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::string messageAsText(const MessageBox& box)
@@ -58,6 +72,50 @@ std::vector<std::string> buttonLabels(const std::string& buttons)
         labels.push_back(plain);
     }
     return labels;
+}
+
+std::string answerChoices(const std::string& buttons, int defaultButton)
+{
+    std::string out;
+    int position = 0;
+    for (const std::string& button : split(buttons, '|')) {
+        ++position;
+        if (!out.empty())
+            out += ", ";
+        std::string shown;
+        bool marked = false;
+        for (std::size_t i = 0; i < button.size(); ++i) {
+            if (button[i] == '&' && i + 1 < button.size() && button[i + 1] != '&' && !marked) {
+                shown += '[';
+                shown += button[i + 1];
+                shown += ']';
+                marked = true;
+                ++i;
+            } else if (button[i] != '&') {
+                shown += button[i];
+            }
+        }
+        out += shown;
+        if (position == defaultButton)
+            out += " (Enter)";
+    }
+    return out;
+}
+
+std::optional<int> answeredButton(const std::string& buttons, std::string_view answer)
+{
+    const std::string typed = upperCase(trimBlanks(answer));
+    if (typed.empty())
+        return std::nullopt;
+    const std::vector<std::string> parts = split(buttons, '|');
+    const std::vector<std::string> labels = buttonLabels(buttons);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const char key = accessKey(parts[i]);
+        const bool byKey = typed.size() == 1 && key != 0 && upperCase(std::string(1, key)) == typed;
+        if (byKey || upperCase(labels[i]) == typed || std::to_string(i + 1) == typed)
+            return static_cast<int>(i + 1);
+    }
+    return std::nullopt;
 }
 
 }  // namespace quillon::ui

@@ -21,5 +21,19 @@ TEST(TerminalText, ButtonLabelsLoseTheirAccessKeyMarks)
               (std::vector<std::string>{"Yes", "No", "Abort all", "Keep all"}));
 }
 
+TEST(TerminalText, AnswersPickAButtonByNumberAccessKeyOrLabel)
+{
+    const std::string buttons = "&Yes|&No|A&bort all";
+    EXPECT_EQ(answerChoices(buttons, 2), "[Y]es, [N]o (Enter), A[b]ort all");
+    EXPECT_EQ(answeredButton(buttons, "y"), 1);
+    EXPECT_EQ(answeredButton(buttons, " NO "), 2);
+    EXPECT_EQ(answeredButton(buttons, "b"), 3);
+    EXPECT_EQ(answeredButton(buttons, "abort ALL"), 3);
+    EXPECT_EQ(answeredButton(buttons, "2"), 2);
+    EXPECT_EQ(answeredButton(buttons, "4"), std::nullopt);
+    EXPECT_EQ(answeredButton(buttons, "a"), std::nullopt);
+    EXPECT_EQ(answeredButton(buttons, ""), std::nullopt);
+}
+
 }  // namespace
 }  // namespace quillon::ui

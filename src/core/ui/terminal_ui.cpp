@@ -1,8 +1,10 @@
 // The command-line program's front end.
 #include "core/ui/terminal_ui.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 #include "base/text_encoding.h"
@@ -32,28 +34,31 @@ int TerminalUi::message(const ui::MessageBox& box)
 {
     ++m_messages;
     progressEnd();
-    if (!m_quiet || m_interactive)
-        std::fputs(ui::messageAsText(box).c_str(), stderr);
+    // A box whose buttons are OK and Help only tells; it asks nothing.
     const std::vector<std::string> labels = ui::buttonLabels(box.buttons);
-    if (!m_interactive || labels.size() < 2)
+    const bool question = std::count_if(labels.begin(), labels.end(),
+                                        [](const std::string& l) { return l != "Help"; }) >= 2;
+    // A question asked on the terminal is shown even when quiet: it cannot be answered unseen.
+    if (!m_quiet || (m_interactive && question))
+        std::fputs(ui::messageAsText(box).c_str(), stderr);
+    if (!question)
         return box.defaultButton;
+    const std::string choices = ui::answerChoices(box.buttons, box.defaultButton);
+    if (!m_interactive) {
+        const std::size_t taken = static_cast<std::size_t>(
+            std::clamp(box.defaultButton, 1, static_cast<int>(labels.size())) - 1);
+        if (!m_quiet)
+            std::fprintf(stderr, "Answer taken: %s (--interactive asks: %s)\n",
+                         labels[taken].c_str(), choices.c_str());
+        return box.defaultButton;
+    }
     for (;;) {
-        std::fputs("Answer:", stderr);
-        for (std::size_t i = 0; i < labels.size(); ++i)
-            std::fprintf(stderr, " %zu=%s%s", i + 1, labels[i].c_str(),
-                         static_cast<int>(i + 1) == box.defaultButton ? " (default)" : "");
-        std::fputs(": ", stderr);
+        std::fprintf(stderr, "Answer %s: ", choices.c_str());
         std::string line;
-        if (!std::getline(std::cin, line))
+        if (!std::getline(std::cin, line) || line.find_first_not_of(" \t\r") == std::string::npos)
             return box.defaultButton;
-        if (line.empty())
-            return box.defaultButton;
-        try {
-            const int chosen = std::stoi(line);
-            if (chosen >= 1 && chosen <= static_cast<int>(labels.size()))
-                return chosen;
-        } catch (const std::exception&) {
-        }
+        if (const std::optional<int> chosen = ui::answeredButton(box.buttons, line))
+            return *chosen;
     }
 }
 
@@ -102,11 +107,8 @@ void TerminalUi::progressEnd()
 
 ui::PendingKey TerminalUi::takePendingKeys()
 {
-    if (m_interrupted != 0) {
-        m_interrupted = 0;
-        return ui::PendingKey::Escape;
-    }
-    return ui::PendingKey::None;
+    // The flag stays set: after Ctrl+C every step of the run stops, not only the one polling now.
+    return m_interrupted != 0 ? ui::PendingKey::Escape : ui::PendingKey::None;
 }
 
 }  // namespace quillon::ui

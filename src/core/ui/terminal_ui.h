@@ -10,9 +10,9 @@
 
 namespace quillon::ui {
 
-/// Prints messages to stderr; questions take the default button unless prompts are enabled;
-/// progress goes to stderr only when it is a terminal; an interrupt (Ctrl+C) is the Escape key
-/// of the cancellation poll.
+/// Prints messages to stderr (none when quiet, but for questions it asks); questions take the
+/// default button, and say so, unless prompts are enabled; progress goes to stderr only when it
+/// is a terminal; an interrupt (Ctrl+C) is the Escape key of every later cancellation poll.
 class TerminalUi final : public ui::UiInterface {
 public:
     /// `interrupted` is the flag the interrupt handler sets.
