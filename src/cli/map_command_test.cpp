@@ -105,7 +105,7 @@ TEST_F(MapCommand, ExportsUndecoratesAndCountsSkippedEntries)
               "CPP.dll\t_Get@8\t2\t0\tGet\n"
               "CPP.dll\tPlain\t3\t0\t\n");
     EXPECT_NE(tsv.err.find(": 1 entry without an ordinal left out (only the DLL itself gives "
-                           "their ordinals)\n"),
+                           "its ordinal)\n"),
               std::string::npos)
         << tsv.err;
     const testing::Run json = runQuillon({"exports", "--json", "--undecorate", def});

@@ -26,12 +26,13 @@ ui::MessageBox skippedEntriesMessage(const std::vector<SkippedEntries>& files)
     if (withoutOrdinal > 0)
         text += "    " + entries(withoutOrdinal) +
                 " without an ordinal left out: a LIB file binds each|"
-                "    function by its ordinal, and only the DLL itself gives the|"
-                "    ordinals of these entries. Load the DLL to bind them.";
+                "    function by its ordinal, and only the DLL itself gives the|    " +
+                (withoutOrdinal == 1 ? "ordinal of this entry. Load the DLL to bind it."
+                                     : "ordinals of these entries. Load the DLL to bind them.");
     if (withoutName > 0)
         text += std::string(text.empty() ? "" : "|") + "    " + entries(withoutName) +
-                " marked NONAME left out: the DLL exports them|"
-                "    by ordinal only, without a name to bind.";
+                " marked NONAME left out: the DLL exports " + (withoutName == 1 ? "it" : "them") +
+                "|    by ordinal only, without a name to bind.";
     text += "|" + separatorLine() + (files.size() == 1 ? "|    File:" : "|    Files:");
     for (const SkippedEntries& file : files)
         text += "|    " + file.file + " (" +
@@ -48,10 +49,12 @@ std::string skippedEntriesLine(const SkippedEntries& skipped)
     std::string line;
     if (skipped.withoutOrdinal > 0)
         line = entries(skipped.withoutOrdinal) +
-               " without an ordinal left out (only the DLL itself gives their ordinals)";
+               " without an ordinal left out (only the DLL itself gives " +
+               (skipped.withoutOrdinal == 1 ? "its ordinal)" : "their ordinals)");
     if (skipped.withoutName > 0)
         line += std::string(line.empty() ? "" : ", ") + entries(skipped.withoutName) +
-                " marked NONAME left out (the DLL exports them by ordinal only)";
+                " marked NONAME left out (the DLL exports " +
+                (skipped.withoutName == 1 ? "it" : "them") + " by ordinal only)";
     return line;
 }
 

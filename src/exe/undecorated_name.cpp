@@ -107,4 +107,12 @@ std::string shownName(std::string_view name, bool undecorate)
     return std::string(name);
 }
 
+std::string undecoratedToolTip(std::string_view name)
+{
+    const std::string undecorated = undecoratedName(name);
+    if (undecorated.empty())
+        return undecorated;
+    return undecorated + "\n" + std::string(name);
+}
+
 }  // namespace quillon::exe

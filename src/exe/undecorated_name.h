@@ -49,4 +49,8 @@ struct DecorationParts {
 /// the name itself.
 [[nodiscard]] std::string shownName(std::string_view name, bool undecorate);
 
+/// The tool tip of a name a list shows undecorated: the whole undecorated form (a list cuts a
+/// long one), then the exported name, one a line. Empty when the name is not decorated.
+[[nodiscard]] std::string undecoratedToolTip(std::string_view name);
+
 }  // namespace quillon::exe

@@ -56,6 +56,8 @@ TEST(UndecoratedName, ShowsWhatTheNamesStandFor)
     EXPECT_EQ(shownName("_Zxyz", true), "_Zxyz");
     EXPECT_EQ(shownName("_GetThing@12", true), "GetThing");
     EXPECT_EQ(shownName("_GetThing@12", false), "_GetThing@12");
+    EXPECT_EQ(undecoratedToolTip("_GetThing@12"), "GetThing\n_GetThing@12");
+    EXPECT_EQ(undecoratedToolTip("GetThing"), "");
 }
 
 TEST(FunctionSignature, ReadsMicrosoftNames)

@@ -49,6 +49,8 @@ void addOrdinalOnly(Workspace& ws, const std::string& file, const ExecutableLoad
     if (!bytes)
         return;
     const UnnamedExports unnamed = findUnnamedExports(*bytes);
+    if (unnamed.ordinals.empty())
+        return;
     listing.ordinalOnly.push_back(OrdinalOnlyCount{file, unnamed.ordinals.size()});
     if (!listing.withOrdinalOnly)
         return;

@@ -43,7 +43,7 @@ struct OrdinalOnlyCount {
 struct ExportListing {
     std::vector<ListedSymbol> symbols;
     std::vector<ListingFailure> failures;
-    /// One entry per executable read.
+    /// One entry per executable read that has exports by ordinal only.
     std::vector<OrdinalOnlyCount> ordinalOnly;
     /// The exports by ordinal only are listed too (and the lines carry their marker).
     bool withOrdinalOnly = false;

@@ -30,6 +30,8 @@ TEST(ExportListing, ListsEveryFileAndLeavesTheLibraryAlone)
                                                           {"SOUND", "PlaySound", 2, false}}));
     EXPECT_EQ(listing.failures,
               (std::vector<ListingFailure>{{le, 0, "NoLib"}, {absent, 2, "File not found"}}));
+    // Files whose exports all have names add no count, so no line says "0 ... left out".
+    EXPECT_TRUE(listing.ordinalOnly.empty());
     EXPECT_TRUE(f.rows().empty());
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_NE(f.t.ui.messages[0].text.find(le), std::string::npos);

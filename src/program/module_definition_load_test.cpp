@@ -40,7 +40,10 @@ TEST(ModuleDefinitionLoad, LoadsLikeAnExecutableAndCountsWhatItLeavesOut)
               std::string::npos);
     EXPECT_EQ(exe::skippedEntriesLine({def, 3, 1}),
               "3 entries without an ordinal left out (only the DLL itself gives their "
-              "ordinals), 1 entry marked NONAME left out (the DLL exports them by ordinal only)");
+              "ordinals), 1 entry marked NONAME left out (the DLL exports it by ordinal only)");
+    EXPECT_EQ(exe::skippedEntriesLine({def, 1, 2}),
+              "1 entry without an ordinal left out (only the DLL itself gives its ordinal), 2 "
+              "entries marked NONAME left out (the DLL exports them by ordinal only)");
 }
 
 }  // namespace

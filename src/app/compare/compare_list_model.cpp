@@ -75,6 +75,12 @@ QVariant CompareListModel::data(const QModelIndex& index, int role) const
                 default:
                     return {};
             }
+        case Qt::ToolTipRole:
+            if (index.column() == FunctionName && m_ws.options.UseUndecoratedNames != 0) {
+                const std::string tip = exe::undecoratedToolTip(row->SYMBOL);
+                return tip.empty() ? QVariant() : QVariant(fromCp1252(tip));
+            }
+            return {};
         case Qt::ForegroundRole:
             if (row->cells[column] == reports::CellChange::None)
                 return {};

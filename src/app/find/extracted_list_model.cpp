@@ -48,6 +48,11 @@ QVariant ExtractedListModel::data(const QModelIndex& index, int role) const
                 return {};
         }
     }
+    if (role == Qt::ToolTipRole && index.column() == Function &&
+        m_ws.options.UseUndecoratedNames != 0) {
+        const std::string tip = exe::undecoratedToolTip(entry.SYMBOL);
+        return tip.empty() ? QVariant() : QVariant(fromCp1252(tip));
+    }
     if (role == Qt::DecorationRole && index.column() == Module)
         return m_icons.listIcon(entry.MARK != 0 ? kHookedSymbolIcon : kSymbolIcon);
     if (role == Qt::TextAlignmentRole && index.column() == Ordinal)

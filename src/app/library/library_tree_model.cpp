@@ -155,10 +155,11 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
     const bool undecorate = m_ws.options.UseUndecoratedNames != 0 && row.isSymbol();
     if (role == Qt::ToolTipRole && index.column() == Name && row.isModule())
         return moduleToolTip(row);
-    // Shown undecorated, a name tells its exported form in the tool tip.
-    if (role == Qt::ToolTipRole && index.column() == Name && undecorate &&
-        !exe::undecoratedName(row.SYMBOL).empty())
-        return fromCp1252(row.SYMBOL);
+    // Shown undecorated, a name's tool tip holds its whole undecorated and its exported form.
+    if (role == Qt::ToolTipRole && index.column() == Name && undecorate) {
+        const std::string tip = exe::undecoratedToolTip(row.SYMBOL);
+        return tip.empty() ? QVariant() : QVariant(fromCp1252(tip));
+    }
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role == InPlaceEditDelegate::kOrdinalRole)
