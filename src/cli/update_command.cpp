@@ -153,10 +153,10 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
         };
         nlohmann::json rows = nlohmann::json::array();
         for (const refresh::UpdatePreviewRow& row : preview.rows)
-            rows.push_back({{"module", cp1252ToUtf8(row.module)},
-                            {"function", cp1252ToUtf8(row.symbol)},
+            rows.push_back({{"module", row.module},
+                            {"function", row.symbol},
                             {"ordinal", row.ordinal},
-                            {"change", cp1252ToUtf8(row.change)},
+                            {"change", row.change},
                             {"drops", function(row.drops)},
                             {"writes", function(row.writes)}});
         out = jsonOf({{"file", loaded.libFile},
@@ -167,7 +167,7 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
                       {"rows", rows}});
     } else {
         for (const std::string& line : refresh::updatePreviewLines(preview))
-            out += cp1252ToUtf8(line) + "\n";
+            out += line + "\n";
     }
     return context.writeOut(out) ? ExitStatus::Success : ExitStatus::WriteFailed;
 }

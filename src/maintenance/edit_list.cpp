@@ -7,6 +7,7 @@
 #include "base/ascii_text.h"
 #include "maintenance/exceptions.h"
 #include "platform/error_codes.h"
+#include "platform/paths.h"
 #include "settings/favorites.h"
 #include "settings/profile_file.h"
 #include "settings/settings_store.h"
@@ -88,6 +89,9 @@ EntryRefusal checkEntry(EditListKind kind, const std::vector<EditListEntry>& lis
         return EntryRefusal::ControlCharacter;
     if (kind == EditListKind::Favorites && entry.fileName.find('|') != std::string::npos)
         return EntryRefusal::BadCharacter;
+    // The menus open a favourite from any current folder: only a fully qualified name works.
+    if (kind == EditListKind::Favorites && !platform::isFullPath(entry.fileName))
+        return EntryRefusal::NotFullPath;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i != editing && sameKey(kind, list[i], entry))
             return EntryRefusal::Duplicate;
@@ -128,6 +132,8 @@ std::string_view entryRefusalText(EditListKind kind, EntryRefusal refusal)
             return "The favorites hold at most 1024 characters of file names!";
         case EntryRefusal::BadCharacter:
             return "A favorite file name can not hold the character \"|\"!";
+        case EntryRefusal::NotFullPath:
+            return "A favorite file needs its full path: drive or root, folders and name!";
         case EntryRefusal::ControlCharacter:
             return "A name can not hold a control character (tab, line break...)!";
     }
@@ -203,6 +209,26 @@ std::size_t mergeEntries(std::vector<EditListEntry>& list, const std::vector<Edi
         ++added;
     }
     return added;
+}
+
+SystemIniImport importSystemIni(Workspace& ws, std::vector<EditListEntry>& list,
+                                const std::string& systemIni)
+{
+    SystemIniImport result;
+    result.found = ws.files().isFile(systemIni);
+    if (result.found)
+        result.added = mergeEntries(list, systemIniExceptions(systemIni));
+    return result;
+}
+
+std::string systemIniImportText(const SystemIniImport& import, std::string_view systemIni)
+{
+    if (!import.found)
+        return "SYSTEM.INI was not found: " + std::string(systemIni);
+    if (import.added == 0)
+        return "No new entries found in SYSTEM.INI";
+    return std::to_string(import.added) + (import.added == 1 ? " entry" : " entries") +
+           " imported from SYSTEM.INI";
 }
 
 }  // namespace quillon::maintenance

@@ -38,6 +38,7 @@ enum class EntryRefusal {
     Full,
     FavoritesFull,
     BadCharacter,
+    NotFullPath,  // a favourite file named without its folder from a root
     ControlCharacter,
 };
 
@@ -72,5 +73,23 @@ Status saveEditList(Workspace& ws, EditListKind kind, const std::vector<EditList
 /// Appends the entries of `more` whose module name `list` does not hold yet, up to the limit;
 /// returns how many were added.
 std::size_t mergeEntries(std::vector<EditListEntry>& list, const std::vector<EditListEntry>& more);
+
+/// What "Impor&t" did.
+struct SystemIniImport {
+    /// SYSTEM.INI was there to read.
+    bool found = false;
+    /// Entries added to the list.
+    std::size_t added = 0;
+    friend bool operator==(const SystemIniImport&, const SystemIniImport&) = default;
+};
+
+/// "Impor&t": merges the exceptions of `systemIni` into `list`, when the file is there.
+SystemIniImport importSystemIni(Workspace& ws, std::vector<EditListEntry>& list,
+                                const std::string& systemIni);
+
+/// The status text after "Impor&t": how many entries came from SYSTEM.INI, that none were new,
+/// or that the file `systemIni` is not there.
+[[nodiscard]] std::string systemIniImportText(const SystemIniImport& import,
+                                              std::string_view systemIni);
 
 }  // namespace quillon::maintenance

@@ -35,6 +35,13 @@ TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
     EXPECT_EQ(check("NEW", "NEW.DLL"), EntryRefusal::Full);
     EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "a|b"), {}),
               EntryRefusal::BadCharacter);
+    for (const char* relative : {"My.lib", "libs/My.lib", "./My.lib"})
+        EXPECT_EQ(
+            checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", relative), {}),
+            EntryRefusal::NotFullPath)
+            << relative;
+    EXPECT_EQ(entryRefusalText(Kind::Favorites, EntryRefusal::NotFullPath),
+              "A favorite file needs its full path: drive or root, folders and name!");
     EXPECT_EQ(check("BAD\nNAME", "X.DLL"), EntryRefusal::ControlCharacter);
     EXPECT_EQ(check("NAME", "X\x7F.DLL"), EntryRefusal::ControlCharacter);
     EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "/a\tb.lib"), {}),
@@ -95,6 +102,23 @@ TEST(EditList, SystemIniDriversWhoseModuleDiffersFromTheFileAreImported)
     EXPECT_EQ(mergeEntries(list, found), 1u);
     EXPECT_EQ(list.back(), (EditListEntry{"SOUND", "MMSOUND.DRV"}));
     EXPECT_TRUE(systemIniExceptions(t.folder.file("none.ini")).empty());
+}
+
+TEST(EditList, ImportTellsWhatItTookAndWhenThereIsNoSystemIni)
+{
+    testing::TestWorkspace t;
+    const std::string ini = t.folder.write("system.ini", "[boot]\r\ndisplay.drv=vga.drv\r\n");
+    std::vector<EditListEntry> list;
+    const SystemIniImport first = importSystemIni(t.ws, list, ini);
+    EXPECT_EQ(first, (SystemIniImport{true, 1}));
+    EXPECT_EQ(systemIniImportText(first, ini), "1 entry imported from SYSTEM.INI");
+    const SystemIniImport again = importSystemIni(t.ws, list, ini);
+    EXPECT_EQ(systemIniImportText(again, ini), "No new entries found in SYSTEM.INI");
+    const std::string none = t.folder.file("SYSTEM.INI");
+    const SystemIniImport missing = importSystemIni(t.ws, list, none);
+    EXPECT_EQ(missing, (SystemIniImport{false, 0}));
+    EXPECT_EQ(systemIniImportText(missing, none), "SYSTEM.INI was not found: " + none);
+    EXPECT_EQ(list.size(), 1u);
 }
 
 }  // namespace

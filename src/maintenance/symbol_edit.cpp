@@ -50,25 +50,35 @@ std::optional<std::uint32_t> parseOrdinalText(std::string_view text)
     return value;
 }
 
+EditRefusal checkSymbolFields(std::string_view name, std::uint32_t ordinal, bool ordinalRequired)
+{
+    const std::string_view typed = trimRight(name);
+    // The ordinal is looked at before the name.
+    if (ordinal == 0 && ordinalRequired)
+        return EditRefusal::OrdinalZero;
+    if (typed.empty())
+        return EditRefusal::BlankName;
+    if (typed.size() > kSymbolCapacity - 1)
+        return EditRefusal::NameTooLong;
+    if (ordinal > 65535)
+        return EditRefusal::OrdinalTooLarge;
+    return EditRefusal::None;
+}
+
 EditRefusal checkRowEdit(const LibraryRow& row, std::string_view name, std::uint32_t ordinal,
                          bool insert)
 {
-    const bool moduleName = row.isModule() && !insert;
+    // A symbol row (also a new one under a module row) needs a positive ordinal.
+    if (!row.isModule() || insert)
+        return checkSymbolFields(name, ordinal, row.ORDINAL != 0 || insert);
     const std::string_view typed = trimRight(name);
     if (typed.empty())
         return EditRefusal::BlankName;
     // A module read with a longer name may keep it.
-    if (moduleName && typed == trimRight(row.SYMBOL))
+    if (typed == trimRight(row.SYMBOL))
         return EditRefusal::None;
-    if (typed.size() > (moduleName ? kModuleNameCapacity : kSymbolCapacity) - 1)
+    if (typed.size() > kModuleNameCapacity - 1)
         return EditRefusal::NameTooLong;
-    if (moduleName)
-        return EditRefusal::None;
-    // A symbol row (also a new one under a module row) needs a positive ordinal.
-    if (ordinal == 0 && (row.ORDINAL != 0 || insert))
-        return EditRefusal::OrdinalZero;
-    if (ordinal > 65535)
-        return EditRefusal::OrdinalTooLarge;
     return EditRefusal::None;
 }
 

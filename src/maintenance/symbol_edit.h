@@ -41,8 +41,15 @@ struct RowEdit {
 /// 65536 (refused later, never wrapped). Nothing when the text holds anything but digits.
 [[nodiscard]] std::optional<std::uint32_t> parseOrdinalText(std::string_view text);
 
+/// Checks the name and ordinal typed for a symbol, in this order: an ordinal of 0 where one is
+/// required (the symbol had one, or is new), a blank name, a name longer than its field, an
+/// ordinal above 65535. `ordinal` is the parsed value (see `parseOrdinalText`).
+[[nodiscard]] EditRefusal checkSymbolFields(std::string_view name, std::uint32_t ordinal,
+                                            bool ordinalRequired);
+
 /// Checks an edit of `row`: `ordinal` is the parsed value (see `parseOrdinalText`). A module
-/// row takes only a name (its ordinal stays 0); an inserted row is always a symbol row.
+/// row takes only a name (its ordinal stays 0); an inserted row is always a symbol row and is
+/// checked by `checkSymbolFields`.
 [[nodiscard]] EditRefusal checkRowEdit(const LibraryRow& row, std::string_view name,
                                        std::uint32_t ordinal, bool insert);
 

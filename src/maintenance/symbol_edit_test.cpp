@@ -163,6 +163,23 @@ TEST_F(SymbolEdit, TheDialogClearsTheHookAndRenewsExclusionMarksKeepingOtherHook
     EXPECT_EQ(ws.library.rows[5].MODULENAME, ModuleName("B2"));
 }
 
+TEST_F(SymbolEdit, TheDialogChecksTheOrdinalBeforeTheName)
+{
+    // A blank name with ordinal 0: the ordinal is refused first, in the dialog and in place.
+    EXPECT_EQ(commitSymbolEdit(ws, 2, "", "0", false), std::nullopt);
+    EXPECT_EQ(commitSymbolEdit(ws, 3, "  ", "0", true), std::nullopt);
+    ASSERT_EQ(t.ui.messages.size(), 2u);
+    for (const ui::MessageBox& box : t.ui.messages)
+        EXPECT_EQ(box.text.substr(0, 47), "    Ordinal number must have a positive value!|");
+    EXPECT_EQ(t.ui.statusText(1), "Ordinal number must be positive!");
+    EXPECT_EQ(checkSymbolFields("", 0, true), EditRefusal::OrdinalZero);
+    EXPECT_EQ(checkSymbolFields("", 0, false), EditRefusal::BlankName);
+    EXPECT_EQ(checkSymbolFields("", 70000, true), EditRefusal::BlankName);
+    // A module row's name in the dialog knows no ordinal.
+    EXPECT_EQ(commitSymbolEdit(ws, 0, "", "0", false), std::nullopt);
+    EXPECT_EQ(t.ui.statusText(1), "Name cannot be blank!");
+}
+
 TEST(SymbolEditMessages, StoringErrorsAreReportedAsTheSourceDoes)
 {
     testing::TestWorkspace t;

@@ -77,6 +77,19 @@ bool isPathSeparator(char c)
 #endif
 }
 
+bool isFullPath(std::string_view path)
+{
+#ifdef _WIN32
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (path.size() >= 3 && letter(path[0]) && path[1] == ':' && isPathSeparator(path[2]))
+        return true;
+    return path.size() >= 3 && isPathSeparator(path[0]) && isPathSeparator(path[1]) &&
+           !isPathSeparator(path[2]);
+#else
+    return !path.empty() && path.front() == '/';
+#endif
+}
+
 bool containsPathSeparator(std::string_view path)
 {
     for (const char c : path) {

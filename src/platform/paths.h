@@ -22,6 +22,10 @@ inline constexpr bool kCaseSensitivePaths = true;
 [[nodiscard]] bool isPathSeparator(char c);
 [[nodiscard]] bool containsPathSeparator(std::string_view path);
 [[nodiscard]] bool endsWithPathSeparator(std::string_view path);
+/// True when `path` names its file from a root rather than from the current folder: "/..." on
+/// Linux; on Windows a drive letter, ":" and a separator ("C:\\x"), or a network path
+/// ("\\\\server\\share").
+[[nodiscard]] bool isFullPath(std::string_view path);
 /// `path` ending in one separator; empty text stays empty.
 [[nodiscard]] std::string withTrailingSeparator(std::string_view path);
 /// `path` without its trailing separators; a root ("/", "C:\") keeps its separator.

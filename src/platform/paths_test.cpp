@@ -49,6 +49,20 @@ TEST(Paths, ProgramPathNamesTheRunningProgram)
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
 }
 
+TEST(Paths, AFullPathStartsAtARoot)
+{
+#ifdef _WIN32
+    for (const char* full : {"C:\\Libs\\a.lib", "d:/x.lib", "\\\\server\\share\\a.lib"})
+        EXPECT_TRUE(isFullPath(full)) << full;
+    for (const char* relative : {"a.lib", "Libs\\a.lib", "C:a.lib", "\\a.lib", ""})
+        EXPECT_FALSE(isFullPath(relative)) << relative;
+#else
+    EXPECT_TRUE(isFullPath("/home/u/a.lib"));
+    for (const char* relative : {"a.lib", "libs/a.lib", "./a.lib", "~/a.lib", ""})
+        EXPECT_FALSE(isFullPath(relative)) << relative;
+#endif
+}
+
 TEST(Paths, FullPathResolvesAgainstCurrentFolder)
 {
     EXPECT_EQ(fullPath("/a/./b/../c"), "/a/c");

@@ -99,6 +99,26 @@ TEST(RunFind, MarksFoundRowAndSearchesOtherLists)
         4);
 }
 
+TEST(RunFind, TheModuleTableIsSearchedInTheOrderShownAndReportsTheRowShown)
+{
+    TestWorkspace t;
+    regLibrary(t);
+    t.ws.options.UseStatusBar = 1;
+    const std::size_t entries = t.ws.library.modules.size();
+    ASSERT_GE(entries, 2u);
+    // The view shows the table backwards.
+    std::vector<std::size_t> shown;
+    for (std::size_t e = entries; e-- > 0;)
+        shown.push_back(e);
+    shown.push_back(entries + 3);  // past the table: left out
+    const ModuleTableSearchList list(t.ws, shown);
+    ASSERT_EQ(list.rowCount(), entries);
+    EXPECT_EQ(list.rowText(0), t.ws.library.modules[entries - 1].MODULENAME.view());
+    // "kern" is entry 2 of the table (1-based); shown backwards it is row entries - 1.
+    const SearchResult r = runFind(t.ws, options("kern"), SearchMode::ModuleTable, list, 1);
+    EXPECT_EQ(r.result, static_cast<int>(entries) - 1);
+}
+
 TEST(RunQuery, FreshQueryExtractsSymbolsWithOrdinalsInOrderTwo)
 {
     TestWorkspace t;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "core/workspace.h"
 
@@ -45,18 +46,35 @@ private:
     const QueryResultList& m_list;
 };
 
-/// `ModuleTable` in its own order: `MODULENAME`.
+/// `ModuleTable`: `MODULENAME`, in the table's own order or in the order a view shows it (row
+/// n is entry `shownOrder[n]`), so that a find walks the rows as they are shown and reports
+/// the row shown.
 class ModuleTableSearchList final : public SearchList {
 public:
     explicit ModuleTableSearchList(const Workspace& ws) : m_modules(ws.library.modules) {}
-    [[nodiscard]] std::size_t rowCount() const override { return m_modules.size(); }
+    /// Entries of `shownOrder` past the table's end are left out.
+    ModuleTableSearchList(const Workspace& ws, const std::vector<std::size_t>& shownOrder)
+        : m_modules(ws.library.modules), m_shown(true)
+    {
+        m_order.reserve(shownOrder.size());
+        for (const std::size_t entry : shownOrder) {
+            if (entry < m_modules.size())
+                m_order.push_back(entry);
+        }
+    }
+    [[nodiscard]] std::size_t rowCount() const override
+    {
+        return m_shown ? m_order.size() : m_modules.size();
+    }
     [[nodiscard]] std::string_view rowText(std::size_t row) const override
     {
-        return m_modules[row].MODULENAME.view();
+        return m_modules[m_shown ? m_order[row] : row].MODULENAME.view();
     }
 
 private:
     const ModuleTable& m_modules;
+    std::vector<std::size_t> m_order;
+    bool m_shown = false;
 };
 
 }  // namespace quillon::query

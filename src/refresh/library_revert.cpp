@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "program/command_line.h"
 #include "program/file_loader.h"
+#include "refresh/clear_lists.h"
 #include "refresh/refresh_texts.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
@@ -62,8 +63,7 @@ RevertResult revertLibrary(Workspace& ws)
         ws.ui().setWaitCursor(false);
         return result;
     }
-    if (ws.options.UseClearExtract == 1)
-        ws.queryResults.rows.clear();
+    (void)clearOtherLists(ws);
     if (trimBlanks(ws.library.LibraryFileName).empty() && opened.rowsAdded > 1) {
         ws.library.LibraryFileName =
             opened.libFile ? normal

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "refresh/update_preview.h"
+#include "reports/compare_state.h"
 #include "settings/settings_store.h"
 #include "support/refresh_tree.h"
 
@@ -37,6 +39,32 @@ TEST(Revert, UnsavedChangesAreDroppedWithoutAQuestion)
     EXPECT_FALSE(tree.t.ws.library.LibraryChanged);
     EXPECT_EQ(tree.t.ws.library.LibraryFileName, lib);
     EXPECT_TRUE(tree.t.ui.messages.empty());
+}
+
+TEST(Revert, EmptiesTheOtherListsAsClearAllModulesDoes)
+{
+    for (const int clearExtract : {1, 0}) {
+        RefreshTree tree;
+        tree.t.ws.options.UseClearExtract = clearExtract;
+        const std::string lib = twoModules(tree, "app.lib");
+        tree.load(lib);
+        tree.t.ws.library.LibraryFileName = lib;
+        Workspace& ws = tree.t.ws;
+        ws.queryResults.rows.push_back(QueryResult{ModuleName("ONE.dll"), "A1", 1, 1, 1});
+        reports::compareState(ws).hasResult = true;
+        reports::compareState(ws).last.rows.push_back(reports::CompareRow{});
+        reports::compareState(ws).lastModuleRow = 0;
+        updatePreview(ws).rows.push_back(UpdatePreviewRow{});
+
+        ASSERT_EQ(revertLibrary(ws).end, RevertEnd::Reverted);
+        EXPECT_EQ(tree.contents(), kOnDisk);
+        const bool emptied = clearExtract == 1;
+        EXPECT_EQ(ws.queryResults.empty(), emptied);
+        EXPECT_EQ(reports::compareState(ws).last.rows.empty(), emptied);
+        EXPECT_EQ(reports::compareState(ws).hasResult, !emptied);
+        EXPECT_EQ(reports::compareState(ws).lastModuleRow.has_value(), !emptied);
+        EXPECT_EQ(updatePreview(ws).rows.empty(), emptied);
+    }
 }
 
 TEST(Revert, WithoutTargetSeveralModulesReloadThePresentFileOrTellMissingData)

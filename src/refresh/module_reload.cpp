@@ -229,10 +229,30 @@ MarkedUpdateResult updateMarkedModules(Workspace& ws)
             position = end;
     }
     if (marked > 1)
-        showStatus(
-            ws, 1,
-            updateCountText(result.updated, result.notLocated + result.notInFile, result.kept));
+        showStatus(ws, 1, updateCountText(result));
     return result;
+}
+
+std::string updateCountText(const ModuleReloadResult& result)
+{
+    switch (result.end) {
+        case ModuleReloadEnd::Reloaded:
+            return updateCountText(1, 0);
+        case ModuleReloadEnd::NotInFile:
+        case ModuleReloadEnd::NotLocated:
+            return updateCountText(0, 1);
+        case ModuleReloadEnd::Kept:
+            return updateCountText(0, 0, 1);
+        case ModuleReloadEnd::Nothing:
+        case ModuleReloadEnd::FileMissing:
+            break;
+    }
+    return updateCountText(0, 0);
+}
+
+std::string updateCountText(const MarkedUpdateResult& result)
+{
+    return updateCountText(result.updated, result.notLocated + result.notInFile, result.kept);
 }
 
 }  // namespace quillon::refresh

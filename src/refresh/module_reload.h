@@ -58,6 +58,11 @@ struct ModuleReloadResult {
 /// module's working name. Sets `LibraryChanged`.
 ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source);
 
+/// The count line of an update of one module, as the library's update counts its modules:
+/// "One module was updated from DLL/EXE file", "Module NOT located" (also when the file did
+/// not give the module back), or "No modules was updated from DLL/EXE files".
+[[nodiscard]] std::string updateCountText(const ModuleReloadResult& result);
+
 /// True when the module starting at `moduleRow` is hooked (its module row or a symbol row).
 [[nodiscard]] bool isMarkedModule(const Workspace& ws, std::size_t moduleRow);
 
@@ -76,5 +81,8 @@ struct MarkedUpdateResult {
 /// "Up&date marked modules": updates every hooked module from its executable, one after
 /// another in list order; afterwards pane 1 tells the counts.
 MarkedUpdateResult updateMarkedModules(Workspace& ws);
+
+/// The count line of an update of the marked modules (pane 1 after `updateMarkedModules`).
+[[nodiscard]] std::string updateCountText(const MarkedUpdateResult& result);
 
 }  // namespace quillon::refresh

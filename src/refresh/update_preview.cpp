@@ -2,6 +2,7 @@
 #include "refresh/update_preview.h"
 
 #include "base/ascii_text.h"
+#include "base/text_encoding.h"
 #include "refresh/kept_module.h"
 #include "refresh/library_update.h"
 #include "reports/compare_passes.h"
@@ -84,7 +85,8 @@ bool listChanges(const WrittenModule& before, const WrittenModule& after, bool h
         if (!isChange(r))
             continue;
         changed = true;
-        UpdatePreviewRow row{r.MODULENAME.str(), r.SYMBOL, r.ORDINAL, r.COMMENT, {}, {}};
+        UpdatePreviewRow row{cp1252ToUtf8(r.MODULENAME.view()), cp1252ToUtf8(r.SYMBOL), r.ORDINAL,
+                             cp1252ToUtf8(r.COMMENT), {}, {}};
         const std::uint32_t libraryOnly = reports::kMissingOnDisk | reports::kDuplicateInLibrary;
         if ((r.changes & libraryOnly) != 0) {
             row.drops = LibFunction{before.name, r.SYMBOL, r.ORDINAL};
@@ -132,7 +134,7 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
         if (!entry.located()) {
             // The update keeps the module as it is.
             ++preview.notLocated;
-            preview.rows.push_back({entry.module, {}, 0, kPreviewFileNotFound, {}, {}});
+            preview.rows.push_back({cp1252ToUtf8(entry.module), {}, 0, kPreviewFileNotFound, {}, {}});
             continue;
         }
         scratch.library = Library{};
@@ -143,7 +145,8 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
         }
         if (reason != KeepReason::None) {
             ++preview.kept;
-            preview.rows.push_back({entry.module, {}, 0, std::string(keptText(reason)), {}, {}});
+            preview.rows.push_back(
+                {cp1252ToUtf8(entry.module), {}, 0, std::string(keptText(reason)), {}, {}});
             continue;
         }
         if (i >= moduleRows.size() ||

@@ -17,7 +17,7 @@ namespace quillon::refresh {
 /// The "Change" text of a module whose executable was not located.
 inline constexpr const char* kPreviewFileNotFound = "<File not found>";
 
-/// One function as a LIB file holds it.
+/// One function as a LIB file holds it (names in Windows-1252, as the file has them).
 struct LibFunction {
     std::string module;
     std::string symbol;
@@ -29,7 +29,8 @@ struct LibFunction {
 
 /// One line of the update list: a function an update would change, or a note on a module
 /// (symbol empty): not located ("<File not found>"), or kept as it is ("kept: <read error>",
-/// "kept: <no names>", "kept: <another module>").
+/// "kept: <no names>", "kept: <another module>"). The list is only shown, never written back: its
+/// texts are UTF-8, converted from the library's Windows-1252 as every other list shows them.
 struct UpdatePreviewRow {
     std::string module;
     std::string symbol;

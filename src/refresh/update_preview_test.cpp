@@ -163,6 +163,19 @@ TEST(UpdatePreview, ListsExactlyWhatTheUpdateWrites)
                                                  {"RENUM.dll", "B", 1}}));
 }
 
+TEST(UpdatePreview, NamesBeyondAsciiAreListedInUtf8)
+{
+    RefreshTree tree;
+    (void)tree.systemDll("HAVE.dll", {"Same", "Added\xFC"});
+    tree.load(tree.file(
+        "app.lib",
+        LibBuilder().import("HAVE.dll", "Same", 1).import("HAVE.dll", "Gone\xE9", 7).bytes()));
+    const UpdatePreview preview = buildUpdatePreview(tree.t.ws, {});
+    EXPECT_EQ(updatePreviewLines(preview),
+              (std::vector<std::string>{"HAVE.dll\tAdded\xC3\xBC\t2\t<Missing in library>",
+                                        "HAVE.dll\tGone\xC3\xA9\t7\t<Missing in disk file>"}));
+}
+
 TEST(UpdatePreview, EmptyLibraryGivesAnEmptyList)
 {
     RefreshTree tree;

@@ -165,7 +165,11 @@ private:
     {
         m_result.errorCode = code;
         m_result.errorText = text;
+        // The box names the file being read, not the library's own.
+        const std::string remembered = m_ws.CurrentFileName;
+        m_ws.CurrentFileName = m_result.diskFile;
         reportPostedError(m_ws, code, text);
+        m_ws.CurrentFileName = remembered;
         fail(CompareEnd::ReadError);
         return std::nullopt;
     }

@@ -47,8 +47,8 @@ struct CompareFixture {
     CompareResult compare(const std::string& module, const std::string& diskFile,
                           CompareOptions options = {})
     {
-        return compareModule(t.ws, findModuleRow(t.ws, module).value_or(t.ws.library.rows.size()), diskFile,
-                             options);
+        return compareModule(t.ws, findModuleRow(t.ws, module).value_or(t.ws.library.rows.size()),
+                             diskFile, options);
     }
 };
 
@@ -179,6 +179,43 @@ TEST(CompareModule, DuplicatesInTheDiskFileAndTheLibraryAreCountedApart)
     EXPECT_EQ(r.counts.diskDuplicates, 1);
     EXPECT_EQ(r.counts.libraryDuplicates, 1);
     EXPECT_EQ(r.status, (CompareStatus{"Duplicate entries", "Duplicates"}));
+}
+
+TEST(CompareModule, WithOrdinalsIgnoredDuplicatesAreTheSameNameAgain)
+{
+    CompareFixture f;
+    testing::addModule(f.t.ws, "TEST.dll", {{"Alpha", 1}, {"Beta", 2}, {"Beta", 3}});
+    const std::string disk = f.dll("TEST.dll", {{"Alpha", 1}, {"Alpha", 5}, {"Beta", 2}});
+    CompareOptions ignore;
+    ignore.UseIgnoreOrdinals = true;
+    const CompareResult r = f.compare("TEST.dll", disk, ignore);
+    EXPECT_EQ(seen(r), (std::vector<Seen>{{"Alpha", 1, "<Unchanged>"},
+                                          {"Beta", 2, "<Unchanged>"},
+                                          {"Beta", 3, "<Duplicate in library>"},
+                                          {"Alpha", 5, "<Duplicate in disk file>"}}));
+    EXPECT_EQ(r.counts.diskDuplicates, 1);
+    EXPECT_EQ(r.counts.libraryDuplicates, 1);
+    EXPECT_EQ(r.counts.missingInLibrary, 0);
+    EXPECT_EQ(r.counts.missingOnDisk, 0);
+    EXPECT_EQ(r.status, (CompareStatus{"Duplicate entries", "Duplicates"}));
+}
+
+TEST(CompareModule, AReadErrorNamesTheDiskFileBeingRead)
+{
+    CompareFixture f;
+    testing::addModule(f.t.ws, "TEST.dll", {{"Alpha", 1}});
+    f.t.ws.CurrentFileName = "/libs/loaded.lib";
+    const std::string disk = f.dll("TEST.dll", {{"Alpha", 1}});
+    f.t.files.setFaultHook([](platform::FileOp op, const std::string&) {
+        return op == platform::FileOp::Read ? 30 : 0;
+    });
+    const CompareResult r = f.compare("TEST.dll", disk);
+    EXPECT_EQ(r.end, CompareEnd::ReadError);
+    ASSERT_EQ(f.t.ui.messages.size(), 1u);
+    EXPECT_NE(f.t.ui.messages[0].text.find("File: " + disk), std::string::npos)
+        << f.t.ui.messages[0].text;
+    EXPECT_EQ(f.t.ui.messages[0].text.find("loaded.lib"), std::string::npos);
+    EXPECT_EQ(f.t.ws.CurrentFileName, "/libs/loaded.lib");
 }
 
 TEST(CompareModule, LibDiskFileIsSearchedForTheModule)

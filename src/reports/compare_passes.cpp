@@ -283,12 +283,14 @@ private:
         }
     }
 
-    /// True when a function of the same name and ordinal comes earlier in `functions`.
-    static bool repeatsEarlier(const std::vector<CompareFunction>& functions,
-                               const NameChains& byName, std::size_t at)
+    /// True when a function of the same name and ordinal comes earlier in `functions`; with
+    /// "ignore ordinals" the name alone decides, as ordinals are then not compared at all.
+    bool repeatsEarlier(const std::vector<CompareFunction>& functions, const NameChains& byName,
+                        std::size_t at) const
     {
+        const bool ordinals = !m_in.options.UseIgnoreOrdinals;
         for (std::size_t k = byName.first(functions[at].name); k < at; k = byName.next(k)) {
-            if (functions[k].ordinal == functions[at].ordinal)
+            if (!ordinals || functions[k].ordinal == functions[at].ordinal)
                 return true;
         }
         return false;

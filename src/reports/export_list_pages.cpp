@@ -12,6 +12,7 @@ namespace quillon::reports {
 namespace {
 
 constexpr std::string_view kInterrupted = "      ***  EXPORT LIST INTERRUPTED  ***";
+constexpr std::string_view kEndOfList = "E N D   L I S T";
 
 void appendPageFooter(std::string& page)
 {
@@ -77,10 +78,19 @@ ExportListPages paginateExportList(std::string_view text, bool wholeFile, std::s
     std::string page;
     for (int number = 1;; ++number) {
         const std::size_t length = chunkLength(text, at);
-        page += text.substr(at, length);
-        result.listedText += text.substr(at, length);
+        const std::string_view chunk = text.substr(at, length);
+        page += chunk;
+        result.listedText += chunk;
         at += length;
-        if (at >= text.size() && wholeFile) {
+        // The end line tells that the list is complete; the closing rule and blank lines after
+        // it stay on its page, which keeps room for them.
+        const bool ended = chunk.find(kEndOfList) != std::string_view::npos;
+        if (ended) {
+            const std::string_view tail = text.substr(at, kPageSize - kPageChunk);
+            page += tail;
+            result.listedText += tail;
+        }
+        if (ended || (at >= text.size() && wholeFile)) {
             result.pages.push_back(std::move(page));
             break;
         }
@@ -106,8 +116,10 @@ Result<ExportListPages> readExportListPages(platform::FileSystem& files,
     const Result<std::uint64_t> size = file->size();
     if (!size)
         return size.error();
-    // Ten chunks and one more byte tell whether the file goes on past the last page.
-    const std::uint64_t wanted = std::min<std::uint64_t>(*size, kPageChunk * kMaxPages + 1);
+    // Ten chunks and the room kept on a page: enough for what follows the end line, and
+    // enough to tell whether the file goes on past the last page.
+    const std::uint64_t wanted =
+        std::min<std::uint64_t>(*size, kPageChunk * kMaxPages + (kPageSize - kPageChunk));
     std::string text(static_cast<std::size_t>(wanted), '\0');
     if (wanted > 0) {
         const Status read =

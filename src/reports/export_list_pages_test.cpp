@@ -67,10 +67,51 @@ TEST(ExportListPages, ElevenPagesEndOnPageTenWithTheTooBigFooter)
 #ifdef _WIN32
                                  "        /CFG/EXPORTLIST.TXT]\r\n"
 #else
-                                  "        /cfg/ExportList.txt]\r\n"
+                                 "        /cfg/ExportList.txt]\r\n"
 #endif
                                  "  \r\n  \r\n"));
     EXPECT_EQ(pages.listedText.size(), 10 * kPageChunk);
+}
+
+/// `pages` full chunks of lines, then lines ending with the end line exactly at the end of
+/// the next chunk, then the end block's closing rule and four empty lines (55 bytes).
+std::string endLineAtAChunkEnd(std::size_t pages)
+{
+    std::string text;
+    const std::string endLine = "                E N D   L I S T\r\n";
+    const std::string tail = "  " + std::string(43, '\xAF') + "\r\n\r\n\r\n\r\n\r\n";
+    while (text.size() + 100 <= (pages + 1) * kPageChunk - endLine.size())
+        text += std::string(98, 'x') + "\r\n";
+    const std::size_t fill = (pages + 1) * kPageChunk - endLine.size() - text.size();
+    text += std::string(fill - 2, 'y') + "\r\n" + endLine;
+    EXPECT_EQ(tail.size(), 55u);
+    return text + tail;
+}
+
+TEST(ExportListPages, TheEndLineEndsTheListThoughThePageBoundaryFallsBeforeTheFilesEnd)
+{
+    const std::string one = endLineAtAChunkEnd(0);
+    ASSERT_GT(one.size(), kPageChunk);
+    const ExportListPages single = paginateExportList(one, true, "/cfg/ExportList.txt");
+    ASSERT_EQ(single.pages.size(), 1u);
+    EXPECT_EQ(single.pages[0], one);
+    EXPECT_EQ(single.listedText, one);
+    EXPECT_FALSE(single.tooBig);
+
+    // On page 10: no too-big footer.
+    const std::string ten = endLineAtAChunkEnd(9);
+    const ExportListPages tenPages = paginateExportList(ten, true, "/cfg/ExportList.txt");
+    ASSERT_EQ(tenPages.pages.size(), 10u);
+    EXPECT_FALSE(tenPages.tooBig);
+    EXPECT_TRUE(tenPages.pages[9].ends_with(ten.substr(ten.size() - 100)));
+    EXPECT_EQ(tenPages.listedText, ten);
+    testing::TempFolder folder;
+    platform::FileSystem files;
+    const Result<ExportListPages> read = readExportListPages(files, folder.write("ten.txt", ten));
+    ASSERT_TRUE(read.ok());
+    EXPECT_FALSE(read->tooBig);
+    ASSERT_EQ(read->pages.size(), 10u);
+    EXPECT_EQ(read->pages[9], tenPages.pages[9]);
 }
 
 TEST(ExportListPages, ReadsOnlyWhatTenPagesShowFromTheFile)

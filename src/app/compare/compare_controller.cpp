@@ -65,7 +65,7 @@ void CompareController::compareCommand(std::optional<std::size_t> libraryRow)
     openDialog(*module);
 }
 
-void CompareController::openDialog(std::size_t moduleRow)
+void CompareController::openDialog(std::size_t moduleRow, bool unlocated)
 {
     std::vector<std::pair<std::size_t, std::string>> modules;
     const LibraryList& rows = m_ws.library.rows;
@@ -75,6 +75,8 @@ void CompareController::openDialog(std::size_t moduleRow)
     }
     reports::CompareSettings settings = reports::readCompareSettings(m_ws.settings());
     settings.options.partialMatch = reports::compareState(m_ws).partialMatch;
+    if (unlocated)
+        settings.CompareFile.clear();
     const int maximum = m_ws.options.UseRecentFiles;
 
     CompareDialogHooks hooks;
@@ -124,7 +126,9 @@ void CompareController::compareNext()
     }
     const auto file = locate(next, true);
     if (!file) {
+        // The failure message sends the user to the dialog to pick the file by hand.
         state.lastModuleRow = next;
+        openDialog(next, true);
         return;
     }
     run(next, *file, settings);
@@ -149,8 +153,10 @@ void CompareController::run(std::size_t moduleRow, const std::string& diskFile,
     reports::keepCompareResult(m_ws, std::move(result));
     m_tab.refresh();
     emit this->compared();
-    if (compared && settings.UseShowReport)
+    const bool reportOpen = compared && settings.UseShowReport;
+    if (reportOpen)
         openReport();
+    emit resultReady(compared, reportOpen);
 }
 
 void CompareController::openReport()

@@ -48,9 +48,14 @@ public:
 signals:
     /// A comparison ran (or the list changed): status panes and module results are new.
     void compared();
+    /// A comparison ran and its result is to be shown: `paired` when the module was compared
+    /// with the file, `reportOpen` when its report window opened.
+    void resultReady(bool paired, bool reportOpen);
 
 private:
-    void openDialog(std::size_t moduleRow);
+    /// The dialog on `moduleRow`; `unlocated` when autolocate found no file for it, so the
+    /// file field starts empty rather than with the file of another module.
+    void openDialog(std::size_t moduleRow, bool unlocated = false);
     [[nodiscard]] std::optional<std::string> locate(std::size_t moduleRow, bool tell);
 
     Workspace& m_ws;

@@ -5,9 +5,11 @@
 
 #include <algorithm>
 
+#include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/qt_ui.h"
 #include "exe/undecorated_name.h"
 #include "reports/compare_colours.h"
+#include "reports/compare_edit.h"
 #include "reports/compare_state.h"
 
 namespace quillon::app {
@@ -27,7 +29,7 @@ const reports::CompareList& rowsOf(const Workspace& ws)
 
 }  // namespace
 
-CompareListModel::CompareListModel(const Workspace& ws, QObject* parent)
+CompareListModel::CompareListModel(Workspace& ws, QObject* parent)
     : QAbstractTableModel(parent), m_ws(ws)
 {
     rebuild();
@@ -60,6 +62,11 @@ QVariant CompareListModel::data(const QModelIndex& index, int role) const
     const auto column = static_cast<std::size_t>(index.column());
     const reports::CellColours colours = reports::cellColours(
         row->cells[column], reports::compareState(m_ws).last.options.partialMatch);
+    const bool edited = index.column() == FunctionName || index.column() == Ordinal;
+    if (role == InPlaceEditDelegate::kOrdinalRole)
+        return index.column() == Ordinal;
+    if (role == Qt::EditRole && edited)
+        role = Qt::DisplayRole;
     switch (role) {
         case Qt::DisplayRole:
             switch (index.column()) {
@@ -102,6 +109,28 @@ QVariant CompareListModel::headerData(int section, Qt::Orientation orientation, 
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const kTitles[] = {"Module", "Function name", "Ordinal", "Change"};
     return section >= 0 && section < ColumnCount ? QString(kTitles[section]) : QVariant();
+}
+
+Qt::ItemFlags CompareListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    const bool editable = index.column() == FunctionName || index.column() == Ordinal;
+    if (rowAt(index.row()) != nullptr && editable && m_ws.options.UseNoEditInPlace != 1)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool CompareListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const auto field = index.column() == Ordinal ? maintenance::EditField::Ordinal
+                                                 : maintenance::EditField::Name;
+    const std::size_t position = m_order[static_cast<std::size_t>(index.row())];
+    if (!reports::commitCompareEdit(m_ws, position, field, toCp1252(value.toString())))
+        return false;
+    emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(ColumnCount - 1));
+    return true;
 }
 
 void CompareListModel::refresh()

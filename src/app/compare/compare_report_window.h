@@ -28,6 +28,8 @@ protected:
 private:
     Workspace& m_ws;
     QPlainTextEdit* m_view = nullptr;
+    /// The width that shows the longest line whole (within the screen).
+    int m_fitWidth = 0;
 };
 
 }  // namespace quillon::app

@@ -14,6 +14,9 @@
 
 #include "app/compare/compare_list_model.h"
 #include "app/compare/compare_shown_rows.h"
+#include "app/widgets/goto_dialog.h"
+#include "app/widgets/in_place_edit_delegate.h"
+#include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_state.h"
@@ -45,6 +48,9 @@ CompareTab::CompareTab(Workspace& ws, QWidget* parent) : QWidget(parent), m_ws(w
     m_list->setAllColumnsShowFocus(true);
     m_list->setUniformRowHeights(true);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A double click edits the function name or ordinal in place (F2 is "Compare next").
+    m_list->setItemDelegate(new InPlaceEditDelegate(m_list));
+    m_list->setEditTriggers(QAbstractItemView::DoubleClicked);
     m_model = new CompareListModel(ws, this);
     m_list->setModel(m_model);
     m_shown = std::make_unique<CompareShownRows>(*m_model);
@@ -55,6 +61,7 @@ CompareTab::CompareTab(Workspace& ws, QWidget* parent) : QWidget(parent), m_ws(w
     layout->addWidget(m_list, 1);
 
     createActions();
+    new KeypadSortKeys(m_list, m_actions.sortAscending, m_actions.sortDescending);
     connect(compare, &QPushButton::clicked, this, &CompareTab::compareRequested);
     connect(next, &QPushButton::clicked, this, &CompareTab::compareNextRequested);
     connect(m_refreshButton, &QPushButton::clicked, m_actions.refresh, &QAction::trigger);
@@ -103,6 +110,7 @@ void CompareTab::createActions()
     a.exportText = make("&Export to text...", K("F12"));
     a.find = make("&Find...", K("Alt+F3"));
     a.findNext = make("Find &next", K("F3"));
+    a.gotoRow = make("&Goto...", K("Ctrl+G"));
     a.copyName = make("Cop&y name", K::Copy);
     a.sortName = make("Sort by &name", K("Alt+N"));
     a.sortOrdinal = make("Sort by &ordinal", K("Alt+O"));
@@ -130,7 +138,7 @@ void CompareTab::createActions()
     for (QAction* x : {a.compare, a.compareNext, a.openReport})
         m_popup->addAction(x);
     m_popup->addSeparator();
-    for (QAction* x : {a.exportText, a.find, a.findNext, a.copyName})
+    for (QAction* x : {a.exportText, a.find, a.findNext, a.gotoRow, a.copyName})
         m_popup->addAction(x);
     QMenu* sort = m_popup->addMenu("&Sort list");
     for (QAction* x : {a.sortName, a.sortOrdinal, a.sortFile})
@@ -158,6 +166,11 @@ void CompareTab::createActions()
             [this] { (void)runFindCommand(m_ws, this, *this, false); });
     connect(a.findNext, &QAction::triggered, this,
             [this] { (void)runFindCommand(m_ws, this, *this, true); });
+    connect(a.gotoRow, &QAction::triggered, this, [this] {
+        if (const auto row =
+                askGotoRow(this, currentRow(), static_cast<std::size_t>(m_model->rowCount())))
+            showFoundRow(*row);
+    });
     connect(a.copyName, &QAction::triggered, this, [this] {
         if (const reports::CompareRow* row = m_model->rowAt(m_list->currentIndex().row()))
             QGuiApplication::clipboard()->setText(fromCp1252(row->SYMBOL));
@@ -199,7 +212,7 @@ void CompareTab::updateActions()
         x->setEnabled(rows);
     m_clearButton->setEnabled(rows);
     const bool shown = m_model->rowCount() > 0;
-    for (QAction* x : {m_actions.exportText, m_actions.find, m_actions.findNext})
+    for (QAction* x : {m_actions.exportText, m_actions.find, m_actions.findNext, m_actions.gotoRow})
         x->setEnabled(shown);
     m_actions.showOnlyChanged->setChecked(m_model->showOnlyChanged());
     using F = CompareListModel::SortField;

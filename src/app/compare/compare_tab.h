@@ -30,6 +30,7 @@ struct CompareActions {
     QAction* exportText = nullptr;
     QAction* find = nullptr;
     QAction* findNext = nullptr;
+    QAction* gotoRow = nullptr;
     QAction* copyName = nullptr;
     QAction* sortName = nullptr;
     QAction* sortOrdinal = nullptr;

@@ -4,9 +4,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QColor>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -22,6 +25,7 @@
 #include "app/widgets/icon_set.h"
 #include "reports/compare_settings.h"
 #include "reports/compare_state.h"
+#include "settings/window_placement.h"
 #include "support/exe_builder.h"
 
 namespace quillon::app {
@@ -45,6 +49,25 @@ reports::CompareRow row(std::string symbol, int ordinal, std::uint32_t changes,
 
 class CompareTabTest : public testing::GuiFixture {
 protected:
+    /// The window over modules MOD1 and MOD2, a symbol of MOD1 selected; the compare dialog
+    /// does not autolocate.
+    MainWindow& withModules()
+    {
+        addLibrary(ws, 2, 3);
+        ws.settings().writeNumber(reports::kCompareSection, "UseAutoCompare", 0);
+        MainWindow& w = window();
+        w.applyOptions();
+        w.libraryReplaced();
+        w.selectRow(2);
+        return w;
+    }
+    /// A DLL for MOD1 whose second name differs in letter case.
+    std::string mod1Dll()
+    {
+        return folder.write(
+            "mod1.dll",
+            quillon::testing::buildPeWithNames({"Func_1_1", "FUNC_1_2", "Func_1_3"}, "MOD1").bytes);
+    }
     /// The window with the "Disk-compare" tab shown over three compared rows, one unchanged.
     CompareTab& withRows()
     {
@@ -106,17 +129,10 @@ TEST_F(CompareTabTest, ListShowsColoursFiltersAndSorts)
 
 TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheReport)
 {
-    addLibrary(ws, 2, 3);
     ws.options.UseShowCompare = 1;
-    ws.settings().writeNumber(reports::kCompareSection, "UseAutoCompare", 0);
     ws.settings().writeNumber(reports::kCompareSection, "UseShowReport", 1);
-    const std::string dll = folder.write(
-        "mod1.dll",
-        quillon::testing::buildPeWithNames({"Func_1_1", "FUNC_1_2", "Func_1_3"}, "MOD1").bytes);
-    MainWindow& w = window();
-    w.applyOptions();
-    w.libraryReplaced();
-    w.selectRow(2);
+    MainWindow& w = withModules();
+    const std::string dll = mod1Dll();
     w.compareController()->setDialogSeam([&](CompareDialog& dialog) {
         EXPECT_EQ(dialog.moduleBox()->currentText(), "MOD1");
         dialog.fileEdit()->setText(QString::fromStdString(dll));
@@ -124,12 +140,12 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
     });
     w.actions().compareModule->trigger();
 
+    // The result comes forward: the "Disk-compare" tab, its list and its status texts.
     CompareTab* tab = w.compareTab();
+    EXPECT_EQ(w.tabs()->currentWidget(), tab);
     EXPECT_EQ(tab->model()->rowCount(), 3);
     EXPECT_EQ(reports::moduleCompareResult(ws, "MOD1"), "Minor changes");
     EXPECT_EQ(reports::readCompareFiles(ws.settings(), 10), std::vector<std::string>{dll});
-    w.tabs()->setCurrentWidget(tab);
-    w.updateStatus();
     EXPECT_EQ(qtUi.statusText(1), "Compare result: Minor changes");
 
     auto* report = w.findChild<CompareReportWindow*>();
@@ -150,6 +166,58 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
     tab->actions().clear->trigger();
     EXPECT_EQ(tab->model()->rowCount(), 0);
     EXPECT_FALSE(tab->actions().openReport->isEnabled());
+}
+
+TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersTheDialog)
+{
+    ws.options.UseStatusBar = 1;
+    MainWindow& w = withModules();
+    const std::string dll = mod1Dll();
+    std::vector<std::string> offered;
+    std::vector<std::string> files;
+    w.compareController()->setDialogSeam([&](CompareDialog& dialog) {
+        offered.push_back(dialog.moduleBox()->currentText().toStdString());
+        files.push_back(dialog.fileEdit()->text().toStdString());
+        dialog.fileEdit()->setText(QString::fromStdString(dll));
+        return offered.size() == 1;
+    });
+    w.actions().compareModule->trigger();
+    EXPECT_EQ(w.tabs()->currentIndex(), 0);
+    EXPECT_EQ(qtUi.statusText(1), "Compare result: Minor changes");
+    const QList<CompareReportWindow*> reports = w.findChildren<CompareReportWindow*>();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0]->isVisible());
+    EXPECT_TRUE(reports[0]->view()->toPlainText().contains("STATUS: Minor changes"));
+    reports[0]->close();
+
+    // "Compare next" finds no file for MOD2: the failure message sends the user to the
+    // dialog, and the dialog opens on MOD2.
+    messages.clear();
+    w.compareController()->compareNext();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("in the Compare Dialog window."), std::string::npos);
+    EXPECT_EQ(offered, (std::vector<std::string>{"MOD1", "MOD2"}));
+    // Not with MOD1's file in the field, ready to compare the wrong module.
+    EXPECT_EQ(files.back(), "");
+}
+
+TEST_F(CompareTabTest, TheReportWindowIsWideEnoughForALongDiskFilePath)
+{
+    reports::CompareResult result;
+    result.moduleName = "MOD1";
+    result.diskFile = "/home/someone/projects/with/a/rather/deep/folder/tree/of/windows/dlls/mod1.dll";
+    // Also over a narrower size kept from an earlier report.
+    for (const char* key : {"XPosit", "YPosit"})
+        ws.settings().writeNumber(settings::kCompareReportWinSection, key, 10);
+    ws.settings().writeNumber(settings::kCompareReportWinSection, "Width", 400);
+    ws.settings().writeNumber(settings::kCompareReportWinSection, "Height", 300);
+    CompareReportWindow* report = CompareReportWindow::open(ws, result, nullptr);
+    QApplication::processEvents();
+    const QString line = "    " + QString::fromStdString(result.diskFile);
+    EXPECT_GT(report->view()->viewport()->width(),
+              report->view()->fontMetrics().horizontalAdvance(line));
+    EXPECT_EQ(report->height(), 300);
+    report->close();
 }
 
 TEST_F(CompareTabTest, ExportListsTheShownRowsWithTheirChangeMarkers)
@@ -177,6 +245,78 @@ TEST_F(CompareTabTest, FindAndFindNextRunOverTheShownRows)
     EXPECT_EQ(tab.model()->rowAt(static_cast<int>(*tab.currentRow()))->SYMBOL, "Beta");
     EXPECT_EQ(tab.findMode(), query::SearchMode::Compare);
     EXPECT_TRUE(tab.actions().find->isEnabled());
+}
+
+TEST_F(CompareTabTest, SortKeysOfTheListSortItAsItsSortMenuDoes)
+{
+    CompareTab& tab = withRows();
+    const auto names = [&tab] {
+        QStringList out;
+        for (int r = 0; r < tab.model()->rowCount(); ++r)
+            out << QString::fromStdString(tab.model()->rowAt(r)->SYMBOL);
+        return out;
+    };
+    QTest::keyClick(tab.list(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(names(), QStringList({"Beta", "ALPHA", "Gone"}));
+    EXPECT_TRUE(tab.actions().sortFile->isChecked());
+    QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, "-");
+    QApplication::sendEvent(tab.list(), &minus);
+    EXPECT_EQ(names(), QStringList({"Gone", "ALPHA", "Beta"}));
+    QTest::keyClick(tab.list(), Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(names(), QStringList({"Gone", "Beta", "ALPHA"}));
+    QTest::keyClick(tab.list(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(names(), QStringList({"ALPHA", "Beta", "Gone"}));
+    EXPECT_TRUE(tab.actions().sortAscending->isChecked());
+    QTest::keyClick(tab.list(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(tab.actions().sortOrdinal->isChecked());
+    EXPECT_EQ(tab.actions().sortDescending->text(), "&Descending\tCtrl+Num-");
+}
+
+TEST_F(CompareTabTest, ADoubleClickEditsANameInPlaceAndF2StaysCompareNext)
+{
+    CompareTab& tab = withRows();  // sorted by ordinal: ALPHA, Beta, Gone
+    const QModelIndex name = tab.model()->index(1, CompareListModel::FunctionName);
+    const QPoint at = tab.list()->visualRect(name).center();
+    QTest::mouseClick(tab.list()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(tab.list()->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QLineEdit* edit = nullptr;
+    for (auto* e : tab.list()->findChildren<QLineEdit*>("inPlaceEditor"))
+        edit = e->isVisible() ? e : edit;
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), "Beta");
+    edit->selectAll();
+    QTest::keyClicks(edit, "BetaEx");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(tab.model()->rowAt(1)->SYMBOL, "BetaEx");
+    EXPECT_EQ(tab.model()->rowAt(1)->COMMENT, "<Unchanged>");
+    EXPECT_FALSE(
+        tab.model()->setData(tab.model()->index(1, CompareListModel::Ordinal), "0", Qt::EditRole));
+    EXPECT_EQ(tab.model()->rowAt(1)->ORDINAL, 2);
+    EXPECT_FALSE(tab.model()->flags(tab.model()->index(1, CompareListModel::Change)) &
+                 Qt::ItemIsEditable);
+    EXPECT_EQ(tab.actions().compareNext->shortcut(), QKeySequence("F2"));
+}
+
+TEST_F(CompareTabTest, CtrlGAsksForARowNumberAndSelectsThatRow)
+{
+    CompareTab& tab = withRows();
+    QStringList items;
+    for (QAction* a : tab.popupMenu()->actions())
+        items << (a->menu() != nullptr ? a->menu()->title() : a->text());
+    EXPECT_EQ(items, QStringList({"&Show only changed", "&Refresh list", "Cl&ear list", "",
+                                  "&Compare to disk...", "Compare ne&xt", "&Open report...", "",
+                                  "&Export to text...", "&Find...", "Find &next", "&Goto...",
+                                  "Cop&y name", "&Sort list"}));
+    tab.list()->setCurrentIndex(tab.model()->index(0, 0));
+    QString title;
+    testing::whenShown<QInputDialog>([&title](QInputDialog& d) {
+        title = d.windowTitle();
+        d.setIntValue(3);
+        d.accept();
+    });
+    QTest::keyClick(tab.list(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(title, "Goto row number");
+    EXPECT_EQ(tab.currentRow(), std::optional<std::size_t>(2));
 }
 
 }  // namespace

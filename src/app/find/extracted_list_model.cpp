@@ -2,8 +2,10 @@
 #include "app/find/extracted_list_model.h"
 
 #include "app/widgets/icon_set.h"
+#include "app/widgets/in_place_edit_delegate.h"
 #include "app/widgets/qt_ui.h"
 #include "exe/undecorated_name.h"
+#include "maintenance/list_entry_edit.h"
 
 namespace quillon::app {
 
@@ -35,6 +37,12 @@ QVariant ExtractedListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const QueryResult& entry = m_ws.queryResults.rows[static_cast<std::size_t>(index.row())];
+    if (role == InPlaceEditDelegate::kOrdinalRole)
+        return index.column() == Ordinal;
+    if (role == Qt::EditRole && index.column() == Function)
+        return fromCp1252(entry.SYMBOL);
+    if (role == Qt::EditRole && index.column() == Ordinal)
+        return QString::number(entry.ORDINAL);
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
             case Module:
@@ -74,6 +82,28 @@ QVariant ExtractedListModel::headerData(int section, Qt::Orientation orientation
         default:
             return {};
     }
+}
+
+Qt::ItemFlags ExtractedListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    const bool editable = index.column() == Function || index.column() == Ordinal;
+    if (index.isValid() && editable && m_ws.options.UseNoEditInPlace != 1)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ExtractedListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || index.row() >= rowCount() || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const auto field = index.column() == Ordinal ? maintenance::EditField::Ordinal
+                                                 : maintenance::EditField::Name;
+    if (!maintenance::commitExtractedEdit(m_ws, static_cast<std::size_t>(index.row()), field,
+                                          toCp1252(value.toString())))
+        return false;
+    emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(ColumnCount - 1));
+    return true;
 }
 
 void ExtractedListModel::resetWith(const std::function<void()>& change)

@@ -13,7 +13,7 @@ class IconSet;
 
 /// Reads the core's rows in place: "Module", "Function name", "Ordinal"; a row added by the
 /// most recent query or extraction shows the hook. Every change of the list goes through
-/// `resetWith` or `rowsRemoved`.
+/// `resetWith`, `removeEntry` or an edit in place (`setData`).
 class ExtractedListModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,6 +26,10 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
+    /// "Function name" and "Ordinal" are edited in place unless the options turn that off.
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
+    /// Stores an edit of a function name or ordinal; false when refused (the user was told).
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     /// Runs `change` on the list and shows the list again.
     void resetWith(const std::function<void()>& change);

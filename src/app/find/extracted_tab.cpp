@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -18,6 +17,9 @@
 
 #include "app/find/extracted_list_model.h"
 #include "app/widgets/action_button.h"
+#include "app/widgets/goto_dialog.h"
+#include "app/widgets/in_place_edit_delegate.h"
+#include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "lib/save_file.h"
 
@@ -55,9 +57,14 @@ ExtractedTab::ExtractedTab(Workspace& ws, const IconSet& icons, QWidget* parent)
     m_view->setUniformRowHeights(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 or a double click edits the function name or ordinal in place (the model refuses
+    // when the options turn editing in place off).
+    m_view->setItemDelegate(new InPlaceEditDelegate(m_view));
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked);
+    new InPlaceEditKey(m_view, ExtractedListModel::Function);
     m_view->setAllColumnsShowFocus(true);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    new KeypadSortKeys(m_view, m_actions.sortAscending, m_actions.sortDescending);
     m_view->setColumnWidth(ExtractedListModel::Module, 160);
     m_view->setColumnWidth(ExtractedListModel::Function, 360);
     layout->addWidget(m_view, 1);
@@ -172,9 +179,10 @@ void ExtractedTab::saveAs()
 {
     lib::SaveHooks hooks;
     (void)lib::saveFile(m_ws, lib::SaveWhat::QueryResults, true, hooks);
-    // Saving sorts the list by the LIB-file sort order.
+    // Saving sorts the list by the LIB-file sort order; the rows stay, and the save's report
+    // stays in the status bar.
     m_model->resetWith([] {});
-    listChanged();
+    updateActions();
 }
 
 void ExtractedTab::clearList()
@@ -203,15 +211,9 @@ void ExtractedTab::showFoundRow(std::size_t row)
 
 void ExtractedTab::gotoRow()
 {
-    const int count = m_model->rowCount();
-    if (count == 0)
-        return;
-    const int current = currentRow() ? static_cast<int>(*currentRow()) + 1 : 1;
-    bool ok = false;
-    const int row =
-        QInputDialog::getInt(this, "Goto row number", "&Row number:", current, 1, count, 1, &ok);
-    if (ok)
-        showFoundRow(static_cast<std::size_t>(row - 1));
+    const auto row = askGotoRow(this, currentRow(), static_cast<std::size_t>(m_model->rowCount()));
+    if (row)
+        showFoundRow(*row);
 }
 
 void ExtractedTab::copyName()

@@ -12,6 +12,7 @@
 
 #include "app/widgets/qt_ui.h"
 #include "base/ascii_text.h"
+#include "platform/path_spelling.h"
 #include "query/keywords.h"
 #include "query/search_flow.h"
 
@@ -30,7 +31,7 @@ SearchDialog::SearchDialog(Workspace& ws, query::SearchMode mode, QWidget* paren
     const bool queryMode = mode == query::SearchMode::Query;
     setObjectName("searchDialog");
     setWindowTitle(fromCp1252((queryMode ? "Query Dialog - " : "Search Dialog - ") +
-                              upperCase(ws.library.LibraryFileName)));
+                              platform::shownPath(ws.library.LibraryFileName)));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     auto* keywordLabel = new QLabel("Search keyword(s):", this);

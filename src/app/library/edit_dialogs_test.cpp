@@ -61,6 +61,20 @@ TEST_F(EditTest, F2EditsTheNameInPlaceAndEnterStoresIt)
     EXPECT_EQ(editor(w), nullptr);
 }
 
+TEST_F(EditTest, AClickOnTheSelectedRowStartsNoEditSoTheNextKeyRunsItsCommand)
+{
+    MainWindow& w = withLibrary(2);
+    const QRect cell = w.tree()->visualRect(w.model()->indexOfRow(2));
+    QTest::mouseClick(w.tree()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    // An editor started by the click would open once the double-click time has passed.
+    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    EXPECT_EQ(editor(w), nullptr);
+    EXPECT_EQ(w.selectedRow(), std::optional<std::size_t>(2));
+    QTest::keyClick(w.tree(), Qt::Key_Space);  // "&Toggle mark"
+    EXPECT_EQ(ws.library.rows[2].MARK, 1);
+    EXPECT_EQ(ws.library.rows[2].SYMBOL, "Func_1_2");
+}
+
 TEST_F(EditTest, ABlankNameInPlaceIsRefusedAndTheFieldKeepsTheOldName)
 {
     MainWindow& w = withLibrary(2);

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -55,6 +56,20 @@ bool ExportListWindow::eventFilter(QObject* watched, QEvent* event)
             (press->key() == Qt::Key_PageDown || press->key() == Qt::Key_PageUp)) {
             if (event->type() == QEvent::KeyPress)
                 showPage(press->key() == Qt::Key_PageDown ? m_page + 1 : m_page - 1);
+            event->accept();
+            return true;
+        }
+        // A read-only view moves no cursor by itself: Ctrl+Home and Ctrl+End go to the top and
+        // the bottom of the page shown.
+        if (press->modifiers() == Qt::ControlModifier &&
+            (press->key() == Qt::Key_Home || press->key() == Qt::Key_End)) {
+            if (event->type() == QEvent::KeyPress) {
+                const bool top = press->key() == Qt::Key_Home;
+                m_view->moveCursor(top ? QTextCursor::Start : QTextCursor::End);
+                QScrollBar* bar = m_view->verticalScrollBar();
+                bar->setValue(top ? bar->minimum() : bar->maximum());
+                m_view->horizontalScrollBar()->setValue(0);
+            }
             event->accept();
             return true;
         }

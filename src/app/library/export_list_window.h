@@ -15,7 +15,7 @@ class QPlainTextEdit;
 namespace quillon::app {
 
 /// Shows the pages of the export list one at a time in a fixed-pitch font; Shift+PgDn and
-/// Shift+PgUp turn the pages. Its size is kept in section `ExportListWin`.
+/// Shift+PgUp turn the pages, Ctrl+Home and Ctrl+End go to the top and bottom of a page. Its size is kept in section `ExportListWin`.
 class ExportListWindow final : public QDialog {
     Q_OBJECT
 public:

@@ -7,9 +7,11 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/testing/gui_fixture.h"
+#include "reports/export_list_pages.h"
 #include "settings/window_placement.h"
 
 namespace quillon::app {
@@ -85,6 +87,24 @@ TEST_F(ExportListWindowTest, ShiftF12ListsTheLibraryOnPagesTurnedByShiftPgDnAndK
         settings::readWindowPlacement(ws.settings(), settings::kExportListWinSection);
     EXPECT_EQ(kept.Width, 500);
     EXPECT_EQ(kept.Height, 300);
+}
+
+TEST_F(ExportListWindowTest, CtrlHomeAndCtrlEndGoToTheTopAndBottomOfThePage)
+{
+    std::string text;
+    for (int i = 0; i < 400; ++i)
+        text += "  Symbol" + std::to_string(i) + "\r\n";
+    text += "  E N D   L I S T\r\n";
+    ExportListWindow viewer(ws, "/cfg/ExportList.txt",
+                            reports::paginateExportList(text, true, "/cfg/ExportList.txt"));
+    viewer.show();
+    QScrollBar* bar = viewer.view()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(viewer.view(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(viewer.view(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(viewer.currentPage(), 1);
 }
 
 }  // namespace

@@ -132,6 +132,25 @@ TEST_F(LibraryDataWindowTest, F3FindsTheStoredKeywordsInTheModuleTable)
     data.close();
 }
 
+TEST_F(LibraryDataWindowTest, FindNextFollowsTheSortShownAndReportsTheRowShown)
+{
+    ws.options.UseStatusBar = 1;
+    LibraryDataWindow& data = open();
+    data.table()->sortByColumn(ModuleTableModel::ModuleName, Qt::DescendingOrder);
+    ASSERT_EQ(names(data), QStringList({"MOD3", "MOD2", "MOD1"}));
+    settings.writeSetting("Search", "SearchString", "mod");
+    focusTable(data);
+    data.table()->setCurrentIndex(data.model()->index(0, 0));
+    QTest::keyClick(data.table(), Qt::Key_F3);
+    EXPECT_EQ(data.table()->currentIndex().row(), 1);
+    EXPECT_EQ(qtUi.statusText(1), "Keyword found in row #2");
+    QTest::keyClick(data.table(), Qt::Key_F3);
+    EXPECT_EQ(cell(data, data.table()->currentIndex().row(), ModuleTableModel::ModuleName),
+              "MOD1");
+    EXPECT_EQ(qtUi.statusText(1), "Keyword found in row #3");
+    data.close();
+}
+
 TEST_F(LibraryDataWindowTest, DoubleClickSelectsTheModuleInTheLibraryTree)
 {
     LibraryDataWindow& data = open(3, 4);

@@ -1,9 +1,12 @@
 // The library list and the module table as find targets.
 #include "app/library/library_find_targets.h"
 
+#include <QTableView>
+
 #include "app/library/library_data_window.h"
 #include "app/library/library_tree_model.h"
 #include "app/library/library_view.h"
+#include "app/library/module_table_model.h"
 #include "core/library_model.h"
 
 namespace quillon::app {
@@ -23,18 +26,18 @@ void LibraryFindTarget::showFoundRow(std::size_t row)
 }
 
 ModuleTableFindTarget::ModuleTableFindTarget(LibraryDataWindow& window, const Workspace& ws)
-    : m_window(window), m_list(ws)
+    : m_window(window), m_list(ws, window.model()->shownOrder())
 {
 }
 
 std::optional<std::size_t> ModuleTableFindTarget::currentRow() const
 {
-    return m_window.currentModuleEntry();
+    return currentViewRow(*m_window.table());
 }
 
 void ModuleTableFindTarget::showFoundRow(std::size_t row)
 {
-    (void)m_window.selectModuleEntry(row);
+    showViewRow(*m_window.table(), row);
 }
 
 }  // namespace quillon::app

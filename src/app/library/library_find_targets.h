@@ -23,7 +23,8 @@ private:
     query::LibrarySearchList m_list;
 };
 
-/// The module table of the library data window, in `ModuleTable` order: `MODULENAME`.
+/// The module table of the library data window in the order it is shown (its header's sort):
+/// `MODULENAME`; rows are those of the view. Made for one find: a new sort needs a new target.
 class ModuleTableFindTarget final : public FindTarget {
 public:
     ModuleTableFindTarget(LibraryDataWindow& window, const Workspace& ws);

@@ -49,6 +49,8 @@ public:
     /// Reads the table again (after the library changed), keeping the sort column.
     void refresh();
 
+    /// The `ModuleTable` positions in the order the rows are shown.
+    [[nodiscard]] const std::vector<std::size_t>& shownOrder() const { return m_order; }
     /// The `ModuleTable` position shown at view row `row`.
     [[nodiscard]] std::optional<std::size_t> entryOf(int row) const;
     /// The view row showing `ModuleTable` entry `entry`; -1 when none.

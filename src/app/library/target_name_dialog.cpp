@@ -33,21 +33,46 @@ TargetNameDialog::TargetNameDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     presentFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(presentFolder, 2, 1);
     grid->addWidget(new QLabel("Default target folder:", this), 3, 0);
-    auto* defaultLabel = new QLabel(fromPath(m_defaultFolder), this);
-    defaultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(defaultLabel, 3, 1);
+    m_defaultLabel = new QLabel(fromPath(m_defaultFolder), this);
+    m_defaultLabel->setObjectName("defaultTargetFolder");
+    m_defaultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(m_defaultLabel, 3, 1);
     m_keep = new QCheckBox("Keep present target folder ", this);
     m_keep->setToolTip("Check to use the path in the existing filename");
     m_keep->setChecked(!present.empty());
     grid->addWidget(m_keep, 4, 0, 1, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // The folder options dialog is not part of this program yet.
-    QPushButton* folders = buttons->addButton("&Default folders...", QDialogButtonBox::ResetRole);
-    folders->setEnabled(false);
+    m_folders = buttons->addButton("&Default folders...", QDialogButtonBox::ResetRole);
+    m_folders->setObjectName("defaultFolders");
+    // Enabled once the window gives the way to the folder options.
+    m_folders->setEnabled(false);
+    connect(m_folders, &QPushButton::clicked, this, &TargetNameDialog::openFolderOptions);
     connect(buttons, &QDialogButtonBox::accepted, this, &TargetNameDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
+}
+
+void TargetNameDialog::setFolderOptionsOpener(FolderOptionsOpener opener)
+{
+    m_opener = std::move(opener);
+    m_folders->setEnabled(static_cast<bool>(m_opener));
+}
+
+void TargetNameDialog::openFolderOptions()
+{
+    if (!m_opener)
+        return;
+    if (const std::optional<std::string> folder = m_opener()) {
+        m_defaultFolder = *folder;
+        m_defaultLabel->setText(fromPath(m_defaultFolder));
+    }
+    m_name->setFocus();
+}
+
+QString TargetNameDialog::defaultFolderText() const
+{
+    return m_defaultLabel->text();
 }
 
 void TargetNameDialog::accept()

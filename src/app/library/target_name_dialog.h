@@ -3,12 +3,17 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 #include <string>
 
 #include "core/workspace.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace quillon::app {
 
@@ -30,6 +35,17 @@ public:
 
     void accept() override;
 
+    /// Opens the folder options dialog; returns the default target folder after OK, nothing
+    /// when it was cancelled.
+    using FolderOptionsOpener = std::function<std::optional<std::string>()>;
+    /// Enables "&Default folders..." with `opener`; the folder shown follows the options.
+    void setFolderOptionsOpener(FolderOptionsOpener opener);
+    /// "&Default folders...": the folder options dialog; the default target folder that the
+    /// name goes to follows the options stored there.
+    void openFolderOptions();
+    [[nodiscard]] QPushButton* foldersButton() const { return m_folders; }
+    [[nodiscard]] QString defaultFolderText() const;
+
 private:
     Workspace& m_ws;
     QtUi& m_ui;
@@ -38,6 +54,9 @@ private:
     std::string m_fullName;
     QLineEdit* m_name = nullptr;
     QCheckBox* m_keep = nullptr;
+    QLabel* m_defaultLabel = nullptr;
+    QPushButton* m_folders = nullptr;
+    FolderOptionsOpener m_opener;
 };
 
 }  // namespace quillon::app

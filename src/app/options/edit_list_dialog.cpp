@@ -192,12 +192,9 @@ void EditListDialog::importEntries()
 {
     if (m_kind != m::EditListKind::Exceptions)
         return;
-    const std::size_t added = m::mergeEntries(m_entries, m::systemIniExceptions(m_systemIni));
-    fill(added > 0 ? static_cast<int>(m_entries.size() - added) : -1);
-    m::showStatus(m_ws, 1,
-                  added == 0 ? std::string("No new entries found in SYSTEM.INI")
-                             : std::to_string(added) + (added == 1 ? " entry" : " entries") +
-                                   " imported from SYSTEM.INI");
+    const m::SystemIniImport import = m::importSystemIni(m_ws, m_entries, m_systemIni);
+    fill(import.added > 0 ? static_cast<int>(m_entries.size() - import.added) : -1);
+    m::showStatus(m_ws, 1, m::systemIniImportText(import, m_systemIni));
 }
 
 void EditListDialog::accept()

@@ -55,6 +55,10 @@ TEST_F(EditListDialogTest, TheFavoritesListEditsTheFilesTheMenusOpen)
         whenShown<EditListEntryDialog>([&](EditListEntryDialog& e) {
             EXPECT_EQ(e.windowTitle(), "Edit an entry");
             EXPECT_FALSE(e.moduleEdit()->isEnabled());
+            // Refused: the hint asks for a fully qualified name.
+            e.fileEdit()->setText("Two.lib");
+            e.accept();
+            EXPECT_TRUE(e.isVisible());
             e.fileEdit()->setText("/b/Two.lib");
             EXPECT_EQ(e.moduleEdit()->text(), "Two.lib");
             e.accept();
@@ -64,6 +68,19 @@ TEST_F(EditListDialogTest, TheFavoritesListEditsTheFilesTheMenusOpen)
     });
     w.actions().favoritesList->trigger();
     EXPECT_EQ(settings::loadFavorites(settings).files, std::vector<std::string>{"/b/Two.lib"});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].text.find("needs its full path"), std::string::npos) << messages[0].text;
+}
+
+TEST_F(EditListDialogTest, ImportWithoutASystemIniSaysSo)
+{
+    ws.options.UseStatusBar = 1;
+    window();
+    const std::string none = folder.file("SYSTEM.INI");
+    EditListDialog dialog(ws, maintenance::EditListKind::Exceptions, none);
+    dialog.importEntries();
+    EXPECT_EQ(qtUi.statusText(1), "SYSTEM.INI was not found: " + none);
+    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
 }
 
 }  // namespace

@@ -54,6 +54,16 @@ TEST_F(UpdateTabTest, ListsTheChangesThenUpdatesAndClears)
     EXPECT_EQ(model.rowCount(), 0);
     EXPECT_EQ(tab->resultText(), "One module was updated from DLL/EXE file");
     EXPECT_FALSE(qtUi.busy());
+    EXPECT_EQ(qtUi.statusText(1), "One module was updated from DLL/EXE file");
+    EXPECT_EQ(qtUi.statusText(2), "Update done");
+
+    // The selected module: the same count line, not the pane that says "Update done".
+    (void)folder.write("tools.dll", buildPeWithNames({"Alpha", "Delta"}, "TOOLS.dll").text());
+    w.selectRow(0);
+    w.updateFromTab(UpdateScope::SelectedModule);
+    EXPECT_EQ(ws.library.rows.back().SYMBOL, "Delta");
+    EXPECT_EQ(tab->resultText(), "One module was updated from DLL/EXE file");
+    EXPECT_EQ(qtUi.statusText(2), "Update done");
 
     (void)folder.write("tools.dll", buildPeWithNames({"Alpha"}, "TOOLS.dll").text());
     tab->refreshList();

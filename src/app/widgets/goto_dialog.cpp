@@ -4,7 +4,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QSpinBox>
+
+#include <algorithm>
 
 #include "app/widgets/qt_ui.h"
 
@@ -64,6 +67,21 @@ ModuleNumber GotoDialog::moduleNumber() const
 std::uint16_t GotoDialog::ordinal() const
 {
     return static_cast<std::uint16_t>(m_ordinal->value());
+}
+
+std::optional<std::size_t> askGotoRow(QWidget* parent, std::optional<std::size_t> current,
+                                      std::size_t count)
+{
+    if (count == 0)
+        return std::nullopt;
+    const int last = static_cast<int>(std::min<std::size_t>(count, 0x7FFFFFFF));
+    const int start = current ? static_cast<int>(*current) + 1 : 1;
+    bool ok = false;
+    const int row =
+        QInputDialog::getInt(parent, "Goto row number", "&Row number:", start, 1, last, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return static_cast<std::size_t>(row - 1);
 }
 
 }  // namespace quillon::app

@@ -1,4 +1,5 @@
-// GotoDialog: "Goto module/ordinal number": a module and an ordinal to select.
+// GotoDialog: "Goto module/ordinal number": a module and an ordinal to select; and the row
+// number asked by the flat lists' "&Goto...".
 #pragma once
 
 #include <QDialog>
@@ -35,5 +36,12 @@ private:
     QComboBox* m_modules = nullptr;
     QSpinBox* m_ordinal = nullptr;
 };
+
+/// "&Goto..." of a flat list of `count` rows: asks for a row number ("Goto row number"),
+/// starting from `current` (0-based) or the first row. The chosen row (0-based), or nothing
+/// when cancelled or the list is empty.
+[[nodiscard]] std::optional<std::size_t> askGotoRow(QWidget* parent,
+                                                    std::optional<std::size_t> current,
+                                                    std::size_t count);
 
 }  // namespace quillon::app

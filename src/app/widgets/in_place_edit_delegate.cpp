@@ -103,4 +103,28 @@ bool InPlaceEditDelegate::eventFilter(QObject* object, QEvent* event)
     return QStyledItemDelegate::eventFilter(object, event);
 }
 
+InPlaceEditKey::InPlaceEditKey(QAbstractItemView* view, int nameColumn)
+    : QObject(view), m_view(view), m_nameColumn(nameColumn)
+{
+    view->installEventFilter(this);
+}
+
+bool InPlaceEditKey::eventFilter(QObject* watched, QEvent* event)
+{
+    // With an editor open the key belongs to the editor, which has the focus.
+    if (watched != m_view || event->type() != QEvent::KeyPress || !m_view->hasFocus())
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F2 || key->modifiers() != Qt::NoModifier)
+        return QObject::eventFilter(watched, event);
+    QModelIndex index = m_view->currentIndex();
+    if (!index.isValid())
+        return true;
+    if (!(index.flags() & Qt::ItemIsEditable))
+        index = index.siblingAtColumn(m_nameColumn);
+    if (index.flags() & Qt::ItemIsEditable)
+        m_view->edit(index);
+    return true;
+}
+
 }  // namespace quillon::app

@@ -1,7 +1,10 @@
-// InPlaceEditDelegate: editing a list's cells in place, with refused edits kept open.
+// InPlaceEditDelegate: editing a list's cells in place, with refused edits kept open; and F2 on
+// a list whose first column is not edited.
 #pragma once
 
 #include <QStyledItemDelegate>
+
+class QAbstractItemView;
 
 namespace quillon::app {
 
@@ -37,6 +40,22 @@ private:
 
     /// Set while a store runs, so that the message box taking the focus stores nothing more.
     mutable bool m_storing = false;
+};
+
+/// F2 on `view` edits the current cell, or the cell of `nameColumn` in the current row when the
+/// current cell is not edited (a row-wise list whose first column is not editable). Owned by
+/// `view`.
+class InPlaceEditKey final : public QObject {
+    Q_OBJECT
+public:
+    InPlaceEditKey(QAbstractItemView* view, int nameColumn);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAbstractItemView* m_view;
+    int m_nameColumn;
 };
 
 }  // namespace quillon::app

@@ -5,12 +5,22 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <utility>
+
 namespace quillon::app {
 
 KeypadSortKeys::KeypadSortKeys(QWidget* list, QAction* ascending, QAction* descending)
     : QObject(list), m_ascending(ascending), m_descending(descending)
 {
     list->installEventFilter(this);
+    // A menu would name the keypad keys "Ctrl+Num++" and "Ctrl+Num+-": the text after a tab
+    // is shown in place of the shortcut.
+    const std::pair<QAction*, const char*> keys[] = {{ascending, "Ctrl+Num+"},
+                                                     {descending, "Ctrl+Num-"}};
+    for (const auto& [action, key] : keys) {
+        if (!action->text().contains('\t'))
+            action->setText(action->text() + '\t' + key);
+    }
 }
 
 QAction* KeypadSortKeys::actionFor(const QEvent* event) const

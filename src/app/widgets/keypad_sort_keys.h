@@ -12,7 +12,7 @@ namespace quillon::app {
 /// Gives `list` the keys Ctrl+Num+ and Ctrl+Num-, which trigger `ascending` and `descending`.
 /// The keys are taken from the list itself rather than left to the actions' shortcuts: some
 /// window systems drop the keypad from a key before matching shortcuts, so that the shortcut
-/// never fires. Owned by `list`.
+/// never fires. Menus show the keys as "Ctrl+Num+" and "Ctrl+Num-". Owned by `list`.
 class KeypadSortKeys final : public QObject {
     Q_OBJECT
 public:

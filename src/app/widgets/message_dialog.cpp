@@ -1,6 +1,7 @@
 // The program's message box.
 #include "app/widgets/message_dialog.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -133,6 +134,12 @@ void MessageDialog::fitToScreen()
     if (needed.width() > maxWidth)
         height = std::min(needed.height() + scrollBar, maxHeight);
     m_area->setMinimumSize(width, height);
+    // The caption shows whole too: the title bar holds it beside the window's icon and
+    // buttons, in a font that may be bold.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    const int caption = QFontMetrics(captionFont).horizontalAdvance(windowTitle()) + 160;
+    setMinimumWidth(std::min(caption, free.width()));
 }
 
 }  // namespace quillon::app

@@ -4,7 +4,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 
+#include "app/widgets/file_dialog.h"
 #include "app/widgets/icon_set.h"
 #include "app/widgets/message_dialog.h"
 #include "base/text_encoding.h"
@@ -379,25 +381,35 @@ std::vector<std::string> QtUi::runDialog(const ui::FileDialogRequest& request, c
     if (m_dialogSeam)
         return m_dialogSeam(request, kind);
     const QString title = fromCp1252(request.title);
-    const QString start = fromPath(request.start);
+    QString start = fromPath(request.start);
     const QString filter = dialogFilter(request.filters);
     const std::string_view k = kind;
-    std::vector<std::string> out;
-    if (k == "openMany") {
-        for (const QString& file : QFileDialog::getOpenFileNames(m_window, title, start, filter))
+    const FileDialogKind dialogKind = k == "openMany" ? FileDialogKind::OpenMany
+                                      : k == "open"   ? FileDialogKind::Open
+                                      : k == "save"   ? FileDialogKind::Save
+                                                      : FileDialogKind::Folder;
+    for (;;) {
+        const QStringList chosen = runFileDialog(m_window, title, start, filter, dialogKind);
+        // Replacing a file is asked here, in a box whose caption shows whole.
+        if (dialogKind == FileDialogKind::Save && chosen.size() == 1 &&
+            QFileInfo(chosen.front()).isFile()) {
+            ui::MessageBox box;
+            box.title = request.title;
+            box.text = "    " + toPath(QDir::toNativeSeparators(chosen.front())) +
+                       " already exists.|    Do you want to replace it?";
+            box.icon = ui::MessageIcon::Exclamation;
+            box.buttons = "&Yes|&No";
+            box.defaultButton = 2;
+            if (message(box) != 1) {
+                start = chosen.front();
+                continue;
+            }
+        }
+        std::vector<std::string> out;
+        for (const QString& file : chosen)
             out.push_back(toPath(file));
-    } else {
-        QString chosen;
-        if (k == "open")
-            chosen = QFileDialog::getOpenFileName(m_window, title, start, filter);
-        else if (k == "save")
-            chosen = QFileDialog::getSaveFileName(m_window, title, start, filter);
-        else
-            chosen = QFileDialog::getExistingDirectory(m_window, title, start);
-        if (!chosen.isEmpty())
-            out.push_back(toPath(chosen));
+        return out;
     }
-    return out;
 }
 
 std::vector<std::string> QtUi::openFilesDialog(const ui::FileDialogRequest& request)

@@ -37,6 +37,7 @@
 #include "app/widgets/keypad_sort_keys.h"
 #include "app/widgets/qt_ui.h"
 #include "app/window/about_tab.h"
+#include "app/window/banner.h"
 #include "app/window/tray_icon.h"
 #include "core/library_edit.h"
 #include "program/window_texts.h"
@@ -74,12 +75,7 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    m_banner = new QLabel(central);
-    m_banner->setObjectName("banner");
-    m_banner->setPixmap(QPixmap(":/icons/banner.png"));
-    m_banner->setStyleSheet("background-color: rgb(22, 48, 96);");
-    // The picture is cut on the right rather than widen the window.
-    m_banner->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_banner = new Banner(central);
     column->addWidget(m_banner);
     column->addWidget(m_tabs, 1);
     setCentralWidget(central);
@@ -91,6 +87,7 @@ MainWindow::MainWindow(Workspace& ws, QtUi& ui, WindowSetup setup, QWidget* pare
             m_listFormats->add(list, static_cast<int>(controls.indexOf(list)) + 1);
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { updateStatus(); });
+    setAcceptDrops(true);
     resize(900, 600);
     applyOptions();
     updateCaption();
@@ -187,10 +184,10 @@ void MainWindow::createLibraryTab()
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // F2 or a click on the selected row edits it in place (the model refuses when the options
-    // turn editing in place off).
+    // F2 edits the row in place (the model refuses when the options turn editing in place
+    // off). A click on the selected row does not: the next command key would type into it.
     m_tree->setItemDelegate(new InPlaceEditDelegate(m_tree));
-    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setIconSize(QSize(16, 16));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -277,6 +274,7 @@ void MainWindow::createOtherTabs()
             [this] { exportRows(m_compareList->shownRows()); });
     m_compare = new CompareController(m_ws, m_ui, *this, *m_compareList);
     connect(m_compare, &CompareController::compared, this, [this] { updateStatus(); });
+    connect(m_compare, &CompareController::resultReady, this, &MainWindow::showCompareResult);
     m_updateList = new UpdateTab(m_ws, m_ui, m_tabs);
     m_updateList->hide();
     m_updateTab = m_updateList;
@@ -433,6 +431,22 @@ void MainWindow::updateStatus()
         m_ui.status(2, "");
         m_ui.status(3, "");
     }
+}
+
+void MainWindow::showCompareResult(bool paired, bool reportOpen)
+{
+    if (m_tabs->indexOf(m_compareTab) >= 0) {
+        m_tabs->setCurrentWidget(m_compareTab);
+        m_compareList->list()->setFocus();
+        return;
+    }
+    // Without the "Disk-compare" tab the report window shows the result, and the status bar
+    // keeps the compare's texts until the selection moves.
+    if (paired && !reportOpen)
+        m_compare->openReport();
+    const auto& texts = reports::compareState(m_ws).statusTexts;
+    for (int pane = 1; pane <= 3; ++pane)
+        m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

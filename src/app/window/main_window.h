@@ -18,6 +18,9 @@
 class QAction;
 class QActionGroup;
 class QCheckBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -33,6 +36,7 @@ struct ExportListScope;
 
 namespace quillon::app {
 
+class Banner;
 class ExtractedTab;
 class CompareController;
 class CompareTab;
@@ -68,6 +72,10 @@ public:
     void updateActions();
     /// Refreshes the status panes of the current tab.
     void updateStatus();
+    /// After a comparison: brings the "Disk-compare" tab forward, or, with that tab hidden,
+    /// opens the report of a `paired` comparison unless `reportOpen`, and shows the compare's
+    /// status texts.
+    void showCompareResult(bool paired, bool reportOpen);
 
     /// The selected row of the library list.
     [[nodiscard]] std::optional<std::size_t> selectedRow() const override;
@@ -150,7 +158,7 @@ public:
     [[nodiscard]] const LibraryActions& actions() const { return m_actions; }
     [[nodiscard]] QTreeView* tree() const { return m_tree; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
-    [[nodiscard]] QLabel* banner() const { return m_banner; }
+    [[nodiscard]] Banner* banner() const { return m_banner; }
     [[nodiscard]] LibraryTreeModel* model() const override { return m_model; }
     [[nodiscard]] QMenu* popupMenu() const { return m_popup; }
     [[nodiscard]] ExtractedTab* extractedTab() const { return m_extractedTab; }
@@ -173,6 +181,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// Files dropped from a file manager (`dropOpensLibrary` tells whether they open or add).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void writeAndPresent(const reports::ExportRowSource& rows,
@@ -192,10 +204,13 @@ private:
     void restoreExpansion();
     /// After an operation that replaced the rows: tree shape, selection, commands, status.
     void libraryEdited();
-    /// After a revert or update: tree shape, selection of `row`, caption, commands, keeping
-    /// the command's status texts.
+    /// After a revert, update or save: tree shape, selection of `row`, caption, commands,
+    /// keeping the command's status texts.
     void refreshFinished(std::optional<std::size_t> row);
     [[nodiscard]] std::string dialogFolder() const;
+    /// Shows the extracted functions, the compare list and the update list again after
+    /// "Cl&ear all modules" or a revert emptied them.
+    void otherListsCleared();
     void rowsEdited();
 
     void toggleMarkCommand();
@@ -256,7 +271,7 @@ private:
     QToolButton* m_editFavoritesButton = nullptr;
     FavoritesMenus* m_favoritesMenus = nullptr;
     TrayIcon* m_tray = nullptr;
-    QLabel* m_banner = nullptr;
+    Banner* m_banner = nullptr;
     std::unique_ptr<ListFormats> m_listFormats;
     bool m_syncingExpansion = false;
     /// What the file loader calls back into the window for.

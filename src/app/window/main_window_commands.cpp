@@ -11,6 +11,7 @@
 #include "app/find/extracted_tab.h"
 #include "app/library/library_tree_model.h"
 #include "app/library/target_name_dialog.h"
+#include "app/options/options_tab.h"
 #include "app/update/update_tab.h"
 #include "app/widgets/goto_dialog.h"
 #include "app/widgets/qt_ui.h"
@@ -23,6 +24,7 @@
 #include "maintenance/symbols_cleanup.h"
 #include "program/target_name.h"
 #include "program/window_texts.h"
+#include "refresh/clear_lists.h"
 #include "reports/clarion_map.h"
 #include "reports/compare_state.h"
 #include "settings/recent_files.h"
@@ -252,6 +254,13 @@ std::optional<std::string> MainWindow::askTargetName(bool rename)
 {
     TargetNameDialog dialog(m_ws, m_ui, m_icons, rename,
                             defaultTargetFolder(m_ws, m_setup.startupFolder), this);
+    if (auto* options = qobject_cast<OptionsTab*>(m_optionsTab)) {
+        dialog.setFolderOptionsOpener([this, options]() -> std::optional<std::string> {
+            if (!options->folderOptions())
+                return std::nullopt;
+            return defaultTargetFolder(m_ws, m_setup.startupFolder);
+        });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.fullName();
@@ -294,17 +303,19 @@ void MainWindow::closeLibrary()
 
 void MainWindow::clearList()
 {
-    m_model->resetWith([&] { clearLibrary(m_ws); });
-    // The other lists go too when asked: the extracted functions and the compare list.
-    if (m_ws.options.UseClearExtract == 1) {
-        m_extractedTab->clearList();
-        reports::clearCompareList(m_ws);
-        reports::compareState(m_ws).lastModuleRow.reset();
-        m_compareList->refresh();
-        m_updateList->clearList();
-    }
+    bool others = false;
+    m_model->resetWith([&] { others = refresh::clearAllModules(m_ws); });
+    if (others)
+        otherListsCleared();
     updateActions();
     updateStatus();
+}
+
+void MainWindow::otherListsCleared()
+{
+    m_extractedTab->clearList();
+    m_compareList->refresh();
+    m_updateList->clearList();
 }
 
 void MainWindow::sortBy(SortOrder order)

@@ -38,8 +38,12 @@ constexpr const char* kImportFilters =
     "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|LIB files (*.lib)|*.lib|"
     "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
     "Drivers (*.drv)|*.drv|Module-definition files (*.def)|*.def|All files (*.*)|*.*";
+// LIB files first; a module-definition file or an executable opens as the library too.
 constexpr const char* kOpenFilters =
-    "LIB files (*.lib)|*.lib|Module-definition files (*.def)|*.def|All files (*.*)|*.*";
+    "LIB files (*.lib)|*.lib|Module-definition files (*.def)|*.def|"
+    "Library files (*.lib;*.dll)|*.lib;*.dll|DLL files (*.dll)|*.dll|"
+    "Executeable files (*.exe)|*.exe|Custom controls (*.ocx;*.ax;*.vbx)|*.ocx;*.ax;*.vbx|"
+    "Drivers (*.drv)|*.drv|All files (*.*)|*.*";
 
 }  // namespace
 
@@ -123,10 +127,8 @@ void MainWindow::saveCommand(bool askName)
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)lib::saveFile(m_ws, lib::SaveWhat::Library, askName, hooks); });
     m_ui.setBusy(false);
-    restoreExpansion();
-    updateCaption();
-    updateActions();
-    updateStatus();
+    // The save's own report ("Library: ... saved to disk") stays in the status bar.
+    refreshFinished(std::nullopt);
 }
 
 std::vector<std::string> MainWindow::recentFiles() const

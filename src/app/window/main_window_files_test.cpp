@@ -1,12 +1,20 @@
 // The main window's file commands over real LIB files.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeView>
 
 #include <filesystem>
 
 #include "app/library/library_tree_model.h"
+#include "app/library/target_name_dialog.h"
+#include "app/options/folder_options_dialog.h"
 #include "app/testing/gui_fixture.h"
 #include "app/window/main_window.h"
 #include "base/text_encoding.h"
@@ -43,6 +51,21 @@ TEST_F(FileCommandsTest, CtrlOOpensALibFileCollapsedAndNamesTheTarget)
     EXPECT_FALSE(ws.library.LibraryChanged);
     EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), lib);
     EXPECT_TRUE(w.actions().save->isEnabled());
+}
+
+TEST_F(FileCommandsTest, TheOpenDialogOffersExecutablesAfterLibFiles)
+{
+    window();
+    ui::FileDialogRequest asked;
+    qtUi.setDialogSeam([&](const ui::FileDialogRequest& request, const char*) {
+        asked = request;
+        return std::vector<std::string>{};
+    });
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(asked.title, "Open library file...");
+    EXPECT_TRUE(asked.filters.starts_with("LIB files (*.lib)|*.lib|")) << asked.filters;
+    for (const char* kind : {"*.dll", "*.exe", "*.drv", "*.ocx", "All files (*.*)|*.*"})
+        EXPECT_NE(asked.filters.find(kind), std::string::npos) << kind;
 }
 
 TEST_F(FileCommandsTest, OpenAsksToSaveAChangedLibraryFirst)
@@ -97,6 +120,29 @@ TEST_F(FileCommandsTest, SaveWritesTheTargetAndClearsTheChange)
     MainWindow& again = w;
     ASSERT_TRUE(again.openFile(ws.library.LibraryFileName));
     EXPECT_EQ(ws.library.SymbolCount, 2u);
+}
+
+TEST_F(FileCommandsTest, SaveAndSaveAsLeaveTheirReportInTheStatusBar)
+{
+    ws.options.UseStatusBar = 1;
+    MainWindow& w = window();
+    const std::string lib = toolsLib();
+    ASSERT_TRUE(w.openFile(lib));
+    w.selectRow(1);
+    ws.library.LibraryChanged = true;
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(qtUi.statusText(1), "Library: " + lib + " saved to disk");
+    EXPECT_EQ(qtUi.statusText(2), "Done");
+
+    const std::string other = folder.file("other.lib");
+    dialogResults.push_back({other});
+    key(Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(ws.library.LibraryFileName, other);
+    EXPECT_EQ(qtUi.statusText(1), "Library: " + other + " saved to disk");
+    // The selection's own texts come back when the selection moves.
+    w.selectRow(1);
+    w.selectRow(2);
+    EXPECT_EQ(qtUi.statusText(1), "TOOLS/Beta");
 }
 
 TEST_F(FileCommandsTest, ClosingWithChangesAndYesSavesUnderTheChosenName)
@@ -220,6 +266,52 @@ TEST_F(FileCommandsTest, OpeningADllLoadsItsExportsAndNamesALibBesideIt)
     EXPECT_EQ(w.windowTitle().toStdString(),
               "Clarion Quillon 32 - TARGET:" + testing::captionPath(folder.file("Kernel.lib")));
     EXPECT_FALSE(ws.library.LibraryChanged);
+}
+
+TEST_F(FileCommandsTest, ARefusedOpenNamesTheSourceAsSpelled)
+{
+    const std::string vxd = folder.write("Drivers.Vxd", buildLe().text());
+    MainWindow& w = window();
+    std::vector<std::string> captions;
+    qtUi.setMessageSeam([&](const ui::MessageBox& box) {
+        captions.push_back(w.windowTitle().toStdString());
+        messages.push_back(box);
+        return box.defaultButton;
+    });
+    dialogResults.push_back({vxd});
+    key(Qt::Key_O, Qt::ControlModifier);
+    // The refusal, then the load summary: both while the caption names the source.
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_EQ(messages[0].title, "CLARION QUILLON 32 - NOT a library file!");
+    EXPECT_EQ(captions[0], "Clarion Quillon 32 - SOURCE:" + testing::captionPath(vxd));
+    EXPECT_EQ(w.windowTitle(), "Clarion Quillon 32");
+}
+
+TEST_F(FileCommandsTest, TheTargetNameDialogsDefaultFoldersOpenTheFolderOptions)
+{
+    std::filesystem::create_directories(folder.path() / "targets");
+    const std::string targets = (folder.path() / "targets").string() + "/";
+    window();
+    bool enabled = false;
+    QString shown;
+    testing::whenShown<TargetNameDialog>([&](TargetNameDialog& d) {
+        enabled = d.foldersButton()->isEnabled();
+        testing::whenShown<FolderOptionsDialog>([&](FolderOptionsDialog& f) {
+            f.targetChoice()->button(3)->setChecked(true);
+            f.saveFolder()->setEditText(QString::fromStdString(targets));
+            f.accept();
+        });
+        d.foldersButton()->click();
+        shown = d.defaultFolderText();
+        d.nameField()->setText("mylib");
+        d.keepFolderBox()->setChecked(false);
+        d.accept();
+    });
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(shown, QString::fromStdString(targets));
+    EXPECT_EQ(settings.readNumber("Folders", "OptionSaveFolder", 0), 3);
+    EXPECT_EQ(ws.library.LibraryFileName, targets + "mylib.lib");
 }
 
 TEST_F(FileCommandsTest, AddingAModuleAgainAsksTheDuplicateQuestion)

@@ -41,6 +41,9 @@ void MainWindow::revertCommand()
         refreshFinished(selectedRow());
         return;
     }
+    // The library was emptied as "Cl&ear all modules" empties it, the other lists with it.
+    if (m_ws.options.UseClearExtract == 1)
+        otherListsCleared();
     refreshFinished(m_ws.library.empty() ? std::nullopt : std::optional<std::size_t>(0));
     updateStatus();
 }

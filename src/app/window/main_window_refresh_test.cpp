@@ -1,9 +1,12 @@
 // The revert and update commands of the main window: keys, menus, enabled states.
 #include <QAction>
 #include <QMenu>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/find/extracted_list_model.h"
+#include "app/find/extracted_tab.h"
 #include "app/library/library_tree_model.h"
 #include "app/testing/gui_fixture.h"
 #include "app/window/main_window.h"
@@ -79,6 +82,30 @@ TEST_F(RefreshCommandsTest, AltRRevertsTheSelectedModuleToTheEndOfTheList)
     EXPECT_EQ(symbols(), (std::vector<std::string>{"EXTRA", "Gamma", "TOOLS", "Alpha", "Beta"}));
     EXPECT_EQ(w.selectedRow(), 2u);
     EXPECT_EQ(w.model()->rowCount(), 2);
+}
+
+TEST_F(RefreshCommandsTest, RevertEmptiesTheExtractedFunctionsShownAsClearAllModulesDoes)
+{
+    const std::string lib = folder.write("tools.lib", libBytes({{"TOOLS", "Alpha", 1}}));
+    ws.options.UseShowQuery = 1;
+    ws.options.UseStatusBar = 1;
+    ws.options.UseNoMessages = 1;
+    MainWindow& w = window();
+    w.applyOptions();
+    ASSERT_TRUE(w.openFile(lib));
+    w.selectRow(1);
+    key(Qt::Key_E, Qt::ControlModifier);  // extract
+    ExtractedTab& tab = *w.extractedTab();
+    ASSERT_EQ(tab.model()->rowCount(), 1);
+    ASSERT_TRUE(tab.actions().saveAs->isEnabled());
+
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(symbols(), (std::vector<std::string>{"TOOLS", "Alpha"}));
+    EXPECT_TRUE(ws.queryResults.empty());
+    EXPECT_EQ(tab.model()->rowCount(), 0);
+    EXPECT_FALSE(tab.actions().saveAs->isEnabled());
+    w.tabs()->setCurrentWidget(&tab);
+    EXPECT_EQ(qtUi.statusText(1), "Extracted functions = 0");
 }
 
 TEST_F(RefreshCommandsTest, CleanupMenuNamesTheMarkedModulesWhenRowsAreHooked)

@@ -13,6 +13,7 @@
 
 #include "app/library/library_tree_model.h"
 #include "app/testing/gui_fixture.h"
+#include "app/window/banner.h"
 #include "app/window/main_window.h"
 #include "app/window/startup.h"
 #include "platform/paths.h"
@@ -28,8 +29,17 @@ TEST_F(ShellTest, BannerIsHiddenByTheOption)
 {
     MainWindow& w = window();
     ASSERT_NE(w.banner(), nullptr);
-    EXPECT_FALSE(w.banner()->pixmap().isNull());
+    EXPECT_FALSE(w.banner()->picture().isNull());
     EXPECT_TRUE(w.banner()->isVisible());
+    // As the window narrows the subtitle stays whole: on one line, then on two, then left out.
+    QList<qsizetype> shapes;
+    for (int width = 900; width >= 200; width -= 10) {
+        w.banner()->resize(width, w.banner()->height());
+        const qsizetype lines = w.banner()->subtitleLines().size();
+        if (shapes.isEmpty() || shapes.back() != lines)
+            shapes << lines;
+    }
+    EXPECT_EQ(shapes, (QList<qsizetype>{1, 2, 0}));
     ws.options.UseNoBanner = 1;
     w.applyOptions();
     EXPECT_FALSE(w.banner()->isVisible());

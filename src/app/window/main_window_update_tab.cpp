@@ -1,4 +1,6 @@
 // The main window's side of the "Update library" tab: the update dialog and its updates.
+#include <array>
+
 #include "app/library/library_tree_model.h"
 #include "app/update/update_dialog.h"
 #include "app/update/update_tab.h"
@@ -40,22 +42,30 @@ void MainWindow::updateFromTab(UpdateScope scope)
             case UpdateScope::MarkedModules: {
                 const refresh::MarkedUpdateResult result = refresh::updateMarkedModules(m_ws);
                 row = result.selectRow;
-                counts = m_ui.statusText(1);
+                counts = refresh::updateCountText(result);
                 break;
             }
             case UpdateScope::SelectedModule: {
                 const refresh::ModuleReloadResult result =
                     refresh::reloadModule(m_ws, *selected, refresh::ModuleSource::Executable);
                 row = result.selectRow;
-                counts = m_ui.statusText(2);
+                counts = refresh::updateCountText(result);
                 break;
             }
         }
     });
     m_ui.setBusy(false);
     refreshFinished(row);
+    // The list is read again by comparing every module, which writes its own status texts:
+    // the update's report comes back afterwards.
+    const std::array<std::string, 3> texts = {m_ui.statusText(1), m_ui.statusText(2),
+                                              m_ui.statusText(3)};
     m_updateList->refreshList();
     m_updateList->setResultText(QString::fromStdString(counts));
+    if (m_ws.options.UseStatusBar != 0) {
+        for (int pane = 1; pane <= 3; ++pane)
+            m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
+    }
 }
 
 }  // namespace quillon::app
