@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "base/lib_file_name.h"
 #include "core/sort_library.h"
 #include "lib/lib_messages.h"
 #include "lib/lib_writer.h"
@@ -111,7 +112,9 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
             ws.library.LibraryFileName = rememberedLibrary;
             return 0;
         }
-        ws.CurrentFileName = *chosen;
+        // A name typed without the extension gets it, as the target name dialog gives it: a
+        // file the program itself would not open as a library is never written.
+        ws.CurrentFileName = withLibExtension(*chosen);
     }
 
     showStatus(ws, 1, kSavingLibraryText);
