@@ -76,4 +76,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 # dpkg-shlibdeps finds the Qt 6 and C++ runtime packages the programs link against.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+if(WIN32 AND TARGET quillon32)
+    include(cmake/windows_installer.cmake)
+endif()
 include(CPack)

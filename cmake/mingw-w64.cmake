@@ -11,15 +11,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # A build of the desktop program names the Qt built for Windows by scripts/build-qt-mingw.sh in
-# QUILLON_WINDOWS_QT: its packages are found there, its tools (moc, rcc, uic) are the host's, and
-# the programs use the shared mingw runtime that this Qt uses. Without it, every program is
-# linked statically and needs no DLL beside it.
+# QUILLON_WINDOWS_QT: its packages are found there and its tools (moc, rcc, uic) are the host's.
+# The desktop program uses the shared mingw runtime that this Qt uses; every other program is
+# linked statically (see the top CMakeLists.txt).
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUILLON_WINDOWS_QT)
 if(QUILLON_WINDOWS_QT)
     list(APPEND CMAKE_FIND_ROOT_PATH "${QUILLON_WINDOWS_QT}")
     set(QT_HOST_PATH /usr CACHE PATH "The host's Qt, whose tools the cross build runs")
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH
         "The CMake packages of the host's Qt")
-else()
-    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 endif()

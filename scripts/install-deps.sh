@@ -5,13 +5,15 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev libcli11-dev nlohmann-json3-dev
           desktop-file-utils dpkg-dev llvm-dev)
-# With --windows: the mingw-w64 cross compilers and Wine for the Windows builds, and the virtual
-# X display, window tool and screenshot tool with which the desktop program is tried under Wine
-# (xz-utils and perl unpack and build the Qt source for Windows; patch applies Debian's patches
-# to the LLVM Demangle sources).
+# With --windows: the mingw-w64 cross compilers and Wine for the Windows builds, NSIS for the
+# Windows setup program, and the virtual X display, window tool and screenshot tool with which
+# the desktop program and its setup are tried under Wine (xz-utils and perl unpack and build the
+# Qt source for Windows; patch applies Debian's patches to the LLVM Demangle sources; e2fsprogs's
+# chattr makes a folder read-only even for root); and clang with its runtime libraries, which
+# builds the libFuzzer targets that CI runs briefly.
 if [ "${1:-}" = "--windows" ]; then
     packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb xdotool imagemagick
-               unzip xz-utils perl patch)
+               unzip xz-utils perl patch nsis e2fsprogs clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -12,6 +12,7 @@
 #include "base/clock.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/program_arguments.h"
 #include "platform/wine_prefix.h"
 #include "program/command_line.h"
 #include "program/settings_failure_report.h"
@@ -21,7 +22,9 @@
 int main(int argc, char** argv)
 {
     using namespace quillon;
-    const std::vector<std::string> parameters(argv + 1, argv + argc);
+    const platform::ProgramArguments arguments(argc, argv);
+    const std::vector<std::string>& words = arguments.list();
+    const std::vector<std::string> parameters(words.begin() + (words.empty() ? 0 : 1), words.end());
     const CommandLine line = parseCommandLine(parameters, platformSwitchRule());
 
     if (line.silent)

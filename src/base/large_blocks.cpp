@@ -46,7 +46,9 @@ void freeBlock(void* block, std::size_t bytes) noexcept
         return;
     }
 #endif
-    ::operator delete(block, bytes);
+    // The unsized form: the sized one is declared only with -fsized-deallocation, which
+    // clang leaves off by default.
+    ::operator delete(block);
 }
 
 }  // namespace quillon

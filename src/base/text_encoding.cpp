@@ -28,6 +28,36 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
+/// The length of the well-formed UTF-8 sequence of two to four bytes at `i`, or 0.
+std::size_t multiByteSequenceAt(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // the second byte's range, narrowed against overlong forms,
+    unsigned char high = 0xBF;  // surrogates and values past 10FFFFh
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (length > text.size() - i || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
 char toCp1252(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
@@ -53,6 +83,44 @@ std::string cp1252ToUtf8(std::string_view text)
             appendUtf8(out, kHighControls[byte - 0x80]);
         else
             appendUtf8(out, byte);
+    }
+    return out;
+}
+
+bool isUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = multiByteSequenceAt(text, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string textWithPathsToUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            out.push_back(text[i++]);
+            continue;
+        }
+        if (const std::size_t length = multiByteSequenceAt(text, i); length != 0) {
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        appendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+        ++i;
     }
     return out;
 }

@@ -8,6 +8,7 @@
 #include "cli/exit_status_table.h"
 #include "cli/help_text.h"
 #include "platform/environment.h"
+#include "platform/native_path.h"
 #include "program/file_loader.h"
 #include "settings/settings_location.h"
 
@@ -33,9 +34,8 @@ CLI::App& CommandContext::parser(const std::string& description)
 {
     m_parser = std::make_unique<CLI::App>(description, "quillon " + m_name);
     m_parser->formatter(std::make_shared<HelpFormatter>());
-    m_parser
-        ->add_option("--settings", m_common.settingsDir,
-                     "use DIR/Quillon32.ini as the settings file")
+    asPath(m_parser->add_option("--settings", m_common.settingsDir,
+                                "use DIR/Quillon32.ini as the settings file"))
         ->type_name("DIR");
     m_parser->add_flag("--quiet", m_common.quiet,
                        "print no message on stderr (the exit status tells the outcome)");
@@ -69,7 +69,7 @@ Workspace& CommandContext::open(SettingsUse use, bool interactive)
     } else {
         platform::Environment env = platform::Environment::fromProcess();
         if (!m_common.settingsDir.empty())
-            env.set("QUILLON_SETTINGS_DIR", m_common.settingsDir);
+            env.set("QUILLON_SETTINGS_DIR", platform::nativePath(m_common.settingsDir));
         m_session = std::make_unique<Session>(
             *m_ui, std::move(env), settings::LocationInputs::fromProcess(),
             use == SettingsUse::ReadOnly ? settings::SettingsStore::Access::ReadOnly
@@ -79,6 +79,12 @@ Workspace& CommandContext::open(SettingsUse use, bool interactive)
     m_ws->SilentMode = true;
     m_ws->options.UseStatusBar = 0;
     return *m_ws;
+}
+
+CLI::Option* asPath(CLI::Option* option)
+{
+    return option->transform([](const std::string& value) { return platform::nativePath(value); },
+                             "", "");
 }
 
 std::optional<std::string> writeStandardOutput(std::string_view text)

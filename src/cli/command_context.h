@@ -26,6 +26,10 @@ namespace quillon::cli {
 /// system's reason ("No space left on device").
 [[nodiscard]] std::optional<std::string> writeStandardOutput(std::string_view text);
 
+/// Marks `option` as naming files or folders: each value is taken in the platform's own form
+/// where it enters (on Windows "C:/LIBS/MY.LIB" becomes "C:\LIBS\MY.LIB"). Returns `option`.
+CLI::Option* asPath(CLI::Option* option);
+
 /// What a run may do with the settings file.
 enum class SettingsUse {
     None,       ///< reads no settings at all

@@ -46,11 +46,12 @@ void addOptions(CLI::App& app, Arguments& a)
     addPriorityOption(app, a.priority);
     app.add_flag("--all", a.all, "list every row, not only the changed ones");
     app.add_flag("--json", a.json, "write one JSON document");
-    app.add_option("LIB", a.libFile, "the Clarion LIB file")->required();
-    app.add_option("DISKFILE", a.diskFile,
-                   "the file to compare with (a DLL, EXE or LIB file): compares the one module "
-                   "of LIB, or the one --module names; without DISKFILE each module is compared "
-                   "with the DLL located for it");
+    asPath(app.add_option("LIB", a.libFile, "the Clarion LIB file"))->required();
+    asPath(app.add_option(
+        "DISKFILE", a.diskFile,
+        "the file to compare with (a DLL, EXE or LIB file): compares the one module "
+        "of LIB, or the one --module names; without DISKFILE each module is compared "
+        "with the DLL located for it"));
 }
 
 }  // namespace

@@ -82,16 +82,15 @@ ExitStatus runExceptionsCommand(CommandContext& context)
         "an entry was added. Tells how many on stderr; with --json prints {\"systemIni\", "
         "\"added\", \"list\"}");
     std::string systemIni;
-    import
-        ->add_option("--system-ini", systemIni,
-                     "the SYSTEM.INI to read (default: the one in the Windows folder; off "
-                     "Windows the Wine prefix's, $WINEPREFIX or ~/.wine)")
+    asPath(import->add_option("--system-ini", systemIni,
+                              "the SYSTEM.INI to read (default: the one in the Windows folder; "
+                              "off Windows the Wine prefix's, $WINEPREFIX or ~/.wine)"))
         ->type_name("FILE");
     CLI::App* add = app.add_subcommand("add", "add or replace the pair MODULE = FILE");
     std::string module;
     std::string file;
     add->add_option("MODULE", module, "module name")->required();
-    add->add_option("FILE", file, "file name (its folder is dropped)")->required();
+    asPath(add->add_option("FILE", file, "file name (its folder is dropped)"))->required();
     CLI::App* remove = app.add_subcommand("remove", "remove the pair of MODULE");
     std::string removeModule;
     remove->add_option("MODULE", removeModule, "module name")->required();

@@ -68,6 +68,11 @@ constexpr std::array kMeanings{
     StatusMeaning{"update", Cancelled, "cancelled with Ctrl+C (nothing written)"},
     StatusMeaning{"update", WriteFailed,
                   "writing the LIB file or standard output failed (the old LIB file is kept)"},
+    StatusMeaning{"update", NotLibFile,
+                  "FILE.LIB or OUT.LIB is not named as a LIB file (nothing read or written)"},
+    StatusMeaning{"update", ModulesKept,
+                  "the LIB file was written, but modules whose DLL could not be read whole or "
+                  "gave no names were kept as they were"},
 
     StatusMeaning{"exceptions", Success,
                   "done; the list is printed (an import that found nothing new writes nothing)"},

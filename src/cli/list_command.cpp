@@ -135,13 +135,14 @@ ExitStatus runListCommand(CommandContext& context)
     app.add_flag("--undecorate", a.undecorate,
                  "with --format=json only (a usage error otherwise): give each symbol its "
                  "undecorated name too (\"undecorated\", empty when the name is not decorated)");
-    app.add_option("-o,--output", a.outFile,
-                   "write to OUT (a name without folder: in the current folder) instead of "
-                   "standard output")
+    asPath(app.add_option("-o,--output", a.outFile,
+                          "write to OUT (a name without folder: in the current folder) instead of "
+                          "standard output"))
         ->type_name("OUT");
-    app.add_option("FILE", a.files,
-                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                   "files")
+    asPath(
+        app.add_option("FILE", a.files,
+                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                       "files"))
         ->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;

@@ -58,8 +58,9 @@ ExitStatus runLocateCommand(CommandContext& context)
     app.add_flag("--exact", a.exact, "no relaxed matching of names (apostrophes and quotes count)");
     addPriorityOption(app, a.priority);
     app.add_flag("--json", a.json, "print one JSON document instead of lines");
-    app.add_option("FILE.LIB|MODULE", a.operands,
-                   "LIB files whose modules to locate (names ending in .LIB), or module names")
+    asPath(
+        app.add_option("FILE.LIB|MODULE", a.operands,
+                       "LIB files whose modules to locate (names ending in .LIB), or module names"))
         ->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;

@@ -9,9 +9,9 @@ namespace quillon::cli {
 
 void addPriorityOption(CLI::App& app, std::vector<std::string>& folders)
 {
-    app.add_option("--priority", folders,
-                   "search FOLDER first (repeatable; the settings' UsePriorityPath and "
-                   "FirstFolder of [Folders] do the same for every run)")
+    asPath(app.add_option("--priority", folders,
+                          "search FOLDER first (repeatable; the settings' UsePriorityPath and "
+                          "FirstFolder of [Folders] do the same for every run)"))
         ->type_name("FOLDER")
         ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);

@@ -4,10 +4,13 @@
 
 #include "cli/command_table.h"
 #include "cli/interrupt.h"
+#include "platform/program_arguments.h"
 
 int main(int argc, char** argv)
 {
     volatile std::sig_atomic_t& interrupted = quillon::cli::installInterruptHandler();
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The arguments as UTF-8, whatever code page the system hands them over in.
+    const quillon::platform::ProgramArguments program(argc, argv);
+    const std::vector<std::string> arguments(program.list().begin() + 1, program.list().end());
     return quillon::exitCode(quillon::cli::runProgram(arguments, interrupted));
 }

@@ -29,13 +29,14 @@ ExitStatus runMapCommand(CommandContext& context)
         ->type_name("NAME");
     app.add_flag("--prototypes", prototypesOnly,
                  "the prototype lines alone, without the head and MODULE structures");
-    app.add_option("-o,--output", outFile,
-                   "write to OUT (a name without folder: in the current folder) instead of "
-                   "standard output")
+    asPath(app.add_option("-o,--output", outFile,
+                          "write to OUT (a name without folder: in the current folder) instead of "
+                          "standard output"))
         ->type_name("OUT");
-    app.add_option("FILE", files,
-                   "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                   "files")
+    asPath(
+        app.add_option("FILE", files,
+                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
+                       "files"))
         ->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;

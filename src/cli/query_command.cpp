@@ -82,10 +82,11 @@ ExitStatus runQueryCommand(CommandContext& context)
     app.add_flag("--case", a.caseSensitive, "letter case counts");
     app.add_flag("--accumulate", a.accumulate,
                  "keep the entries of an existing --save file and add only new functions");
-    app.add_option("--save", a.save,
-                   "write the extracted functions as this LIB file (a name without folder: in "
-                   "the current folder; an old file is replaced only when the new one is "
-                   "complete)")
+    asPath(
+        app.add_option("--save", a.save,
+                       "write the extracted functions as this LIB file (a name without folder: in "
+                       "the current folder; an old file is replaced only when the new one is "
+                       "complete)"))
         ->type_name("OUT.LIB");
     app.add_flag("--json", a.json, "print a JSON array instead of tab-separated lines");
     app.add_option("KEYWORDS", a.keywords,
@@ -93,7 +94,7 @@ ExitStatus runQueryCommand(CommandContext& context)
                    "matching any is taken, +WORD must also be in it, -WORD must not; put \"--\" "
                    "before KEYWORDS that start with \"-\"")
         ->required();
-    app.add_option("FILE", a.files, "the files to load")->required();
+    asPath(app.add_option("FILE", a.files, "the files to load"))->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
     if (a.accumulate && a.save.empty())

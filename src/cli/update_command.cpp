@@ -3,12 +3,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/ascii_text.h"
 #include "base/text_encoding.h"
 #include "cli/locate_setup.h"
+#include "platform/native_path.h"
 #include "program/command_line.h"
 #include "refresh/library_file_update.h"
 #include "refresh/update_preview.h"
@@ -50,10 +52,31 @@ std::string jsonOf(const nlohmann::json& value)
     return value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
+/// Tells why the update refused to start; true when it did.
+bool reportRefusal(const CommandContext& context, const refresh::FileUpdateResult& result)
+{
+    switch (result.refusal) {
+        case refresh::FileUpdateRefusal::None:
+            return false;
+        case refresh::FileUpdateRefusal::NotLibFile:
+            context.tell(result.libFile +
+                         " is not a LIB file (the name does not end in .LIB); nothing was read "
+                         "or written");
+            break;
+        case refresh::FileUpdateRefusal::TargetNotLibName:
+            context.tell(result.target + " is not a LIB file name (it must end in .LIB); " +
+                         result.libFile + " is unchanged");
+            break;
+    }
+    return true;
+}
+
 /// Prints the outcome: the count line and the written file on stdout (or the JSON object), why
 /// nothing was written on stderr. False when stdout could not be written.
 bool report(CommandContext& context, const refresh::FileUpdateResult& result, bool json)
 {
+    if (reportRefusal(context, result))
+        return true;
     const refresh::UpdateOutcome& u = result.update;
     std::string out;
     if (json) {
@@ -63,6 +86,7 @@ bool report(CommandContext& context, const refresh::FileUpdateResult& result, bo
                       {"updated", u.updated},
                       {"notLocated", u.notLocated},
                       {"kept", u.kept},
+                      {"unreadable", u.unreadable},
                       {"symbols", result.symbols},
                       {"status", cp1252ToUtf8(u.statusText)},
                       {"result", outcomeName(result.outcome)},
@@ -81,8 +105,12 @@ bool report(CommandContext& context, const refresh::FileUpdateResult& result, bo
         case BatchOutcome::Saved:
             break;
         case BatchOutcome::NotLocated:
-            context.tell(u.modules == 0 ? file + ": file not found"
-                                        : "no module was located; " + file + " is unchanged");
+            if (u.modules == 0)
+                context.tell(file + ": file not found");
+            else if (u.unreadable > 0)
+                context.tell("no module was updated; " + file + " is unchanged");
+            else
+                context.tell("no module was located; " + file + " is unchanged");
             break;
         case BatchOutcome::NoNames:
             context.tell(file + ": no import definitions" +
@@ -118,20 +146,29 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
         return context.cancelled();
     std::string out;
     if (json) {
+        const auto function = [](const std::optional<refresh::LibFunction>& f) {
+            return f ? nlohmann::json{{"module", cp1252ToUtf8(f->module)},
+                                      {"function", cp1252ToUtf8(f->symbol)},
+                                      {"ordinal", f->ordinal}}
+                     : nlohmann::json();
+        };
         nlohmann::json rows = nlohmann::json::array();
         for (const refresh::UpdatePreviewRow& row : preview.rows)
-            rows.push_back({{"module", cp1252ToUtf8(row.module)},
-                            {"function", cp1252ToUtf8(row.symbol)},
+            rows.push_back({{"module", row.module},
+                            {"function", row.symbol},
                             {"ordinal", row.ordinal},
-                            {"change", cp1252ToUtf8(row.change)}});
+                            {"change", row.change},
+                            {"drops", function(row.drops)},
+                            {"writes", function(row.writes)}});
         out = jsonOf({{"file", loaded.libFile},
                       {"modules", preview.modules},
                       {"changed", preview.changedModules},
                       {"notLocated", preview.notLocated},
+                      {"kept", preview.kept},
                       {"rows", rows}});
     } else {
         for (const std::string& line : refresh::updatePreviewLines(preview))
-            out += cp1252ToUtf8(line) + "\n";
+            out += line + "\n";
     }
     return context.writeOut(out) ? ExitStatus::Success : ExitStatus::WriteFailed;
 }
@@ -143,12 +180,13 @@ ExitStatus runUpdateCommand(CommandContext& context)
     Arguments a;
     CLI::App& app = context.parser(
         "Updates a Clarion LIB file from the DLL/EXE files behind its modules: every module "
-        "located (as \"quillon locate\" locates it) is reloaded from its file, the others are "
-        "kept from FILE.LIB; the library is cleaned up and sorted as the settings ask and "
+        "located (as \"quillon locate\" locates it) is reloaded from its file, the others stay as "
+        "they are, and so does a module whose file cannot be read whole or holds another module; the library is cleaned up and sorted as the settings ask and "
         "written again, replacing the old file only when the new one is complete. Records "
         "in the settings file what the desktop program records (not with --preview).");
-    app.add_option("-o,--output", a.output,
-                   "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)")
+    asPath(app.add_option(
+               "-o,--output", a.output,
+               "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)"))
         ->type_name("OUT.LIB");
     app.add_flag("--preview,--dry-run", a.preview,
                  "list what the update would change (module, function, ordinal, change) and "
@@ -156,7 +194,7 @@ ExitStatus runUpdateCommand(CommandContext& context)
     addPriorityOption(app, a.priority);
     app.add_flag("--json", a.json,
                  "print the result (or the preview) as JSON; printed also with --quiet");
-    app.add_option("FILE.LIB", a.libFile, "the LIB file to update")->required();
+    asPath(app.add_option("FILE.LIB", a.libFile, "the LIB file to update"))->required();
     app.add_option("SWITCH", a.silentSwitch,
                    "/s (write FILE.LIB) or /s:OUT.LIB (the same as -o OUT.LIB), as the batch "
                    "form takes it");
@@ -173,7 +211,8 @@ ExitStatus runUpdateCommand(CommandContext& context)
         if (colon != std::string::npos) {
             if (!a.output.empty())
                 return context.usageError("give the output file once (/s:OUT.LIB or -o)");
-            a.output = std::string(trimBlanks(std::string_view(a.silentSwitch).substr(colon + 1)));
+            a.output = platform::nativePath(
+                trimBlanks(std::string_view(a.silentSwitch).substr(colon + 1)));
         }
     }
     if (isSilentSwitch(a.libFile))

@@ -7,7 +7,7 @@ namespace quillon::cli {
 
 /// `quillon update [-o OUT.LIB] [--preview] [--priority=FOLDER]... [--json] FILE.LIB
 /// [/s[:OUT.LIB]]`: loads the LIB file, updates every module from its located executable (the
-/// others from the LIB file), prints the count line and writes the LIB file (itself by
+/// others stay as they are), prints the count line and writes the LIB file (itself by
 /// default). `--preview` lists the changes and writes nothing, the settings file included.
 [[nodiscard]] ExitStatus runUpdateCommand(CommandContext& context);
 

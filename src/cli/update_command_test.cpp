@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/testing/quillon_run.h"
+#include "support/exe_builder.h"
 #include "support/refresh_tree.h"
 
 namespace quillon::cli {
@@ -70,6 +71,41 @@ TEST(UpdateCommand, ExitStatusTellsWhatHappened)
     EXPECT_EQ(run(tree, empty, {"update"}).status, 2);
     EXPECT_EQ(run(tree, empty, {"update", "a.lib", "b.lib"}).status, 2);
     EXPECT_EQ(run(tree, empty, {"update", "-o", "x.lib", "/s:y.lib", "a.lib"}).status, 2);
+}
+
+TEST(UpdateCommand, FileOrTargetNotNamedAsALibFileIsRefusedUntouched)
+{
+    RefreshTree tree;
+    const std::string dllBytes = quillon::testing::buildPeWithNames({"Alpha"}, "SMP.dll").text();
+    const std::string dll = tree.file("z/SMP.DLL", dllBytes);
+    const std::string libBytes = LibBuilder().import("SMP.dll", "Alpha", 1).bytes();
+    const std::string lib = tree.file("z/app.lib", libBytes);
+    const std::string dlls = tree.folder("z");
+
+    EXPECT_EQ(run(tree, dlls, {"update", dll}).status, 8);
+    EXPECT_EQ(run(tree, dlls, {"update", "--preview", dll}).status, 8);
+    EXPECT_EQ(run(tree, dlls, {"update", lib, "/s:out.dll"}).status, 8);
+    EXPECT_EQ(run(tree, dlls, {"update", "-o", dll, lib}).status, 8);
+    EXPECT_EQ(tree.t.folder.read("z/SMP.DLL"), dllBytes);
+    EXPECT_EQ(tree.t.folder.read("z/app.lib"), libBytes);
+    EXPECT_FALSE(std::filesystem::exists(tree.path("z/out.dll")));
+    EXPECT_FALSE(std::filesystem::exists(tree.path("z/SMP.DL_")));
+}
+
+TEST(UpdateCommand, ModuleKeptForADamagedDllIsToldByTheExitStatus)
+{
+    RefreshTree tree;
+    const quillon::testing::BuiltImage image =
+        quillon::testing::buildPeWithNames({"One", "Two", "Three", "Four", "Five"}, "CUT.dll");
+    (void)tree.file("dlls/CUT.dll", std::string(reinterpret_cast<const char*>(image.bytes.data()),
+                                                static_cast<std::size_t>(image.names[2] + 1)));
+    (void)tree.dll("dlls/FINE.dll", {"New"});
+    const std::string lib = tree.file(
+        "app.lib", LibBuilder().import("CUT.dll", "Old1", 1).import("FINE.dll", "Old", 1).bytes());
+
+    EXPECT_EQ(run(tree, tree.folder("dlls"), {"update", lib}).status, 9);
+    EXPECT_EQ(tree.t.folder.read("app.lib"),
+              LibBuilder().import("CUT.dll", "Old1", 1).import("FINE.dll", "New", 1).bytes());
 }
 
 TEST(UpdateCommand, PriorityFolderLocatesTheDllsOfALibFileKeptElsewhere)

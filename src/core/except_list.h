@@ -9,7 +9,7 @@ namespace quillon {
 /// One pair of the exceptions list: a module name whose file has another name (KERNEL is found
 /// in KRNL386.EXE). Names are upper case; the file name has no folder.
 struct ExceptEntry {
-    std::string MODULENAME;        // <= 20
+    std::string MODULENAME;        // <= 254
     std::string MODULENAMESUFFIX;  // the module name's extension, without the dot (<= 9)
     std::string FILENAME;          // <= 259
     std::string FILENAMESUFFIX;    // the file name's extension, without the dot

@@ -125,7 +125,7 @@ std::size_t appendModuleRow(Workspace& ws, std::string_view name, std::uint8_t o
 {
     LibraryRow& row = ws.library.rows.emplace_back();
     row.SYMBOL = ws.library.names.make(name.substr(0, std::min(name.size(), kSymbolCapacity - 1)));
-    row.MODULENAME.assign(name);
+    row.MODULENAME = ModuleName::sharing(row.SYMBOL);
     row.OS = os;
     row.TREELEVEL = levelFor(ws.options);
     row.ICON = newModuleIcon(ws.options, os);

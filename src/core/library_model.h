@@ -27,8 +27,8 @@ std::size_t refreshIcons(Workspace& ws, std::size_t first = 0,
 /// True when a module named `moduleName` (letter case ignored) is in `ModuleTable`.
 [[nodiscard]] bool isModulePresent(const Workspace& ws, std::string_view moduleName);
 
-/// Appends a module row as the readers make it: `SYMBOL` the name (cut to 254), `MODULENAME`
-/// the name cut to 20, `OS`, the new-module icon and tree level, and `MARK` 1 when the module
+/// Appends a module row as the readers make it: `SYMBOL` and `MODULENAME` the name (cut to
+/// 254), `OS`, the new-module icon and tree level, and `MARK` 1 when the module
 /// is already present. Returns its position.
 std::size_t appendModuleRow(Workspace& ws, std::string_view name, std::uint8_t os);
 /// Appends a symbol row under the last module row, inheriting its `MODULENAME`, `OS` and `MARK`.

@@ -30,17 +30,20 @@ TEST(OrdinalHexText, FourUpperCaseDigitsOfTheLow16Bits)
     EXPECT_EQ(ordinalHexText(0), "0000");
 }
 
-TEST(LibraryModel, FieldsAreCutToCapacityMinusOne)
+TEST(LibraryModel, NamesAreCutTo254Characters)
 {
     TestWorkspace t;
-    const std::string longModule(30, 'M');
+    const std::string longModule = "windows.devices.enumeration.dll";
     const std::string longSymbol(300, 'S');
     appendModuleRow(t.ws, longModule, kOs32);
     appendSymbolRow(t.ws, longSymbol, 1);
-    EXPECT_EQ(t.ws.library.rows[0].MODULENAME.view(), std::string(20, 'M'));
+    EXPECT_EQ(t.ws.library.rows[0].MODULENAME.view(), longModule);
     EXPECT_EQ(t.ws.library.rows[0].SYMBOL, longModule);
     EXPECT_EQ(t.ws.library.rows[1].SYMBOL, std::string(254, 'S'));
-    EXPECT_EQ(t.ws.library.rows[1].MODULENAME.view(), std::string(20, 'M'));
+    EXPECT_EQ(t.ws.library.rows[1].MODULENAME.view(), longModule);
+    appendModuleRow(t.ws, std::string(300, 'M'), kOs32);
+    EXPECT_EQ(t.ws.library.rows[2].MODULENAME.view(), std::string(254, 'M'));
+    EXPECT_EQ(ModuleName(std::string_view("AB\0CD", 5)).view(), "AB");
 }
 
 TEST(LibraryModel, NewModuleIconFollowsBitnessAndOptions)

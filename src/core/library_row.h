@@ -8,6 +8,7 @@
 
 #include "base/fixed_text.h"
 #include "base/large_blocks.h"
+#include "base/module_name.h"
 #include "base/row_text.h"
 #include "core/module_files.h"
 
@@ -15,11 +16,9 @@ namespace quillon {
 
 /// Field capacities (including the terminator); longer values are cut to capacity minus one.
 inline constexpr std::size_t kSymbolCapacity = 255;
-inline constexpr std::size_t kModuleNameCapacity = 21;
+inline constexpr std::size_t kModuleNameCapacity = ModuleName::kMaxLength + 1;
 inline constexpr std::size_t kPathCapacity = 260;
 inline constexpr std::size_t kCommentCapacity = 255;
-
-using ModuleName = FixedText<kModuleNameCapacity>;
 
 /// A module's number (`MODULENUM`) and a module's symbol count (`FUNCTIONNUM`) in memory: wide
 /// enough for any library that fits in memory, so that no two modules ever share a number.
@@ -55,7 +54,7 @@ struct LibraryRow {
     std::int16_t ICON = 0;
     std::int16_t TREELEVEL = 0;
     std::uint16_t ORDINAL = 0;
-    ModuleName MODULENAME;  // <= 20
+    ModuleName MODULENAME;  // <= 254
     std::uint8_t MARK = 0;
     std::uint8_t RESIDENTSTAB = 0;
     std::uint8_t OS = kOsUnknown;

@@ -12,7 +12,7 @@ namespace quillon {
 /// One entry of `QueryResultList` (`QUQ:` fields); `QUQ:BLANK` is carried but never set, so
 /// it is not stored.
 struct QueryResult {
-    ModuleName MODULENAME;  // <= 20
+    ModuleName MODULENAME;  // <= 254
     std::string SYMBOL;     // <= 254
     std::uint16_t ORDINAL = 0;
     std::uint32_t UNSORTED = 0;

@@ -76,6 +76,8 @@ bool appendTables(Workspace& ws, const ExecutableExports& exports, ExecutableLoa
         if (appendExportTable(ws, table, progress) == AppendOutcome::Cancelled)
             return false;
         load.residentCount = table.residentCount;
+        if (table.hasModule && table.names.size() < table.declaredNames)
+            load.namesMissing = true;
     }
     if (exports.error.code != 0)
         post(ws, exports.error);

@@ -35,6 +35,8 @@ struct ExecutableLoad {
     std::uint16_t residentCount = 0;
     /// Escape was pressed; everything the call appended has been removed.
     bool cancelled = false;
+    /// An export table gave fewer names than it declares.
+    bool namesMissing = false;
     /// A module-definition file: its entries left out for want of an ordinal, and for NONAME.
     std::size_t withoutOrdinal = 0;
     std::size_t withoutName = 0;

@@ -29,6 +29,9 @@ struct ExportTable {
     std::uint8_t os = kOsUnknown;
     /// The total the progress display starts with (PE NumberOfNames, NE movable entries).
     std::uint64_t progressTotal = 0;
+    /// The names the file declares (PE NumberOfNames); 0 where the format declares no count.
+    /// Fewer names read than declared means the table was not read whole.
+    std::uint64_t declaredNames = 0;
     std::vector<ExportedName> names;
     /// Names taken from an NE resident-name table; they come first in `names`.
     std::uint16_t residentCount = 0;

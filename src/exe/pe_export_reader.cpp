@@ -219,6 +219,7 @@ ExportTable readPeExportDirectory(ImageSource& file, const PeSectionMap& section
     table.hasModule = true;
     table.moduleName = *dllName;
     table.progressTotal = numberOfNames;
+    table.declaredNames = numberOfNames;
 
     // NumberOfNames is only a claim: reserve no more than the name pointers present.
     const std::uint64_t pointersPresent =

@@ -78,14 +78,15 @@ TEST(PeExportReader, AppendsModuleAndSymbolRowsInNamePointerOrder)
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
 
-TEST(PeExportReader, LongDllNameIsCutToTwentyInModuleName)
+TEST(PeExportReader, LongDllNameIsTheWholeModuleName)
 {
     ExeFixture f;
     PeSpec spec = specWith({"A"});
     spec.dllName = "AVERYLONGMODULENAME_WITH_MORE.dll";
     f.load("long.dll", testing::buildPe(spec));
-    EXPECT_EQ(f.rows()[0].MODULENAME.view(), "AVERYLONGMODULENAME_");
+    EXPECT_EQ(f.rows()[0].MODULENAME.view(), spec.dllName);
     EXPECT_EQ(f.rows()[0].SYMBOL, spec.dllName);
+    EXPECT_EQ(f.rows()[1].MODULENAME.view(), spec.dllName);
 }
 
 TEST(PeExportReader, OrdinalIsBasePlusIndexInItsLow16Bits)

@@ -16,7 +16,7 @@ constexpr std::uint64_t kNewHeaderPointer = 0x3C;
 constexpr std::uint64_t kNeEntryTable = 0x04;         // 16-bit, relative to the NE header
 constexpr std::uint64_t kNeEntryTableLength = 0x06;   // 16-bit
 constexpr std::uint64_t kNeNonResidentLength = 0x20;  // 16-bit
-constexpr std::size_t kModuleNameLength = 20;
+constexpr std::size_t kModuleNameLength = 254;
 
 template <typename T>
 T valueOr(const Result<T>& r, T fallback)

@@ -11,7 +11,7 @@ namespace quillon::exe {
 
 struct UnnamedExports {
     /// The module name the file gives itself (PE export directory name, NE first resident
-    /// name), cut to 20 characters; empty when it has none.
+    /// name), cut to 254 characters; empty when it has none.
     std::string moduleName;
     /// Ordinals of the exports without a name, ascending.
     std::vector<std::uint16_t> ordinals;

@@ -36,10 +36,10 @@ inline constexpr std::size_t kOrdinalSize = 2;
 
 /// The longest names the system writes and keeps when reading.
 inline constexpr std::size_t kMaxSymbolLength = 254;
-inline constexpr std::size_t kMaxModuleLength = 20;
+inline constexpr std::size_t kMaxModuleLength = 254;
 
-/// One import definition by ordinal as the readers take it: names cut to 254 and 20
-/// characters with trailing blanks removed. The names view the walked bytes.
+/// One import definition by ordinal as the readers take it: names cut to 254 characters with
+/// trailing blanks removed. The names view the walked bytes.
 struct ImportDefinition {
     std::string_view symbol;
     std::string_view module;
@@ -91,8 +91,8 @@ private:
     bool m_any = false;
 };
 
-/// Appends the bytes of one import definition record to `out`: symbol cut to 254 characters,
-/// module cut to 20.
+/// Appends the bytes of one import definition record to `out`: symbol and module names cut to
+/// 254 characters.
 void encodeImportRecord(std::string& out, std::string_view symbol, std::string_view module,
                         std::uint16_t ordinal);
 

@@ -45,13 +45,19 @@ TEST(LibFormat, WritesTheThirteenByteRecordOfOneSymbol)
 TEST(LibFormat, CutsNamesWhenEncoding)
 {
     std::string out;
-    encodeImportRecord(out, std::string(300, 'S'), std::string(30, 'M'), 0x1234);
-    ASSERT_EQ(out.size(), 254u + 20u + kRecordOverhead);
+    encodeImportRecord(out, std::string(300, 'S'), std::string(300, 'M'), 0x1234);
+    ASSERT_EQ(out.size(), 254u + 254u + kRecordOverhead);
     EXPECT_EQ(static_cast<unsigned char>(out[1]) | (static_cast<unsigned char>(out[2]) << 8),
-              254 + 20 + 8);
+              254 + 254 + 8);
     const auto walked = walkAll(out);
     ASSERT_TRUE(walked.ok());
-    EXPECT_EQ(*walked, (std::vector<Taken>{{std::string(20, 'M'), std::string(254, 'S'), 0x1234}}));
+    EXPECT_EQ(*walked,
+              (std::vector<Taken>{{std::string(254, 'M'), std::string(254, 'S'), 0x1234}}));
+    // A module name of more than 20 characters is written whole: Windows looks the DLL up by it.
+    out.clear();
+    encodeImportRecord(out, "A", "windows.devices.enumeration.dll", 1);
+    EXPECT_EQ(out, testing::libBytes({{"windows.devices.enumeration.dll", "A", 1}}));
+    EXPECT_EQ(*walkAll(out), (std::vector<Taken>{{"windows.devices.enumeration.dll", "A", 1}}));
 }
 
 TEST(LibFormat, WalksImportDefinitionsInOrder)
@@ -111,10 +117,13 @@ TEST(LibFormat, ReadsRecordsWhoseLengthCountsAChecksum)
 TEST(LibFormat, CutsLongNamesAndTrailingBlanksWhenReading)
 {
     LibBuilder lib;
-    lib.import("ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(255, 'x'), 7).import("M  ", "A  ", 8);
-    EXPECT_EQ(
-        *walkAll(lib.bytes()),
-        (std::vector<Taken>{{"ABCDEFGHIJKLMNOPQRST", std::string(254, 'x'), 7}, {"M", "A", 8}}));
+    lib.import("ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(255, 'x'), 7)
+        .import("M  ", "A  ", 8)
+        .import(std::string(255, 'L'), "B", 9);
+    EXPECT_EQ(*walkAll(lib.bytes()),
+              (std::vector<Taken>{{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(254, 'x'), 7},
+                                  {"M", "A", 8},
+                                  {std::string(254, 'L'), "B", 9}}));
 }
 
 TEST(LibFormat, FileEndingInsideTheRecordFrameIsAReadPastEnd)

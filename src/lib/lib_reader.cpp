@@ -258,8 +258,10 @@ Status loadSavedLibSymbols(Workspace& ws)
     RecordWalker walker(*bytes);
     ModuleSplitter splitter;
     ImportDefinition record;
-    auto push = [&saved](std::string_view module, std::int16_t level, std::string_view symbol,
-                         std::uint16_t ordinal) {
+    // The rows of one module share one copy of its name.
+    ModuleName module;
+    auto push = [&saved, &module](std::int16_t level, std::string_view symbol,
+                                  std::uint16_t ordinal) {
         SavedLibSymbol row;
         row.MODULENAME = module;
         row.TREELEVEL = level;
@@ -275,9 +277,11 @@ Status loadSavedLibSymbols(Workspace& ws)
             return found.error();
         if (!*found)
             return {};
-        if (splitter.opensModule(record))
-            push(record.module, kLevelModuleExpanded, record.module, 0);
-        push(record.module, kLevelSymbol, record.symbol, record.ordinal);
+        if (splitter.opensModule(record)) {
+            module = ModuleName(record.module);
+            push(kLevelModuleExpanded, record.module, 0);
+        }
+        push(kLevelSymbol, record.symbol, record.ordinal);
     }
 }
 
@@ -286,7 +290,7 @@ bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& 
     const std::string remembered = ws.CurrentFileName;
     ws.CurrentFileName = fileName;
     ws.ErrorText = kNoLib;
-    if (containsLibExtension(fileName)) {
+    if (isLibFileName(fileName)) {
         Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
         const Result<bool> found =
             bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());

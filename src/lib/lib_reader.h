@@ -67,7 +67,7 @@ struct LibLoadOutcome {
 /// progress, no messages; an open or read error fails with its code, keeping what was read.
 [[nodiscard]] Status loadSavedLibSymbols(Workspace& ws);
 
-/// The test the compare dialog runs on a candidate file: for a name containing ".LIB" the LIB
+/// The test the compare dialog runs on a candidate file: for a name ending in ".LIB" the LIB
 /// file test, for any other name `executableTest`. Sets `ErrorText` as the LIB test does (an
 /// unreadable file gives its error text and no message) and keeps `CurrentFileName`.
 using ExecutableTest = std::function<bool(Workspace& ws, const std::string& fileName)>;

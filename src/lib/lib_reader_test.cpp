@@ -345,6 +345,10 @@ TEST_F(LibReaderTest, FileTestOfTheCompareDialog)
     EXPECT_EQ(executableTests, 0);
     EXPECT_TRUE(fileTest(t.ws, t.folder.file("some.dll"), exe));
     EXPECT_EQ(executableTests, 1);
+    // A name is a LIB file's only when it ends in ".LIB": a DLL in a folder "my.libs" is an
+    // executable.
+    EXPECT_TRUE(fileTest(t.ws, t.folder.file("my.libs/some.dll"), exe));
+    EXPECT_EQ(executableTests, 2);
     EXPECT_EQ(t.ws.CurrentFileName, "/keep/me.lib");
 }
 

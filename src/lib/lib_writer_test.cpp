@@ -93,6 +93,45 @@ TEST_F(LibWriterTest, RoundTripKeepsModulesSymbolsOrdinalsAndOrder)
     }
 }
 
+TEST_F(LibWriterTest, ModuleNamesAreWrittenAndReadWhole)
+{
+    // Two DLLs whose names share their first 20 characters stay two modules.
+    const std::string first = "api-ms-win-core-file-l1-1-0.dll";
+    const std::string second = "api-ms-win-core-file-l1-2-0.dll";
+    addModule(t.ws, first, {{"CreateFileA", 1}});
+    addModule(t.ws, second, {{"GetTempPath2A", 1}});
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    const std::string bytes = libBytes({{first, "CreateFileA", 1}, {second, "GetTempPath2A", 1}});
+    EXPECT_EQ(t.folder.read("MY.LIB"), bytes);
+
+    testing::TestWorkspace other;
+    LibLoadRequest request;
+    request.fileName = target;
+    ASSERT_TRUE(loadLibrary(other.ws, request).ok());
+    ASSERT_EQ(other.ws.library.modules.size(), 2u);
+    EXPECT_EQ(other.ws.library.modules[0].MODULENAME.view(), first);
+    EXPECT_EQ(other.ws.library.modules[1].MODULENAME.view(), second);
+    EXPECT_EQ(other.ws.library.rows[3].MODULENAME.view(), second);
+    // Search mode finds the module by its whole name.
+    request.moduleName = second;
+    testing::TestWorkspace one;
+    ASSERT_TRUE(loadLibrary(one.ws, request).ok());
+    ASSERT_EQ(one.ws.library.rows.size(), 2u);
+    EXPECT_EQ(one.ws.library.rows[1].SYMBOL, "GetTempPath2A");
+
+    // Names of at most 20 characters read and write as they always did.
+    const std::string shortNames =
+        libBytes({{std::string(20, 'K'), "Beep", 4}, {"USER", "Box", 1}, {"user", "Box", 1}});
+    const std::string copy = t.folder.write("copy.lib", shortNames);
+    testing::TestWorkspace again;
+    request = LibLoadRequest{};
+    request.fileName = copy;
+    ASSERT_TRUE(loadLibrary(again.ws, request).ok());
+    again.ws.CurrentFileName = t.folder.file("again.lib");
+    ASSERT_TRUE(writeLibrary(again.ws).ok());
+    EXPECT_EQ(t.folder.read("again.lib"), shortNames);
+}
+
 TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeItReplacesTheTarget)
 {
     t.folder.write("MY.LIB", "old");

@@ -4,9 +4,11 @@
 #include <cctype>
 #include <filesystem>
 
+#include "base/lib_file_name.h"
 #include "core/sort_library.h"
 #include "lib/lib_messages.h"
 #include "lib/lib_writer.h"
+#include "platform/native_path.h"
 #include "settings/settings_store.h"
 
 namespace quillon::lib {
@@ -58,15 +60,16 @@ std::uint32_t decrease(std::uint32_t before, std::uint32_t after)
 /// The folder of `fileName` with a trailing separator.
 std::string folderOf(const Workspace& ws, const std::string& fileName)
 {
-    return (std::filesystem::path(ws.files().fullPath(fileName)).parent_path() / "").string();
+    return platform::pathText(
+        platform::fileSystemPath(ws.files().fullPath(fileName)).parent_path() / "");
 }
 
 }  // namespace
 
 std::string extractFileName(const Workspace& ws)
 {
-    const std::filesystem::path library(ws.library.LibraryFileName);
-    std::string base = library.stem().string();
+    const std::filesystem::path library = platform::fileSystemPath(ws.library.LibraryFileName);
+    std::string base = platform::pathText(library.stem());
     for (std::size_t i = 0; i < base.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(base[i]);
         base[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
@@ -80,7 +83,7 @@ std::string extractFileName(const Workspace& ws)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         name += "_E.LIB";
     }
-    return (library.parent_path() / name).string();
+    return platform::pathText(library.parent_path() / name);
 }
 
 int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
@@ -109,7 +112,9 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
             ws.library.LibraryFileName = rememberedLibrary;
             return 0;
         }
-        ws.CurrentFileName = *chosen;
+        // A name typed without the extension gets it, as the target name dialog gives it: a
+        // file the program itself would not open as a library is never written.
+        ws.CurrentFileName = withLibExtension(*chosen);
     }
 
     showStatus(ws, 1, kSavingLibraryText);
@@ -144,7 +149,7 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
     if (written) {
         const std::string folder = folderOf(ws, ws.CurrentFileName);
         ws.options.LastSaveFolder = folder;
-        ws.settings().writeSetting("Folders", "LastSaveFolder", folder);
+        ws.settings().writePath("Folders", "LastSaveFolder", folder);
     }
 
     if (hooks.refreshMainWindow)

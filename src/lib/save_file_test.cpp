@@ -111,6 +111,21 @@ TEST_F(SaveFileTest, AskNameUsesTheSaveDialog)
     EXPECT_EQ(t.ws.options.LastSaveFolder, (t.folder.path() / "sub" / "").string());
 }
 
+TEST_F(SaveFileTest, NameTypedWithoutTheExtensionGetsIt)
+{
+    for (const auto& [typed, saved] : {std::pair<std::string, std::string>{"NEW", "NEW.LIB"},
+                                       {"mine", "mine.lib"},
+                                       {"two.dots", "two.dots.lib"},
+                                       {"done.Lib", "done.Lib"}}) {
+        t.ui.dialogResults.push_back({t.folder.file(typed)});
+        EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, true), 1) << typed;
+        EXPECT_EQ(t.ws.library.LibraryFileName, t.folder.file(saved));
+        EXPECT_TRUE(std::filesystem::exists(t.folder.file(saved))) << saved;
+    }
+    EXPECT_FALSE(std::filesystem::exists(t.folder.file("mine")));
+    EXPECT_FALSE(std::filesystem::exists(t.folder.file("NEW")));
+}
+
 TEST_F(SaveFileTest, CancelledDialogKeepsBothNames)
 {
     t.ws.CurrentFileName = "/other/current.dll";

@@ -21,7 +21,7 @@ AutolocateOptions readAutolocateOptions(settings::SettingsStore& store)
     const settings::SettingsStore::Batch batch(store);
     AutolocateOptions o;
     o.UsePriorityPath = flag(store, "UsePriorityPath", o.UsePriorityPath);
-    o.FirstFolder = store.readSetting(kFolders, "FirstFolder");
+    o.FirstFolder = store.readPath(kFolders, "FirstFolder");
     o.UseOnlyPriorityPath = flag(store, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);
     o.UseOnlySourcePath = flag(store, "UseOnlySourcePath", o.UseOnlySourcePath);
     o.UseOnlyEnvironmentPath = flag(store, "UseOnlyEnvironmentPath", o.UseOnlyEnvironmentPath);
@@ -36,7 +36,7 @@ void writeAutolocateOptions(settings::SettingsStore& store, const AutolocateOpti
 {
     const settings::SettingsStore::Batch batch(store);
     store.writeNumber(kFolders, "UsePriorityPath", o.UsePriorityPath);
-    store.writeSetting(kFolders, "FirstFolder", o.FirstFolder);
+    store.writePath(kFolders, "FirstFolder", o.FirstFolder);
     store.writeNumber(kFolders, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);
     store.writeNumber(kFolders, "UseOnlySourcePath", o.UseOnlySourcePath);
     store.writeNumber(kFolders, "UseOnlyEnvironmentPath", o.UseOnlyEnvironmentPath);

@@ -149,7 +149,7 @@ ClarionFolderServices clarionFolderServices(Workspace& ws)
 
     ClarionFolderServices s;
     s.readFolderSetting = [&store](std::string_view key) {
-        return store.readSetting("Folders", key);
+        return store.readPath("Folders", key);
     };
     s.readWinIni = [ini = env.winIni](std::string_view section, std::string_view key) {
         return settings::readProfileString(ini, section, key);

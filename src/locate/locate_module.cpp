@@ -19,7 +19,7 @@ namespace {
 
 std::optional<ModuleData> moduleDataFromTable(const Workspace& ws, std::string_view moduleName)
 {
-    const std::string wanted = upperAscii(trimBlanks(moduleName)).substr(0, 20);
+    const std::string wanted = upperAscii(trimBlanks(moduleName));
     for (const ModuleEntry& entry : ws.library.modules) {
         if (upperAscii(trimBlanks(entry.MODULENAME.view())) == wanted)
             return ModuleData{entry.FILENAMEDLL, entry.FILENAME};

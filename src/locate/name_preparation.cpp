@@ -9,7 +9,6 @@
 namespace quillon::locate {
 
 namespace {
-constexpr std::size_t kDisplayLength = 20;
 
 struct SplitName {
     std::string base;
@@ -96,7 +95,7 @@ PreparedName prepareName(std::string_view moduleName, bool relaxed, const Except
     std::string name = upperAscii(trimBlanks(moduleName));
     if (relaxed)
         name = relaxedName(name);
-    p.display = name.substr(0, std::min(name.size(), kDisplayLength));
+    p.display = name;
 
     SplitName split = splitAtDot(name);
     if (const ExceptEntry* entry = findException(exceptions, name, split.base, relaxed)) {

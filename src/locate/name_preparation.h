@@ -13,7 +13,7 @@ struct DerivedAutolocate;
 
 /// The name a search looks for.
 struct PreparedName {
-    /// The module name upper-cased (relaxed when asked), cut to 20 characters for display.
+    /// The module name upper-cased (relaxed when asked), whole, for messages and the results.
     std::string display;
     /// The base name the candidates are made of (the exception's file name when one applies).
     std::string base;

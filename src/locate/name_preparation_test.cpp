@@ -80,7 +80,7 @@ TEST(PrepareName, OwnExtensionGoesFirstEvenWithDllOnly)
     EXPECT_EQ(prepareName("X.DRV", false, {}, derived()).extensions,
               (Strings{".DRV", ".DLL", ".EXE"}));
     EXPECT_EQ(prepareName("ABCDEFGHIJKLMNOPQRSTUVWXYZ", false, {}, derived()).display,
-              "ABCDEFGHIJKLMNOPQRST");
+              "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }
 
 TEST(PrepareName, DottedNamesAlsoTryTheWholeNameWithEachExtension)

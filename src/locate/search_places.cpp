@@ -52,7 +52,7 @@ KnownFiles buildKnownFiles(Workspace& ws)
     };
     for (const std::string& file : settings::readHistory(store, {"Filelist", "Filelist", count}))
         add(file);
-    add(store.readSetting("Compare", "CompareFile"));
+    add(store.readPath("Compare", "CompareFile"));
     for (const std::string& file : settings::readHistory(store, {"Compare", "CompareFile", count}))
         add(file);
     return known;

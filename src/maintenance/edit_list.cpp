@@ -121,7 +121,7 @@ std::string_view entryRefusalText(EditListKind kind, EntryRefusal refusal)
         case EntryRefusal::BlankFile:
             return "The file name can not be blank!";
         case EntryRefusal::ModuleTooLong:
-            return "A module name holds at most 20 characters!";
+            return "A module name holds at most 254 characters!";
         case EntryRefusal::FileTooLong:
             return "A file name holds at most 259 characters!";
         case EntryRefusal::Duplicate:

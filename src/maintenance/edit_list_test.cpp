@@ -27,7 +27,8 @@ TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
     };
     EXPECT_EQ(check("", "X.DLL"), EntryRefusal::BlankModule);
     EXPECT_EQ(check("X", "C:\\dir\\"), EntryRefusal::BlankFile);
-    EXPECT_EQ(check(std::string(21, 'M'), "X.DLL"), EntryRefusal::ModuleTooLong);
+    EXPECT_EQ(check(std::string(254, 'M'), "X.DLL"), EntryRefusal::None);
+    EXPECT_EQ(check(std::string(255, 'M'), "X.DLL"), EntryRefusal::ModuleTooLong);
     EXPECT_EQ(check("kernel", "K.EXE"), EntryRefusal::Duplicate);
     EXPECT_EQ(check("kernel", "K.EXE", 0), EntryRefusal::None);  // editing itself
     list.resize(kMaxListEntries, {"M", "F"});

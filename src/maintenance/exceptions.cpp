@@ -70,7 +70,7 @@ void loadExceptList(Workspace& ws)
     ws.exceptQ.entries.clear();
     for (std::size_t n = 1; n <= kMaxExceptions; ++n) {
         const std::string module = store.readSetting(kSection, key("Modulename", n));
-        const std::string file = store.readSetting(kSection, key("Filename", n));
+        const std::string file = store.readPath(kSection, key("Filename", n));
         if (trimRight(module).empty() || trimRight(file).empty())
             break;
         ws.exceptQ.entries.push_back(makeExceptEntry(module, file));
@@ -87,7 +87,7 @@ void saveExceptList(Workspace& ws)
     for (std::size_t n = 1; n <= count; ++n) {
         const ExceptEntry& e = ws.exceptQ.entries[n - 1];
         store.writeSetting(kSection, key("Modulename", n), e.MODULENAME);
-        store.writeSetting(kSection, key("Filename", n), e.FILENAME);
+        store.writePath(kSection, key("Filename", n), e.FILENAME);
     }
     for (std::size_t n = count + 1; n <= kMaxExceptions; ++n) {
         if (store.readSetting(kSection, key("Modulename", n)).empty() &&
@@ -130,7 +130,7 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
         return false;
     ws.exceptQ.entries.push_back(makeExceptEntry(module, name));
     store.writeSetting(kSection, key("Modulename", n), module);
-    store.writeSetting(kSection, key("Filename", n), name);
+    store.writePath(kSection, key("Filename", n), name);
     store.writeNumber(kSection, "ListNum", static_cast<int>(n));
     return true;
 }

@@ -23,6 +23,18 @@ TEST(AddExceptionForFile, RecordsAModuleWhoseFileHasAnotherNameOnce)
     EXPECT_EQ(t.ws.exceptQ.entries[0], (ExceptEntry{"KERNEL", "", "KRNL386.EXE", "EXE"}));
 }
 
+TEST(AddExceptionForFile, KeepsModuleNamesLongerThan20Characters)
+{
+    TestWorkspace t;
+    EXPECT_TRUE(addExceptionForFile(t.ws, "Windows.Devices.Enumeration", "/win/wde.dll"));
+    EXPECT_EQ(t.settings.readSetting("Exceptlist", "Modulename1"), "WINDOWS.DEVICES.ENUMERATION");
+    ASSERT_EQ(t.ws.exceptQ.entries.size(), 1u);
+    EXPECT_EQ(t.ws.exceptQ.entries[0].MODULENAME, "WINDOWS.DEVICES.ENUMERATION");
+    // A module whose name shares the first 20 characters is another module.
+    EXPECT_TRUE(addExceptionForFile(t.ws, "Windows.Devices.EnumerationX", "/win/wdx.dll"));
+    EXPECT_EQ(t.ws.exceptQ.entries.size(), 2u);
+}
+
 TEST(AddExceptionForFile, NothingForMatchingOrBlankNames)
 {
     TestWorkspace t;

@@ -100,7 +100,7 @@ void reportRefusal(Workspace& ws, EditRefusal refusal, EditSource source)
             break;
         case EditRefusal::NameTooLong:
             status = kStatusNameTooLong;
-            first = "The name is longer than its field (254 characters, module names 20)!";
+            first = "The name is longer than its field (254 characters)!";
             break;
         case EditRefusal::OrdinalTooLarge:
             status = kStatusOrdinalTooLarge;

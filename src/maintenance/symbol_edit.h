@@ -24,7 +24,7 @@ enum class EditRefusal {
     None,
     OrdinalZero,       // ordinal 0 on a symbol row
     BlankName,         // a name of blanks only
-    NameTooLong,       // longer than its field (254, or 20 on a module row)
+    NameTooLong,       // longer than its field (254)
     OrdinalTooLarge,   // above 65535
     OrdinalNotNumber,  // anything but digits
     ModuleFull,        // inserting into a module that holds 65535 symbols

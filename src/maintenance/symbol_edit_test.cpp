@@ -79,8 +79,11 @@ TEST_F(SymbolEdit, OrdinalsAboveTheFieldAndNamesLongerThanTheirFieldAreRefused)
     EXPECT_FALSE(commitInPlaceEdit(ws, 1, EditField::Ordinal, "65536"));
     EXPECT_EQ(ws.library.rows[1].ORDINAL, 1);
     EXPECT_EQ(t.ui.statusText(1), "Ordinal number too large!");
-    EXPECT_FALSE(commitInPlaceEdit(ws, 0, EditField::Name, std::string(21, 'M')));
+    EXPECT_FALSE(commitInPlaceEdit(ws, 0, EditField::Name, std::string(255, 'M')));
     EXPECT_EQ(ws.library.rows[0].SYMBOL, "A");
+    // A module name is as long as a symbol name may be.
+    EXPECT_TRUE(commitInPlaceEdit(ws, 0, EditField::Name, "windows.devices.enumeration.dll"));
+    EXPECT_EQ(ws.library.rows[0].MODULENAME.view(), "windows.devices.enumeration.dll");
     EXPECT_FALSE(commitInPlaceEdit(ws, 1, EditField::Name, std::string(255, 's')));
     EXPECT_TRUE(commitInPlaceEdit(ws, 1, EditField::Name, std::string(254, 's') + "  "));
     EXPECT_EQ(ws.library.rows[1].SYMBOL.size(), 254u);

@@ -3,7 +3,11 @@
 
 #include <cstdlib>
 
-#ifndef _WIN32
+#include "platform/native_path.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -12,18 +16,26 @@ namespace quillon::platform {
 Environment Environment::fromProcess()
 {
     Environment env;
-#ifdef _WIN32
-    char** entries = _environ;
-#else
-    char** entries = environ;
-#endif
-    for (; entries != nullptr && *entries != nullptr; ++entries) {
-        const std::string_view entry(*entries);
+    const auto add = [&env](std::string_view entry) {
         const std::size_t eq = entry.find('=', 1);  // "=C:=C:\" style names start with '='
-        if (eq == std::string_view::npos)
-            continue;
-        env.set(std::string(entry.substr(0, eq)), std::string(entry.substr(eq + 1)));
+        if (eq != std::string_view::npos)
+            env.set(std::string(entry.substr(0, eq)), std::string(entry.substr(eq + 1)));
+    };
+#ifdef _WIN32
+    // The wide block, so that folders named outside the ANSI code page (in PATH, APPDATA)
+    // come through whole.
+    wchar_t* block = GetEnvironmentStringsW();
+    for (const wchar_t* entry = block; entry != nullptr && *entry != L'\0';) {
+        const std::wstring_view wide(entry);
+        add(pathFromWide(wide));
+        entry += wide.size() + 1;
     }
+    if (block != nullptr)
+        FreeEnvironmentStringsW(block);
+#else
+    for (char** entries = environ; entries != nullptr && *entries != nullptr; ++entries)
+        add(*entries);
+#endif
     return env;
 }
 

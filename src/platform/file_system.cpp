@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/error_codes.h"
+#include "platform/native_path.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -47,7 +48,7 @@ Error errorFromSystem(const std::error_code& ec)
 int unopenableReason(const std::string& path)
 {
     std::error_code ec;
-    const fs::file_status st = fs::status(fs::path(path), ec);
+    const fs::file_status st = fs::status(fileSystemPath(path), ec);
     if (ec || !fs::exists(st))
         return ENOENT;
     if (fs::is_directory(st))
@@ -287,7 +288,7 @@ Result<File> FileSystem::openRead(const std::string& path)
         return errorFromErrno(why);
     errno = 0;
     // Others may read the file while it is open, but not change it.
-    std::FILE* handle = _fsopen(path.c_str(), "rb", _SH_DENYWR);
+    std::FILE* handle = _wfsopen(widePath(path).c_str(), L"rb", _SH_DENYWR);
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : ENOENT);
 #else
@@ -332,11 +333,11 @@ Result<File> FileSystem::create(const std::string& path)
     if (Error e = injected(FileOp::Create, path); e.code != 0)
         return e;
     std::error_code ec;
-    if (fs::is_directory(fs::path(path), ec))
+    if (fs::is_directory(fileSystemPath(path), ec))
         return errorFromErrno(EACCES);
     errno = 0;
 #ifdef _WIN32
-    std::FILE* handle = _fsopen(path.c_str(), "w+b", _SH_DENYWR);
+    std::FILE* handle = _wfsopen(widePath(path).c_str(), L"w+b", _SH_DENYWR);
 #else
     std::FILE* handle = std::fopen(path.c_str(), "w+b");
 #endif
@@ -352,7 +353,7 @@ Result<File> FileSystem::createNew(const std::string& path)
     errno = 0;
 #ifdef _WIN32
     std::FILE* handle = nullptr;
-    const int fd = _sopen(path.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _SH_DENYWR,
+    const int fd = _wsopen(widePath(path).c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _SH_DENYWR,
                           _S_IREAD | _S_IWRITE);
     if (fd >= 0 && (handle = _fdopen(fd, "w+b")) == nullptr)
         _close(fd);
@@ -389,19 +390,19 @@ Result<std::vector<std::byte>> FileSystem::readWholeFile(const std::string& path
 bool FileSystem::exists(const std::string& path) const
 {
     std::error_code ec;
-    return !path.empty() && fs::exists(fs::path(path), ec);
+    return !path.empty() && fs::exists(fileSystemPath(path), ec);
 }
 
 bool FileSystem::isFolder(const std::string& path) const
 {
     std::error_code ec;
-    return !path.empty() && fs::is_directory(fs::path(path), ec);
+    return !path.empty() && fs::is_directory(fileSystemPath(path), ec);
 }
 
 bool FileSystem::isFile(const std::string& path) const
 {
     std::error_code ec;
-    return !path.empty() && fs::is_regular_file(fs::path(path), ec);
+    return !path.empty() && fs::is_regular_file(fileSystemPath(path), ec);
 }
 
 Status FileSystem::rename(const std::string& from, const std::string& to)
@@ -410,7 +411,7 @@ Status FileSystem::rename(const std::string& from, const std::string& to)
         return e;
 #ifdef _WIN32
     // One move that replaces the target, written through to the disk before it returns.
-    if (MoveFileExW(fs::path(from).c_str(), fs::path(to).c_str(),
+    if (MoveFileExW(widePath(from).c_str(), widePath(to).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
         std::string systemText;
         const int code = errorCodeFromWindows(GetLastError(), &systemText);
@@ -418,7 +419,7 @@ Status FileSystem::rename(const std::string& from, const std::string& to)
     }
 #else
     std::error_code ec;
-    fs::rename(fs::path(from), fs::path(to), ec);
+    fs::rename(fileSystemPath(from), fileSystemPath(to), ec);
     if (ec)
         return errorFromSystem(ec);
 #endif
@@ -430,7 +431,7 @@ Status FileSystem::remove(const std::string& path)
     if (Error e = injected(FileOp::Remove, path); e.code != 0)
         return e;
     std::error_code ec;
-    if (!fs::remove(fs::path(path), ec)) {
+    if (!fs::remove(fileSystemPath(path), ec)) {
         if (ec)
             return errorFromSystem(ec);
         return errorFromErrno(ENOENT);
@@ -443,13 +444,14 @@ Result<std::vector<FolderEntry>> FileSystem::listFolder(const std::string& path)
     if (Error e = injected(FileOp::List, path); e.code != 0)
         return e;
     std::error_code ec;
-    fs::directory_iterator it(fs::path(path), ec);
+    fs::directory_iterator it(fileSystemPath(path), ec);
     if (ec)
         return errorFromSystem(ec);
     std::vector<FolderEntry> entries;
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code typeError;
-        entries.push_back(FolderEntry{it->path().filename().string(), it->is_directory(typeError)});
+        entries.push_back(
+            FolderEntry{pathText(it->path().filename()), it->is_directory(typeError)});
     }
     if (ec)
         return errorFromSystem(ec);
@@ -461,7 +463,7 @@ Status FileSystem::createFolder(const std::string& path)
     if (Error e = injected(FileOp::MakeFolder, path); e.code != 0)
         return e;
     std::error_code ec;
-    fs::create_directories(fs::path(path), ec);
+    fs::create_directories(fileSystemPath(path), ec);
     if (ec)
         return errorFromSystem(ec);
     return {};
@@ -472,16 +474,16 @@ std::string FileSystem::fullPath(const std::string& path) const
     if (path.empty())
         return {};
     std::error_code ec;
-    const fs::path absolute = fs::absolute(fs::path(path), ec);
+    const fs::path absolute = fs::absolute(fileSystemPath(path), ec);
     if (ec)
         return path;
-    return absolute.lexically_normal().string();
+    return pathText(absolute.lexically_normal());
 }
 
 std::string FileSystem::currentFolder() const
 {
     std::error_code ec;
-    return fs::current_path(ec).string();
+    return pathText(fs::current_path(ec));
 }
 
 }  // namespace quillon::platform

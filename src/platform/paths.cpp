@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -52,17 +53,17 @@ std::string_view trimBlanks(std::string_view s)
 template <typename PathFunction>
 std::string windowsPathCall(std::string_view path, PathFunction function)
 {
-    const std::string in(path);
-    std::vector<char> buffer(MAX_PATH + 1);
+    const std::wstring in = widePath(path);
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
     for (int attempt = 0; attempt < 3; ++attempt) {
         const DWORD n = function(in.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
-            return in;
+            return std::string(path);
         if (n < buffer.size())
-            return std::string(buffer.data(), n);
+            return pathFromWide(std::wstring_view(buffer.data(), n));
         buffer.resize(static_cast<std::size_t>(n) + 1);
     }
-    return in;
+    return std::string(path);
 }
 #endif
 
@@ -150,8 +151,8 @@ std::string joinPath(std::string_view folder, std::string_view name)
 std::string longPathForm(std::string_view path)
 {
 #ifdef _WIN32
-    return windowsPathCall(path, [](const char* in, char* out, DWORD size) {
-        return GetLongPathNameA(in, out, size);
+    return windowsPathCall(path, [](const wchar_t* in, wchar_t* out, DWORD size) {
+        return GetLongPathNameW(in, out, size);
     });
 #else
     return std::string(path);
@@ -161,8 +162,8 @@ std::string longPathForm(std::string_view path)
 std::string shortPathForm(std::string_view path)
 {
 #ifdef _WIN32
-    return windowsPathCall(path, [](const char* in, char* out, DWORD size) {
-        return GetShortPathNameA(in, out, size);
+    return windowsPathCall(path, [](const wchar_t* in, wchar_t* out, DWORD size) {
+        return GetShortPathNameW(in, out, size);
     });
 #else
     return std::string(path);
@@ -174,30 +175,30 @@ std::string fullPath(std::string_view path)
     if (path.empty())
         return {};
     std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(std::string(path), ec);
+    const std::filesystem::path absolute = std::filesystem::absolute(fileSystemPath(path), ec);
     if (ec)
         return std::string(path);
-    return absolute.lexically_normal().string();
+    return pathText(absolute.lexically_normal());
 }
 
 std::string currentFolder()
 {
     std::error_code ec;
     const std::filesystem::path current = std::filesystem::current_path(ec);
-    return ec ? std::string() : current.string();
+    return ec ? std::string() : pathText(current);
 }
 
 std::string programPath()
 {
 #ifdef _WIN32
-    std::vector<char> buffer(MAX_PATH + 1);
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
     for (int attempt = 0; attempt < 5; ++attempt) {
         const DWORD n =
-            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0)
             return {};
         if (n < buffer.size())
-            return std::string(buffer.data(), n);
+            return pathFromWide(std::wstring_view(buffer.data(), n));
         buffer.resize(buffer.size() * 2);
     }
     return {};

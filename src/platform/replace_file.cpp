@@ -4,13 +4,14 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 #include "platform/replacement_file.h"
 
 namespace quillon::platform {
 
 Status replaceFile(FileSystem& files, const std::string& path, std::string_view content)
 {
-    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string folder = pathText(fileSystemPath(path).parent_path());
     if (!folder.empty() && !files.exists(folder)) {
         if (Status made = files.createFolder(folder); !made)
             return made;

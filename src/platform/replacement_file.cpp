@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/error_codes.h"
+#include "platform/native_path.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -26,7 +27,7 @@ constexpr int kNameAttempts = 16;
 fs::path replacedFile(const std::string& path)
 {
     std::error_code ec;
-    const fs::path target(path);
+    const fs::path target = fileSystemPath(path);
     if (!fs::is_symlink(target, ec))
         return target;
     const fs::path resolved = fs::weakly_canonical(target, ec);
@@ -108,7 +109,7 @@ ReplacementFile::~ReplacementFile()
 
 Result<ReplacementFile> ReplacementFile::begin(FileSystem& files, const std::string& target)
 {
-    const std::string replaced = replacedFile(target).string();
+    const std::string replaced = pathText(replacedFile(target));
     // A folder of the target's name is never replaced: nothing is created beside it.
     if (files.isFolder(replaced))
         return errorFromErrno(EACCES);
@@ -149,16 +150,16 @@ Status ReplacementFile::commit()
 #ifndef _WIN32
     // (On Windows the only permission is the read-only flag, which the new file does not take.)
     std::error_code ec;
-    const fs::file_status oldStatus = fs::status(fs::path(m_target), ec);
+    const fs::file_status oldStatus = fs::status(fileSystemPath(m_target), ec);
     if (fs::is_regular_file(oldStatus))
-        fs::permissions(fs::path(m_temporary), oldStatus.permissions(), ec);
+        fs::permissions(fileSystemPath(m_temporary), oldStatus.permissions(), ec);
 #endif
     if (Status renamed = m_files->rename(m_temporary, m_target); !renamed) {
         abandon();
         return renamed;
     }
     m_temporary.clear();
-    syncFolder(fs::path(m_target).parent_path());
+    syncFolder(fileSystemPath(m_target).parent_path());
     return {};
 }
 

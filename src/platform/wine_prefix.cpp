@@ -3,6 +3,7 @@
 
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 #include "platform/paths.h"
 
 #ifdef _WIN32
@@ -31,7 +32,7 @@ std::string existingFolder(const FileSystem& files, const std::string& folder)
 template <typename FolderFunction>
 std::string windowsFolderCall(FolderFunction function)
 {
-    std::vector<char> buffer(MAX_PATH + 1);
+    std::vector<wchar_t> buffer(MAX_PATH + 1);
     UINT n = function(buffer.data(), static_cast<UINT>(buffer.size()));
     if (n >= buffer.size()) {
         buffer.resize(static_cast<std::size_t>(n) + 1);
@@ -39,7 +40,7 @@ std::string windowsFolderCall(FolderFunction function)
     }
     if (n == 0 || n >= buffer.size())
         return {};
-    return std::string(buffer.data(), n);
+    return pathFromWide(std::wstring_view(buffer.data(), n));
 }
 #endif
 
@@ -62,9 +63,9 @@ WindowsLocations windowsLocations(const FileSystem& files, const Environment& en
 #ifdef _WIN32
     (void)env;
     const std::string windows =
-        windowsFolderCall([](char* out, UINT size) { return GetWindowsDirectoryA(out, size); });
+        windowsFolderCall([](wchar_t* out, UINT size) { return GetWindowsDirectoryW(out, size); });
     const std::string system =
-        windowsFolderCall([](char* out, UINT size) { return GetSystemDirectoryA(out, size); });
+        windowsFolderCall([](wchar_t* out, UINT size) { return GetSystemDirectoryW(out, size); });
     where.windowsFolder = existingFolder(files, windows);
     where.systemFolder = existingFolder(files, system);
     if (!where.windowsFolder.empty()) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/exclude_list.h"
+#include "platform/native_path.h"
 #include "platform/path_spelling.h"
 #include "platform/paths.h"
 
@@ -84,7 +85,7 @@ CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rul
             if (trimmed.empty() || isSwitch(trimmed, rule))
                 inputsEnded = true;
             else
-                line.inputFiles.push_back(trimmed);
+                line.inputFiles.push_back(platform::nativePath(trimmed));
         }
         if (!line.silent && isSilentSwitch(trimmed)) {
             line.silent = true;
@@ -93,7 +94,7 @@ CommandLine parseCommandLine(std::vector<std::string> parameters, SwitchRule rul
                 std::string_view rest = std::string_view(trimmed).substr(colon + 1);
                 while (!rest.empty() && rest.front() == ' ')
                     rest.remove_prefix(1);
-                line.target = std::string(rest);
+                line.target = platform::nativePath(rest);
             }
         }
     }
@@ -124,7 +125,10 @@ std::string libNameFromFile(std::string_view fileName)
 
 std::string silentTarget(const CommandLine& line, std::string_view currentFolder)
 {
-    const std::string first = line.parameters.empty() ? std::string() : withoutTrailingWhitespace(line.parameters[0]);
+    const std::string first =
+        line.parameters.empty()
+            ? std::string()
+            : platform::nativePath(withoutTrailingWhitespace(line.parameters[0]));
     std::string folder = hasFolder(first) ? platform::folderOf(first) : std::string(currentFolder);
     std::string target;
     if (line.target && !withoutTrailingWhitespace(*line.target).empty())

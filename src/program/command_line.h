@@ -19,8 +19,10 @@ enum class SwitchRule { Windows, Posix };
 /// A parsed command line.
 struct CommandLine {
     std::vector<std::string> parameters;  // as given, one per argument
-    std::vector<std::string> inputFiles;  // trailing blanks removed, up to the first switch
-    bool silent = false;                  // "/s" is present
+    /// Up to the first switch, trailing blanks removed, in the platform's own form (on Windows
+    /// "C:/LIBS/A.DLL" becomes "C:\LIBS\A.DLL"); the target likewise.
+    std::vector<std::string> inputFiles;
+    bool silent = false;  // "/s" is present
     /// The text after the first ":" of the "/s" switch, leading blanks removed; nullopt when the
     /// switch has no ":".
     std::optional<std::string> target;

@@ -85,6 +85,16 @@ TEST_F(SilentRun, DefaultTargetBesideTheFirstFile)
     EXPECT_EQ(batchExitCode(r), ExitStatus::Success);
 }
 
+TEST_F(SilentRun, ModuleNameLongerThan20CharactersIsWrittenWhole)
+{
+    const std::string name = "windows.devices.enumeration.dll";
+    const std::string dll =
+        t.folder.write("dlls/" + name, testing::buildPeWithNames({"Find"}, name).bytes);
+    const BatchResult r = run({dll, "/s:wde.lib"});
+    ASSERT_EQ(r.outcome, BatchOutcome::Saved);
+    EXPECT_EQ(t.folder.read("dlls/wde.lib"), testing::libBytes({{name, "Find", 1}}));
+}
+
 TEST_F(SilentRun, TargetNamedWithAndWithoutFolder)
 {
     BatchResult r = run({a, "/s:X.LIB"});

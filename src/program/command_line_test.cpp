@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "base/ascii_text.h"
+#include "platform/native_path.h"
 #include "program/load_summary.h"
 
 namespace quillon {
 namespace {
 
 const std::string kPad(90, '\xA0');
+using platform::nativePath;
 
 TEST(CommandLine, ShownTextNamesTheFirstInputsAndCountsTheRest)
 {
@@ -22,8 +24,9 @@ TEST(CommandLine, ShownTextNamesTheFirstInputsAndCountsTheRest)
 
 TEST(CommandLine, InputFilesEndAtTheFirstSwitch)
 {
-    const CommandLine posix = parseCommandLine({"/dlls/A.DLL", "b.dll", "/s", "C.DLL"}, SwitchRule::Posix);
-    EXPECT_EQ(posix.inputFiles, (std::vector<std::string>{"/dlls/A.DLL", "b.dll"}));
+    const CommandLine posix =
+        parseCommandLine({"/dlls/A.DLL", "b.dll", "/s", "C.DLL"}, SwitchRule::Posix);
+    EXPECT_EQ(posix.inputFiles, (std::vector<std::string>{nativePath("/dlls/A.DLL"), "b.dll"}));
     EXPECT_TRUE(posix.silent);
     EXPECT_FALSE(posix.target.has_value());
 #ifdef _WIN32
@@ -50,10 +53,28 @@ TEST(CommandLine, TargetFollowsTheColonOfTheSwitch)
 {
     const CommandLine line = parseCommandLine({"A.DLL", "/S:  /out/X.LIB"}, SwitchRule::Posix);
     EXPECT_TRUE(line.silent);
-    EXPECT_EQ(line.target, "/out/X.LIB");
+    EXPECT_EQ(line.target, nativePath("/out/X.LIB"));
     EXPECT_FALSE(isSilentSwitch("/sx"));
     EXPECT_FALSE(isSilentSwitch("/dlls/a.dll"));
     EXPECT_TRUE(isSilentSwitch("/s:"));
+}
+
+TEST(CommandLine, FileNamesTakeThePlatformsFormWhereTheyEnter)
+{
+    // Under the Windows rule a parameter holding "/" ends the input files; the target after
+    // "/s:" may be written with "/" all the same.
+    const CommandLine windows =
+        parseCommandLine({"C:\\Libs\\a.dll", "/s:C:/Out/x.lib"}, SwitchRule::Windows);
+    EXPECT_EQ(windows.inputFiles, std::vector<std::string>{"C:\\Libs\\a.dll"});
+    const CommandLine posix = parseCommandLine({"C:/Libs/b.dll", "/s"}, SwitchRule::Posix);
+#ifdef _WIN32
+    EXPECT_EQ(windows.target, "C:\\Out\\x.lib");
+    EXPECT_EQ(posix.inputFiles, std::vector<std::string>{"C:\\Libs\\b.dll"});
+#else
+    EXPECT_EQ(windows.target, "C:/Out/x.lib");
+    EXPECT_EQ(posix.inputFiles, std::vector<std::string>{"C:/Libs/b.dll"});
+#endif
+    EXPECT_EQ(windows.parameters[1], "/s:C:/Out/x.lib");  // the line itself as given
 }
 
 TEST(CommandLine, SilentTargetRules)
@@ -61,11 +82,11 @@ TEST(CommandLine, SilentTargetRules)
     auto target = [](std::vector<std::string> params) {
         return silentTarget(parseCommandLine(std::move(params), SwitchRule::Posix), "/cwd/");
     };
-    EXPECT_EQ(target({"/dlls/KERNEL32.DLL", "B.DLL", "/s"}), "/dlls/Kernel32.lib");
+    EXPECT_EQ(target({"/dlls/KERNEL32.DLL", "B.DLL", "/s"}), nativePath("/dlls/Kernel32.lib"));
     EXPECT_EQ(target({"a.b.dll", "/s"}), "/cwd/A.b.lib");
-    EXPECT_EQ(target({"/dlls/A.DLL", "/s:X.LIB"}), "/dlls/X.LIB");
+    EXPECT_EQ(target({"/dlls/A.DLL", "/s:X.LIB"}), nativePath("/dlls/X.LIB"));
     EXPECT_EQ(target({"A.DLL", "/s:X.LIB"}), "/cwd/X.LIB");
-    EXPECT_EQ(target({"A.DLL", "/s:/out/X.LIB"}), "/out/X.LIB");
+    EXPECT_EQ(target({"A.DLL", "/s:/out/X.LIB"}), nativePath("/out/X.LIB"));
     EXPECT_EQ(target({"/s"}), "");
 }
 
@@ -81,7 +102,8 @@ TEST(LoadSummary, OneFileWithoutNames)
     EXPECT_EQ(s.message->title, "CLARION QUILLON 32 - No exported names detected!");
     EXPECT_EQ(s.message->text,
               "    The selected file does not have any exported|    names recognizable by Clarion "
-              "Quillon.||    File without exported names:|    /d/A.DLL|" + kPad);
+              "Quillon.||    File without exported names:|    /d/A.DLL|" +
+                  kPad);
     EXPECT_EQ(s.pane2, "");
 }
 
@@ -95,7 +117,8 @@ TEST(LoadSummary, EveryFileWithoutNamesAndManyGetTheSpacebarHint)
     EXPECT_EQ(s.message->text,
               "    None of the 12 selected files have any exported|    names recognizable by "
               "Clarion Quillon.|    (Press the <Spacebar> to close this message window)||    Files "
-              "without exported names:|" + kPad);
+              "without exported names:|" +
+                  kPad);
 }
 
 TEST(LoadSummary, SomeOrOneOfManyWithoutNames)
@@ -109,7 +132,8 @@ TEST(LoadSummary, SomeOrOneOfManyWithoutNames)
     LoadSummary s = loadSummary(c);
     EXPECT_EQ(s.pane1, "No exported names found in 2 of the 4 selected files");
     EXPECT_EQ(s.message->title, "CLARION QUILLON 32 - Missing exported names!");
-    EXPECT_EQ(s.message->text.substr(0, 57), "    2 of the 4 selected files do not contain any exported");
+    EXPECT_EQ(s.message->text.substr(0, 57),
+              "    2 of the 4 selected files do not contain any exported");
     EXPECT_EQ(s.pane2, "2 new modules");
     EXPECT_EQ(s.pane3, "1 symbol");
     c.withoutNames = 1;
@@ -118,10 +142,11 @@ TEST(LoadSummary, SomeOrOneOfManyWithoutNames)
     c.abortedFiles.add("/d/K.DLL");
     s = loadSummary(c);
     EXPECT_EQ(s.pane1, "No exported names found in one of the 4 selected files");
-    EXPECT_EQ(s.message->text,
-              "    One of the 4 selected files does not have any exported|    names recognizable by "
-              "Clarion Quillon.||    File without exported names:||    Aborted files:|    /d/K.DLL|" +
-                  kPad);
+    EXPECT_EQ(
+        s.message->text,
+        "    One of the 4 selected files does not have any exported|    names recognizable by "
+        "Clarion Quillon.||    File without exported names:||    Aborted files:|    /d/K.DLL|" +
+            kPad);
 }
 
 TEST(LoadSummary, NotFoundAndLoadedVariants)
@@ -134,8 +159,10 @@ TEST(LoadSummary, NotFoundAndLoadedVariants)
     LoadSummary s = loadSummary(c);
     EXPECT_EQ(s.pane1, "File not located: /d/GONE.DLL");
     EXPECT_EQ(s.message->title, "CLARION QUILLON 32 - File not located!");
-    EXPECT_EQ(s.message->text, "    The entered file was not located on the disk.||    File not "
-                               "located:|    /d/GONE.DLL|" + kPad);
+    EXPECT_EQ(s.message->text,
+              "    The entered file was not located on the disk.||    File not "
+              "located:|    /d/GONE.DLL|" +
+                  kPad);
     c.notFound = 2;
     s = loadSummary(c);
     EXPECT_EQ(s.pane1, "2 files were not loacated");

@@ -26,6 +26,12 @@ enum class ExitStatus : int {
     /// The run did its work over the input files it found, but some named input files were not
     /// found (each is named on stderr).
     SomeNotFound = 7,
+    /// The file to work on, or the file to write, is not of the kind its name must show (a LIB
+    /// file to update whose name does not end in ".LIB"): nothing was read or written.
+    NotLibFile = 8,
+    /// The output was written, but modules were kept as they were because their executable
+    /// could not be read whole or gave no names.
+    ModulesKept = 9,
 
     CompareError = 1,
     CompareCompatible = 4,

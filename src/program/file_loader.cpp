@@ -63,10 +63,16 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         load.showProgress = ws.options.UseStatusBar != 0;
         load.moduleName = request.moduleName;
         const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, load);
-        if (outcome.ok())
+        if (outcome.ok()) {
             result.cancelled = outcome->end == lib::LibLoadEnd::Cancelled;
-        else if (ws.ErrorText.empty())
-            ws.ErrorText = outcome.error().text;
+            result.readError = outcome->end == lib::LibLoadEnd::NotLibrary ||
+                               outcome->end == lib::LibLoadEnd::Empty;
+            result.moduleNotInFile = outcome->end == lib::LibLoadEnd::ModuleNotFound;
+        } else {
+            result.readError = true;
+            if (ws.ErrorText.empty())
+                ws.ErrorText = outcome.error().text;
+        }
         // The LIB loader post-processes what it appends.
         postProcessed = true;
     } else {
@@ -74,6 +80,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         executable = load.kind != exe::ExecutableKind::ModuleDefinition;
         residentCount = load.residentCount;
         result.cancelled = load.cancelled;
+        result.readError = !load.cancelled && (load.readStatus != 0 || load.namesMissing);
         result.withoutOrdinal = load.withoutOrdinal;
         result.withoutName = load.withoutName;
     }
@@ -93,7 +100,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                 ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Skipped);
             ws.CurrentFileName = normalized.empty() ? full : normalized;
         }
-        if (executable) {
+        if (executable && request.recordException) {
             const LibraryRow& module = ws.library.rows[first];
             if (module.isModule())
                 maintenance::addExceptionForFile(ws, module.MODULENAME.view(),
@@ -212,7 +219,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
             status(ws, 2, "Processing...");
         const std::string folder = platform::folderOf(ws.CurrentFileName);
         ws.options.LastAddFolder = folder;
-        ws.settings().writeSetting("Folders", "LastAddFolder", folder);
+        ws.settings().writePath("Folders", "LastAddFolder", folder);
         ws.CurrentFileName = ws.library.LibraryFileName;
         if (rowsBefore > 0 && rowsBefore < ws.library.rows.size())
             maintenance::confirmDuplicateModulesAfterAdd(ws, rowsBefore, answers);

@@ -29,6 +29,9 @@ struct OpenRequest {
     std::string moduleName;
     /// A reload command: no duplicate question, rows arrive without the hook.
     bool reload = false;
+    /// Records the module-to-file exception of an executable whose module has another name.
+    /// A reload that may still be refused records it itself once the reload is kept.
+    bool recordException = true;
 };
 
 /// What the file-adding step did.
@@ -41,6 +44,11 @@ struct OpenResult {
     /// The duplicate question took the new module out again.
     bool aborted = false;
     bool cancelled = false;
+    /// The file was not read whole: a read error (the rows read before it stay), an export
+    /// table that gave fewer names than it declares, or a LIB file that is none.
+    bool readError = false;
+    /// A LIB file read whole does not hold the module asked for.
+    bool moduleNotInFile = false;
     /// A module-definition file: its entries left out for want of an ordinal, and for NONAME.
     std::size_t withoutOrdinal = 0;
     std::size_t withoutName = 0;
@@ -48,9 +56,9 @@ struct OpenResult {
 
 /// The file-adding step: opens `CurrentFileName` with the LIB reader (a name ending in ".LIB")
 /// or the executable reader, asks the duplicate question over the new rows, records the
-/// module-to-file exception for executables, post-processes the new rows and, outside a quiet
-/// load, refreshes the library data. `answers` is the per-add answer state of the duplicate
-/// question.
+/// module-to-file exception for executables (unless the request says otherwise), post-processes the
+/// new rows and, outside a quiet load, refreshes the library data. `answers` is the per-add answer
+/// state of the duplicate question.
 OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
                           maintenance::DuplicateAnswerState& answers);
 

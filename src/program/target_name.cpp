@@ -1,8 +1,6 @@
 // The target name rules of the "&New..." and "&Rename..." dialog.
 #include "program/target_name.h"
 
-#include <cctype>
-
 #include "base/lib_file_name.h"
 #include "base/text_encoding.h"
 #include "locate/search_places.h"
@@ -44,18 +42,6 @@ bool validName(std::string_view name)
     const std::size_t slash = name.find_last_of("/\\");
     const std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
     return !file.empty() && file != "." && file != "..";
-}
-
-// ".LIB" for a name written in capitals, ".lib" otherwise.
-std::string libExtensionFor(std::string_view name)
-{
-    bool upper = false;
-    bool lower = false;
-    for (const char c : name) {
-        upper = upper || std::isupper(static_cast<unsigned char>(c));
-        lower = lower || std::islower(static_cast<unsigned char>(c));
-    }
-    return upper && !lower ? ".LIB" : ".lib";
 }
 
 std::string joinPath(std::string_view folder, std::string_view file)
@@ -157,8 +143,7 @@ TargetNameOutcome resolveTargetName(Workspace& ws, const TargetNameInput& input)
         ws.ui().status(1, "Not a valid name!");
         return {};
     }
-    if (!isLibFileName(name))
-        name += libExtensionFor(fileOf(name));
+    name = withLibExtension(name);
 
     std::string presentFolder = folderPart(trimmed(input.presentName));
     if (presentFolder.empty())

@@ -33,17 +33,14 @@ bool ResultInserter::less(const QueryResult& a, const QueryResult& b) const
            std::tie(b.MODULENAME, b.SYMBOL, b.ORDINAL);
 }
 
-std::string ResultInserter::key(const QueryResult& entry) const
+std::string ResultInserter::key(const QueryResult& entry)
 {
     std::string k(entry.MODULENAME.view());
     k.push_back('\0');
-    if (m_list.order != 2)
-        k += entry.SYMBOL;
-    if (m_list.order != 1) {
-        k.push_back('\0');
-        k.push_back(static_cast<char>(entry.ORDINAL & 0xFF));
-        k.push_back(static_cast<char>(entry.ORDINAL >> 8));
-    }
+    k += entry.SYMBOL;
+    k.push_back('\0');
+    k.push_back(static_cast<char>(entry.ORDINAL & 0xFF));
+    k.push_back(static_cast<char>(entry.ORDINAL >> 8));
     return k;
 }
 
@@ -58,9 +55,15 @@ bool ResultInserter::add(QueryResult entry)
         const auto byKey = [this](const QueryResult& a, const QueryResult& b) {
             return less(a, b);
         };
+        // The list's order may leave out the symbol or the ordinal; a duplicate is the same
+        // function: module name, symbol name and ordinal.
         const auto [first, last] =
             std::equal_range(m_list.rows.begin(), m_list.rows.end(), entry, byKey);
-        if (first != last || !m_addedKeys.insert(key(entry)).second)
+        const bool present = std::any_of(first, last, [&entry](const QueryResult& row) {
+            return row.MODULENAME == entry.MODULENAME && row.SYMBOL == entry.SYMBOL &&
+                   row.ORDINAL == entry.ORDINAL;
+        });
+        if (present || !m_addedKeys.insert(key(entry)).second)
             return false;
     }
     m_added.push_back(std::move(entry));

@@ -23,9 +23,9 @@ public:
     /// was made.
     [[nodiscard]] bool moduleWasPresent(std::string_view moduleName) const;
 
-    /// Adds `entry` unless, its module having been present, an entry of the same key (by the
-    /// list's order) is already in the list or among those added. Returns false for such a
-    /// duplicate.
+    /// Adds `entry` unless, its module having been present, the same function (module name,
+    /// symbol name and ordinal) is already in the list or among those added. Returns false for
+    /// such a duplicate.
     bool add(QueryResult entry);
 
     /// How many entries were added.
@@ -38,7 +38,8 @@ public:
 
 private:
     [[nodiscard]] bool less(const QueryResult& a, const QueryResult& b) const;
-    [[nodiscard]] std::string key(const QueryResult& entry) const;
+    /// The function's key: module name, symbol name and ordinal.
+    [[nodiscard]] static std::string key(const QueryResult& entry);
 
     QueryResultList& m_list;
     std::unordered_set<std::string> m_presentModules;

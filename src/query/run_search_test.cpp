@@ -163,6 +163,26 @@ TEST(RunQuery, AccumulatingQueryRefusesDuplicatesOfPresentModules)
     EXPECT_EQ(runQuery(t.ws, o).extracted, 1u);  // CloseHandle; RegCloseKey is a duplicate
 }
 
+TEST(RunQuery, AccumulatingKeepsAFunctionThatSharesOnlyItsOrdinalWithAKeptOne)
+{
+    TestWorkspace t;
+    // A second module of the same name, whose functions take ordinals the first one used.
+    addModule(t.ws, "KERNEL32", {{"OpenFile", 1}, {"CloseHandle", 2}});
+    addModule(t.ws, "KERNEL32", {{"OpenMutex", 1}, {"CloseHandle", 2}});
+    SearchOptions o = options("openfile");
+    ASSERT_EQ(runQuery(t.ws, o).extracted, 1u);
+    ASSERT_EQ(t.ws.queryResults.order, 2);  // module name and ordinal
+    o.SearchString = "open,close";
+    o.UseAccumulateQuery = true;
+    const SearchResult r = runQuery(t.ws, o);
+    // OpenFile is there already and CloseHandle @2 comes twice; OpenMutex @1 is new.
+    EXPECT_EQ(r.extracted, 2u);
+    EXPECT_EQ(r.duplicates, 2u);
+    EXPECT_EQ(extracted(t.ws),
+              (std::vector<std::string>{"KERNEL32/OpenFile/1", "KERNEL32/OpenMutex/1*",
+                                        "KERNEL32/CloseHandle/2*"}));
+}
+
 TEST(RunQuery, EscapeLeavesLibraryAndListAsBefore)
 {
     TestWorkspace t;

@@ -11,7 +11,7 @@ namespace {
 settings::HistoryKeys historyKeys(const Workspace& ws, SearchMode mode)
 {
     return {std::string(settingsSection(mode)), "SearchDrop",
-            settings::clampCount(ws.options.UseRecentSearch), true};
+            settings::clampCount(ws.options.UseRecentSearch), true, false};
 }
 
 }  // namespace

@@ -10,6 +10,11 @@ namespace quillon::refresh {
 bool clearAllModules(Workspace& ws)
 {
     clearLibrary(ws);
+    return clearOtherLists(ws);
+}
+
+bool clearOtherLists(Workspace& ws)
+{
     if (ws.options.UseClearExtract != 1)
         return false;
     ws.queryResults.rows.clear();

@@ -11,4 +11,8 @@ namespace quillon::refresh {
 /// whether the other lists were emptied.
 bool clearAllModules(Workspace& ws);
 
+/// Empties the other lists as `clearAllModules` does with `UseClearExtract` 1, and only then;
+/// the library is left as it is. Returns whether they were emptied.
+bool clearOtherLists(Workspace& ws);
+
 }  // namespace quillon::refresh

@@ -1,6 +1,7 @@
 // Updating a LIB file without a window.
 #include "refresh/library_file_update.h"
 
+#include "base/lib_file_name.h"
 #include "platform/paths.h"
 #include "program/command_line.h"
 #include "program/command_line_save.h"
@@ -23,6 +24,10 @@ std::string targetOf(const Workspace& ws, const std::string& libFile, const std:
 
 bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result)
 {
+    if (!isLibFileName(result.libFile)) {
+        result.refusal = FileUpdateRefusal::NotLibFile;
+        return false;
+    }
     if (!ws.files().isFile(result.libFile)) {
         result.outcome = BatchOutcome::NotLocated;
         return false;
@@ -51,6 +56,14 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
     FileUpdateResult result;
     result.libFile = ws.files().fullPath(request.libFile);
     result.target = targetOf(ws, result.libFile, request.target);
+    if (!isLibFileName(result.libFile)) {
+        result.refusal = FileUpdateRefusal::NotLibFile;
+        return result;
+    }
+    if (!isLibFileName(result.target)) {
+        result.refusal = FileUpdateRefusal::TargetNotLibName;
+        return result;
+    }
     if (!ws.files().isFile(result.libFile))
         return result;
 
@@ -79,6 +92,10 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
 
 ExitStatus fileUpdateExitCode(const FileUpdateResult& result)
 {
+    if (result.refusal != FileUpdateRefusal::None)
+        return ExitStatus::NotLibFile;
+    if (result.written() && result.update.unreadable > 0)
+        return ExitStatus::ModulesKept;
     return batchExitCode(BatchResult{
         result.outcome, result.target, result.code, result.errorText, !result.written(), {}});
 }

@@ -19,11 +19,22 @@ struct FileUpdateRequest {
     std::string target;
 };
 
+/// Why an update refused to start: nothing was read or written.
+enum class FileUpdateRefusal {
+    None,
+    /// The file to update is not named as a LIB file (a DLL would be overwritten with LIB
+    /// records).
+    NotLibFile,
+    /// The file to write is not named as a LIB file.
+    TargetNotLibName,
+};
+
 struct FileUpdateResult {
     /// Saved; NotLocated when the LIB file is missing or no module was located (nothing was
     /// written); NoNames when the file holds no import definitions or nothing was left to
     /// write; Cancelled; OpenFileError or WriteFailed when writing failed.
     BatchOutcome outcome = BatchOutcome::NotLocated;
+    FileUpdateRefusal refusal = FileUpdateRefusal::None;
     UpdateOutcome update;
     std::string libFile;
     std::string target;
@@ -35,17 +46,19 @@ struct FileUpdateResult {
 };
 
 /// Loads `result.libFile` (a full path) into the empty library. On failure sets the outcome
-/// (NotLocated when the file is missing, Cancelled, NoNames with the read error) and returns
-/// false.
+/// (a refusal when the name does not end in ".LIB", NotLocated when the file is missing,
+/// Cancelled, NoNames with the read error) and returns false.
 bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
 
 /// Loads `request.libFile`, runs Update library on it and writes the result with the cleanup,
 /// sort and writer of a silent run (the old file stays whole until the new one is complete and
-/// takes its place). Nothing is written when no module was located: the file is left untouched.
+/// takes its place). A file or target not named as a LIB file is refused before anything is read.
+/// Nothing is written when no module was updated: the file is left untouched.
 FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
 
-/// The exit status of `quillon update`: Success when written, NoNames when the file holds no
-/// import definitions, NotFound when it is missing or no module was located, Cancelled, or
+/// The exit status of `quillon update`: NotLibFile for a refusal, Success when written,
+/// ModulesKept when written but located modules were kept unread, NoNames when the file holds
+/// no import definitions, NotFound when it is missing or no module was updated, Cancelled, or
 /// WriteFailed.
 [[nodiscard]] ExitStatus fileUpdateExitCode(const FileUpdateResult& result);
 

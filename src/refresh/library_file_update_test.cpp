@@ -11,6 +11,18 @@ namespace {
 using testing::LibBuilder;
 using testing::RefreshTree;
 
+TEST(UpdateLibraryFile, DllIsNeverOverwritten)
+{
+    RefreshTree tree;
+    const std::string bytes = testing::buildPeWithNames({"Alpha"}, "SMP.dll").text();
+    const std::string dll = tree.file("SMP.DLL", bytes);
+    const FileUpdateResult result = updateLibraryFile(tree.t.ws, FileUpdateRequest{dll, ""});
+    EXPECT_EQ(result.refusal, FileUpdateRefusal::NotLibFile);
+    EXPECT_FALSE(result.written());
+    EXPECT_TRUE(tree.t.ws.library.empty());
+    EXPECT_EQ(tree.t.folder.read("SMP.DLL"), bytes);
+}
+
 TEST(UpdateLibraryFile, TargetWithoutFolderGoesBesideTheLibFile)
 {
     RefreshTree tree;

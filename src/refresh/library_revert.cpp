@@ -2,6 +2,8 @@
 #include "refresh/library_revert.h"
 
 #include "base/ascii_text.h"
+#include "core/library_edit.h"
+#include "locate/update_library_data.h"
 #include "platform/paths.h"
 #include "program/command_line.h"
 #include "program/file_loader.h"
@@ -18,7 +20,7 @@ std::string revertFileName(const Workspace& ws)
         return ws.library.LibraryFileName;
     if (ws.library.modules.size() == 1)
         return ws.library.modules.front().FILENAME;
-    return ws.settings().readSetting("Filelist", "PresentFile", kNotFoundOnDiskText);
+    return ws.settings().readPath("Filelist", "PresentFile", kNotFoundOnDiskText);
 }
 
 RevertResult revertLibrary(Workspace& ws)
@@ -45,12 +47,23 @@ RevertResult revertLibrary(Workspace& ws)
     ws.ui().setWaitCursor(true);
     result.end = RevertEnd::Reverted;
     result.file = normal;
-    (void)clearAllModules(ws);
+    // The library is set aside, not cleared, until the file has been read whole.
+    Library previous = std::move(ws.library);
+    clearLibrary(ws);
+    ws.library.LibraryFileName = previous.LibraryFileName;
     ws.CurrentFileName = normal;
     OpenRequest request;
     request.reload = true;
     maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::singleFile();
     const OpenResult opened = openSingleFile(ws, request, answers);
+    if (opened.cancelled || opened.readError || opened.rowsAdded < 2) {
+        ws.library = std::move(previous);
+        (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
+        result.end = RevertEnd::NotRead;
+        ws.ui().setWaitCursor(false);
+        return result;
+    }
+    (void)clearOtherLists(ws);
     if (trimBlanks(ws.library.LibraryFileName).empty() && opened.rowsAdded > 1) {
         ws.library.LibraryFileName =
             opened.libFile ? normal

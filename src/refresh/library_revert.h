@@ -21,6 +21,9 @@ enum class RevertEnd {
     MissingData,
     /// The file is not on disk: "File not found!"; the library is as it was.
     FileNotFound,
+    /// The file could not be read whole (damaged, cut short, no rights, no names) or its load
+    /// was cancelled: the reader's message is shown and the library is as it was.
+    NotRead,
 };
 
 struct RevertResult {
@@ -28,10 +31,11 @@ struct RevertResult {
     std::string file;
 };
 
-/// Revert: chooses the file, reports a missing one before anything is removed, then empties
-/// the library as "Clear all modules" does and loads the file whole with the single-file open
-/// routine. A library without a target takes the loaded LIB file as its target (or the name
-/// derived from an executable, as adding one does). `LibraryChanged` is clear afterwards.
+/// Revert: chooses the file, reports a missing one before anything is removed, then loads the
+/// file whole with the single-file open routine into an emptied library, as "Clear all
+/// modules" leaves it; a file that is not read whole puts the library back as it was. A
+/// library without a target takes the loaded LIB file as its target (or the name derived from
+/// an executable, as adding one does). `LibraryChanged` is clear afterwards.
 RevertResult revertLibrary(Workspace& ws);
 
 }  // namespace quillon::refresh

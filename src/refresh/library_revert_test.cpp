@@ -105,6 +105,26 @@ TEST(Revert, MissingFileIsToldBeforeAnythingIsRemoved)
     EXPECT_EQ(tree.t.ui.statusText(1), "File was not found on disk!");
 }
 
+TEST(Revert, FileThatIsNotReadWholeLeavesTheLibraryAsItWas)
+{
+    RefreshTree tree;
+    const std::string lib = twoModules(tree, "app.lib");
+    tree.load(lib);
+    tree.t.ws.library.LibraryFileName = lib;
+    tree.t.ws.library.rows[1].SYMBOL = "Edited";
+    tree.t.ws.library.LibraryChanged = true;
+    const LibraryList before = tree.t.ws.library.rows;
+    const std::string cut = LibBuilder().import("ONE.dll", "A1", 1).bytes() + "\x88\x20";
+    for (const std::string& bytes : {std::string("no records"), std::string(), cut}) {
+        (void)tree.file("app.lib", bytes);
+        EXPECT_EQ(revertLibrary(tree.t.ws).end, RevertEnd::NotRead);
+        EXPECT_EQ(tree.t.ws.library.rows, before);
+        EXPECT_EQ(tree.t.ws.library.ModuleCount, 2u);
+        EXPECT_EQ(tree.t.ws.library.LibraryFileName, lib);
+        EXPECT_TRUE(tree.t.ws.library.LibraryChanged);
+    }
+}
+
 TEST(Revert, OnlyModuleWithoutTargetComesBackFromItsExecutable)
 {
     RefreshTree tree;

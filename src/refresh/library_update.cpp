@@ -8,6 +8,8 @@
 #include "locate/locate_messages.h"
 #include "locate/locate_module.h"
 #include "locate/update_library_data.h"
+#include "maintenance/exceptions.h"
+#include "platform/paths.h"
 #include "program/file_loader.h"
 #include "refresh/kept_module.h"
 #include "refresh/module_location.h"
@@ -47,18 +49,6 @@ std::vector<LibraryList> removeAllModules(Workspace& ws)
     ws.library.ModuleCount = 0;
     ws.library.SymbolCount = 0;
     return removed;
-}
-
-/// True when the load from `first` on brought the entry's module back: a module row with
-/// symbols, and from an executable a module of the same name, with or without the file's
-/// extension (a search that took another module's file must not swap that module in).
-bool cameBack(const Workspace& ws, std::size_t first, const RefreshEntry& entry)
-{
-    const LibraryList& rows = ws.library.rows;
-    if (rows.size() < first + 2)
-        return false;
-    return !entry.located() ||
-           isSameModule(rows[first].MODULENAME.view(), entry.module, entry.FILENAME);
 }
 
 /// True when the plan was made of the library as it stands: one entry per module, in order.
@@ -119,6 +109,27 @@ UpdatePlan planLibraryUpdate(Workspace& ws)
     return plan;
 }
 
+KeepReason reloadEntry(Workspace& ws, const RefreshEntry& entry, bool recordException)
+{
+    ws.CurrentFileName = entry.FILENAME;
+    const std::size_t first = ws.library.rows.size();
+    OpenRequest request;
+    request.moduleName = entry.MODULENAME;
+    request.reload = true;
+    request.recordException = false;
+    maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::multiFile();
+    const OpenResult opened = openSingleFile(ws, request, answers);
+    const KeepReason reason = judgeReload(ws, first, opened, entry.module, entry.FILENAME);
+    if (reason != KeepReason::None) {
+        truncateLibrary(ws, first);
+        return reason;
+    }
+    if (recordException && !opened.libFile)
+        (void)maintenance::addExceptionForFile(ws, ws.library.rows[first].MODULENAME.view(),
+                                               platform::fileNameOf(ws.CurrentFileName));
+    return reason;
+}
+
 UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
 {
     UpdateOutcome outcome;
@@ -143,35 +154,39 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
         ws.options.UseNoMessages = 1;
         ws.options.UseExpandAll = expanded ? 1 : 0;
         ws.QuietLoad = plan.entries.size() > 1;
-        maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::multiFile();
         for (std::size_t i = 0; i < plan.entries.size(); ++i) {
             const RefreshEntry& entry = plan.entries[i];
-            ws.CurrentFileName = entry.FILENAME;
             if (containsLibExtension(entry.FILENAME)) {
                 showStatus(ws, 1, fromLibFileText(entry.MODULENAME));
                 showStatus(ws, 3, kFromLibFileText);
             }
             const std::size_t first = ws.library.rows.size();
-            OpenRequest request;
-            request.moduleName = entry.MODULENAME;
-            request.reload = true;
-            (void)openSingleFile(ws, request, answers);
-            if (!cameBack(ws, first, entry)) {
-                // Nothing usable came back (the file is gone, damaged, no longer holds the
-                // module, or is another module's file): the module stays as it was rather than
-                // being lost or replaced.
-                truncateLibrary(ws, first);
+            if (!entry.located()) {
+                // A module without an executable stays as the library holds it. Loading it
+                // again from its LIB file by name would take the first module of that name
+                // (letter case ignored) for every module of that name, and drop the edits
+                // made since the file was read.
+                if (i < removed.size())
+                    appendKeptModule(ws, removed[i]);
+                notLocatedRows.push_back(first);
+                continue;
+            }
+            const KeepReason reason = reloadEntry(ws, entry, true);
+            if (reason != KeepReason::None) {
+                // Nothing usable came back (the file is gone, damaged, cut short, no longer
+                // holds the module, or is another module's file): the module stays as it was
+                // rather than being lost, cut or replaced.
                 if (i < removed.size())
                     appendKeptModule(ws, removed[i]);
                 ++outcome.kept;
-                if (entry.located()) {
-                    --outcome.updated;
+                --outcome.updated;
+                if (reason == KeepReason::OtherModule) {
                     ++outcome.notLocated;
                     notLocatedRows.push_back(first);
+                } else {
+                    ++outcome.unreadable;
                 }
             }
-            if (!entry.located() && ws.library.rows.size() > first)
-                notLocatedRows.push_back(first);
         }
     }
 
@@ -180,7 +195,7 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
         module.setFileNameDll(locate::kFileNotFound);
         module.OS = kOsUnknown;
     }
-    outcome.statusText = updateCountText(outcome.updated, outcome.notLocated);
+    outcome.statusText = updateCountText(outcome.updated, outcome.notLocated, outcome.unreadable);
     showStatus(ws, 2, locate::kUpdatingText);
     (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
     showStatus(ws, 1, outcome.statusText);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/workspace.h"
+#include "refresh/kept_module.h"
 
 namespace quillon::refresh {
 
@@ -43,13 +44,26 @@ struct UpdatePlan {
 /// Escape stops the pass (`cancelled`); the library rows are not changed.
 [[nodiscard]] UpdatePlan planLibraryUpdate(Workspace& ws);
 
+/// Loads the entry's file at the end of the library with the single-file open routine (its
+/// module only from a LIB file) and judges what came: the rows stand when the file was read
+/// whole and gave the module (`judgeReload`), and are removed again otherwise. A reload that
+/// stands records the module-to-file exception of its executable when `recordException`.
+/// Returns why the module is to be kept as it was, or `KeepReason::None`.
+[[nodiscard]] KeepReason reloadEntry(Workspace& ws, const RefreshEntry& entry,
+                                     bool recordException);
+
 /// What applying a plan did.
 struct UpdateOutcome {
     std::size_t modules = 0;
     std::size_t updated = 0;
     std::size_t notLocated = 0;
-    /// Modules whose file gave nothing back and that were kept as they were.
+    /// Located modules kept as they were because their executable gave nothing usable back
+    /// (`updated` leaves them out: one of another module counts as not located, any other
+    /// as unreadable).
     std::size_t kept = 0;
+    /// Located modules kept because their executable could not be read whole or gave no
+    /// names ("kept: <read error>" in the count line).
+    std::size_t unreadable = 0;
     bool cancelled = false;
     /// The count line of pane 1.
     std::string statusText;
@@ -57,8 +71,9 @@ struct UpdateOutcome {
     friend bool operator==(const UpdateOutcome&, const UpdateOutcome&) = default;
 };
 
-/// Removes every module and loads the plan's entries in order, message boxes suppressed; a
-/// module whose file gives nothing back is kept as it was. Modules not located read
+/// Removes every module and loads the executables of the plan's located entries in order,
+/// message boxes suppressed; a module whose executable is not read whole, gives no names or
+/// holds another module is kept as it was, and so is every module not located, which reads
 /// "<File not found>" afterwards. Sets `LibraryChanged` and the status panes.
 UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan);
 

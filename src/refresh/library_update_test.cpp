@@ -76,6 +76,27 @@ TEST(UpdateLibrary, ModuleWithoutExecutableComesBackFromItsLibFile)
                         "From LIB file"));
 }
 
+TEST(UpdateLibrary, ModulesNotLocatedStayAsTheLibraryHoldsThem)
+{
+    RefreshTree tree;
+    // Two modules whose names differ in letter case only, and two of one name: a search of the
+    // LIB file by name would find the first of them for each.
+    tree.load(tree.file("app.lib", LibBuilder()
+                                       .import("KERNEL32", "Upper", 1)
+                                       .import("kernel32", "Lower", 1)
+                                       .import("TWICE", "First", 1)
+                                       .import("OTHER", "Between", 1)
+                                       .import("TWICE", "Second", 1)
+                                       .bytes()));
+    tree.t.ws.library.rows[1].SYMBOL = "EditedInMemory";
+    const auto before = tree.contents();
+
+    const UpdateOutcome outcome = updateLibrary(tree.t.ws);
+    EXPECT_EQ(outcome.notLocated, 5u);
+    EXPECT_EQ(outcome.statusText, "None of the 5 modules located");
+    EXPECT_EQ(tree.contents(), before);
+}
+
 TEST(UpdateLibrary, ModuleKnownMissingIsNotSearchedAgainAndNoneLocatedIsCounted)
 {
     RefreshTree tree;
@@ -103,7 +124,7 @@ TEST(UpdateLibrary, ModuleWhoseFileGivesNothingBackIsKeptNotLost)
 
     const UpdateOutcome outcome = updateLibrary(tree.t.ws);
     EXPECT_EQ(outcome.notLocated, 1u);
-    EXPECT_EQ(outcome.kept, 1u);
+    EXPECT_EQ(outcome.kept, 0u);
     EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"GONE.dll", {"EditedInMemory"}}}));
     EXPECT_EQ(tree.t.ws.library.ModuleCount, 1u);
     EXPECT_EQ(tree.t.ws.library.SymbolCount, 1u);
@@ -128,6 +149,23 @@ TEST(UpdateLibrary, ExecutableOfAnotherModuleDoesNotReplaceIt)
     EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"WIN.MEDIA.SPEECH", {"Speak"}},
                                                            {"KERNEL32.dll", {"New"}}}));
     EXPECT_EQ(tree.t.ws.library.rows[0].fileNameDll(), "<File not found>");
+}
+
+TEST(UpdateLibrary, ModulesNamedLongerThan20CharactersAreLocatedAndKeptApart)
+{
+    RefreshTree tree;
+    // Two DLLs whose names share their first 20 characters.
+    const std::string first = "api-ms-win-core-file-l1-1-0.dll";
+    const std::string second = "api-ms-win-core-file-l1-2-0.dll";
+    (void)tree.systemDll(first, {"CreateFileA", "CreateFileW"});
+    (void)tree.systemDll(second, {"GetTempPath2A"});
+    tree.load(tree.file(
+        "app.lib", LibBuilder().import(first, "CreateFileA", 1).import(second, "Old", 1).bytes()));
+
+    const UpdateOutcome outcome = updateLibrary(tree.t.ws);
+    EXPECT_EQ(outcome.updated, 2u);
+    EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{first, {"CreateFileA", "CreateFileW"}},
+                                                           {second, {"GetTempPath2A"}}}));
 }
 
 TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)

@@ -4,6 +4,7 @@
 #include "core/library_edit.h"
 #include "core/library_model.h"
 #include "locate/update_library_data.h"
+#include "maintenance/exceptions.h"
 #include "platform/paths.h"
 #include "program/file_loader.h"
 #include "refresh/kept_module.h"
@@ -112,6 +113,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
                            rows.begin() + static_cast<std::ptrdiff_t>(moduleEnd(rows, moduleRow)));
         removeModule(ws, moduleRow);
         const std::size_t remaining = rows.size();
+        OpenResult opened;
         {
             const ReloadFlags flags(ws);
             ws.options.UseExpandAll = expanded ? 1 : 0;
@@ -119,28 +121,36 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
             OpenRequest request;
             request.moduleName = name;
             request.reload = true;
+            request.recordException = false;
             maintenance::DuplicateAnswerState answers =
                 maintenance::DuplicateAnswerState::singleFile();
-            (void)openSingleFile(ws, request, answers);
+            opened = openSingleFile(ws, request, answers);
         }
-        if (source == ModuleSource::Executable && rows.size() > remaining + 1 &&
-            !isSameModule(rows[remaining].MODULENAME.view(), name, *file)) {
-            // The search took another module's file: that module must not take this one's
-            // place, and this one stays where it was.
+        result.kept = judgeReload(ws, remaining, opened, name, *file);
+        if (result.kept == KeepReason::None) {
+            if (!opened.libFile)
+                (void)maintenance::addExceptionForFile(ws, rows[remaining].MODULENAME.view(),
+                                                       platform::fileNameOf(ws.CurrentFileName));
+            result.end = ModuleReloadEnd::Reloaded;
+            result.selectRow = remaining;
+        } else if (source == ModuleSource::OwnFile && opened.moduleNotInFile) {
+            result.kept = KeepReason::None;
+            result.end = ModuleReloadEnd::NotInFile;
+            if (!rows.empty())
+                result.selectRow = std::min(moduleRow, rows.size() - 1);
+        } else {
+            // Nothing usable came back: the file is damaged, cut short, gives no names or
+            // holds another module. The module stays as it was, where it was.
             truncateLibrary(ws, remaining);
             rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
                         std::make_move_iterator(before.begin()),
                         std::make_move_iterator(before.end()));
             (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
-            result.end = ModuleReloadEnd::NotLocated;
+            result.end =
+                result.kept == KeepReason::OtherModule && source == ModuleSource::Executable
+                    ? ModuleReloadEnd::NotLocated
+                    : ModuleReloadEnd::Kept;
             result.selectRow = moduleRow;
-        } else if (rows.size() > remaining + 1) {
-            result.end = ModuleReloadEnd::Reloaded;
-            result.selectRow = remaining;
-        } else {
-            result.end = ModuleReloadEnd::NotInFile;
-            if (!rows.empty())
-                result.selectRow = std::min(moduleRow, rows.size() - 1);
         }
     } else {
         result.end = ModuleReloadEnd::NotLocated;
@@ -157,6 +167,15 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
             showStatus(ws, 2, kNotInFileText);
             if (ws.options.UseNoMessages == 0)
                 (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
+            break;
+        case ModuleReloadEnd::Kept:
+            if (result.kept == KeepReason::NoNames) {
+                showStatus(ws, 2, kNotInFileText);
+                if (ws.options.UseNoMessages == 0)
+                    (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
+            } else {
+                showStatus(ws, 2, keptText(result.kept));
+            }
             break;
         default:
             showStatus(ws, 2, kNotLocatedText);
@@ -202,9 +221,11 @@ MarkedUpdateResult updateMarkedModules(Workspace& ws)
             ++result.updated;
         else if (one.end == ModuleReloadEnd::NotInFile)
             ++result.notInFile;
+        else if (one.end == ModuleReloadEnd::Kept)
+            ++result.kept;
         else
             ++result.notLocated;
-        if (one.end == ModuleReloadEnd::NotLocated)
+        if (one.end == ModuleReloadEnd::NotLocated || one.end == ModuleReloadEnd::Kept)
             position = end;
     }
     if (marked > 1)
@@ -220,6 +241,8 @@ std::string updateCountText(const ModuleReloadResult& result)
         case ModuleReloadEnd::NotInFile:
         case ModuleReloadEnd::NotLocated:
             return updateCountText(0, 1);
+        case ModuleReloadEnd::Kept:
+            return updateCountText(0, 0, 1);
         case ModuleReloadEnd::Nothing:
         case ModuleReloadEnd::FileMissing:
             break;
@@ -229,7 +252,7 @@ std::string updateCountText(const ModuleReloadResult& result)
 
 std::string updateCountText(const MarkedUpdateResult& result)
 {
-    return updateCountText(result.updated, result.notLocated + result.notInFile);
+    return updateCountText(result.updated, result.notLocated + result.notInFile, result.kept);
 }
 
 }  // namespace quillon::refresh

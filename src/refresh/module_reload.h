@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/workspace.h"
+#include "refresh/kept_module.h"
 
 namespace quillon::refresh {
 
@@ -24,9 +25,14 @@ enum class ModuleReloadEnd {
     Nothing,
     /// The module was removed and came back from the file (at the end of the list).
     Reloaded,
-    /// The module was removed but the file did not give it back ("Module not found!").
+    /// Revert: the module's LIB file, read whole, no longer holds it; the module is removed
+    /// ("Module not found!").
     NotInFile,
-    /// Update: no executable was found; the module stays as it was.
+    /// The file was not read whole, gave no names, or (revert) holds another module: the
+    /// module stays as it was, where it was (`ModuleReloadResult::kept` tells why).
+    Kept,
+    /// Update: no executable was found, or the one found holds another module; the module
+    /// stays as it was.
     NotLocated,
     /// Revert: the module's file is not on disk; the module stays as it was.
     FileMissing,
@@ -38,13 +44,18 @@ struct ModuleReloadResult {
     std::string file;
     /// The row to select afterwards: the module row.
     std::optional<std::size_t> selectRow;
+    /// Why the module was kept (`Kept`, or `NotLocated` after another module's file).
+    KeepReason kept = KeepReason::None;
 };
 
 /// Reloads the module of the row at `row` (a symbol row stands for its module). The module is
 /// removed (rows, symbols and `ModuleTable` entry), the library data refreshed, and the file
 /// loaded with the single-file open routine for that module name, the module's expansion
-/// state applied to the new rows. Panes: 1 "File: " and the file, 2 "Revert done" / "Update
-/// done" / "NOT in file" / "NOT located", 3 the module's working name. Sets `LibraryChanged`.
+/// state applied to the new rows. A file that is not read whole, gives no names or holds
+/// another module gives the module back where it was; only a LIB file read whole that no
+/// longer holds the module removes it (revert). Panes: 1 "File: " and the file, 2 "Revert
+/// done" / "Update done" / "NOT in file" / "kept: <read error>" / "NOT located", 3 the
+/// module's working name. Sets `LibraryChanged`.
 ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source);
 
 /// The count line of an update of one module, as the library's update counts its modules:
@@ -60,6 +71,8 @@ struct MarkedUpdateResult {
     std::size_t updated = 0;
     std::size_t notLocated = 0;
     std::size_t notInFile = 0;
+    /// Kept as they were: their executable was not read whole or gave no names.
+    std::size_t kept = 0;
     std::optional<std::size_t> selectRow;
 
     friend bool operator==(const MarkedUpdateResult&, const MarkedUpdateResult&) = default;

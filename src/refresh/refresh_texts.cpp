@@ -44,7 +44,9 @@ std::string symbolsText(std::size_t count)
     return std::to_string(count) + " symbols";
 }
 
-std::string updateCountText(std::size_t updated, std::size_t notLocated)
+namespace {
+
+std::string locatedCountText(std::size_t updated, std::size_t notLocated)
 {
     const std::string l = std::to_string(updated);
     const std::string u = std::to_string(notLocated);
@@ -62,6 +64,17 @@ std::string updateCountText(std::size_t updated, std::size_t notLocated)
     if (updated == 1)
         return "One module was updated from DLL/EXE file";
     return "No modules was updated from DLL/EXE files";
+}
+
+}  // namespace
+
+std::string updateCountText(std::size_t updated, std::size_t notLocated, std::size_t unreadable)
+{
+    std::string text = locatedCountText(updated, notLocated);
+    if (unreadable > 0)
+        text += " - " + std::to_string(unreadable) + " module" + plural(unreadable) + " " +
+                std::string(kKeptReadErrorText);
+    return text;
 }
 
 void showStatus(Workspace& ws, int pane, std::string_view text)

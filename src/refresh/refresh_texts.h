@@ -23,6 +23,10 @@ inline constexpr std::string_view kRemovingText = "Removing...";
 inline constexpr std::string_view kFromLibFileText = "From LIB file";
 inline constexpr std::string_view kNoDataText = "No data on last opened file!";
 inline constexpr std::string_view kNotFoundOnDiskText = "File was not found on disk!";
+/// Why a reload kept a module as it was (the update list and pane 2).
+inline constexpr std::string_view kKeptReadErrorText = "kept: <read error>";
+inline constexpr std::string_view kKeptNoNamesText = "kept: <no names>";
+inline constexpr std::string_view kKeptOtherModuleText = "kept: <another module>";
 
 /// A module name as the status bar shows it while working on it: lower case with the first
 /// letter upper-cased, followed by "..." ("KERNEL32" gives "Kernel32...").
@@ -41,8 +45,11 @@ inline constexpr std::string_view kNotFoundOnDiskText = "File was not found on d
 [[nodiscard]] std::string symbolsText(std::size_t count);
 
 /// Pane 1 after an update of the library: `updated` modules reloaded from their executables,
-/// `notLocated` from the files they came from.
-[[nodiscard]] std::string updateCountText(std::size_t updated, std::size_t notLocated);
+/// `notLocated` from the files they came from, and `unreadable` kept as they were because
+/// their executable could not be read whole (told after the rest: " - 2 modules kept:
+/// <read error>").
+[[nodiscard]] std::string updateCountText(std::size_t updated, std::size_t notLocated,
+                                          std::size_t unreadable = 0);
 
 /// Writes `text` into status pane `pane` when the status bar is on.
 void showStatus(Workspace& ws, int pane, std::string_view text);

@@ -16,6 +16,10 @@ TEST(RefreshTexts, CountLineForEveryCase)
     EXPECT_EQ(updateCountText(2, 0), "Both modules updated from DLL/EXE files");
     EXPECT_EQ(updateCountText(1, 0), "One module was updated from DLL/EXE file");
     EXPECT_EQ(updateCountText(0, 0), "No modules was updated from DLL/EXE files");
+    EXPECT_EQ(updateCountText(3, 1, 2),
+              "3 modules updated - 1 module not located - 2 modules kept: <read error>");
+    EXPECT_EQ(updateCountText(0, 0, 1),
+              "No modules was updated from DLL/EXE files - 1 module kept: <read error>");
     EXPECT_EQ(workingName("KERNEL32 "), "Kernel32...");
     EXPECT_EQ(workingName(""), "...");
 }

@@ -1,10 +1,11 @@
-// Building the update list from the locating pass and the compare engine.
+// Building the update list from the update's own reloads and the compare passes.
 #include "refresh/update_preview.h"
 
+#include "base/ascii_text.h"
 #include "base/text_encoding.h"
+#include "refresh/kept_module.h"
 #include "refresh/library_update.h"
-#include "reports/compare_module.h"
-#include "reports/module_definition.h"
+#include "reports/compare_passes.h"
 
 namespace quillon::refresh {
 
@@ -32,6 +33,75 @@ private:
     decltype(Options::UseNoMessages) m_saved;
 };
 
+/// One module as the LIB writer writes it: its name and its functions with an ordinal, names
+/// without trailing blanks.
+struct WrittenModule {
+    std::string name;
+    std::vector<std::string> symbols;
+    std::vector<std::uint16_t> ordinals;
+};
+
+WrittenModule writtenModule(const LibraryList& rows, std::size_t moduleRow)
+{
+    WrittenModule module;
+    module.name = std::string(trimRight(rows[moduleRow].MODULENAME.view()));
+    for (std::size_t i = moduleRow + 1; i < rows.size() && !rows[i].isModule(); ++i) {
+        if (rows[i].ORDINAL == 0)
+            continue;  // never written
+        module.symbols.emplace_back(trimRight(rows[i].SYMBOL.view()));
+        module.ordinals.push_back(rows[i].ORDINAL);
+    }
+    return module;
+}
+
+std::uint32_t moduleChange(const std::string& before, const std::string& after)
+{
+    if (before == after)
+        return 0;
+    return upperCase(before) == upperCase(after) ? reports::kModuleCasing : reports::kModuleChanged;
+}
+
+/// Lists how `after` differs from `before`; true when it does.
+bool listChanges(const WrittenModule& before, const WrittenModule& after, bool heavyMangling,
+                 std::vector<UpdatePreviewRow>& out)
+{
+    reports::PassInput input;
+    input.libraryModule = before.name;
+    input.diskModule = after.name;
+    for (std::size_t i = 0; i < before.symbols.size(); ++i)
+        input.library.push_back({before.symbols[i], before.ordinals[i]});
+    for (std::size_t i = 0; i < after.symbols.size(); ++i)
+        input.disk.push_back({after.symbols[i], after.ordinals[i]});
+    input.options.UseMatchCase = true;
+    input.options.UseIgnoreOrdinals = false;
+    input.options.UseHeavyMangling = heavyMangling;
+    input.moduleChange = moduleChange(before.name, after.name);
+    reports::CompareList rows;
+    reports::CompareCounts counts;
+    (void)reports::runComparePasses(input, {}, rows, counts);
+
+    bool changed = false;
+    for (const reports::CompareRow& r : rows) {
+        if (!isChange(r))
+            continue;
+        changed = true;
+        UpdatePreviewRow row{cp1252ToUtf8(r.MODULENAME.view()), cp1252ToUtf8(r.SYMBOL), r.ORDINAL,
+                             cp1252ToUtf8(r.COMMENT), {}, {}};
+        const std::uint32_t libraryOnly = reports::kMissingOnDisk | reports::kDuplicateInLibrary;
+        if ((r.changes & libraryOnly) != 0) {
+            row.drops = LibFunction{before.name, r.SYMBOL, r.ORDINAL};
+        } else {
+            row.writes = LibFunction{after.name, r.SYMBOL, r.ORDINAL};
+            if (r.pairedWith != 0) {
+                const reports::CompareFunction& paired = input.library[r.pairedWith - 1];
+                row.drops = LibFunction{before.name, std::string(paired.name), paired.ordinal};
+            }
+        }
+        out.push_back(std::move(row));
+    }
+    return changed;
+}
+
 }  // namespace
 
 UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& options)
@@ -42,37 +112,50 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
     const QuietMessages quiet(ws);
     const UpdatePlan plan = planLibraryUpdate(ws);
     preview.cancelled = plan.cancelled;
-    for (const RefreshEntry& entry : plan.entries) {
+    if (plan.cancelled)
+        return preview;
+    std::vector<std::size_t> moduleRows;
+    for (std::size_t i = 0; i < ws.library.rows.size(); ++i) {
+        if (ws.library.rows[i].isModule())
+            moduleRows.push_back(i);
+    }
+
+    // The reloads run on a library of their own over the same services, loaded as the update
+    // loads them: the preview shows what the update's own rules make of each file.
+    Workspace scratch(ws.ui(), ws.files(), ws.settings(), ws.clock());
+    scratch.options = ws.options;
+    scratch.options.UseNoMessages = 1;
+    scratch.options.UseStatusBar = 0;
+    scratch.QuietLoad = true;
+    scratch.SilentMode = true;
+    for (std::size_t i = 0; i < plan.entries.size(); ++i) {
+        const RefreshEntry& entry = plan.entries[i];
         ++preview.modules;
         if (!entry.located()) {
+            // The update keeps the module as it is.
             ++preview.notLocated;
-            preview.rows.push_back({cp1252ToUtf8(entry.module), {}, 0, kPreviewFileNotFound});
+            preview.rows.push_back({cp1252ToUtf8(entry.module), {}, 0, kPreviewFileNotFound, {}, {}});
             continue;
         }
-        const std::optional<std::size_t> row = reports::findModuleRow(ws, entry.module);
-        if (!row)
-            continue;
-        const reports::CompareResult result =
-            reports::compareModule(ws, *row, entry.FILENAME, options);
-        if (result.end == reports::CompareEnd::Cancelled) {
+        scratch.library = Library{};
+        const KeepReason reason = reloadEntry(scratch, entry, false);
+        if (scratch.cancel.cancelled()) {
             preview.cancelled = true;
             break;
         }
-        if (!result.compared()) {
-            ++preview.changedModules;
+        if (reason != KeepReason::None) {
+            ++preview.kept;
             preview.rows.push_back(
-                {cp1252ToUtf8(entry.module), {}, 0, "<" + result.status.longText + ">"});
+                {cp1252ToUtf8(entry.module), {}, 0, std::string(keptText(reason)), {}, {}});
             continue;
         }
-        bool changed = false;
-        for (const reports::CompareRow& r : result.rows) {
-            if (!isChange(r))
-                continue;
-            changed = true;
-            preview.rows.push_back({cp1252ToUtf8(r.MODULENAME.view()), cp1252ToUtf8(r.SYMBOL),
-                                    r.ORDINAL, cp1252ToUtf8(r.COMMENT)});
-        }
-        preview.changedModules += changed ? 1 : 0;
+        if (i >= moduleRows.size() ||
+            ws.library.rows[moduleRows[i]].MODULENAME.view() != entry.module)
+            continue;
+        const WrittenModule before = writtenModule(ws.library.rows, moduleRows[i]);
+        const WrittenModule after = writtenModule(scratch.library.rows, 0);
+        if (listChanges(before, after, options.UseHeavyMangling, preview.rows))
+            ++preview.changedModules;
     }
     return preview;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/ascii_text.h"
+#include "base/lib_file_name.h"
 #include "core/error_report.h"
 #include "exe/executable_image.h"
 #include "exe/image_source.h"
@@ -298,7 +299,7 @@ private:
 
 bool isLibDiskFile(std::string_view fileName)
 {
-    return upperCase(fileName).find(".LIB") != std::string::npos;
+    return isLibFileName(fileName);
 }
 
 bool partialModuleMatch(std::string_view a, std::string_view b)

@@ -11,7 +11,7 @@
 
 namespace quillon::reports {
 
-/// True when a name, upper-cased, contains ".LIB": the disk file is a Clarion LIB file.
+/// True when a name ends in ".LIB" (any letter case): the disk file is a Clarion LIB file.
 [[nodiscard]] bool isLibDiskFile(std::string_view fileName);
 
 /// Module names that are the same module under partial matching: equal ignoring letter case

@@ -3,6 +3,8 @@
 #include "reports/compare_module.h"
 #include "reports/module_definition.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "reports/compare_status.h"
@@ -238,6 +240,35 @@ TEST(CompareModule, LibDiskFileIsSearchedForTheModule)
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - Module not found!");
     EXPECT_NE(f.t.ui.messages[0].text.find("compare to a LIB file on disk"), std::string::npos);
+}
+
+TEST(CompareModule, ModuleNameLongerThan20CharactersIsComparedWhole)
+{
+    CompareFixture f;
+    const std::string name = "windows.devices.enumeration.dll";
+    testing::addModule(f.t.ws, name, {{"Find", 1}});
+    const CompareResult r = f.compare(name, f.dll(name, {{"Find", 1}}));
+    EXPECT_EQ(r.end, CompareEnd::Compared);
+    EXPECT_EQ(r.status, (CompareStatus{"No changes", "No changes"}));
+    EXPECT_EQ(r.moduleName, name);
+    EXPECT_TRUE(f.t.ui.messages.empty());
+}
+
+TEST(CompareModule, DllInAFolderNamedLikeALibFileIsReadAsAnExecutable)
+{
+    CompareFixture f;
+    testing::addModule(f.t.ws, "TEST.dll", {{"Alpha", 1}});
+    std::filesystem::create_directories(f.t.folder.path() / "my.libs");
+    testing::PeSpec spec;
+    spec.dllName = "TEST.dll";
+    spec.exports = {PeExport{"Alpha", 0, {}}};
+    const std::string disk = f.t.folder.write("my.libs/TEST.dll", testing::buildPe(spec).bytes);
+    EXPECT_FALSE(isLibDiskFile(disk));
+    EXPECT_TRUE(isLibDiskFile("/libs/ALL.lib"));
+
+    const CompareResult r = f.compare("TEST.dll", disk);
+    EXPECT_EQ(r.end, CompareEnd::Compared);
+    EXPECT_EQ(seen(r), (std::vector<Seen>{{"Alpha", 1, "<Unchanged>"}}));
 }
 
 TEST(CompareModule, AnotherModuleNameAsksFirstAndPartialMatchingAcceptsExtensions)

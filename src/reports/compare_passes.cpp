@@ -186,6 +186,7 @@ private:
         m_diskPair[j] = i;
         --m_libUnpaired;
         m_rows[j].MARK = pass;
+        m_rows[j].pairedWith = static_cast<std::uint32_t>(i + 1);
     }
 
     void add(std::size_t j, std::uint32_t bit, std::string_view marker,

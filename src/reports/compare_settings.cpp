@@ -37,8 +37,8 @@ CompareSettings readCompareSettings(settings::SettingsStore& store)
     s.CompareModule = store.readSetting(kCompareSection, "CompareModule");
     s.PrevCompareModule = store.readNumber(kCompareSection, "PrevCompareModule", 0);
     s.PreviousNotFound = flag(store, "PreviousNotFound", false);
-    s.CompareFile = store.readSetting(kCompareSection, "CompareFile");
-    s.CompareDir = store.readSetting(kCompareSection, "CompareDir");
+    s.CompareFile = store.readPath(kCompareSection, "CompareFile");
+    s.CompareDir = store.readPath(kCompareSection, "CompareDir");
     return s;
 }
 
@@ -59,8 +59,8 @@ void writeCompareSettings(settings::SettingsStore& store, const CompareSettings&
     number("PrevCompareModule", s.PrevCompareModule);
     number("PreviousNotFound", s.PreviousNotFound);
     store.writeSetting(kCompareSection, "CompareModule", s.CompareModule);
-    store.writeSetting(kCompareSection, "CompareFile", s.CompareFile);
-    store.writeSetting(kCompareSection, "CompareDir", s.CompareDir);
+    store.writePath(kCompareSection, "CompareFile", s.CompareFile);
+    store.writePath(kCompareSection, "CompareDir", s.CompareDir);
 }
 
 std::vector<std::string> readCompareFiles(settings::SettingsStore& store, int maximum)
@@ -86,7 +86,7 @@ void writeCompareFiles(settings::SettingsStore& store, int maximum,
     const std::size_t kept = std::min(files.size(), static_cast<std::size_t>(keys.maximum));
     store.deleteNumberedKeys(kCompareSection, keys.stem);
     for (std::size_t i = 0; i < kept; ++i)
-        store.writeSetting(kCompareSection, keys.key(static_cast<int>(i + 1)), files[i]);
+        store.writePath(kCompareSection, keys.key(static_cast<int>(i + 1)), files[i]);
 }
 
 }  // namespace quillon::reports

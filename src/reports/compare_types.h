@@ -57,6 +57,9 @@ struct CompareRow {
     std::uint8_t MARK = 0;
     std::uint32_t changes = 0;
     std::array<CellChange, 4> cells{};
+    /// A disk function's partner: 1 + the position of the library function it was paired
+    /// with, 0 when it was left unpaired (and on the rows of library functions).
+    std::uint32_t pairedWith = 0;
 
     friend bool operator==(const CompareRow&, const CompareRow&) = default;
 };

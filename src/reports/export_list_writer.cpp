@@ -2,7 +2,6 @@
 #include "reports/export_list_writer.h"
 
 #include "core/progress_indicator.h"
-#include "maintenance/maintenance_common.h"
 #include "reports/export_list_layout.h"
 
 namespace quillon::reports {
@@ -67,7 +66,9 @@ ExportWriteOutcome writeExportList(Workspace& ws, const ExportRowSource& rows, E
     bool cancelled = false;
     for (std::size_t i = 0; i < count && out.error().code == 0; ++i) {
         const ExportRow row = rows.at(i);
-        if (!maintenance::equalNames(row.module, current)) {
+        // Letter case counts: modules whose names differ only in case are two modules of the
+        // library, each with its own section.
+        if (row.module != current) {
             appendModuleSwitch(out.text(), current, row.module);
             current.assign(row.module);
         }

@@ -67,23 +67,37 @@ TEST_F(ExportListTest, OneModuleHasOneStartAndOneEndComment)
 TEST_F(ExportListTest, TreeFormSkipsModuleRowsAndSwitchesOnNameChange)
 {
     struct TreeRows final : ExportRowSource {
-        std::size_t size() const override { return 4; }
+        std::size_t size() const override { return 6; }
         ExportRow at(std::size_t i) const override
         {
-            static constexpr const char* kModules[] = {"A", "A", "B", "b"};
-            return ExportRow{kModules[i], i == 0 || i == 2 ? "" : "f", 1, {}, i == 0 || i == 2};
+            static constexpr const char* kModules[] = {"A", "A", "B", "B", "b", "b"};
+            const bool moduleRow = i % 2 == 0;
+            return ExportRow{kModules[i], moduleRow ? "" : "f", 1, {}, moduleRow};
         }
     } rows;
     StringSink sink;
     (void)writeExportList(t.ws, rows, sink, {});
     EXPECT_NE(sink.text().find(";Start of Exported Procedures from A\r\n  f "), std::string::npos);
-    // "b" is the module "B": letter case does not switch.
+    // "b" and "B" are two modules of the library: each has its own section.
     EXPECT_NE(
         sink.text().find(
             ";End of Exported Procedures from A\r\n\r\n"
             ";Start of Exported Procedures from B\r\n  f                                     @1\r\n"
-            ";End of Exported Procedures from B\r\n"),
+            ";End of Exported Procedures from B\r\n\r\n"
+            ";Start of Exported Procedures from b\r\n  f                                     @1\r\n"
+            ";End of Exported Procedures from b\r\n"),
         std::string::npos);
+}
+
+TEST_F(ExportListTest, ModulesWhoseNamesDifferInCaseOnlyHaveTheirOwnSections)
+{
+    testing::addModule(t.ws, "user32", {{"MessageBoxW", 3}});
+    ASSERT_EQ(fillExportRows(t.ws, std::nullopt), 5u);
+    const std::string text = written(t.ws);
+    EXPECT_NE(text.find(";End of Exported Procedures from USER32\r\n\r\n"
+                        ";Start of Exported Procedures from user32\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(text.find(";End of Exported Procedures from user32\r\n") != std::string::npos);
 }
 
 TEST_F(ExportListTest, EscapeLeavesTheEndBlockOut)

@@ -48,28 +48,28 @@ Favorites loadFavorites(SettingsStore& store)
 {
     const SettingsStore::Batch batch(store);
     Favorites f;
-    f.files = parseFavoriteFiles(store.readSetting(kFavoritesSection, "UseFavoritesFiles"));
+    f.files = parseFavoriteFiles(store.readPath(kFavoritesSection, "UseFavoritesFiles"));
     f.UseFavoritesCase = store.readNumber(kFavoritesSection, "UseFavoritesCase", 1);
     if (f.UseFavoritesCase < 1 || f.UseFavoritesCase > 4)
         f.UseFavoritesCase = 1;
     f.UseFavoritesAPI = flag(store, "UseFavoritesAPI", 1);
     f.UseFavorites16Default = flag(store, "UseFavorites16Default", 1);
     f.UseFavorites32Default = flag(store, "UseFavorites32Default", 1);
-    f.UseFavorites16File = trimBlanks(store.readSetting(kFavoritesSection, "UseFavorites16File"));
-    f.UseFavorites32File = trimBlanks(store.readSetting(kFavoritesSection, "UseFavorites32File"));
+    f.UseFavorites16File = trimBlanks(store.readPath(kFavoritesSection, "UseFavorites16File"));
+    f.UseFavorites32File = trimBlanks(store.readPath(kFavoritesSection, "UseFavorites32File"));
     return f;
 }
 
 void saveFavorites(SettingsStore& store, const Favorites& f)
 {
     const SettingsStore::Batch batch(store);
-    store.writeSetting(kFavoritesSection, "UseFavoritesFiles", formatFavoriteFiles(f.files));
+    store.writePath(kFavoritesSection, "UseFavoritesFiles", formatFavoriteFiles(f.files));
     store.writeNumber(kFavoritesSection, "UseFavoritesCase", f.UseFavoritesCase);
     store.writeNumber(kFavoritesSection, "UseFavoritesAPI", f.UseFavoritesAPI ? 1 : 0);
     store.writeNumber(kFavoritesSection, "UseFavorites16Default", f.UseFavorites16Default ? 1 : 0);
     store.writeNumber(kFavoritesSection, "UseFavorites32Default", f.UseFavorites32Default ? 1 : 0);
-    store.writeSetting(kFavoritesSection, "UseFavorites16File", f.UseFavorites16File);
-    store.writeSetting(kFavoritesSection, "UseFavorites32File", f.UseFavorites32File);
+    store.writePath(kFavoritesSection, "UseFavorites16File", f.UseFavorites16File);
+    store.writePath(kFavoritesSection, "UseFavorites32File", f.UseFavorites32File);
 }
 
 std::string favoriteMenuText(std::string_view path, int casing)

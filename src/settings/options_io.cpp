@@ -182,7 +182,7 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
             fallback = context.detectedBINFolder;
         else if (k.field == &Options::LIBFolder)
             fallback = context.detectedLIBFolder;
-        const std::string stored = store.readSetting("Folders", k.key, fallback);
+        const std::string stored = store.readPath("Folders", k.key, fallback);
         std::string folder = platform::withTrailingSeparator(
             platform::NormalizeFolderPath(files, stored, options.UseLongAdd));
         if (folder.empty() && k.field == &Options::ProgFolder)
@@ -224,7 +224,7 @@ void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeam
         // itself is no redirection, and written down it would follow a copy of the file.
         if (k.field == &Options::ProgFolder && isFolderOf(options.ProgFolder, store.path()))
             continue;
-        store.writeSetting("Folders", k.key, options.*k.field);
+        store.writePath("Folders", k.key, options.*k.field);
     }
     for (const NumberKey& k : kFolderNumbers)
         store.writeNumber("Folders", k.key, options.*k.field);

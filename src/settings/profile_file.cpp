@@ -2,6 +2,7 @@
 // settings store in read-only mode.
 #include "settings/profile_file.h"
 
+#include "platform/native_path.h"
 #include "settings/settings_store.h"
 
 #ifdef _WIN32
@@ -19,14 +20,15 @@ std::string readProfileString(const std::string& iniPath, std::string_view secti
         return std::string(defaultValue);
 #ifdef _WIN32
     // The system's profile functions: WIN.INI and SYSTEM.INI may live in the registry.
-    const std::string sectionText(section);
-    const std::string keyText(key);
-    const std::string defaultText(defaultValue);
-    std::vector<char> buffer(1025);
-    const DWORD n = GetPrivateProfileStringA(sectionText.c_str(), keyText.c_str(),
-                                             defaultText.c_str(), buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), iniPath.c_str());
-    return std::string(buffer.data(), n);
+    // The wide functions, so that the folders these files name come through whole.
+    const std::wstring sectionText = platform::widePath(section);
+    const std::wstring keyText = platform::widePath(key);
+    const std::wstring defaultText = platform::widePath(defaultValue);
+    std::vector<wchar_t> buffer(1025);
+    const DWORD n = GetPrivateProfileStringW(
+        sectionText.c_str(), keyText.c_str(), defaultText.c_str(), buffer.data(),
+        static_cast<DWORD>(buffer.size()), platform::widePath(iniPath).c_str());
+    return platform::pathFromWide(std::wstring_view(buffer.data(), n));
 #else
     SettingsStore profile(iniPath, SettingsStore::Access::ReadOnly);
     return profile.readSetting(section, key, defaultValue);

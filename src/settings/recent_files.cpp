@@ -41,7 +41,7 @@ bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, st
     // the file of the last run moves into the list instead of being lost.
     const std::string previous =
         m_lastRecorded.empty()
-            ? std::string(trimRight(store.readSetting(kFilelistSection, kPresentFileKey)))
+            ? std::string(trimRight(store.readPath(kFilelistSection, kPresentFileKey)))
             : m_lastRecorded;
     if (recorded.empty() || sameFileName(recorded, previous))
         return false;
@@ -49,7 +49,7 @@ bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, st
     const int maximum = clampCount(useRecentFiles);
     std::vector<std::string> stored;
     for (int n = 1; n <= maximum; ++n) {
-        std::string entry(trimRight(store.readSetting(kFilelistSection, filelistKey(n))));
+        std::string entry(trimRight(store.readPath(kFilelistSection, filelistKey(n))));
         if (!entry.empty())
             stored.push_back(std::move(entry));
     }
@@ -57,15 +57,15 @@ bool RecentFiles::recordPresentFile(SettingsStore& store, int useRecentFiles, st
     for (const std::string& entry : stored) {
         if (position > maximum)
             break;
-        store.writeSetting(kFilelistSection, filelistKey(position++), entry);
+        store.writePath(kFilelistSection, filelistKey(position++), entry);
     }
     for (; position <= maximum; ++position)
         store.deleteSetting(kFilelistSection, filelistKey(position));
 
-    store.writeSetting(kFilelistSection, kPresentFileKey, recorded);
+    store.writePath(kFilelistSection, kPresentFileKey, recorded);
     // Without a previous file, entry 1 was moved down and would otherwise stay twice.
     if (maximum >= 1 && !previous.empty())
-        store.writeSetting(kFilelistSection, filelistKey(1), previous);
+        store.writePath(kFilelistSection, filelistKey(1), previous);
     else if (maximum >= 1)
         store.deleteSetting(kFilelistSection, filelistKey(1));
     m_lastRecorded = recorded;
@@ -161,7 +161,7 @@ RecentFilesList LoadRecentFiles(SettingsStore& store, platform::FileSystem& file
     const SettingsStore::Batch batch(store);
     RecentFilesList list;
     list.presentFile = platform::NormalizeFolderPath(
-        files, store.readSetting(kFilelistSection, kPresentFileKey), options.UseLongAdd);
+        files, store.readPath(kFilelistSection, kPresentFileKey), options.UseLongAdd);
     const bool leaveOut = missing == MissingFiles::ByOption && options.UseExcludeObsoleteFiles == 1;
     for (std::string& name : readHistory(
              store,
@@ -185,7 +185,7 @@ std::vector<RecentMenuEntry> recentMenuEntries(SettingsStore& store, platform::F
     const std::string suffix = upperCase(options.FileSuffix);
     const int maximum = clampCount(options.UseRecentFiles);
     for (int n = 1; n <= maximum && menu.size() < wanted; ++n) {
-        const std::string name(trimRight(store.readSetting(kFilelistSection, filelistKey(n))));
+        const std::string name(trimRight(store.readPath(kFilelistSection, filelistKey(n))));
         if (name.empty())
             continue;
         if (!suffix.empty() && !upperCase(name).ends_with(suffix))
@@ -211,7 +211,7 @@ void saveRecentFiles(SettingsStore& store, int useRecentFiles,
             break;
         if (trimRight(entry.name).empty())
             continue;
-        store.writeSetting(kFilelistSection, filelistKey(position++), entry.name);
+        store.writePath(kFilelistSection, filelistKey(position++), entry.name);
     }
     for (; position <= maximum; ++position)
         store.deleteSetting(kFilelistSection, filelistKey(position));

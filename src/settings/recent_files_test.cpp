@@ -53,6 +53,19 @@ TEST_F(RecentFilesTest, TheSameFileTwiceInARowIsRecordedOnce)
     EXPECT_EQ(memory.lastRecorded(), "/x/B.LIB");
 }
 
+#ifdef _WIN32
+TEST_F(RecentFilesTest, APathWrittenWithSlashesIsTheSameFileAsItsWindowsForm)
+{
+    // What a file dialog handed back before paths took the Windows form where they enter.
+    store("PresentFile", "C:/Libs/noext.lib");
+    store("Filelist1", "C:/Libs/version.dll");
+    EXPECT_FALSE(recentFiles(t.ws).recordPresentFile(t.settings, 255, "C:\\Libs\\NOEXT.LIB"));
+    EXPECT_EQ(key("Filelist2"), "");
+    const RecentFilesList list = LoadRecentFiles(t.settings, t.files, t.ws.options);
+    EXPECT_EQ(names(list.entries), std::vector<std::string>{"C:\\Libs\\version.dll"});
+}
+#endif
+
 TEST_F(RecentFilesTest, ThePresentFileOfTheLastRunMovesIntoTheList)
 {
     store("PresentFile", "/x/P.LIB");

@@ -34,7 +34,8 @@ std::vector<std::string> readHistory(SettingsStore& store, const HistoryKeys& ke
     std::vector<std::string> entries;
     const int maximum = clampCount(keys.maximum);
     for (int n = 1; n <= maximum; ++n) {
-        std::string entry(trimRight(store.readSetting(keys.section, keys.key(n), "")));
+        std::string entry(trimRight(keys.paths ? store.readPath(keys.section, keys.key(n))
+                                               : store.readSetting(keys.section, keys.key(n))));
         if (entry.empty())
             continue;
         if (isObsolete && isObsolete(entry))
@@ -61,7 +62,13 @@ bool writeHistory(SettingsStore& store, const HistoryKeys& keys, SettingHistory&
     if (maximum == 0)
         return false;
     const SettingsStore::Batch batch(store);
-    store.writeSetting(keys.section, keys.key(1), v);
+    const auto write = [&](int index, std::string_view entry) {
+        if (keys.paths)
+            store.writePath(keys.section, keys.key(index), entry);
+        else
+            store.writeSetting(keys.section, keys.key(index), entry);
+    };
+    write(1, v);
 
     std::vector<std::string> list = history.entries;
     for (int i = 1; i <= maximum - 1; ++i) {
@@ -69,7 +76,7 @@ bool writeHistory(SettingsStore& store, const HistoryKeys& keys, SettingHistory&
         const std::string entry = at < list.size() ? std::string(trimRight(list[at])) : "";
         // A blank position is deleted rather than left as the file held it: the re-read below
         // would otherwise bring back the copies and obsolete entries just dropped.
-        store.writeSetting(keys.section, keys.key(i + 1), entry);
+        write(i + 1, entry);
         if (at >= list.size())
             continue;
         const auto dropped = [&](const std::string& later) {

@@ -24,6 +24,9 @@ struct HistoryKeys {
     /// Whether an entry equals the new value only with the same letter case (keyword
     /// histories); folder and file histories ignore letter case.
     bool caseSensitive = false;
+    /// Whether the entries are file or folder names, read and written as paths
+    /// (`SettingsStore::readPath`, `writePath`); keyword histories hold texts.
+    bool paths = true;
 
     /// The key of entry `index` (1-based): the stem followed by the index without leading zeros.
     [[nodiscard]] std::string key(int index) const;

@@ -1,6 +1,9 @@
 // Locating the settings file.
 #include "settings/settings_location.h"
 
+#include <chrono>
+#include <random>
+
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -22,6 +25,29 @@ std::string trimmedRight(std::string s)
     return s;
 }
 
+/// Whether a new file can be made in `folder`: a file of a name no one else uses is created
+/// and removed again.
+bool canCreateFileIn(platform::FileSystem& files, const std::string& folder)
+{
+    std::random_device device;
+    std::mt19937 random(device() ^ static_cast<unsigned>(std::chrono::steady_clock::now()
+                                                             .time_since_epoch()
+                                                             .count()));
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const std::string probe =
+            folder + kSettingsFileName + "." + std::to_string(random() % 1000000) + ".tmp";
+        Result<platform::File> file = files.createNew(probe);
+        if (file) {
+            (void)file->close();
+            (void)files.remove(probe);
+            return true;
+        }
+        if (!files.exists(probe))
+            return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 LocationInputs LocationInputs::fromProcess()
@@ -29,15 +55,25 @@ LocationInputs LocationInputs::fromProcess()
     return LocationInputs{platform::programPath(), platform::currentFolder()};
 }
 
-std::string startSettingsFolder(const platform::FileSystem& files, const platform::Environment& env,
+std::string windowsSettingsFolder(platform::FileSystem& files, const platform::Environment& env,
+                                  const std::string& programFolder)
+{
+    if (files.isFile(programFolder + kSettingsFileName) || canCreateFileIn(files, programFolder))
+        return programFolder;
+    const std::string appData = trimmedRight(env.value("APPDATA"));
+    if (isBlank(appData))
+        return programFolder;
+    return platform::joinPath(platform::fullPath(appData), "Quillon") + platform::kPathSeparator;
+}
+
+std::string startSettingsFolder(platform::FileSystem& files, const platform::Environment& env,
                                 const std::string& programFolder)
 {
     const std::string overridden = trimmedRight(env.value("QUILLON_SETTINGS_DIR"));
     if (!isBlank(overridden))
         return platform::withTrailingSeparator(platform::fullPath(overridden));
 #ifdef _WIN32
-    (void)files;
-    return programFolder;
+    return windowsSettingsFolder(files, env, programFolder);
 #else
     if (files.isFile(programFolder + kSettingsFileName))
         return programFolder;
@@ -65,7 +101,7 @@ SettingsLocation locateSettingsFile(platform::FileSystem& files, const platform:
     std::string folder;
     {
         const SettingsStore::Batch batch(store);
-        folder = trimmedRight(store.readSetting("Folders", "ProgFolder", where.startFolder));
+        folder = trimmedRight(store.readPath("Folders", "ProgFolder", where.startFolder));
         if (folder.empty())
             folder = where.startFolder;
         folder = platform::withTrailingSeparator(folder);

@@ -35,13 +35,21 @@ struct SettingsLocation {
 };
 
 /// The folder where the settings file is looked for first: `QUILLON_SETTINGS_DIR` when set;
-/// on Windows the program folder; elsewhere the program folder when "Quillon32.ini" is there (a
+/// on Windows `windowsSettingsFolder`; elsewhere the program folder when "Quillon32.ini" is there (a
 /// portable install), else "quillon" in `XDG_CONFIG_HOME` (when it is an absolute path) or in
 /// "~/.config", and the program folder when not even `HOME` is set. A full path ending in a
 /// separator.
-[[nodiscard]] std::string startSettingsFolder(const platform::FileSystem& files,
+[[nodiscard]] std::string startSettingsFolder(platform::FileSystem& files,
                                               const platform::Environment& env,
                                               const std::string& programFolder);
+
+/// The starting folder on Windows: the program folder when "Quillon32.ini" is there or a file
+/// can be created there (a portable install); otherwise, as for a program installed where a
+/// normal user may not write, "Quillon" in `APPDATA` (the program folder when that is not set).
+/// A full path ending in a separator.
+[[nodiscard]] std::string windowsSettingsFolder(platform::FileSystem& files,
+                                                const platform::Environment& env,
+                                                const std::string& programFolder);
 
 /// Locates the settings file (runs first at start-up): takes the starting folder's settings
 /// file, follows its `ProgFolder` key once to the settings folder (falling back to the starting

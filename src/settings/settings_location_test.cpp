@@ -7,6 +7,7 @@
 
 #include "platform/environment.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 #include "support/test_workspace.h"
 
 namespace quillon::settings {
@@ -148,7 +149,58 @@ TEST_F(LocationFixture, ProgramPathWithoutFolderUsesTheCurrentFolder)
 
 #endif
 
+/// The program folder's settings on Windows: beside the program when a file can be made there
+/// or one is there, else in the user's application data.
+TEST(SettingsLocation, WindowsSettingsLeaveAProgramFolderThatCannotBeWritten)
+{
+    TempFolder root;
+    platform::FileSystem files;
+    Environment env;
+    const std::string sep(1, platform::kPathSeparator);
+    const std::string prog = root.file("Program Files") + sep;
+    const std::string appData = root.file("AppData");
+    std::filesystem::create_directories(root.path() / "Program Files");
+    env.set("APPDATA", appData);
+    EXPECT_EQ(windowsSettingsFolder(files, env, prog), prog);
+    EXPECT_TRUE(std::filesystem::is_empty(root.path() / "Program Files"));  // the probe is gone
+
+    // A folder a normal user may not write (made so by the file layer, as the machine's own
+    // permissions do not bind every user that runs the tests).
+    files.setFaultHook([&](platform::FileOp op, const std::string& path) {
+        return op == platform::FileOp::Create && path.starts_with(prog) ? 5 : 0;
+    });
+    EXPECT_EQ(windowsSettingsFolder(files, env, prog), appData + sep + "Quillon" + sep);
+    env.unset("APPDATA");
+    EXPECT_EQ(windowsSettingsFolder(files, env, prog), prog);
+
+    // A settings file beside the program keeps it portable, writable or not.
+    env.set("APPDATA", appData);
+    (void)root.write("Program Files/Quillon32.ini", "[Folders]\n");
+    EXPECT_EQ(windowsSettingsFolder(files, env, prog), prog);
+}
+
 #ifdef _WIN32
+TEST(SettingsLocation, ReadOnlyProgramFolderPutsTheSettingsInAppData)
+{
+    TempFolder root;
+    platform::FileSystem files;
+    Environment env;
+    std::filesystem::create_directories(root.path() / "Quillon");
+    const std::string prog = root.file("Quillon") + "\\";
+    env.set("APPDATA", root.file("AppData"));
+    files.setFaultHook([&](platform::FileOp op, const std::string& path) {
+        return op == platform::FileOp::Create && path.starts_with(prog) ? 5 : 0;
+    });
+    const SettingsLocation where =
+        locateSettingsFile(files, env, {prog + "quillon32.exe", "C:\\"});
+    const std::string settings = root.file("AppData") + "\\Quillon\\";
+    EXPECT_EQ(where.settingsFolder, settings);
+    EXPECT_EQ(where.settingsFile, settings + "Quillon32.ini");
+    EXPECT_EQ(root.read("AppData/Quillon/Quillon32.ini"),
+              "[Folders]\nProgFolder=" + settings + "\n");
+    EXPECT_FALSE(files.exists(prog + "Quillon32.ini"));
+}
+
 TEST(SettingsLocation, WindowsLooksBesideTheProgramUnlessOverridden)
 {
     TempFolder root;

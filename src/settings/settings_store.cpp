@@ -8,6 +8,7 @@
 
 #include "base/ascii_text.h"
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 #include "platform/replace_file.h"
 
 namespace quillon::settings {
@@ -152,26 +153,44 @@ void SettingsStore::reportFailure(const Error& error)
         m_failureReport(error, m_path);
 }
 
+std::optional<std::string> SettingsStore::storedValue(std::string_view section,
+                                                      std::string_view key)
+{
+    if (!storableSection(section) || !storableKey(key))
+        return std::nullopt;
+    Batch batch(*this);
+    if (!m_document)
+        return std::nullopt;
+    std::optional<std::string> stored = m_document->value(section, key);
+    if (stored && isBlank(*stored) && m_access == Access::ReadWrite && !m_document->readOnly())
+        m_changed = m_document->remove(section, key) || m_changed;
+    return stored;
+}
+
 std::string SettingsStore::readSetting(std::string_view section, std::string_view key,
                                        std::string_view defaultValue)
 {
-    if (!storableSection(section) || !storableKey(key))
-        return std::string(defaultValue);
-    Batch batch(*this);
-    if (!m_document)
-        return std::string(defaultValue);
-    std::optional<std::string> stored = m_document->value(section, key);
-    if (!stored)
-        return std::string(defaultValue);
-    if (isBlank(*stored) && m_access == Access::ReadWrite && !m_document->readOnly())
-        m_changed = m_document->remove(section, key) || m_changed;
-    return std::move(*stored);
+    std::optional<std::string> stored = storedValue(section, key);
+    return stored ? std::move(*stored) : std::string(defaultValue);
 }
 
 int SettingsStore::readNumber(std::string_view section, std::string_view key, int defaultValue)
 {
     const std::string text = readSetting(section, key, std::to_string(defaultValue));
     return settingNumber(text);
+}
+
+std::string SettingsStore::readPath(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue)
+{
+    const std::optional<std::string> stored = storedValue(section, key);
+    return stored ? platform::pathFromSettings(*stored) : std::string(defaultValue);
+}
+
+void SettingsStore::writePath(std::string_view section, std::string_view key,
+                              std::string_view path)
+{
+    writeSetting(section, key, platform::pathForSettings(path));
 }
 
 void SettingsStore::writeSetting(std::string_view section, std::string_view key,

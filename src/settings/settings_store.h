@@ -84,6 +84,15 @@ public:
     /// the old file whole and is told to the failure report.
     void writeSetting(std::string_view section, std::string_view key, std::string_view value);
     void writeNumber(std::string_view section, std::string_view key, int value);
+
+    /// A key that holds a file or folder name: read as `readSetting`, a stored value put in the
+    /// program's form (UTF-8; on Windows with "\" separators, and converted from the ANSI code
+    /// page where an earlier version wrote it so); `defaultValue` comes back as given.
+    [[nodiscard]] std::string readPath(std::string_view section, std::string_view key,
+                                       std::string_view defaultValue = {});
+    /// Writes a file or folder name in the form the settings file keeps it (on Windows the ANSI
+    /// code page where that holds it, so that earlier versions read it too, else UTF-8).
+    void writePath(std::string_view section, std::string_view key, std::string_view path);
     /// Removes the key's line.
     void deleteSetting(std::string_view section, std::string_view key);
     /// Removes every key of `section` formed from `stem` and a decimal index (`Filelist1`,
@@ -93,6 +102,9 @@ public:
     void deleteSection(std::string_view section);
 
 private:
+    /// The key's value as `readSetting` takes it (a blank one deleted), or nullopt when absent.
+    [[nodiscard]] std::optional<std::string> storedValue(std::string_view section,
+                                                         std::string_view key);
     void open();
     void close();
     /// The document to change, or null when the file is not to be written (read-only access,

@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -316,6 +318,35 @@ TEST(SettingsStore, FailedWriteLeavesTheOldFileWhole)
     store.writeSetting("S", "K", "");
     EXPECT_EQ(folder.read("Quillon32.ini"), content);
     EXPECT_EQ(store.readSetting("S", "K", ""), "1");
+}
+
+TEST(SettingsStore, PathKeysComeBackInTheProgramsFormAndAbsentOnesAsTheDefault)
+{
+    TempFolder folder;
+#ifdef _WIN32
+    // What an earlier version wrote: "/" from a file dialog, the ANSI code page (E9h is
+    // e with acute accent in Windows-1252, the code page of the systems this runs on).
+    folder.write("Quillon32.ini", "[Filelist]\r\nFilelist1=C:/Libs/noext.lib\r\n"
+                                  "Filelist2=C:\\Caf\xE9\\x.lib\r\n");
+    SettingsStore store(folder.file("Quillon32.ini"));
+    EXPECT_EQ(store.readPath("Filelist", "Filelist1"), "C:\\Libs\\noext.lib");
+    if (GetACP() == 1252)
+        EXPECT_EQ(store.readPath("Filelist", "Filelist2"), "C:\\Caf\xC3\xA9\\x.lib");
+    store.writePath("Filelist", "Filelist2", "C:\\Caf\xC3\xA9\\x.lib");
+    if (GetACP() == 1252)
+        EXPECT_NE(folder.read("Quillon32.ini").find("Filelist2=C:\\Caf\xE9\\x.lib\r\n"),
+                  std::string::npos);
+    EXPECT_EQ(store.readPath("Filelist", "Missing", "<not/found>"), "<not/found>");
+#else
+    folder.write("Quillon32.ini", "[Filelist]\nFilelist1=/libs/a\\b.lib\nFilelist2=/caf\xE9\n");
+    SettingsStore store(folder.file("Quillon32.ini"));
+    EXPECT_EQ(store.readPath("Filelist", "Filelist1"), "/libs/a\\b.lib");
+    EXPECT_EQ(store.readPath("Filelist", "Filelist2"), "/caf\xE9");
+    store.writePath("Filelist", "Filelist3", "/caf\xC3\xA9");
+    EXPECT_EQ(folder.read("Quillon32.ini"),
+              "[Filelist]\nFilelist1=/libs/a\\b.lib\nFilelist2=/caf\xE9\nFilelist3=/caf\xC3\xA9\n");
+    EXPECT_EQ(store.readPath("Filelist", "Missing", "<none>"), "<none>");
+#endif
 }
 
 TEST(SettingsStore, NumbersReadZeroWhenNotNumeric)

@@ -16,7 +16,7 @@ namespace quillon::app {
 
 namespace {
 // One more than the fields hold, so that a name too long is refused rather than cut.
-constexpr int kModuleLength = 21;
+constexpr int kModuleLength = 255;
 constexpr int kFileLength = 260;
 
 QString text(std::string_view s)

@@ -75,6 +75,32 @@ TEST_F(RecentFilesWindowTest, OpeningABThenAThroughTheOpenCommandRecordsThePrese
     EXPECT_EQ(stored(), (std::vector<std::string>{b, a}));
 }
 
+TEST_F(RecentFilesWindowTest, AFileOpenedThroughTheDialogAndTheRecentListIsRecordedOnce)
+{
+    const std::string a = lib("a.lib");
+    const std::string b = lib("b.lib");
+    ws.options.UseRecentMenu = 1;
+    MainWindow& w = window();
+    for (const std::string& file : {a, b}) {
+        dialogResults.push_back({file});
+        key(Qt::Key_O, Qt::ControlModifier);
+    }
+    QMenu* recent = nullptr;
+    for (QAction* action : w.popupMenu()->actions()) {
+        if (action->menu() != nullptr && action->text() == "&Recent files")
+            recent = action->menu();
+    }
+    ASSERT_NE(recent, nullptr);
+    emit recent->aboutToShow();
+    ASSERT_FALSE(recent->actions().isEmpty());
+    recent->actions().front()->trigger();  // a, as the list recorded it
+    EXPECT_EQ(ws.library.LibraryFileName, a);
+    dialogResults.push_back({a});  // a again, as the dialog hands it back
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(settings.readSetting("Filelist", "PresentFile"), a);
+    EXPECT_EQ(stored(), (std::vector<std::string>{b, a}));
+}
+
 TEST_F(RecentFilesWindowTest, AddRecordsEachLoadedFile)
 {
     const std::string a = lib("a.lib");

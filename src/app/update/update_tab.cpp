@@ -69,11 +69,13 @@ void UpdateTab::refreshList()
     refresh::UpdatePreview preview = refresh::buildUpdatePreview(m_ws, options);
     m_ui.setWaitCursor(false);
     m_ui.setBusy(false);
-    m_result->setText(preview.cancelled ? QString("Cancelled")
-                                        : QString("%1 modules, %2 changed, %3 not located")
-                                              .arg(preview.modules)
-                                              .arg(preview.changedModules)
-                                              .arg(preview.notLocated));
+    QString result = QString("%1 modules, %2 changed, %3 not located")
+                         .arg(preview.modules)
+                         .arg(preview.changedModules)
+                         .arg(preview.notLocated);
+    if (preview.kept > 0)
+        result += QString(", %1 kept").arg(preview.kept);
+    m_result->setText(preview.cancelled ? QString("Cancelled") : result);
     refresh::updatePreview(m_ws) = std::move(preview);
     reload();
 }

@@ -21,6 +21,7 @@
 #include "app/widgets/icon_set.h"
 #include "app/widgets/message_dialog.h"
 #include "base/text_encoding.h"
+#include "platform/native_path.h"
 
 namespace quillon::app {
 
@@ -110,7 +111,7 @@ bool belongsToModal(QObject* watched, const QWidget* modal)
 
 QString fromCp1252(std::string_view text)
 {
-    return QString::fromStdString(cp1252ToUtf8(text));
+    return QString::fromStdString(textWithPathsToUtf8(text));
 }
 
 std::string toCp1252(const QString& text)
@@ -120,12 +121,12 @@ std::string toCp1252(const QString& text)
 
 QString fromPath(std::string_view path)
 {
-    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
 std::string toPath(const QString& path)
 {
-    return path.toLocal8Bit().toStdString();
+    return platform::nativePath(path.toUtf8().toStdString());
 }
 
 QString dialogPatterns(const QString& patterns)

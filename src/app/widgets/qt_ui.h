@@ -33,11 +33,13 @@ struct RenderedMessage {
 
 /// Converts a core message box for display: Windows-1252 to Unicode, "|" to line breaks.
 [[nodiscard]] RenderedMessage renderMessage(const ui::MessageBox& box);
-/// A Windows-1252 text of the core as a QString.
+/// A Windows-1252 text of the core as a QString; the file names it carries are UTF-8.
 [[nodiscard]] QString fromCp1252(std::string_view text);
 /// A QString as Windows-1252 bytes for the core.
 [[nodiscard]] std::string toCp1252(const QString& text);
-/// A file path of the core (bytes of the local file system) as a QString, and back.
+/// A file path of the core (UTF-8) as a QString, and back; a path from Qt (a file dialog, a
+/// field the user typed into) comes back in the platform's own form ("C:\LIBS\MY.LIB", not
+/// "C:/LIBS/MY.LIB").
 [[nodiscard]] QString fromPath(std::string_view path);
 [[nodiscard]] std::string toPath(const QString& path);
 /// "*.lib;*.dll" as Qt file dialog patterns: separated by blanks and, where file names keep

@@ -26,7 +26,7 @@
 #include "maintenance/save_hooks.h"
 #include "maintenance/symbols_cleanup.h"
 #include "platform/paths.h"
-#include "program/target_name.h"
+#include "program/open_library_file.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -79,12 +79,21 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
 
 bool MainWindow::openFile(const std::string& file)
 {
-    m_model->resetWith([&] { clearLibrary(m_ws); });
-    const bool loaded = loadFiles({file});
-    if (loaded)
-        setTargetAfterOpen(m_ws, file);
+    const settings::SettingsStore::Batch batch(m_ws.settings());
+    OpenFileOutcome outcome;
+    m_ui.setBusy(true);
+    m_model->resetWith([&] {
+        outcome = openLibraryFile(m_ws, file, m_loaderHooks);
+        maintenance::renewSymbolMarks(m_ws);
+    });
+    m_ui.setBusy(false);
+    restoreExpansion();
+    if (!m_ws.library.empty())
+        selectRow(0);
     updateCaption();
-    return loaded;
+    updateActions();
+    updateStatus();
+    return outcome.opened;
 }
 
 void MainWindow::openLibraryCommand()

@@ -81,6 +81,19 @@ TEST_F(FileCommandsTest, OpenAsksToSaveAChangedLibraryFirst)
     EXPECT_EQ(ws.library.rows.size(), 3u);
 }
 
+TEST_F(FileCommandsTest, FailedOpenKeepsTheLibraryItsCaptionAndTarget)
+{
+    MainWindow& w = window();
+    const std::string lib = toolsLib();
+    ASSERT_TRUE(w.openFile(lib));
+    const QString caption = w.windowTitle();
+    EXPECT_FALSE(w.openFile(folder.file("gone.lib")));
+    EXPECT_EQ(ws.library.rows.size(), 5u);
+    EXPECT_EQ(w.model()->rowCount(), 2);
+    EXPECT_EQ(w.windowTitle(), caption);
+    EXPECT_EQ(ws.library.LibraryFileName, lib);
+}
+
 TEST_F(FileCommandsTest, AddModuleAppendsToTheLibrary)
 {
     testing::addLibrary(ws, 1, 2);

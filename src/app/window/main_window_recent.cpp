@@ -53,7 +53,7 @@ void MainWindow::createFavoritesMenus()
             if (!target.empty() && m_ws.files().isFile(target))
                 return target;
             const std::string present =
-                m_ws.settings().readSetting(settings::kFilelistSection, settings::kPresentFileKey);
+                m_ws.settings().readPath(settings::kFilelistSection, settings::kPresentFileKey);
             return m_ws.files().isFile(present) ? present : std::string();
         },
         this);

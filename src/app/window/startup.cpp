@@ -94,7 +94,7 @@ void Startup::startFileStep(StartupReport& report)
 {
     const LibraryActions& a = m_window.actions();
     if (m_ws.options.UseStartFile == 1) {
-        const std::string present = m_ws.settings().readSetting("Filelist", "PresentFile");
+        const std::string present = m_ws.settings().readPath("Filelist", "PresentFile");
         if (!present.empty() && m_ws.files().isFile(present))
             report.openedPresentFile = m_window.openFile(present);
     }

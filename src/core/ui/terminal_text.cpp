@@ -49,11 +49,11 @@ char accessKey(std::string_view button)
 
 std::string messageAsText(const MessageBox& box)
 {
-    std::string out = cp1252ToUtf8(box.title) + "\n";
+    std::string out = textWithPathsToUtf8(box.title) + "\n";
     for (const std::string& line : split(box.text, '|')) {
         if (isPadding(line))
             continue;
-        out += cp1252ToUtf8(line);
+        out += textWithPathsToUtf8(line);
         out += '\n';
     }
     return out;

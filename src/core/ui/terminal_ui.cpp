@@ -77,14 +77,14 @@ std::string TerminalUi::statusText(int pane) const
 
 void TerminalUi::progressStart(std::string_view caption, std::uint64_t)
 {
-    m_caption = cp1252ToUtf8(caption);
+    m_caption = textWithPathsToUtf8(caption);
 }
 
 void TerminalUi::progress(std::uint64_t, std::uint64_t, std::string_view text)
 {
     if (!m_progressOnTerminal)
         return;
-    std::fprintf(stderr, "\r%s %s\x1b[K", m_caption.c_str(), cp1252ToUtf8(text).c_str());
+    std::fprintf(stderr, "\r%s %s\x1b[K", m_caption.c_str(), textWithPathsToUtf8(text).c_str());
     m_progressShown = true;
 }
 
@@ -93,7 +93,7 @@ void TerminalUi::fileProgress(std::size_t position, std::size_t count, const std
     if (!m_progressOnTerminal)
         return;
     std::fprintf(stderr, "\rReading %zu of %zu: %s\x1b[K", position, count,
-                 cp1252ToUtf8(path).c_str());
+                 textWithPathsToUtf8(path).c_str());
     m_progressShown = true;
 }
 
