@@ -45,6 +45,8 @@ void freeBlock(void* block, std::size_t bytes) noexcept
         std::free(block);
         return;
     }
+#else
+    (void)bytes;  // every block is a plain allocation here
 #endif
     // The unsized form: the sized one is declared only with -fsized-deallocation, which
     // clang leaves off by default.
