@@ -11,6 +11,7 @@
 
 #include "base/text_encoding.h"
 #include "maintenance/edit_list.h"
+#include "platform/environment.h"
 
 namespace quillon::cli {
 
@@ -19,15 +20,18 @@ namespace {
 using maintenance::EditListEntry;
 using maintenance::EditListKind;
 
+nlohmann::json listJson(const std::vector<EditListEntry>& list)
+{
+    nlohmann::json out = nlohmann::json::array();
+    for (const EditListEntry& e : list)
+        out.push_back({{"module", cp1252ToUtf8(e.moduleName)}, {"file", cp1252ToUtf8(e.fileName)}});
+    return out;
+}
+
 std::string listText(const std::vector<EditListEntry>& list, bool json)
 {
-    if (json) {
-        nlohmann::json out = nlohmann::json::array();
-        for (const EditListEntry& e : list)
-            out.push_back(
-                {{"module", cp1252ToUtf8(e.moduleName)}, {"file", cp1252ToUtf8(e.fileName)}});
-        return out.dump(2) + "\n";
-    }
+    if (json)
+        return listJson(list).dump(2) + "\n";
     std::string out;
     for (const EditListEntry& e : list)
         out += cp1252ToUtf8(e.moduleName) + " = " + cp1252ToUtf8(e.fileName) + "\n";
@@ -62,14 +66,26 @@ ExitStatus runExceptionsCommand(CommandContext& context)
 {
     CLI::App& app = context.parser(
         "Lists and edits the exceptions list (module names whose file has another name), "
-        "section [Exceptlist] of Quillon32.ini. Reads no input file; \"list\" never writes the "
-        "settings file.");
+        "section [Exceptlist] of Quillon32.ini. Reads no input file but the SYSTEM.INI of "
+        "\"import\"; \"list\" never writes the settings file.");
     app.require_subcommand(0, 1);
     bool json = false;
     app.add_flag("--json", json, "write the list as JSON");
     // The options of "quillon exceptions" may also follow the word of what to do.
     app.fallthrough();
     (void)app.add_subcommand("list", "show the list (the default)");
+    CLI::App* import = app.add_subcommand(
+        "import",
+        "add the drivers of the [boot] section of SYSTEM.INI whose module name differs from "
+        "their file (display.drv=vga.drv: DISPLAY = VGA.DRV), as the list editor's Import does; "
+        "modules the list holds stay as they are, and the settings file is written only when "
+        "an entry was added. Tells how many on stderr; with --json prints {\"systemIni\", "
+        "\"added\", \"list\"}");
+    std::string systemIni;
+    asPath(import->add_option("--system-ini", systemIni,
+                              "the SYSTEM.INI to read (default: the one in the Windows folder; "
+                              "off Windows the Wine prefix's, $WINEPREFIX or ~/.wine)"))
+        ->type_name("FILE");
     CLI::App* add = app.add_subcommand("add", "add or replace the pair MODULE = FILE");
     std::string module;
     std::string file;
@@ -81,16 +97,29 @@ ExitStatus runExceptionsCommand(CommandContext& context)
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
 
-    const bool editing = add->parsed() || remove->parsed();
+    const bool editing = add->parsed() || remove->parsed() || import->parsed();
     Workspace& ws = context.open(editing ? SettingsUse::ReadWrite : SettingsUse::ReadOnly);
     std::vector<EditListEntry> entries = maintenance::loadEditList(ws, EditListKind::Exceptions);
-    if (editing) {
+    std::optional<maintenance::SystemIniImport> imported;
+    if (import->parsed()) {
+        systemIni =
+            systemIni.empty()
+                ? maintenance::defaultSystemIni(ws.files(), platform::Environment::fromProcess())
+                : ws.files().fullPath(systemIni);
+        imported = maintenance::importSystemIni(ws, entries, systemIni);
+        if (!imported->found) {
+            context.tell(maintenance::systemIniImportText(*imported, systemIni));
+            return ExitStatus::NotFound;
+        }
+    }
+    // An import that found nothing new leaves the settings file as it is.
+    if (editing && !(imported && imported->added == 0)) {
         if (add->parsed()) {
             if (const std::optional<std::string> refused = addEntry(entries, module, file)) {
                 context.tell(*refused);
                 return ExitStatus::Failed;
             }
-        } else {
+        } else if (remove->parsed()) {
             const EditListEntry key =
                 maintenance::normalizeEntry(EditListKind::Exceptions, removeModule, "");
             const auto erased = std::erase_if(
@@ -112,8 +141,18 @@ ExitStatus runExceptionsCommand(CommandContext& context)
     }
     if (context.interrupted())
         return context.cancelled();
-    return context.writeOut(listText(entries, json)) ? ExitStatus::Success
-                                                     : ExitStatus::WriteFailed;
+    if (imported)
+        context.tell(maintenance::systemIniImportText(*imported, systemIni));
+    std::string out;
+    if (imported && json)
+        out = nlohmann::json{{"systemIni", systemIni},
+                             {"added", imported->added},
+                             {"list", listJson(entries)}}
+                  .dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
+              "\n";
+    else
+        out = listText(entries, json);
+    return context.writeOut(out) ? ExitStatus::Success : ExitStatus::WriteFailed;
 }
 
 }  // namespace quillon::cli

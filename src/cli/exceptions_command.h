@@ -5,9 +5,10 @@
 
 namespace quillon::cli {
 
-/// `quillon exceptions [--json] [list | add MODULE FILE | remove MODULE]`: edits section
-/// [Exceptlist] of the settings file on the list editor's rules and prints the list. `list`
-/// never writes the settings file; `add` and `remove` write only the list.
+/// `quillon exceptions [--json] [list | add MODULE FILE | remove MODULE | import
+/// [--system-ini FILE]]`: edits section [Exceptlist] of the settings file on the list editor's
+/// rules and prints the list. `list` never writes the settings file; `add`, `remove` and
+/// `import` write only the list, and `import` only when it added an entry.
 [[nodiscard]] ExitStatus runExceptionsCommand(CommandContext& context);
 
 }  // namespace quillon::cli

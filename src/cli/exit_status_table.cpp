@@ -74,10 +74,13 @@ constexpr std::array kMeanings{
                   "the LIB file was written, but modules whose DLL could not be read whole or "
                   "gave no names were kept as they were"},
 
-    StatusMeaning{"exceptions", Success, "done; the list is printed"},
+    StatusMeaning{"exceptions", Success,
+                  "done; the list is printed (an import that found nothing new writes nothing)"},
     StatusMeaning{"exceptions", Failed,
                   "the entry was refused, or the list holds no such module (nothing written)"},
     StatusMeaning{"exceptions", Usage, "usage error"},
+    StatusMeaning{"exceptions", NotFound,
+                  "import: the SYSTEM.INI file was not found (nothing written)"},
     StatusMeaning{"exceptions", Cancelled, "cancelled with Ctrl+C (nothing written)"},
     StatusMeaning{"exceptions", WriteFailed,
                   "the settings file or standard output could not be written"},

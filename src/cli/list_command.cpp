@@ -133,8 +133,8 @@ ExitStatus runListCommand(CommandContext& context)
                    "(a module-definition file) or json")
         ->check(CLI::IsMember({"text", "def", "json"}));
     app.add_flag("--undecorate", a.undecorate,
-                 "json: give each symbol its undecorated name too (\"undecorated\", empty when "
-                 "the name is not decorated)");
+                 "with --format=json only (a usage error otherwise): give each symbol its "
+                 "undecorated name too (\"undecorated\", empty when the name is not decorated)");
     asPath(app.add_option("-o,--output", a.outFile,
                           "write to OUT (a name without folder: in the current folder) instead of "
                           "standard output"))
@@ -146,6 +146,9 @@ ExitStatus runListCommand(CommandContext& context)
         ->required();
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
+    if (a.undecorate && a.format != "json")
+        return context.usageError("--undecorate is for --format=json only (the " + a.format +
+                                  " format has no place for undecorated names)");
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
     const InputFiles inputs = context.findInputs(a.files);

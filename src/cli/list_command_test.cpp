@@ -63,6 +63,18 @@ TEST_F(ListCommand, MissingFileBesideAFoundOneIsNamedAndTold)
     EXPECT_NE(run.err.find(folder.file("absent.dll") + ": file not found"), std::string::npos);
 }
 
+TEST_F(ListCommand, UndecoratedNamesAreRefusedOutsideJson)
+{
+    for (const std::string format : {"text", "def"}) {
+        const testing::Run run = list({"--format=" + format, "--undecorate", "-o",
+                                       folder.file("list.txt"), sampleFile("QUILLSMP.DLL")});
+        EXPECT_EQ(run.status, 2) << format;
+        EXPECT_NE(run.err.find("--undecorate is for --format=json only"), std::string::npos)
+            << run.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.file("list.txt"))) << format;
+    }
+}
+
 TEST_F(ListCommand, OutputFileThatCannotBeWrittenIsNamedAndAnOldOneKept)
 {
     const std::string blocked = folder.write("file", "a file, not a folder") + "/list.txt";

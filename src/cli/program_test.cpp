@@ -33,6 +33,7 @@ struct Scene {
     {
         std::filesystem::copy_file(testing::sampleFile("QUILLSMP.DLL"), dll);
         folder.write("settings/Quillon32.ini", kSettings);
+        folder.write("SYSTEM.INI", "[boot]\r\ndisplay.drv=vga.drv\r\n");
         std::filesystem::create_directories(folder.file("out"));
     }
     [[nodiscard]] std::string settings() const { return folder.read("settings/Quillon32.ini"); }
@@ -55,6 +56,7 @@ struct Scene {
     std::string missing = folder.file("missing.dll");
     std::string missingLib = folder.file("missing.lib");
     std::string out = folder.file("out/result.lib");
+    std::string systemIni = folder.file("SYSTEM.INI");
 };
 
 /// A subcommand's runs for the checks below (the batch form is named "").
@@ -87,6 +89,11 @@ std::vector<CommandCase> cases(const Scene& s)
         {"compare", std::vector<std::string>{s.missingLib}, CompareError, {s.lib, s.dll}},
         {"update", std::vector<std::string>{s.missingLib}, NotFound, {"--preview", s.lib}},
         {"exceptions", std::nullopt, Success, {"list"}},
+        {"exceptions",
+         std::vector<std::string>{"import", "--system-ini", s.missing},
+         NotFound,
+         {"import", "--system-ini", s.systemIni},
+         false},
     };
 }
 
@@ -190,13 +197,13 @@ TEST(Program, CtrlCStopsEveryCommandWithItsStatusAndNoOutput)
     Scene s;
     std::vector<CommandCase> all = cases(s);
     // The runs that write: the output file of list and query, the LIB file of update, the
-    // settings file of exceptions.
+    // settings file of exceptions (the import as it is).
     for (CommandCase& c : all) {
         if (c.name == "query")
             c.work.insert(c.work.begin(), "--save=" + s.out);
         if (c.name == "update")
             c.work = {s.lib};
-        if (c.name == "exceptions")
+        if (c.name == "exceptions" && c.readOnly)
             c.work = {"add", "KERNEL", "KRNL386.EXE"};
     }
     for (const CommandCase& c : all) {

@@ -8,6 +8,7 @@
 #include "maintenance/exceptions.h"
 #include "platform/error_codes.h"
 #include "platform/paths.h"
+#include "platform/wine_prefix.h"
 #include "settings/favorites.h"
 #include "settings/profile_file.h"
 #include "settings/settings_store.h"
@@ -209,6 +210,14 @@ std::size_t mergeEntries(std::vector<EditListEntry>& list, const std::vector<Edi
         ++added;
     }
     return added;
+}
+
+std::string defaultSystemIni(const platform::FileSystem& files, const platform::Environment& env)
+{
+    std::string systemIni = platform::windowsLocations(files, env).systemIni;
+    if (systemIni.empty())
+        systemIni = "\\SYSTEM.INI";
+    return systemIni;
 }
 
 SystemIniImport importSystemIni(Workspace& ws, std::vector<EditListEntry>& list,

@@ -11,6 +11,11 @@
 #include "base/result.h"
 #include "core/workspace.h"
 
+namespace quillon::platform {
+class Environment;
+class FileSystem;
+}  // namespace quillon::platform
+
 namespace quillon::maintenance {
 
 /// The two lists the editor serves.
@@ -82,6 +87,11 @@ struct SystemIniImport {
     std::size_t added = 0;
     friend bool operator==(const SystemIniImport&, const SystemIniImport&) = default;
 };
+
+/// The SYSTEM.INI "Impor&t" reads: the one in the Windows folder (off Windows the Wine prefix's);
+/// without a Windows folder "\\SYSTEM.INI", the name alone as the system would take it.
+[[nodiscard]] std::string defaultSystemIni(const platform::FileSystem& files,
+                                           const platform::Environment& env);
 
 /// "Impor&t": merges the exceptions of `systemIni` into `list`, when the file is there.
 SystemIniImport importSystemIni(Workspace& ws, std::vector<EditListEntry>& list,

@@ -16,7 +16,6 @@
 #include "maintenance/edit_messages.h"
 #include "maintenance/maintenance_common.h"
 #include "platform/environment.h"
-#include "platform/wine_prefix.h"
 
 namespace quillon::app {
 
@@ -106,13 +105,8 @@ EditListDialog::EditListDialog(Workspace& ws, m::EditListKind kind, std::string 
 bool EditListDialog::run(Workspace& ws, m::EditListKind kind, QWidget* parent)
 {
     std::string systemIni;
-    if (kind == m::EditListKind::Exceptions) {
-        systemIni =
-            platform::windowsLocations(ws.files(), platform::Environment::fromProcess()).systemIni;
-        // Without a Windows folder the name stands alone, as the system would take it.
-        if (systemIni.empty())
-            systemIni = "\\SYSTEM.INI";
-    }
+    if (kind == m::EditListKind::Exceptions)
+        systemIni = m::defaultSystemIni(ws.files(), platform::Environment::fromProcess());
     EditListDialog dialog(ws, kind, systemIni, parent);
     return dialog.exec() == QDialog::Accepted;
 }
