@@ -330,12 +330,14 @@ TEST(SettingsStore, PathKeysComeBackInTheProgramsFormAndAbsentOnesAsTheDefault)
                                   "Filelist2=C:\\Caf\xE9\\x.lib\r\n");
     SettingsStore store(folder.file("Quillon32.ini"));
     EXPECT_EQ(store.readPath("Filelist", "Filelist1"), "C:\\Libs\\noext.lib");
-    if (GetACP() == 1252)
+    if (GetACP() == 1252) {
         EXPECT_EQ(store.readPath("Filelist", "Filelist2"), "C:\\Caf\xC3\xA9\\x.lib");
+    }
     store.writePath("Filelist", "Filelist2", "C:\\Caf\xC3\xA9\\x.lib");
-    if (GetACP() == 1252)
+    if (GetACP() == 1252) {
         EXPECT_NE(folder.read("Quillon32.ini").find("Filelist2=C:\\Caf\xE9\\x.lib\r\n"),
                   std::string::npos);
+    }
     EXPECT_EQ(store.readPath("Filelist", "Missing", "<not/found>"), "<not/found>");
 #else
     folder.write("Quillon32.ini", "[Filelist]\nFilelist1=/libs/a\\b.lib\nFilelist2=/caf\xE9\n");
