@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "settings/settings_store.h"
 #include "support/test_workspace.h"
+#include "platform/native_path.h"
 
 namespace quillon::locate {
 namespace {
@@ -60,7 +61,7 @@ TEST(AutolocateOptions, WriteThenReadGivesTheSameValues)
     testing::TestWorkspace t;
     AutolocateOptions o;
     o.UsePriorityPath = 1;
-    o.FirstFolder = "/some/folder/";
+    o.FirstFolder = platform::nativePath("/some/folder/");
     o.UseRelaxedAutolocate = 0;
     o.UseAutolocateDeep = 1;
     writeAutolocateOptions(t.settings, o);

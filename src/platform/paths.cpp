@@ -54,6 +54,10 @@ template <typename PathFunction>
 std::string windowsPathCall(std::string_view path, PathFunction function)
 {
     const std::wstring in = widePath(path);
+    // Wine copies the name into a buffer of MAX_PATH characters on its stack: a longer name,
+    // which no folder of these files has, is given back as it is.
+    if (in.size() >= MAX_PATH)
+        return std::string(path);
     std::vector<wchar_t> buffer(MAX_PATH + 1);
     for (int attempt = 0; attempt < 3; ++attempt) {
         const DWORD n = function(in.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));

@@ -14,6 +14,7 @@
 #include "support/lib_builder.h"
 #include "support/sample_files.h"
 #include "support/test_workspace.h"
+#include "platform/native_path.h"
 
 namespace quillon {
 namespace {
@@ -126,7 +127,7 @@ TEST_F(SilentRun, MissingInputsAndFilesWithoutNames)
               "    Creating LIB-file failed - Input file(s) not located!||    Command line "
               "parameter(s):|    " +
                   kShown(t.folder.file("dlls/GONE.DLL") + " /s") + "|    LIB-file name:|    " +
-                  t.folder.file("dlls/Gone.lib") + kSep + kHint);
+                  platform::nativePath(t.folder.file("dlls/Gone.lib")) + kSep + kHint);
     EXPECT_EQ(batchExitCode(r), ExitStatus::NotFound);
 
     TestWorkspace u;

@@ -10,6 +10,7 @@
 #include "support/exe_builder.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
+#include "platform/native_path.h"
 
 namespace quillon::reports {
 namespace {
@@ -63,7 +64,7 @@ TEST(CompareSettingsFile, DefaultsRoundTripAndCandidateFiles)
     s.options.UseIgnoreOrdinals = true;
     s.UseShowReport = true;
     s.CompareModule = "KERNEL32";
-    s.CompareFile = "/dlls/kernel32.dll";
+    s.CompareFile = platform::nativePath("/dlls/kernel32.dll");
     writeCompareSettings(t.settings, s);
     EXPECT_EQ(readCompareSettings(t.settings), s);
 
@@ -73,7 +74,8 @@ TEST(CompareSettingsFile, DefaultsRoundTripAndCandidateFiles)
     rememberCompareFile(t.settings, 3, "/c.dll");
     rememberCompareFile(t.settings, 3, "/d.dll");
     EXPECT_EQ(readCompareFiles(t.settings, 3),
-              (std::vector<std::string>{"/d.dll", "/c.dll", "/A.DLL"}));
+              (std::vector<std::string>{platform::nativePath("/d.dll"), platform::nativePath("/c.dll"),
+                                        platform::nativePath("/A.DLL")}));
 }
 
 }  // namespace
