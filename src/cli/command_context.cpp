@@ -87,6 +87,14 @@ CLI::Option* asPath(CLI::Option* option)
                              "", "");
 }
 
+CLI::Option* addLibraryInputs(CLI::App& app, std::vector<std::string>& files)
+{
+    return asPath(app.add_option("FILE", files,
+                                 "executables (DLL, EXE, ...), module-definition files (.def) or "
+                                 "Clarion LIB files"))
+        ->required();
+}
+
 std::optional<std::string> writeStandardOutput(std::string_view text)
 {
     errno = 0;

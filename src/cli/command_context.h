@@ -30,6 +30,10 @@ namespace quillon::cli {
 /// where it enters (on Windows "C:/LIBS/MY.LIB" becomes "C:\LIBS\MY.LIB"). Returns `option`.
 CLI::Option* asPath(CLI::Option* option);
 
+/// Adds the required FILE... arguments of the commands that load executables, module-definition
+/// files and LIB files as one library, taken as paths. Returns the option.
+CLI::Option* addLibraryInputs(CLI::App& app, std::vector<std::string>& files);
+
 /// What a run may do with the settings file.
 enum class SettingsUse {
     None,       ///< reads no settings at all

@@ -25,11 +25,7 @@ ExitStatus runExportsCommand(CommandContext& context)
     app.add_flag("--undecorate", format.undecorated,
                  "add the undecorated name of each symbol (a last column; \"undecorated\" in "
                  "JSON), empty when the name is not decorated");
-    asPath(
-        app.add_option("FILE", files,
-                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                       "files"))
-        ->required();
+    addLibraryInputs(app, files);
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
 

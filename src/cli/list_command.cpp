@@ -139,11 +139,7 @@ ExitStatus runListCommand(CommandContext& context)
                           "write to OUT (a name without folder: in the current folder) instead of "
                           "standard output"))
         ->type_name("OUT");
-    asPath(
-        app.add_option("FILE", a.files,
-                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                       "files"))
-        ->required();
+    addLibraryInputs(app, a.files);
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
     if (a.undecorate && a.format != "json")

@@ -33,11 +33,7 @@ ExitStatus runMapCommand(CommandContext& context)
                           "write to OUT (a name without folder: in the current folder) instead of "
                           "standard output"))
         ->type_name("OUT");
-    asPath(
-        app.add_option("FILE", files,
-                       "executables (DLL, EXE, ...), module-definition files (.def) or Clarion LIB "
-                       "files"))
-        ->required();
+    addLibraryInputs(app, files);
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
 
