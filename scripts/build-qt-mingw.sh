@@ -30,7 +30,9 @@ SUDO=""
 # the wintab headers, which Debian's repacked source lacks. OpenGL stays on: the Windows
 # platform plugin of this Qt version does not compile without it (it is loaded at run time).
 # The Direct2D platform plugin (a second build of the Windows one), the PDF writer and the
-# Markdown and ODF text formats are nothing the program uses.
+# Markdown and ODF text formats are nothing the program uses. The DirectWrite font database is
+# compiled into Qt Gui only beside Direct2D, yet the Windows platform plugin asks for it whenever
+# DirectWrite 3 is found: without Direct2D it has to go too (the plugin then uses GDI fonts).
 features=(
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_vulkan=OFF
@@ -38,8 +40,8 @@ features=(
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_sessionmanager=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
-    -DFEATURE_direct2d=OFF -DFEATURE_pdf=OFF -DFEATURE_textmarkdownreader=OFF
-    -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_pdf=OFF
+    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
 )
 
 # The source: Debian's qt6-base of the release this machine runs.
@@ -106,8 +108,8 @@ fi
 
 say "building Qt $upstream for $triple (about 1,000 steps; half an hour or more)"
 jobs=${QUILLON_QT_JOBS:-$(nproc)}
-cmake --build "$build" --parallel "$jobs" >> "$build/build.log" 2>&1 \
-    || { grep -B2 -A20 -m 3 'error' "$build/build.log" | head -n 80; exit 1; }
+cmake --build "$build" --parallel "$jobs" > "$build/build.log" 2>&1 \
+    || { grep -A12 -m 3 -E '^FAILED:' "$build/build.log" | head -n 80; tail -n 3 "$build/build.log"; exit 1; }
 cmake --install "$build" > "$build/install.log"
 echo "$stamp" > "$prefix/quillon-qt.stamp"
 rm -rf "$build"
