@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/native_path.h"
 #include "settings/favorites.h"
 #include "support/test_workspace.h"
 
@@ -10,6 +11,16 @@ namespace quillon::maintenance {
 namespace {
 
 using Kind = EditListKind;
+
+// A full path on this platform: from a drive on Windows, from the root elsewhere.
+std::string fullPath(std::string_view fromRoot)
+{
+#ifdef _WIN32
+    return "C:" + platform::nativePath(fromRoot);
+#else
+    return std::string(fromRoot);
+#endif
+}
 
 TEST(EditList, EntriesAreNormalisedPerList)
 {
@@ -47,7 +58,7 @@ TEST(EditList, EntriesAreCheckedAgainstTheListAndItsLimits)
     EXPECT_EQ(checkEntry(Kind::Favorites, {}, normalizeEntry(Kind::Favorites, "", "/a\tb.lib"), {}),
               EntryRefusal::ControlCharacter);
     const std::vector<EditListEntry> favorites(3, {"x", std::string(340, 'f')});
-    EXPECT_EQ(checkEntry(Kind::Favorites, favorites, {"y", "/y.lib"}, {}),
+    EXPECT_EQ(checkEntry(Kind::Favorites, favorites, {"y", fullPath("/y.lib")}, {}),
               EntryRefusal::FavoritesFull);
 }
 
@@ -81,10 +92,12 @@ TEST(EditList, AListThatCannotBeWrittenIsReported)
 TEST(EditList, FavoritesAreTheFilesTheMenusRead)
 {
     testing::TestWorkspace t;
-    const std::vector<EditListEntry> list = {normalizeEntry(Kind::Favorites, "", "/a/One.lib"),
-                                             normalizeEntry(Kind::Favorites, "", "/b/Two.dll")};
+    const std::vector<EditListEntry> list = {
+        normalizeEntry(Kind::Favorites, "", fullPath("/a/One.lib")),
+        normalizeEntry(Kind::Favorites, "", fullPath("/b/Two.dll"))};
     ASSERT_TRUE(saveEditList(t.ws, Kind::Favorites, list).ok());
-    EXPECT_EQ(t.settings.readSetting("Favorites", "UseFavoritesFiles"), "/a/One.lib|/b/Two.dll");
+    EXPECT_EQ(t.settings.readSetting("Favorites", "UseFavoritesFiles"),
+              fullPath("/a/One.lib") + "|" + fullPath("/b/Two.dll"));
     EXPECT_EQ(loadEditList(t.ws, Kind::Favorites), list);
 }
 
@@ -114,7 +127,8 @@ TEST(EditList, ImportTellsWhatItTookAndWhenThereIsNoSystemIni)
     EXPECT_EQ(systemIniImportText(first, ini), "1 entry imported from SYSTEM.INI");
     const SystemIniImport again = importSystemIni(t.ws, list, ini);
     EXPECT_EQ(systemIniImportText(again, ini), "No new entries found in SYSTEM.INI");
-    const std::string none = t.folder.file("SYSTEM.INI");
+    // Not beside the other: on Windows "system.ini" is the same file.
+    const std::string none = t.folder.file("gone/SYSTEM.INI");
     const SystemIniImport missing = importSystemIni(t.ws, list, none);
     EXPECT_EQ(missing, (SystemIniImport{false, 0}));
     EXPECT_EQ(systemIniImportText(missing, none), "SYSTEM.INI was not found: " + none);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text_encoding.h"
+#include "platform/native_path.h"
 #include "platform/paths.h"
 #include "support/test_workspace.h"
 
@@ -46,14 +47,15 @@ TEST(FavoritesSettings, DefaultsRoundTripAndEveryKeyInItsSection)
     quillon::testing::TestWorkspace t;
     EXPECT_EQ(loadFavorites(t.settings), Favorites{});
     Favorites f;
-    f.files = {"/a/x.lib", "/b/y.dll"};
+    f.files = {platform::nativePath("/a/x.lib"), platform::nativePath("/b/y.dll")};
     f.UseFavoritesCase = 3;
     f.UseFavoritesAPI = false;
     f.UseFavorites16Default = false;
-    f.UseFavorites16File = "/c/my16.lib";
+    f.UseFavorites16File = platform::nativePath("/c/my16.lib");
     saveFavorites(t.settings, f);
     EXPECT_EQ(loadFavorites(t.settings), f);
-    EXPECT_EQ(t.settings.readSetting("Favorites", "UseFavoritesFiles"), "/a/x.lib|/b/y.dll");
+    EXPECT_EQ(t.settings.readSetting("Favorites", "UseFavoritesFiles"),
+              platform::nativePath("/a/x.lib|/b/y.dll"));
     EXPECT_EQ(t.settings.readSetting("Favorites", "UseFavoritesAPI"), "0");
     t.settings.writeNumber("Favorites", "UseFavoritesCase", 9);
     EXPECT_EQ(loadFavorites(t.settings).UseFavoritesCase, 1);
@@ -74,8 +76,8 @@ TEST(FavoritesSettings, ApiLibrariesComeFromTheLibFolderOrTheChosenFile)
     EXPECT_EQ(apiLibraryPath(f, 16, libFolder, files), folder.file("WIN16.LIB"));
     EXPECT_EQ(apiLibraryPath(f, 16, "", files), "");
     f.UseFavorites16Default = false;
-    f.UseFavorites16File = "/c/my16.lib";
-    EXPECT_EQ(apiLibraryPath(f, 16, "", files), "/c/my16.lib");
+    f.UseFavorites16File = platform::nativePath("/c/my16.lib");
+    EXPECT_EQ(apiLibraryPath(f, 16, "", files), f.UseFavorites16File);
     f.UseFavorites16File.clear();  // no chosen file: the default again
     EXPECT_EQ(apiLibraryPath(f, 16, libFolder, files), folder.file("WIN16.LIB"));
 }

@@ -4,11 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/native_path.h"
 #include "support/exe_builder.h"
 #include "support/test_workspace.h"
 
 namespace quillon::settings {
 namespace {
+
+// Paths enter the program, and are stored and read, in the platform's own form.
+std::string n(std::string_view path)
+{
+    return platform::nativePath(path);
+}
 
 class RecentFilesTest : public ::testing::Test {
 protected:
@@ -33,24 +40,24 @@ protected:
 
 TEST_F(RecentFilesTest, OpeningABThenAGivesPresentAAndTheListBA)
 {
-    RecordPresentFile(t.ws, "/x/A.LIB");
-    RecordPresentFile(t.ws, "/x/B.LIB");
-    RecordPresentFile(t.ws, "/x/A.LIB");
-    EXPECT_EQ(key("PresentFile"), "/x/A.LIB");
-    EXPECT_EQ(key("Filelist1"), "/x/B.LIB");
-    EXPECT_EQ(key("Filelist2"), "/x/A.LIB");
+    RecordPresentFile(t.ws, n("/x/A.LIB"));
+    RecordPresentFile(t.ws, n("/x/B.LIB"));
+    RecordPresentFile(t.ws, n("/x/A.LIB"));
+    EXPECT_EQ(key("PresentFile"), n("/x/A.LIB"));
+    EXPECT_EQ(key("Filelist1"), n("/x/B.LIB"));
+    EXPECT_EQ(key("Filelist2"), n("/x/A.LIB"));
     EXPECT_EQ(key("Filelist3"), "");
 }
 
 TEST_F(RecentFilesTest, TheSameFileTwiceInARowIsRecordedOnce)
 {
-    RecordPresentFile(t.ws, "/x/A.LIB");
-    RecordPresentFile(t.ws, "/x/B.LIB");
+    RecordPresentFile(t.ws, n("/x/A.LIB"));
+    RecordPresentFile(t.ws, n("/x/B.LIB"));
     RecentFiles& memory = recentFiles(t.ws);
-    EXPECT_FALSE(memory.recordPresentFile(t.settings, 255, "/x/B.LIB  "));
-    EXPECT_EQ(key("Filelist1"), "/x/A.LIB");
+    EXPECT_FALSE(memory.recordPresentFile(t.settings, 255, n("/x/B.LIB  ")));
+    EXPECT_EQ(key("Filelist1"), n("/x/A.LIB"));
     EXPECT_EQ(key("Filelist2"), "");
-    EXPECT_EQ(memory.lastRecorded(), "/x/B.LIB");
+    EXPECT_EQ(memory.lastRecorded(), n("/x/B.LIB"));
 }
 
 #ifdef _WIN32
@@ -68,68 +75,68 @@ TEST_F(RecentFilesTest, APathWrittenWithSlashesIsTheSameFileAsItsWindowsForm)
 
 TEST_F(RecentFilesTest, ThePresentFileOfTheLastRunMovesIntoTheList)
 {
-    store("PresentFile", "/x/P.LIB");
-    store("Filelist1", "/x/Q.LIB");
-    RecordPresentFile(t.ws, "/x/A.LIB");
-    EXPECT_EQ(key("PresentFile"), "/x/A.LIB");
-    EXPECT_EQ(key("Filelist1"), "/x/P.LIB");
-    EXPECT_EQ(key("Filelist2"), "/x/Q.LIB");
+    store("PresentFile", n("/x/P.LIB"));
+    store("Filelist1", n("/x/Q.LIB"));
+    RecordPresentFile(t.ws, n("/x/A.LIB"));
+    EXPECT_EQ(key("PresentFile"), n("/x/A.LIB"));
+    EXPECT_EQ(key("Filelist1"), n("/x/P.LIB"));
+    EXPECT_EQ(key("Filelist2"), n("/x/Q.LIB"));
 }
 
 TEST_F(RecentFilesTest, ReopeningThePresentFileOfTheLastRunChangesNothing)
 {
-    store("PresentFile", "/x/P.LIB");
-    store("Filelist1", "/x/Q.LIB");
-    RecordPresentFile(t.ws, "/x/P.LIB");
-    EXPECT_EQ(key("Filelist1"), "/x/Q.LIB");
+    store("PresentFile", n("/x/P.LIB"));
+    store("Filelist1", n("/x/Q.LIB"));
+    RecordPresentFile(t.ws, n("/x/P.LIB"));
+    EXPECT_EQ(key("Filelist1"), n("/x/Q.LIB"));
     EXPECT_EQ(key("Filelist2"), "");
 }
 
 TEST_F(RecentFilesTest, ThreeKeptOfFiveStoredKeepsTheHigherKeysUnread)
 {
     t.ws.options.UseRecentFiles = 3;
-    for (int n = 1; n <= 5; ++n)
-        store("Filelist" + std::to_string(n), "/x/F" + std::to_string(n));
-    store("PresentFile", "/x/P");
-    RecordPresentFile(t.ws, "/x/NEW");
-    EXPECT_EQ(key("PresentFile"), "/x/NEW");
-    EXPECT_EQ(key("Filelist1"), "/x/P");
-    EXPECT_EQ(key("Filelist2"), "/x/F1");
-    EXPECT_EQ(key("Filelist3"), "/x/F2");
-    EXPECT_EQ(key("Filelist4"), "/x/F4");
-    EXPECT_EQ(key("Filelist5"), "/x/F5");
+    for (int i = 1; i <= 5; ++i)
+        store("Filelist" + std::to_string(i), n("/x/F") + std::to_string(i));
+    store("PresentFile", n("/x/P"));
+    RecordPresentFile(t.ws, n("/x/NEW"));
+    EXPECT_EQ(key("PresentFile"), n("/x/NEW"));
+    EXPECT_EQ(key("Filelist1"), n("/x/P"));
+    EXPECT_EQ(key("Filelist2"), n("/x/F1"));
+    EXPECT_EQ(key("Filelist3"), n("/x/F2"));
+    EXPECT_EQ(key("Filelist4"), n("/x/F4"));
+    EXPECT_EQ(key("Filelist5"), n("/x/F5"));
     const RecentFilesList list = LoadRecentFiles(t.settings, t.files, t.ws.options);
-    EXPECT_EQ(names(list.entries), (std::vector<std::string>{"/x/P", "/x/F1", "/x/F2"}));
+    EXPECT_EQ(names(list.entries), (std::vector<std::string>{n("/x/P"), n("/x/F1"), n("/x/F2")}));
 }
 
 TEST_F(RecentFilesTest, RecordingClosesGapsWithoutLeavingCopies)
 {
     t.ws.options.UseRecentFiles = 4;
-    store("PresentFile", "/x/P");
-    store("Filelist3", "/x/C");
-    RecordPresentFile(t.ws, "/x/NEW");
-    EXPECT_EQ(key("Filelist1"), "/x/P");
-    EXPECT_EQ(key("Filelist2"), "/x/C");
+    store("PresentFile", n("/x/P"));
+    store("Filelist3", n("/x/C"));
+    RecordPresentFile(t.ws, n("/x/NEW"));
+    EXPECT_EQ(key("Filelist1"), n("/x/P"));
+    EXPECT_EQ(key("Filelist2"), n("/x/C"));
     EXPECT_EQ(key("Filelist3"), "");
     EXPECT_EQ(key("Filelist4"), "");
 }
 
 TEST_F(RecentFilesTest, WithoutAPreviousFileTheListMovesDownWithoutACopy)
 {
-    store("Filelist1", "/x/Q");
-    RecordPresentFile(t.ws, "/x/A");
+    store("Filelist1", n("/x/Q"));
+    RecordPresentFile(t.ws, n("/x/A"));
     EXPECT_EQ(key("Filelist1"), "");
-    EXPECT_EQ(key("Filelist2"), "/x/Q");
+    EXPECT_EQ(key("Filelist2"), n("/x/Q"));
     EXPECT_EQ(names(LoadRecentFiles(t.settings, t.files, t.ws.options).entries),
-              std::vector<std::string>{"/x/Q"});
+              std::vector<std::string>{n("/x/Q")});
 }
 
 TEST_F(RecentFilesTest, NoListIsKeptWithZeroEntries)
 {
     t.ws.options.UseRecentFiles = 0;
-    RecordPresentFile(t.ws, "/x/A");
-    RecordPresentFile(t.ws, "/x/B");
-    EXPECT_EQ(key("PresentFile"), "/x/B");
+    RecordPresentFile(t.ws, n("/x/A"));
+    RecordPresentFile(t.ws, n("/x/B"));
+    EXPECT_EQ(key("PresentFile"), n("/x/B"));
     EXPECT_EQ(key("Filelist1"), "");
 }
 
@@ -178,25 +185,25 @@ TEST_F(RecentFilesTest, ThePresentFileReadsEmptyWhenItIsGone)
 
 TEST_F(RecentFilesTest, SubMenuFiltersBySuffixCountCaseAndObsoleteFiles)
 {
-    store("Filelist1", "/x/One.dll");
-    store("Filelist2", "/x/Two.Lib");
-    store("Filelist3", "/x/Three.LIB");
-    store("Filelist4", "/x/Four.lib");
-    store("Filelist5", "/x/Five.lib");
+    store("Filelist1", n("/x/One.dll"));
+    store("Filelist2", n("/x/Two.Lib"));
+    store("Filelist3", n("/x/Three.LIB"));
+    store("Filelist4", n("/x/Four.lib"));
+    store("Filelist5", n("/x/Five.lib"));
     Options& o = t.ws.options;
     o.FileSuffix = ".LIB";
     auto menu = recentMenuEntries(t.settings, t.files, o);
     ASSERT_EQ(menu.size(), 4u);  // UseNumMenu 4: the executable is hidden
-    EXPECT_EQ(menu[0], (RecentMenuEntry{"/x/Two.Lib", "/x/two.lib"}));  // CaseOption 2 lower
-    EXPECT_EQ(menu[3].path, "/x/Five.lib");
+    EXPECT_EQ(menu[0], (RecentMenuEntry{n("/x/Two.Lib"), n("/x/two.lib")}));  // CaseOption 2 lower
+    EXPECT_EQ(menu[3].path, n("/x/Five.lib"));
     o.FileSuffix.clear();
     o.UseNumMenu = 2;
     o.CaseOption = 1;
     menu = recentMenuEntries(t.settings, t.files, o);
     ASSERT_EQ(menu.size(), 2u);
-    EXPECT_EQ(menu[0].text, "/X/ONE.DLL");
+    EXPECT_EQ(menu[0].text, n("/X/ONE.DLL"));
     o.CaseOption = 3;
-    EXPECT_EQ(recentMenuEntries(t.settings, t.files, o)[1].text, "/x/Two.Lib");
+    EXPECT_EQ(recentMenuEntries(t.settings, t.files, o)[1].text, n("/x/Two.Lib"));
     o.UseExcludeObsoleteFiles = 1;
     EXPECT_TRUE(recentMenuEntries(t.settings, t.files, o).empty());
     o.UseNumMenu = 0;
@@ -206,16 +213,16 @@ TEST_F(RecentFilesTest, SubMenuFiltersBySuffixCountCaseAndObsoleteFiles)
 
 TEST_F(RecentFilesTest, SavingWritesTheListInOrderAndDeletesWhatIsLeftOver)
 {
-    for (int n = 1; n <= 4; ++n)
-        store("Filelist" + std::to_string(n), "/x/old" + std::to_string(n));
+    for (int i = 1; i <= 4; ++i)
+        store("Filelist" + std::to_string(i), n("/x/old") + std::to_string(i));
     std::vector<RecentFileEntry> entries(2);
-    entries[0].name = "/x/b";
-    entries[1].name = "/x/a";
+    entries[0].name = n("/x/b");
+    entries[1].name = n("/x/a");
     saveRecentFiles(t.settings, 3, entries);
-    EXPECT_EQ(key("Filelist1"), "/x/b");
-    EXPECT_EQ(key("Filelist2"), "/x/a");
+    EXPECT_EQ(key("Filelist1"), n("/x/b"));
+    EXPECT_EQ(key("Filelist2"), n("/x/a"));
     EXPECT_EQ(key("Filelist3"), "");
-    EXPECT_EQ(key("Filelist4"), "/x/old4");  // beyond the kept count: not read, not touched
+    EXPECT_EQ(key("Filelist4"), n("/x/old4"));  // beyond the kept count: not read, not touched
 }
 
 TEST_F(RecentFilesTest, CleanupRemovesLaterCopiesAndMissingFiles)
@@ -232,7 +239,7 @@ TEST_F(RecentFilesTest, CleanupRemovesLaterCopiesAndMissingFiles)
 TEST_F(RecentFilesTest, FindFromTopOrAfterTheCurrentEntryWithOrWithoutCase)
 {
     std::vector<RecentFileEntry> entries(3);
-    entries[0].name = "/x/Kernel32.lib";
+    entries[0].name = n("/x/Kernel32.lib");
     entries[1].name = "/y/user32.dll";
     entries[2].name = "/y/KERNEL.LIB";
     RecentFind find;

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "platform/native_path.h"
 #include "settings/settings_store.h"
 #include "support/test_workspace.h"
 
@@ -13,6 +14,19 @@ namespace {
 
 using quillon::testing::TempFolder;
 using Entries = std::vector<std::string>;
+
+// Folder histories hold paths, read back in the platform's own form.
+std::string n(std::string_view path)
+{
+    return platform::nativePath(path);
+}
+Entries n(const Entries& paths)
+{
+    Entries native;
+    for (const std::string& path : paths)
+        native.push_back(n(path));
+    return native;
+}
 
 struct HistoryFixture : ::testing::Test {
     std::string ini() { return folder.read("Quillon32.ini"); }
@@ -34,60 +48,58 @@ TEST(HistoryKeys, NumbersWithoutLeadingZeros)
 TEST_F(HistoryFixture, ReadSkipsBlankAndObsoleteEntriesUpToTheMaximum)
 {
     folder.write("Quillon32.ini",
-                 "[Folders]\nAddFolderDrop1=/a  \nAddFolderDrop2=\nAddFolderDrop3=/gone\n"
-                 "AddFolderDrop4=/d\n");
+                 n("[Folders]\nAddFolderDrop1=/a  \nAddFolderDrop2=\nAddFolderDrop3=/gone\n"
+                   "AddFolderDrop4=/d\n"));
     keys.maximum = 4;
-    const auto gone = [](const std::string& e) { return e == "/gone"; };
-    EXPECT_EQ(readHistory(store, keys, gone), (Entries{"/a", "/d"}));
-    EXPECT_EQ(readHistory(store, keys), (Entries{"/a", "/gone", "/d"}));
+    const auto gone = [](const std::string& e) { return e == n("/gone"); };
+    EXPECT_EQ(readHistory(store, keys, gone), n(Entries{"/a", "/d"}));
+    EXPECT_EQ(readHistory(store, keys), n(Entries{"/a", "/gone", "/d"}));
     keys.maximum = 1;
-    EXPECT_EQ(readHistory(store, keys), (Entries{"/a"}));
+    EXPECT_EQ(readHistory(store, keys), n(Entries{"/a"}));
     keys.maximum = 0;
     EXPECT_EQ(readHistory(store, keys), Entries{});
 }
 
 TEST_F(HistoryFixture, FolderAlreadyInTheHistoryInAnyCaseLeavesItUnchanged)
 {
-    const std::string content = "[Folders]\nAddFolderDrop1=/A/b\nAddFolderDrop2=/c\n";
+    const std::string content = n("[Folders]\nAddFolderDrop1=/A/b\nAddFolderDrop2=/c\n");
     folder.write("Quillon32.ini", content);
-    SettingHistory history{readHistory(store, keys), "/old"};
-    EXPECT_FALSE(writeHistory(store, keys, history, "/a/B  "));
-    EXPECT_FALSE(writeHistory(store, keys, history, "/old"));
+    SettingHistory history{readHistory(store, keys), n("/old")};
+    EXPECT_FALSE(writeHistory(store, keys, history, n("/a/B  ")));
+    EXPECT_FALSE(writeHistory(store, keys, history, n("/old")));
     EXPECT_FALSE(writeHistory(store, keys, history, "   "));
     EXPECT_EQ(ini(), content);
-    EXPECT_EQ(history, (SettingHistory{{"/A/b", "/c"}, "/old"}));
+    EXPECT_EQ(history, (SettingHistory{n(Entries{"/A/b", "/c"}), n("/old")}));
 }
 
 TEST_F(HistoryFixture, NewFolderBecomesFirstAndTheOldestBeyondTheMaximumIsDropped)
 {
     folder.write("Quillon32.ini",
-                 "[Folders]\nAddFolderDrop1=/a\nAddFolderDrop2=/b\nAddFolderDrop3=/c\n"
-                 "AddFolderDrop4=/beyond\n");
+                 n("[Folders]\nAddFolderDrop1=/a\nAddFolderDrop2=/b\nAddFolderDrop3=/c\n"
+                   "AddFolderDrop4=/beyond\n"));
     SettingHistory history{readHistory(store, keys), ""};
-    EXPECT_TRUE(writeHistory(store, keys, history, "/new"));
-    EXPECT_EQ(history, (SettingHistory{{"/new", "/a", "/b"}, "/new"}));
+    EXPECT_TRUE(writeHistory(store, keys, history, n("/new")));
+    EXPECT_EQ(history, (SettingHistory{n(Entries{"/new", "/a", "/b"}), n("/new")}));
     // Keys beyond the maximum keep what the file held.
-    EXPECT_EQ(ini(),
-              "[Folders]\nAddFolderDrop1=/new\nAddFolderDrop2=/a\nAddFolderDrop3=/b\n"
-              "AddFolderDrop4=/beyond\n");
+    EXPECT_EQ(ini(), n("[Folders]\nAddFolderDrop1=/new\nAddFolderDrop2=/a\nAddFolderDrop3=/b\n"
+                       "AddFolderDrop4=/beyond\n"));
 }
 
 TEST_F(HistoryFixture, LaterCopiesBlanksAndObsoleteEntriesAreDropped)
 {
     keys.maximum = 6;
     folder.write("Quillon32.ini",
-                 "[Folders]\nAddFolderDrop1=/a\nAddFolderDrop2=/b\nAddFolderDrop3=/a\n"
-                 "AddFolderDrop4=/gone\nAddFolderDrop5=/b  \nAddFolderDrop6=/c\n");
+                 n("[Folders]\nAddFolderDrop1=/a\nAddFolderDrop2=/b\nAddFolderDrop3=/a\n"
+                   "AddFolderDrop4=/gone\nAddFolderDrop5=/b  \nAddFolderDrop6=/c\n"));
     SettingHistory history{readHistory(store, keys), ""};
-    std::set<std::string> missing{"/gone"};
+    std::set<std::string> missing{n("/gone")};
     const auto gone = [&](const std::string& e) { return missing.count(e) > 0; };
-    EXPECT_TRUE(writeHistory(store, keys, history, "/v", gone));
-    EXPECT_EQ(history.entries, (Entries{"/v", "/a", "/b", "/c"}));
+    EXPECT_TRUE(writeHistory(store, keys, history, n("/v"), gone));
+    EXPECT_EQ(history.entries, n(Entries{"/v", "/a", "/b", "/c"}));
     // The positions the dropped entries leave are deleted, so the re-read does not bring
     // them back.
-    EXPECT_EQ(ini(),
-              "[Folders]\nAddFolderDrop1=/v\nAddFolderDrop2=/a\nAddFolderDrop3=/b\n"
-              "AddFolderDrop4=/c\n");
+    EXPECT_EQ(ini(), n("[Folders]\nAddFolderDrop1=/v\nAddFolderDrop2=/a\nAddFolderDrop3=/b\n"
+                       "AddFolderDrop4=/c\n"));
 }
 
 TEST_F(HistoryFixture, CopiesDifferingOnlyInCaseAreKeptWhenWriting)
@@ -104,17 +116,17 @@ TEST_F(HistoryFixture, ZeroMaximumWritesNothing)
 {
     keys.maximum = 0;
     SettingHistory history;
-    EXPECT_FALSE(writeHistory(store, keys, history, "/v"));
+    EXPECT_FALSE(writeHistory(store, keys, history, n("/v")));
     EXPECT_EQ(ini(), "");
 }
 
 TEST_F(HistoryFixture, FirstWriteCreatesTheHistory)
 {
     SettingHistory history;
-    EXPECT_TRUE(writeHistory(store, keys, history, "/v"));
-    EXPECT_TRUE(writeHistory(store, keys, history, "/w"));
-    EXPECT_EQ(history, (SettingHistory{{"/w", "/v"}, "/w"}));
-    EXPECT_EQ(ini(), "[Folders]\nAddFolderDrop1=/w\nAddFolderDrop2=/v\n");
+    EXPECT_TRUE(writeHistory(store, keys, history, n("/v")));
+    EXPECT_TRUE(writeHistory(store, keys, history, n("/w")));
+    EXPECT_EQ(history, (SettingHistory{n(Entries{"/w", "/v"}), n("/w")}));
+    EXPECT_EQ(ini(), n("[Folders]\nAddFolderDrop1=/w\nAddFolderDrop2=/v\n"));
 }
 
 }  // namespace

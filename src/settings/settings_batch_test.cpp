@@ -13,6 +13,7 @@
 #endif
 
 #include "platform/file_system.h"
+#include "platform/native_path.h"
 #include "settings/options_io.h"
 #include "settings/recent_files.h"
 #include "settings/setting_history.h"
@@ -113,8 +114,9 @@ TEST(SettingsBatch, RecordingThePresentFileAndSavingAFullHistoryWriteOnceEach)
     EXPECT_TRUE(recent.recordPresentFile(c.store, 255, "/x/NEW.LIB"));
     EXPECT_EQ(c.opens, 1);
     EXPECT_EQ(c.writes, 1);
-    EXPECT_EQ(c.store.readSetting("Filelist", "Filelist1", ""), "/x/P.LIB");
-    EXPECT_EQ(c.store.readSetting("Filelist", "Filelist255", ""), "/x/F254.LIB");
+    EXPECT_EQ(c.store.readSetting("Filelist", "Filelist1", ""), platform::nativePath("/x/P.LIB"));
+    EXPECT_EQ(c.store.readSetting("Filelist", "Filelist255", ""),
+              platform::nativePath("/x/F254.LIB"));
 
     const HistoryKeys keys{"Folders", "AddFolderDrop", 255};
     SettingHistory history{readHistory(c.store, keys), ""};
@@ -124,8 +126,8 @@ TEST(SettingsBatch, RecordingThePresentFileAndSavingAFullHistoryWriteOnceEach)
     EXPECT_TRUE(writeHistory(c.store, keys, history, "/new/"));
     EXPECT_EQ(c.opens, 1);
     EXPECT_EQ(c.writes, 1);
-    EXPECT_EQ(history.entries.front(), "/new/");
-    EXPECT_EQ(history.entries.back(), "/d254/");
+    EXPECT_EQ(history.entries.front(), platform::nativePath("/new/"));
+    EXPECT_EQ(history.entries.back(), platform::nativePath("/d254/"));
 
     c.opens = 0;
     c.writes = 0;

@@ -191,13 +191,12 @@ TEST(SettingsLocation, ReadOnlyProgramFolderPutsTheSettingsInAppData)
     files.setFaultHook([&](platform::FileOp op, const std::string& path) {
         return op == platform::FileOp::Create && path.starts_with(prog) ? 5 : 0;
     });
-    const SettingsLocation where =
-        locateSettingsFile(files, env, {prog + "quillon32.exe", "C:\\"});
+    const SettingsLocation where = locateSettingsFile(files, env, {prog + "quillon32.exe", "C:\\"});
     const std::string settings = root.file("AppData") + "\\Quillon\\";
     EXPECT_EQ(where.settingsFolder, settings);
     EXPECT_EQ(where.settingsFile, settings + "Quillon32.ini");
-    EXPECT_EQ(root.read("AppData/Quillon/Quillon32.ini"),
-              "[Folders]\nProgFolder=" + settings + "\n");
+    // Locating only reads: neither folder gets a settings file from it.
+    EXPECT_FALSE(files.exists(where.settingsFile));
     EXPECT_FALSE(files.exists(prog + "Quillon32.ini"));
 }
 

@@ -326,8 +326,9 @@ TEST(SettingsStore, PathKeysComeBackInTheProgramsFormAndAbsentOnesAsTheDefault)
 #ifdef _WIN32
     // What an earlier version wrote: "/" from a file dialog, the ANSI code page (E9h is
     // e with acute accent in Windows-1252, the code page of the systems this runs on).
-    folder.write("Quillon32.ini", "[Filelist]\r\nFilelist1=C:/Libs/noext.lib\r\n"
-                                  "Filelist2=C:\\Caf\xE9\\x.lib\r\n");
+    folder.write("Quillon32.ini",
+                 "[Filelist]\r\nFilelist1=C:/Libs/noext.lib\r\n"
+                 "Filelist2=C:\\Caf\xE9\\x.lib\r\n");
     SettingsStore store(folder.file("Quillon32.ini"));
     EXPECT_EQ(store.readPath("Filelist", "Filelist1"), "C:\\Libs\\noext.lib");
     if (GetACP() == 1252) {
