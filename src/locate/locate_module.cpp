@@ -221,6 +221,16 @@ void appendResultRow(LocateState& state, ResultRow row)
 
 }  // namespace
 
+std::unordered_map<std::string, ModuleData> moduleDataByName(const Workspace& ws)
+{
+    std::unordered_map<std::string, ModuleData> out;
+    out.reserve(ws.library.modules.size());
+    for (const ModuleEntry& entry : ws.library.modules)
+        out.try_emplace(upperAscii(trimBlanks(entry.MODULENAME.view())),
+                        ModuleData{entry.FILENAMEDLL, entry.FILENAME});
+    return out;
+}
+
 void prepareSearch(Workspace& ws)
 {
     LocateState& state = locate::state(ws);

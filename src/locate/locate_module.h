@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "locate/locate_state.h"
@@ -55,6 +56,11 @@ struct ModuleData {
     std::string FILENAMEDLL;
     std::string FILENAME;
 };
+
+/// The recorded files of every module of `ModuleTable` by upper-cased name, each taken from the
+/// first entry of that name as a search takes them: for runs over many modules of a table
+/// that does not change meanwhile.
+[[nodiscard]] std::unordered_map<std::string, ModuleData> moduleDataByName(const Workspace& ws);
 
 /// One search.
 struct LocateRequest {

@@ -2,9 +2,11 @@
 #include "reports/compare_library.h"
 
 #include <set>
+#include <unordered_map>
 
 #include "base/ascii_text.h"
 #include "locate/locate_module.h"
+#include "locate/path_parts.h"
 #include "reports/compare_module.h"
 #include "reports/compare_texts.h"
 
@@ -17,6 +19,10 @@ std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
     const std::string wanted = upperCase(trimRight(request.moduleName));
     std::set<std::string, std::less<>> done;
     const locate::LocatePassScope pass(ws);
+    // The table does not change while the modules are compared: looked up once for all.
+    std::unordered_map<std::string, locate::ModuleData> recorded;
+    if (request.diskFile.empty())
+        recorded = locate::moduleDataByName(ws);
     for (std::size_t row = 0; row < ws.library.rows.size(); ++row) {
         const LibraryRow& module = ws.library.rows[row];
         if (!module.isModule())
@@ -32,6 +38,9 @@ std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
             locate::LocateRequest locateRequest;
             locateRequest.moduleName = name;
             locateRequest.quiet = true;
+            if (const auto it = recorded.find(locate::upperAscii(trimBlanks(name)));
+                it != recorded.end())
+                locateRequest.moduleData = it->second;
             const locate::LocateOutcome found = locate::LocateModuleFile(ws, locateRequest);
             if (!found.found) {
                 entry.located = false;

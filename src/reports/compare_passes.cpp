@@ -7,41 +7,16 @@
 
 #include "base/ascii_text.h"
 #include "reports/compare_texts.h"
+#include "reports/name_chains.h"
 #include "reports/name_relation.h"
 
 namespace quillon::reports {
 
 namespace {
 
-constexpr std::size_t kUnpaired = static_cast<std::size_t>(-1);
-
-/// Positions grouped by name: the first position of each name and, for each position, the
-/// next one of the same name in ascending order (one allocation per table, not per name).
-class NameChains {
-public:
-    template <class Name>
-    NameChains(std::size_t count, Name name) : m_next(count, kUnpaired)
-    {
-        m_first.reserve(count);
-        for (std::size_t j = count; j-- > 0;) {
-            const auto [it, inserted] = m_first.try_emplace(name(j), j);
-            if (!inserted) {
-                m_next[j] = it->second;
-                it->second = j;
-            }
-        }
-    }
-    [[nodiscard]] std::size_t first(std::string_view name) const
-    {
-        const auto it = m_first.find(name);
-        return it == m_first.end() ? kUnpaired : it->second;
-    }
-    [[nodiscard]] std::size_t next(std::size_t j) const { return m_next[j]; }
-
-private:
-    std::unordered_map<std::string_view, std::size_t> m_first;
-    std::vector<std::size_t> m_next;
-};
+constexpr std::size_t kUnpaired = NameChains::kEnd;
+/// The cancel question is asked once in this many functions (and on the first).
+constexpr std::uint32_t kPollEvery = 64;
 
 void mark(CellChange& cell, CellChange change)
 {
@@ -123,9 +98,7 @@ public:
         status(kPassMissingDiskText);
         missingOnDisk();
         status(kCompletingText);
-        std::stable_sort(
-            m_rows.begin(), m_rows.end(),
-            [](const CompareRow& a, const CompareRow& b) { return a.ORDINAL < b.ORDINAL; });
+        sortByOrdinal();
         return !m_stop;
     }
 
@@ -137,9 +110,31 @@ private:
     }
     bool stop()
     {
-        if (!m_stop && m_hooks.cancelled && m_hooks.cancelled())
+        if (!m_stop && m_hooks.cancelled && m_polls++ % kPollEvery == 0 && m_hooks.cancelled())
             m_stop = true;
         return m_stop;
+    }
+
+    /// Orders the rows by ordinal, rows of one ordinal keeping their order.
+    void sortByOrdinal()
+    {
+        const auto byOrdinal = [](const CompareRow& a, const CompareRow& b) {
+            return a.ORDINAL < b.ORDINAL;
+        };
+        if (std::is_sorted(m_rows.begin(), m_rows.end(), byOrdinal))
+            return;
+        // Sorting (ordinal, position) keys and moving each row once costs less than moving
+        // whole rows in a merge sort.
+        std::vector<std::uint64_t> keys;
+        keys.reserve(m_rows.size());
+        for (std::size_t k = 0; k < m_rows.size(); ++k)
+            keys.push_back(std::uint64_t{m_rows[k].ORDINAL} << 32 | k);
+        std::sort(keys.begin(), keys.end());
+        CompareList sorted;
+        sorted.reserve(m_rows.size());
+        for (const std::uint64_t key : keys)
+            sorted.push_back(std::move(m_rows[static_cast<std::size_t>(key & 0xffffffffu)]));
+        m_rows = std::move(sorted);
     }
 
     void copyDiskRows()
@@ -349,6 +344,7 @@ private:
     std::vector<std::string> m_libUpper;
     std::vector<std::string> m_diskUpper;
     std::size_t m_libUnpaired = 0;
+    std::uint32_t m_polls = 0;
     bool m_stop = false;
 };
 
