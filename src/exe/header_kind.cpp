@@ -13,16 +13,19 @@ namespace quillon::exe {
 std::uint8_t headerKind(platform::FileSystem& files, const std::string& path)
 {
     Result<platform::File> file = files.openRead(path);
-    if (!file)
-        return 0;
+    return file ? headerKind(*file) : 0;
+}
+
+std::uint8_t headerKind(platform::File& file)
+{
     std::array<std::byte, 4> field{};
-    if (!file->readExactAt(dos::kNewHeaderOffsetField, field))
+    if (!file.readExactAt(dos::kNewHeaderOffsetField, field))
         return 0;
     const Result<std::uint32_t> offset = io::ByteReader(field).u32le(0);
     if (!offset)
         return 0;
     std::array<std::byte, 2> signature{};
-    if (!file->readExactAt(*offset, signature))
+    if (!file.readExactAt(*offset, signature))
         return 0;
     const char first = static_cast<char>(signature[0]);
     const char second = static_cast<char>(signature[1]);

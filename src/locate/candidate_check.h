@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "exe/header_kind.h"
+#include "platform/file_system.h"
 
 namespace quillon::platform {
 class FileSystem;
@@ -31,16 +33,25 @@ struct Candidate {
     std::uint8_t os = 0;
 };
 
+/// A file the candidate test accepted, kept open for whoever reads it next.
+struct AcceptedFile {
+    std::string path;
+    platform::File file;
+};
+
 /// Tests `folder` + `name`: the name must match exactly one file of the folder (letter case
 /// ignored); with `verifyHeaders` the file must also have an NE or PE header. The header kind
 /// of an accepted file is always read, so that its bitness is known even without verification.
+/// With `keep` (and no `headerTest`) the accepted file is left open there.
 [[nodiscard]] Candidate testCandidate(platform::FileSystem& files, FolderCache& cache,
                                       const std::string& folder, std::string_view name,
-                                      bool verifyHeaders, const HeaderTest& headerTest);
+                                      bool verifyHeaders, const HeaderTest& headerTest,
+                                      std::optional<AcceptedFile>* keep = nullptr);
 
 /// Tests a full file name the same way.
 [[nodiscard]] Candidate testCandidatePath(platform::FileSystem& files, FolderCache& cache,
                                           std::string_view fullName, bool verifyHeaders,
-                                          const HeaderTest& headerTest);
+                                          const HeaderTest& headerTest,
+                                          std::optional<AcceptedFile>* keep = nullptr);
 
 }  // namespace quillon::locate

@@ -61,12 +61,19 @@ public:
 private:
     void tag(std::string_view t) { m_outcome.processes += t; }
 
+    std::optional<AcceptedFile>* keep()
+    {
+        return m_state.inPass && m_state.keepAccepted ? &m_state.accepted : nullptr;
+    }
+
     bool accept(const Candidate& c, std::string_view label)
     {
         if (!c.accepted)
             return false;
         m_outcome.found = true;
         m_outcome.result = m_ws.files().fullPath(c.path);
+        if (m_state.accepted && m_state.accepted->path == c.path)
+            m_state.accepted->path = m_outcome.result;
         m_outcome.os = c.os;
         m_outcome.source = std::string(label);
         return true;
@@ -77,7 +84,7 @@ private:
         if (trimBlanks(path).empty())
             return false;
         return accept(testCandidatePath(m_ws.files(), m_state.folders, trimBlanks(path),
-                                        m_derived.verifyHeaders, m_state.headerTest),
+                                        m_derived.verifyHeaders, m_state.headerTest, keep()),
                       label);
     }
 
@@ -87,7 +94,7 @@ private:
             return false;
         for (const std::string& candidate : m_name->fileNames) {
             if (accept(testCandidate(m_ws.files(), m_state.folders, folder, candidate,
-                                     m_derived.verifyHeaders, m_state.headerTest),
+                                     m_derived.verifyHeaders, m_state.headerTest, keep()),
                        label))
                 return true;
         }

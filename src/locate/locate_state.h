@@ -81,6 +81,10 @@ struct LocateState {
     FolderCache folders;
     /// A whole-library pass is running: listings are kept from one module to the next.
     bool inPass = false;
+    /// Set by a pass that reads each located file next: the search leaves the file it found
+    /// open in `accepted` (replacing the one before), so it is opened once.
+    bool keepAccepted = false;
+    std::optional<AcceptedFile> accepted;
 
     /// Remembered for the run: the folder of the last file found, and the folders the user
     /// entered by hand (the first one and the last one).
@@ -109,6 +113,8 @@ struct LocateState {
     void endPass()
     {
         inPass = false;
+        keepAccepted = false;
+        accepted.reset();
         folders.clear();
     }
     /// Remembers a folder the user entered by hand (for instance in the compare dialog).

@@ -12,6 +12,30 @@
 
 namespace quillon::reports {
 
+namespace {
+
+/// Keeps the file each search accepts open while it lives.
+class KeepAccepted {
+public:
+    explicit KeepAccepted(locate::LocateState& state) : m_state(state), m_before(state.keepAccepted)
+    {
+        m_state.keepAccepted = true;
+    }
+    ~KeepAccepted()
+    {
+        m_state.keepAccepted = m_before;
+        m_state.accepted.reset();
+    }
+    KeepAccepted(const KeepAccepted&) = delete;
+    KeepAccepted& operator=(const KeepAccepted&) = delete;
+
+private:
+    locate::LocateState& m_state;
+    bool m_before;
+};
+
+}  // namespace
+
 std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
                                                     const LibraryCompareRequest& request)
 {
@@ -23,6 +47,9 @@ std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
     std::unordered_map<std::string, locate::ModuleData> recorded;
     if (request.diskFile.empty())
         recorded = locate::moduleDataByName(ws);
+    // The file the search found and tested is read from where it was opened.
+    locate::LocateState& found = locate::state(ws);
+    const KeepAccepted keep(found);
     for (std::size_t row = 0; row < ws.library.rows.size(); ++row) {
         const LibraryRow& module = ws.library.rows[row];
         if (!module.isModule())
@@ -41,8 +68,9 @@ std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
             if (const auto it = recorded.find(locate::upperAscii(trimBlanks(name)));
                 it != recorded.end())
                 locateRequest.moduleData = it->second;
-            const locate::LocateOutcome found = locate::LocateModuleFile(ws, locateRequest);
-            if (!found.found) {
+            found.accepted.reset();
+            const locate::LocateOutcome located = locate::LocateModuleFile(ws, locateRequest);
+            if (!located.found) {
                 entry.located = false;
                 entry.result.end = CompareEnd::FileNotFound;
                 entry.result.moduleName = name;
@@ -51,9 +79,15 @@ std::vector<ModuleComparison> compareLibraryModules(Workspace& ws,
                 out.push_back(std::move(entry));
                 continue;
             }
-            diskFile = found.result;
+            diskFile = located.result;
         }
-        entry.result = compareModule(ws, row, diskFile, request.options);
+        if (found.accepted && found.accepted->path == diskFile && !isLibDiskFile(diskFile)) {
+            platform::File opened = std::move(found.accepted->file);
+            found.accepted.reset();
+            entry.result = compareModule(ws, row, diskFile, request.options, std::move(opened));
+        } else {
+            entry.result = compareModule(ws, row, diskFile, request.options);
+        }
         const bool cancelled = entry.result.end == CompareEnd::Cancelled;
         out.push_back(std::move(entry));
         if (cancelled)

@@ -47,8 +47,8 @@ struct DiskText {
 class Comparison {
 public:
     Comparison(Workspace& ws, std::size_t moduleRow, const std::string& diskFile,
-               const CompareOptions& options)
-        : m_ws(ws), m_moduleRow(moduleRow)
+               const CompareOptions& options, std::optional<platform::File> opened = std::nullopt)
+        : m_ws(ws), m_moduleRow(moduleRow), m_opened(std::move(opened))
     {
         m_result.options = options;
         m_result.diskFile = diskFile;
@@ -61,7 +61,7 @@ public:
             return failed(CompareEnd::ModuleNotFound);
         collectLibrarySide();
         status(2, kInitializingText);
-        if (!m_ws.files().isFile(m_result.diskFile)) {
+        if (!m_opened && !m_ws.files().isFile(m_result.diskFile)) {
             message(fileNotFoundMessage(m_result.diskFile));
             status(1, kFileWasNotFoundText);
             return failed(CompareEnd::FileNotFound);
@@ -221,7 +221,9 @@ private:
     /// Reads the exports straight from the file's pages, without making library rows.
     std::optional<DiskModule> readExecutable()
     {
-        Result<platform::File> file = m_ws.files().openRead(m_result.diskFile);
+        Result<platform::File> file =
+            m_opened ? Result<platform::File>(std::move(*m_opened))
+                     : m_ws.files().openRead(m_result.diskFile);
         const Result<std::uint64_t> size =
             file ? file->size() : Result<std::uint64_t>(file.error());
         if (!size)
@@ -291,6 +293,7 @@ private:
     Workspace& m_ws;
     std::size_t m_moduleRow;
     CompareResult m_result;
+    std::optional<platform::File> m_opened;
     std::vector<CompareFunction> m_library;
     DiskText m_text;
 };
@@ -311,6 +314,12 @@ CompareResult compareModule(Workspace& ws, std::size_t moduleRow, const std::str
                             const CompareOptions& options)
 {
     return Comparison(ws, moduleRow, diskFile, options).run();
+}
+
+CompareResult compareModule(Workspace& ws, std::size_t moduleRow, const std::string& diskFile,
+                            const CompareOptions& options, platform::File opened)
+{
+    return Comparison(ws, moduleRow, diskFile, options, std::move(opened)).run();
 }
 
 }  // namespace quillon::reports

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/workspace.h"
+#include "platform/file_system.h"
 #include "reports/compare_types.h"
 
 namespace quillon::reports {
@@ -27,6 +28,10 @@ namespace quillon::reports {
 [[nodiscard]] CompareResult compareModule(Workspace& ws, std::size_t moduleRow,
                                           const std::string& diskFile,
                                           const CompareOptions& options);
+/// The same with `diskFile` open already (an executable the search just found).
+[[nodiscard]] CompareResult compareModule(Workspace& ws, std::size_t moduleRow,
+                                          const std::string& diskFile,
+                                          const CompareOptions& options, platform::File opened);
 
 
 }  // namespace quillon::reports
