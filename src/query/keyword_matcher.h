@@ -1,12 +1,11 @@
 // KeywordMatcher: the OR, NOT and AND tests of one row text.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "query/keyword_scan.h"
 #include "query/keywords.h"
 #include "query/search_options.h"
 
@@ -16,34 +15,29 @@ namespace quillon::query {
 enum class Verdict { NoMatch, Match, RejectedByNot, RejectedByAnd };
 
 /// Tests row texts against keyword sets with one match option. A keyword longer than the row
-/// text is skipped by every test. Not thread-safe: it keeps a buffer for the folded text.
+/// text is skipped by every test. Texts are read where they lie, folded as they are compared.
 class KeywordMatcher {
 public:
     KeywordMatcher(const KeywordSets& sets, MatchOption option, bool caseSensitive);
 
-    /// The verdict on `text` (upper-cased first unless the search is case sensitive).
+    /// The verdict on `text` (compared in upper case unless the search is case sensitive).
     [[nodiscard]] Verdict test(std::string_view text) const;
 
 private:
-    [[nodiscard]] bool satisfies(std::string_view text, std::string_view keyword) const;
+    [[nodiscard]] bool satisfies(std::string_view text, std::string_view keyword,
+                                 const KeywordScan& scan) const;
     [[nodiscard]] bool anyOrKeyword(std::string_view text) const;
-    [[nodiscard]] bool containsAnyOr(std::string_view text) const;
 
     std::vector<std::string> m_or;
     std::vector<std::string> m_and;
     std::vector<std::string> m_not;
     MatchOption m_option;
-    bool m_caseSensitive;
+    bool m_foldCase;
     bool m_noOrKeywords;
-    /// "Containing" over several OR keywords: the pairs of bytes the keywords start with, one
-    /// bit each, so that a text is scanned once and a keyword compared only where its first two
-    /// bytes stand (one-byte keywords: by their first byte).
-    std::array<std::uint64_t, 65536 / 64> m_firstPairs{};
-    std::array<std::uint8_t, 256> m_firstByte{};
-    std::size_t m_shortestOr = 0;
-    /// The letter case table of the search: upper case unless case sensitive.
-    std::array<char, 256> m_fold{};
-    mutable std::string m_folded;
+    /// "Containing": all OR keywords at once, and each AND and NOT keyword alone.
+    KeywordScan m_orScan;
+    std::vector<KeywordScan> m_andScans;
+    std::vector<KeywordScan> m_notScans;
 };
 
 }  // namespace quillon::query

@@ -2,6 +2,8 @@
 #include "query/result_inserter.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <tuple>
 
 #include "base/ascii_text.h"
@@ -75,8 +77,26 @@ void ResultInserter::finish()
     if (m_added.empty())
         return;
     const auto byKey = [this](const QueryResult& a, const QueryResult& b) { return less(a, b); };
-    std::stable_sort(m_added.begin(), m_added.end(), byKey);
+    if (!std::is_sorted(m_added.begin(), m_added.end(), byKey)) {
+        // Positions are sorted and each entry moved once: cheaper than moving entries about.
+        std::vector<std::uint32_t> order(m_added.size());
+        std::iota(order.begin(), order.end(), 0u);
+        std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+            return less(m_added[a], m_added[b]);
+        });
+        std::vector<QueryResult> sorted;
+        sorted.reserve(m_added.size());
+        for (const std::uint32_t at : order)
+            sorted.push_back(std::move(m_added[at]));
+        m_added = std::move(sorted);
+    }
     std::vector<QueryResult>& rows = m_list.rows;
+    if (rows.empty()) {
+        rows = std::move(m_added);
+        m_added.clear();
+        m_addedKeys.clear();
+        return;
+    }
     const auto middle = static_cast<std::ptrdiff_t>(rows.size());
     rows.insert(rows.end(), std::make_move_iterator(m_added.begin()),
                 std::make_move_iterator(m_added.end()));
