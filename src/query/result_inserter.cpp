@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <string_view>
 #include <tuple>
+#include <unordered_map>
 
 #include "base/ascii_text.h"
 
@@ -72,6 +74,50 @@ bool ResultInserter::add(QueryResult entry)
     return true;
 }
 
+std::vector<std::uint32_t> ResultInserter::sortedPositions() const
+{
+    std::vector<std::uint32_t> order(m_added.size());
+    constexpr std::size_t kPositionBits = 24;
+    if (m_list.order == 2 && m_added.size() < (std::size_t{1} << kPositionBits)) {
+        // By module name and ordinal: the names ranked once (a module's entries come
+        // together), then one number per entry holds its rank, ordinal and position.
+        std::unordered_map<std::string_view, std::uint64_t> ranks;
+        std::string_view previous;
+        for (std::size_t k = 0; k < m_added.size(); ++k) {
+            const std::string_view name = m_added[k].MODULENAME.view();
+            if (k == 0 || name != previous)
+                ranks.try_emplace(name, 0);
+            previous = name;
+        }
+        std::vector<std::string_view> names;
+        names.reserve(ranks.size());
+        for (const auto& [name, rank] : ranks)
+            names.push_back(name);
+        std::sort(names.begin(), names.end());
+        for (std::size_t r = 0; r < names.size(); ++r)
+            ranks[names[r]] = r;
+        std::vector<std::uint64_t> keys(m_added.size());
+        std::uint64_t rank = 0;
+        for (std::size_t k = 0; k < m_added.size(); ++k) {
+            const std::string_view name = m_added[k].MODULENAME.view();
+            if (k == 0 || name != previous)
+                rank = ranks[name];
+            previous = name;
+            keys[k] = rank << (16 + kPositionBits) |
+                      std::uint64_t{m_added[k].ORDINAL} << kPositionBits | k;
+        }
+        std::sort(keys.begin(), keys.end());
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            order[k] = static_cast<std::uint32_t>(keys[k] & ((std::uint64_t{1} << kPositionBits) - 1));
+        return order;
+    }
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+        return less(m_added[a], m_added[b]);
+    });
+    return order;
+}
+
 void ResultInserter::finish()
 {
     if (m_added.empty())
@@ -79,11 +125,7 @@ void ResultInserter::finish()
     const auto byKey = [this](const QueryResult& a, const QueryResult& b) { return less(a, b); };
     if (!std::is_sorted(m_added.begin(), m_added.end(), byKey)) {
         // Positions are sorted and each entry moved once: cheaper than moving entries about.
-        std::vector<std::uint32_t> order(m_added.size());
-        std::iota(order.begin(), order.end(), 0u);
-        std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-            return less(m_added[a], m_added[b]);
-        });
+        const std::vector<std::uint32_t> order = sortedPositions();
         std::vector<QueryResult> sorted;
         sorted.reserve(m_added.size());
         for (const std::uint32_t at : order)

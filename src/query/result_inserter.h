@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     /// such a duplicate.
     bool add(QueryResult entry);
 
+    /// Room for `count` more entries.
+    void reserve(std::size_t count) { m_added.reserve(m_added.size() + count); }
+
     /// How many entries were added.
     [[nodiscard]] std::size_t added() const { return m_added.size(); }
 
@@ -38,6 +42,8 @@ public:
 
 private:
     [[nodiscard]] bool less(const QueryResult& a, const QueryResult& b) const;
+    /// The positions of the added entries in key order, equal keys in the order added.
+    [[nodiscard]] std::vector<std::uint32_t> sortedPositions() const;
     /// The function's key: module name, symbol name and ordinal.
     [[nodiscard]] static std::string key(const QueryResult& entry);
 

@@ -114,6 +114,7 @@ SearchResult runQuery(Workspace& ws, const SearchOptions& options)
     progress.start(kSearchingText, rows.size());
     ws.cancel.clear();
     const std::int64_t start = ws.clock().hundredths();
+    std::vector<std::size_t> matched;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i % kPollRows == 0 && i != 0) {
             if (ws.cancel.poll()) {
@@ -130,8 +131,13 @@ SearchResult runQuery(Workspace& ws, const SearchOptions& options)
         if (verdict != Verdict::Match)
             continue;
         ++result.matches;
-        if (row.ORDINAL == 0)
-            continue;
+        if (row.ORDINAL != 0)
+            matched.push_back(i);
+    }
+    // The entries are made once the scan knows how many there are.
+    inserter.reserve(matched.size());
+    for (const std::size_t i : matched) {
+        LibraryRow& row = rows[i];
         QueryResult entry{row.MODULENAME, row.SYMBOL.str(), row.ORDINAL, row.UNSORTED, 1};
         if (!inserter.add(std::move(entry))) {
             ++result.duplicates;
