@@ -125,12 +125,25 @@ void ResultInserter::finish()
     const auto byKey = [this](const QueryResult& a, const QueryResult& b) { return less(a, b); };
     if (!std::is_sorted(m_added.begin(), m_added.end(), byKey)) {
         // Positions are sorted and each entry moved once: cheaper than moving entries about.
-        const std::vector<std::uint32_t> order = sortedPositions();
-        std::vector<QueryResult> sorted;
-        sorted.reserve(m_added.size());
-        for (const std::uint32_t at : order)
-            sorted.push_back(std::move(m_added[at]));
-        m_added = std::move(sorted);
+        // In place, cycle by cycle: no second copy of the entries.
+        std::vector<std::uint32_t> order = sortedPositions();
+        constexpr std::uint32_t kDone = 0xffffffffu;
+        for (std::size_t start = 0; start < order.size(); ++start) {
+            if (order[start] == kDone || order[start] == start) {
+                order[start] = kDone;
+                continue;
+            }
+            QueryResult held = std::move(m_added[start]);
+            std::size_t at = start;
+            while (order[at] != start) {
+                const std::size_t from = order[at];
+                m_added[at] = std::move(m_added[from]);
+                order[at] = kDone;
+                at = from;
+            }
+            m_added[at] = std::move(held);
+            order[at] = kDone;
+        }
     }
     std::vector<QueryResult>& rows = m_list.rows;
     if (rows.empty()) {
