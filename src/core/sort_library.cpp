@@ -33,12 +33,12 @@ int compareText(std::string_view a, std::string_view b, bool caseSensitive)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-/// The first eight bytes of a text as a big-endian number, so that comparing the numbers
-/// orders texts as comparing their bytes would, up to the eighth byte.
-std::uint64_t textPrefix(std::string_view text, bool caseSensitive)
+/// Eight bytes of a text from `from` on as a big-endian number, so that comparing the numbers
+/// orders texts as comparing their bytes would, over those eight bytes.
+std::uint64_t textPrefix(std::string_view text, bool caseSensitive, std::size_t from = 0)
 {
     std::uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
+    for (std::size_t i = from; i < from + 8; ++i) {
         unsigned char c = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
         if (!caseSensitive)
             c = upperByte(c);
@@ -53,11 +53,13 @@ std::uint64_t levelCode(std::int16_t level)
     return static_cast<std::uint64_t>(std::clamp<int>(level + 2, 0, 7));
 }
 
-/// A row's sort key: `major` and `minor` decide almost every comparison; equal keys of the
-/// symbol order fall back to the whole names.
+/// A row's sort key: `major`, `minor` and `next` (the name's second eight bytes) decide
+/// almost every comparison; equal keys of the symbol order fall back to the whole names, and
+/// rows equal by the order keep their order (`index`).
 struct SortKey {
     std::uint64_t major = 0;
     std::uint64_t minor = 0;
+    std::uint64_t next = 0;
     std::uint32_t index = 0;
 };
 
@@ -142,6 +144,10 @@ std::vector<SortKey> buildKeys(const LibraryList& rows, SortOrder order, bool de
         std::uint64_t minor = order == SortOrder::SymbolNames ? textPrefix(row.SYMBOL, caseSensitive)
                                                               : row.ORDINAL;
         k.minor = descending ? ~minor : minor;
+        if (order == SortOrder::SymbolNames) {
+            const std::uint64_t next = textPrefix(row.SYMBOL, caseSensitive, 8);
+            k.next = descending ? ~next : next;
+        }
     }
     return keys;
 }
@@ -169,15 +175,20 @@ void sortLibrary(Workspace& ws, SortOrder order, bool descending, bool quiet)
     const bool caseSensitive = ws.caseSensitiveSort;
     std::vector<SortKey> keys = buildKeys(rows, order, descending, caseSensitive);
     const bool byName = order == SortOrder::SymbolNames;
-    std::stable_sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+    // The position decides last, so the sort is stable without a stable sort's moves.
+    std::sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
         if (a.major != b.major)
             return a.major < b.major;
         if (a.minor != b.minor)
             return a.minor < b.minor;
-        if (!byName)
-            return false;
-        const int c = compareText(rows[a.index].SYMBOL, rows[b.index].SYMBOL, caseSensitive);
-        return descending ? c > 0 : c < 0;
+        if (a.next != b.next)
+            return a.next < b.next;
+        if (byName) {
+            const int c = compareText(rows[a.index].SYMBOL, rows[b.index].SYMBOL, caseSensitive);
+            if (c != 0)
+                return descending ? c > 0 : c < 0;
+        }
+        return a.index < b.index;
     });
     LibraryList sorted;
     sorted.reserve(rows.size());
