@@ -73,7 +73,6 @@ QString iconName(int number, bool osIcons)
 IconSet::IconSet()
 {
     m_program = named("QNQuillon");
-    load();
 }
 
 QIcon IconSet::named(const QString& name)
@@ -86,19 +85,18 @@ QIcon IconSet::named(const QString& name)
     return icon;
 }
 
-void IconSet::load()
-{
-    for (std::size_t i = 0; i < m_icons.size(); ++i) {
-        const QString name = iconName(static_cast<int>(i), m_osIcons);
-        m_icons[i] = name.isEmpty() ? QIcon() : named(name);
-    }
-}
-
 const QIcon& IconSet::listIcon(int number) const
 {
     if (number < 0 || static_cast<std::size_t>(number) >= m_icons.size())
         return m_none;
-    return m_icons[static_cast<std::size_t>(number)];
+    const auto at = static_cast<std::size_t>(number);
+    // Read when first shown: most icons of the set are never needed in a session.
+    if (!m_loaded[at]) {
+        const QString name = iconName(number, m_osIcons);
+        m_icons[at] = name.isEmpty() ? QIcon() : named(name);
+        m_loaded[at] = true;
+    }
+    return m_icons[at];
 }
 
 void IconSet::setOsIcons(bool on)
@@ -106,7 +104,7 @@ void IconSet::setOsIcons(bool on)
     if (on == m_osIcons)
         return;
     m_osIcons = on;
-    load();
+    m_loaded.fill(false);
 }
 
 }  // namespace quillon::app

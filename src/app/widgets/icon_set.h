@@ -30,10 +30,9 @@ public:
     void setOsIcons(bool on);
 
 private:
-    void load();
-
     bool m_osIcons = true;
-    std::array<QIcon, 154> m_icons;
+    mutable std::array<QIcon, 154> m_icons;
+    mutable std::array<bool, 154> m_loaded{};
     QIcon m_none;
     QIcon m_program;
 };
