@@ -29,7 +29,7 @@ std::string libraryTargetFor(Workspace& ws, const std::string& loadedPath, bool 
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 
@@ -60,7 +60,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
     if (result.libFile) {
         lib::LibLoadRequest load;
         load.fileName = ws.CurrentFileName;
-        load.showProgress = ws.options.UseStatusBar != 0;
+        load.showProgress = ws.options.UseStatusBar;
         load.moduleName = request.moduleName;
         const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, load);
         if (outcome.ok()) {
@@ -97,7 +97,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         if (!hasFolder(ws.CurrentFileName)) {
             const std::string full = ws.files().fullPath(ws.CurrentFileName);
             const std::string normalized = platform::NormalizeFolderPath(
-                ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Skipped);
+                ws.files(), full, ws.options.UseLongAdd, platform::ExistenceCheck::Skipped);
             ws.CurrentFileName = normalized.empty() ? full : normalized;
         }
         if (executable && request.recordException) {
@@ -156,8 +156,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     status(ws, 3, "");
     const bool multiFile = files.size() > 1;
     if (multiFile) {
-        ws.options.UseExpandAll = 0;
-        ws.options.UseNoMessages = 1;
+        ws.options.UseExpandAll = false;
+        ws.options.UseNoMessages = true;
         ws.QuietLoad = true;
     } else {
         ws.QuietLoad = false;
@@ -170,7 +170,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     counts.hadModules = modulesBefore > 0;
     counts.hadSymbols = symbolsBefore > 0;
     for (const InputFile& file : files) {
-        ws.CurrentFileName = ws.options.UseLongAdd != 0 ? file.PATHFILE : file.SHORTNAME;
+        ws.CurrentFileName = ws.options.UseLongAdd ? file.PATHFILE : file.SHORTNAME;
         ++counts.processed;
         counts.lastPath = ws.CurrentFileName;
         counts.lastRejected = false;
@@ -226,8 +226,9 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     }
     if (ws.QuietLoad) {
         rebuildModuleTable(ws);
-        (void)locate::UpdateLibraryData(
-            ws, ws.options.UseBitCheck >= 2 ? locate::kUpdateLocate : locate::kUpdateRefresh);
+        (void)locate::UpdateLibraryData(ws, removesInconsistentModules(ws.options.UseBitCheck)
+                                                ? locate::kUpdateLocate
+                                                : locate::kUpdateRefresh);
     }
     if (ws.library.rows.size() > rowsBefore && (rowsBefore > 0 || multiFile))
         ws.library.LibraryChanged = true;
@@ -239,7 +240,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     counts.symbolsAdded =
         ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
     const LoadSummary summary = loadSummary(counts);
-    if (ws.options.UseStatusBar != 0) {
+    if (ws.options.UseStatusBar) {
         ws.ui().status(1, summary.pane1);
         if (summary.pane2)
             ws.ui().status(2, *summary.pane2);
@@ -248,9 +249,9 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     }
     // The summary's box is shown under the load's message setting: a multi-file load that added
     // nothing stays quiet.
-    if (summary.message && ws.options.UseNoMessages == 0)
+    if (summary.message && !ws.options.UseNoMessages)
         ws.ui().message(*summary.message);
-    if (!counts.skippedEntries.empty() && ws.options.UseNoMessages == 0)
+    if (!counts.skippedEntries.empty() && !ws.options.UseNoMessages)
         ws.ui().message(exe::skippedEntriesMessage(counts.skippedEntries));
     ws.options.UseExpandAll = savedExpandAll;
     ws.options.UseNoMessages = savedNoMessages;
