@@ -80,7 +80,7 @@ void BM_ExportListOfLoadedLibrary(benchmark::State& state)
     BenchWorkspace b;
     loadLib(b.ws, folder.file("BENCH.LIB"));
     b.ws.options.UseStatusBar = true;
-    b.ws.options.UseExportTextCopy = AskChoice::Never;
+    b.ws.options.UseExportTextCopy = quillon::AskChoice::Never;
     const std::string out = folder.file("ExportList.txt");
     for (auto _ : state) {
         (void)quillon::reports::fillExportRows(b.ws, std::nullopt);

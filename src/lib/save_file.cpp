@@ -155,7 +155,7 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
     if (written) {
         const std::string folder = folderOf(ws, ws.CurrentFileName);
         ws.options.LastSaveFolder = folder;
-        ws.settings().writePath("Folders", "LastSaveFolder", folder);
+        settings::SaveOption(ws.settings(), ws.options, &Options::LastSaveFolder);
     }
 
     if (hooks.refreshMainWindow)

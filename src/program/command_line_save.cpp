@@ -1,6 +1,7 @@
 // Silent command-line runs.
 #include "program/command_line_save.h"
 
+#include "core/option_override.h"
 #include "core/sort_library.h"
 #include "lib/lib_writer.h"
 #include "locate/update_library_data.h"
@@ -119,13 +120,13 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
     if (const std::optional<SortOrder> order = sortOrderOf(ws.options.UseLIBSortOrder))
         sortLibrary(ws, *order, false, true);
 
-    const int savedNoMessages = ws.options.UseNoMessages;
-    ws.options.UseNoMessages = true;
     ws.CurrentFileName = result.target;
     lib::WriteOptions writeOptions;
     writeOptions.quiet = true;
-    const Status written = lib::writeLibrary(ws, writeOptions);
-    ws.options.UseNoMessages = savedNoMessages;
+    const Status written = [&] {
+        const OptionOverride noMessages(ws.options, &Options::UseNoMessages, true);
+        return lib::writeLibrary(ws, writeOptions);
+    }();
     if (written.ok()) {
         result.outcome = BatchOutcome::Saved;
         ws.library.LibraryChanged = false;

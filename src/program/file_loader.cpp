@@ -3,6 +3,7 @@
 
 #include "base/lib_file_name.h"
 #include "core/library_model.h"
+#include "core/option_override.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
 #include "locate/update_library_data.h"
@@ -10,6 +11,7 @@
 #include "platform/path_spelling.h"
 #include "platform/paths.h"
 #include "program/command_line.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -144,8 +146,6 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
         return 0;
     // The whole load reads the settings once and writes them at most once.
     const settings::SettingsStore::Batch batch(ws.settings());
-    const int savedExpandAll = ws.options.UseExpandAll;
-    const int savedNoMessages = ws.options.UseNoMessages;
     const std::size_t rowsBefore = ws.library.rows.size();
     const std::uint32_t modulesBefore = ws.library.ModuleCount;
     const std::uint32_t symbolsBefore = ws.library.SymbolCount;
@@ -155,13 +155,12 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     status(ws, 2, "");
     status(ws, 3, "");
     const bool multiFile = files.size() > 1;
-    if (multiFile) {
-        ws.options.UseExpandAll = false;
-        ws.options.UseNoMessages = true;
-        ws.QuietLoad = true;
-    } else {
-        ws.QuietLoad = false;
-    }
+    // A multi-file load adds its modules collapsed and keeps its messages to the summary.
+    OptionOverride expandAll(ws.options, &Options::UseExpandAll,
+                             multiFile ? false : ws.options.UseExpandAll);
+    OptionOverride noMessages(ws.options, &Options::UseNoMessages,
+                              multiFile ? true : ws.options.UseNoMessages);
+    ws.QuietLoad = multiFile;
     maintenance::DuplicateAnswerState answers =
         multiFile ? maintenance::DuplicateAnswerState::multiFile()
                   : maintenance::DuplicateAnswerState::singleFile();
@@ -214,12 +213,12 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     }
 
     if (ws.library.SymbolCount > symbolsBefore) {
-        ws.options.UseNoMessages = savedNoMessages;
+        noMessages.restore();
         if (ws.ErrorText.empty())
             status(ws, 2, "Processing...");
         const std::string folder = platform::folderOf(ws.CurrentFileName);
         ws.options.LastAddFolder = folder;
-        ws.settings().writePath("Folders", "LastAddFolder", folder);
+        settings::SaveOption(ws.settings(), ws.options, &Options::LastAddFolder);
         ws.CurrentFileName = ws.library.LibraryFileName;
         if (rowsBefore > 0 && rowsBefore < ws.library.rows.size())
             maintenance::confirmDuplicateModulesAfterAdd(ws, rowsBefore, answers);
@@ -253,8 +252,6 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
         ws.ui().message(*summary.message);
     if (!counts.skippedEntries.empty() && !ws.options.UseNoMessages)
         ws.ui().message(exe::skippedEntriesMessage(counts.skippedEntries));
-    ws.options.UseExpandAll = savedExpandAll;
-    ws.options.UseNoMessages = savedNoMessages;
     ws.QuietLoad = false;
     if (countsOut != nullptr)
         *countsOut = counts;

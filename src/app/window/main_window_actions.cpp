@@ -22,24 +22,21 @@ namespace {
 constexpr const char* kAvailable = "quillonAvailable";
 constexpr const char* kNeedsRows = "quillonNeedsRows";
 
-struct QuickMenuEntry {
-    QuickMenuChoice choice;
+/// A choice of an option and the menu text that offers it.
+template <class Choice>
+struct NamedChoice {
+    Choice choice;
     const char* name;
 };
 
-const QuickMenuEntry kQuickMenus[] = {
+const NamedChoice<QuickMenuChoice> kQuickMenus[] = {
     {QuickMenuChoice::SortList, "Quickmenu: Sort the list"},
     {QuickMenuChoice::AddRecentFiles, "Quickmenu: Add recent files"},
     {QuickMenuChoice::MarkSelections, "Quickmenu: Mark selections"},
     {QuickMenuChoice::ExpandContractTree, "Quickmenu: Expand/contract tree"},
 };
 
-struct BitnessEntry {
-    LibraryBitness choice;
-    const char* name;
-};
-
-const BitnessEntry kBitnessChoices[] = {
+const NamedChoice<LibraryBitness> kBitnessChoices[] = {
     {LibraryBitness::Set16Bit, "Set 16-bit library"},
     {LibraryBitness::Set32Bit, "Set 32-bit library"},
     {LibraryBitness::Automatic, "Determine automatically"},
@@ -275,7 +272,7 @@ void MainWindow::fillQuickMenu()
     const QuickMenuChoice choice = m_ws.options.QuickMenu;
     // A number that names no quick menu shows the sort menu under the first name.
     const char* tip = kQuickMenus[0].name;
-    for (const QuickMenuEntry& e : kQuickMenus) {
+    for (const NamedChoice<QuickMenuChoice>& e : kQuickMenus) {
         if (e.choice == choice)
             tip = e.name;
     }
@@ -307,7 +304,7 @@ void MainWindow::fillQuickMenu()
 void MainWindow::fillChangeQuickMenu()
 {
     m_changeQuickMenu->clear();
-    for (const QuickMenuEntry& e : kQuickMenus) {
+    for (const NamedChoice<QuickMenuChoice>& e : kQuickMenus) {
         QAction* item = m_changeQuickMenu->addAction(e.name);
         item->setCheckable(true);
         item->setChecked(m_ws.options.QuickMenu == e.choice);
@@ -322,7 +319,7 @@ void MainWindow::fillChangeQuickMenu()
 void MainWindow::fillBitMenu()
 {
     m_bitMenu->clear();
-    for (const BitnessEntry& e : kBitnessChoices) {
+    for (const NamedChoice<LibraryBitness>& e : kBitnessChoices) {
         QAction* item = m_bitMenu->addAction(e.name);
         item->setCheckable(true);
         item->setChecked(m_ws.options.UseBitCheckSet == e.choice);
