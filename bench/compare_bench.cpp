@@ -84,7 +84,7 @@ void BM_CompareEveryModuleWithItsLocatedDll(benchmark::State& state)
 {
     bench::BenchWorkspace b;
     b.ws.QuietLoad = true;
-    b.ws.options.UseNoMessages = 1;
+    b.ws.options.UseNoMessages = true;
     for (const std::string& file : dllFiles()) {
         for (std::size_t i = readDll(b.ws, file); i < b.ws.library.rows.size(); ++i) {
             b.ws.library.rows[i].setFileName("/libs/ALL.LIB");
@@ -97,7 +97,7 @@ void BM_CompareEveryModuleWithItsLocatedDll(benchmark::State& state)
     }
     rebuildModuleTable(b.ws);
     locate::AutolocateOptions options;
-    options.UsePriorityPath = 1;
+    options.UsePriorityPath = true;
     options.FirstFolder = dllFolder() + "/";
     locate::state(b.ws).fixedOptions = options;
     std::size_t compared = 0;
@@ -122,7 +122,7 @@ void BM_CompareModuleWhoseEveryNameChanged(benchmark::State& state)
     constexpr int kCount = 10000;
     const bool related = state.range(0) == 0;
     bench::BenchWorkspace b;
-    b.ws.options.UseNoMessages = 1;
+    b.ws.options.UseNoMessages = true;
     testing::PeSpec spec;
     spec.dllName = "BIG.dll";
     const std::size_t first = b.ws.library.rows.size();

@@ -79,8 +79,8 @@ void BM_ExportListOfLoadedLibrary(benchmark::State& state)
     writeLibFile(folder.file("BENCH.LIB"));
     BenchWorkspace b;
     loadLib(b.ws, folder.file("BENCH.LIB"));
-    b.ws.options.UseStatusBar = 1;
-    b.ws.options.UseExportTextCopy = 1;
+    b.ws.options.UseStatusBar = true;
+    b.ws.options.UseExportTextCopy = quillon::AskChoice::Never;
     const std::string out = folder.file("ExportList.txt");
     for (auto _ : state) {
         (void)quillon::reports::fillExportRows(b.ws, std::nullopt);

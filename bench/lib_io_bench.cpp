@@ -79,7 +79,7 @@ std::string libraryBytes()
 void BM_WriteLibrary(benchmark::State& state)
 {
     BenchWorkspace b;
-    b.ws.options.UseNoMessages = 1;
+    b.ws.options.UseNoMessages = true;
     fillLibrary(b.ws);
     b.ws.CurrentFileName = (b.folder / "BENCH.LIB").string();
     for (auto _ : state) {

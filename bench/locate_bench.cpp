@@ -81,7 +81,7 @@ struct BenchWorkspace {
     BenchWorkspace()
     {
         Tree& tree = m_tree;
-        ws.options.UseNoMessages = 1;
+        ws.options.UseNoMessages = true;
         platform::Environment variables;
         variables.set("WINEPREFIX", (tree.root / "wine").string());
         variables.set("PATH", tree.path);

@@ -68,8 +68,8 @@ void fill(Workspace& ws)
     }
     postProcessLoad(ws, 0, LoadedFile{"/bench/SYNTHETIC.LIB", false, 0});
     ws.excludeList.assign(std::move(excluded));
-    ws.options.UseExcludeList = 1;
-    ws.options.UseExcludeGlobalDuplicates = 1;
+    ws.options.UseExcludeList = true;
+    ws.options.UseExcludeGlobalDuplicates = true;
 }
 
 /// Saves the library with the LIB writer as the file it was read from, so that the "Match
@@ -94,7 +94,7 @@ void BM_FindGlobalDuplicates(benchmark::State& state)
     BenchWorkspace b;
     fill(b.ws);
     saveLibrary(b.ws);
-    b.ws.options.UseExcludeGlobalDuplicatesSet = static_cast<int>(state.range(0));
+    b.ws.options.UseExcludeGlobalDuplicatesSet = static_cast<DuplicateKeep>(state.range(0));
     b.ws.library.LibraryChanged = true;
     maintenance::markExcludedSymbols(b.ws);
     // The first search reads the saved LIB into the cache; the timed ones use it.
@@ -136,7 +136,7 @@ void BM_RemoveMarkedSymbols(benchmark::State& state)
 {
     BenchWorkspace b;
     fill(b.ws);
-    b.ws.options.UseExcludeGlobalDuplicatesSet = 1;
+    b.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;
     maintenance::markExcludedSymbols(b.ws);
     maintenance::findGlobalDuplicates(b.ws, false);
     const Library marked = b.ws.library;
@@ -155,7 +155,7 @@ void BM_RemoveDuplicateModules(benchmark::State& state)
 {
     BenchWorkspace b;
     fill(b.ws);
-    b.ws.options.UseBitCheckDuplicates = 1;
+    b.ws.options.UseBitCheckDuplicates = true;
     const Library original = b.ws.library;
     std::uint16_t removed = 0;
     for (auto _ : state) {

@@ -61,7 +61,7 @@ struct Inputs {
     {
         bench::BenchWorkspace b;
         b.ws.SilentMode = true;
-        b.ws.options.UseNoMessages = 1;
+        b.ws.options.UseNoMessages = true;
         std::vector<std::string> parameters = dlls;
         parameters.push_back("/s:" + target);
         (void)processCommandLine(b.ws, parseCommandLine(parameters, platformSwitchRule()));
@@ -73,7 +73,7 @@ struct Inputs {
     {
         bench::BenchWorkspace b;
         b.ws.SilentMode = true;
-        b.ws.options.UseNoMessages = 1;
+        b.ws.options.UseNoMessages = true;
         platform::Environment env;
         env.set("WINEPREFIX", (root / "no-prefix").string());
         env.set("PATH", dllFolder());

@@ -77,7 +77,7 @@ Workspace& CommandContext::open(SettingsUse use, bool interactive)
         m_ws = &m_session->workspace();
     }
     m_ws->SilentMode = true;
-    m_ws->options.UseStatusBar = 0;
+    m_ws->options.UseStatusBar = false;
     return *m_ws;
 }
 

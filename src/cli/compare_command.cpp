@@ -69,7 +69,7 @@ ExitStatus runCompareCommand(CommandContext& context)
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
     ws.QuietLoad = true;
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     useLocateOptions(context, locateOptions(context, a.priority));
     reports::LibraryCompareRequest request;
     request.options = reports::readCompareSettings(ws.settings()).options;

@@ -77,16 +77,16 @@ ExitStatus runLocateCommand(CommandContext& context)
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
     ws.QuietLoad = true;
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     locate::AutolocateOptions options = locateOptions(context, a.priority);
     if (a.verify)
-        options.UseVerifyOSAutolocate = 1;
+        options.UseVerifyOSAutolocate = true;
     if (a.deep)
-        options.UseAutolocateDeep = 1;
+        options.UseAutolocateDeep = true;
     if (a.dllOnly)
-        options.UseOnlyDLLAutolocate = 1;
+        options.UseOnlyDLLAutolocate = true;
     if (a.exact)
-        options.UseRelaxedAutolocate = 0;
+        options.UseRelaxedAutolocate = false;
     useLocateOptions(context, options);
 
     const InputFiles inputs = context.findInputs(libFiles);

@@ -30,7 +30,7 @@ locate::AutolocateOptions locateOptions(CommandContext& context,
             context.tell("--priority " + folder + ": folder not found");
     }
     if (!folders.empty()) {
-        options.UsePriorityPath = 1;
+        options.UsePriorityPath = true;
         options.FirstFolder = folders.front();
         options.morePriorityFolders.assign(folders.begin() + 1, folders.end());
     }

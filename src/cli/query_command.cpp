@@ -109,7 +109,7 @@ ExitStatus runQueryCommand(CommandContext& context)
     if (const std::optional<ExitStatus> status = context.loadInputs(inputs))
         return *status;
 
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     const query::SearchResult result = query::queryLibrary(ws, searchOptions(a));
     if (result.cancelled || context.interrupted())
         return context.cancelled();

@@ -48,7 +48,7 @@ int reportPostedError(Workspace& ws, int code, std::string_view errorText)
     if (code == 0)
         return 0;
     const ErrorKind kind = kindOf(code);
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(1, kind.outOfMemory ? std::string(kind.statusLead)
                                            : std::string(kind.statusLead) + text);
     ui::MessageBox box;

@@ -16,7 +16,7 @@ const std::string kPad(90, '\xA0');
 TEST(ReportPostedError, OutOfMemoryWrapsTextAndReturnsOne)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     t.ws.CurrentFileName = "/libs/A.LIB";
     EXPECT_EQ(reportPostedError(t.ws, 8, "Insufficient Memory  "), 1);
     ASSERT_EQ(t.ui.messages.size(), 1u);
@@ -31,7 +31,7 @@ TEST(ReportPostedError, OutOfMemoryWrapsTextAndReturnsOne)
 TEST(ReportPostedError, KindsByCode)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     EXPECT_EQ(reportPostedError(t.ws, 33, "Read past end"), 0);
     EXPECT_EQ(t.ui.messages.back().title, "CLARION QUILLON 32 - FILE error!");
     EXPECT_EQ(t.ui.statusText(1), "File error posted: [Read past end]");

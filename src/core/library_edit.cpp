@@ -43,12 +43,12 @@ void toggleMark(Workspace& ws, std::size_t row)
     }
 }
 
-void setAllMarks(Workspace& ws, bool hooked)
+void setAllMarks(Workspace& ws, bool marked)
 {
     for (LibraryRow& row : ws.library.rows)
-        row.MARK = hooked ? 1 : 0;
+        row.MARK = marked ? 1 : 0;
     for (ModuleEntry& entry : ws.library.modules)
-        entry.MARK = hooked ? 1 : 0;
+        entry.MARK = marked ? 1 : 0;
     refreshIcons(ws);
 }
 
@@ -116,7 +116,7 @@ void setModuleExpanded(Workspace& ws, std::size_t moduleRow, bool expanded)
     LibraryRow& row = ws.library.rows[moduleRow];
     if (!row.isModule())
         return;
-    row.TREELEVEL = expanded ? kLevelModuleExpanded : kLevelModuleCollapsed;
+    row.TREELEVEL = expanded ? TreeLevel::ModuleExpanded : TreeLevel::ModuleCollapsed;
     row.ICON = rowIcon(ws.options, ws.hookColour, row);
     if (ModuleEntry* entry = moduleEntry(ws, row.MODULENUM))
         entry->TREELEVEL = row.TREELEVEL;
@@ -124,7 +124,7 @@ void setModuleExpanded(Workspace& ws, std::size_t moduleRow, bool expanded)
 
 void setAllExpanded(Workspace& ws, bool expanded)
 {
-    const std::int16_t level = expanded ? kLevelModuleExpanded : kLevelModuleCollapsed;
+    const TreeLevel level = expanded ? TreeLevel::ModuleExpanded : TreeLevel::ModuleCollapsed;
     for (LibraryRow& row : ws.library.rows) {
         if (row.isModule())
             row.TREELEVEL = level;
@@ -140,8 +140,8 @@ DeleteResult deleteRows(Workspace& ws, std::optional<std::size_t> selected)
     DeleteResult result;
     if (rows.empty())
         return result;
-    const bool hooked = anyMarked(ws);
-    if (!hooked && (!selected || *selected >= rows.size()))
+    const bool marked = anyMarked(ws);
+    if (!marked && (!selected || *selected >= rows.size()))
         return result;
 
     ui::UiInterface& ui = ws.ui();
@@ -155,10 +155,10 @@ DeleteResult deleteRows(Workspace& ws, std::optional<std::size_t> selected)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const LibraryRow& row = rows[i];
         if (row.isModule()) {
-            moduleGoes = hooked ? row.MARK == 1 : i == *selected;
+            moduleGoes = marked ? row.MARK == 1 : i == *selected;
             remove[i] = moduleGoes ? 1 : 0;
         } else {
-            remove[i] = (moduleGoes || (hooked ? row.MARK == 1 : i == *selected)) ? 1 : 0;
+            remove[i] = (moduleGoes || (marked ? row.MARK == 1 : i == *selected)) ? 1 : 0;
         }
     }
     // A module whose symbols all go is removed with them.

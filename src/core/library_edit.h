@@ -9,21 +9,21 @@
 
 namespace quillon {
 
-/// Toggles the hook (`MARK`) of the row at `row` and refreshes its icon.
+/// Toggles the mark (`MARK`) of the row at `row` and refreshes its icon.
 void toggleMark(Workspace& ws, std::size_t row);
-/// Hooks (or unhooks) every row; refreshes the icons.
-void setAllMarks(Workspace& ws, bool hooked);
-/// Inverts every row's hook; refreshes the icons.
+/// Marks (or unmarks) every row; refreshes the icons.
+void setAllMarks(Workspace& ws, bool marked);
+/// Inverts every row's mark; refreshes the icons.
 void invertMarks(Workspace& ws);
-/// Hooks every symbol row whose `EXCLUDE` is `exclude` (1 excluded, 2 duplicated); returns how
-/// many rows that were not hooked became hooked.
+/// Marks every symbol row whose `EXCLUDE` is `exclude` (1 excluded, 2 duplicated); returns how
+/// many rows that were not marked became marked.
 std::size_t markSymbolsWithExclude(Workspace& ws, std::uint8_t exclude);
-/// True when any row is hooked.
+/// True when any row is marked.
 [[nodiscard]] bool anyMarked(const Workspace& ws);
 
-/// Next mark (F7): the first hooked row below `selected` (from the top when nothing is
+/// Next mark (F7): the first marked row below `selected` (from the top when nothing is
 /// selected). Status pane 1 shows "Next mark..." while searching, then "No marks found" when no
-/// row is hooked or "Bottom reached" when none lies below. A found row in a collapsed module
+/// row is marked or "Bottom reached" when none lies below. A found row in a collapsed module
 /// expands that module. Returns the found row.
 std::optional<std::size_t> nextMark(Workspace& ws, std::optional<std::size_t> selected);
 
@@ -44,8 +44,8 @@ struct DeleteResult {
     friend bool operator==(const DeleteResult&, const DeleteResult&) = default;
 };
 
-/// Delete / Remove module: removes the hooked rows, or the row at `selected` when nothing is
-/// hooked. A removed module row takes all its symbol rows with it, and a module left without
+/// Delete / Remove module: removes the marked rows, or the row at `selected` when nothing is
+/// marked. A removed module row takes all its symbol rows with it, and a module left without
 /// symbols goes too, so the list keeps its shape. Counts, `ModuleTable` and `LibraryChanged`
 /// follow. Status pane 1 shows "Deleting..." while it runs and its earlier text afterwards.
 DeleteResult deleteRows(Workspace& ws, std::optional<std::size_t> selected);

@@ -43,13 +43,13 @@ TEST_F(LibraryEdit, ToggleMarkChangesTheIconAndTheModuleEntry)
 {
     toggleMark(ws, 4);
     EXPECT_EQ(ws.library.rows[4].MARK, 1);
-    EXPECT_EQ(ws.library.rows[4].ICON, 11);
+    EXPECT_EQ(ws.library.rows[4].ICON, RowIcon::ShutFoldBlueHook);
     EXPECT_EQ(ws.library.modules[1].MARK, 1);
     ws.hookColour = HookColour::Red;
     toggleMark(ws, 5);
-    EXPECT_EQ(ws.library.rows[5].ICON, 103);
+    EXPECT_EQ(ws.library.rows[5].ICON, RowIcon::FunctionHookRed);
     toggleMark(ws, 5);
-    EXPECT_EQ(ws.library.rows[5].ICON, 101);
+    EXPECT_EQ(ws.library.rows[5].ICON, RowIcon::Function);
     toggleMark(ws, 99);  // out of range: nothing happens
 }
 
@@ -74,9 +74,9 @@ TEST_F(LibraryEdit, NextMarkWalksDownExpandsAndReportsTheEnd)
     toggleMark(ws, 5);
     toggleMark(ws, 1);
     EXPECT_EQ(nextMark(ws, std::size_t{1}), 5u);
-    EXPECT_EQ(ws.library.rows[4].TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(ws.library.modules[1].TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(ws.library.rows[4].ICON, 4);
+    EXPECT_EQ(ws.library.rows[4].TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_EQ(ws.library.modules[1].TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_EQ(ws.library.rows[4].ICON, RowIcon::OpenFold16);
     EXPECT_EQ(t.ui.statusHistory[0].front(), "Next mark...");
     EXPECT_EQ(nextMark(ws, std::size_t{5}), std::nullopt);
     EXPECT_EQ(t.ui.statusText(1), "Bottom reached");
@@ -85,13 +85,13 @@ TEST_F(LibraryEdit, NextMarkWalksDownExpandsAndReportsTheEnd)
 TEST_F(LibraryEdit, ExpandingWritesLevelsAndIcons)
 {
     setAllExpanded(ws, true);
-    EXPECT_EQ(ws.library.rows[0].TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(ws.library.rows[0].ICON, 6);
-    EXPECT_EQ(ws.library.modules[2].TREELEVEL, kLevelModuleExpanded);
+    EXPECT_EQ(ws.library.rows[0].TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_EQ(ws.library.rows[0].ICON, RowIcon::OpenFold32);
+    EXPECT_EQ(ws.library.modules[2].TREELEVEL, TreeLevel::ModuleExpanded);
     setModuleExpanded(ws, 4, false);
-    EXPECT_EQ(ws.library.rows[4].ICON, 3);
+    EXPECT_EQ(ws.library.rows[4].ICON, RowIcon::ShutFold16);
     setModuleExpanded(ws, 5, false);  // a symbol row: ignored
-    EXPECT_EQ(ws.library.rows[5].TREELEVEL, kLevelSymbol);
+    EXPECT_EQ(ws.library.rows[5].TREELEVEL, TreeLevel::Symbol);
 }
 
 TEST_F(LibraryEdit, DeleteHookedRowsTakesModulesWithTheirSymbols)

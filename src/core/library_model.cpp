@@ -9,7 +9,7 @@ namespace quillon {
 
 namespace {
 
-bool moduleMarked(const LibraryRow& row)
+bool holdsExcludedSymbols(const LibraryRow& row)
 {
     return row.EXCLUDE == kExcludeDuplicate || row.EXCLUDE == kExcludeModule3;
 }
@@ -19,46 +19,49 @@ bool fileNotFound(const LibraryRow& row)
     return upperCase(row.fileNameDll()).find("FILE NOT") != std::string::npos;
 }
 
-std::int16_t moduleIcon(const Options& options, HookColour hook, const LibraryRow& row)
+RowIcon moduleIcon(const Options& options, HookColour hook, const LibraryRow& row)
 {
-    const std::int16_t expanded = row.expanded() ? 1 : 0;
+    using enum RowIcon;
     if (row.MARK == 1)
-        return static_cast<std::int16_t>((hook == HookColour::Blue ? 11 : 13) + expanded);
-    const bool marked = moduleMarked(row);
-    std::int16_t icon = 0;
-    if (options.UseOsIcons != 0) {
+        return moduleIconForm(hook == HookColour::Blue ? ShutFoldBlueHook : ShutFoldRedHook,
+                              row.expanded());
+    const bool excluded = holdsExcludedSymbols(row);
+    RowIcon icon = None;
+    if (options.UseOsIcons) {
         if (row.OS == kOs16)
-            icon = marked ? 19 : 3;
+            icon = excluded ? ShutFold16Exclamation : ShutFold16;
         else if (row.OS == kOs32)
-            icon = marked ? 21 : 5;
-        else if (options.UseBitCheck != 0)
-            icon = fileNotFound(row) ? (marked ? 25 : 9) : (marked ? 23 : 7);
+            icon = excluded ? ShutFold32Exclamation : ShutFold32;
+        else if (options.UseBitCheck != BitCheck::None)
+            icon = fileNotFound(row) ? (excluded ? ShutFoldUExclamation : ShutFoldNotFound)
+                                     : (excluded ? ShutFoldXExclamation : ShutFoldX);
         else
-            icon = marked ? 17 : 1;
+            icon = excluded ? ShutFoldExclamation : ShutFold;
     } else {
-        icon = marked ? 23 : 1;
+        icon = excluded ? ShutFoldXExclamation : ShutFold;
     }
-    return static_cast<std::int16_t>(icon + expanded);
+    return moduleIconForm(icon, row.expanded());
 }
 
-std::int16_t symbolIcon(HookColour hook, const LibraryRow& row)
+RowIcon symbolIcon(HookColour hook, const LibraryRow& row)
 {
+    using enum RowIcon;
     const bool resident = row.RESIDENTSTAB == 1;
     if (row.MARK == 1) {
         if (hook == HookColour::Blue)
-            return resident ? 105 : 102;
-        return resident ? 106 : 103;
+            return resident ? ResFunctionHookBlue : FunctionHookBlue;
+        return resident ? ResFunctionHookRed : FunctionHookRed;
     }
     if (row.EXCLUDE == kExcludeListed)
-        return resident ? 111 : 110;
+        return resident ? ResFunctionExclude : FunctionExclude;
     if (row.EXCLUDE == kExcludeDuplicate)
-        return resident ? 113 : 112;
-    return resident ? 104 : 101;
+        return resident ? ResFunctionDuplicate : FunctionDuplicate;
+    return resident ? ResFunction : Function;
 }
 
-std::int16_t levelFor(const Options& options)
+TreeLevel levelFor(const Options& options)
 {
-    return options.UseExpandAll != 0 ? kLevelModuleExpanded : kLevelModuleCollapsed;
+    return options.UseExpandAll ? TreeLevel::ModuleExpanded : TreeLevel::ModuleCollapsed;
 }
 
 }  // namespace
@@ -75,22 +78,21 @@ std::string ordinalHexText(std::uint32_t value)
     return text;
 }
 
-std::int16_t newModuleIcon(const Options& options, std::uint8_t os)
+RowIcon newModuleIcon(const Options& options, std::uint8_t os)
 {
-    const std::int16_t expanded = options.UseExpandAll != 0 ? 1 : 0;
-    std::int16_t icon = 1;
-    if (options.UseOsIcons != 0) {
+    RowIcon icon = RowIcon::ShutFold;
+    if (options.UseOsIcons) {
         if (os == kOs16)
-            icon = 3;
+            icon = RowIcon::ShutFold16;
         else if (os == kOs32)
-            icon = 5;
-        else if (options.UseBitCheck != 0)
-            icon = 15;
+            icon = RowIcon::ShutFold32;
+        else if (options.UseBitCheck != BitCheck::None)
+            icon = RowIcon::ShutFoldU;
     }
-    return static_cast<std::int16_t>(icon + expanded);
+    return moduleIconForm(icon, options.UseExpandAll);
 }
 
-std::int16_t rowIcon(const Options& options, HookColour hook, const LibraryRow& row)
+RowIcon rowIcon(const Options& options, HookColour hook, const LibraryRow& row)
 {
     return row.isModule() ? moduleIcon(options, hook, row) : symbolIcon(hook, row);
 }
@@ -101,7 +103,7 @@ std::size_t refreshIcons(Workspace& ws, std::size_t first, std::size_t last)
     last = std::min(last, rows.size());
     std::size_t changed = 0;
     for (std::size_t i = first; i < last; ++i) {
-        const std::int16_t icon = rowIcon(ws.options, ws.hookColour, rows[i]);
+        const RowIcon icon = rowIcon(ws.options, ws.hookColour, rows[i]);
         if (icon != rows[i].ICON) {
             rows[i].ICON = icon;
             ++changed;
@@ -146,8 +148,8 @@ void appendSymbolRow(Workspace& ws, std::string_view symbol, std::uint16_t ordin
     LibraryRow& row = rows.emplace_back();
     row.SYMBOL = std::move(text);
     row.ORDINAL = ordinal;
-    row.TREELEVEL = kLevelSymbol;
-    row.ICON = resident ? 104 : 101;
+    row.TREELEVEL = TreeLevel::Symbol;
+    row.ICON = resident ? RowIcon::ResFunction : RowIcon::Function;
     row.MODULENAME = moduleName;
     row.OS = os;
     row.MARK = mark;
@@ -217,7 +219,7 @@ void postProcessLoad(Workspace& ws, std::size_t firstNewRow, const LoadedFile& l
     std::uint32_t residentLeft = 0;
     ModuleNumber moduleNumber = 0;
     const std::string path = cutToCapacity(loaded.path, kPathCapacity);
-    const bool useExcludeList = ws.options.UseExcludeList != 0;
+    const bool useExcludeList = ws.options.UseExcludeList;
     for (std::size_t i = firstNewRow; i < rows.size(); ++i) {
         LibraryRow& row = rows[i];
         if (row.isModule()) {

@@ -16,9 +16,9 @@ namespace quillon {
 [[nodiscard]] std::string ordinalHexText(std::uint32_t value);
 
 /// The icon of a new module row of bitness `os` (used by the readers).
-[[nodiscard]] std::int16_t newModuleIcon(const Options& options, std::uint8_t os);
+[[nodiscard]] RowIcon newModuleIcon(const Options& options, std::uint8_t os);
 /// The icon a row should show now.
-[[nodiscard]] std::int16_t rowIcon(const Options& options, HookColour hook, const LibraryRow& row);
+[[nodiscard]] RowIcon rowIcon(const Options& options, HookColour hook, const LibraryRow& row);
 /// Recomputes `ICON` over rows [first, last) and writes back only those that changed.
 /// Returns the number of rows changed.
 std::size_t refreshIcons(Workspace& ws, std::size_t first = 0,

@@ -49,40 +49,46 @@ TEST(LibraryModel, NamesAreCutTo254Characters)
 TEST(LibraryModel, NewModuleIconFollowsBitnessAndOptions)
 {
     Options o;
-    EXPECT_EQ(newModuleIcon(o, kOs16), 3);
-    EXPECT_EQ(newModuleIcon(o, kOs32), 5);
-    EXPECT_EQ(newModuleIcon(o, kOsUnknown), 1);
-    o.UseBitCheck = 2;
-    EXPECT_EQ(newModuleIcon(o, kOsUnknown), 15);
-    o.UseExpandAll = 1;
-    EXPECT_EQ(newModuleIcon(o, kOsUnknown), 16);
-    EXPECT_EQ(newModuleIcon(o, kOs32), 6);
-    o.UseOsIcons = 0;
-    EXPECT_EQ(newModuleIcon(o, kOs32), 2);
+    EXPECT_EQ(newModuleIcon(o, kOs16), RowIcon::ShutFold16);
+    EXPECT_EQ(newModuleIcon(o, kOs32), RowIcon::ShutFold32);
+    EXPECT_EQ(newModuleIcon(o, kOsUnknown), RowIcon::ShutFold);
+    o.UseBitCheck = BitCheck::RemoveInconsistent;
+    EXPECT_EQ(newModuleIcon(o, kOsUnknown), RowIcon::ShutFoldU);
+    o.UseExpandAll = true;
+    EXPECT_EQ(newModuleIcon(o, kOsUnknown), RowIcon::OpenFoldU);
+    EXPECT_EQ(newModuleIcon(o, kOs32), RowIcon::OpenFold32);
+    o.UseOsIcons = false;
+    EXPECT_EQ(newModuleIcon(o, kOs32), RowIcon::OpenFold);
 }
 
 TEST(LibraryModel, ModuleIconsInEveryState)
 {
     Options o;
     LibraryRow m;
-    m.TREELEVEL = kLevelModuleCollapsed;
+    m.TREELEVEL = TreeLevel::ModuleCollapsed;
     struct Case {
-        int os, bitCheck, exclude, mark;
+        int os;
+        BitCheck bitCheck;
+        int exclude, mark;
         const char* dll;
-        int expected;
+        RowIcon expected;
     };
+    using enum RowIcon;
+    const BitCheck none = BitCheck::None;
+    const BitCheck manual = BitCheck::SynchronizeManually;
+    const BitCheck removing = BitCheck::RemoveInconsistent;
     const Case cases[] = {
-        {1, 0, 0, 0, "", 3},
-        {1, 0, 2, 0, "", 19},
-        {2, 0, 0, 0, "", 5},
-        {2, 0, 3, 0, "", 21},
-        {0, 0, 0, 0, "", 1},
-        {0, 0, 2, 0, "", 17},
-        {0, 1, 0, 0, "", 7},
-        {0, 1, 2, 0, "", 23},
-        {0, 1, 0, 0, "<File not found>", 9},
-        {0, 2, 3, 0, "<file NOT found>", 25},
-        {2, 0, 0, 1, "", 11},
+        {1, none, 0, 0, "", ShutFold16},
+        {1, none, 2, 0, "", ShutFold16Exclamation},
+        {2, none, 0, 0, "", ShutFold32},
+        {2, none, 3, 0, "", ShutFold32Exclamation},
+        {0, none, 0, 0, "", ShutFold},
+        {0, none, 2, 0, "", ShutFoldExclamation},
+        {0, manual, 0, 0, "", ShutFoldX},
+        {0, manual, 2, 0, "", ShutFoldXExclamation},
+        {0, manual, 0, 0, "<File not found>", ShutFoldNotFound},
+        {0, removing, 3, 0, "<file NOT found>", ShutFoldUExclamation},
+        {2, none, 0, 1, "", ShutFoldBlueHook},
     };
     for (const Case& c : cases) {
         o.UseBitCheck = c.bitCheck;
@@ -90,27 +96,32 @@ TEST(LibraryModel, ModuleIconsInEveryState)
         m.EXCLUDE = static_cast<std::uint8_t>(c.exclude);
         m.MARK = static_cast<std::uint8_t>(c.mark);
         m.setFileNameDll(c.dll);
-        m.TREELEVEL = kLevelModuleCollapsed;
-        EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected) << c.os << c.bitCheck << c.exclude;
-        m.TREELEVEL = kLevelModuleExpanded;
-        EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected + 1);
+        m.TREELEVEL = TreeLevel::ModuleCollapsed;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, m), c.expected)
+            << c.os << static_cast<int>(c.bitCheck) << c.exclude;
+        m.TREELEVEL = TreeLevel::ModuleExpanded;
+        EXPECT_EQ(rowIcon(o, HookColour::Blue, m), moduleIconForm(c.expected, true));
     }
     m.MARK = 1;
-    EXPECT_EQ(rowIcon(o, HookColour::Red, m), 14);
+    EXPECT_EQ(rowIcon(o, HookColour::Red, m), RowIcon::OpenFoldRedHook);
     m.MARK = 0;
     m.EXCLUDE = 2;
-    o.UseOsIcons = 0;
-    EXPECT_EQ(rowIcon(o, HookColour::Blue, m), 24);
+    o.UseOsIcons = false;
+    EXPECT_EQ(rowIcon(o, HookColour::Blue, m), RowIcon::OpenFoldXExclamation);
     m.EXCLUDE = 0;
-    EXPECT_EQ(rowIcon(o, HookColour::Blue, m), 2);
+    EXPECT_EQ(rowIcon(o, HookColour::Blue, m), RowIcon::OpenFold);
 }
 
 TEST(LibraryModel, SymbolIconsInEveryState)
 {
     Options o;
     LibraryRow s;
-    s.TREELEVEL = kLevelSymbol;
-    const int expected[2][5] = {{101, 110, 112, 102, 103}, {104, 111, 113, 105, 106}};
+    s.TREELEVEL = TreeLevel::Symbol;
+    using enum RowIcon;
+    const RowIcon expected[2][5] = {
+        {Function, FunctionExclude, FunctionDuplicate, FunctionHookBlue, FunctionHookRed},
+        {ResFunction, ResFunctionExclude, ResFunctionDuplicate, ResFunctionHookBlue,
+         ResFunctionHookRed}};
     for (int resident = 0; resident < 2; ++resident) {
         s.RESIDENTSTAB = static_cast<std::uint8_t>(resident);
         s.MARK = 0;
@@ -139,11 +150,11 @@ TEST(LibraryModel, PostProcessingNumbersRowsAcrossTwoLoads)
     EXPECT_EQ(rows[2].MODULENUM, 1);
     EXPECT_EQ(rows[3].MODULENUM, 2);
     EXPECT_EQ(rows[4].MODULENUM, 2);
-    EXPECT_EQ(rows[3].TREELEVEL, kLevelModuleCollapsed);
+    EXPECT_EQ(rows[3].TREELEVEL, TreeLevel::ModuleCollapsed);
     EXPECT_EQ(rows[3].fileName(), "/dlls/BETA");
     EXPECT_EQ(rows[3].fileNameDll(), "/dlls/BETA");
     EXPECT_EQ(rows[4].RESIDENTSTAB, 1);
-    EXPECT_EQ(rows[4].ICON, 104);
+    EXPECT_EQ(rows[4].ICON, RowIcon::ResFunction);
     EXPECT_EQ(rows[4].OS, kOs16);
     EXPECT_EQ(t.ws.library.SymbolCount, 3u);
     EXPECT_EQ(t.ws.library.ModuleCount, 2u);
@@ -183,14 +194,14 @@ TEST(LibraryModel, CopiedRowsOutliveTheLibraryAndEditApart)
 TEST(LibraryModel, LibFileModulesHaveNoExecutableAndExpandAllOpensThem)
 {
     TestWorkspace t;
-    t.ws.options.UseExpandAll = 1;
+    t.ws.options.UseExpandAll = true;
     load(t.ws, "GAMMA", {{"G", 1}}, kOsUnknown, 0, false);
     EXPECT_EQ(t.ws.library.rows[0].fileNameDll(), "");
-    EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(t.ws.library.rows[0].ICON, 2);
+    EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_EQ(t.ws.library.rows[0].ICON, RowIcon::OpenFold);
 }
 
-TEST(LibraryModel, SameModuleTwiceArrivesHooked)
+TEST(LibraryModel, SameModuleTwiceArrivesMarked)
 {
     TestWorkspace t;
     load(t.ws, "KERNEL32", {{"A", 1}});
@@ -201,10 +212,10 @@ TEST(LibraryModel, SameModuleTwiceArrivesHooked)
     const LibraryList& rows = t.ws.library.rows;
     EXPECT_EQ(rows[0].MARK, 0);
     EXPECT_EQ(rows[2].MARK, 1);
-    EXPECT_EQ(rows[2].ICON, 11);
+    EXPECT_EQ(rows[2].ICON, RowIcon::ShutFoldBlueHook);
     EXPECT_EQ(rows[3].MARK, 1);
-    EXPECT_EQ(rows[3].ICON, 102);
-    EXPECT_EQ(rows[4].ICON, 102);
+    EXPECT_EQ(rows[3].ICON, RowIcon::FunctionHookBlue);
+    EXPECT_EQ(rows[4].ICON, RowIcon::FunctionHookBlue);
 }
 
 TEST(LibraryModel, PostProcessingMarksExcludedSymbolsOnlyWhenTheListIsOn)
@@ -213,10 +224,10 @@ TEST(LibraryModel, PostProcessingMarksExcludedSymbolsOnlyWhenTheListIsOn)
     t.ws.excludeList.assign({{"winmain", 1}, {"WEP", 0}});
     load(t.ws, "ONE", {{"WinMain", 1}, {"WEP", 2}});
     EXPECT_EQ(t.ws.library.rows[1].EXCLUDE, 0);
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseExcludeList = true;
     load(t.ws, "TWO", {{"WinMain", 1}, {"WEP", 2}, {"Other", 3}});
     EXPECT_EQ(t.ws.library.rows[4].EXCLUDE, 1);
-    EXPECT_EQ(t.ws.library.rows[4].ICON, 110);
+    EXPECT_EQ(t.ws.library.rows[4].ICON, RowIcon::FunctionExclude);
     EXPECT_EQ(t.ws.library.rows[5].EXCLUDE, 0);
     EXPECT_EQ(t.ws.library.rows[6].EXCLUDE, 0);
 }

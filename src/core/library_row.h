@@ -39,8 +39,66 @@ enum : std::uint8_t {
     kExcludeModule3 = 3
 };
 
-/// `TREELEVEL` values.
-enum : std::int16_t { kLevelModuleExpanded = 1, kLevelModuleCollapsed = -1, kLevelSymbol = 2 };
+/// `ICON`: the picture of a row in the list, named after its icon resource and numbered as the
+/// list display (and the module table's column) knows it. A module picture comes in a shut form
+/// for a collapsed module and an open form, numbered one higher, for an expanded one. A marked
+/// row (`MARK` 1) shows a hook in the main window's hook colour; "Exclamation" pictures show a
+/// module that holds excluded or duplicate symbols (`EXCLUDE` 2 or 3).
+enum class RowIcon : std::int16_t {
+    None = 0,
+    ShutFold = 1,
+    OpenFold = 2,
+    ShutFold16 = 3,
+    OpenFold16 = 4,
+    ShutFold32 = 5,
+    OpenFold32 = 6,
+    ShutFoldX = 7,
+    OpenFoldX = 8,
+    ShutFoldNotFound = 9,
+    OpenFoldNotFound = 10,
+    ShutFoldBlueHook = 11,
+    OpenFoldBlueHook = 12,
+    ShutFoldRedHook = 13,
+    OpenFoldRedHook = 14,
+    ShutFoldU = 15,
+    OpenFoldU = 16,
+    ShutFoldExclamation = 17,
+    OpenFoldExclamation = 18,
+    ShutFold16Exclamation = 19,
+    OpenFold16Exclamation = 20,
+    ShutFold32Exclamation = 21,
+    OpenFold32Exclamation = 22,
+    ShutFoldXExclamation = 23,
+    OpenFoldXExclamation = 24,
+    ShutFoldUExclamation = 25,
+    OpenFoldUExclamation = 26,
+    Function = 101,
+    FunctionHookBlue = 102,
+    FunctionHookRed = 103,
+    ResFunction = 104,
+    ResFunctionHookBlue = 105,
+    ResFunctionHookRed = 106,
+    FunctionExclude = 110,
+    ResFunctionExclude = 111,
+    FunctionDuplicate = 112,
+    ResFunctionDuplicate = 113,
+};
+
+/// The form of the module picture `shut` for a module that is `expanded` or not.
+[[nodiscard]] constexpr RowIcon moduleIconForm(RowIcon shut, bool expanded)
+{
+    return expanded ? static_cast<RowIcon>(static_cast<std::int16_t>(shut) + 1) : shut;
+}
+
+/// `TREELEVEL`: where a row stands in the tree, by the number the module table's column shows.
+/// A symbol row of a collapsed module may carry `SymbolHidden`.
+enum class TreeLevel : std::int16_t {
+    None = 0,
+    ModuleExpanded = 1,
+    ModuleCollapsed = -1,
+    Symbol = 2,
+    SymbolHidden = -2,
+};
 
 /// One row of `LibraryList`: a module row (TREELEVEL 1 or -1) followed by its symbol rows
 /// (TREELEVEL 2). `ORDINALH` is derived from `ORDINAL` (see ordinalHexText), `ENTRYPOINT` and
@@ -51,18 +109,25 @@ struct LibraryRow {
     ModuleFiles files;  // module row: FILENAME and FILENAMEDLL, see the accessors
     ModuleNumber MODULENUM = 0;
     std::uint32_t UNSORTED = 0;
-    std::int16_t ICON = 0;
-    std::int16_t TREELEVEL = 0;
+    RowIcon ICON = RowIcon::None;
+    TreeLevel TREELEVEL = TreeLevel::None;
     std::uint16_t ORDINAL = 0;
     ModuleName MODULENAME;  // <= 254
+    /// 1 for a marked row: the user's mark, drawn as a hook (the one word for it is "marked").
     std::uint8_t MARK = 0;
     std::uint8_t RESIDENTSTAB = 0;
     std::uint8_t OS = kOsUnknown;
     std::uint8_t EXCLUDE = kExcludeNone;
 
-    [[nodiscard]] bool isModule() const { return TREELEVEL == 1 || TREELEVEL == -1; }
-    [[nodiscard]] bool isSymbol() const { return TREELEVEL == 2 || TREELEVEL == -2; }
-    [[nodiscard]] bool expanded() const { return TREELEVEL == kLevelModuleExpanded; }
+    [[nodiscard]] bool isModule() const
+    {
+        return TREELEVEL == TreeLevel::ModuleExpanded || TREELEVEL == TreeLevel::ModuleCollapsed;
+    }
+    [[nodiscard]] bool isSymbol() const
+    {
+        return TREELEVEL == TreeLevel::Symbol || TREELEVEL == TreeLevel::SymbolHidden;
+    }
+    [[nodiscard]] bool expanded() const { return TREELEVEL == TreeLevel::ModuleExpanded; }
 
     /// `FILENAME`: module row, the file the module was loaded from (<= 259).
     [[nodiscard]] const std::string& fileName() const { return files.fileName(); }
@@ -80,7 +145,7 @@ static_assert(sizeof(LibraryRow) <= 64);
 struct ModuleEntry {
     ModuleName MODULENAME;
     ModuleNumber MODULENUM = 0;
-    std::int16_t TREELEVEL = 0;
+    TreeLevel TREELEVEL = TreeLevel::None;
     FunctionCount FUNCTIONNUM = 0;
     std::string FILENAME;
     std::string FILENAMEDLL;

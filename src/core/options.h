@@ -6,84 +6,153 @@
 
 namespace quillon {
 
+// The choices of the multi-valued options. Each enumerator holds the number the settings file
+// stores for it; a stored number outside the list is kept as it is (each user of a choice
+// names the fallback it takes for such a value), so a file's value survives a load and a save.
+
+/// `UseBitCheck`, "DLL source files synchronization:".
+enum class BitCheck : int {
+    None = 0,
+    SynchronizeManually = 1,
+    RemoveInconsistent = 2,
+    RemoveInconsistentAndUnlocated = 3,
+};
+
+/// Whether `choice` removes inconsistent modules when a library is saved or loaded.
+[[nodiscard]] constexpr bool removesInconsistentModules(BitCheck choice)
+{
+    return choice == BitCheck::RemoveInconsistent ||
+           choice == BitCheck::RemoveInconsistentAndUnlocated;
+}
+
+/// `UseBitCheckSet`, the library's 16/32-bit setting.
+enum class LibraryBitness : int { Set16Bit = 1, Set32Bit = 2, Automatic = 3 };
+
+/// `QuickMenu`, the quick menu assigned to the library list's quick menu button.
+enum class QuickMenuChoice : int {
+    SortList = 2,
+    AddRecentFiles = 3,
+    MarkSelections = 4,
+    ExpandContractTree = 5,
+};
+
+/// `CaseOption`, the letter casing of the recent files sub-menu.
+enum class MenuCasing : int { Upper = 1, Lower = 2, AsStored = 3 };
+
+/// `UseLIBSortOrder`, "LIB-file's sort order:".
+enum class LibSortOrder : int { Current = 0, SymbolNames = 1, OrdinalNumbers = 2, FileOrder = 3 };
+
+/// `UseExcludeGlobalDuplicatesSet`, which entry of a globally duplicated symbol stays.
+enum class DuplicateKeep : int {
+    KeepNone = 0,
+    KeepFirst = 1,
+    MatchSavedLibElseKeepNone = 2,
+    MatchSavedLibElseKeepFirst = 3,
+};
+
+/// Whether `choice` keeps the entries found in the saved LIB file.
+[[nodiscard]] constexpr bool matchesSavedLib(DuplicateKeep choice)
+{
+    return choice == DuplicateKeep::MatchSavedLibElseKeepNone ||
+           choice == DuplicateKeep::MatchSavedLibElseKeepFirst;
+}
+
+/// "Never", "Always", "Ask": `UseExportTextCopy`, `UseExportTextNotepad` and the resident-name
+/// choices.
+enum class AskChoice : int { Never = 1, Always = 2, Ask = 3 };
+
+/// `OptionAddFolder`, the default source folder for DLL files.
+enum class SourceFolderChoice : int {
+    SystemDefault = 1,
+    LastUsed = 2,
+    Fixed = 3,
+    ClarionBin = 4,
+    WindowsSystem = 5,
+    ClarionLib = 6,
+};
+
+/// `OptionSaveFolder`, the default target folder for LIB files.
+enum class TargetFolderChoice : int { SystemDefault = 1, LastUsed = 2, Fixed = 3, ClarionLib = 4 };
+
 /// The option values that `LoadOptions` reads and `SaveOptions` writes (sections `Options`,
-/// `Folders` and `Filelist`), with their defaults. Names are the settings' own key names.
+/// `Folders` and `Filelist`), with their defaults. Names are the settings' own key names; flags
+/// are `bool`, choices the enumerations above, counts and widths numbers.
 struct Options {
     // Section Options
-    int UseLongAdd = 1;
-    int UseExcludeObsoleteFolders = 0;
+    bool UseLongAdd = true;
+    bool UseExcludeObsoleteFolders = false;
     int UseRecentFolders = 100;
-    int UseStartFile = 0;
-    int UseOpening = 0;
-    int UseNocreate = 1;
-    int UseNosplash = 0;
-    int UseSaveWindow = 1;
-    int UseStatusBar = 0;
+    bool UseStartFile = false;
+    bool UseOpening = false;
+    bool UseNocreate = true;
+    bool UseNosplash = false;
+    bool UseSaveWindow = true;
+    bool UseStatusBar = false;
     std::string UseStatusCaps = "Default casing";
-    int UseToolTips = 1;
-    int UseQuickMenu = 0;
-    int QuickMenu = 2;
-    int UseBitCheckSet = 3;
-    int UseBitCheckSetUnlocated = 0;
-    int UseBitCheckSetDuplicates = 0;
-    int UseRestoreFormat = 1;
-    int UseOsIcons = 1;
-    int UseHexColumn = 0;
-    int UseHexEntryPoint = 0;
+    bool UseToolTips = true;
+    bool UseQuickMenu = false;
+    QuickMenuChoice QuickMenu = QuickMenuChoice::SortList;
+    LibraryBitness UseBitCheckSet = LibraryBitness::Automatic;
+    bool UseBitCheckSetUnlocated = false;
+    bool UseBitCheckSetDuplicates = false;
+    bool UseRestoreFormat = true;
+    bool UseOsIcons = true;
+    bool UseHexColumn = false;
+    bool UseHexEntryPoint = false;
     int UseUnsortedWidth = 42;
     int UseHexWidth = 48;
     int UseHexEntryWidth = 48;
-    int UseExpandAll = 0;
-    int UseShowQuery = 0;
-    int UseShowCompare = 0;
-    int UseTopWindow = 0;
-    int TopWindow = 0;
-    int UseMinimizeTray = 0;
-    int UseFlatButtons = 0;
-    int UseFavorites = 1;
-    int UseNoMessages = 0;
-    int UseNoBanner = 0;
+    bool UseExpandAll = false;
+    bool UseShowQuery = false;
+    bool UseShowCompare = false;
+    bool UseTopWindow = false;
+    bool TopWindow = false;
+    bool UseMinimizeTray = false;
+    bool UseFlatButtons = false;
+    bool UseFavorites = true;
+    bool UseNoMessages = false;
+    bool UseNoBanner = false;
     int UseMainWidthPref = 0;  // read and written by the main window when it opens
-    int UseClearExtract = 1;
-    int UseNoEditInPlace = 0;
+    bool UseClearExtract = true;
+    bool UseNoEditInPlace = false;
     /// The lists show decorated names undecorated (their stored names stay as they are).
-    int UseUndecoratedNames = 0;
-    int UseRecentMenu = 0;
+    bool UseUndecoratedNames = false;
+    bool UseRecentMenu = false;
     int UseRecentFiles = 255;
     int UseRecentSearch = 100;
-    int UseExportTextCopy = 2;
-    int UseExportTextNotepad = 1;
-    int UseReadResidentNames = 2;
-    int UseWriteResidentNames = 2;
-    int UseExcludeList = 0;
-    int UseExcludeGlobalDuplicates = 0;
-    int UseExcludeGlobalDuplicatesSet = 0;
-    int UseLIBSortOrder = 0;
-    int UseBitCheck = 0;
-    int UseBitCheckDuplicates = 0;
+    AskChoice UseExportTextCopy = AskChoice::Always;
+    AskChoice UseExportTextNotepad = AskChoice::Never;
+    AskChoice UseReadResidentNames = AskChoice::Always;
+    AskChoice UseWriteResidentNames = AskChoice::Always;
+    bool UseExcludeList = false;
+    bool UseExcludeGlobalDuplicates = false;
+    DuplicateKeep UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepNone;
+    LibSortOrder UseLIBSortOrder = LibSortOrder::Current;
+    BitCheck UseBitCheck = BitCheck::None;
+    bool UseBitCheckDuplicates = false;
     std::string UseTrayMenuAlignment = "Right mouse button";
-    int UseIconSingle = 1;
-    int UseIconAnimation = 0;
-    int UseMarkFound = 0;  // read from section Search
+    bool UseIconSingle = true;
+    bool UseIconAnimation = false;
+    bool UseMarkFound = false;  // read from section Search
 
     // Section Folders
     std::string ProgFolder;
     std::string StatFolder;
     std::string BINFolder;
     std::string LIBFolder;
-    int OptionAddFolder = 1;
+    SourceFolderChoice OptionAddFolder = SourceFolderChoice::SystemDefault;
     std::string LastAddFolder;
     std::string AddFolder;
-    int OptionSaveFolder = 1;
+    TargetFolderChoice OptionSaveFolder = TargetFolderChoice::SystemDefault;
     std::string LastSaveFolder;
     std::string SaveFolder;
-    int UseSameAddSave = 0;
+    bool UseSameAddSave = false;
 
     // Section Filelist
     int UseNumMenu = 4;
-    int CaseOption = 2;
+    MenuCasing CaseOption = MenuCasing::Lower;
     std::string FileSuffix;
-    int UseExcludeObsoleteFiles = 0;
+    bool UseExcludeObsoleteFiles = false;
 
     // Folder histories (AddFolderDrop<n>, SaveFolderDrop<n>) as read at load.
     std::vector<std::string> AddFolderDrop;

@@ -9,12 +9,13 @@
 
 namespace quillon {
 
-/// One row of `SavedLibSymbols`: a module row (TREELEVEL 1) or a symbol row (TREELEVEL 2).
+/// One row of `SavedLibSymbols`: a module row (`TreeLevel::ModuleExpanded`) or a symbol
+/// row (`TreeLevel::Symbol`).
 struct SavedLibSymbol {
     ModuleName MODULENAME;
     std::string SYMBOL;
     std::string SYMBOLUPPER;
-    std::int16_t TREELEVEL = 0;
+    TreeLevel TREELEVEL = TreeLevel::None;
     std::uint16_t ORDINAL = 0;
     std::uint32_t UNSORTED = 0;
     std::uint8_t MARK = 0;

@@ -48,9 +48,9 @@ std::uint64_t textPrefix(std::string_view text, bool caseSensitive, std::size_t 
 }
 
 /// `TREELEVEL` as a small ascending code: collapsed module, expanded module, symbol.
-std::uint64_t levelCode(std::int16_t level)
+std::uint64_t levelCode(TreeLevel level)
 {
-    return static_cast<std::uint64_t>(std::clamp<int>(level + 2, 0, 7));
+    return static_cast<std::uint64_t>(std::clamp<int>(static_cast<int>(level) + 2, 0, 7));
 }
 
 /// A row's sort key: `major`, `minor` and `next` (the name's second eight bytes) decide
@@ -161,7 +161,7 @@ void sortLibrary(Workspace& ws, SortOrder order, bool descending, bool quiet)
     ws.sortOrder = order;
     ws.sortDescending = descending;
 
-    const bool showStatus = !quiet && ws.options.UseStatusBar != 0;
+    const bool showStatus = !quiet && ws.options.UseStatusBar;
     std::string previousText;
     if (!quiet) {
         if (showStatus) {

@@ -95,7 +95,7 @@ TEST(SortLibrary, StableForEqualKeys)
 TEST(SortLibrary, ShowsSortingStatusAndPutsThePreviousTextBack)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     t.ui.status(1, "Ready");
     sortLibrary(t.ws, SortOrder::SymbolNames, false, false);
     EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{"Ready", "Sorting list...", "Ready"}));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/cancellation_poll.h"
@@ -29,6 +30,23 @@ enum class HookColour { Blue, Red };
 /// The sort orders of `SortLibrary`: 1 symbol names, 2 ordinal numbers, 3 file order.
 enum class SortOrder : int { SymbolNames = 1, OrdinalNumbers = 2, FileOrder = 3 };
 
+/// The sort a `UseLIBSortOrder` choice asks for before a save; nothing keeps the current order
+/// (as does a number that names no choice).
+[[nodiscard]] constexpr std::optional<SortOrder> sortOrderOf(LibSortOrder choice)
+{
+    switch (choice) {
+        case LibSortOrder::SymbolNames:
+            return SortOrder::SymbolNames;
+        case LibSortOrder::OrdinalNumbers:
+            return SortOrder::OrdinalNumbers;
+        case LibSortOrder::FileOrder:
+            return SortOrder::FileOrder;
+        case LibSortOrder::Current:
+            break;
+    }
+    return std::nullopt;
+}
+
 /// The duplicate mode of the global duplicate search, derived from the options on the first
 /// search of the run and again after the options have changed.
 struct DuplicateModeState {
@@ -36,9 +54,8 @@ struct DuplicateModeState {
     bool derived = false;
     /// "UseExcludeGlobalDuplicates" and "UseExcludeList" are both on.
     bool enabled = false;
-    /// 0 keep none, 1 keep first entry, 2 match saved LIB else keep none, 3 match saved LIB
-    /// else keep first.
-    int mode = 0;
+    /// The entry kept of each globally duplicated symbol.
+    DuplicateKeep mode = DuplicateKeep::KeepNone;
 };
 
 /// The library: rows, module table and the running counters kept by every operation.

@@ -58,7 +58,7 @@ public:
     /// either way.
     void reject(ExeMessage which, std::string_view errorText = {})
     {
-        if (!m_ws.QuietLoad && m_ws.options.UseNoMessages == 0)
+        if (!m_ws.QuietLoad && !m_ws.options.UseNoMessages)
             m_ws.ui().message(exeMessage(which, m_ws.CurrentFileName, errorText));
         m_ws.ErrorText = kNoLib;
     }
@@ -84,7 +84,8 @@ bool appendTables(Workspace& ws, const ExecutableExports& exports, ExecutableLoa
     return true;
 }
 
-/// Steps 6 and 7: the rejection messages of a file that is not PE or NE.
+/// The rejection messages of a file that is neither PE nor NE: an old DOS file or a damaged new
+/// header, an LE or DOS program, a file of unknown type or without the MZ signature.
 void rejectKind(Workspace& ws, MessageSink& sink, const ExecutableExports& exports)
 {
     switch (exports.kind) {
@@ -190,7 +191,7 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
     ws.ReadStatus = 0;
     ws.ErrorText.clear();
     load.firstNewRow = ws.library.rows.size();
-    const bool progressOn = showProgress && !suppressProgress && ws.options.UseStatusBar != 0;
+    const bool progressOn = showProgress && !suppressProgress && ws.options.UseStatusBar;
     MessageSink sink(ws);
 
     Result<platform::File> file = ws.files().openRead(ws.CurrentFileName);

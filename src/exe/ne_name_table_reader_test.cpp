@@ -50,15 +50,15 @@ TEST(NeNameTableReader, ReadsResidentThenNonResidentNames)
     EXPECT_EQ(module.SYMBOL, "KERNEL");
     EXPECT_EQ(module.MODULENAME.view(), "KERNEL");
     EXPECT_EQ(module.OS, kOs16);
-    EXPECT_EQ(module.ICON, 3);
-    EXPECT_EQ(module.TREELEVEL, -1);
+    EXPECT_EQ(module.ICON, RowIcon::ShutFold16);
+    EXPECT_EQ(module.TREELEVEL, TreeLevel::ModuleCollapsed);
     EXPECT_EQ(f.symbols(), (std::vector<SymbolSeen>{{"WEP", 5, true},
                                                     {"FATALEXIT", 1, true},
                                                     {"GetVersion", 3, false},
                                                     {"lstrcpy", 88, false}}));
     for (std::size_t i = 1; i < 5; ++i) {
         EXPECT_EQ(f.rows()[i].OS, kOs16);
-        EXPECT_EQ(f.rows()[i].TREELEVEL, 2);
+        EXPECT_EQ(f.rows()[i].TREELEVEL, TreeLevel::Symbol);
     }
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
@@ -98,7 +98,7 @@ TEST(NeNameTableReader, ResidentOnlyModuleGetsResidentIconsAndFlags)
     postProcessLoad(f.t.ws, load.firstNewRow,
                     LoadedFile{f.t.ws.CurrentFileName, true, load.residentCount});
     for (std::size_t i = 1; i < f.rows().size(); ++i) {
-        EXPECT_EQ(f.rows()[i].ICON, 104);
+        EXPECT_EQ(f.rows()[i].ICON, RowIcon::ResFunction);
         EXPECT_EQ(f.rows()[i].RESIDENTSTAB, 1);
     }
 }
@@ -137,7 +137,7 @@ TEST(NeNameTableReader, MovableEntryCountIsTheProgressTotal)
     const BuiltImage image = testing::buildNe(spec);
     EXPECT_EQ(tableOf(image).progressTotal, 321u);
     ExeFixture f;
-    f.t.ws.options.UseStatusBar = 1;
+    f.t.ws.options.UseStatusBar = true;
     f.load("k.exe", testing::buildNe(spec), true);
     EXPECT_EQ(f.t.ui.progressCaptions, std::vector<std::string>{"Loading..."});
     EXPECT_EQ(f.t.ui.progressTexts.back(), "4 symbols");

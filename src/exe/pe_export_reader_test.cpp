@@ -64,14 +64,14 @@ TEST(PeExportReader, AppendsModuleAndSymbolRowsInNamePointerOrder)
     EXPECT_EQ(module.SYMBOL, "ALPHA.dll");
     EXPECT_EQ(module.MODULENAME.view(), "ALPHA.dll");
     EXPECT_EQ(module.OS, kOs32);
-    EXPECT_EQ(module.TREELEVEL, -1);
-    EXPECT_EQ(module.ICON, 5);
+    EXPECT_EQ(module.TREELEVEL, TreeLevel::ModuleCollapsed);
+    EXPECT_EQ(module.ICON, RowIcon::ShutFold32);
     EXPECT_EQ(module.ORDINAL, 0);
     EXPECT_EQ(module.MARK, 0);
     EXPECT_EQ(f.symbols(), seen({{"Zeta", 1}, {"Alpha", 2}, {"Mid", 3}}));
     for (std::size_t i = 1; i < 4; ++i) {
-        EXPECT_EQ(f.rows()[i].TREELEVEL, 2);
-        EXPECT_EQ(f.rows()[i].ICON, 101);
+        EXPECT_EQ(f.rows()[i].TREELEVEL, TreeLevel::Symbol);
+        EXPECT_EQ(f.rows()[i].ICON, RowIcon::Function);
         EXPECT_EQ(f.rows()[i].OS, kOs32);
         EXPECT_EQ(f.rows()[i].MODULENAME.view(), "ALPHA.dll");
     }
@@ -475,7 +475,7 @@ TEST(PeExportReader, TruncatedAtEveryLengthNeverCrashes)
 
 // ---- the library side: duplicates, Escape, progress ----
 
-TEST(PeExportReader, SecondCopyOfAModuleArrivesHooked)
+TEST(PeExportReader, SecondCopyOfAModuleArrivesMarked)
 {
     ExeFixture f;
     const BuiltImage image = testing::buildPe(specWith({"A", "B"}));
@@ -515,7 +515,7 @@ TEST(PeExportReader, F1PostponesThePollAndOtherKeysAreIgnored)
 TEST(PeExportReader, ProgressCountsSymbolsWhenTheStatusBarIsOn)
 {
     ExeFixture f;
-    f.t.ws.options.UseStatusBar = 1;
+    f.t.ws.options.UseStatusBar = true;
     f.load("a.dll", testing::buildPe(specWith({"A", "B"})), true);
     EXPECT_EQ(f.t.ui.progressCaptions, std::vector<std::string>{"Loading..."});
     EXPECT_EQ(f.t.ui.progressTexts,
@@ -531,7 +531,7 @@ TEST(PeExportReader, ProgressStaysOffWhenSuppressedOrWithoutStatusBar)
     noBar.load("a.dll", image, true);
     EXPECT_EQ(noBar.t.ui.progressStarts, 0);
     ExeFixture suppressed;
-    suppressed.t.ws.options.UseStatusBar = 1;
+    suppressed.t.ws.options.UseStatusBar = true;
     suppressed.t.ws.CurrentFileName = suppressed.t.folder.write("a.dll", image.bytes);
     (void)executableReader(suppressed.t.ws, true, true);
     EXPECT_EQ(suppressed.t.ui.progressStarts, 0);

@@ -145,13 +145,13 @@ std::string librarySaveFailedStatus(std::string_view fileName)
 
 void showStatus(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 
 void showMessage(Workspace& ws, const ui::MessageBox& message)
 {
-    if (ws.options.UseNoMessages == 0)
+    if (!ws.options.UseNoMessages)
         ws.ui().message(message);
 }
 

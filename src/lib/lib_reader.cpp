@@ -260,8 +260,7 @@ Status loadSavedLibSymbols(Workspace& ws)
     ImportDefinition record;
     // The rows of one module share one copy of its name.
     ModuleName module;
-    auto push = [&saved, &module](std::int16_t level, std::string_view symbol,
-                                  std::uint16_t ordinal) {
+    auto push = [&saved, &module](TreeLevel level, std::string_view symbol, std::uint16_t ordinal) {
         SavedLibSymbol row;
         row.MODULENAME = module;
         row.TREELEVEL = level;
@@ -279,9 +278,9 @@ Status loadSavedLibSymbols(Workspace& ws)
             return {};
         if (splitter.opensModule(record)) {
             module = ModuleName(record.module);
-            push(kLevelModuleExpanded, record.module, 0);
+            push(TreeLevel::ModuleExpanded, record.module, 0);
         }
-        push(kLevelSymbol, record.symbol, record.ordinal);
+        push(TreeLevel::Symbol, record.symbol, record.ordinal);
     }
 }
 

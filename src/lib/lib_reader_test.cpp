@@ -73,13 +73,13 @@ TEST_F(LibReaderTest, LoadsModulesAndSymbolsInFileOrder)
               (std::vector<Shape>{mod("KERNEL"), sym("KERNEL", "Beep", 4),
                                   sym("KERNEL", "Yield", 29), mod("USER"), sym("USER", "Box", 1)}));
     const LibraryRow& module = t.ws.library.rows[0];
-    EXPECT_EQ(module.TREELEVEL, kLevelModuleCollapsed);
-    EXPECT_EQ(module.ICON, 1);
+    EXPECT_EQ(module.TREELEVEL, TreeLevel::ModuleCollapsed);
+    EXPECT_EQ(module.ICON, RowIcon::ShutFold);
     EXPECT_EQ(module.MARK, 0);
     EXPECT_EQ(module.fileName(), path);
     EXPECT_EQ(module.fileNameDll(), "");
-    EXPECT_EQ(t.ws.library.rows[1].ICON, 101);
-    EXPECT_EQ(t.ws.library.rows[1].TREELEVEL, kLevelSymbol);
+    EXPECT_EQ(t.ws.library.rows[1].ICON, RowIcon::Function);
+    EXPECT_EQ(t.ws.library.rows[1].TREELEVEL, TreeLevel::Symbol);
     EXPECT_EQ(t.ws.library.ModuleCount, 2u);
     EXPECT_EQ(t.ws.library.SymbolCount, 3u);
     EXPECT_EQ(t.ws.library.modules.size(), 2u);
@@ -112,13 +112,13 @@ TEST_F(LibReaderTest, ModuleAlreadyPresentArrivesHooked)
     ASSERT_EQ(t.ws.library.rows.size(), 4u);
     EXPECT_EQ(t.ws.library.rows[2].MARK, 1);
     EXPECT_EQ(t.ws.library.rows[3].MARK, 1);
-    EXPECT_EQ(t.ws.library.rows[2].ICON, 11);
+    EXPECT_EQ(t.ws.library.rows[2].ICON, RowIcon::ShutFoldBlueHook);
     EXPECT_EQ(t.ws.library.rows[3].UNSORTED, 4u);
 }
 
 TEST_F(LibReaderTest, SearchModeTakesOneModuleInAnyLetterCase)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     const std::string path = t.folder.write("A.LIB", libBytes({{"USER", "Box", 1},
                                                                {"Kernel", "Beep", 4},
                                                                {"Kernel", "Yield", 29},
@@ -144,7 +144,7 @@ TEST_F(LibReaderTest, SearchModeEndsAtASecondModuleOfTheSameName)
 
 TEST_F(LibReaderTest, SearchModeReportsAModuleNotFound)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     t.ui.status(3, "3 symbols");
     const auto outcome = load(t.folder.write("A.LIB", libBytes({{"USER", "Box", 1}})), "GDI");
     ASSERT_TRUE(outcome.ok());
@@ -198,7 +198,7 @@ TEST_F(LibReaderTest, QuietLoadShowsNoMessage)
 
 TEST_F(LibReaderTest, EmptyLoadIsRemovedAndReported)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     t.ui.status(3, "1 symbol");
     appendModuleRow(t.ws, "M", kOsUnknown);
     EXPECT_TRUE(dropEmptyLoad(t.ws, 0, "/x/E.LIB", true));
@@ -267,7 +267,7 @@ TEST_F(LibReaderTest, ProgressFollowsTheFilePositionOrCountsSymbols)
     EXPECT_EQ(t.ui.progressEnds, 1);
 
     t.ui.progressTexts.clear();
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     LibLoadRequest request{path, true, false, {}, false, 2};
     ASSERT_TRUE(loadLibrary(t.ws, request).ok());
     EXPECT_EQ(t.ui.progressTexts,
@@ -304,10 +304,10 @@ TEST_F(LibReaderTest, ReferenceLoaderFillsSavedLibSymbols)
     t.ws.SavedLibSymbols.push_back({});
     ASSERT_TRUE(loadSavedLibSymbols(t.ws).ok());
     const SavedLibSymbolList expected{
-        {ModuleName("Kernel"), "Kernel", "KERNEL", 1, 0, 1, 0},
-        {ModuleName("Kernel"), "Beep", "BEEP", 2, 4, 2, 0},
-        {ModuleName("USER"), "USER", "USER", 1, 0, 3, 0},
-        {ModuleName("USER"), "Box", "BOX", 2, 1, 4, 0},
+        {ModuleName("Kernel"), "Kernel", "KERNEL", TreeLevel::ModuleExpanded, 0, 1, 0},
+        {ModuleName("Kernel"), "Beep", "BEEP", TreeLevel::Symbol, 4, 2, 0},
+        {ModuleName("USER"), "USER", "USER", TreeLevel::ModuleExpanded, 0, 3, 0},
+        {ModuleName("USER"), "Box", "BOX", TreeLevel::Symbol, 1, 4, 0},
     };
     EXPECT_EQ(t.ws.SavedLibSymbols, expected);
     EXPECT_TRUE(t.ui.messages.empty());

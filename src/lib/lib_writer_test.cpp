@@ -255,7 +255,7 @@ TEST_F(LibWriterTest, AFailedFirstSaveLeavesNoFileBehind)
 
 TEST_F(LibWriterTest, FailureMessagesAreExact)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "M", {{"A", 1}});
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Write ? 5 : 0; });
     (void)writeLibrary(t.ws);
@@ -285,7 +285,7 @@ TEST_F(LibWriterTest, FailureMessagesAreExact)
     EXPECT_EQ(t.ui.statusText(1), "Error posted: #90 - System error");
 
     t.ui.messages.clear();
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     (void)writeLibrary(t.ws);
     EXPECT_TRUE(t.ui.messages.empty());
 }

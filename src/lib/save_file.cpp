@@ -9,23 +9,27 @@
 #include "lib/lib_messages.h"
 #include "lib/lib_writer.h"
 #include "platform/native_path.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon::lib {
 
 namespace {
 
-/// The `UseLIBSortOrder` choice in force: 0 keeps the current order; a value other than 0 to 3
-/// is taken as 3 and stored back.
-int libSortOrder(Workspace& ws)
+/// The `UseLIBSortOrder` choice in force: the current order kept, or a sort; a number that
+/// names no choice is taken as the file order and stored back.
+LibSortOrder libSortOrder(Workspace& ws)
 {
-    int order = ws.options.UseLIBSortOrder;
-    if (order < 0 || order > 3) {
-        order = 3;
-        ws.options.UseLIBSortOrder = order;
-        ws.settings().writeNumber("Options", "UseLIBSortOrder", order);
+    switch (ws.options.UseLIBSortOrder) {
+        case LibSortOrder::Current:
+        case LibSortOrder::SymbolNames:
+        case LibSortOrder::OrdinalNumbers:
+        case LibSortOrder::FileOrder:
+            return ws.options.UseLIBSortOrder;
     }
-    return order;
+    ws.options.UseLIBSortOrder = LibSortOrder::FileOrder;
+    settings::SaveOption(ws.settings(), ws.options, &Options::UseLIBSortOrder);
+    return LibSortOrder::FileOrder;
 }
 
 /// The cleanup steps the settings ask for before a save, and the refresh after them.
@@ -33,15 +37,16 @@ void runCleanup(Workspace& ws, const SaveHooks& hooks)
 {
     const std::size_t rowsBefore = ws.library.rows.size();
     const Options& o = ws.options;
-    if (o.UseBitCheck == 2 || o.UseBitCheck == 3) {
+    if (removesInconsistentModules(o.UseBitCheck)) {
         if (hooks.updateLibraryData)
             hooks.updateLibraryData(ws, 2);
         if (hooks.removeInconsistentModules)
-            hooks.removeInconsistentModules(ws, o.UseBitCheck == 3);
-    } else if (o.UseBitCheckDuplicates != 0 && hooks.removeDuplicateModules) {
+            hooks.removeInconsistentModules(
+                ws, o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated);
+    } else if (o.UseBitCheckDuplicates && hooks.removeDuplicateModules) {
         hooks.removeDuplicateModules(ws);
     }
-    if (o.UseExcludeList != 0 && hooks.removeMarkedSymbols)
+    if (o.UseExcludeList && hooks.removeMarkedSymbols)
         hooks.removeMarkedSymbols(ws);
     if (ws.library.rows.size() != rowsBefore) {
         showStatus(ws, 1, kUpdatingDataText);
@@ -75,7 +80,7 @@ std::string extractFileName(const Workspace& ws)
         base[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
     }
     std::string name;
-    if (ws.options.UseLongAdd != 0) {
+    if (ws.options.UseLongAdd) {
         name = base + "_extract.lib";
     } else {
         name = base.substr(0, 6);
@@ -121,14 +126,14 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
     showStatus(ws, 2, {});
     showStatus(ws, 3, {});
 
-    const WriteOptions writeOptions{ws.options.UseStatusBar != 0, false};
+    const WriteOptions writeOptions{ws.options.UseStatusBar, false};
     Status written;
     int result = 0;
     if (what == SaveWhat::Library) {
         runCleanup(ws, hooks);
         showStatus(ws, 1, kSortingText);
-        if (const int order = libSortOrder(ws); order != 0)
-            sortLibrary(ws, static_cast<SortOrder>(order), ws.sortDescending, true);
+        if (const std::optional<SortOrder> order = sortOrderOf(libSortOrder(ws)))
+            sortLibrary(ws, *order, ws.sortDescending, true);
         showStatus(ws, 1, kSavingText);
         written = writeLibrary(ws, writeOptions);
         if (written) {
@@ -140,8 +145,9 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
         }
     } else {
         showStatus(ws, 1, kSortingText);
-        if (const int order = libSortOrder(ws); order != 0)
-            sortQueryResultList(ws.queryResults, order);
+        // The extracted functions number their orders as the library's sorts do.
+        if (const std::optional<SortOrder> order = sortOrderOf(libSortOrder(ws)))
+            sortQueryResultList(ws.queryResults, static_cast<int>(*order));
         showStatus(ws, 1, kSavingText);
         written = writeQueryResults(ws, writeOptions);
     }
@@ -149,7 +155,7 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
     if (written) {
         const std::string folder = folderOf(ws, ws.CurrentFileName);
         ws.options.LastSaveFolder = folder;
-        ws.settings().writePath("Folders", "LastSaveFolder", folder);
+        settings::SaveOption(ws.settings(), ws.options, &Options::LastSaveFolder);
     }
 
     if (hooks.refreshMainWindow)

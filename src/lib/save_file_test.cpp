@@ -21,7 +21,7 @@ class SaveFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        t.ws.options.UseStatusBar = 1;
+        t.ws.options.UseStatusBar = true;
         target = t.folder.file("MY.LIB");
         t.ws.library.LibraryFileName = target;
         addModule("B", {{"Y", 2}, {"X", 1}});
@@ -168,13 +168,13 @@ TEST_F(SaveFileTest, CleanupStepsRunAsTheSettingsAsk)
     EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, false, hooks), 1);
     EXPECT_TRUE(calls.empty());
 
-    t.ws.options.UseBitCheckDuplicates = 1;
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseBitCheckDuplicates = true;
+    t.ws.options.UseExcludeList = true;
     EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, false, hooks), 1);
     EXPECT_EQ(calls, (std::vector<std::string>{"duplicates", "marked"}));
 
     calls.clear();
-    t.ws.options.UseBitCheck = 3;
+    t.ws.options.UseBitCheck = BitCheck::RemoveInconsistentAndUnlocated;
     EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, false, hooks), 1);
     EXPECT_EQ(calls, (std::vector<std::string>{"update 2", "inconsistent+unlocated", "marked",
                                                "update 0"}));
@@ -191,7 +191,7 @@ TEST_F(SaveFileTest, SymbolsRemovedAreCountedInPaneThree)
         rows.erase(rows.begin() + 1, rows.begin() + 3);  // both symbols of B
         ws.library.SymbolCount -= 2;
     };
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseExcludeList = true;
     EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, false, hooks), 1);
     EXPECT_EQ(t.ui.statusText(1), "Library: " + target + " saved to disk");
     EXPECT_EQ(t.ui.statusText(3), "2 symbols removed");
@@ -199,19 +199,19 @@ TEST_F(SaveFileTest, SymbolsRemovedAreCountedInPaneThree)
 
 TEST_F(SaveFileTest, SortOrderOutOfRangeIsStoredBackAsFileOrder)
 {
-    t.ws.options.UseLIBSortOrder = 7;
+    t.ws.options.UseLIBSortOrder = static_cast<LibSortOrder>(7);
     sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
     EXPECT_EQ(saveFile(t.ws), 1);
-    EXPECT_EQ(t.ws.options.UseLIBSortOrder, 3);
+    EXPECT_EQ(t.ws.options.UseLIBSortOrder, LibSortOrder::FileOrder);
     EXPECT_EQ(t.ws.settings().readNumber("Options", "UseLIBSortOrder", 0), 3);
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"B", "Y", 2}, {"B", "X", 1}, {"A", "Z", 3}}));
 
-    t.ws.options.UseLIBSortOrder = 1;
+    t.ws.options.UseLIBSortOrder = LibSortOrder::SymbolNames;
     EXPECT_EQ(saveFile(t.ws), 1);
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"A", "Z", 3}, {"B", "X", 1}, {"B", "Y", 2}}));
 
     // 0 keeps the order the list has now.
-    t.ws.options.UseLIBSortOrder = 0;
+    t.ws.options.UseLIBSortOrder = LibSortOrder::Current;
     sortLibrary(t.ws, SortOrder::OrdinalNumbers, true, true);
     EXPECT_EQ(saveFile(t.ws), 1);
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"B", "Y", 2}, {"B", "X", 1}, {"A", "Z", 3}}));
@@ -220,7 +220,7 @@ TEST_F(SaveFileTest, SortOrderOutOfRangeIsStoredBackAsFileOrder)
 TEST_F(SaveFileTest, ExtractedFunctionsAreSavedUnderTheirOwnName)
 {
     t.ws.queryResults.rows = {{ModuleName("B"), "Y", 2, 3, 1}, {ModuleName("A"), "Z", 3, 5, 1}};
-    t.ws.options.UseLIBSortOrder = 1;
+    t.ws.options.UseLIBSortOrder = LibSortOrder::SymbolNames;
     EXPECT_EQ(saveFile(t.ws, SaveWhat::QueryResults), 0);
     const std::string extract = t.folder.file("My_extract.lib");
     EXPECT_EQ(t.folder.read("My_extract.lib"), libBytes({{"A", "Z", 3}, {"B", "Y", 2}}));
@@ -235,7 +235,7 @@ TEST_F(SaveFileTest, ExtractNameFollowsTheLongNameSetting)
     const std::filesystem::path folder = t.folder.path();
     t.ws.library.LibraryFileName = (folder / "WinMain32.lib").string();
     EXPECT_EQ(extractFileName(t.ws), (folder / "Winmain32_extract.lib").string());
-    t.ws.options.UseLongAdd = 0;
+    t.ws.options.UseLongAdd = false;
     EXPECT_EQ(extractFileName(t.ws), (folder / "WINMAI_E.LIB").string());
 }
 

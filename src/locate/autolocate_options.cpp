@@ -3,6 +3,7 @@
 
 #include "locate/path_parts.h"
 #include "platform/paths.h"
+#include "settings/flag_setting.h"
 #include "settings/settings_store.h"
 
 namespace quillon::locate {
@@ -10,9 +11,9 @@ namespace quillon::locate {
 namespace {
 constexpr std::string_view kFolders = "Folders";
 
-int flag(settings::SettingsStore& store, std::string_view key, int defaultValue)
+bool flag(settings::SettingsStore& store, std::string_view key, bool defaultValue)
 {
-    return store.readNumber(kFolders, key, defaultValue) != 0 ? 1 : 0;
+    return settings::readFlag(store, kFolders, key, defaultValue);
 }
 }  // namespace
 
@@ -35,31 +36,31 @@ AutolocateOptions readAutolocateOptions(settings::SettingsStore& store)
 void writeAutolocateOptions(settings::SettingsStore& store, const AutolocateOptions& o)
 {
     const settings::SettingsStore::Batch batch(store);
-    store.writeNumber(kFolders, "UsePriorityPath", o.UsePriorityPath);
+    settings::writeFlag(store, kFolders, "UsePriorityPath", o.UsePriorityPath);
     store.writePath(kFolders, "FirstFolder", o.FirstFolder);
-    store.writeNumber(kFolders, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);
-    store.writeNumber(kFolders, "UseOnlySourcePath", o.UseOnlySourcePath);
-    store.writeNumber(kFolders, "UseOnlyEnvironmentPath", o.UseOnlyEnvironmentPath);
-    store.writeNumber(kFolders, "UseRelaxedAutolocate", o.UseRelaxedAutolocate);
-    store.writeNumber(kFolders, "UseVerifyOSAutolocate", o.UseVerifyOSAutolocate);
-    store.writeNumber(kFolders, "UseAutolocateDeep", o.UseAutolocateDeep);
-    store.writeNumber(kFolders, "UseOnlyDLLAutolocate", o.UseOnlyDLLAutolocate);
+    settings::writeFlag(store, kFolders, "UseOnlyPriorityPath", o.UseOnlyPriorityPath);
+    settings::writeFlag(store, kFolders, "UseOnlySourcePath", o.UseOnlySourcePath);
+    settings::writeFlag(store, kFolders, "UseOnlyEnvironmentPath", o.UseOnlyEnvironmentPath);
+    settings::writeFlag(store, kFolders, "UseRelaxedAutolocate", o.UseRelaxedAutolocate);
+    settings::writeFlag(store, kFolders, "UseVerifyOSAutolocate", o.UseVerifyOSAutolocate);
+    settings::writeFlag(store, kFolders, "UseAutolocateDeep", o.UseAutolocateDeep);
+    settings::writeFlag(store, kFolders, "UseOnlyDLLAutolocate", o.UseOnlyDLLAutolocate);
 }
 
 DerivedAutolocate deriveAutolocate(const AutolocateOptions& o, const std::string& priorityFolder,
                                    const std::vector<std::string>& morePriorityFolders)
 {
     DerivedAutolocate d;
-    d.usePriority = o.UsePriorityPath != 0;
-    d.onlySource = o.UseOnlySourcePath != 0;
-    d.onlyEnvironment = o.UseOnlyEnvironmentPath != 0;
+    d.usePriority = o.UsePriorityPath;
+    d.onlySource = o.UseOnlySourcePath;
+    d.onlyEnvironment = o.UseOnlyEnvironmentPath;
     // Restricting the search to a priority folder that is not in use would restrict it to nothing.
-    d.onlyPriority = o.UseOnlyPriorityPath != 0 && d.usePriority;
+    d.onlyPriority = o.UseOnlyPriorityPath && d.usePriority;
     d.restricted = d.onlyPriority || d.onlySource || d.onlyEnvironment;
-    d.relaxed = o.UseRelaxedAutolocate != 0;
-    d.verifyHeaders = o.UseVerifyOSAutolocate != 0;
-    d.deep = o.UseAutolocateDeep != 0;
-    d.onlyDll = o.UseOnlyDLLAutolocate != 0;
+    d.relaxed = o.UseRelaxedAutolocate;
+    d.verifyHeaders = o.UseVerifyOSAutolocate;
+    d.deep = o.UseAutolocateDeep;
+    d.onlyDll = o.UseOnlyDLLAutolocate;
     if (d.usePriority && !priorityFolder.empty())
         d.priorityFolder = platform::withTrailingSeparator(priorityFolder);
     if (d.usePriority) {

@@ -14,15 +14,15 @@ namespace quillon::locate {
 
 /// The autolocate keys of section "Folders", with their defaults.
 struct AutolocateOptions {
-    int UsePriorityPath = 0;
+    bool UsePriorityPath = false;
     std::string FirstFolder;
-    int UseOnlyPriorityPath = 0;
-    int UseOnlySourcePath = 0;
-    int UseOnlyEnvironmentPath = 0;
-    int UseRelaxedAutolocate = 1;
-    int UseVerifyOSAutolocate = 0;
-    int UseAutolocateDeep = 0;
-    int UseOnlyDLLAutolocate = 0;
+    bool UseOnlyPriorityPath = false;
+    bool UseOnlySourcePath = false;
+    bool UseOnlyEnvironmentPath = false;
+    bool UseRelaxedAutolocate = true;
+    bool UseVerifyOSAutolocate = false;
+    bool UseAutolocateDeep = false;
+    bool UseOnlyDLLAutolocate = false;
     /// Priority folders searched after `FirstFolder`, given for one run (no settings key).
     std::vector<std::string> morePriorityFolders;
 

@@ -70,7 +70,8 @@ TEST(LocateModuleFile, RestrictedToAMissingSourceFolderFailsEveryModule)
     LocateTree tree;
     tree.pe("wine/drive_c/windows/system32/KERNEL32.DLL");
     tree.setFolderOption("UseOnlySourcePath", "1");
-    tree.t.ws.options.OptionAddFolder = 3;  // "Folder:", with no folder given
+    tree.t.ws.options.OptionAddFolder =
+        SourceFolderChoice::Fixed;  // "Folder:", with no folder given
     tree.t.ws.options.AddFolder.clear();
 
     const LocateOutcome outcome = tree.locate("KERNEL32");
@@ -241,7 +242,7 @@ TEST(LocateModuleFile, KnownFilesAndHistoryFoldersComeLast)
 TEST(LocateModuleFile, FailureShowsTheMessageUnlessMessagesAreSuppressed)
 {
     LocateTree tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     tree.setFolderOption("UseRelaxedAutolocate", "0");
     const LocateOutcome outcome = tree.locate("NOWHERE");
     EXPECT_FALSE(outcome.found);
@@ -296,7 +297,7 @@ TEST(LocateModuleFile, FailureShowsTheMessageUnlessMessagesAreSuppressed)
               "       automatically).|" +
                   nbsp90);
 
-    tree.t.ws.options.UseNoMessages = 1;
+    tree.t.ws.options.UseNoMessages = true;
     EXPECT_EQ(tree.locate("NOWHERE").processes,
               " MData Pri Pri2 Sys Win En Source Pass Files Hist");
     EXPECT_EQ(tree.t.ui.messages.size(), 2u);

@@ -42,7 +42,7 @@ LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraM
     LocateReport report;
     // A report never stops for a message box.
     const int noMessages = ws.options.UseNoMessages;
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     const LocatePassScope pass(ws);
     ws.cancel.clear();
     for (const LibraryRow& row : ws.library.rows) {

@@ -17,7 +17,7 @@ using testing::LocateTree;
 TEST(LocateReport, OneLinePerModuleWithPathBitnessAndStep)
 {
     LocateTree tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     const std::string user = tree.pe("wine/drive_c/windows/system32/user32.dll");
     const std::string gdi = tree.ne("p/GDI.EXE");
     const std::string text = tree.file("p/TEXT.DLL", "plain text");
@@ -38,7 +38,7 @@ TEST(LocateReport, OneLinePerModuleWithPathBitnessAndStep)
                   "Tab?Name\xC3\xA9\t<File not found>\t-\t-\n");
     EXPECT_EQ(tree.t.ws.library.rows, before);
     EXPECT_TRUE(tree.t.ui.messages.empty());
-    EXPECT_EQ(tree.t.ws.options.UseNoMessages, 0);
+    EXPECT_FALSE(tree.t.ws.options.UseNoMessages);
 }
 
 TEST(LocateReport, ModulesOfALibFileAreLocated)
@@ -63,7 +63,7 @@ TEST(LocateReport, FixedOptionsOutlastTheNewPass)
     LocateTree tree;
     tree.file("wine/drive_c/windows/TEXT.DLL", "no header");
     AutolocateOptions verify;
-    verify.UseVerifyOSAutolocate = 1;
+    verify.UseVerifyOSAutolocate = true;
     locate::state(tree.t.ws).fixedOptions = verify;
     EXPECT_EQ(locateReportText(locateModules(tree.t.ws, {"TEXT"})),
               "TEXT\t<File not found>\t-\t-\n");

@@ -25,20 +25,20 @@ TEST(DeriveAutolocate, ExtensionListsLimitsAndSummary)
     EXPECT_EQ(derived(o).extensions, (Strings{".DLL", ".EXE", ".DRV"}));
     EXPECT_EQ(derived(o).settingsSummary, " Relax Shallow:500");
 
-    o.UseAutolocateDeep = 1;
-    o.UseVerifyOSAutolocate = 1;
-    o.UseRelaxedAutolocate = 0;
+    o.UseAutolocateDeep = true;
+    o.UseVerifyOSAutolocate = true;
+    o.UseRelaxedAutolocate = false;
     EXPECT_EQ(derived(o).extensions,
               (Strings{".DLL", ".EXE", ".DRV", ".VBX", ".OCX", ".AX", ".CPL"}));
     EXPECT_EQ(derived(o).folderLimit, 1000u);
     EXPECT_EQ(derived(o).settingsSummary, " OS Deep:1000");
 
-    o.UseOnlyDLLAutolocate = 1;
-    o.UsePriorityPath = 1;
-    o.UseOnlyPriorityPath = 1;
-    o.UseOnlySourcePath = 1;
-    o.UseOnlyEnvironmentPath = 1;
-    o.UseRelaxedAutolocate = 1;
+    o.UseOnlyDLLAutolocate = true;
+    o.UsePriorityPath = true;
+    o.UseOnlyPriorityPath = true;
+    o.UseOnlySourcePath = true;
+    o.UseOnlyEnvironmentPath = true;
+    o.UseRelaxedAutolocate = true;
     const DerivedAutolocate all = derived(o, "/prio");
     EXPECT_EQ(all.extensions, Strings{".DLL"});
     EXPECT_EQ(all.priorityFolder, std::string("/prio") + platform::kPathSeparator);
@@ -48,7 +48,7 @@ TEST(DeriveAutolocate, ExtensionListsLimitsAndSummary)
 TEST(DeriveAutolocate, PriorityRestrictionNeedsThePriorityFolderInUse)
 {
     AutolocateOptions o;
-    o.UseOnlyPriorityPath = 1;
+    o.UseOnlyPriorityPath = true;
     const DerivedAutolocate d = derived(o, "/prio/");
     EXPECT_FALSE(d.restricted);
     EXPECT_FALSE(d.onlyPriority);
@@ -60,10 +60,10 @@ TEST(AutolocateOptions, WriteThenReadGivesTheSameValues)
 {
     testing::TestWorkspace t;
     AutolocateOptions o;
-    o.UsePriorityPath = 1;
+    o.UsePriorityPath = true;
     o.FirstFolder = platform::nativePath("/some/folder/");
-    o.UseRelaxedAutolocate = 0;
-    o.UseAutolocateDeep = 1;
+    o.UseRelaxedAutolocate = false;
+    o.UseAutolocateDeep = true;
     writeAutolocateOptions(t.settings, o);
     EXPECT_EQ(readAutolocateOptions(t.settings), o);
     t.settings.writeSetting("Folders", "UseVerifyOSAutolocate", "7");
@@ -73,7 +73,7 @@ TEST(AutolocateOptions, WriteThenReadGivesTheSameValues)
 TEST(PrepareName, OwnExtensionGoesFirstEvenWithDllOnly)
 {
     AutolocateOptions o;
-    o.UseOnlyDLLAutolocate = 1;
+    o.UseOnlyDLLAutolocate = true;
     const PreparedName p = prepareName(" myprog.exe ", false, {}, derived(o));
     EXPECT_EQ(p.display, "MYPROG.EXE");
     EXPECT_EQ(p.base, "MYPROG");
@@ -95,7 +95,7 @@ TEST(PrepareName, DottedNamesAlsoTryTheWholeNameWithEachExtension)
     EXPECT_EQ(prepareName("KERNEL32", false, {}, derived()).fileNames,
               (Strings{"KERNEL32.DLL", "KERNEL32.EXE", "KERNEL32.DRV"}));
     AutolocateOptions o;
-    o.UseOnlyDLLAutolocate = 1;
+    o.UseOnlyDLLAutolocate = true;
     EXPECT_EQ(prepareName("a.b.c", false, {}, derived(o)).fileNames,
               (Strings{"A.B.C", "A.B.C.DLL", "A.B.DLL"}));
 }
@@ -107,7 +107,7 @@ TEST(PrepareName, ExceptionsSupplyTheFileName)
                           {"\"QUOTED\"", "", "Q.DLL", "DLL"},
                           {"FULL.DLL", "DLL", "C:\\WINDOWS\\OTHER.DRV", "DRV"}};
     AutolocateOptions dllOnly;
-    dllOnly.UseOnlyDLLAutolocate = 1;
+    dllOnly.UseOnlyDLLAutolocate = true;
 
     const PreparedName kernel = prepareName("KERNEL", false, exceptions, derived(dllOnly));
     EXPECT_TRUE(kernel.fromException);

@@ -103,21 +103,20 @@ std::string defaultSourceFolder(const Workspace& ws, const LocateEnvironment& en
         return existingFolder(ws.files(), value, o.UseLongAdd);
     };
     switch (o.OptionAddFolder) {
-        case 1:
+        case SourceFolderChoice::SystemDefault:
             return folder(env.startupFolder);
-        case 2:
+        case SourceFolderChoice::LastUsed:
             return folder(o.LastAddFolder);
-        case 3:
+        case SourceFolderChoice::Fixed:
             return folder(o.AddFolder);
-        case 4:
+        case SourceFolderChoice::ClarionBin:
             return folder(o.BINFolder);
-        case 5:
+        case SourceFolderChoice::WindowsSystem:
             return folder(env.systemFolder);
-        case 6:
+        case SourceFolderChoice::ClarionLib:
             return folder(o.LIBFolder);
-        default:
-            return folder(ws.files().currentFolder());
     }
+    return folder(ws.files().currentFolder());
 }
 
 std::vector<std::string> pathFolders(const platform::FileSystem& files,

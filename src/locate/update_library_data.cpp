@@ -18,7 +18,7 @@ namespace {
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 
@@ -86,7 +86,7 @@ UpdateSummary locatePass(Workspace& ws)
     ws.cancel.clear();
     ws.ui().setWaitCursor(true);
 
-    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar);
     progress.start(kLocatingText, total);
     std::size_t moduleIndex = 0;
     LibraryList& rows = library.rows;
@@ -137,7 +137,7 @@ UpdateSummary locatePass(Workspace& ws)
         }
         refreshIcons(ws, i, i + 1);
         ++moduleIndex;
-        if (ws.options.UseStatusBar != 0)
+        if (ws.options.UseStatusBar)
             ws.ui().progress(moduleIndex, total, upperAscii(name) + "...");
         ws.ui().processEvents();
     }

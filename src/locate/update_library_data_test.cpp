@@ -19,7 +19,7 @@ namespace {
 using testing::LocateTree;
 
 struct PassTree : LocateTree {
-    PassTree() { t.ws.options.UseStatusBar = 1; }
+    PassTree() { t.ws.options.UseStatusBar = true; }
 
     /// A module loaded from a LIB file with `symbols` symbols.
     void module(std::string_view name, int symbols)
@@ -69,8 +69,8 @@ TEST(UpdateLibraryData, LocateModeRecordsPathAndBitnessEverywhere)
     EXPECT_EQ(lib.modules[0].FILENAMEDLL, kernel);
     EXPECT_EQ(lib.modules[1].OS, kOs32);
     EXPECT_EQ(lib.modules[2].FILENAMEDLL, "<File not found>");
-    EXPECT_EQ(lib.rows[0].ICON, 3);
-    EXPECT_EQ(lib.rows[3].ICON, 5);
+    EXPECT_EQ(lib.rows[0].ICON, RowIcon::ShutFold16);
+    EXPECT_EQ(lib.rows[3].ICON, RowIcon::ShutFold32);
 
     const auto& ui = tree.t.ui;
     EXPECT_EQ(ui.progressCaptions, std::vector<std::string>{"Locating..."});
@@ -135,7 +135,7 @@ TEST(UpdateLibraryData, EscapeInterruptsThePassAndEmptyModulesGo)
     tree.module("B", 1);
     tree.module("EMPTY2", 0);
     // Marks are renewed after the pass: an entry added to the exclusion list now marks A_F1.
-    tree.t.ws.options.UseExcludeList = 1;
+    tree.t.ws.options.UseExcludeList = true;
     tree.t.ws.excludeList.assign({{"a_f1", 1}});
     // The first poll finds nothing; reading A's header takes a while, and the next poll finds
     // Escape.
@@ -174,7 +174,7 @@ TEST(UpdateLibraryData, RefreshModeCountsAndCopiesBitness)
     EXPECT_EQ(tree.t.ws.library.SymbolCount, 2u);
     EXPECT_EQ(tree.t.ws.library.rows[2].OS, kOs32);
     EXPECT_EQ(tree.t.ws.library.modules[0].OS, kOs32);
-    EXPECT_EQ(tree.t.ws.library.rows[0].ICON, 5);
+    EXPECT_EQ(tree.t.ws.library.rows[0].ICON, RowIcon::ShutFold32);
     EXPECT_EQ(tree.t.ui.statusText(1), "Updating data...");
     EXPECT_EQ(tree.t.ui.progressStarts, 0);
 }
@@ -189,8 +189,9 @@ TEST(UpdateLibraryData, SaveLocatesAndDropsModulesOfTheWrongBitness)
     tree.module("NOWHERE", 1);
     Workspace& ws = tree.t.ws;
     ws.library.LibraryFileName = tree.t.folder.file("OUT.LIB");
-    ws.options.UseBitCheckSet = 2;  // a 32-bit library
-    ws.options.UseBitCheck = 3;     // remove inconsistent and unlocated modules
+    ws.options.UseBitCheckSet = LibraryBitness::Set32Bit;  // a 32-bit library
+    ws.options.UseBitCheck =
+        BitCheck::RemoveInconsistentAndUnlocated;  // remove inconsistent and unlocated modules
     lib::SaveHooks hooks;
     maintenance::setCleanupHooks(hooks);
     setLocateHooks(hooks);

@@ -26,7 +26,7 @@ struct WalkResult {
     bool countedRowsDeleted = false;  // rows already post-processed were deleted
 };
 
-/// Walks the rows from `first` and settles every hooked module row by the answer given (or
+/// Walks the rows from `first` and settles every marked module row by the answer given (or
 /// standing). Rows are kept or dropped in one pass; rows already post-processed (`UNSORTED`
 /// set) lower `SymbolCount` when dropped.
 WalkResult walkDuplicates(Workspace& ws, std::size_t first, bool afterAdd, bool allButtons,
@@ -124,7 +124,7 @@ bool askDuplicateModules(Workspace& ws, std::size_t firstNewRow, bool fromTop, b
     const std::size_t first = fromTop ? 0 : firstNewRow;
     if (first >= ws.library.rows.size())
         return false;
-    if (ws.options.UseNoMessages != 0 && ws.options.UseBitCheckDuplicates == 0)
+    if (ws.options.UseNoMessages && !ws.options.UseBitCheckDuplicates)
         return false;
     const bool allButtons = allowAll || state.multiFileAdd();
     return walkDuplicates(ws, first, false, allButtons, state).modulesDeleted > 0;
@@ -133,7 +133,7 @@ bool askDuplicateModules(Workspace& ws, std::size_t firstNewRow, bool fromTop, b
 bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
                                      DuplicateAnswerState& state)
 {
-    if (firstNewRow >= ws.library.rows.size() || ws.options.UseNoMessages != 0)
+    if (firstNewRow >= ws.library.rows.size() || ws.options.UseNoMessages)
         return false;
     walkDuplicates(ws, firstNewRow, true, true, state);
     return true;
@@ -144,13 +144,12 @@ std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, b
     if (quiet)
         mode = DuplicateRemovalMode::Standalone;
     const bool standalone = mode == DuplicateRemovalMode::Standalone;
-    if (standalone && ws.options.UseBitCheckSetDuplicates == 0 &&
-        ws.options.UseBitCheckDuplicates == 0)
+    if (standalone && !ws.options.UseBitCheckSetDuplicates && !ws.options.UseBitCheckDuplicates)
         return 0;
     Library& lib = ws.library;
     if (lib.empty())
         return 0;
-    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar);
     if (standalone) {
         ws.ui().setWaitCursor(true);
         progress.start(kCleanup, lib.ModuleCount);
@@ -217,7 +216,7 @@ std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, b
         }
     }
 
-    if (ws.options.UseStatusBar != 0) {
+    if (ws.options.UseStatusBar) {
         progress.end();
         showStatus(ws, 3, "");
     }

@@ -34,9 +34,9 @@ struct DuplicateAnswerState {
 };
 
 /// `AskDuplicateModules`: for each new module row (from 0-based `firstNewRow`, or from the top
-/// with `fromTop`) that arrived hooked because its name was already in the library, asks
-/// whether to abort loading it ("&Yes" deletes its rows, "&No" keeps it and clears the hook,
-/// "A&bort all" deletes every hooked new row, "K&eep all" keeps them all). The last two buttons
+/// with `fromTop`) that arrived marked because its name was already in the library, asks
+/// whether to abort loading it ("&Yes" deletes its rows, "&No" keeps it and clears the mark,
+/// "A&bort all" deletes every marked new row, "K&eep all" keeps them all). The last two buttons
 /// are offered with `allowAll` or during a multi-file add, whose `state` keeps the answers.
 /// Returns true when rows were deleted.
 bool askDuplicateModules(Workspace& ws, std::size_t firstNewRow, bool fromTop, bool allowAll,

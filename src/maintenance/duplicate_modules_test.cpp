@@ -14,7 +14,7 @@ using testing::addModule;
 using testing::rowNames;
 using testing::TestWorkspace;
 
-/// Appends a module as a reader does, before post-processing: hooked when its name is present.
+/// Appends a module as a reader does, before post-processing: marked when its name is present.
 std::size_t append(Workspace& ws, std::string_view module, const testing::Symbols& symbols)
 {
     const std::size_t first = ws.library.rows.size();
@@ -26,7 +26,7 @@ std::size_t append(Workspace& ws, std::string_view module, const testing::Symbol
 
 const std::string kPad95(95, kNonBreakingSpace);
 
-TEST(AskDuplicateModules, NoKeepsBothModulesAndClearsTheHook)
+TEST(AskDuplicateModules, NoKeepsBothModulesAndClearsTheMark)
 {
     TestWorkspace t;
     addModule(t.ws, "KERNEL32", {{"A", 1}});
@@ -47,14 +47,14 @@ TEST(AskDuplicateModules, NoKeepsBothModulesAndClearsTheHook)
     EXPECT_EQ(t.ws.library.rows.size(), 5u);
     for (const LibraryRow& row : t.ws.library.rows)
         EXPECT_EQ(row.MARK, 0);
-    EXPECT_EQ(t.ws.library.rows[first].ICON, 5);
+    EXPECT_EQ(t.ws.library.rows[first].ICON, RowIcon::ShutFold32);
     EXPECT_EQ(state.value, 0);
 }
 
 TEST(AskDuplicateModules, YesRemovesOnlyTheNewRows)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "KERNEL32", {{"A", 1}});
     const std::size_t first = append(t.ws, "KERNEL32", {{"A", 1}, {"B", 2}});
     DuplicateAnswerState state;
@@ -89,7 +89,7 @@ TEST(AskDuplicateModules, KeepAllStandsForTheRestOfTheAdd)
 TEST(AskDuplicateModules, AbortAllRemovesEveryHookedNewModule)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "ONE", {{"A", 1}});
     addModule(t.ws, "TWO", {{"B", 1}});
     DuplicateAnswerState state = DuplicateAnswerState::multiFile();
@@ -111,7 +111,7 @@ TEST(AskDuplicateModules, AbortAllRemovesEveryHookedNewModule)
 TEST(AskDuplicateModules, SuppressedMessagesAskNothingUnlessDuplicatesAreRemoved)
 {
     TestWorkspace t;
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     addModule(t.ws, "ONE", {{"A", 1}});
     const std::size_t first = append(t.ws, "ONE", {{"A", 1}});
     DuplicateAnswerState state;
@@ -119,7 +119,7 @@ TEST(AskDuplicateModules, SuppressedMessagesAskNothingUnlessDuplicatesAreRemoved
     EXPECT_TRUE(t.ui.messages.empty());
     EXPECT_EQ(t.ws.library.rows[first].MARK, 1);
     EXPECT_FALSE(askDuplicateModules(t.ws, t.ws.library.rows.size(), false, false, state));
-    t.ws.options.UseBitCheckDuplicates = 1;
+    t.ws.options.UseBitCheckDuplicates = true;
     t.ui.answers = {kAnswerYes};
     EXPECT_TRUE(askDuplicateModules(t.ws, first, false, false, state));
 }
@@ -127,7 +127,7 @@ TEST(AskDuplicateModules, SuppressedMessagesAskNothingUnlessDuplicatesAreRemoved
 TEST(ConfirmDuplicateModulesAfterAdd, AsksRemoveThisModuleWithTheModulesFile)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "ONE", {{"A", 1}});
     const std::size_t first = t.ws.library.rows.size();
     addModule(t.ws, "ONE", {{"A", 1}, {"B", 2}}, kOs32, "/other/ONE.DLL");
@@ -147,7 +147,7 @@ TEST(ConfirmDuplicateModulesAfterAdd, AsksRemoveThisModuleWithTheModulesFile)
     EXPECT_EQ(t.ws.library.ModuleCount, 2u);
     EXPECT_EQ(t.ws.library.modules.back().MODULENAME.view(), "TWO");
 
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     addModule(t.ws, "TWO", {{"C", 1}});
     EXPECT_FALSE(confirmDuplicateModulesAfterAdd(t.ws, 4, state));
     EXPECT_EQ(t.ws.library.rows[4].MARK, 1);
@@ -163,8 +163,8 @@ void sevenModules(Workspace& ws)
 TEST(RemoveDuplicateModules, RemovesTheLaterModuleOfANameWithAllItsRows)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
-    t.ws.options.UseBitCheckDuplicates = 1;
+    t.ws.options.UseStatusBar = true;
+    t.ws.options.UseBitCheckDuplicates = true;
     sevenModules(t.ws);
     EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, false), 1);
     EXPECT_EQ(t.ws.library.rows.size(), 18u);
@@ -193,11 +193,11 @@ TEST(RemoveDuplicateModules, RunsOnlyWhenTheOptionsAskOrFromTheInconsistentClean
     EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, false), 0);
     EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::FromInconsistent, true), 0);
     EXPECT_EQ(t.ws.library.ModuleCount, 8u);
-    t.ws.options.UseBitCheckSetDuplicates = 1;
+    t.ws.options.UseBitCheckSetDuplicates = true;
     EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, true), 2);
     EXPECT_EQ(t.ws.library.ModuleCount, 6u);
     addModule(t.ws, "m2", {{"X", 1}});
-    t.ws.options.UseBitCheckSetDuplicates = 0;
+    t.ws.options.UseBitCheckSetDuplicates = false;
     EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::FromInconsistent, false), 1);
     EXPECT_EQ(t.ws.library.SymbolCount, 12u);
 }
@@ -205,9 +205,9 @@ TEST(RemoveDuplicateModules, RunsOnlyWhenTheOptionsAskOrFromTheInconsistentClean
 TEST(RemoveDuplicateModules, RenewsTheSymbolMarksAfterARemoval)
 {
     TestWorkspace t;
-    t.ws.options.UseBitCheckDuplicates = 1;
-    t.ws.options.UseExcludeList = 1;
-    t.ws.options.UseExcludeGlobalDuplicates = 1;
+    t.ws.options.UseBitCheckDuplicates = true;
+    t.ws.options.UseExcludeList = true;
+    t.ws.options.UseExcludeGlobalDuplicates = true;
     addModule(t.ws, "A", {{"Same", 1}});
     addModule(t.ws, "B", {{"Same", 1}});
     addModule(t.ws, "a", {{"Other", 1}});

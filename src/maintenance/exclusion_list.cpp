@@ -114,7 +114,7 @@ std::uint32_t markExcludedSymbols(Workspace& ws, std::size_t first, bool fromFir
         last = rows.size();
     if (first > last)
         return 0;
-    const bool active = ws.options.UseExcludeList != 0;
+    const bool active = ws.options.UseExcludeList;
     std::uint32_t count = 0;
     std::size_t moduleRow = rows.size();  // none seen yet in this walk
     ModuleNumber previousMarkedModule = kNoModuleNumber;

@@ -129,7 +129,7 @@ TEST(ExcludeListCommands, AddEditRemoveKeepTheSelectionRules)
 TEST(MarkExcludedSymbols, MarksListedSymbolsAndTheirModules)
 {
     TestWorkspace t;
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseExcludeList = true;
     t.ws.excludeList.assign({{"dllentrypoint", 1}, {"WEP", 0}});
     addModule(t.ws, "A", {{"Work", 1}, {"DllEntryPoint", 2}});
     addModule(t.ws, "B", {{"Dup", 1}, {"WEP", 2}});
@@ -163,7 +163,7 @@ TEST(MarkExcludedSymbols, ARangeStartingInsideAModuleFindsItsModuleRow)
     TestWorkspace t;
     addModule(t.ws, "A", {{"X", 1}, {"X", 2}});
     addModule(t.ws, "B", {{"X", 1}});
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseExcludeList = true;
     t.ws.excludeList.assign({{"X", 1}});
     EXPECT_EQ(markExcludedSymbols(t.ws, 3, false, 3, false), 1u);
     EXPECT_EQ(excludeMarks(t.ws), (std::vector<int>{3, 0, 1, 0, 0}));

@@ -184,9 +184,18 @@ void deriveDuplicateMode(Workspace& ws)
     DuplicateModeState& state = ws.duplicateMode;
     if (state.derived)
         return;
-    state.enabled = ws.options.UseExcludeGlobalDuplicates == 1 && ws.options.UseExcludeList != 0;
-    const int set = ws.options.UseExcludeGlobalDuplicatesSet;
-    state.mode = state.enabled && set >= 1 && set <= 3 ? set : 0;
+    state.enabled = ws.options.UseExcludeGlobalDuplicates && ws.options.UseExcludeList;
+    state.mode = DuplicateKeep::KeepNone;
+    switch (ws.options.UseExcludeGlobalDuplicatesSet) {
+        case DuplicateKeep::KeepFirst:
+        case DuplicateKeep::MatchSavedLibElseKeepNone:
+        case DuplicateKeep::MatchSavedLibElseKeepFirst:
+            if (state.enabled)
+                state.mode = ws.options.UseExcludeGlobalDuplicatesSet;
+            break;
+        case DuplicateKeep::KeepNone:
+            break;
+    }
     state.derived = true;
 }
 
@@ -200,12 +209,12 @@ std::size_t clearDuplicateMarks(Workspace& ws)
     std::size_t changed = 0;
     for (LibraryRow& row : ws.library.rows) {
         const bool duplicate = row.EXCLUDE == kExcludeDuplicate;
-        const bool hooked = row.MARK != 0;
+        const bool marked = row.MARK != 0;
         if (duplicate)
             row.EXCLUDE = kExcludeNone;
-        if (hooked)
+        if (marked)
             row.MARK = 0;
-        if (duplicate || hooked)
+        if (duplicate || marked)
             ++changed;
     }
     return changed;
@@ -217,7 +226,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
     if (lib.empty())
         return 0;
     deriveDuplicateMode(ws);
-    ProgressIndicator progress(ws.ui(), showProgress && ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), showProgress && ws.options.UseStatusBar);
     progress.start(kReadingData, lib.SymbolCount);
 
     clearDuplicateMarks(ws);
@@ -254,17 +263,19 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
     // A search lowers a "Match saved LIB" mode when there is nothing to match: the library is
     // unchanged since it was read, or its saved LIB file holds no symbols. The lowering holds
     // for this search only, so that the next search after a change matches again.
-    int mode = ws.duplicateMode.mode;
-    if (mode == 2 || mode == 3) {
+    DuplicateKeep mode = ws.duplicateMode.mode;
+    if (matchesSavedLib(mode)) {
         if (!lib.LibraryChanged || !prepareSavedLib(ws)) {
-            mode -= 2;
+            mode = mode == DuplicateKeep::MatchSavedLibElseKeepFirst ? DuplicateKeep::KeepFirst
+                                                                     : DuplicateKeep::KeepNone;
         } else {
             firstOccurrencesFirst(candidates);
         }
     }
 
+    const bool matchSaved = matchesSavedLib(mode);
     const std::vector<std::int32_t> moduleIndex =
-        mode >= 2 ? moduleIndexByNumber(lib.rows, lib.modules) : std::vector<std::int32_t>();
+        matchSaved ? moduleIndexByNumber(lib.rows, lib.modules) : std::vector<std::int32_t>();
     const std::string savedNameUpper = upperCase(ws.SavedLibName);
 
     progress.start(kProcessing, candidates.size());
@@ -277,14 +288,14 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
         if (row.EXCLUDE != kExcludeNone)
             continue;
         bool keep = false;
-        if (mode == 1) {
+        if (mode == DuplicateKeep::KeepFirst) {
             keep = c.first;
-        } else if (mode >= 2 && (!anyProcessed || c.name != previousName)) {
+        } else if (matchSaved && (!anyProcessed || c.name != previousName)) {
             const std::int32_t entry = moduleIndex[row.MODULENUM];
             if (entry >= 0 && upperCase(lib.modules[static_cast<std::size_t>(entry)].FILENAME) ==
                                   savedNameUpper) {
                 keep = savedContains(ws.SavedLibSymbols, row.MODULENAME.view(), c.name) ||
-                       (mode == 3 && c.first);
+                       (mode == DuplicateKeep::MatchSavedLibElseKeepFirst && c.first);
             }
         }
         if (!keep) {

@@ -18,7 +18,7 @@ void deriveDuplicateMode(Workspace& ws);
 /// again.
 void duplicateOptionsChanged(Workspace& ws);
 
-/// `ClearDuplicateMarks`: every `EXCLUDE` 2 becomes 0 and every hook (`MARK`) is removed.
+/// `ClearDuplicateMarks`: every `EXCLUDE` 2 becomes 0 and every mark (`MARK`) is removed.
 /// Returns the number of rows changed.
 std::size_t clearDuplicateMarks(Workspace& ws);
 

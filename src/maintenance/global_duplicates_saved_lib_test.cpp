@@ -19,7 +19,7 @@ using testing::TestWorkspace;
 /// Saves a library of A (X, Y) and B (Z) as MY.LIB and opens it again.
 class SavedLibTest : public ::testing::Test {
 protected:
-    void open(int mode)
+    void open(DuplicateKeep mode)
     {
         libPath = t.folder.file("MY.LIB");
         {
@@ -34,8 +34,8 @@ protected:
         request.quiet = true;
         ASSERT_TRUE(lib::loadLibrary(t.ws, request).ok());
         t.ws.library.LibraryFileName = libPath;
-        t.ws.options.UseExcludeList = 1;
-        t.ws.options.UseExcludeGlobalDuplicates = 1;
+        t.ws.options.UseExcludeList = true;
+        t.ws.options.UseExcludeGlobalDuplicates = true;
         t.ws.options.UseExcludeGlobalDuplicatesSet = mode;
     }
 
@@ -52,7 +52,7 @@ protected:
 
 TEST_F(SavedLibTest, ModeTwoKeepsWhatTheSavedFileHeldAndMarksTheNewModule)
 {
-    open(2);
+    open(DuplicateKeep::MatchSavedLibElseKeepNone);
     change();
     // A: X Y, B: Z, C: X z. The saved file holds A's X and B's Z: both stay.
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
@@ -64,7 +64,7 @@ TEST_F(SavedLibTest, ModeTwoKeepsWhatTheSavedFileHeldAndMarksTheNewModule)
 
 TEST_F(SavedLibTest, ModeTwoMarksAGroupWhoseFirstMemberTheSavedFileLacks)
 {
-    open(2);
+    open(DuplicateKeep::MatchSavedLibElseKeepNone);
     t.ws.library.rows[1].SYMBOL = "Q";  // A's X renamed by an edit
     addModule(t.ws, "C", {{"q", 5}});
     t.ws.library.LibraryChanged = true;
@@ -74,7 +74,7 @@ TEST_F(SavedLibTest, ModeTwoMarksAGroupWhoseFirstMemberTheSavedFileLacks)
 
 TEST_F(SavedLibTest, ModeThreeKeepsTheFirstEntryOfNamesTheSavedFileLacks)
 {
-    open(3);
+    open(DuplicateKeep::MatchSavedLibElseKeepFirst);
     t.ws.library.rows[1].SYMBOL = "Q";
     addModule(t.ws, "C", {{"q", 5}});
     t.ws.library.LibraryChanged = true;
@@ -84,7 +84,7 @@ TEST_F(SavedLibTest, ModeThreeKeepsTheFirstEntryOfNamesTheSavedFileLacks)
 
 TEST_F(SavedLibTest, AnUnchangedLibraryIsNotMatchedAndAMissingFileLowersTheMode)
 {
-    open(2);
+    open(DuplicateKeep::MatchSavedLibElseKeepNone);
     addModule(t.ws, "C", {{"X", 5}});
     t.ws.library.LibraryChanged = false;
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);

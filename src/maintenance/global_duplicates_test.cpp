@@ -13,28 +13,28 @@ using testing::addModule;
 using testing::excludeMarks;
 using testing::TestWorkspace;
 
-void enable(Workspace& ws, int mode)
+void enable(Workspace& ws, DuplicateKeep mode)
 {
-    ws.options.UseExcludeList = 1;
-    ws.options.UseExcludeGlobalDuplicates = 1;
+    ws.options.UseExcludeList = true;
+    ws.options.UseExcludeGlobalDuplicates = true;
     ws.options.UseExcludeGlobalDuplicatesSet = mode;
 }
 
 TEST(FindGlobalDuplicates, NamesDifferingInCaseFormOneGroupAndModeOneKeepsTheFirst)
 {
     TestWorkspace t;
-    enable(t.ws, 1);
+    enable(t.ws, DuplicateKeep::KeepFirst);
     addModule(t.ws, "A", {{"WinMain", 1}, {"Alpha", 2}});
     addModule(t.ws, "B", {{"Beta", 1}, {"WINMAIN", 2}});
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 1u);
     EXPECT_EQ(excludeMarks(t.ws), (std::vector<int>{0, 0, 0, 2, 0, 2}));
-    EXPECT_EQ(t.ws.library.rows[5].ICON, 112);
+    EXPECT_EQ(t.ws.library.rows[5].ICON, RowIcon::FunctionDuplicate);
 }
 
 TEST(FindGlobalDuplicates, ModeZeroMarksEveryOccurrence)
 {
     TestWorkspace t;
-    enable(t.ws, 0);
+    enable(t.ws, DuplicateKeep::KeepNone);
     addModule(t.ws, "A", {{"Dup", 1}});
     addModule(t.ws, "B", {{"dup", 1}, {"Own", 2}});
     addModule(t.ws, "C", {{"DUP", 1}});
@@ -45,7 +45,7 @@ TEST(FindGlobalDuplicates, ModeZeroMarksEveryOccurrence)
 TEST(FindGlobalDuplicates, AnExcludedSymbolIsNeitherCountedNorKept)
 {
     TestWorkspace t;
-    enable(t.ws, 1);
+    enable(t.ws, DuplicateKeep::KeepFirst);
     addModule(t.ws, "A", {{"Entry", 1}});
     addModule(t.ws, "B", {{"Entry", 1}});
     addModule(t.ws, "C", {{"ENTRY", 7}});
@@ -59,7 +59,7 @@ TEST(FindGlobalDuplicates, AnExcludedSymbolIsNeitherCountedNorKept)
 TEST(FindGlobalDuplicates, TrailingBlanksDoNotCount)
 {
     TestWorkspace t;
-    enable(t.ws, 1);
+    enable(t.ws, DuplicateKeep::KeepFirst);
     addModule(t.ws, "A", {{"Name", 1}});
     addModule(t.ws, "B", {{"NAME  ", 1}});
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 1u);
@@ -69,7 +69,7 @@ TEST(FindGlobalDuplicates, TrailingBlanksDoNotCount)
 TEST(FindGlobalDuplicates, ClearsEveryHookAndEarlierDuplicateMarks)
 {
     TestWorkspace t;
-    enable(t.ws, 1);
+    enable(t.ws, DuplicateKeep::KeepFirst);
     addModule(t.ws, "A", {{"One", 1}, {"Two", 2}});
     addModule(t.ws, "B", {{"Three", 1}});
     for (LibraryRow& row : t.ws.library.rows)
@@ -81,13 +81,13 @@ TEST(FindGlobalDuplicates, ClearsEveryHookAndEarlierDuplicateMarks)
         EXPECT_EQ(row.MARK, 0);
         EXPECT_EQ(row.EXCLUDE, 0);
     }
-    EXPECT_EQ(t.ws.library.rows[0].ICON, 5);
+    EXPECT_EQ(t.ws.library.rows[0].ICON, RowIcon::ShutFold32);
 }
 
 TEST(FindGlobalDuplicates, DisabledSearchOnlyClearsMarks)
 {
     TestWorkspace t;
-    t.ws.options.UseExcludeGlobalDuplicates = 1;  // the master switch is off
+    t.ws.options.UseExcludeGlobalDuplicates = true;  // the master switch is off
     addModule(t.ws, "A", {{"X", 1}});
     addModule(t.ws, "B", {{"X", 1}});
     t.ws.library.rows[1].EXCLUDE = kExcludeDuplicate;
@@ -100,29 +100,32 @@ TEST(FindGlobalDuplicates, DisabledSearchOnlyClearsMarks)
 TEST(FindGlobalDuplicates, ModeIsDerivedOnceUntilTheOptionsChange)
 {
     TestWorkspace t;
-    enable(t.ws, 1);
+    enable(t.ws, DuplicateKeep::KeepFirst);
     addModule(t.ws, "A", {{"X", 1}});
     addModule(t.ws, "B", {{"X", 1}});
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 1u);
-    t.ws.options.UseExcludeGlobalDuplicatesSet = 0;
+    t.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepNone;
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 1u);
     duplicateOptionsChanged(t.ws);
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
-    t.ws.options.UseExcludeGlobalDuplicatesSet = 9;  // out of range means keep none
+    t.ws.options.UseExcludeGlobalDuplicatesSet =
+        static_cast<DuplicateKeep>(9);  // out of range means keep none
     duplicateOptionsChanged(t.ws);
     EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
-    EXPECT_EQ(t.ws.duplicateMode.mode, 0);
+    EXPECT_EQ(t.ws.duplicateMode.mode, DuplicateKeep::KeepNone);
 }
 
 TEST(FindGlobalDuplicates, SavedLibModesOnAnUnchangedLibraryActAsModesZeroAndOne)
 {
-    for (const auto& [mode, expected] : {std::pair{2, 2u}, std::pair{3, 1u}}) {
+    for (const auto& [mode, expected] :
+         {std::pair{DuplicateKeep::MatchSavedLibElseKeepNone, 2u},
+          std::pair{DuplicateKeep::MatchSavedLibElseKeepFirst, 1u}}) {
         TestWorkspace t;
         enable(t.ws, mode);
         addModule(t.ws, "A", {{"X", 1}}, kOs32, "/libs/SAVED.LIB");
         addModule(t.ws, "B", {{"X", 1}}, kOs32, "/libs/SAVED.LIB");
         t.ws.library.LibraryChanged = false;
-        EXPECT_EQ(findGlobalDuplicates(t.ws, false), expected) << "mode " << mode;
+        EXPECT_EQ(findGlobalDuplicates(t.ws, false), expected) << "mode " << static_cast<int>(mode);
         // The mode itself is kept for the next search.
         EXPECT_EQ(t.ws.duplicateMode.mode, mode);
         EXPECT_EQ(t.ws.SavedLibName, "A very unlikely name for your library");
@@ -132,8 +135,8 @@ TEST(FindGlobalDuplicates, SavedLibModesOnAnUnchangedLibraryActAsModesZeroAndOne
 TEST(FindGlobalDuplicates, ReportsInTheStatusBarWithProgressShown)
 {
     TestWorkspace t;
-    enable(t.ws, 0);
-    t.ws.options.UseStatusBar = 1;
+    enable(t.ws, DuplicateKeep::KeepNone);
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"X", 1}, {"Y", 2}});
     addModule(t.ws, "B", {{"x", 1}});
     EXPECT_EQ(findGlobalDuplicates(t.ws, true), 2u);
@@ -144,7 +147,7 @@ TEST(FindGlobalDuplicates, ReportsInTheStatusBarWithProgressShown)
               (std::vector<std::string>{"Reading data...", "Processing..."}));
     EXPECT_EQ(t.ui.progressTexts.back(), "2 dublicates");
 
-    t.ws.options.UseExcludeGlobalDuplicatesSet = 1;
+    t.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;
     duplicateOptionsChanged(t.ws);
     EXPECT_EQ(findGlobalDuplicates(t.ws, true), 1u);
     EXPECT_EQ(t.ui.statusText(1), "1 globally duplicated symbol found");

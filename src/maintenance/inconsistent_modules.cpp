@@ -19,7 +19,7 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
     InconsistentCounts counts;
     Library& lib = ws.library;
     const Options& o = ws.options;
-    if (o.UseBitCheck == 0 || lib.empty())
+    if (o.UseBitCheck == BitCheck::None || lib.empty())
         return counts;
     showStatus(ws, 1, kReadingData);
     showStatus(ws, 2, kCleanup);
@@ -28,9 +28,9 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
     showStatus(ws, 2, kCleanup);
     showStatus(ws, 3, "");
     std::uint8_t wrongOs = kOsUnknown;
-    if (o.UseBitCheckSet == 1)
+    if (o.UseBitCheckSet == LibraryBitness::Set16Bit)
         wrongOs = kOs32;
-    else if (o.UseBitCheckSet == 2)
+    else if (o.UseBitCheckSet == LibraryBitness::Set32Bit)
         wrongOs = kOs16;
     else
         return counts;
@@ -38,11 +38,12 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
 
     const bool removeInconsistent = request.inconsistent.value_or(true);
     const bool removeDuplicates = request.duplicates.value_or(true);
-    const bool removeUnlocated = request.unlocated.value_or(
-        (o.UseBitCheckSetUnlocated != 0 && request.unlocatedSwitch) ||
-        (o.UseBitCheck == 3 && (!request.unlocatedSwitch || request.saveAsksUnlocated)));
+    const bool removeUnlocated =
+        request.unlocated.value_or((o.UseBitCheckSetUnlocated && request.unlocatedSwitch) ||
+                                   (o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated &&
+                                    (!request.unlocatedSwitch || request.saveAsksUnlocated)));
 
-    ProgressIndicator progress(ws.ui(), o.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), o.UseStatusBar);
     progress.start(kCleanup, lib.ModuleCount);
 
     std::vector<bool> remove(moduleNumberBound(lib.rows, lib.modules), false);

@@ -16,9 +16,9 @@ using testing::TestWorkspace;
 
 /// A library of a 16-bit module, a 32-bit one, an unlocated one and a second 16-bit module
 /// named like the first.
-void mixedLibrary(TestWorkspace& t, int useBitCheck, int bitSet)
+void mixedLibrary(TestWorkspace& t, BitCheck useBitCheck, LibraryBitness bitSet)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     t.ws.options.UseBitCheck = useBitCheck;
     t.ws.options.UseBitCheckSet = bitSet;
     addModule(t.ws, "KRNL", {{"A", 1}}, kOs16);
@@ -30,11 +30,11 @@ void mixedLibrary(TestWorkspace& t, int useBitCheck, int bitSet)
 TEST(RemoveInconsistentModules, NothingWithoutAChosenBitnessOrWithTheCheckOff)
 {
     TestWorkspace t;
-    mixedLibrary(t, 2, 3);
+    mixedLibrary(t, BitCheck::RemoveInconsistent, LibraryBitness::Automatic);
     EXPECT_EQ(removeInconsistentModules(t.ws), InconsistentCounts{});
     EXPECT_EQ(t.ws.library.ModuleCount, 4u);
     TestWorkspace off;
-    mixedLibrary(off, 0, 1);
+    mixedLibrary(off, BitCheck::None, LibraryBitness::Set16Bit);
     EXPECT_EQ(removeInconsistentModules(off.ws), InconsistentCounts{});
     EXPECT_TRUE(off.ui.statusHistory[0].empty());
 }
@@ -42,7 +42,7 @@ TEST(RemoveInconsistentModules, NothingWithoutAChosenBitnessOrWithTheCheckOff)
 TEST(RemoveInconsistentModules, UnlocatedModulesGoEvenWithoutTheBitnessRule)
 {
     TestWorkspace t;
-    mixedLibrary(t, 1, 1);
+    mixedLibrary(t, BitCheck::SynchronizeManually, LibraryBitness::Set16Bit);
     InconsistentRequest request;
     request.inconsistent = false;
     request.unlocated = true;
@@ -60,7 +60,7 @@ TEST(RemoveInconsistentModules, UnlocatedModulesGoEvenWithoutTheBitnessRule)
 TEST(RemoveInconsistentModules, DefaultsRemoveTheOtherBitnessAndDuplicates)
 {
     TestWorkspace t;
-    mixedLibrary(t, 2, 1);
+    mixedLibrary(t, BitCheck::RemoveInconsistent, LibraryBitness::Set16Bit);
     EXPECT_EQ(removeInconsistentModules(t.ws), (InconsistentCounts{1, 0, 1}));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"KRNL", "A", "LOST", "D"}));
     EXPECT_EQ(t.ui.statusText(1), "1 32-bit module and 1 duplicate module removed");
@@ -71,7 +71,7 @@ TEST(RemoveInconsistentModules, DefaultsRemoveTheOtherBitnessAndDuplicates)
 TEST(RemoveInconsistentModules, CheckThreeRemovesUnlocatedModulesByDefault)
 {
     TestWorkspace t;
-    mixedLibrary(t, 3, 2);
+    mixedLibrary(t, BitCheck::RemoveInconsistentAndUnlocated, LibraryBitness::Set32Bit);
     InconsistentRequest request;
     request.duplicates = false;
     EXPECT_EQ(removeInconsistentModules(t.ws, request), (InconsistentCounts{2, 1, 0}));
@@ -79,7 +79,7 @@ TEST(RemoveInconsistentModules, CheckThreeRemovesUnlocatedModulesByDefault)
     EXPECT_EQ(t.ui.statusText(1), "2 16-bit and 1 unlocated module removed");
     // With the main window's switch set, unlocated modules go only when the save asks.
     TestWorkspace u;
-    mixedLibrary(u, 3, 2);
+    mixedLibrary(u, BitCheck::RemoveInconsistentAndUnlocated, LibraryBitness::Set32Bit);
     request.unlocatedSwitch = true;
     EXPECT_EQ(removeInconsistentModules(u.ws, request), (InconsistentCounts{2, 0, 0}));
     request.saveAsksUnlocated = true;
@@ -88,8 +88,8 @@ TEST(RemoveInconsistentModules, CheckThreeRemovesUnlocatedModulesByDefault)
 
     // A library emptied by the cleanup has no unsaved changes.
     TestWorkspace w;
-    w.ws.options.UseBitCheck = 1;
-    w.ws.options.UseBitCheckSet = 2;
+    w.ws.options.UseBitCheck = BitCheck::SynchronizeManually;
+    w.ws.options.UseBitCheckSet = LibraryBitness::Set32Bit;
     addModule(w.ws, "OLD", {{"A", 1}}, kOs16);
     w.ws.library.LibraryChanged = true;
     EXPECT_EQ(removeInconsistentModules(w.ws).total(), 1u);

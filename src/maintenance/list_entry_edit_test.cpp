@@ -13,7 +13,7 @@ class ListEntryEdit : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ws.options.UseStatusBar = 1;
+        ws.options.UseStatusBar = true;
         for (const auto& [name, ordinal] : {std::pair{"Beta", 2}, std::pair{"Alpha", 7}}) {
             QueryResult r;
             r.MODULENAME.assign("MOD1");

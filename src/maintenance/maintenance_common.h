@@ -14,7 +14,7 @@ namespace quillon::maintenance {
 /// Writes `text` into status pane `pane` when the status bar is on.
 inline void showStatus(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 

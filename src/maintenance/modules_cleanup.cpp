@@ -5,6 +5,8 @@
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/inconsistent_modules.h"
 #include "maintenance/symbols_cleanup.h"
+#include "settings/flag_setting.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon::maintenance {
@@ -18,12 +20,12 @@ ModulesCleanupChoices loadModulesCleanupChoices(Workspace& ws)
     settings::SettingsStore& store = ws.settings();
     const settings::SettingsStore::Batch batch(store);
     ModulesCleanupChoices c;
-    const bool bitCheck = ws.options.UseBitCheck != 0;
-    const bool duplicates = ws.options.UseBitCheckDuplicates != 0;
-    c.CheckBit = bitCheck && store.readNumber(kSection, "CheckBit", 0) != 0;
-    c.CheckUnloc = bitCheck && store.readNumber(kSection, "CheckUnloc", 0) != 0;
-    c.CheckDubModule = duplicates && store.readNumber(kSection, "CheckDubModule", 0) != 0;
-    c.ShowReportModule = store.readNumber(kSection, "ShowReportModule", 0) != 0;
+    const bool bitCheck = ws.options.UseBitCheck != BitCheck::None;
+    const bool duplicates = ws.options.UseBitCheckDuplicates;
+    c.CheckBit = bitCheck && settings::readFlag(store, kSection, "CheckBit", false);
+    c.CheckUnloc = bitCheck && settings::readFlag(store, kSection, "CheckUnloc", false);
+    c.CheckDubModule = duplicates && settings::readFlag(store, kSection, "CheckDubModule", false);
+    c.ShowReportModule = settings::readFlag(store, kSection, "ShowReportModule", false);
     return c;
 }
 
@@ -31,15 +33,15 @@ void saveModulesCleanupChoices(Workspace& ws, const ModulesCleanupChoices& c)
 {
     settings::SettingsStore& store = ws.settings();
     const settings::SettingsStore::Batch batch(store);
-    store.writeNumber(kSection, "CheckBit", c.CheckBit ? 1 : 0);
-    store.writeNumber(kSection, "CheckUnloc", c.CheckUnloc ? 1 : 0);
-    store.writeNumber(kSection, "CheckDubModule", c.CheckDubModule ? 1 : 0);
-    store.writeNumber(kSection, "ShowReportModule", c.ShowReportModule ? 1 : 0);
+    settings::writeFlag(store, kSection, "CheckBit", c.CheckBit);
+    settings::writeFlag(store, kSection, "CheckUnloc", c.CheckUnloc);
+    settings::writeFlag(store, kSection, "CheckDubModule", c.CheckDubModule);
+    settings::writeFlag(store, kSection, "ShowReportModule", c.ShowReportModule);
 }
 
 bool modulesCleanupAvailable(const Workspace& ws)
 {
-    return ws.options.UseBitCheck != 0 || ws.options.UseBitCheckDuplicates != 0;
+    return ws.options.UseBitCheck != BitCheck::None || ws.options.UseBitCheckDuplicates;
 }
 
 std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choices,
@@ -58,9 +60,8 @@ std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choi
     const bool judgeModules = choices.CheckBit || choices.CheckUnloc;
     if (judgeModules && locate)
         locate(ws);
-    ws.options.UseBitCheckSetDuplicates = choices.CheckDubModule ? 1 : 0;
-    ws.settings().writeNumber("Options", "UseBitCheckSetDuplicates",
-                              ws.options.UseBitCheckSetDuplicates);
+    ws.options.UseBitCheckSetDuplicates = choices.CheckDubModule;
+    settings::SaveOption(ws.settings(), ws.options, &Options::UseBitCheckSetDuplicates);
     if (judgeModules) {
         InconsistentRequest request;
         request.inconsistent = choices.CheckBit;
@@ -93,14 +94,14 @@ SaveCleanupResult runSaveCleanup(Workspace& ws, const LocatePass& locate, bool u
 {
     SaveCleanupResult result;
     const Options& o = ws.options;
-    if (o.UseBitCheck == 2 || o.UseBitCheck == 3) {
+    if (removesInconsistentModules(o.UseBitCheck)) {
         if (locate)
             locate(ws);
         InconsistentRequest request;
         request.unlocatedSwitch = unlocatedSwitch;
-        request.saveAsksUnlocated = o.UseBitCheck == 3;
+        request.saveAsksUnlocated = o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated;
         result.modulesRemoved = removeInconsistentModules(ws, request).total();
-    } else if (o.UseBitCheckDuplicates != 0) {
+    } else if (o.UseBitCheckDuplicates) {
         result.modulesRemoved = removeDuplicateModules(ws, DuplicateRemovalMode::Standalone, true);
     }
     result.symbolsRemoved = removeMarkedSymbolsForSave(ws);

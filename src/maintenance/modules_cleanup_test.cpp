@@ -18,9 +18,9 @@ const std::string kRule(40, '_');
 
 void modulesLibrary(TestWorkspace& t)
 {
-    t.ws.options.UseBitCheck = 1;
-    t.ws.options.UseBitCheckDuplicates = 1;
-    t.ws.options.UseBitCheckSet = 1;
+    t.ws.options.UseBitCheck = BitCheck::SynchronizeManually;
+    t.ws.options.UseBitCheckDuplicates = true;
+    t.ws.options.UseBitCheckSet = LibraryBitness::Set16Bit;
     addModule(t.ws, "KRNL", {{"A", 1}}, kOs16);
     addModule(t.ws, "WIN32MOD", {{"B", 1}}, kOs32);
     addModule(t.ws, "LOST", {{"C", 1}}, kOsUnknown);
@@ -38,7 +38,7 @@ TEST(ModulesCleanup, BitnessAndDuplicatesWithReport)
     EXPECT_EQ(runModulesCleanup(t.ws, choices, locate, &result), 2u);
     EXPECT_EQ(locates, 1);
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"KRNL", "A", "LOST", "C"}));
-    EXPECT_EQ(t.ws.options.UseBitCheckSetDuplicates, 1);
+    EXPECT_TRUE(t.ws.options.UseBitCheckSetDuplicates);
     EXPECT_EQ(t.settings.readNumber("Options", "UseBitCheckSetDuplicates", 0), 1);
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "Modules Cleanup");
@@ -56,7 +56,7 @@ TEST(ModulesCleanup, OnlyDuplicatesRunsTheStandaloneRemoval)
 {
     TestWorkspace t;
     modulesLibrary(t);
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     int locates = 0;
     ModulesCleanupResult result;
     EXPECT_EQ(runModulesCleanup(
@@ -77,7 +77,7 @@ TEST(ModulesCleanup, DisabledBoxesLoadClearedAndNoOptionsMeansNoRun)
     addModule(t.ws, "A", {{"X", 1}});
     EXPECT_EQ(runModulesCleanup(t.ws, {false, false, false, true}, {}), 0u);
     EXPECT_TRUE(t.ui.messages.empty());
-    t.ws.options.UseBitCheck = 1;
+    t.ws.options.UseBitCheck = BitCheck::SynchronizeManually;
     EXPECT_EQ(loadModulesCleanupChoices(t.ws), (ModulesCleanupChoices{true, true, false, true}));
 }
 
@@ -101,8 +101,8 @@ TEST(ModulesCleanupComment, EveryCombination)
 TEST(SaveCleanup, DuplicateModulesThenMarkedSymbols)
 {
     TestWorkspace t;
-    t.ws.options.UseBitCheckDuplicates = 1;
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseBitCheckDuplicates = true;
+    t.ws.options.UseExcludeList = true;
     addModule(t.ws, "A", {{"X", 1}, {"Gone", 2}});
     addModule(t.ws, "a", {{"Y", 1}});
     t.ws.excludeList.assign({{"GONE", 1}});
@@ -118,8 +118,8 @@ TEST(SaveCleanup, DuplicateModulesThenMarkedSymbols)
 TEST(SaveCleanup, BitCheckThreeLocatesAndRemovesUnlocatedModules)
 {
     TestWorkspace t;
-    t.ws.options.UseBitCheck = 3;
-    t.ws.options.UseBitCheckSet = 2;
+    t.ws.options.UseBitCheck = BitCheck::RemoveInconsistentAndUnlocated;
+    t.ws.options.UseBitCheckSet = LibraryBitness::Set32Bit;
     addModule(t.ws, "A", {{"X", 1}}, kOs32);
     addModule(t.ws, "B", {{"Y", 1}}, kOs32);
     int locates = 0;

@@ -18,7 +18,7 @@ std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
     if (lib.empty())
         return 0;
     showStatus(ws, 2, kSymbolsCleanup);
-    ProgressIndicator progress(ws.ui(), report && ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), report && ws.options.UseStatusBar);
     if (report) {
         showStatus(ws, 1, "");
         showStatus(ws, 2, "");

@@ -16,7 +16,7 @@ using testing::TestWorkspace;
 TEST(RemoveMarkedSymbols, RemovesMarkedSymbolsAndModulesLeftEmpty)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
     addModule(t.ws, "B", {{"B1", 1}});
     addModule(t.ws, "C", {{"C1", 1}, {"C2", 2}});
@@ -47,7 +47,7 @@ TEST(RemoveMarkedSymbols, RemovesMarkedSymbolsAndModulesLeftEmpty)
 TEST(RemoveMarkedSymbols, WithoutMarksNothingChanges)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
     const Library before = t.ws.library;
     EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 0u);
@@ -61,7 +61,7 @@ TEST(RemoveMarkedSymbols, WithoutMarksNothingChanges)
 TEST(RemoveMarkedSymbols, QuietRunLeavesOnlyAnEmptyFirstPane)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
     t.ws.library.rows[1].EXCLUDE = kExcludeListed;
     t.ws.library.LibraryChanged = true;
@@ -78,7 +78,7 @@ TEST(RemoveMarkedSymbols, QuietRunLeavesOnlyAnEmptyFirstPane)
 TEST(RemoveMarkedSymbols, EmptiedLibraryReportsNoSymbols)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
     t.ws.library.rows[1].EXCLUDE = kExcludeDuplicate;
     EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 1u);
@@ -117,7 +117,7 @@ TEST(RemoveMarkedSymbols, CountsTheModulesRowsWhateverFunctionNumSays)
 TEST(RemoveMarkedSymbols, EmptyLibraryReturnsAtOnce)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 0u);
     EXPECT_TRUE(t.ui.statusHistory[1].empty());
 }

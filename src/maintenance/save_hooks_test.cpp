@@ -17,9 +17,9 @@ using testing::TestWorkspace;
 TEST(SaveCleanupHooks, SaveRemovesDuplicateModulesAndMarkedSymbols)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
-    t.ws.options.UseBitCheckDuplicates = 1;
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseStatusBar = true;
+    t.ws.options.UseBitCheckDuplicates = true;
+    t.ws.options.UseExcludeList = true;
     t.ws.excludeList.assign({{"DllEntryPoint", 1}});
     addModule(t.ws, "A", {{"DllEntryPoint", 1}, {"Work", 2}});
     addModule(t.ws, "a", {{"Other", 1}});
@@ -43,8 +43,8 @@ TEST(SaveCleanupHooks, SaveRemovesDuplicateModulesAndMarkedSymbols)
 TEST(SaveCleanupHooks, BitCheckThreeRemovesUnlocatedModules)
 {
     TestWorkspace t;
-    t.ws.options.UseBitCheck = 3;
-    t.ws.options.UseBitCheckSet = 2;
+    t.ws.options.UseBitCheck = BitCheck::RemoveInconsistentAndUnlocated;
+    t.ws.options.UseBitCheckSet = LibraryBitness::Set32Bit;
     addModule(t.ws, "A", {{"X", 1}}, kOs32);
     addModule(t.ws, "B", {{"Y", 1}}, kOsUnknown);
     t.ws.library.LibraryFileName = t.folder.file("OUT.LIB");
@@ -62,9 +62,10 @@ TEST(SaveCleanupHooks, SaveRemovesGlobalDuplicatesInEveryKeepMode)
     const std::vector<std::vector<std::string>> expected{keepNone, keepFirst, keepNone, keepFirst};
     for (int mode = 0; mode < 4; ++mode) {
         TestWorkspace t;
-        t.ws.options.UseExcludeList = 1;
-        t.ws.options.UseExcludeGlobalDuplicates = 1;
-        t.ws.options.UseExcludeGlobalDuplicatesSet = mode;
+        t.ws.options.UseExcludeList = true;
+        t.ws.options.UseExcludeGlobalDuplicates = true;
+        t.ws.options.UseExcludeGlobalDuplicatesSet =
+            static_cast<DuplicateKeep>(mode);  // each stored number
         addModule(t.ws, "A", {{"Shared", 1}, {"Own", 2}});
         addModule(t.ws, "B", {{"SHARED", 1}, {"Other", 2}});
         t.ws.library.LibraryChanged = true;

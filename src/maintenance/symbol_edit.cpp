@@ -117,7 +117,7 @@ void reportRefusal(Workspace& ws, EditRefusal refusal, EditSource source)
     }
     if (!status.empty())
         showStatus(ws, 1, status);
-    if (ws.options.UseNoMessages == 0)
+    if (!ws.options.UseNoMessages)
         (void)ws.ui().message(refusedEditBox(first));
 }
 
@@ -125,7 +125,7 @@ void reportStoreError(Workspace& ws, const Error& error, EditSource source)
 {
     const bool inPlace = source == EditSource::InPlace;
     showStatus(ws, 1, storeErrorStatus(error.code, error.text, inPlace));
-    if (ws.options.UseNoMessages == 0)
+    if (!ws.options.UseNoMessages)
         (void)ws.ui().message(storeErrorBox(error.code, error.text, inPlace));
 }
 
@@ -171,7 +171,7 @@ Result<std::size_t> insertSymbolRow(Workspace& ws, std::size_t selected, const R
     row.ORDINAL = edit.ordinal;
     row.MODULENAME = module.MODULENAME;
     row.MODULENUM = module.MODULENUM;
-    row.TREELEVEL = kLevelSymbol;
+    row.TREELEVEL = TreeLevel::Symbol;
     row.OS = module.OS;
     // The new row takes the file-order place of the row it is put before.
     row.UNSORTED = selected == moduleRow ? module.UNSORTED + 1 : rows[selected].UNSORTED;

@@ -81,7 +81,7 @@ void renewMarksAfterEdit(Workspace& ws);
 bool commitInPlaceEdit(Workspace& ws, std::size_t row, EditField field, std::string_view text);
 
 /// The "Edit symbol" dialog's OK: checks the typed name and ordinal (refusals reported), then
-/// inserts a new symbol row (`insert`) or stores them in the row at `selected` with its hook
+/// inserts a new symbol row (`insert`) or stores them in the row at `selected` with its mark
 /// cleared, renews the marks and reports a storing error. Returns the row to select, or
 /// nothing when refused or failed (the library is then unchanged).
 std::optional<std::size_t> commitSymbolEdit(Workspace& ws, std::size_t selected,

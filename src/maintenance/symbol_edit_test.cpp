@@ -34,7 +34,7 @@ protected:
     {
         addModules(ws);
         ws.library.LibraryChanged = false;
-        ws.options.UseStatusBar = 1;
+        ws.options.UseStatusBar = true;
     }
     testing::TestWorkspace t;
     Workspace& ws = t.ws;
@@ -64,7 +64,7 @@ TEST_F(SymbolEdit, OrdinalZeroOnASymbolRowIsRefusedWithTheBoxOnlyInPlace)
     EXPECT_EQ(t.ui.messages[0].text.substr(0, 50),
               "    Ordinal number must have a positive value!|   ");
     // The dialog also shows the status text; messages can be suppressed.
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     EXPECT_EQ(commitSymbolEdit(ws, 2, "a2", "", false), std::nullopt);
     EXPECT_EQ(t.ui.statusText(1), "Ordinal number must be positive!");
     EXPECT_EQ(t.ui.messages.size(), 1u);
@@ -146,9 +146,9 @@ TEST_F(SymbolEdit, InsertingIntoAModuleOfTenShiftsFileOrder)
     EXPECT_EQ(ws.library.rows[4].UNSORTED, ws.library.rows[3].UNSORTED + 1);
 }
 
-TEST_F(SymbolEdit, TheDialogClearsTheHookAndRenewsExclusionMarksKeepingOtherHooks)
+TEST_F(SymbolEdit, TheDialogClearsTheMarkAndRenewsExclusionMarksKeepingOtherMarks)
 {
-    ws.options.UseExcludeList = 1;
+    ws.options.UseExcludeList = true;
     ws.excludeList.assign({{"dllentrypoint", 1}});
     ws.library.rows[1].MARK = 1;
     ws.library.rows[4].MARK = 1;
@@ -183,7 +183,7 @@ TEST_F(SymbolEdit, TheDialogChecksTheOrdinalBeforeTheName)
 TEST(SymbolEditMessages, StoringErrorsAreReportedAsTheSourceDoes)
 {
     testing::TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     reportStoreError(t.ws, {5, "Access denied"}, EditSource::InPlace);
     EXPECT_EQ(t.ui.statusText(1), "Edit error: Access denied!");
     reportStoreError(t.ws, {5, "Access denied"}, EditSource::Dialog);

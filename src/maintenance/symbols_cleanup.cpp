@@ -9,6 +9,7 @@
 #include "maintenance/global_duplicates.h"
 #include "maintenance/maintenance_common.h"
 #include "maintenance/remove_marked_symbols.h"
+#include "settings/flag_setting.h"
 #include "settings/settings_store.h"
 
 namespace quillon::maintenance {
@@ -22,10 +23,10 @@ SymbolsCleanupChoices loadSymbolsCleanupChoices(Workspace& ws)
     settings::SettingsStore& store = ws.settings();
     const settings::SettingsStore::Batch batch(store);
     SymbolsCleanupChoices c;
-    c.CheckExl = store.readNumber(kSection, "CheckExl", 0) != 0;
-    c.CheckDub = store.readNumber(kSection, "CheckDub", 0) != 0;
-    c.Cleanup = store.readNumber(kSection, "Cleanup", 0) != 0;
-    c.ShowReport = store.readNumber(kSection, "ShowReport", 0) != 0;
+    c.CheckExl = settings::readFlag(store, kSection, "CheckExl", false);
+    c.CheckDub = settings::readFlag(store, kSection, "CheckDub", false);
+    c.Cleanup = settings::readFlag(store, kSection, "Cleanup", false);
+    c.ShowReport = settings::readFlag(store, kSection, "ShowReport", false);
     return c;
 }
 
@@ -33,10 +34,10 @@ void saveSymbolsCleanupChoices(Workspace& ws, const SymbolsCleanupChoices& c)
 {
     settings::SettingsStore& store = ws.settings();
     const settings::SettingsStore::Batch batch(store);
-    store.writeNumber(kSection, "CheckExl", c.CheckExl ? 1 : 0);
-    store.writeNumber(kSection, "CheckDub", c.CheckDub ? 1 : 0);
-    store.writeNumber(kSection, "Cleanup", c.Cleanup ? 1 : 0);
-    store.writeNumber(kSection, "ShowReport", c.ShowReport ? 1 : 0);
+    settings::writeFlag(store, kSection, "CheckExl", c.CheckExl);
+    settings::writeFlag(store, kSection, "CheckDub", c.CheckDub);
+    settings::writeFlag(store, kSection, "Cleanup", c.Cleanup);
+    settings::writeFlag(store, kSection, "ShowReport", c.ShowReport);
 }
 
 std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choices,
@@ -118,7 +119,7 @@ void renewSymbolMarks(Workspace& ws)
 
 std::uint32_t removeMarkedSymbolsForSave(Workspace& ws)
 {
-    if (ws.options.UseExcludeList == 0)
+    if (!ws.options.UseExcludeList)
         return 0;
     renewSymbolMarks(ws);
     return removeMarkedSymbols(ws, false, true);

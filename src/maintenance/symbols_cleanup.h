@@ -37,7 +37,7 @@ std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choi
 
 /// Brings the marks up to date when the main list is rebuilt: `MarkExcludedSymbols` over the
 /// whole library, then `FindGlobalDuplicates` quietly. The hooks (`MARK`) stay as they were:
-/// a duplicate module added without a question keeps the hook that shows it to the user.
+/// a duplicate module added without a question keeps the mark that shows it to the user.
 void renewSymbolMarks(Workspace& ws);
 
 /// The symbol removal of a save and of the command-line creation: with "UseExcludeList" on,

@@ -31,13 +31,13 @@ std::string report(const std::string& comment, const std::string& e, const std::
 /// duplicates keep the first entry.
 void cleanupLibrary(TestWorkspace& t)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"DllEntryPoint", 1}, {"Foo", 2}});
     addModule(t.ws, "B", {{"foo", 1}, {"Bar", 2}});
     addModule(t.ws, "C", {{"DllEntryPoint", 1}});
-    t.ws.options.UseExcludeList = 1;
-    t.ws.options.UseExcludeGlobalDuplicates = 1;
-    t.ws.options.UseExcludeGlobalDuplicatesSet = 1;
+    t.ws.options.UseExcludeList = true;
+    t.ws.options.UseExcludeGlobalDuplicates = true;
+    t.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;
     t.ws.excludeList.assign({{"DLLENTRYPOINT", 1}});
 }
 
@@ -78,7 +78,7 @@ TEST(SymbolsCleanup, DuplicateSearchSwitchedOffSaysNotCheckedWithAHint)
 {
     TestWorkspace t;
     cleanupLibrary(t);
-    t.ws.options.UseExcludeGlobalDuplicates = 0;
+    t.ws.options.UseExcludeGlobalDuplicates = false;
     EXPECT_EQ(runSymbolsCleanup(t.ws, {true, true, false, true}), 2u);
     const std::string notChecked =
         "Duplicates not checked: switch on \"Activate symbols cleanup operations\" and "
@@ -97,7 +97,7 @@ TEST(SymbolsCleanup, DuplicateSearchSwitchedOffSaysNotCheckedWithAHint)
 TEST(SymbolsCleanup, OnlyCleanupWithNothingMarked)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"X", 1}});
     EXPECT_EQ(runSymbolsCleanup(t.ws, {false, false, true, true}), 0u);
     EXPECT_EQ(t.ui.statusText(1), "No excludes or duplicates found");
@@ -122,8 +122,8 @@ TEST(SymbolsCleanup, NoneCheckedRunsNothing)
 TEST(SymbolsCleanup, EmptiedLibrarySaysNoData)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseStatusBar = true;
+    t.ws.options.UseExcludeList = true;
     addModule(t.ws, "C", {{"DllEntryPoint", 1}});
     t.ws.excludeList.assign({{"DllEntryPoint", 1}});
     SymbolsCleanupResult result;

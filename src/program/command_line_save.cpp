@@ -1,6 +1,7 @@
 // Silent command-line runs.
 #include "program/command_line_save.h"
 
+#include "core/option_override.h"
 #include "core/sort_library.h"
 #include "lib/lib_writer.h"
 #include "locate/update_library_data.h"
@@ -22,7 +23,7 @@ std::string withSeparator(std::string folder)
 
 void show(Workspace& ws, const BatchResult& result, const CommandLine& line, ResultForm form)
 {
-    if (ws.options.UseNoMessages != 0)
+    if (ws.options.UseNoMessages)
         return;
     const std::size_t inputsShown = form == ResultForm::Terminal ? kTerminalInputsShown : 0;
     ws.ui().message(batchResultMessage(result.outcome, line.shownText(inputsShown), result.target,
@@ -37,7 +38,7 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     if (line.parameters.empty() || line.parameters.front().find_first_not_of(' ') == std::string::npos)
         return 0;
     if (ws.SilentMode)
-        ws.options.UseStatusBar = 0;
+        ws.options.UseStatusBar = false;
     // The run reads the settings once and writes them at most once.
     const settings::SettingsStore::Batch batch(ws.settings());
 
@@ -46,7 +47,7 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     for (const std::string& input : line.inputFiles) {
         const std::string full = ws.files().fullPath(input);
         const std::string normalized = platform::NormalizeFolderPath(
-            ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Required);
+            ws.files(), full, ws.options.UseLongAdd, platform::ExistenceCheck::Required);
         if (!normalized.empty() && ws.files().isFile(normalized))
             found.push_back(normalized);
         else
@@ -116,17 +117,16 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
         result.nothingWritten = true;
         return result;
     }
-    const int order = ws.options.UseLIBSortOrder;
-    if (order >= 1 && order <= 3)
-        sortLibrary(ws, static_cast<SortOrder>(order), false, true);
+    if (const std::optional<SortOrder> order = sortOrderOf(ws.options.UseLIBSortOrder))
+        sortLibrary(ws, *order, false, true);
 
-    const int savedNoMessages = ws.options.UseNoMessages;
-    ws.options.UseNoMessages = 1;
     ws.CurrentFileName = result.target;
     lib::WriteOptions writeOptions;
     writeOptions.quiet = true;
-    const Status written = lib::writeLibrary(ws, writeOptions);
-    ws.options.UseNoMessages = savedNoMessages;
+    const Status written = [&] {
+        const OptionOverride noMessages(ws.options, &Options::UseNoMessages, true);
+        return lib::writeLibrary(ws, writeOptions);
+    }();
     if (written.ok()) {
         result.outcome = BatchOutcome::Saved;
         ws.library.LibraryChanged = false;

@@ -142,7 +142,7 @@ TEST_F(SilentRun, MissingInputsAndFilesWithoutNames)
 
 TEST_F(SilentRun, SuppressedMessagesEndWithoutAnyMessageOrFile)
 {
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     BatchResult r = run({t.folder.file("dlls/GONE.DLL"), "/s"});
     EXPECT_EQ(r.outcome, BatchOutcome::NotLocated);
     r = run({text, "/s"});
@@ -166,8 +166,8 @@ TEST_F(SilentRun, SortsByTheLibSortOrderAndRemovesExcludedSymbols)
 {
     const std::string c = t.folder.write("dlls/GAMMA.DLL",
                                          testing::buildPeWithNames({"Zed", "Alpha", "WEP"}, "GAMMA.dll").bytes);
-    t.ws.options.UseLIBSortOrder = 1;
-    t.ws.options.UseExcludeList = 1;
+    t.ws.options.UseLIBSortOrder = LibSortOrder::SymbolNames;
+    t.ws.options.UseExcludeList = true;
     t.ws.excludeList.assign({{"wep", 1}});
     const BatchResult r = run({c, "/s"});
     EXPECT_EQ(decodeLib(r.target),
@@ -186,9 +186,10 @@ TEST_F(SilentRun, RemovesGlobalDuplicatesInEveryKeepMode)
     for (int mode = 0; mode < 4; ++mode) {
         TestWorkspace run;
         run.ws.SilentMode = true;
-        run.ws.options.UseExcludeList = 1;
-        run.ws.options.UseExcludeGlobalDuplicates = 1;
-        run.ws.options.UseExcludeGlobalDuplicatesSet = mode;
+        run.ws.options.UseExcludeList = true;
+        run.ws.options.UseExcludeGlobalDuplicates = true;
+        run.ws.options.UseExcludeGlobalDuplicatesSet =
+            static_cast<DuplicateKeep>(mode);  // each stored number
         const std::string target = t.folder.file("out" + std::to_string(mode) + ".lib");
         const CommandLine line = parseCommandLine({a, c, "/s:" + target}, SwitchRule::Posix);
         BatchResult r;
@@ -250,15 +251,15 @@ TEST(LoadFileList, OpenedLibFileIsItsOwnTargetWhereCaseMatters)
 TEST(LoadFileList, TwoFilesArriveCollapsedAndRejectionsAreQuiet)
 {
     TestWorkspace t;
-    t.ws.options.UseExpandAll = 1;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseExpandAll = true;
+    t.ws.options.UseStatusBar = true;
     const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F"}, "A.dll").bytes);
     const std::string le = t.folder.write("LE.DLL", testing::buildLe().bytes);
     LoadCounts counts;
     EXPECT_EQ(loadFileList(t.ws, makeInputFileList(t.ws, {a, le}), {}, &counts), 2);
-    EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, kLevelModuleCollapsed);
-    EXPECT_EQ(t.ws.options.UseExpandAll, 1);
-    EXPECT_EQ(t.ws.options.UseNoMessages, 0);
+    EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, TreeLevel::ModuleCollapsed);
+    EXPECT_TRUE(t.ws.options.UseExpandAll);
+    EXPECT_FALSE(t.ws.options.UseNoMessages);
     EXPECT_FALSE(t.ws.QuietLoad);
     EXPECT_EQ(counts.withoutNames, 1);
     // Only the summary: one of the two files had no names.
@@ -273,7 +274,7 @@ TEST(LoadFileList, TwoFilesArriveCollapsedAndRejectionsAreQuiet)
 TEST(LoadFileList, SecondLoadCountsNewRowsAndMarksTheLibraryChanged)
 {
     TestWorkspace t;
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F", "G"}, "A.dll").bytes);
     const std::string b = t.folder.write("B.DLL", testing::buildPeWithNames({"H"}, "B.dll").bytes);
     loadFileList(t.ws, makeInputFileList(t.ws, {a}));

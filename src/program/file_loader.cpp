@@ -3,6 +3,7 @@
 
 #include "base/lib_file_name.h"
 #include "core/library_model.h"
+#include "core/option_override.h"
 #include "exe/executable_reader.h"
 #include "lib/lib_reader.h"
 #include "locate/update_library_data.h"
@@ -10,6 +11,7 @@
 #include "platform/path_spelling.h"
 #include "platform/paths.h"
 #include "program/command_line.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -29,7 +31,7 @@ std::string libraryTargetFor(Workspace& ws, const std::string& loadedPath, bool 
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 
@@ -60,7 +62,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
     if (result.libFile) {
         lib::LibLoadRequest load;
         load.fileName = ws.CurrentFileName;
-        load.showProgress = ws.options.UseStatusBar != 0;
+        load.showProgress = ws.options.UseStatusBar;
         load.moduleName = request.moduleName;
         const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, load);
         if (outcome.ok()) {
@@ -97,7 +99,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
         if (!hasFolder(ws.CurrentFileName)) {
             const std::string full = ws.files().fullPath(ws.CurrentFileName);
             const std::string normalized = platform::NormalizeFolderPath(
-                ws.files(), full, ws.options.UseLongAdd != 0, platform::ExistenceCheck::Skipped);
+                ws.files(), full, ws.options.UseLongAdd, platform::ExistenceCheck::Skipped);
             ws.CurrentFileName = normalized.empty() ? full : normalized;
         }
         if (executable && request.recordException) {
@@ -144,8 +146,6 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
         return 0;
     // The whole load reads the settings once and writes them at most once.
     const settings::SettingsStore::Batch batch(ws.settings());
-    const int savedExpandAll = ws.options.UseExpandAll;
-    const int savedNoMessages = ws.options.UseNoMessages;
     const std::size_t rowsBefore = ws.library.rows.size();
     const std::uint32_t modulesBefore = ws.library.ModuleCount;
     const std::uint32_t symbolsBefore = ws.library.SymbolCount;
@@ -155,13 +155,12 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     status(ws, 2, "");
     status(ws, 3, "");
     const bool multiFile = files.size() > 1;
-    if (multiFile) {
-        ws.options.UseExpandAll = 0;
-        ws.options.UseNoMessages = 1;
-        ws.QuietLoad = true;
-    } else {
-        ws.QuietLoad = false;
-    }
+    // A multi-file load adds its modules collapsed and keeps its messages to the summary.
+    OptionOverride expandAll(ws.options, &Options::UseExpandAll,
+                             multiFile ? false : ws.options.UseExpandAll);
+    OptionOverride noMessages(ws.options, &Options::UseNoMessages,
+                              multiFile ? true : ws.options.UseNoMessages);
+    ws.QuietLoad = multiFile;
     maintenance::DuplicateAnswerState answers =
         multiFile ? maintenance::DuplicateAnswerState::multiFile()
                   : maintenance::DuplicateAnswerState::singleFile();
@@ -170,7 +169,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     counts.hadModules = modulesBefore > 0;
     counts.hadSymbols = symbolsBefore > 0;
     for (const InputFile& file : files) {
-        ws.CurrentFileName = ws.options.UseLongAdd != 0 ? file.PATHFILE : file.SHORTNAME;
+        ws.CurrentFileName = ws.options.UseLongAdd ? file.PATHFILE : file.SHORTNAME;
         ++counts.processed;
         counts.lastPath = ws.CurrentFileName;
         counts.lastRejected = false;
@@ -214,20 +213,21 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     }
 
     if (ws.library.SymbolCount > symbolsBefore) {
-        ws.options.UseNoMessages = savedNoMessages;
+        noMessages.restore();
         if (ws.ErrorText.empty())
             status(ws, 2, "Processing...");
         const std::string folder = platform::folderOf(ws.CurrentFileName);
         ws.options.LastAddFolder = folder;
-        ws.settings().writePath("Folders", "LastAddFolder", folder);
+        settings::SaveOption(ws.settings(), ws.options, &Options::LastAddFolder);
         ws.CurrentFileName = ws.library.LibraryFileName;
         if (rowsBefore > 0 && rowsBefore < ws.library.rows.size())
             maintenance::confirmDuplicateModulesAfterAdd(ws, rowsBefore, answers);
     }
     if (ws.QuietLoad) {
         rebuildModuleTable(ws);
-        (void)locate::UpdateLibraryData(
-            ws, ws.options.UseBitCheck >= 2 ? locate::kUpdateLocate : locate::kUpdateRefresh);
+        (void)locate::UpdateLibraryData(ws, removesInconsistentModules(ws.options.UseBitCheck)
+                                                ? locate::kUpdateLocate
+                                                : locate::kUpdateRefresh);
     }
     if (ws.library.rows.size() > rowsBefore && (rowsBefore > 0 || multiFile))
         ws.library.LibraryChanged = true;
@@ -239,7 +239,7 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     counts.symbolsAdded =
         ws.library.SymbolCount > symbolsBefore ? ws.library.SymbolCount - symbolsBefore : 0;
     const LoadSummary summary = loadSummary(counts);
-    if (ws.options.UseStatusBar != 0) {
+    if (ws.options.UseStatusBar) {
         ws.ui().status(1, summary.pane1);
         if (summary.pane2)
             ws.ui().status(2, *summary.pane2);
@@ -248,12 +248,10 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     }
     // The summary's box is shown under the load's message setting: a multi-file load that added
     // nothing stays quiet.
-    if (summary.message && ws.options.UseNoMessages == 0)
+    if (summary.message && !ws.options.UseNoMessages)
         ws.ui().message(*summary.message);
-    if (!counts.skippedEntries.empty() && ws.options.UseNoMessages == 0)
+    if (!counts.skippedEntries.empty() && !ws.options.UseNoMessages)
         ws.ui().message(exe::skippedEntriesMessage(counts.skippedEntries));
-    ws.options.UseExpandAll = savedExpandAll;
-    ws.options.UseNoMessages = savedNoMessages;
     ws.QuietLoad = false;
     if (countsOut != nullptr)
         *countsOut = counts;

@@ -27,7 +27,7 @@ struct LoaderHooks {
 struct OpenRequest {
     /// One module of a LIB file only (search mode); empty for the whole file.
     std::string moduleName;
-    /// A reload command: no duplicate question, rows arrive without the hook.
+    /// A reload command: no duplicate question, rows arrive without a mark.
     bool reload = false;
     /// Records the module-to-file exception of an executable whose module has another name.
     /// A reload that may still be refused records it itself once the reload is kept.

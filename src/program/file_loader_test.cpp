@@ -16,7 +16,7 @@ namespace {
 TEST(LoadFileList, AddingAFileAfterSaveAsKeepsTheChosenTarget)
 {
     testing::TestWorkspace t;
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     testing::addModule(t.ws, "FIRST", {{"One", 1}});
     t.ws.library.LibraryFileName = t.folder.file("first.lib");
     t.ui.dialogResults.push_back({t.folder.file("chosen")});

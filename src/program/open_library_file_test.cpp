@@ -21,7 +21,7 @@ struct OpenLibraryFileTest : ::testing::Test {
         testing::addModule(t.ws, "EDITED", {{"Mine", 1}, {"Yours", 2}});
         t.ws.library.LibraryFileName = t.folder.file("edited.lib");
         t.ws.library.LibraryChanged = true;
-        t.ws.options.UseNoMessages = 1;
+        t.ws.options.UseNoMessages = true;
     }
     testing::TestWorkspace t;
 };

@@ -10,7 +10,7 @@ namespace quillon {
 void reportSettingsFailures(Workspace& ws)
 {
     ws.settings().setFailureReport([&ws](const Error& error, const std::string& path) {
-        if (ws.options.UseStatusBar != 0)
+        if (ws.options.UseStatusBar)
             ws.ui().status(1, lib::errorPostedStatus(error));
         ws.ui().message(lib::saveFailureMessage(lib::SaveFailure::Saving, error, path));
     });

@@ -26,7 +26,7 @@ TEST(SettingsFailureReport, AFailedOptionsWriteIsShownOnceWithItsCodeAndTheFileK
         return op == platform::FileOp::Rename ? platform::kAccessDenied : 0;
     });
 
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     settings::SaveOptions(store, ws.options);
 
     EXPECT_EQ(folder.read("Quillon32.ini"), "[Options]\nUseStatusBar=0\n");

@@ -106,7 +106,7 @@ std::string folderPart(std::string_view path)
 std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFolder)
 {
     const Options& o = ws.options;
-    if (o.UseSameAddSave == 1) {
+    if (o.UseSameAddSave) {
         locate::LocateEnvironment env =
             locate::locateEnvironment(ws.files(), platform::Environment::fromProcess());
         env.startupFolder = std::string(startupFolder);
@@ -116,19 +116,17 @@ std::string defaultTargetFolder(const Workspace& ws, std::string_view startupFol
     }
     std::string folder;
     switch (o.OptionSaveFolder) {
-        case 1:
+        case TargetFolderChoice::SystemDefault:
             folder = std::string(startupFolder);
             break;
-        case 2:
+        case TargetFolderChoice::LastUsed:
             folder = o.LastSaveFolder;
             break;
-        case 3:
+        case TargetFolderChoice::Fixed:
             folder = o.SaveFolder;
             break;
-        case 4:
+        case TargetFolderChoice::ClarionLib:
             folder = o.LIBFolder;
-            break;
-        default:
             break;
     }
     if (trimmed(folder).empty())

@@ -7,6 +7,7 @@
 #include "base/text_encoding.h"
 #include "core/exclude_list.h"
 #include "platform/path_spelling.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon {
@@ -27,7 +28,7 @@ std::string statusCaps(Workspace& ws)
     if (caps == "DEF" || caps == "INI" || caps == "LOW" || caps == "UPP")
         return caps;
     ws.options.UseStatusCaps = "Default casing";
-    ws.settings().writeSetting("Options", "UseStatusCaps", "Default casing");
+    settings::SaveOption(ws.settings(), ws.options, &Options::UseStatusCaps);
     return "DEF";
 }
 
@@ -94,7 +95,7 @@ SaveAnswer askSaveChanges(Workspace& ws)
         ws.library.LibraryChanged = false;
         return SaveAnswer::Discard;
     }
-    if (!ws.library.LibraryChanged || ws.options.UseNoMessages != 0)
+    if (!ws.library.LibraryChanged || ws.options.UseNoMessages)
         return SaveAnswer::Discard;
     switch (ws.ui().message(libraryChangedQuestion(ws))) {
         case 1:

@@ -1,4 +1,4 @@
-// Extracting hooked rows into the extracted functions.
+// Extracting marked rows into the extracted functions.
 #include "query/extract_rows.h"
 
 #include <algorithm>
@@ -12,11 +12,11 @@ namespace {
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 
-/// The rows to extract, in library order: hooked rows with the symbols of hooked modules, or
+/// The rows to extract, in library order: marked rows with the symbols of marked modules, or
 /// the cursor's row (with its module's symbols). Clears the hooks of the rows taken.
 std::vector<std::size_t> rowsToExtract(Workspace& ws, std::optional<std::size_t> cursorRow)
 {
@@ -85,7 +85,7 @@ ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow)
     status(ws, 1, extractStatusText(counts));
     status(ws, 2, {});
     status(ws, 3, {});
-    if (ws.options.UseNoMessages == 0)
+    if (!ws.options.UseNoMessages)
         ws.ui().message(extractResultMessage(counts, ws.queryResults.size()));
     return counts;
 }

@@ -1,4 +1,4 @@
-// Extraction: copies the hooked rows of the library (or the row under the cursor) into the
+// Extraction: copies the marked rows of the library (or the row under the cursor) into the
 // extracted functions.
 #pragma once
 
@@ -10,9 +10,9 @@
 
 namespace quillon::query {
 
-/// Extracts into `QueryResultList`: every hooked row from the first hooked one on (a hooked
-/// module row brings the symbol rows that follow it) with its hook cleared, or when nothing is
-/// hooked the row at `cursorRow` (a module row with its symbols). Symbols of a module the list
+/// Extracts into `QueryResultList`: every marked row from the first marked one on (a marked
+/// module row brings the symbol rows that follow it) with its mark cleared, or when nothing is
+/// marked the row at `cursorRow` (a module row with its symbols). Symbols of a module the list
 /// already held are refused when an entry of the same key is there. Writes the status texts
 /// and, unless messages are suppressed, the result box.
 ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow);

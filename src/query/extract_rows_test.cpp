@@ -1,4 +1,4 @@
-// Tests of extracting hooked rows, and of the extraction's report.
+// Tests of extracting marked rows, and of the extraction's report.
 #include "query/extract_rows.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ using testing::TestWorkspace;
 /// Rows: 0 A, 1 A1, 2 A2, 3 B, 4 B1, 5 B2.
 void twoModules(TestWorkspace& t)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
     addModule(t.ws, "B", {{"B1", 1}, {"B2", 2}});
 }
@@ -26,7 +26,7 @@ TEST(ExtractRows, CursorRowOrModuleWhenNothingHooked)
 {
     TestWorkspace t;
     twoModules(t);
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     ExtractCounts c = extractRows(t.ws, 2);
     EXPECT_EQ(c.extracted, 1u);
     ASSERT_EQ(t.ws.queryResults.size(), 1u);
@@ -56,9 +56,9 @@ TEST(ExtractRows, ModuleAlreadyExtractedReportsDuplicates)
 {
     TestWorkspace t;
     twoModules(t);
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     (void)extractRows(t.ws, 0);
-    t.ws.options.UseNoMessages = 0;
+    t.ws.options.UseNoMessages = false;
     const ExtractCounts c = extractRows(t.ws, 0);
     EXPECT_EQ(c.extracted, 0u);
     EXPECT_EQ(c.duplicates, 2u);
@@ -85,9 +85,9 @@ TEST(ExtractFileName, ShortAndLongForms)
     const std::string folder = "/work/libs/";
 #endif
     t.ws.library.LibraryFileName = folder + "MYLIBRARY.LIB";
-    t.ws.options.UseLongAdd = 0;
+    t.ws.options.UseLongAdd = false;
     EXPECT_EQ(lib::extractFileName(t.ws), folder + "MYLIBR_E.LIB");
-    t.ws.options.UseLongAdd = 1;
+    t.ws.options.UseLongAdd = true;
     EXPECT_EQ(lib::extractFileName(t.ws), folder + "Mylibrary_extract.lib");
 }
 

@@ -110,7 +110,7 @@ SearchResult runQuery(Workspace& ws, const SearchOptions& options)
 
     SearchResult result = prepare(ws, options, true);
     const KeywordMatcher matcher(result.keywords, options.SearchOption, options.UseMatchCase);
-    ProgressIndicator progress(ws.ui(), options.UseProgress && ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), options.UseProgress && ws.options.UseStatusBar);
     progress.start(kSearchingText, rows.size());
     ws.cancel.clear();
     const std::int64_t start = ws.clock().hundredths();

@@ -37,14 +37,14 @@ struct SearchResult {
 /// A find in `list`, from `position` (1-based; the row after the last found row): forward
 /// from `position` to the last row, or with `UseBackwardSearch` from `position - 2` to row 1
 /// (nothing when that is below 1). In the library list, with `UseMarkFound`, the found row is
-/// hooked. Shows the keyword limit message when more than ten keywords were given.
+/// marked. Shows the keyword limit message when more than ten keywords were given.
 [[nodiscard]] SearchResult runFind(Workspace& ws, const SearchOptions& options, SearchMode mode,
                                    const SearchList& list, std::size_t position);
 
 /// The query: scans every row of `LibraryList` and adds the matching symbols with an ordinal
 /// to `QueryResultList` (emptied first and set to order 2 unless `UseAccumulateQuery`, which
 /// refuses duplicates of the modules already in the list by the list's key instead). With
-/// `UseMarkFound` the library's hooks are cleared first and the extracted rows hooked. Escape
+/// `UseMarkFound` the library's marks are cleared first and the extracted rows marked. Escape
 /// (polled between rows) cancels and leaves the library and the list as they were.
 [[nodiscard]] SearchResult runQuery(Workspace& ws, const SearchOptions& options);
 

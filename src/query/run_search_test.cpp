@@ -103,7 +103,7 @@ TEST(RunFind, TheModuleTableIsSearchedInTheOrderShownAndReportsTheRowShown)
 {
     TestWorkspace t;
     regLibrary(t);
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     const std::size_t entries = t.ws.library.modules.size();
     ASSERT_GE(entries, 2u);
     // The view shows the table backwards.
@@ -127,7 +127,7 @@ TEST(RunQuery, FreshQueryExtractsSymbolsWithOrdinalsInOrderTwo)
     t.ws.queryResults.order = 1;
     SearchOptions o = options("open,ordinal,advapi,-ex");
     o.UseMarkFound = true;
-    t.ws.library.rows[6].MARK = 1;  // cleared by the query: only matches stay hooked
+    t.ws.library.rows[6].MARK = 1;  // cleared by the query: only matches stay marked
     const SearchResult r = runQuery(t.ws, o);
     EXPECT_EQ(extracted(t.ws),
               (std::vector<std::string>{"ADVAPI32/RegOpenKeyA/1*", "KERNEL32/OpenFile/2*"}));

@@ -12,13 +12,13 @@ namespace {
 
 void status(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 
 bool messagesShown(const Workspace& ws)
 {
-    return ws.options.UseNoMessages == 0;
+    return !ws.options.UseNoMessages;
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ const std::string kRule = "    " + std::string(40, '_');
 
 void regLibrary(TestWorkspace& t)
 {
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     addModule(t.ws, "ADVAPI32", {{"RegOpenKeyA", 1}, {"RegCloseKey", 2}, {"RegOpenKeyExA", 3}});
     addModule(t.ws, "KERNEL32", {{"CloseHandle", 1}, {"OpenFile", 2}});
 }
@@ -68,7 +68,7 @@ TEST(CheckBeforeStart, MultipleKeywordQuestion)
     o.UseMultiSearch = false;
     t.ui.answers = {3};
     EXPECT_EQ(checkBeforeStart(t.ws, SearchMode::Library, o), StartDecision::BackToDialog);
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     EXPECT_EQ(checkBeforeStart(t.ws, SearchMode::Library, o), StartDecision::Start);
     EXPECT_EQ(t.ui.messages.size(), 2u);
 }
@@ -88,7 +88,7 @@ TEST(FindInList, BottomReachedContinuesFromTopOrStops)
     EXPECT_EQ(t.ui.statusText(1), "Bottom reached - ");
     EXPECT_EQ(t.ui.messages.size(), 2u);
     // Messages suppressed: no question, the status tells both.
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     EXPECT_EQ(findInList(t.ws, o, SearchMode::Library, list, 3), std::nullopt);
     EXPECT_EQ(t.ui.statusText(1), "Bottom reached -  keyword not found");
     EXPECT_EQ(t.ui.messages.size(), 2u);
@@ -148,7 +148,7 @@ TEST(QueryLibrary, KeywordLimitMessage)
 {
     TestWorkspace t;
     regLibrary(t);
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     (void)queryLibrary(t.ws, options("a b c d e f g h i j k"));
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0],
@@ -169,7 +169,7 @@ TEST(StoreSearchOptions, SectionsAndCaseSensitiveHistory)
     storeSearchOptions(t.ws, SearchMode::Query, o, "");
     EXPECT_EQ(readSearchOptions(t.ws, SearchMode::Query), o);
     EXPECT_EQ(readSearchOptions(t.ws, SearchMode::Library), SearchOptions{});
-    EXPECT_EQ(t.ws.options.UseMarkFound, 0);
+    EXPECT_FALSE(t.ws.options.UseMarkFound);
     o.SearchString = "REG";
     storeSearchOptions(t.ws, SearchMode::Query, o, "Reg");
     o.SearchString = "reg";
@@ -179,7 +179,7 @@ TEST(StoreSearchOptions, SectionsAndCaseSensitiveHistory)
     EXPECT_EQ(readKeywordHistory(t.ws, SearchMode::Query),
               (std::vector<std::string>{"reg", "REG", "Reg"}));
     storeSearchOptions(t.ws, SearchMode::Library, o, "");
-    EXPECT_EQ(t.ws.options.UseMarkFound, 1);
+    EXPECT_TRUE(t.ws.options.UseMarkFound);
     EXPECT_EQ(readKeywordHistory(t.ws, SearchMode::Library), (std::vector<std::string>{"Reg"}));
 }
 

@@ -1,6 +1,7 @@
 // Reading and writing the search dialog's options and keyword history.
 #include "query/search_options.h"
 
+#include "settings/flag_setting.h"
 #include "settings/setting_history.h"
 #include "settings/settings_store.h"
 
@@ -49,7 +50,7 @@ SearchOptions readSearchOptions(Workspace& ws, SearchMode mode)
     const std::string_view section = settingsSection(mode);
     const SearchOptions defaults;
     auto flag = [&](std::string_view key, bool value) {
-        return store.readNumber(section, key, value ? 1 : 0) != 0;
+        return settings::readFlag(store, section, key, value);
     };
     SearchOptions o;
     o.SearchOption = matchOptionOf(
@@ -69,15 +70,15 @@ void writeSearchOptions(Workspace& ws, SearchMode mode, const SearchOptions& o)
     settings::SettingsStore& store = ws.settings();
     const std::string_view section = settingsSection(mode);
     store.writeNumber(section, "SearchOption", static_cast<int>(o.SearchOption));
-    store.writeNumber(section, "UseMultiSearch", o.UseMultiSearch ? 1 : 0);
-    store.writeNumber(section, "UseMatchCase", o.UseMatchCase ? 1 : 0);
-    store.writeNumber(section, "UseMarkFound", o.UseMarkFound ? 1 : 0);
+    settings::writeFlag(store, section, "UseMultiSearch", o.UseMultiSearch);
+    settings::writeFlag(store, section, "UseMatchCase", o.UseMatchCase);
+    settings::writeFlag(store, section, "UseMarkFound", o.UseMarkFound);
     store.writeSetting(section, "SearchString", o.SearchString.substr(0, 255));
-    store.writeNumber(section, "UseProgress", o.UseProgress ? 1 : 0);
-    store.writeNumber(section, "UseAccumulateQuery", o.UseAccumulateQuery ? 1 : 0);
-    store.writeNumber(section, "UseBackwardSearch", o.UseBackwardSearch ? 1 : 0);
+    settings::writeFlag(store, section, "UseProgress", o.UseProgress);
+    settings::writeFlag(store, section, "UseAccumulateQuery", o.UseAccumulateQuery);
+    settings::writeFlag(store, section, "UseBackwardSearch", o.UseBackwardSearch);
     if (mode != SearchMode::Query)
-        ws.options.UseMarkFound = o.UseMarkFound ? 1 : 0;
+        ws.options.UseMarkFound = o.UseMarkFound;
 }
 
 std::vector<std::string> readKeywordHistory(Workspace& ws, SearchMode mode)

@@ -15,7 +15,7 @@ bool clearAllModules(Workspace& ws)
 
 bool clearOtherLists(Workspace& ws)
 {
-    if (ws.options.UseClearExtract != 1)
+    if (!ws.options.UseClearExtract)
         return false;
     ws.queryResults.rows.clear();
     reports::clearCompareList(ws);

@@ -30,7 +30,7 @@ RevertResult revertLibrary(Workspace& ws)
     // A key holding only blanks names no file either.
     if (result.file == kNotFoundOnDiskText || trimBlanks(result.file).empty()) {
         ws.ui().status(1, kNoDataText);
-        if (ws.options.UseNoMessages == 0)
+        if (!ws.options.UseNoMessages)
             (void)ws.ui().message(settings::missingDataMessage());
         return result;
     }
@@ -39,7 +39,7 @@ RevertResult revertLibrary(Workspace& ws)
     if (normal.empty() || !ws.files().isFile(normal)) {
         result.end = RevertEnd::FileNotFound;
         ws.ui().status(1, kNotFoundOnDiskText);
-        if (ws.options.UseNoMessages == 0)
+        if (!ws.options.UseNoMessages)
             (void)ws.ui().message(settings::fileNotFoundMessage(result.file));
         return result;
     }

@@ -26,7 +26,7 @@ std::string twoModules(RefreshTree& tree, std::string_view name)
 TEST(Revert, UnsavedChangesAreDroppedWithoutAQuestion)
 {
     RefreshTree tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     const std::string lib = twoModules(tree, "app.lib");
     tree.load(lib);
     tree.t.ws.library.LibraryFileName = lib;
@@ -70,7 +70,7 @@ TEST(Revert, EmptiesTheOtherListsAsClearAllModulesDoes)
 TEST(Revert, WithoutTargetSeveralModulesReloadThePresentFileOrTellMissingData)
 {
     RefreshTree tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     const std::string present = twoModules(tree, "present.lib");
     tree.load(tree.file("other.lib",
                         LibBuilder().import("X.dll", "X1", 1).import("Y.dll", "Y1", 1).bytes()));
@@ -92,7 +92,7 @@ TEST(Revert, WithoutTargetSeveralModulesReloadThePresentFileOrTellMissingData)
 TEST(Revert, MissingFileIsToldBeforeAnythingIsRemoved)
 {
     RefreshTree tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     const std::string lib = twoModules(tree, "app.lib");
     tree.load(lib);
     tree.t.ws.library.LibraryFileName = tree.path("gone.lib");

@@ -32,11 +32,11 @@ std::vector<LibraryList> removeAllModules(Workspace& ws)
     LibraryList& rows = ws.library.rows;
     std::vector<LibraryList> removed;
     removed.reserve(ws.library.modules.size());
-    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar);
     progress.start(kRemovingText, ws.library.modules.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].isModule() || removed.empty()) {
-            if (!removed.empty() && ws.options.UseStatusBar != 0)
+            if (!removed.empty() && ws.options.UseStatusBar)
                 ws.ui().progress(removed.size(), ws.library.modules.size(), {});
             removed.emplace_back();
             showStatus(ws, 3, workingName(rows[i].MODULENAME.view()));
@@ -75,7 +75,7 @@ UpdatePlan planLibraryUpdate(Workspace& ws)
     plan.entries.reserve(modules.size());
     const locate::LocatePassScope pass(ws);
     ws.cancel.clear();
-    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar != 0);
+    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar);
     progress.start(locate::kLocatingText, modules.size());
     for (std::size_t i = 0; i < modules.size(); ++i) {
         if (ws.cancel.poll()) {
@@ -102,7 +102,7 @@ UpdatePlan planLibraryUpdate(Workspace& ws)
             refresh.MODULENAME = entry.MODULENAME.str();
         }
         plan.entries.push_back(std::move(refresh));
-        if (ws.options.UseStatusBar != 0)
+        if (ws.options.UseStatusBar)
             ws.ui().progress(i + 1, modules.size(), workingName(entry.MODULENAME.view()));
         ws.ui().processEvents();
     }
@@ -151,8 +151,8 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
     std::vector<std::size_t> notLocatedRows;
     {
         const ReloadFlags flags(ws);
-        ws.options.UseNoMessages = 1;
-        ws.options.UseExpandAll = expanded ? 1 : 0;
+        ws.options.UseNoMessages = true;
+        ws.options.UseExpandAll = expanded;
         ws.QuietLoad = plan.entries.size() > 1;
         for (std::size_t i = 0; i < plan.entries.size(); ++i) {
             const RefreshEntry& entry = plan.entries[i];

@@ -54,7 +54,7 @@ TEST(UpdateLibrary, ModuleWithoutExecutableComesBackFromItsLibFile)
                                                      .import("HAVE.dll", "Stale", 1)
                                                      .bytes());
     tree.load(lib);
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
 
     const UpdateOutcome outcome = updateLibrary(tree.t.ws);
     EXPECT_EQ(outcome.updated, 1u);
@@ -173,8 +173,8 @@ TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)
     RefreshTree tree;
     (void)tree.systemDll("AAA.dll", {"New"});
     tree.load(tree.file("app.lib", LibBuilder().import("AAA.dll", "Old", 1).bytes()));
-    tree.t.ws.options.UseExpandAll = 1;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseExpandAll = true;
+    tree.t.ws.options.UseNoMessages = false;
     const LibraryList before = tree.t.ws.library.rows;
 
     tree.t.ui.keys.push_back(ui::PendingKey::Escape);
@@ -187,9 +187,9 @@ TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)
     (void)updateLibrary(tree.t.ws);
     EXPECT_EQ(tree.contents(), (std::vector<ModuleSymbols>{{"AAA.dll", {"New"}}}));
     // A library of one collapsed module keeps it collapsed.
-    EXPECT_EQ(tree.t.ws.library.rows[0].TREELEVEL, kLevelModuleCollapsed);
-    EXPECT_EQ(tree.t.ws.options.UseExpandAll, 1);
-    EXPECT_EQ(tree.t.ws.options.UseNoMessages, 0);
+    EXPECT_EQ(tree.t.ws.library.rows[0].TREELEVEL, TreeLevel::ModuleCollapsed);
+    EXPECT_TRUE(tree.t.ws.options.UseExpandAll);
+    EXPECT_FALSE(tree.t.ws.options.UseNoMessages);
     EXPECT_FALSE(tree.t.ws.QuietLoad);
     EXPECT_FALSE(tree.t.ui.waitCursor);
 }

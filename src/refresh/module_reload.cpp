@@ -78,7 +78,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
 
     ws.ui().setWaitCursor(true);
     const std::size_t moduleRow = moduleRowOf(ws, row);
-    const bool expanded = rows[moduleRow].TREELEVEL >= 1;
+    const bool expanded = rows[moduleRow].expanded();
     const std::string name = rows[moduleRow].MODULENAME.str();
     clearStatus(ws);
 
@@ -92,7 +92,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
             result.end = ModuleReloadEnd::FileMissing;
             result.selectRow = moduleRow;
             showStatus(ws, 1, kNotFoundOnDiskText);
-            if (ws.options.UseNoMessages == 0)
+            if (!ws.options.UseNoMessages)
                 (void)ws.ui().message(settings::fileNotFoundMessage(result.file));
             ws.ui().setWaitCursor(false);
             return result;
@@ -116,7 +116,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         OpenResult opened;
         {
             const ReloadFlags flags(ws);
-            ws.options.UseExpandAll = expanded ? 1 : 0;
+            ws.options.UseExpandAll = expanded;
             ws.CurrentFileName = *file;
             OpenRequest request;
             request.moduleName = name;
@@ -165,13 +165,13 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
             break;
         case ModuleReloadEnd::NotInFile:
             showStatus(ws, 2, kNotInFileText);
-            if (ws.options.UseNoMessages == 0)
+            if (!ws.options.UseNoMessages)
                 (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
             break;
         case ModuleReloadEnd::Kept:
             if (result.kept == KeepReason::NoNames) {
                 showStatus(ws, 2, kNotInFileText);
-                if (ws.options.UseNoMessages == 0)
+                if (!ws.options.UseNoMessages)
                     (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
             } else {
                 showStatus(ws, 2, keptText(result.kept));
@@ -206,7 +206,7 @@ MarkedUpdateResult updateMarkedModules(Workspace& ws)
         if (rows[i].isModule() && isMarkedModule(ws, i))
             ++marked;
     }
-    // Reloaded modules arrive unhooked at the end; one that stays where it was is passed over.
+    // Reloaded modules arrive unmarked at the end; one that stays where it was is passed over.
     std::size_t position = 0;
     for (std::size_t done = 0; done < marked; ++done) {
         while (position < rows.size() &&

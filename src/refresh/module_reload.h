@@ -63,7 +63,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
 /// not give the module back), or "No modules was updated from DLL/EXE files".
 [[nodiscard]] std::string updateCountText(const ModuleReloadResult& result);
 
-/// True when the module starting at `moduleRow` is hooked (its module row or a symbol row).
+/// True when the module starting at `moduleRow` is marked (its module row or a symbol row).
 [[nodiscard]] bool isMarkedModule(const Workspace& ws, std::size_t moduleRow);
 
 /// What the update of the marked modules did.
@@ -78,7 +78,7 @@ struct MarkedUpdateResult {
     friend bool operator==(const MarkedUpdateResult&, const MarkedUpdateResult&) = default;
 };
 
-/// "Up&date marked modules": updates every hooked module from its executable, one after
+/// "Up&date marked modules": updates every marked module from its executable, one after
 /// another in list order; afterwards pane 1 tells the counts.
 MarkedUpdateResult updateMarkedModules(Workspace& ws);
 

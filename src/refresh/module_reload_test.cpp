@@ -50,7 +50,7 @@ TEST(RevertModule, ReloadsTheModuleFromItsLibFileAtTheEndOfTheList)
 TEST(RevertModule, ModuleGoneFromItsFileIsRemovedWithModuleNotFound)
 {
     TwoModules tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     (void)tree.file("app.lib", LibBuilder().import("TWO.dll", "B1", 1).bytes());
 
     const ModuleReloadResult result = reloadModule(tree.t.ws, 0, ModuleSource::OwnFile);
@@ -68,7 +68,7 @@ TEST(RevertModule, ModuleGoneFromItsFileIsRemovedWithModuleNotFound)
 TEST(RevertModule, FileGoneFromTheDiskIsToldAndTheModuleKept)
 {
     TwoModules tree;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
     std::filesystem::remove(tree.lib);
     const LibraryList before = tree.t.ws.library.rows;
 
@@ -96,7 +96,7 @@ TEST(UpdateModule, LocatedExecutableReplacesTheModuleKeepingItsExpansion)
 {
     TwoModules tree;
     const std::string dll = tree.systemDll("ONE.dll", {"A1", "A3", "A4"});
-    tree.t.ws.library.rows[0].TREELEVEL = kLevelModuleExpanded;
+    tree.t.ws.library.rows[0].TREELEVEL = TreeLevel::ModuleExpanded;
 
     const ModuleReloadResult result = reloadModule(tree.t.ws, 0, ModuleSource::Executable);
     EXPECT_EQ(result.end, ModuleReloadEnd::Reloaded);
@@ -106,8 +106,8 @@ TEST(UpdateModule, LocatedExecutableReplacesTheModuleKeepingItsExpansion)
     ASSERT_NE(one, nullptr);
     EXPECT_EQ(one->fileName(), dll);
     EXPECT_EQ(one->OS, kOs32);
-    EXPECT_EQ(one->TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(tree.t.ws.options.UseExpandAll, 0);
+    EXPECT_EQ(one->TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_FALSE(tree.t.ws.options.UseExpandAll);
     EXPECT_EQ(tree.t.ui.statusText(2), "Update done");
 }
 

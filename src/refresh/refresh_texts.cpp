@@ -79,7 +79,7 @@ std::string updateCountText(std::size_t updated, std::size_t notLocated, std::si
 
 void showStatus(Workspace& ws, int pane, std::string_view text)
 {
-    if (ws.options.UseStatusBar != 0)
+    if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
 }
 

@@ -26,8 +26,8 @@ public:
 
 private:
     Workspace& m_ws;
-    int m_expandAll;
-    int m_noMessages;
+    bool m_expandAll;
+    bool m_noMessages;
     bool m_quietLoad;
 };
 

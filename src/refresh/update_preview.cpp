@@ -22,7 +22,7 @@ class QuietMessages {
 public:
     explicit QuietMessages(Workspace& ws) : m_ws(ws), m_saved(ws.options.UseNoMessages)
     {
-        m_ws.options.UseNoMessages = 1;
+        m_ws.options.UseNoMessages = true;
     }
     ~QuietMessages() { m_ws.options.UseNoMessages = m_saved; }
     QuietMessages(const QuietMessages&) = delete;
@@ -124,8 +124,8 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
     // loads them: the preview shows what the update's own rules make of each file.
     Workspace scratch(ws.ui(), ws.files(), ws.settings(), ws.clock());
     scratch.options = ws.options;
-    scratch.options.UseNoMessages = 1;
-    scratch.options.UseStatusBar = 0;
+    scratch.options.UseNoMessages = true;
+    scratch.options.UseStatusBar = false;
     scratch.QuietLoad = true;
     scratch.SilentMode = true;
     for (std::size_t i = 0; i < plan.entries.size(); ++i) {

@@ -65,7 +65,7 @@ TEST(UpdatePreview, ListsOnlyWhatAnUpdateWouldChange)
                                        .bytes()));
     const auto before = tree.contents();
     tree.t.ws.library.LibraryChanged = false;
-    tree.t.ws.options.UseNoMessages = 0;
+    tree.t.ws.options.UseNoMessages = false;
 
     const UpdatePreview preview = buildUpdatePreview(tree.t.ws, {});
     EXPECT_FALSE(preview.cancelled);
@@ -79,7 +79,7 @@ TEST(UpdatePreview, ListsOnlyWhatAnUpdateWouldChange)
     // Nothing was loaded or removed, and no message was shown.
     EXPECT_EQ(tree.contents(), before);
     EXPECT_FALSE(tree.t.ws.library.LibraryChanged);
-    EXPECT_EQ(tree.t.ws.options.UseNoMessages, 0);
+    EXPECT_FALSE(tree.t.ws.options.UseNoMessages);
     EXPECT_TRUE(tree.t.ui.messages.empty());
 
     updatePreview(tree.t.ws) = preview;

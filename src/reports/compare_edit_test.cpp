@@ -13,7 +13,7 @@ TEST(CompareEdit, ARowTakesANameAndAnOrdinalAndKeepsItsMarkers)
 {
     testing::TestWorkspace t;
     Workspace& ws = t.ws;
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     CompareRow row;
     row.MODULENAME.assign("MOD1");
     row.SYMBOL = "Alpha";

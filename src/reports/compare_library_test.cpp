@@ -18,15 +18,15 @@ namespace {
 TEST(CompareLibrary, EachModuleOnceWithItsLocatedFileOrNotLocated)
 {
     testing::TestWorkspace t;
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     const std::string dll =
         t.folder.write("ALPHA.dll", testing::buildPeWithNames({"One", "Two"}, "ALPHA.dll").bytes);
     testing::addModule(t.ws, "ALPHA.dll", {{"One", 1}, {"Two", 2}}, kOs32, "/libs/APP.LIB");
     testing::addModule(t.ws, "GHOST.dll", {{"Boo", 1}}, kOs32, "/libs/APP.LIB");
     testing::addModule(t.ws, "alpha.dll", {{"One", 1}}, kOs32, "/libs/APP.LIB");
     locate::AutolocateOptions options;
-    options.UsePriorityPath = 1;
-    options.UseOnlyPriorityPath = 1;
+    options.UsePriorityPath = true;
+    options.UseOnlyPriorityPath = true;
     options.FirstFolder = t.folder.path().string() + "/";
     locate::state(t.ws).fixedOptions = options;
 

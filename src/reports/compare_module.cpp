@@ -113,12 +113,12 @@ private:
     void status(int pane, std::string_view text)
     {
         m_result.statusTexts[static_cast<std::size_t>(pane - 1)] = std::string(text);
-        if (m_ws.options.UseStatusBar != 0)
+        if (m_ws.options.UseStatusBar)
             m_ws.ui().status(pane, text);
     }
     int message(const ui::MessageBox& box)
     {
-        if (m_ws.options.UseNoMessages != 0)
+        if (m_ws.options.UseNoMessages)
             return box.defaultButton;
         return m_ws.ui().message(box);
     }
@@ -182,7 +182,7 @@ private:
         prepareScratch(scratch);
         lib::LibLoadRequest request;
         request.fileName = m_result.diskFile;
-        request.showProgress = m_ws.options.UseStatusBar != 0;
+        request.showProgress = m_ws.options.UseStatusBar;
         request.quiet = request.showProgress ? false : true;
         if (!m_result.options.partialMatch)
             request.moduleName = m_result.moduleName;

@@ -305,7 +305,7 @@ TEST(CompareModule, AnotherModuleNameAsksFirstAndPartialMatchingAcceptsExtension
 TEST(CompareModule, FailuresEndWithTheirMessageAndStatus)
 {
     CompareFixture f;
-    f.t.ws.options.UseStatusBar = 1;
+    f.t.ws.options.UseStatusBar = true;
     testing::addModule(f.t.ws, "TEST.dll", {{"Alpha", 1}});
     const CompareResult absent = f.compare("TEST.dll", f.t.folder.file("none.dll"));
     EXPECT_EQ(absent.end, CompareEnd::FileNotFound);
@@ -325,7 +325,7 @@ TEST(CompareModule, FailuresEndWithTheirMessageAndStatus)
 TEST(CompareModule, EscapeEndsTheComparison)
 {
     CompareFixture f;
-    f.t.ws.options.UseStatusBar = 1;
+    f.t.ws.options.UseStatusBar = true;
     testing::addModule(f.t.ws, "TEST.dll", {{"Alpha", 1}});
     const std::string disk = f.dll("TEST.dll", {{"Alpha", 1}});
     f.t.ui.keys = {ui::PendingKey::Escape, ui::PendingKey::Escape};

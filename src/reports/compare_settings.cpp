@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/ascii_text.h"
+#include "settings/flag_setting.h"
 #include "settings/setting_history.h"
 #include "settings/settings_store.h"
 
@@ -18,7 +19,7 @@ settings::HistoryKeys compareFileKeys(int maximum)
 
 bool flag(settings::SettingsStore& store, const char* key, bool defaultValue)
 {
-    return store.readNumber(kCompareSection, key, defaultValue ? 1 : 0) != 0;
+    return settings::readFlag(store, kCompareSection, key, defaultValue);
 }
 
 }  // namespace

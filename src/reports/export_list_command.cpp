@@ -15,14 +15,15 @@ namespace {
 bool decideCopy(Workspace& ws, const ExportListScope& scope)
 {
     switch (ws.options.UseExportTextCopy) {
-        case 2:
+        case AskChoice::Always:
             return true;
-        case 3:
+        case AskChoice::Ask:
             return ws.ui().message(
                        copyToClipboardQuestion(scope.moduleName, ws.library.LibraryFileName)) == 1;
-        default:
-            return false;
+        case AskChoice::Never:
+            break;
     }
+    return false;
 }
 
 /// Creates the export file, asking to retry while it cannot be created.
@@ -52,7 +53,7 @@ ExportListRun runExportList(Workspace& ws, const ExportRowSource& rows,
         return run;
     }
     const std::string scopeText = exportScopeStatus(scope.moduleName, ws.library.LibraryFileName);
-    const bool statusBar = ws.options.UseStatusBar != 0;
+    const bool statusBar = ws.options.UseStatusBar;
     maintenance::showStatus(ws, 2, kExportingStatus);
     maintenance::showStatus(ws, 1, scopeText);
 
@@ -81,11 +82,11 @@ ExportListRun runExportList(Workspace& ws, const ExportRowSource& rows,
     return run;
 }
 
-EditorChoice editorChoice(int useExportTextNotepad, bool tooBig)
+EditorChoice editorChoice(AskChoice useExportTextNotepad, bool tooBig)
 {
-    if (useExportTextNotepad == 2)
+    if (useExportTextNotepad == AskChoice::Always)
         return EditorChoice::Always;
-    if (useExportTextNotepad == 3 || tooBig)
+    if (useExportTextNotepad == AskChoice::Ask || tooBig)
         return EditorChoice::Ask;
     return EditorChoice::Never;
 }

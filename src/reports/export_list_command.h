@@ -43,6 +43,6 @@ enum class EditorChoice { Never, Always, Ask };
 
 /// `UseExportTextNotepad` 1 never, 2 always, 3 ask; a list too big for the viewer always asks
 /// unless the setting is 2.
-[[nodiscard]] EditorChoice editorChoice(int useExportTextNotepad, bool tooBig);
+[[nodiscard]] EditorChoice editorChoice(AskChoice useExportTextNotepad, bool tooBig);
 
 }  // namespace quillon::reports

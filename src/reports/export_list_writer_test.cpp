@@ -103,7 +103,7 @@ TEST_F(ExportListTest, ModulesWhoseNamesDifferInCaseOnlyHaveTheirOwnSections)
 TEST_F(ExportListTest, EscapeLeavesTheEndBlockOut)
 {
     (void)fillExportRows(t.ws, std::nullopt);
-    t.ws.options.UseStatusBar = 1;
+    t.ws.options.UseStatusBar = true;
     t.ui.keys = {ui::PendingKey::Escape};
     const std::string file = t.folder.file("ExportList.txt");
     const ExportListRun run = runExportList(t.ws, PassListRows(t.ws.pass), {}, file);
@@ -120,8 +120,8 @@ TEST_F(ExportListTest, EscapeLeavesTheEndBlockOut)
 TEST_F(ExportListTest, CommandAsksAboutTheClipboardRetriesTheFileAndEndsWithStatus)
 {
     (void)fillExportRows(t.ws, std::nullopt);
-    t.ws.options.UseStatusBar = 1;
-    t.ws.options.UseExportTextCopy = 3;
+    t.ws.options.UseStatusBar = true;
+    t.ws.options.UseExportTextCopy = AskChoice::Ask;
     const std::string file = t.folder.file("ExportList.txt");
     int failures = 1;
     t.files.setFaultHook([&](platform::FileOp op, const std::string&) {
@@ -146,7 +146,7 @@ TEST_F(ExportListTest, CommandAsksAboutTheClipboardRetriesTheFileAndEndsWithStat
     EXPECT_TRUE(t.ui.progressTexts.back().ends_with(" bytes"));
 
     // Cancel in the retry box ends the command without a file.
-    t.ws.options.UseExportTextCopy = 1;
+    t.ws.options.UseExportTextCopy = AskChoice::Never;
     failures = 1;
     t.ui.answers = {2};
     EXPECT_EQ(runExportList(t.ws, PassListRows(t.ws.pass), {"USER32"}, file).end,
@@ -155,10 +155,10 @@ TEST_F(ExportListTest, CommandAsksAboutTheClipboardRetriesTheFileAndEndsWithStat
 
 TEST(ExportListEditor, TooBigListsAskUnlessAlwaysIsSet)
 {
-    EXPECT_EQ(editorChoice(1, false), EditorChoice::Never);
-    EXPECT_EQ(editorChoice(1, true), EditorChoice::Ask);
-    EXPECT_EQ(editorChoice(3, false), EditorChoice::Ask);
-    EXPECT_EQ(editorChoice(2, true), EditorChoice::Always);
+    EXPECT_EQ(editorChoice(AskChoice::Never, false), EditorChoice::Never);
+    EXPECT_EQ(editorChoice(AskChoice::Never, true), EditorChoice::Ask);
+    EXPECT_EQ(editorChoice(AskChoice::Ask, false), EditorChoice::Ask);
+    EXPECT_EQ(editorChoice(AskChoice::Always, true), EditorChoice::Always);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ std::string silentRun(const std::string& input, const std::string& target)
 {
     TestWorkspace t;
     t.ws.SilentMode = true;
-    t.ws.options.UseNoMessages = 1;
+    t.ws.options.UseNoMessages = true;
     const CommandLine line = parseCommandLine({input, "/s:" + target}, SwitchRule::Posix);
     EXPECT_EQ(processCommandLine(t.ws, line), 1);
     std::ifstream in(target, std::ios::binary);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
+#include <utility>
 
 #include "core/exclude_list.h"
 #include "platform/file_system.h"
@@ -14,63 +16,106 @@ namespace quillon::settings {
 
 namespace {
 
+// Every option is stored as a number except the texts and folders below. A flag reads as on
+// when it holds 1 or, for the flags that were always tested against 0, anything but 0; it is
+// written as 1 or 0. A choice keeps the number it was read with, known to its enumeration or
+// not. Counts and widths are plain numbers.
+enum class FlagRule { OnWhenNotZero, OnWhenOne };
+
 struct NumberKey {
     const char* key;
-    int Options::*field;
+    int (*stored)(const Options&);
+    void (*assign)(Options&, int);
+    const void* (*address)(const Options&);
 };
+
+template <auto Field>
+using FieldType = std::remove_cvref_t<decltype(std::declval<Options&>().*Field)>;
+
+template <auto Field>
+int storedNumber(const Options& options)
+{
+    if constexpr (std::is_same_v<FieldType<Field>, bool>)
+        return options.*Field ? 1 : 0;
+    else
+        return static_cast<int>(options.*Field);
+}
+
+template <auto Field, FlagRule Rule>
+void assignNumber(Options& options, int number)
+{
+    if constexpr (std::is_same_v<FieldType<Field>, bool>)
+        options.*Field = Rule == FlagRule::OnWhenOne ? number == 1 : number != 0;
+    else
+        options.*Field = static_cast<FieldType<Field>>(number);
+}
+
+template <auto Field>
+const void* fieldAddress(const Options& options)
+{
+    return &(options.*Field);
+}
+
+template <auto Field, FlagRule Rule = FlagRule::OnWhenNotZero>
+constexpr NumberKey numberKey(const char* key)
+{
+    return {key, &storedNumber<Field>, &assignNumber<Field, Rule>, &fieldAddress<Field>};
+}
 
 // Section Options, in the order the keys are written.
 constexpr std::array kOptionNumbers{
-    NumberKey{"UseLongAdd", &Options::UseLongAdd},
-    NumberKey{"UseExcludeObsoleteFolders", &Options::UseExcludeObsoleteFolders},
-    NumberKey{"UseRecentFolders", &Options::UseRecentFolders},
-    NumberKey{"UseStartFile", &Options::UseStartFile},
-    NumberKey{"UseOpening", &Options::UseOpening},
-    NumberKey{"UseNocreate", &Options::UseNocreate},
-    NumberKey{"UseNosplash", &Options::UseNosplash},
-    NumberKey{"UseSaveWindow", &Options::UseSaveWindow},
-    NumberKey{"UseStatusBar", &Options::UseStatusBar},
-    NumberKey{"UseToolTips", &Options::UseToolTips},
-    NumberKey{"UseQuickMenu", &Options::UseQuickMenu},
-    NumberKey{"QuickMenu", &Options::QuickMenu},
-    NumberKey{"UseBitCheckSet", &Options::UseBitCheckSet},
-    NumberKey{"UseBitCheckSetUnlocated", &Options::UseBitCheckSetUnlocated},
-    NumberKey{"UseBitCheckSetDuplicates", &Options::UseBitCheckSetDuplicates},
-    NumberKey{"UseRestoreFormat", &Options::UseRestoreFormat},
-    NumberKey{"UseOsIcons", &Options::UseOsIcons},
-    NumberKey{"UseHexColumn", &Options::UseHexColumn},
-    NumberKey{"UseHexEntryPoint", &Options::UseHexEntryPoint},
-    NumberKey{"UseUnsortedWidth", &Options::UseUnsortedWidth},
-    NumberKey{"UseHexWidth", &Options::UseHexWidth},
-    NumberKey{"UseHexEntryWidth", &Options::UseHexEntryWidth},
-    NumberKey{"UseExpandAll", &Options::UseExpandAll},
-    NumberKey{"UseShowQuery", &Options::UseShowQuery},
-    NumberKey{"UseShowCompare", &Options::UseShowCompare},
-    NumberKey{"UseTopWindow", &Options::UseTopWindow},
-    NumberKey{"TopWindow", &Options::TopWindow},
-    NumberKey{"UseMinimizeTray", &Options::UseMinimizeTray},
-    NumberKey{"UseFlatButtons", &Options::UseFlatButtons},
-    NumberKey{"UseFavorites", &Options::UseFavorites},
-    NumberKey{"UseNoMessages", &Options::UseNoMessages},
-    NumberKey{"UseNoBanner", &Options::UseNoBanner},
-    NumberKey{"UseClearExtract", &Options::UseClearExtract},
-    NumberKey{"UseNoEditInPlace", &Options::UseNoEditInPlace},
-    NumberKey{"UseUndecoratedNames", &Options::UseUndecoratedNames},
-    NumberKey{"UseRecentMenu", &Options::UseRecentMenu},
-    NumberKey{"UseRecentFiles", &Options::UseRecentFiles},
-    NumberKey{"UseRecentSearch", &Options::UseRecentSearch},
-    NumberKey{"UseExportTextCopy", &Options::UseExportTextCopy},
-    NumberKey{"UseExportTextNotepad", &Options::UseExportTextNotepad},
-    NumberKey{"UseReadResidentNames", &Options::UseReadResidentNames},
-    NumberKey{"UseWriteResidentNames", &Options::UseWriteResidentNames},
-    NumberKey{"UseExcludeList", &Options::UseExcludeList},
-    NumberKey{"UseExcludeGlobalDuplicates", &Options::UseExcludeGlobalDuplicates},
-    NumberKey{"UseExcludeGlobalDuplicatesSet", &Options::UseExcludeGlobalDuplicatesSet},
-    NumberKey{"UseLIBSortOrder", &Options::UseLIBSortOrder},
-    NumberKey{"UseBitCheck", &Options::UseBitCheck},
-    NumberKey{"UseBitCheckDuplicates", &Options::UseBitCheckDuplicates},
-    NumberKey{"UseIconSingle", &Options::UseIconSingle},
-    NumberKey{"UseIconAnimation", &Options::UseIconAnimation},
+    numberKey<&Options::UseLongAdd>("UseLongAdd"),
+    numberKey<&Options::UseExcludeObsoleteFolders, FlagRule::OnWhenOne>(
+        "UseExcludeObsoleteFolders"),
+    numberKey<&Options::UseRecentFolders>("UseRecentFolders"),
+    numberKey<&Options::UseStartFile, FlagRule::OnWhenOne>("UseStartFile"),
+    numberKey<&Options::UseOpening, FlagRule::OnWhenOne>("UseOpening"),
+    numberKey<&Options::UseNocreate, FlagRule::OnWhenOne>("UseNocreate"),
+    numberKey<&Options::UseNosplash, FlagRule::OnWhenOne>("UseNosplash"),
+    numberKey<&Options::UseSaveWindow, FlagRule::OnWhenOne>("UseSaveWindow"),
+    numberKey<&Options::UseStatusBar>("UseStatusBar"),
+    numberKey<&Options::UseToolTips, FlagRule::OnWhenOne>("UseToolTips"),
+    numberKey<&Options::UseQuickMenu, FlagRule::OnWhenOne>("UseQuickMenu"),
+    numberKey<&Options::QuickMenu>("QuickMenu"),
+    numberKey<&Options::UseBitCheckSet>("UseBitCheckSet"),
+    numberKey<&Options::UseBitCheckSetUnlocated>("UseBitCheckSetUnlocated"),
+    numberKey<&Options::UseBitCheckSetDuplicates, FlagRule::OnWhenOne>("UseBitCheckSetDuplicates"),
+    numberKey<&Options::UseRestoreFormat, FlagRule::OnWhenOne>("UseRestoreFormat"),
+    numberKey<&Options::UseOsIcons>("UseOsIcons"),
+    numberKey<&Options::UseHexColumn, FlagRule::OnWhenOne>("UseHexColumn"),
+    numberKey<&Options::UseHexEntryPoint, FlagRule::OnWhenOne>("UseHexEntryPoint"),
+    numberKey<&Options::UseUnsortedWidth>("UseUnsortedWidth"),
+    numberKey<&Options::UseHexWidth>("UseHexWidth"),
+    numberKey<&Options::UseHexEntryWidth>("UseHexEntryWidth"),
+    numberKey<&Options::UseExpandAll>("UseExpandAll"),
+    numberKey<&Options::UseShowQuery, FlagRule::OnWhenOne>("UseShowQuery"),
+    numberKey<&Options::UseShowCompare, FlagRule::OnWhenOne>("UseShowCompare"),
+    numberKey<&Options::UseTopWindow, FlagRule::OnWhenOne>("UseTopWindow"),
+    numberKey<&Options::TopWindow, FlagRule::OnWhenOne>("TopWindow"),
+    numberKey<&Options::UseMinimizeTray, FlagRule::OnWhenOne>("UseMinimizeTray"),
+    numberKey<&Options::UseFlatButtons>("UseFlatButtons"),
+    numberKey<&Options::UseFavorites, FlagRule::OnWhenOne>("UseFavorites"),
+    numberKey<&Options::UseNoMessages>("UseNoMessages"),
+    numberKey<&Options::UseNoBanner, FlagRule::OnWhenOne>("UseNoBanner"),
+    numberKey<&Options::UseClearExtract, FlagRule::OnWhenOne>("UseClearExtract"),
+    numberKey<&Options::UseNoEditInPlace, FlagRule::OnWhenOne>("UseNoEditInPlace"),
+    numberKey<&Options::UseUndecoratedNames>("UseUndecoratedNames"),
+    numberKey<&Options::UseRecentMenu, FlagRule::OnWhenOne>("UseRecentMenu"),
+    numberKey<&Options::UseRecentFiles>("UseRecentFiles"),
+    numberKey<&Options::UseRecentSearch>("UseRecentSearch"),
+    numberKey<&Options::UseExportTextCopy>("UseExportTextCopy"),
+    numberKey<&Options::UseExportTextNotepad>("UseExportTextNotepad"),
+    numberKey<&Options::UseReadResidentNames>("UseReadResidentNames"),
+    numberKey<&Options::UseWriteResidentNames>("UseWriteResidentNames"),
+    numberKey<&Options::UseExcludeList>("UseExcludeList"),
+    numberKey<&Options::UseExcludeGlobalDuplicates, FlagRule::OnWhenOne>(
+        "UseExcludeGlobalDuplicates"),
+    numberKey<&Options::UseExcludeGlobalDuplicatesSet>("UseExcludeGlobalDuplicatesSet"),
+    numberKey<&Options::UseLIBSortOrder>("UseLIBSortOrder"),
+    numberKey<&Options::UseBitCheck>("UseBitCheck"),
+    numberKey<&Options::UseBitCheckDuplicates>("UseBitCheckDuplicates"),
+    numberKey<&Options::UseIconSingle, FlagRule::OnWhenOne>("UseIconSingle"),
+    numberKey<&Options::UseIconAnimation, FlagRule::OnWhenOne>("UseIconAnimation"),
 };
 
 struct TextKey {
@@ -96,15 +141,15 @@ constexpr std::array kFolders{
 };
 
 constexpr std::array kFolderNumbers{
-    NumberKey{"OptionAddFolder", &Options::OptionAddFolder},
-    NumberKey{"OptionSaveFolder", &Options::OptionSaveFolder},
-    NumberKey{"UseSameAddSave", &Options::UseSameAddSave},
+    numberKey<&Options::OptionAddFolder>("OptionAddFolder"),
+    numberKey<&Options::OptionSaveFolder>("OptionSaveFolder"),
+    numberKey<&Options::UseSameAddSave, FlagRule::OnWhenOne>("UseSameAddSave"),
 };
 
 constexpr std::array kFilelistNumbers{
-    NumberKey{"UseNumMenu", &Options::UseNumMenu},
-    NumberKey{"CaseOption", &Options::CaseOption},
-    NumberKey{"UseExcludeObsoleteFiles", &Options::UseExcludeObsoleteFiles},
+    numberKey<&Options::UseNumMenu>("UseNumMenu"),
+    numberKey<&Options::CaseOption>("CaseOption"),
+    numberKey<&Options::UseExcludeObsoleteFiles, FlagRule::OnWhenOne>("UseExcludeObsoleteFiles"),
 };
 
 std::string_view trimBlanks(std::string_view s)
@@ -160,18 +205,18 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
     const SettingsStore::Batch batch(store);
     const Options defaults;
     for (const NumberKey& k : kOptionNumbers)
-        options.*k.field = store.readNumber("Options", k.key, defaults.*k.field);
+        k.assign(options, store.readNumber("Options", k.key, k.stored(defaults)));
     for (const TextKey& k : kOptionTexts)
         options.*k.field = store.readSetting("Options", k.key, defaults.*k.field);
     // Every platform the program runs on has long file names, so UseLongAdd stays as stored.
     options.UseRecentFolders = clampCount(options.UseRecentFolders);
     options.UseRecentFiles = clampCount(options.UseRecentFiles);
     options.UseRecentSearch = clampCount(options.UseRecentSearch);
-    if (options.UseBitCheckSet == 0) {
-        options.UseBitCheckSet = 3;
-        store.writeNumber("Options", "UseBitCheckSet", 3);
+    if (static_cast<int>(options.UseBitCheckSet) == 0) {
+        options.UseBitCheckSet = LibraryBitness::Automatic;
+        SaveOption(store, options, &Options::UseBitCheckSet);
     }
-    options.UseMarkFound = store.readNumber("Search", "UseMarkFound", defaults.UseMarkFound);
+    options.UseMarkFound = store.readNumber("Search", "UseMarkFound", 0) != 0;
 
     for (const TextKey& k : kFolders) {
         std::string fallback;
@@ -190,10 +235,10 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
         options.*k.field = std::move(folder);
     }
     for (const NumberKey& k : kFolderNumbers)
-        options.*k.field = store.readNumber("Folders", k.key, defaults.*k.field);
+        k.assign(options, store.readNumber("Folders", k.key, k.stored(defaults)));
 
     for (const NumberKey& k : kFilelistNumbers)
-        options.*k.field = store.readNumber("Filelist", k.key, defaults.*k.field);
+        k.assign(options, store.readNumber("Filelist", k.key, k.stored(defaults)));
     options.UseNumMenu = std::clamp(options.UseNumMenu, 0, 20);
     const std::string suffix = store.readSetting("Filelist", "FileSuffix", "");
     options.FileSuffix = fileSuffixFromSetting(suffix);
@@ -201,7 +246,7 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
         store.deleteSetting("Filelist", "FileSuffix");
 
     ObsoleteTest missingFolder;
-    if (options.UseExcludeObsoleteFolders == 1)
+    if (options.UseExcludeObsoleteFolders)
         missingFolder = [&files](const std::string& entry) { return !files.exists(entry); };
     options.AddFolderDrop =
         readHistory(store, {"Folders", "AddFolderDrop", options.UseRecentFolders}, missingFolder);
@@ -216,7 +261,7 @@ void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeam
 {
     const SettingsStore::Batch batch(store);
     for (const NumberKey& k : kOptionNumbers)
-        store.writeNumber("Options", k.key, options.*k.field);
+        store.writeNumber("Options", k.key, k.stored(options));
     for (const TextKey& k : kOptionTexts)
         store.writeSetting("Options", k.key, options.*k.field);
     for (const TextKey& k : kFolders) {
@@ -227,15 +272,61 @@ void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeam
         store.writePath("Folders", k.key, options.*k.field);
     }
     for (const NumberKey& k : kFolderNumbers)
-        store.writeNumber("Folders", k.key, options.*k.field);
+        store.writeNumber("Folders", k.key, k.stored(options));
     for (const NumberKey& k : kFilelistNumbers)
-        store.writeNumber("Filelist", k.key, options.*k.field);
+        store.writeNumber("Filelist", k.key, k.stored(options));
     store.writeSetting("Filelist", "FileSuffix", options.FileSuffix);
 
     if (seams.saveFolderHistories)
         seams.saveFolderHistories(store, options);
     if (seams.saveExcludeList)
         seams.saveExcludeList(store);
+}
+
+void loadOptionAt(SettingsStore& store, Options& options, const void* field)
+{
+    const Options defaults;
+    const auto readNumberOf = [&](const char* section, const auto& keys) {
+        for (const NumberKey& k : keys) {
+            if (k.address(options) == field) {
+                k.assign(options, store.readNumber(section, k.key, k.stored(defaults)));
+                return;
+            }
+        }
+    };
+    readNumberOf("Options", kOptionNumbers);
+    readNumberOf("Folders", kFolderNumbers);
+    readNumberOf("Filelist", kFilelistNumbers);
+}
+
+void saveOptionAt(SettingsStore& store, const Options& options, const void* field)
+{
+    const auto writeNumberOf = [&](const char* section, const auto& keys) {
+        for (const NumberKey& k : keys) {
+            if (k.address(options) == field) {
+                store.writeNumber(section, k.key, k.stored(options));
+                return true;
+            }
+        }
+        return false;
+    };
+    if (writeNumberOf("Options", kOptionNumbers) || writeNumberOf("Folders", kFolderNumbers) ||
+        writeNumberOf("Filelist", kFilelistNumbers))
+        return;
+    for (const TextKey& k : kOptionTexts) {
+        if (&(options.*k.field) == field) {
+            store.writeSetting("Options", k.key, options.*k.field);
+            return;
+        }
+    }
+    for (const TextKey& k : kFolders) {
+        if (&(options.*k.field) == field) {
+            store.writePath("Folders", k.key, options.*k.field);
+            return;
+        }
+    }
+    if (&options.FileSuffix == field)
+        store.writeSetting("Filelist", "FileSuffix", options.FileSuffix);
 }
 
 }  // namespace quillon::settings

@@ -57,6 +57,32 @@ void LoadOptions(SettingsStore& store, const platform::FileSystem& files, Option
 /// dialog and `UseMainWidthPref` to the main window; neither is written here.
 void SaveOptions(SettingsStore& store, const Options& options, const OptionsSeams& seams = {});
 
+/// Reads the one flag, choice or number at `field` (an address inside `options`) as
+/// `LoadOptions` reads it, without its repairs; any other address reads nothing. Called through
+/// `LoadOption`.
+void loadOptionAt(SettingsStore& store, Options& options, const void* field);
+
+/// Reads the one option `field` of `options` from its own key, for the few read before
+/// `LoadOptions` runs (`LoadOption(store, ws.options, &Options::UseSaveWindow)`).
+template <class T>
+void LoadOption(SettingsStore& store, Options& options, T Options::*field)
+{
+    loadOptionAt(store, options, &(options.*field));
+}
+
+/// Writes the one option at `field` (an address inside `options`) as `SaveOptions` writes it;
+/// an address that is no option of those sections writes nothing. Called through `SaveOption`.
+void saveOptionAt(SettingsStore& store, const Options& options, const void* field);
+
+/// Writes the one option `field` of `options` under its own key and section, as `SaveOptions`
+/// writes it (a flag as 1 or 0, a choice as its number): the call for a setting that is saved
+/// the moment it changes (`SaveOption(store, ws.options, &Options::QuickMenu)`).
+template <class T>
+void SaveOption(SettingsStore& store, const Options& options, T Options::*field)
+{
+    saveOptionAt(store, options, &(options.*field));
+}
+
 /// The `FileSuffix` rule at load: a non-blank value is trimmed, upper-cased and cut to 20
 /// characters, gets a "." prepended when it does not start with one, and becomes empty when it
 /// then holds neither "DLL" nor "LIB".

@@ -66,16 +66,64 @@ TEST_F(OptionsFixture, NumbersAreReadClampedAndRepaired)
                    "UseRecentSearch=7\nUseBitCheckSet=0\nUseHexWidth=72\n"
                    "[Filelist]\nUseNumMenu=50\nCaseOption=3\n[Search]\nUseMarkFound=1\n");
     load();
-    EXPECT_EQ(options.UseStatusBar, 0);
+    EXPECT_FALSE(options.UseStatusBar);
     EXPECT_EQ(options.UseRecentFolders, 255);
     EXPECT_EQ(options.UseRecentFiles, 0);
     EXPECT_EQ(options.UseRecentSearch, 7);
-    EXPECT_EQ(options.UseBitCheckSet, 3);
+    EXPECT_EQ(options.UseBitCheckSet, LibraryBitness::Automatic);
     EXPECT_EQ(options.UseHexWidth, 72);
     EXPECT_EQ(options.UseNumMenu, 20);
-    EXPECT_EQ(options.CaseOption, 3);
-    EXPECT_EQ(options.UseMarkFound, 1);
+    EXPECT_EQ(options.CaseOption, MenuCasing::AsStored);
+    EXPECT_TRUE(options.UseMarkFound);
     EXPECT_NE(ini().find("UseBitCheckSet=3\n"), std::string::npos);
+}
+
+TEST_F(OptionsFixture, FlagsAndChoicesReadAsNamesAndWriteBackAsTheirNumbers)
+{
+    t.folder.write("Quillon32.ini",
+                   "[Options]\nUseStatusBar=1\nUseToolTips=0\nUseBitCheck=3\nQuickMenu=5\n"
+                   "UseLIBSortOrder=2\nUseExcludeGlobalDuplicatesSet=9\nUseExportTextCopy=3\n"
+                   "[Folders]\nOptionAddFolder=4\nOptionSaveFolder=2\n");
+    load();
+    EXPECT_TRUE(options.UseStatusBar);
+    EXPECT_FALSE(options.UseToolTips);
+    EXPECT_EQ(options.UseBitCheck, BitCheck::RemoveInconsistentAndUnlocated);
+    EXPECT_EQ(options.QuickMenu, QuickMenuChoice::ExpandContractTree);
+    EXPECT_EQ(options.UseLIBSortOrder, LibSortOrder::OrdinalNumbers);
+    EXPECT_EQ(options.UseExportTextCopy, AskChoice::Ask);
+    EXPECT_EQ(options.OptionAddFolder, SourceFolderChoice::ClarionBin);
+    EXPECT_EQ(options.OptionSaveFolder, TargetFolderChoice::LastUsed);
+    SaveOptions(t.settings, options);
+    // A number that names no choice is kept as it was stored.
+    for (const char* line :
+         {"UseStatusBar=1\n", "UseToolTips=0\n", "UseBitCheck=3\n", "QuickMenu=5\n",
+          "UseLIBSortOrder=2\n", "UseExcludeGlobalDuplicatesSet=9\n", "UseExportTextCopy=3\n",
+          "OptionAddFolder=4\n", "OptionSaveFolder=2\n"})
+        EXPECT_NE(ini().find(line), std::string::npos) << line;
+}
+
+TEST_F(OptionsFixture, AFlagTestedForOneIsOffWithAnyOtherNumber)
+{
+    t.folder.write("Quillon32.ini", "[Options]\nUseToolTips=2\nUseStatusBar=2\n");
+    load();
+    EXPECT_FALSE(options.UseToolTips);
+    EXPECT_TRUE(options.UseStatusBar);
+}
+
+TEST_F(OptionsFixture, SaveOptionWritesOneKeyInItsSection)
+{
+    options.QuickMenu = QuickMenuChoice::MarkSelections;
+    SaveOption(t.settings, options, &Options::QuickMenu);
+    EXPECT_EQ(ini(), "[Options]\nQuickMenu=4\n");
+    options.TopWindow = true;
+    SaveOption(t.settings, options, &Options::TopWindow);
+    options.CaseOption = MenuCasing::Upper;
+    SaveOption(t.settings, options, &Options::CaseOption);
+    options.UseStatusCaps = "Lower casing";
+    SaveOption(t.settings, options, &Options::UseStatusCaps);
+    EXPECT_EQ(ini(),
+              "[Options]\nQuickMenu=4\nTopWindow=1\nUseStatusCaps=Lower casing\n"
+              "[Filelist]\nCaseOption=1\n");
 }
 
 TEST_F(OptionsFixture, FileSuffixRule)
@@ -136,12 +184,12 @@ TEST_F(OptionsFixture, FolderHistoriesAreReadSkippingObsoleteFolders)
 TEST_F(OptionsFixture, SaveThenLoadGivesTheSameOptions)
 {
     load();
-    options.UseStatusBar = 1;
+    options.UseStatusBar = true;
     options.UseRecentFiles = 12;
     options.UseStatusCaps = "Initial caps";
     options.FileSuffix = ".LIB";
     options.LIBFolder = dir("lib");
-    options.OptionAddFolder = 3;
+    options.OptionAddFolder = SourceFolderChoice::Fixed;
     options.UseNumMenu = 7;
     SaveOptions(t.settings, options);
     Options reloaded;
@@ -170,7 +218,7 @@ TEST_F(OptionsFixture, SavingKeepsUnrelatedContent)
     const std::string tail = "[MainWindow]\nXPosit=5\n";
     t.folder.write("Quillon32.ini", head + "[Options]\nUseStatusBar=0\n" + tail);
     load();
-    options.UseStatusBar = 1;
+    options.UseStatusBar = true;
     SaveOptions(t.settings, options);
     const std::string after = ini();
     const std::string start = head + "[Options]\nUseStatusBar=1\n";

@@ -162,7 +162,7 @@ RecentFilesList LoadRecentFiles(SettingsStore& store, platform::FileSystem& file
     RecentFilesList list;
     list.presentFile = platform::NormalizeFolderPath(
         files, store.readPath(kFilelistSection, kPresentFileKey), options.UseLongAdd);
-    const bool leaveOut = missing == MissingFiles::ByOption && options.UseExcludeObsoleteFiles == 1;
+    const bool leaveOut = missing == MissingFiles::ByOption && options.UseExcludeObsoleteFiles;
     for (std::string& name : readHistory(
              store,
              {std::string(kFilelistSection), std::string(kFilelistStem), options.UseRecentFiles})) {
@@ -190,11 +190,11 @@ std::vector<RecentMenuEntry> recentMenuEntries(SettingsStore& store, platform::F
             continue;
         if (!suffix.empty() && !upperCase(name).ends_with(suffix))
             continue;
-        if (options.UseExcludeObsoleteFiles == 1 && !files.isFile(name))
+        if (options.UseExcludeObsoleteFiles && !files.isFile(name))
             continue;
-        std::string text = options.CaseOption == 1   ? upperCase(name)
-                           : options.CaseOption == 2 ? lowerCase(name)
-                                                     : name;
+        std::string text = options.CaseOption == MenuCasing::Upper   ? upperCase(name)
+                           : options.CaseOption == MenuCasing::Lower ? lowerCase(name)
+                                                                     : name;
         menu.push_back({name, std::move(text)});
     }
     return menu;

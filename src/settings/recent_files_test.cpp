@@ -168,7 +168,7 @@ TEST_F(RecentFilesTest, EachFileGetsTheIconOfItsKind)
     EXPECT_EQ(list.entries[1].OS, 2);
     EXPECT_TRUE(list.entries[5].notFound);
 
-    t.ws.options.UseExcludeObsoleteFiles = 1;
+    t.ws.options.UseExcludeObsoleteFiles = true;
     EXPECT_EQ(LoadRecentFiles(t.settings, t.files, t.ws.options).entries.size(), 4u);
     EXPECT_EQ(LoadRecentFiles(t.settings, t.files, t.ws.options, MissingFiles::Keep).entries.size(),
               6u);
@@ -198,16 +198,16 @@ TEST_F(RecentFilesTest, SubMenuFiltersBySuffixCountCaseAndObsoleteFiles)
     EXPECT_EQ(menu[3].path, n("/x/Five.lib"));
     o.FileSuffix.clear();
     o.UseNumMenu = 2;
-    o.CaseOption = 1;
+    o.CaseOption = MenuCasing::Upper;
     menu = recentMenuEntries(t.settings, t.files, o);
     ASSERT_EQ(menu.size(), 2u);
     EXPECT_EQ(menu[0].text, n("/X/ONE.DLL"));
-    o.CaseOption = 3;
+    o.CaseOption = MenuCasing::AsStored;
     EXPECT_EQ(recentMenuEntries(t.settings, t.files, o)[1].text, n("/x/Two.Lib"));
-    o.UseExcludeObsoleteFiles = 1;
+    o.UseExcludeObsoleteFiles = true;
     EXPECT_TRUE(recentMenuEntries(t.settings, t.files, o).empty());
     o.UseNumMenu = 0;
-    o.UseExcludeObsoleteFiles = 0;
+    o.UseExcludeObsoleteFiles = false;
     EXPECT_TRUE(recentMenuEntries(t.settings, t.files, o).empty());
 }
 

@@ -60,7 +60,7 @@ TEST_F(LocationFixture, SettingsFileBesideTheProgramMakesAPortableInstall)
     root.write("prog/Quillon32.ini", "[Options]\nUseLongAdd=0\n");
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFile, prog() + "Quillon32.ini");
-    EXPECT_EQ(where.UseLongAdd, 0);
+    EXPECT_FALSE(where.UseLongAdd);
     EXPECT_EQ(root.read("prog/Quillon32.ini"), "[Options]\nUseLongAdd=0\n");
     EXPECT_FALSE(std::filesystem::exists(homeSettings()));
 }
@@ -71,7 +71,7 @@ TEST_F(LocationFixture, EnvironmentOverrideWinsOverEverything)
     env.set("QUILLON_SETTINGS_DIR", root.file("override"));
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFile, root.file("override") + "/Quillon32.ini");
-    EXPECT_EQ(where.UseLongAdd, 1);
+    EXPECT_TRUE(where.UseLongAdd);
     EXPECT_FALSE(std::filesystem::exists(root.file("override")));
 }
 
@@ -87,7 +87,7 @@ TEST_F(LocationFixture, ProgFolderRedirectsOnceToAnExistingFolder)
     const SettingsLocation where = locateSettingsFile(files, env, inputs);
     EXPECT_EQ(where.settingsFolder, shared);
     EXPECT_EQ(where.settingsFile, shared + "Quillon32.ini");
-    EXPECT_EQ(where.UseLongAdd, 0);
+    EXPECT_FALSE(where.UseLongAdd);
     // The second file's own ProgFolder is not followed; neither file is written.
     EXPECT_EQ(root.read("shared/Quillon32.ini"), second);
     EXPECT_EQ(root.read("prog/Quillon32.ini"), start);

@@ -46,7 +46,8 @@ struct ExeFixture {
         std::vector<SymbolSeen> seen;
         for (std::size_t i = first; i < rows().size(); ++i) {
             if (rows()[i].isSymbol())
-                seen.push_back({rows()[i].SYMBOL.str(), rows()[i].ORDINAL, rows()[i].ICON == 104});
+                seen.push_back({rows()[i].SYMBOL.str(), rows()[i].ORDINAL,
+                                rows()[i].ICON == RowIcon::ResFunction});
         }
         return seen;
     }

@@ -48,7 +48,7 @@ struct LocateTree {
         locate::state(t.ws).environment->winIni = path("wine/drive_c/windows/win.ini");
 #endif
         locate::state(t.ws).environment->startupFolder = folder("start");
-        t.ws.options.UseNoMessages = 1;
+        t.ws.options.UseNoMessages = true;
     }
 
     [[nodiscard]] std::string prefix() const

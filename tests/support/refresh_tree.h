@@ -23,7 +23,7 @@ struct ModuleSymbols {
 
 /// A locate tree whose system folder is where DLLs are found, with the status bar on.
 struct RefreshTree : LocateTree {
-    RefreshTree() { t.ws.options.UseStatusBar = 1; }
+    RefreshTree() { t.ws.options.UseStatusBar = true; }
 
     /// Writes a DLL exporting `names` (ordinals 1, 2, ...) whose module name is `fileName`.
     std::string dll(std::string_view relative, const std::vector<std::string>& names) const

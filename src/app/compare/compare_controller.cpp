@@ -49,7 +49,7 @@ std::optional<std::string> CompareController::locate(std::size_t moduleRow, bool
     // Filling the field by itself must not raise the failure message.
     const int noMessages = m_ws.options.UseNoMessages;
     if (!tell)
-        m_ws.options.UseNoMessages = 1;
+        m_ws.options.UseNoMessages = true;
     const locate::LocateOutcome found = locate::LocateModuleFile(m_ws, request);
     m_ws.options.UseNoMessages = noMessages;
     if (!found.found)

@@ -74,7 +74,7 @@ QVariant CompareListModel::data(const QModelIndex& index, int role) const
                     return fromCp1252(row->MODULENAME.view());
                 case FunctionName:
                     return fromCp1252(
-                        exe::shownName(row->SYMBOL, m_ws.options.UseUndecoratedNames != 0));
+                        exe::shownName(row->SYMBOL, m_ws.options.UseUndecoratedNames));
                 case Ordinal:
                     return QString::number(row->ORDINAL);
                 case Change:
@@ -83,7 +83,7 @@ QVariant CompareListModel::data(const QModelIndex& index, int role) const
                     return {};
             }
         case Qt::ToolTipRole:
-            if (index.column() == FunctionName && m_ws.options.UseUndecoratedNames != 0) {
+            if (index.column() == FunctionName && m_ws.options.UseUndecoratedNames) {
                 const std::string tip = exe::undecoratedToolTip(row->SYMBOL);
                 return tip.empty() ? QVariant() : QVariant(fromCp1252(tip));
             }
@@ -115,7 +115,7 @@ Qt::ItemFlags CompareListModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     const bool editable = index.column() == FunctionName || index.column() == Ordinal;
-    if (rowAt(index.row()) != nullptr && editable && m_ws.options.UseNoEditInPlace != 1)
+    if (rowAt(index.row()) != nullptr && editable && !m_ws.options.UseNoEditInPlace)
         f |= Qt::ItemIsEditable;
     return f;
 }

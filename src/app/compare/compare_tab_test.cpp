@@ -71,9 +71,9 @@ protected:
     /// The window with the "Disk-compare" tab shown over three compared rows, one unchanged.
     CompareTab& withRows()
     {
-        ws.options.UseShowCompare = 1;
-        ws.options.UseExportTextCopy = 1;
-        ws.options.UseExportTextNotepad = 1;
+        ws.options.UseShowCompare = true;
+        ws.options.UseExportTextCopy = AskChoice::Never;
+        ws.options.UseExportTextNotepad = AskChoice::Never;
         addLibrary(ws, 1, 3);
         reports::CompareState& state = reports::compareState(ws);
         state.hasResult = true;
@@ -129,7 +129,7 @@ TEST_F(CompareTabTest, ListShowsColoursFiltersAndSorts)
 
 TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheReport)
 {
-    ws.options.UseShowCompare = 1;
+    ws.options.UseShowCompare = true;
     ws.settings().writeNumber(reports::kCompareSection, "UseShowReport", 1);
     MainWindow& w = withModules();
     const std::string dll = mod1Dll();
@@ -170,7 +170,7 @@ TEST_F(CompareTabTest, CompareCommandRunsTheDialogKeepsTheResultAndOpensTheRepor
 
 TEST_F(CompareTabTest, WithoutTheCompareTabTheReportShowsTheResultAndNextOffersTheDialog)
 {
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     MainWindow& w = withModules();
     const std::string dll = mod1Dll();
     std::vector<std::string> offered;

@@ -11,9 +11,7 @@ namespace quillon::app {
 
 namespace {
 
-// The list icons of a symbol row, plain and hooked.
-constexpr int kSymbolIcon = 101;
-constexpr int kHookedSymbolIcon = 102;
+// The list icons of a symbol row, plain and marked.
 
 }  // namespace
 
@@ -48,21 +46,19 @@ QVariant ExtractedListModel::data(const QModelIndex& index, int role) const
             case Module:
                 return fromCp1252(entry.MODULENAME.view());
             case Function:
-                return fromCp1252(
-                    exe::shownName(entry.SYMBOL, m_ws.options.UseUndecoratedNames != 0));
+                return fromCp1252(exe::shownName(entry.SYMBOL, m_ws.options.UseUndecoratedNames));
             case Ordinal:
                 return entry.ORDINAL == 0 ? QString() : QString::number(entry.ORDINAL);
             default:
                 return {};
         }
     }
-    if (role == Qt::ToolTipRole && index.column() == Function &&
-        m_ws.options.UseUndecoratedNames != 0) {
+    if (role == Qt::ToolTipRole && index.column() == Function && m_ws.options.UseUndecoratedNames) {
         const std::string tip = exe::undecoratedToolTip(entry.SYMBOL);
         return tip.empty() ? QVariant() : QVariant(fromCp1252(tip));
     }
     if (role == Qt::DecorationRole && index.column() == Module)
-        return m_icons.listIcon(entry.MARK != 0 ? kHookedSymbolIcon : kSymbolIcon);
+        return m_icons.listIcon(entry.MARK != 0 ? RowIcon::FunctionHookBlue : RowIcon::Function);
     if (role == Qt::TextAlignmentRole && index.column() == Ordinal)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -88,7 +84,7 @@ Qt::ItemFlags ExtractedListModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     const bool editable = index.column() == Function || index.column() == Ordinal;
-    if (index.isValid() && editable && m_ws.options.UseNoEditInPlace != 1)
+    if (index.isValid() && editable && !m_ws.options.UseNoEditInPlace)
         f |= Qt::ItemIsEditable;
     return f;
 }

@@ -23,7 +23,7 @@ protected:
     /// The tab shown with the focus on its list of Beta 1, Alpha 3 and Gamma 2 of MOD1.
     ExtractedTab& withRows()
     {
-        ws.options.UseShowQuery = 1;
+        ws.options.UseShowQuery = true;
         addLibrary(ws, 1, 3);
         for (const auto& [name, ordinal] :
              {std::pair{"Beta", 1}, std::pair{"Alpha", 3}, std::pair{"Gamma", 2}}) {
@@ -83,7 +83,7 @@ TEST_F(ExtractedTabTest, TheSortMenuShowsTheKeypadKeysAsTheyAreWritten)
 TEST_F(ExtractedTabTest, NamesAndOrdinalsAreEditedInPlaceWithTheLibraryListsChecks)
 {
     ExtractedTab& tab = withRows();
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     const auto editor = [&tab]() -> QLineEdit* {
         for (auto* edit : tab.list()->findChildren<QLineEdit*>("inPlaceEditor")) {
             if (edit->isVisible())
@@ -121,7 +121,7 @@ TEST_F(ExtractedTabTest, NamesAndOrdinalsAreEditedInPlaceWithTheLibraryListsChec
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(ws.queryResults.rows[2].ORDINAL, 99);
 
-    ws.options.UseNoEditInPlace = 1;
+    ws.options.UseNoEditInPlace = true;
     tab.list()->setCurrentIndex(tab.model()->index(0, ExtractedListModel::Function));
     QTest::keyClick(tab.list(), Qt::Key_F2);
     EXPECT_EQ(editor(), nullptr);
@@ -130,7 +130,7 @@ TEST_F(ExtractedTabTest, NamesAndOrdinalsAreEditedInPlaceWithTheLibraryListsChec
 TEST_F(ExtractedTabTest, SaveAsLeavesItsReportInTheStatusBar)
 {
     ExtractedTab& tab = withRows();
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     const std::string saved = folder.file("extract.lib");
     dialogResults.push_back({saved});
     QTest::keyClick(tab.list(), Qt::Key_S, Qt::AltModifier);

@@ -43,7 +43,7 @@ std::optional<std::size_t> runFindCommand(Workspace& ws, QWidget* parent, FindTa
     if (found) {
         target.showFoundRow(*found);
         // Showing the row rewrote the status of the selection; the find's result goes first.
-        if (ws.options.UseStatusBar != 0)
+        if (ws.options.UseStatusBar)
             ws.ui().status(1, query::foundStatusText(static_cast<std::int64_t>(*found) + 1));
     }
     return found;

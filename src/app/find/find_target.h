@@ -24,7 +24,7 @@ public:
     [[nodiscard]] virtual const query::SearchList& searchList() const = 0;
     /// The selected row (0-based in `searchList`), or nothing.
     [[nodiscard]] virtual std::optional<std::size_t> currentRow() const = 0;
-    /// Selects and shows `row`; the find has hooked it in the library list when asked to.
+    /// Selects and shows `row`; the find has marked it in the library list when asked to.
     virtual void showFoundRow(std::size_t row) = 0;
 };
 

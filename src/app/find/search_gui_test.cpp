@@ -47,8 +47,8 @@ protected:
     /// Three modules MOD1..MOD3 of four symbols Func_m_s, the extracted functions tab shown.
     MainWindow& withLibrary()
     {
-        ws.options.UseShowQuery = 1;
-        ws.options.UseStatusBar = 1;
+        ws.options.UseShowQuery = true;
+        ws.options.UseStatusBar = true;
         addLibrary(ws, 3, 4);
         ws.library.LibraryFileName = "/Libs/test.lib";
         MainWindow& w = window();
@@ -138,7 +138,7 @@ TEST_F(SearchGuiTest, FindDialogAndFindNextInTheLibraryList)
 TEST_F(SearchGuiTest, ExtractTakesTheSelectedModuleAndTheTabsCommandsWork)
 {
     MainWindow& w = withLibrary();
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     w.selectRow(5);  // MOD2
     key(Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(extractedNames(), QStringList({"Func_2_1", "Func_2_2", "Func_2_3", "Func_2_4"}));

@@ -27,7 +27,7 @@ QAction* addItem(QMenu* menu, const QString& text, QAction* command)
 
 }  // namespace
 
-QMenu* createCleanupMenu(QWidget* parent, const LibraryActions& a, std::function<bool()> anyHooked)
+QMenu* createCleanupMenu(QWidget* parent, const LibraryActions& a, std::function<bool()> anyMarked)
 {
     auto* menu = new QMenu(parent);
     menu->setObjectName("cleanupMenu");
@@ -39,9 +39,9 @@ QMenu* createCleanupMenu(QWidget* parent, const LibraryActions& a, std::function
     addItem(menu, "&Modules cleanup...", a.modulesCleanup);
     menu->addSeparator();
     menu->addAction(a.exceptionsList);
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [update, anyHooked = std::move(anyHooked)] {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [update, anyMarked = std::move(anyMarked)] {
         const QString tail = update->text().section('\t', 1);
-        const QString text = anyHooked() ? "Up&date marked modules" : "Up&date selected module";
+        const QString text = anyMarked() ? "Up&date marked modules" : "Up&date selected module";
         update->setText(tail.isEmpty() ? text : text + '\t' + tail);
     });
     return menu;

@@ -11,9 +11,9 @@ namespace quillon::app {
 struct LibraryActions;
 
 /// The "Options for cleanup" menu. Each item runs the library command it names and is enabled
-/// with it; the first item reads "Up&date marked modules" while `anyHooked` says rows are
-/// hooked, else "Up&date selected module".
+/// with it; the first item reads "Up&date marked modules" while `anyMarked` says rows are
+/// marked, else "Up&date selected module".
 [[nodiscard]] QMenu* createCleanupMenu(QWidget* parent, const LibraryActions& actions,
-                                       std::function<bool()> anyHooked);
+                                       std::function<bool()> anyMarked);
 
 }  // namespace quillon::app

@@ -23,7 +23,7 @@ class EditTest : public testing::GuiFixture {
 protected:
     MainWindow& withLibrary(std::size_t select)
     {
-        ws.options.UseStatusBar = 1;
+        ws.options.UseStatusBar = true;
         addLibrary(ws, 3, 10);
         MainWindow& w = window();
         w.libraryReplaced();
@@ -106,7 +106,7 @@ TEST_F(EditTest, ModuleNamesAndOrdinalsAreEditableUnlessEditInPlaceIsOff)
     const QModelIndex ordinal = model->indexOfRow(12, LibraryTreeModel::Ordinal);
     EXPECT_TRUE(model->setData(ordinal, "700", Qt::EditRole));
     EXPECT_EQ(ws.library.rows[12].ORDINAL, 700);
-    ws.options.UseNoEditInPlace = 1;
+    ws.options.UseNoEditInPlace = true;
     EXPECT_FALSE(model->flags(ordinal) & Qt::ItemIsEditable);
     EXPECT_FALSE(model->setData(ordinal, "800", Qt::EditRole));
     w.selectRow(3);

@@ -25,9 +25,9 @@ protected:
     {
         addLibrary(ws, modules, symbols);
         ws.library.LibraryFileName = "/libs/test.lib";
-        ws.options.UseExportTextCopy = 1;
-        ws.options.UseExportTextNotepad = 1;
-        ws.options.UseStatusBar = 1;
+        ws.options.UseExportTextCopy = AskChoice::Never;
+        ws.options.UseExportTextNotepad = AskChoice::Never;
+        ws.options.UseStatusBar = true;
         MainWindow& w = window();
         w.libraryReplaced();
         w.selectRow(select);
@@ -62,7 +62,7 @@ TEST_F(ExportListWindowTest, F12ListsTheSelectedRowsModuleAndShowsOnePage)
 TEST_F(ExportListWindowTest, ShiftF12ListsTheLibraryOnPagesTurnedByShiftPgDnAndKeepsItsSize)
 {
     MainWindow& w = withLibrary(3, 700, 0);
-    ws.options.UseExportTextCopy = 2;
+    ws.options.UseExportTextCopy = AskChoice::Always;
     w.actions().exportText->trigger();
     EXPECT_NE(exportFile().find(";Start of Exported Procedures from MOD3"), std::string::npos);
     ExportListWindow* v = viewer();

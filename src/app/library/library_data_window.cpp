@@ -251,7 +251,7 @@ void LibraryDataWindow::saveLayout()
     settings::SettingsStore& store = m_ws.settings();
     storePlacement(*this, store, settings::kModuleWindowSection);
     store.writeNumber(settings::kModuleWindowSection, kBarY, barY());
-    if (m_ws.options.UseRestoreFormat == 1) {
+    if (m_ws.options.UseRestoreFormat) {
         std::vector<int> widths;
         for (int c = 0; c < ModuleTableModel::kFormatColumns; ++c)
             widths.push_back(m_table->columnWidth(c));

@@ -134,7 +134,7 @@ TEST_F(LibraryDataWindowTest, F3FindsTheStoredKeywordsInTheModuleTable)
 
 TEST_F(LibraryDataWindowTest, FindNextFollowsTheSortShownAndReportsTheRowShown)
 {
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     LibraryDataWindow& data = open();
     data.table()->sortByColumn(ModuleTableModel::ModuleName, Qt::DescendingOrder);
     ASSERT_EQ(names(data), QStringList({"MOD3", "MOD2", "MOD1"}));
@@ -235,12 +235,12 @@ protected:
         env.startupFolder = folder.file("start") + "/";
         locate::state(ws).environment = env;
         locate::AutolocateOptions options;
-        options.UsePriorityPath = 1;
+        options.UsePriorityPath = true;
         options.FirstFolder = folder.file("dlls");
-        options.UseVerifyOSAutolocate = 1;
+        options.UseVerifyOSAutolocate = true;
         locate::state(ws).fixedOptions = options;
-        ws.options.UseNoMessages = 1;
-        ws.options.UseStatusBar = 1;
+        ws.options.UseNoMessages = true;
+        ws.options.UseStatusBar = true;
         dll = folder.write("dlls/TOOLS.DLL",
                            quillon::testing::buildPeWithNames({"Alpha"}, "TOOLS.dll").bytes);
         lib = folder.write("tools.lib", quillon::testing::libBytes({{"TOOLS", "Alpha", 1},
@@ -250,17 +250,16 @@ protected:
     LibraryDataWindow& openLib()
     {
         EXPECT_TRUE(window().openFile(lib));
-        ws.options.UseBitCheck = 1;
+        ws.options.UseBitCheck = BitCheck::SynchronizeManually;
         key(Qt::Key_F4);
         return *LibraryDataWindow::of(window());
     }
-    [[nodiscard]] int treeIcon(int module) const
+    [[nodiscard]] RowIcon treeIcon(int module) const
     {
-        return static_cast<int>(
-            ws.library
-                .rows[const_cast<LocateFromWindowTest*>(this)->window().model()->moduleRow(
-                    static_cast<std::size_t>(module))]
-                .ICON);
+        return ws.library
+            .rows[const_cast<LocateFromWindowTest*>(this)->window().model()->moduleRow(
+                static_cast<std::size_t>(module))]
+            .ICON;
     }
 
     std::string dll;
@@ -270,17 +269,17 @@ protected:
 TEST_F(LocateFromWindowTest, LocatingShowsTheResultsAndTheTreeFollowsTheBitness)
 {
     LibraryDataWindow& data = openLib();
-    EXPECT_EQ(treeIcon(0), 1);  // from a LIB file: no bitness yet
+    EXPECT_EQ(treeIcon(0), RowIcon::ShutFold);  // from a LIB file: no bitness yet
     focusTable(data);
     QTest::keyClick(data.table(), Qt::Key_F3, Qt::ControlModifier);
 
     EXPECT_EQ(qtUi.statusText(1), "1 of 3 files located - Press F4 for filelist");
     EXPECT_EQ(ws.library.rows[0].OS, kOs32);
-    EXPECT_EQ(treeIcon(0), 5);  // 32-bit
-    EXPECT_EQ(treeIcon(1), 9);  // not found
+    EXPECT_EQ(treeIcon(0), RowIcon::ShutFold32);        // 32-bit
+    EXPECT_EQ(treeIcon(1), RowIcon::ShutFoldNotFound);  // not found
     const QIcon shown =
         window().model()->data(window().model()->index(0, 0), Qt::DecorationRole).value<QIcon>();
-    EXPECT_EQ(shown.cacheKey(), window().icons().listIcon(5).cacheKey());
+    EXPECT_EQ(shown.cacheKey(), window().icons().listIcon(RowIcon::ShutFold32).cacheKey());
     const QString tip =
         window().model()->data(window().model()->index(1, 0), Qt::ToolTipRole).toString();
     EXPECT_EQ(tip, QString::fromStdString(lib) + "\n<File not found>");
@@ -314,7 +313,7 @@ TEST_F(LocateFromWindowTest, LocatingTheSelectedModuleLocatesOnlyThatOne)
     QTest::keyClick(data.table(), Qt::Key_L, Qt::ShiftModifier);
     EXPECT_EQ(ws.library.modules[0].FILENAMEDLL, dll);
     EXPECT_EQ(ws.library.modules[1].FILENAMEDLL, "");
-    EXPECT_EQ(treeIcon(0), 5);
+    EXPECT_EQ(treeIcon(0), RowIcon::ShutFold32);
     EXPECT_EQ(data.currentModuleEntry(), 0u);
     ASSERT_NE(SearchResultsWindow::of(window()), nullptr);
     EXPECT_EQ(SearchResultsWindow::of(window())->model()->rowCount(), 1);

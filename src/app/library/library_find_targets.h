@@ -9,7 +9,7 @@ class LibraryDataWindow;
 class LibraryView;
 
 /// The library list: `SYMBOL` of every row; a found row is selected (its module expanded) and,
-/// when the find hooked it, drawn with the hook.
+/// when the find marked it, drawn with the hook.
 class LibraryFindTarget final : public FindTarget {
 public:
     explicit LibraryFindTarget(LibraryView& view);

@@ -152,7 +152,7 @@ QVariant LibraryTreeModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue<qulonglong>(*pos);
     if (role == Qt::DecorationRole && index.column() == Name)
         return m_icons.listIcon(row.ICON);
-    const bool undecorate = m_ws.options.UseUndecoratedNames != 0 && row.isSymbol();
+    const bool undecorate = m_ws.options.UseUndecoratedNames && row.isSymbol();
     if (role == Qt::ToolTipRole && index.column() == Name && row.isModule())
         return moduleToolTip(row);
     // Shown undecorated, a name's tool tip holds its whole undecorated and its exported form.
@@ -216,7 +216,7 @@ Qt::ItemFlags LibraryTreeModel::flags(const QModelIndex& index) const
         f |= Qt::ItemNeverHasChildren;
     const bool editable =
         index.column() == Name || (index.column() == Ordinal && index.internalId() != kTopLevel);
-    if (editable && m_ws.options.UseNoEditInPlace != 1)
+    if (editable && !m_ws.options.UseNoEditInPlace)
         f |= Qt::ItemIsEditable;
     return f;
 }

@@ -120,9 +120,9 @@ TEST_F(LibraryTreeModelTest, RowIconsFollowTheIconNumbers)
     const QModelIndex symbol = model.index(0, 0, model.index(0, 0));
     const auto plain = model.data(symbol, Qt::DecorationRole).value<QIcon>().pixmap(16).toImage();
     toggleMark(ws, 1);
-    const auto hooked = model.data(symbol, Qt::DecorationRole).value<QIcon>().pixmap(16).toImage();
+    const auto marked = model.data(symbol, Qt::DecorationRole).value<QIcon>().pixmap(16).toImage();
     EXPECT_FALSE(plain.isNull());
-    EXPECT_NE(plain, hooked);
+    EXPECT_NE(plain, marked);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ QVariant ModuleTableModel::data(const QModelIndex& index, int role) const
         case Number:
             return QString::number(module.MODULENUM);
         case Level:
-            return QString::number(module.TREELEVEL);
+            return QString::number(static_cast<int>(module.TREELEVEL));
         case ExportedByName:
             return QString::number(module.FUNCTIONNUM);
         case SourceFile:

@@ -33,11 +33,11 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
         layout->addWidget(b);
         return b;
     };
-    const bool bitCheck = ws.options.UseBitCheck != 0;
+    const bool bitCheck = ws.options.UseBitCheck != BitCheck::None;
     m_bit = box(maintenance::kBoxRemoveInconsistent, choices.CheckBit, bitCheck);
     m_unlocated = box(maintenance::kBoxRemoveUnlocated, choices.CheckUnloc, bitCheck);
     m_duplicates = box(maintenance::kBoxRemoveDuplicateModules, choices.CheckDubModule,
-                       ws.options.UseBitCheckDuplicates != 0);
+                       ws.options.UseBitCheckDuplicates);
     m_report = box(maintenance::kBoxShowReport, choices.ShowReportModule, true);
     // Greyed-out boxes say nothing about why: point to the options that enable them.
     m_hint = new QLabel(this);
@@ -81,13 +81,13 @@ void ModulesCleanupDialog::openOptions(int page)
 
 void ModulesCleanupDialog::followOptions()
 {
-    const bool bitCheck = m_ws.options.UseBitCheck != 0;
+    const bool bitCheck = m_ws.options.UseBitCheck != BitCheck::None;
     for (QCheckBox* box : {m_bit, m_unlocated}) {
         if (!bitCheck)
             box->setChecked(false);
         box->setEnabled(bitCheck);
     }
-    const bool duplicates = m_ws.options.UseBitCheckDuplicates != 0;
+    const bool duplicates = m_ws.options.UseBitCheckDuplicates;
     if (!duplicates)
         m_duplicates->setChecked(false);
     m_duplicates->setEnabled(duplicates);

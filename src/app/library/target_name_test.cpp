@@ -98,12 +98,12 @@ TEST_F(TargetNameTest, FolderThatCannotBeCreatedIsReportedAndTheDialogStays)
 
 TEST_F(TargetNameTest, DefaultTargetFolderFollowsItsOption)
 {
-    ws.options.OptionSaveFolder = 1;
+    ws.options.OptionSaveFolder = TargetFolderChoice::SystemDefault;
     EXPECT_EQ(defaultTargetFolder(ws, "/start"), "/start");
-    ws.options.OptionSaveFolder = 3;
+    ws.options.OptionSaveFolder = TargetFolderChoice::Fixed;
     ws.options.SaveFolder = "/saved";
     EXPECT_EQ(defaultTargetFolder(ws, "/start"), "/saved");
-    ws.options.OptionSaveFolder = 9;
+    ws.options.OptionSaveFolder = static_cast<TargetFolderChoice>(9);
     EXPECT_EQ(defaultTargetFolder(ws, "/start"), files.currentFolder());
 }
 

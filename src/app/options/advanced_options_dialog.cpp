@@ -46,23 +46,27 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(Workspace& ws, QWidget* parent)
         m_pages->addTab(w, title);
         return v;
     };
-    auto flag = [&](QVBoxLayout* to, const char* key, int Options::*value, const QString& text) {
+    auto flag = [&](QVBoxLayout* to, const char* key, bool Options::*value, const QString& text) {
         auto* box = new QCheckBox(text, to->parentWidget());
         box->setObjectName(key);
-        box->setChecked(o.*value == 1);
+        box->setChecked(o.*value);
         to->addWidget(box);
         m_flags.push_back({key, value, box});
     };
-    auto choice = [&](QFormLayout* to, const char* key, int Options::*value, const QString& label,
-                      const QStringList& texts) {
+    // The combo boxes list a choice's texts in the order of its numbers, from 1.
+    auto choice = [&]<class Choice>(QFormLayout* to, const char* key, Choice Options::*value,
+                                    const QString& label, const QStringList& texts) {
         auto* combo = new QComboBox(to->parentWidget());
         combo->setObjectName(key);
         combo->addItems(texts);
         // A stored value out of range shows the option's default.
-        const int at = o.*value - 1;
-        combo->setCurrentIndex(at >= 0 && at < texts.size() ? at : Options().*value - 1);
+        const int at = static_cast<int>(o.*value) - 1;
+        combo->setCurrentIndex(
+            at >= 0 && at < texts.size() ? at : static_cast<int>(Options().*value) - 1);
         to->addRow(label, combo);
-        m_choices.push_back({key, value, combo});
+        m_choices.push_back({key, combo, [value](Options& options, int index) {
+                                 options.*value = static_cast<Choice>(index + 1);
+                             }});
     };
     auto count = [&](QFormLayout* to, const char* key, int Options::*value, const QString& label,
                      int maximum) {
@@ -169,9 +173,9 @@ Options AdvancedOptionsDialog::options() const
 {
     Options o = m_initial;
     for (const Flag& f : m_flags)
-        o.*f.value = f.box->isChecked() ? 1 : 0;
+        o.*f.value = f.box->isChecked();
     for (const Choice& c : m_choices)
-        o.*c.value = c.combo->currentIndex() + 1;
+        c.assign(o, c.combo->currentIndex());
     for (const Count& c : m_counts)
         o.*c.value = c.spin->value();
     o.UseStatusCaps = m_statusCaps->currentText().toStdString();

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 #include "core/workspace.h"
@@ -35,14 +36,14 @@ public:
 private:
     struct Flag {
         const char* key;
-        int Options::*value;
+        bool Options::*value;
         QCheckBox* box;
     };
-    /// A choice stored as its 1-based position.
+    /// A choice stored as its 1-based position; `assign` sets it from the combo's index.
     struct Choice {
         const char* key;
-        int Options::*value;
         QComboBox* combo;
+        std::function<void(Options&, int)> assign;
     };
     struct Count {
         const char* key;

@@ -74,7 +74,7 @@ TEST_F(EditListDialogTest, TheFavoritesListEditsTheFilesTheMenusOpen)
 
 TEST_F(EditListDialogTest, ImportWithoutASystemIniSaysSo)
 {
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     window();
     const std::string none = folder.file("SYSTEM.INI");
     EditListDialog dialog(ws, maintenance::EditListKind::Exceptions, none);

@@ -78,7 +78,7 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
                                     2);
         }
     }
-    if (QAbstractButton* b = m_sourceChoice->button(o.OptionAddFolder))
+    if (QAbstractButton* b = m_sourceChoice->button(static_cast<int>(o.OptionAddFolder)))
         b->setChecked(true);
     sourceLayout->setColumnStretch(1, 1);
     layout->addWidget(source);
@@ -86,7 +86,7 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
     // Target folder for LIB files.
     m_same = new QCheckBox("&Use the same target folder as the source folder", this);
     m_same->setObjectName("UseSameAddSave");
-    m_same->setChecked(o.UseSameAddSave == 1);
+    m_same->setChecked(o.UseSameAddSave);
     m_targetGroup = new QGroupBox("Default target folder for LIB files", this);
     auto* targetLayout = new QGridLayout(m_targetGroup);
     m_targetChoice = new QButtonGroup(this);
@@ -105,7 +105,7 @@ FolderOptionsDialog::FolderOptionsDialog(Workspace& ws, QtUi& ui, QWidget* paren
                 browseButton(m_targetGroup, "Default target folder", m_saveFolder), 2, 2);
         }
     }
-    if (QAbstractButton* b = m_targetChoice->button(o.OptionSaveFolder))
+    if (QAbstractButton* b = m_targetChoice->button(static_cast<int>(o.OptionSaveFolder)))
         b->setChecked(true);
     targetLayout->setColumnStretch(1, 1);
     layout->addWidget(m_same);
@@ -191,11 +191,16 @@ QLineEdit* FolderOptionsDialog::folderEdit(const char* key) const
 Options FolderOptionsDialog::options() const
 {
     Options o = m_initial;
-    o.OptionAddFolder = m_sourceChoice->checkedId() > 0 ? m_sourceChoice->checkedId() : 1;
-    o.OptionSaveFolder = m_targetChoice->checkedId() > 0 ? m_targetChoice->checkedId() : 1;
+    // The radio buttons' ids are the choices' numbers; with none checked the system default holds.
+    o.OptionAddFolder = m_sourceChoice->checkedId() > 0
+                            ? static_cast<SourceFolderChoice>(m_sourceChoice->checkedId())
+                            : SourceFolderChoice::SystemDefault;
+    o.OptionSaveFolder = m_targetChoice->checkedId() > 0
+                             ? static_cast<TargetFolderChoice>(m_targetChoice->checkedId())
+                             : TargetFolderChoice::SystemDefault;
     o.AddFolder = folderOf(m_addFolder->currentText());
     o.SaveFolder = folderOf(m_saveFolder->currentText());
-    o.UseSameAddSave = m_same->isChecked() ? 1 : 0;
+    o.UseSameAddSave = m_same->isChecked();
     o.ProgFolder = folderOf(m_progFolder->text());
     o.StatFolder = folderOf(m_statFolder->text());
     o.BINFolder = folderOf(m_binFolder->text());
@@ -206,7 +211,7 @@ Options FolderOptionsDialog::options() const
 void FolderOptionsDialog::saveHistories(settings::SettingsStore& store, Options& options)
 {
     settings::ObsoleteTest missing;
-    if (options.UseExcludeObsoleteFolders == 1) {
+    if (options.UseExcludeObsoleteFolders) {
         const platform::FileSystem& files = m_ws.files();
         missing = [&files](const std::string& entry) { return !files.exists(entry); };
     }

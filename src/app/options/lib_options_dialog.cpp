@@ -30,21 +30,30 @@ namespace quillon::app {
 
 namespace {
 
-QComboBox* choiceCombo(QWidget* parent, const char* name, const QStringList& texts, int value,
-                       int fallback)
+/// A combo box listing the texts of a choice in the order of its numbers, from 0.
+template <class Choice>
+QComboBox* choiceCombo(QWidget* parent, const char* name, const QStringList& texts, Choice value,
+                       Choice fallback)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->addItems(texts);
-    combo->setCurrentIndex(value >= 0 && value < texts.size() ? value : fallback);
+    const int at = static_cast<int>(value);
+    combo->setCurrentIndex(at >= 0 && at < texts.size() ? at : static_cast<int>(fallback));
     return combo;
 }
 
-QCheckBox* flagBox(QWidget* parent, const char* name, const QString& text, int value)
+template <class Choice>
+Choice chosen(const QComboBox* combo)
+{
+    return static_cast<Choice>(combo->currentIndex());
+}
+
+QCheckBox* flagBox(QWidget* parent, const char* name, const QString& text, bool value)
 {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
-    box->setChecked(value != 0);
+    box->setChecked(value);
     return box;
 }
 
@@ -78,7 +87,7 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     m_sortOrder = choiceCombo(
         saving, "UseLIBSortOrder",
         {"Current sort order", "Symbol names", "Ordinal numbers", "File order (unsorted)"},
-        o.UseLIBSortOrder, 3);
+        o.UseLIBSortOrder, LibSortOrder::FileOrder);
     savingForm->addRow("LIB-file's sort order:", m_sortOrder);
     libLayout->addWidget(saving);
 
@@ -87,7 +96,7 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     m_bitCheck = choiceCombo(modules, "UseBitCheck",
                              {"None", "Synchronize manually", "Remove inconsistent modules",
                               "Remove inconsistent and unlocated"},
-                             o.UseBitCheck, 0);
+                             o.UseBitCheck, BitCheck::None);
     modulesForm->addRow("DLL source files synchronization:", m_bitCheck);
     m_duplicateModules = flagBox(modules, "UseBitCheckDuplicates", "&Remove duplicated modules",
                                  o.UseBitCheckDuplicates);
@@ -105,7 +114,7 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
     m_keepMode = choiceCombo(symbols, "UseExcludeGlobalDuplicatesSet",
                              {"Keep none", "Keep first entry", "Match saved LIB, else keep none",
                               "Match saved LIB, else keep first"},
-                             o.UseExcludeGlobalDuplicatesSet, 0);
+                             o.UseExcludeGlobalDuplicatesSet, DuplicateKeep::KeepNone);
     symbolsLayout->addWidget(m_globalDuplicates, 1, 0);
     symbolsLayout->addWidget(m_keepMode, 1, 1);
     m_list = new QTreeWidget(symbols);
@@ -147,7 +156,7 @@ LibOptionsDialog::LibOptionsDialog(Workspace& ws, QtUi& ui, const IconSet& icons
                 "Use a first &priority folder when locating source DLL-files: ", a.UsePriorityPath);
     locateLayout->addWidget(m_priority);
     settings::ObsoleteTest missing;
-    if (o.UseExcludeObsoleteFolders == 1) {
+    if (o.UseExcludeObsoleteFolders) {
         const platform::FileSystem& files = ws.files();
         missing = [&files](const std::string& entry) { return !files.exists(entry); };
     }
@@ -302,28 +311,28 @@ void LibOptionsDialog::removeEntry()
 Options LibOptionsDialog::options() const
 {
     Options o = m_initial;
-    o.UseLIBSortOrder = m_sortOrder->currentIndex();
-    o.UseBitCheck = m_bitCheck->currentIndex();
-    o.UseBitCheckDuplicates = m_duplicateModules->isChecked() ? 1 : 0;
-    o.UseExcludeList = m_excludeList->isChecked() ? 1 : 0;
-    o.UseExcludeGlobalDuplicates = m_globalDuplicates->isChecked() ? 1 : 0;
-    o.UseExcludeGlobalDuplicatesSet = m_keepMode->currentIndex();
+    o.UseLIBSortOrder = chosen<LibSortOrder>(m_sortOrder);
+    o.UseBitCheck = chosen<BitCheck>(m_bitCheck);
+    o.UseBitCheckDuplicates = m_duplicateModules->isChecked();
+    o.UseExcludeList = m_excludeList->isChecked();
+    o.UseExcludeGlobalDuplicates = m_globalDuplicates->isChecked();
+    o.UseExcludeGlobalDuplicatesSet = chosen<DuplicateKeep>(m_keepMode);
     return o;
 }
 
 locate::AutolocateOptions LibOptionsDialog::autolocate() const
 {
     locate::AutolocateOptions a;
-    a.UsePriorityPath = m_priority->isChecked() ? 1 : 0;
+    a.UsePriorityPath = m_priority->isChecked();
     const std::string folder = toPath(m_firstFolder->currentText().trimmed());
     a.FirstFolder = folder.empty() ? folder : platform::withTrailingSeparator(folder);
-    a.UseOnlyPriorityPath = m_onlyPriority->isChecked() ? 1 : 0;
-    a.UseOnlySourcePath = m_onlySource->isChecked() ? 1 : 0;
-    a.UseOnlyEnvironmentPath = m_onlyEnvironment->isChecked() ? 1 : 0;
-    a.UseRelaxedAutolocate = m_relaxed->isChecked() ? 1 : 0;
-    a.UseVerifyOSAutolocate = m_verify->isChecked() ? 1 : 0;
-    a.UseAutolocateDeep = m_deep->isChecked() ? 1 : 0;
-    a.UseOnlyDLLAutolocate = m_onlyDll->isChecked() ? 1 : 0;
+    a.UseOnlyPriorityPath = m_onlyPriority->isChecked();
+    a.UseOnlySourcePath = m_onlySource->isChecked();
+    a.UseOnlyEnvironmentPath = m_onlyEnvironment->isChecked();
+    a.UseRelaxedAutolocate = m_relaxed->isChecked();
+    a.UseVerifyOSAutolocate = m_verify->isChecked();
+    a.UseAutolocateDeep = m_deep->isChecked();
+    a.UseOnlyDLLAutolocate = m_onlyDll->isChecked();
     return a;
 }
 
@@ -332,7 +341,7 @@ void LibOptionsDialog::saveFirstFolderHistory(settings::SettingsStore& store,
                                               const std::string& firstFolder)
 {
     settings::ObsoleteTest missing;
-    if (options.UseExcludeObsoleteFolders == 1) {
+    if (options.UseExcludeObsoleteFolders) {
         const platform::FileSystem& files = m_ws.files();
         missing = [&files](const std::string& entry) { return !files.exists(entry); };
     }

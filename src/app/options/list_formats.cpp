@@ -47,13 +47,13 @@ void ListFormats::add(QTreeView* list, int number)
     m_lists.push_back(List{list, number, listBoxFormat(*list)});
 }
 
-void ListFormats::open(settings::SettingsStore& store, int useRestoreFormat) const
+void ListFormats::open(settings::SettingsStore& store, bool useRestoreFormat) const
 {
     for (const List& list : m_lists) {
         if (list.view == nullptr)
             continue;
         settings::writeDefaultListFormat(store, m_caption, list.number, list.design);
-        if (useRestoreFormat == 1) {
+        if (useRestoreFormat) {
             const std::string format = settings::restoreListFormat(store, m_caption, list.number,
                                                                    list.design, useRestoreFormat);
             (void)applyListBoxFormat(*list.view, format);

@@ -32,8 +32,8 @@ public:
     /// Adds a list; its present layout is its design format.
     void add(QTreeView* list, int number);
     /// At the window's opening: writes each design format to `<C>:List<n>:Format:Default` and,
-    /// with `useRestoreFormat` 1, applies the stored `<C>:List<n>:Format`.
-    void open(settings::SettingsStore& store, int useRestoreFormat) const;
+    /// with `useRestoreFormat` on, applies the stored `<C>:List<n>:Format`.
+    void open(settings::SettingsStore& store, bool useRestoreFormat) const;
     /// Stores each list's present format under `<C>:List<n>:Format`.
     void store(settings::SettingsStore& store) const;
     /// "Restore default listbox settings": applies the stored design formats again.

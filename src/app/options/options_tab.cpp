@@ -40,7 +40,7 @@ OptionsTab::OptionsTab(Workspace& ws, QtUi& ui, const IconSet& icons, std::strin
     auto* generalLayout = new QVBoxLayout(general);
     struct Spec {
         const char* key;
-        int Options::*value;
+        bool Options::*value;
         const char* text;
         bool startup;
     };
@@ -122,13 +122,13 @@ QCheckBox* OptionsTab::box(const char* key) const
 void OptionsTab::showOptions()
 {
     for (const Entry& e : m_entries)
-        e.box->setChecked(m_ws.options.*e.value == 1);
+        e.box->setChecked(m_ws.options.*e.value);
 }
 
 void OptionsTab::apply()
 {
     for (const Entry& e : m_entries)
-        m_ws.options.*e.value = e.box->isChecked() ? 1 : 0;
+        m_ws.options.*e.value = e.box->isChecked();
     store({});
 }
 

@@ -77,7 +77,7 @@ private:
 
     struct Entry {
         const char* key;
-        int Options::*value;
+        bool Options::*value;
         QCheckBox* box;
     };
     Workspace& m_ws;

@@ -136,10 +136,10 @@ TEST_F(FavoritesMenusTest, AddPresentFileAddsTheLibraryFileOnce)
 TEST_F(FavoritesMenusTest, ButtonsFollowUseFavorites)
 {
     MainWindow& w = window();
-    ws.options.UseFavorites = 0;
+    ws.options.UseFavorites = false;
     w.applyOptions();
     EXPECT_FALSE(w.findChild<QToolButton*>("favoritesButton")->isVisible());
-    ws.options.UseFavorites = 1;
+    ws.options.UseFavorites = true;
     w.applyOptions();
     EXPECT_TRUE(w.findChild<QToolButton*>("editFavoritesButton")->isVisible());
 }

@@ -79,7 +79,7 @@ TEST_F(RecentFilesWindowTest, AFileOpenedThroughTheDialogAndTheRecentListIsRecor
 {
     const std::string a = lib("a.lib");
     const std::string b = lib("b.lib");
-    ws.options.UseRecentMenu = 1;
+    ws.options.UseRecentMenu = true;
     MainWindow& w = window();
     for (const std::string& file : {a, b}) {
         dialogResults.push_back({file});
@@ -143,7 +143,7 @@ TEST_F(RecentFilesWindowTest, SaveAsRecordsTheSavedFile)
 TEST_F(RecentFilesWindowTest, SubMenuHidesExecutablesWithTheLibSuffixAndOffersTheWindow)
 {
     storeList({"/x/One.dll", "/x/R&D.lib"});
-    ws.options.UseRecentMenu = 1;
+    ws.options.UseRecentMenu = true;
     ws.options.FileSuffix = ".LIB";
     MainWindow& w = window();
     QMenu* recent = nullptr;
@@ -165,13 +165,13 @@ TEST_F(RecentFilesWindowTest, SubMenuHidesExecutablesWithTheLibSuffixAndOffersTh
 TEST_F(RecentFilesWindowTest, QuickMenuThreeSaysWhenRecentFilesAreDisabled)
 {
     storeList({lib("a.lib")});
-    ws.options.QuickMenu = 3;
-    ws.options.UseQuickMenu = 1;
+    ws.options.QuickMenu = QuickMenuChoice::AddRecentFiles;
+    ws.options.UseQuickMenu = true;
     MainWindow& w = window();
     QMenu* quick = w.quickMenuButton()->menu();
     emit quick->aboutToShow();
     EXPECT_EQ(texts(quick), QStringList({"~< Recent files disabled >"}));
-    ws.options.UseRecentMenu = 1;
+    ws.options.UseRecentMenu = true;
     emit quick->aboutToShow();
     ASSERT_EQ(quick->actions().size(), 3);
     quick->actions().front()->trigger();
@@ -312,7 +312,7 @@ namespace {
 
 TEST_F(RecentFilesWindowTest, LibraryFileMenuReachesTheWindowWithTheRecentMenuOff)
 {
-    ws.options.UseRecentMenu = 0;
+    ws.options.UseRecentMenu = false;
     MainWindow& w = window();
     QMenu* libraryFile = nullptr;
     for (QAction* a : w.popupMenu()->actions()) {

@@ -33,8 +33,8 @@ TEST_F(UpdateTabTest, ListsTheChangesThenUpdatesAndClears)
 {
     const std::string dll =
         folder.write("tools.dll", buildPeWithNames({"Alpha", "Beta"}, "TOOLS.dll").text());
-    ws.options.UseStatusBar = 1;
-    ws.options.UseClearExtract = 1;
+    ws.options.UseStatusBar = true;
+    ws.options.UseClearExtract = true;
     MainWindow& w = window();
     ASSERT_TRUE(w.openFile(dll));
     (void)folder.write("tools.dll", buildPeWithNames({"Alpha", "Gamma"}, "TOOLS.dll").text());

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/library_row.h"
+
 namespace quillon::app {
 
 /// The icon resource of a list icon number (1 to 26, 101 to 113, 151 to 153), such as
@@ -22,6 +24,11 @@ public:
 
     /// The icon of a list icon number; a null icon for an unknown number.
     [[nodiscard]] const QIcon& listIcon(int number) const;
+    /// The icon of a row's picture.
+    [[nodiscard]] const QIcon& listIcon(RowIcon icon) const
+    {
+        return listIcon(static_cast<int>(icon));
+    }
     /// Any icon by its resource name ("QNQuillon", "QNBitButton16", "QNTopMost").
     [[nodiscard]] static QIcon named(const QString& name);
     [[nodiscard]] const QIcon& program() const { return m_program; }

@@ -43,6 +43,7 @@
 #include "program/window_texts.h"
 #include "reports/compare_state.h"
 #include "reports/export_rows.h"
+#include "settings/options_io.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
@@ -100,8 +101,9 @@ void MainWindow::restoreListFormats()
 {
     // The lists open before the options are loaded: the flag is read where it is kept.
     settings::SettingsStore& store = m_ws.settings();
-    m_listFormats->open(
-        store, store.readNumber("Options", "UseRestoreFormat", m_ws.options.UseRestoreFormat));
+    Options stored = m_ws.options;
+    settings::LoadOption(store, stored, &Options::UseRestoreFormat);
+    m_listFormats->open(store, stored.UseRestoreFormat);
 }
 
 void MainWindow::restoreDefaultListFormats()
@@ -122,7 +124,7 @@ void MainWindow::createLibraryTab()
         b->setObjectName(name);
         b->setToolTip(tip);
         b->setIconSize(QSize(20, 20));
-        b->setAutoRaise(m_ws.options.UseFlatButtons != 0);
+        b->setAutoRaise(m_ws.options.UseFlatButtons);
         buttons->addWidget(b);
         return b;
     };
@@ -312,12 +314,12 @@ void MainWindow::applyOptions()
         if (!shown)
             tab->hide();
     };
-    placeTab(m_queryTab, "Extracted functions", o.UseShowQuery == 1, 1);
-    placeTab(m_compareTab, "Disk-compare", o.UseShowCompare == 1, o.UseShowQuery == 1 ? 2 : 1);
+    placeTab(m_queryTab, "Extracted functions", o.UseShowQuery, 1);
+    placeTab(m_compareTab, "Disk-compare", o.UseShowCompare, o.UseShowQuery ? 2 : 1);
 
-    m_icons.setOsIcons(o.UseOsIcons != 0);
-    m_tree->setColumnHidden(LibraryTreeModel::OrdinalHex, o.UseHexColumn != 1);
-    m_tree->setColumnHidden(LibraryTreeModel::EntryPoint, o.UseHexEntryPoint != 1);
+    m_icons.setOsIcons(o.UseOsIcons);
+    m_tree->setColumnHidden(LibraryTreeModel::OrdinalHex, !o.UseHexColumn);
+    m_tree->setColumnHidden(LibraryTreeModel::EntryPoint, !o.UseHexEntryPoint);
     // Stored widths are in the design's units; on screen they are never narrower than the
     // column's title.
     auto width = [&](int column, int stored) {
@@ -329,13 +331,13 @@ void MainWindow::applyOptions()
     width(LibraryTreeModel::Unsorted, o.UseUnsortedWidth);
     m_tree->setColumnWidth(LibraryTreeModel::Spacer, 8);
 
-    m_banner->setVisible(o.UseNoBanner != 1);
-    m_quickButton->setVisible(o.UseQuickMenu == 1);
-    m_changeQuickButton->setVisible(o.UseQuickMenu == 1);
-    m_topmostButton->setVisible(o.UseTopWindow == 1);
-    m_favoritesButton->setVisible(o.UseFavorites == 1);
-    m_editFavoritesButton->setVisible(o.UseFavorites == 1);
-    statusBar()->setVisible(o.UseStatusBar == 1);
+    m_banner->setVisible(!o.UseNoBanner);
+    m_quickButton->setVisible(o.UseQuickMenu);
+    m_changeQuickButton->setVisible(o.UseQuickMenu);
+    m_topmostButton->setVisible(o.UseTopWindow);
+    m_favoritesButton->setVisible(o.UseFavorites);
+    m_editFavoritesButton->setVisible(o.UseFavorites);
+    statusBar()->setVisible(o.UseStatusBar);
     fillQuickMenu();
     updateBitButton();
     updateTopmost();
@@ -344,7 +346,7 @@ void MainWindow::applyOptions()
     applyListAppearance(this, readListAppearance(m_ws.settings()));
     widenToTitles(m_tree->header());
     // Tool tips are shown only when asked for.
-    const bool tips = o.UseToolTips == 1;
+    const bool tips = o.UseToolTips;
     for (QWidget* w : findChildren<QWidget*>()) {
         if (!w->property("quillonTip").isValid())
             w->setProperty("quillonTip", w->toolTip());
@@ -464,7 +466,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_ui.status(3, "");
     // Moving or sizing the window changes no state of its own, so the placement the next
     // start restores is written here too.
-    if (m_ws.options.UseSaveWindow == 1) {
+    if (m_ws.options.UseSaveWindow) {
         savePlacement();
         settings::writeMainWidthPref(
             m_ws.settings(), normalGeometry().isValid() ? normalGeometry().width() : width());
@@ -472,11 +474,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_ws.settings().writeNumber(
         "Options", "UseUnsortedWidth",
         m_tree->columnWidth(LibraryTreeModel::Unsorted) * 2 / kColumnFactor);
-    if (m_ws.options.UseHexEntryPoint == 1)
+    if (m_ws.options.UseHexEntryPoint)
         m_ws.settings().writeNumber(
             "Options", "UseHexEntryWidth",
             m_tree->columnWidth(LibraryTreeModel::EntryPoint) * 2 / kColumnFactor);
-    if (m_ws.options.UseRestoreFormat == 1)
+    if (m_ws.options.UseRestoreFormat)
         m_listFormats->store(m_ws.settings());
     event->accept();
 }
@@ -486,9 +488,9 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange)
         return;
-    if ((isMinimized() || isMaximized()) && m_ws.options.UseSaveWindow == 1)
+    if ((isMinimized() || isMaximized()) && m_ws.options.UseSaveWindow)
         savePlacement();
-    if (isMinimized() && m_ws.options.UseMinimizeTray == 1) {
+    if (isMinimized() && m_ws.options.UseMinimizeTray) {
         if (m_tray == nullptr) {
             m_tray = new TrayIcon(m_ws, *this, m_icons);
             connect(m_tray, &TrayIcon::aboutRequested, this, &MainWindow::showAboutBox);

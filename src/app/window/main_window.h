@@ -143,7 +143,7 @@ public:
     void editListCommand(bool favorites);
     /// The search dialog in query mode (F6), then the query into the extracted functions.
     void queryCommand();
-    /// Extracts the hooked rows, or the selected row, into the extracted functions (Ctrl+E).
+    /// Extracts the marked rows, or the selected row, into the extracted functions (Ctrl+E).
     void extractCommand();
     /// "&Find..." (Alt+F3) or "Find &next" (F3) in the library list.
     void findCommand(bool findNext);
@@ -214,7 +214,7 @@ private:
     void rowsEdited();
 
     void toggleMarkCommand();
-    void markAllCommand(bool hooked);
+    void markAllCommand(bool marked);
     void invertMarksCommand();
     void markExcludeCommand(std::uint8_t exclude);
     void nextMarkCommand();

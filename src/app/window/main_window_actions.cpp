@@ -10,6 +10,7 @@
 #include "app/library/library_data_window.h"
 #include "app/widgets/qt_ui.h"
 #include "app/window/main_window.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -21,9 +22,25 @@ namespace {
 constexpr const char* kAvailable = "quillonAvailable";
 constexpr const char* kNeedsRows = "quillonNeedsRows";
 
-const char* const kQuickMenuNames[] = {"Quickmenu: Sort the list", "Quickmenu: Add recent files",
-                                       "Quickmenu: Mark selections",
-                                       "Quickmenu: Expand/contract tree"};
+/// A choice of an option and the menu text that offers it.
+template <class Choice>
+struct NamedChoice {
+    Choice choice;
+    const char* name;
+};
+
+const NamedChoice<QuickMenuChoice> kQuickMenus[] = {
+    {QuickMenuChoice::SortList, "Quickmenu: Sort the list"},
+    {QuickMenuChoice::AddRecentFiles, "Quickmenu: Add recent files"},
+    {QuickMenuChoice::MarkSelections, "Quickmenu: Mark selections"},
+    {QuickMenuChoice::ExpandContractTree, "Quickmenu: Expand/contract tree"},
+};
+
+const NamedChoice<LibraryBitness> kBitnessChoices[] = {
+    {LibraryBitness::Set16Bit, "Set 16-bit library"},
+    {LibraryBitness::Set32Bit, "Set 32-bit library"},
+    {LibraryBitness::Automatic, "Determine automatically"},
+};
 
 }  // namespace
 
@@ -252,20 +269,26 @@ void MainWindow::fillQuickMenu()
 {
     const LibraryActions& a = m_actions;
     m_quickMenu->clear();
-    const int choice = m_ws.options.QuickMenu;
+    const QuickMenuChoice choice = m_ws.options.QuickMenu;
+    // A number that names no quick menu shows the sort menu under the first name.
+    const char* tip = kQuickMenus[0].name;
+    for (const NamedChoice<QuickMenuChoice>& e : kQuickMenus) {
+        if (e.choice == choice)
+            tip = e.name;
+    }
     switch (choice) {
-        case 3:
-            if (m_ws.options.UseRecentMenu == 0)
+        case QuickMenuChoice::AddRecentFiles:
+            if (!m_ws.options.UseRecentMenu)
                 m_quickMenu->addAction("< Recent files disabled >")->setEnabled(false);
             else
                 fillRecentMenu(m_quickMenu);
             break;
-        case 4:
+        case QuickMenuChoice::MarkSelections:
             for (QAction* x : {a.quickMarkExcluded, a.quickMarkDuplicated, a.toggleMark, a.markAll,
                                a.removeMarks, a.invertMarks})
                 m_quickMenu->addAction(x);
             break;
-        case 5:
+        case QuickMenuChoice::ExpandContractTree:
             m_quickMenu->addAction(a.expandAll);
             m_quickMenu->addAction(a.contractAll);
             break;
@@ -274,21 +297,20 @@ void MainWindow::fillQuickMenu()
                 m_quickMenu->addAction(x);
             break;
     }
-    const int tip = (choice >= 2 && choice <= 5) ? choice - 2 : 0;
-    m_quickButton->setToolTip(kQuickMenuNames[tip]);
-    m_quickButton->setProperty("quillonTip", QString(kQuickMenuNames[tip]));
+    m_quickButton->setToolTip(tip);
+    m_quickButton->setProperty("quillonTip", QString(tip));
 }
 
 void MainWindow::fillChangeQuickMenu()
 {
     m_changeQuickMenu->clear();
-    for (int i = 0; i < 4; ++i) {
-        QAction* item = m_changeQuickMenu->addAction(kQuickMenuNames[i]);
+    for (const NamedChoice<QuickMenuChoice>& e : kQuickMenus) {
+        QAction* item = m_changeQuickMenu->addAction(e.name);
         item->setCheckable(true);
-        item->setChecked(m_ws.options.QuickMenu == i + 2);
-        connect(item, &QAction::triggered, this, [this, i] {
-            m_ws.options.QuickMenu = i + 2;
-            m_ws.settings().writeNumber("Options", "QuickMenu", i + 2);
+        item->setChecked(m_ws.options.QuickMenu == e.choice);
+        connect(item, &QAction::triggered, this, [this, choice = e.choice] {
+            m_ws.options.QuickMenu = choice;
+            settings::SaveOption(m_ws.settings(), m_ws.options, &Options::QuickMenu);
             fillQuickMenu();
         });
     }
@@ -297,32 +319,30 @@ void MainWindow::fillChangeQuickMenu()
 void MainWindow::fillBitMenu()
 {
     m_bitMenu->clear();
-    const char* const choices[] = {"Set 16-bit library", "Set 32-bit library",
-                                   "Determine automatically"};
-    for (int i = 0; i < 3; ++i) {
-        QAction* item = m_bitMenu->addAction(choices[i]);
+    for (const NamedChoice<LibraryBitness>& e : kBitnessChoices) {
+        QAction* item = m_bitMenu->addAction(e.name);
         item->setCheckable(true);
-        item->setChecked(m_ws.options.UseBitCheckSet == i + 1);
-        connect(item, &QAction::triggered, this, [this, i] {
-            m_ws.options.UseBitCheckSet = i + 1;
-            m_ws.settings().writeNumber("Options", "UseBitCheckSet", i + 1);
+        item->setChecked(m_ws.options.UseBitCheckSet == e.choice);
+        connect(item, &QAction::triggered, this, [this, choice = e.choice] {
+            m_ws.options.UseBitCheckSet = choice;
+            settings::SaveOption(m_ws.settings(), m_ws.options, &Options::UseBitCheckSet);
             updateBitButton();
         });
     }
     m_bitMenu->addSeparator();
     QAction* duplicates = m_bitMenu->addAction("Remove &duplicated modules");
     duplicates->setCheckable(true);
-    duplicates->setChecked(m_ws.options.UseBitCheckSetDuplicates == 1);
+    duplicates->setChecked(m_ws.options.UseBitCheckSetDuplicates);
     connect(duplicates, &QAction::triggered, this, [this](bool on) {
-        m_ws.options.UseBitCheckSetDuplicates = on ? 1 : 0;
-        m_ws.settings().writeNumber("Options", "UseBitCheckSetDuplicates", on ? 1 : 0);
+        m_ws.options.UseBitCheckSetDuplicates = on;
+        settings::SaveOption(m_ws.settings(), m_ws.options, &Options::UseBitCheckSetDuplicates);
     });
     QAction* unlocated = m_bitMenu->addAction("Remove &unlocated modules");
     unlocated->setCheckable(true);
-    unlocated->setChecked(m_ws.options.UseBitCheckSetUnlocated == 1);
+    unlocated->setChecked(m_ws.options.UseBitCheckSetUnlocated);
     connect(unlocated, &QAction::triggered, this, [this](bool on) {
-        m_ws.options.UseBitCheckSetUnlocated = on ? 1 : 0;
-        m_ws.settings().writeNumber("Options", "UseBitCheckSetUnlocated", on ? 1 : 0);
+        m_ws.options.UseBitCheckSetUnlocated = on;
+        settings::SaveOption(m_ws.settings(), m_ws.options, &Options::UseBitCheckSetUnlocated);
     });
 }
 
@@ -330,14 +350,14 @@ void MainWindow::updateBitButton()
 {
     QString name = "QNBitButton";
     switch (m_ws.options.UseBitCheckSet) {
-        case 1:
+        case LibraryBitness::Set16Bit:
             name += "16";
             break;
-        case 2:
+        case LibraryBitness::Set32Bit:
             name += "32";
             break;
         default:
-            if (m_ws.options.UseBitCheck != 0)
+            if (m_ws.options.UseBitCheck != BitCheck::None)
                 name += "X";
             break;
     }
@@ -347,11 +367,11 @@ void MainWindow::updateBitButton()
 
 void MainWindow::updateTopmost()
 {
-    const bool on = m_ws.options.TopWindow == 1;
+    const bool on = m_ws.options.TopWindow;
     const QString tip = on ? "Push to DISABLE topmost window" : "Push to ENABLE topmost window";
     m_topmostButton->setIcon(IconSet::named(on ? "QNTopMost" : "QNNotTopMost"));
     m_topmostButton->setProperty("quillonTip", tip);
-    m_topmostButton->setToolTip(m_ws.options.UseToolTips == 1 ? tip : QString());
+    m_topmostButton->setToolTip(m_ws.options.UseToolTips ? tip : QString());
     const bool flagged = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (flagged != on) {
         const bool visible = isVisible();
@@ -372,7 +392,7 @@ void MainWindow::updateActions()
     }
     m_actions.revert->setText(empty ? "&Recall last file" : "&Revert");
     // The update commands run only while "DLL source files synchronization:" is set.
-    if (m_ws.options.UseBitCheck == 0) {
+    if (m_ws.options.UseBitCheck == BitCheck::None) {
         for (QAction* x : {m_actions.updateOne, m_actions.updateAll})
             x->setEnabled(false);
     }
@@ -382,8 +402,8 @@ void MainWindow::updateActions()
     m_actions.sortFile->setChecked(order == SortOrder::FileOrder);
     m_actions.sortAscending->setChecked(!m_ws.sortDescending);
     m_actions.sortDescending->setChecked(m_ws.sortDescending);
-    m_actions.undecoratedNames->setChecked(m_ws.options.UseUndecoratedNames != 0);
-    m_recentMenu->menuAction()->setVisible(m_ws.options.UseRecentMenu == 1);
+    m_actions.undecoratedNames->setChecked(m_ws.options.UseUndecoratedNames);
+    m_recentMenu->menuAction()->setVisible(m_ws.options.UseRecentMenu);
     if (m_extractedTab != nullptr)
         m_extractedTab->updateActions();
 }

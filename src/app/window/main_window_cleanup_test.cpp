@@ -90,9 +90,9 @@ TEST_F(MainWindowCleanupTest, F10WithOnlyDuplicatesCheckedReportsThemInItsMessag
     settings.writeSetting("Cleanup", "CheckDub", "1");
     settings.writeSetting("Cleanup", "Cleanup", "0");
     settings.writeSetting("Cleanup", "ShowReport", "1");
-    ws.options.UseExcludeGlobalDuplicates = 1;
-    ws.options.UseExcludeGlobalDuplicatesSet = 1;  // keep the first entry
-    ws.options.UseExcludeList = 1;                 // symbols cleanup switched on
+    ws.options.UseExcludeGlobalDuplicates = true;
+    ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;  // keep the first entry
+    ws.options.UseExcludeList = true;  // symbols cleanup switched on
     bool shown = false;
     whenShown<SymbolsCleanupDialog>([&shown](SymbolsCleanupDialog& s) {
         shown = true;

@@ -27,6 +27,7 @@
 #include "refresh/clear_lists.h"
 #include "reports/clarion_map.h"
 #include "reports/compare_state.h"
+#include "settings/options_io.h"
 #include "settings/recent_files.h"
 #include "settings/settings_store.h"
 
@@ -48,9 +49,9 @@ void MainWindow::toggleMarkCommand()
     m_model->rowsChanged(*row, *row + 1);
 }
 
-void MainWindow::markAllCommand(bool hooked)
+void MainWindow::markAllCommand(bool marked)
 {
-    setAllMarks(m_ws, hooked);
+    setAllMarks(m_ws, marked);
     rowsEdited();
 }
 
@@ -189,14 +190,14 @@ void MainWindow::exportMapCommand(MapScope scope)
         m_ui.message(reports::mapWriteFailure(*path, written.error()));
         return;
     }
-    if (m_ws.options.UseStatusBar != 0)
+    if (m_ws.options.UseStatusBar)
         m_ui.status(1, reports::mapWrittenStatus(*path, functions));
 }
 
 void MainWindow::toggleUndecoratedNames()
 {
-    m_ws.options.UseUndecoratedNames = m_ws.options.UseUndecoratedNames != 0 ? 0 : 1;
-    m_ws.settings().writeNumber("Options", "UseUndecoratedNames", m_ws.options.UseUndecoratedNames);
+    m_ws.options.UseUndecoratedNames = !m_ws.options.UseUndecoratedNames;
+    settings::SaveOption(m_ws.settings(), m_ws.options, &Options::UseUndecoratedNames);
     m_model->allRowsChanged();
     if (m_extractedTab != nullptr)
         m_extractedTab->model()->resetWith([] {});
@@ -227,8 +228,8 @@ void MainWindow::showPopup()
 
 void MainWindow::toggleTopmost()
 {
-    m_ws.options.TopWindow = m_ws.options.TopWindow == 1 ? 0 : 1;
-    m_ws.settings().writeNumber("Options", "TopWindow", m_ws.options.TopWindow);
+    m_ws.options.TopWindow = !m_ws.options.TopWindow;
+    settings::SaveOption(m_ws.settings(), m_ws.options, &Options::TopWindow);
     updateTopmost();
 }
 

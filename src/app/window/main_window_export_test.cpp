@@ -22,9 +22,9 @@ protected:
     {
         addLibrary(ws, modules, symbols);
         ws.library.LibraryFileName = "/libs/test.lib";
-        ws.options.UseExportTextCopy = 1;
-        ws.options.UseExportTextNotepad = 1;
-        ws.options.UseStatusBar = 1;
+        ws.options.UseExportTextCopy = AskChoice::Never;
+        ws.options.UseExportTextNotepad = AskChoice::Never;
+        ws.options.UseStatusBar = true;
         MainWindow& w = window();
         w.libraryReplaced();
         w.selectRow(select);
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(MainWindowExportTest, F12InTheExtractedFunctionsListListsItsRowsInItsOrder)
 {
-    ws.options.UseShowQuery = 1;
+    ws.options.UseShowQuery = true;
     MainWindow& w = withLibrary(2, 2, 0);
     w.applyOptions();
     for (const auto& [module, symbol, ordinal] :

@@ -188,7 +188,7 @@ void MainWindow::locateAllCommand()
     const std::array<std::string, 3> summary = {m_ui.statusText(1), m_ui.statusText(2),
                                                 m_ui.statusText(3)};
     libraryEdited();
-    if (m_ws.options.UseStatusBar != 0) {
+    if (m_ws.options.UseStatusBar) {
         for (int pane = 1; pane <= 3; ++pane)
             m_ui.status(pane, summary[static_cast<std::size_t>(pane - 1)]);
     }

@@ -124,7 +124,7 @@ TEST_F(FileCommandsTest, SaveWritesTheTargetAndClearsTheChange)
 
 TEST_F(FileCommandsTest, SaveAndSaveAsLeaveTheirReportInTheStatusBar)
 {
-    ws.options.UseStatusBar = 1;
+    ws.options.UseStatusBar = true;
     MainWindow& w = window();
     const std::string lib = toolsLib();
     ASSERT_TRUE(w.openFile(lib));
@@ -398,12 +398,12 @@ TEST_F(SettingsWritesTest, OpeningAFileWithAFullRecentListWritesTheSettingsOnce)
 
 using quillon::testing::buildPeWithNames;
 
-TEST_F(FileCommandsTest, LoadingMarksGlobalDuplicatesAndKeepsTheHooks)
+TEST_F(FileCommandsTest, LoadingMarksGlobalDuplicatesAndKeepsTheMarks)
 {
-    ws.options.UseExcludeList = 1;
-    ws.options.UseExcludeGlobalDuplicates = 1;
-    ws.options.UseExcludeGlobalDuplicatesSet = 1;  // keep first entry
-    ws.options.UseNoMessages = 1;                  // no duplicate-module question: hooks stay
+    ws.options.UseExcludeList = true;
+    ws.options.UseExcludeGlobalDuplicates = true;
+    ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;  // keep first entry
+    ws.options.UseNoMessages = true;  // no duplicate-module question: hooks stay
     const std::string one =
         folder.write("one.dll", buildPeWithNames({"Shared", "A"}, "ONE").text());
     const std::string two =
@@ -417,7 +417,7 @@ TEST_F(FileCommandsTest, LoadingMarksGlobalDuplicatesAndKeepsTheHooks)
     EXPECT_EQ(rows[1].EXCLUDE, kExcludeNone);       // ONE/Shared is kept
     EXPECT_EQ(rows[4].EXCLUDE, kExcludeDuplicate);  // TWO/SHARED is marked
     EXPECT_EQ(rows[3].EXCLUDE, kExcludeDuplicate);  // and so is its module row
-    EXPECT_EQ(rows[6].MARK, 1);                     // the second ONE arrived hooked
+    EXPECT_EQ(rows[6].MARK, 1);                     // the second ONE arrived marked
     EXPECT_EQ(rows[7].MARK, 1);
     key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);  // remove all marks
     key(Qt::Key_Delete);  // removing the selected first module renews the marks

@@ -45,9 +45,9 @@ protected:
         postProcessLoad(ws, 0, {"/libs/test.lib", false, 0});
         ws.library.LibraryFileName = "/libs/test.lib";
         ws.library.LibraryChanged = false;
-        ws.options.UseShowQuery = 1;
-        ws.options.UseShowCompare = 1;
-        ws.options.UseStatusBar = 1;
+        ws.options.UseShowQuery = true;
+        ws.options.UseShowCompare = true;
+        ws.options.UseStatusBar = true;
         QueryResult extracted;
         extracted.MODULENAME.assign("WINSTUFF");
         extracted.SYMBOL = kStdcall;
@@ -125,7 +125,7 @@ TEST_F(MainWindowNamesTest, UndecoratedNamesShowInEveryListWithoutChangingTheLib
     for (std::size_t i = 0; i < told.size(); i += 2)
         EXPECT_GT(told[i]->count() + told[i + 1]->count(), 0) << "list " << i / 2;
     EXPECT_TRUE(option.isChecked());
-    EXPECT_EQ(ws.options.UseUndecoratedNames, 1);
+    EXPECT_TRUE(ws.options.UseUndecoratedNames);
     EXPECT_EQ(settings.readNumber("Options", "UseUndecoratedNames", 0), 1);
     EXPECT_EQ(shown(kStdcall), "GetThing");
     EXPECT_EQ(shown(kMicrosoft), "public: int __thiscall File::Open(char const *)");
@@ -157,7 +157,7 @@ TEST_F(MainWindowNamesTest, UndecoratedNamesShowInEveryListWithoutChangingTheLib
 
 TEST_F(MainWindowNamesTest, ANewWindowShowsTheStoredChoice)
 {
-    ws.options.UseUndecoratedNames = 1;
+    ws.options.UseUndecoratedNames = true;
     MainWindow& w = withLibrary();
     EXPECT_TRUE(w.actions().undecoratedNames->isChecked());
     EXPECT_EQ(shown(kStdcall), "GetThing");

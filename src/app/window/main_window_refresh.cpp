@@ -23,7 +23,7 @@ void MainWindow::refreshFinished(std::optional<std::size_t> row)
         selectRow(*row);
     updateCaption();
     updateActions();
-    if (m_ws.options.UseStatusBar != 0) {
+    if (m_ws.options.UseStatusBar) {
         for (int pane = 1; pane <= 3; ++pane)
             m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
     }
@@ -42,7 +42,7 @@ void MainWindow::revertCommand()
         return;
     }
     // The library was emptied as "Cl&ear all modules" empties it, the other lists with it.
-    if (m_ws.options.UseClearExtract == 1)
+    if (m_ws.options.UseClearExtract)
         otherListsCleared();
     refreshFinished(m_ws.library.empty() ? std::nullopt : std::optional<std::size_t>(0));
     updateStatus();
@@ -63,7 +63,7 @@ void MainWindow::revertModuleCommand()
 
 void MainWindow::updateModuleCommand()
 {
-    if (m_ws.options.UseBitCheck == 0 || m_ws.library.empty() || m_ui.busy())
+    if (m_ws.options.UseBitCheck == BitCheck::None || m_ws.library.empty() || m_ui.busy())
         return;
     const auto selected = selectedRow();
     const bool marked = anyMarked(m_ws);
@@ -84,7 +84,7 @@ void MainWindow::updateModuleCommand()
 
 void MainWindow::updateLibraryCommand()
 {
-    if (m_ws.options.UseBitCheck == 0 || m_ws.library.empty() || m_ui.busy())
+    if (m_ws.options.UseBitCheck == BitCheck::None || m_ws.library.empty() || m_ui.busy())
         return;
     m_ui.setBusy(true);
     m_model->resetWith([&] { (void)refresh::updateLibrary(m_ws); });

@@ -43,7 +43,7 @@ TEST_F(RefreshCommandsTest, UpdateCommandsWaitForSourceSynchronization)
     key(Qt::Key_F8, Qt::ShiftModifier);
     EXPECT_EQ(ws.library.rows, before);
 
-    ws.options.UseBitCheck = 1;
+    ws.options.UseBitCheck = BitCheck::SynchronizeManually;
     w.applyOptions();
     for (QAction* x : {a.updateOne, a.updateAll})
         EXPECT_TRUE(x->isEnabled()) << x->text().toStdString();
@@ -53,8 +53,8 @@ TEST_F(RefreshCommandsTest, ShiftF8ReloadsAModuleFromItsChangedDllAndKeepsTheCou
 {
     const std::string dll =
         folder.write("tools.dll", buildPeWithNames({"Alpha", "Beta"}, "TOOLS.dll").text());
-    ws.options.UseBitCheck = 1;
-    ws.options.UseStatusBar = 1;
+    ws.options.UseBitCheck = BitCheck::SynchronizeManually;
+    ws.options.UseStatusBar = true;
     MainWindow& w = window();
     ASSERT_TRUE(w.openFile(dll));
     (void)folder.write("tools.dll",
@@ -87,9 +87,9 @@ TEST_F(RefreshCommandsTest, AltRRevertsTheSelectedModuleToTheEndOfTheList)
 TEST_F(RefreshCommandsTest, RevertEmptiesTheExtractedFunctionsShownAsClearAllModulesDoes)
 {
     const std::string lib = folder.write("tools.lib", libBytes({{"TOOLS", "Alpha", 1}}));
-    ws.options.UseShowQuery = 1;
-    ws.options.UseStatusBar = 1;
-    ws.options.UseNoMessages = 1;
+    ws.options.UseShowQuery = true;
+    ws.options.UseStatusBar = true;
+    ws.options.UseNoMessages = true;
     MainWindow& w = window();
     w.applyOptions();
     ASSERT_TRUE(w.openFile(lib));
@@ -111,7 +111,7 @@ TEST_F(RefreshCommandsTest, RevertEmptiesTheExtractedFunctionsShownAsClearAllMod
 TEST_F(RefreshCommandsTest, CleanupMenuNamesTheMarkedModulesWhenRowsAreHooked)
 {
     testing::addLibrary(ws, 2, 2);
-    ws.options.UseBitCheck = 1;
+    ws.options.UseBitCheck = BitCheck::SynchronizeManually;
     MainWindow& w = window();
     w.libraryReplaced();
     auto* button = w.findChild<QToolButton*>("cleanupOptionsButton");

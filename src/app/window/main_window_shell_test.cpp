@@ -40,7 +40,7 @@ TEST_F(ShellTest, BannerIsHiddenByTheOption)
             shapes << lines;
     }
     EXPECT_EQ(shapes, (QList<qsizetype>{1, 2, 0}));
-    ws.options.UseNoBanner = 1;
+    ws.options.UseNoBanner = true;
     w.applyOptions();
     EXPECT_FALSE(w.banner()->isVisible());
 }
@@ -141,11 +141,11 @@ TEST_F(ShellTest, SameAddSaveMakesTheSourceFolderTheDefaultTarget)
 {
     const std::string source = folder.file("source");
     std::filesystem::create_directories(source);
-    ws.options.OptionAddFolder = 3;
+    ws.options.OptionAddFolder = SourceFolderChoice::Fixed;
     ws.options.AddFolder = source;
-    ws.options.OptionSaveFolder = 1;
+    ws.options.OptionSaveFolder = TargetFolderChoice::SystemDefault;
     EXPECT_EQ(defaultTargetFolder(ws, "/start"), "/start");
-    ws.options.UseSameAddSave = 1;
+    ws.options.UseSameAddSave = true;
     EXPECT_EQ(platform::withoutTrailingSeparator(defaultTargetFolder(ws, "/start")), source);
 }
 

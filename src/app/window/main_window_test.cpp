@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, OpenedLibraryShowsItsModulesCollapsed)
     ASSERT_EQ(model->rowCount(), 3);
     for (int m = 0; m < 3; ++m)
         EXPECT_FALSE(w.tree()->isExpanded(model->index(m, 0))) << m;
-    EXPECT_EQ(ws.library.rows[0].ICON, 5);  // a collapsed 32-bit module
+    EXPECT_EQ(ws.library.rows[0].ICON, RowIcon::ShutFold32);  // a collapsed 32-bit module
 }
 
 TEST_F(MainWindowTest, TabsAreInOrderAndFollowTheirOptions)
@@ -67,8 +67,8 @@ TEST_F(MainWindowTest, TabsAreInOrderAndFollowTheirOptions)
     for (int i = 0; i < w.tabs()->count(); ++i)
         names << w.tabs()->tabText(i);
     EXPECT_EQ(names, QStringList({" Library ", "Update library", " Options ", " About "}));
-    ws.options.UseShowQuery = 1;
-    ws.options.UseShowCompare = 1;
+    ws.options.UseShowQuery = true;
+    ws.options.UseShowCompare = true;
     w.applyOptions();
     names.clear();
     for (int i = 0; i < w.tabs()->count(); ++i)
@@ -77,39 +77,40 @@ TEST_F(MainWindowTest, TabsAreInOrderAndFollowTheirOptions)
                                   "Update library", " Options ", " About "}));
 }
 
-TEST_F(MainWindowTest, SpaceTogglesTheHookAndItsIcon)
+TEST_F(MainWindowTest, SpaceTogglesTheMarkAndItsIcon)
 {
     withLibrary(1);
-    EXPECT_EQ(ws.library.rows[1].ICON, 101);
+    EXPECT_EQ(ws.library.rows[1].ICON, RowIcon::Function);
     key(Qt::Key_Space);
     EXPECT_EQ(ws.library.rows[1].MARK, 1);
-    EXPECT_EQ(ws.library.rows[1].ICON, 102);
+    EXPECT_EQ(ws.library.rows[1].ICON, RowIcon::FunctionHookBlue);
     key(Qt::Key_Space);
     EXPECT_EQ(ws.library.rows[1].MARK, 0);
-    EXPECT_EQ(ws.library.rows[1].ICON, 101);
+    EXPECT_EQ(ws.library.rows[1].ICON, RowIcon::Function);
 }
 
 TEST_F(MainWindowTest, MarkAllRemoveAllAndInvertByTheirKeys)
 {
     withLibrary(1);
-    auto hooked = [&] {
+    auto marked = [&] {
         std::size_t n = 0;
         for (const LibraryRow& row : ws.library.rows)
             n += row.MARK;
         return n;
     };
     key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(hooked(), ws.library.rows.size());
+    EXPECT_EQ(marked(), ws.library.rows.size());
     key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(hooked(), 0u);
+    EXPECT_EQ(marked(), 0u);
     key(Qt::Key_Space);
     key(Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(hooked(), ws.library.rows.size() - 1);
+    EXPECT_EQ(marked(), ws.library.rows.size() - 1);
     EXPECT_EQ(ws.library.rows[1].MARK, 0);
-    EXPECT_EQ(ws.library.rows[0].ICON, 11);  // hooked module, blue hook, collapsed
+    EXPECT_EQ(ws.library.rows[0].ICON,
+              RowIcon::ShutFoldBlueHook);  // marked module, blue hook, collapsed
 }
 
-TEST_F(MainWindowTest, NextMarkWithoutHooksSaysNoMarksFound)
+TEST_F(MainWindowTest, NextMarkWithoutMarksSaysNoMarksFound)
 {
     withLibrary(0);
     key(Qt::Key_F7);
@@ -210,7 +211,7 @@ TEST_F(MainWindowTest, PlacementIsSavedOnClosingAndRestoredAtStart)
     EXPECT_EQ(w.geometry(), QRect(40, 50, 700, 450));
 
     // Without "Preserve window changes" nothing is written.
-    ws.options.UseSaveWindow = 0;
+    ws.options.UseSaveWindow = false;
     w.show();
     w.setGeometry(10, 10, 500, 400);
     EXPECT_TRUE(w.close());
@@ -234,7 +235,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheHookedRowsAndTheCountsFollow)
     EXPECT_EQ(qtUi.statusText(3), "F:3/7");
 }
 
-TEST_F(MainWindowTest, DeleteWithoutHooksRemovesTheSelectedRow)
+TEST_F(MainWindowTest, DeleteWithoutMarksRemovesTheSelectedRow)
 {
     withLibrary(3);
     key(Qt::Key_Delete);
@@ -300,7 +301,7 @@ TEST_F(MainWindowTest, ClosingWithSuppressedMessagesAsksNothing)
 {
     MainWindow& w = withLibrary();
     ws.library.LibraryChanged = true;
-    ws.options.UseNoMessages = 1;
+    ws.options.UseNoMessages = true;
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(messages.empty());
 }
@@ -375,11 +376,11 @@ TEST_F(MainWindowTest, QuickMenuButtonFollowsItsOption)
 {
     MainWindow& w = window();
     EXPECT_FALSE(w.quickMenuButton()->isVisible());
-    ws.options.UseQuickMenu = 1;
+    ws.options.UseQuickMenu = true;
     w.applyOptions();
     EXPECT_TRUE(w.quickMenuButton()->isVisible());
     EXPECT_EQ(w.quickMenuButton()->toolTip(), "Quickmenu: Sort the list");
-    ws.options.QuickMenu = 5;
+    ws.options.QuickMenu = QuickMenuChoice::ExpandContractTree;
     w.applyOptions();
     EXPECT_EQ(w.quickMenuButton()->toolTip(), "Quickmenu: Expand/contract tree");
     QStringList texts;
@@ -392,11 +393,11 @@ TEST_F(MainWindowTest, BitButtonIconFollowsTheSetting)
 {
     MainWindow& w = window();
     EXPECT_EQ(w.bitButton()->property("quillonIcon").toString(), "QNBitButton");
-    ws.options.UseBitCheckSet = 2;
+    ws.options.UseBitCheckSet = LibraryBitness::Set32Bit;
     w.applyOptions();
     EXPECT_EQ(w.bitButton()->property("quillonIcon").toString(), "QNBitButton32");
-    ws.options.UseBitCheckSet = 3;
-    ws.options.UseBitCheck = 1;
+    ws.options.UseBitCheckSet = LibraryBitness::Automatic;
+    ws.options.UseBitCheck = BitCheck::SynchronizeManually;
     w.applyOptions();
     EXPECT_EQ(w.bitButton()->property("quillonIcon").toString(), "QNBitButtonX");
 }
@@ -405,7 +406,7 @@ TEST_F(MainWindowTest, TopmostTogglesAndIsStoredAtOnce)
 {
     MainWindow& w = window();
     key(Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(ws.options.TopWindow, 1);
+    EXPECT_TRUE(ws.options.TopWindow);
     EXPECT_EQ(settings.readSetting("Options", "TopWindow"), "1");
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
@@ -414,15 +415,15 @@ TEST_F(MainWindowTest, ExpandAllAndContractAllWriteTheTreeLevels)
 {
     MainWindow& w = withLibrary(0);
     key(Qt::Key_X, Qt::AltModifier);
-    EXPECT_EQ(ws.library.rows[0].TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(ws.library.modules[1].TREELEVEL, kLevelModuleExpanded);
-    EXPECT_EQ(ws.library.rows[0].ICON, 6);
+    EXPECT_EQ(ws.library.rows[0].TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_EQ(ws.library.modules[1].TREELEVEL, TreeLevel::ModuleExpanded);
+    EXPECT_EQ(ws.library.rows[0].ICON, RowIcon::OpenFold32);
     EXPECT_TRUE(w.tree()->isExpanded(w.model()->index(1, 0)));
     key(Qt::Key_C, Qt::AltModifier);
-    EXPECT_EQ(ws.library.rows[5].TREELEVEL, kLevelModuleCollapsed);
+    EXPECT_EQ(ws.library.rows[5].TREELEVEL, TreeLevel::ModuleCollapsed);
     EXPECT_FALSE(w.tree()->isExpanded(w.model()->index(1, 0)));
     w.tree()->expand(w.model()->index(2, 0));
-    EXPECT_EQ(ws.library.rows[10].TREELEVEL, kLevelModuleExpanded);
+    EXPECT_EQ(ws.library.rows[10].TREELEVEL, TreeLevel::ModuleExpanded);
 }
 
 TEST_F(MainWindowTest, CopyNamePutsTheRowTextOnTheClipboard)
@@ -463,10 +464,10 @@ TEST_F(MainWindowTest, CtrlF10RemovesTheSymbolsMarkedExcludedOrDuplicate)
 TEST_F(MainWindowTest, CtrlF9RemovesTheSecondCopyOfAModuleWhenTheOptionsAskForIt)
 {
     MainWindow& w = withLibrary(1);
-    testing::addLibrary(ws, 1, 2);  // a second MOD1, hooked as it arrives
+    testing::addLibrary(ws, 1, 2);  // a second MOD1, marked as it arrives
     w.libraryReplaced();
-    ws.options.UseBitCheckSetDuplicates = 1;
-    ws.options.UseBitCheckDuplicates = 1;
+    ws.options.UseBitCheckSetDuplicates = true;
+    ws.options.UseBitCheckDuplicates = true;
     key(Qt::Key_F9, Qt::ControlModifier);
     EXPECT_EQ(w.model()->rowCount(), 3);
     EXPECT_EQ(ws.library.ModuleCount, 3u);

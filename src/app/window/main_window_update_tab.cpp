@@ -62,7 +62,7 @@ void MainWindow::updateFromTab(UpdateScope scope)
                                               m_ui.statusText(3)};
     m_updateList->refreshList();
     m_updateList->setResultText(QString::fromStdString(counts));
-    if (m_ws.options.UseStatusBar != 0) {
+    if (m_ws.options.UseStatusBar) {
         for (int pane = 1; pane <= 3; ++pane)
             m_ui.status(pane, texts[static_cast<std::size_t>(pane - 1)]);
     }

@@ -65,7 +65,10 @@ StartupReport Startup::run()
     if (m_ws.SilentMode)
         return report;
     settings::SettingsStore& store = m_ws.settings();
-    if (store.readNumber("Options", "UseSaveWindow", 1) == 1)
+    // The placement comes before the options are loaded: the flag is read on its own.
+    Options stored;
+    settings::LoadOption(store, stored, &Options::UseSaveWindow);
+    if (stored.UseSaveWindow)
         m_window.restorePlacement();
     m_window.restoreListFormats();
     settings::OptionsContext context;
@@ -74,7 +77,7 @@ StartupReport Startup::run()
     maintenance::setExcludeListSeams(seams, m_ws);
     settings::LoadOptions(store, m_ws.files(), m_ws.options, context, seams);
     m_window.applyOptions();
-    if (m_ws.options.UseNosplash != 1 && m_splashTime > 0) {
+    if (!m_ws.options.UseNosplash && m_splashTime > 0) {
         QSplashScreen* splash = createSplash(m_splashTime);
         splash->show();
         report.splashShown = true;
@@ -93,17 +96,17 @@ StartupReport Startup::run()
 void Startup::startFileStep(StartupReport& report)
 {
     const LibraryActions& a = m_window.actions();
-    if (m_ws.options.UseStartFile == 1) {
+    if (m_ws.options.UseStartFile) {
         const std::string present = m_ws.settings().readPath("Filelist", "PresentFile");
         if (!present.empty() && m_ws.files().isFile(present))
             report.openedPresentFile = m_window.openFile(present);
     }
     if (!report.openedPresentFile) {
-        if (m_ws.options.UseOpening == 1) {
+        if (m_ws.options.UseOpening) {
             report.openDialogShown = a.openLibrary->isEnabled();
             if (report.openDialogShown)
                 a.openLibrary->trigger();
-        } else if (m_ws.options.UseNocreate != 1) {
+        } else if (!m_ws.options.UseNocreate) {
             report.newDialogShown = true;
             m_window.newLibrary();
         }

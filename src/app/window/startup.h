@@ -38,7 +38,9 @@ class Startup {
 public:
     Startup(Workspace& ws, QtUi& ui, MainWindow& window, CommandLine line);
 
-    /// Steps 5 to 7 of the start-up; returns what it did.
+    /// The start-up after the window is built: window placement, list formats and options, the
+    /// splash, the caption, then the files of the command line or the start-up file step (the
+    /// last library, the open dialog or a new library); returns what it did.
     StartupReport run();
 
     /// The splash display time in milliseconds (0 shows none).

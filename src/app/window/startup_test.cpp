@@ -125,7 +125,7 @@ TEST_F(StartupTest, OptionsAndPlacementComeFromTheSettings)
     settings.writeNumber("MainWindow", "Width", 700);
     settings.writeNumber("MainWindow", "Height", 500);
     (void)start();
-    EXPECT_EQ(ws.options.UseQuickMenu, 1);
+    EXPECT_TRUE(ws.options.UseQuickMenu);
     EXPECT_TRUE(window().quickMenuButton()->isVisible());
     EXPECT_EQ(window().width(), 700);
     EXPECT_EQ(settings.readSetting("Options", "UseMainWidthPref"), "700");

@@ -12,6 +12,7 @@
 
 #include "app/widgets/icon_set.h"
 #include "program/window_texts.h"
+#include "settings/options_io.h"
 #include "settings/settings_store.h"
 
 namespace quillon::app {
@@ -26,10 +27,10 @@ TrayOptionsDialog::TrayOptionsDialog(const Options& options, QWidget* parent) : 
     m_button->setCurrentIndex(options.UseTrayMenuAlignment == "Left mouse button" ? 0 : 1);
     form->addRow("Mouse button menu assignment:", m_button);
     m_single = new QCheckBox("Single click to restore", this);
-    m_single->setChecked(options.UseIconSingle == 1);
+    m_single->setChecked(options.UseIconSingle);
     form->addRow(m_single);
     m_animation = new QCheckBox("Use icon animation", this);
-    m_animation->setChecked(options.UseIconAnimation == 1);
+    m_animation->setChecked(options.UseIconAnimation);
     form->addRow(m_animation);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
@@ -42,11 +43,11 @@ TrayOptionsDialog::TrayOptionsDialog(const Options& options, QWidget* parent) : 
 void TrayOptionsDialog::store(Workspace& ws) const
 {
     ws.options.UseTrayMenuAlignment = m_button->currentText().toStdString();
-    ws.options.UseIconSingle = m_single->isChecked() ? 1 : 0;
-    ws.options.UseIconAnimation = m_animation->isChecked() ? 1 : 0;
-    ws.settings().writeSetting("Options", "UseTrayMenuAlignment", ws.options.UseTrayMenuAlignment);
-    ws.settings().writeNumber("Options", "UseIconSingle", ws.options.UseIconSingle);
-    ws.settings().writeNumber("Options", "UseIconAnimation", ws.options.UseIconAnimation);
+    ws.options.UseIconSingle = m_single->isChecked();
+    ws.options.UseIconAnimation = m_animation->isChecked();
+    settings::SaveOption(ws.settings(), ws.options, &Options::UseTrayMenuAlignment);
+    settings::SaveOption(ws.settings(), ws.options, &Options::UseIconSingle);
+    settings::SaveOption(ws.settings(), ws.options, &Options::UseIconAnimation);
 }
 
 TrayIcon::TrayIcon(Workspace& ws, QWidget& window, const IconSet& icons)
@@ -84,7 +85,7 @@ bool TrayIcon::minimizeToTray()
         });
     }
     m_icon->show();
-    if (m_ws.options.UseIconAnimation == 1)
+    if (m_ws.options.UseIconAnimation)
         m_animation->start();
     m_window.hide();
     return true;
@@ -112,7 +113,7 @@ void TrayIcon::activated(QSystemTrayIcon::ActivationReason reason)
         m_menu->popup(QCursor::pos());
         return;
     }
-    const bool single = m_ws.options.UseIconSingle == 1;
+    const bool single = m_ws.options.UseIconSingle;
     if ((single && reason == QSystemTrayIcon::Trigger) ||
         (!single && reason == QSystemTrayIcon::DoubleClick))
         restore();
