@@ -56,8 +56,8 @@ compare() {
         read -r xw xc <<<"$(seconds "${a[@]}")"
         read -r yw yc <<<"$(seconds "${b[@]}")"
         ours+=("$xw"); refs+=("$yw"); ourCpu+=("$xc"); refCpu+=("$yc")
-        ratios+=("$(awk -v a="$xw" -v b="$yw" 'BEGIN { printf "%.6f", b > 0 ? a / b : 0 }')")
-        cpuRatios+=("$(awk -v a="$xc" -v b="$yc" 'BEGIN { printf "%.6f", b > 0 ? a / b : 0 }')")
+        ratios+=("$(awk -v a="$xw" -v b="$yw" 'BEGIN { printf "%.6f", (b > 0 ? a / b : 0) }')")
+        cpuRatios+=("$(awk -v a="$xc" -v b="$yc" 'BEGIN { printf "%.6f", (b > 0 ? a / b : 0) }')")
     done
     printf '%-28s quillon %.3f s   reference %.3f s   ratio %.2f (median of %d; goal %s)\n' \
         "$label" "$(median "${ours[@]}")" "$(median "${refs[@]}")" "$(median "${ratios[@]}")" \
