@@ -63,9 +63,10 @@ cp samples/QUILLSMP.DLL samples/QUILL16.DLL "$unicode/"
     "/s:$(winpath "$unicode/Библиотека.lib")"
 cmp "$out/linux.lib" "$unicode/Библиотека.lib"
 # A target written with "/" is taken in the Windows form where it enters (an input file written
-# so would end the input files, as a parameter holding "/" does on Windows).
+# so would end the input files, as a parameter holding "/" does on Windows). The result message
+# goes to the error stream.
 created=$("$wine64" "$quillon_exe" --settings "$(winpath "$out/settings-windows")" \
-    "$(winpath "$root/samples/QUILLSMP.DLL")" "/s:Z:$out/slashes.lib" | tr -d '\r')
+    "$(winpath "$root/samples/QUILLSMP.DLL")" "/s:Z:$out/slashes.lib" 2>&1 | tr -d '\r')
 if ! grep -qF "Created LIB-file: $(winpath "$out/slashes.lib")" <<< "$created"; then
     echo "windows-check: quillon.exe did not take a path written with / in the Windows form"
     echo "$created"
