@@ -206,7 +206,7 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
             load.residentCount = 0;
         }
     } else {
-        // Read page by page: only the headers and the export tables of a large file are read.
+        // Taken page by page: only the headers and the export tables of a large file are seen.
         FileSource source(*file, *size);
         const ExecutableExports exports = readExecutable(source);
         load.kind = exports.kind;
@@ -218,6 +218,9 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
                 truncateLibrary(ws, load.firstNewRow);
                 load.cancelled = true;
                 load.residentCount = 0;
+            } else if (Status intact = file->checkMapped(); !intact) {
+                // Cut short by another program while it was read: a read error.
+                post(ws, intact.error());
             }
         } else {
             rejectKind(ws, sink, exports);

@@ -39,27 +39,45 @@ Result<std::uint32_t> ImageSource::u32le(std::uint64_t offset)
     return io::loadU32le(*b, 0);
 }
 
+FileSource::FileSource(platform::File& file, std::uint64_t size, std::uint64_t mapFrom)
+    : m_file(file), m_size(size)
+{
+    // Mapped only when the file is as large as the caller says; a file that cannot be mapped
+    // is read.
+    const Result<std::uint64_t> fileSize = file.size();
+    if (size >= mapFrom && fileSize && *fileSize == size)
+        (void)file.map();
+}
+
 Result<std::span<const std::byte>> FileSource::page(std::uint64_t index)
 {
     Recent& recent = m_recent[index % m_recent.size()];
     if (recent.index == index)
         return recent.bytes;
     if (const auto it = m_pages.find(index); it != m_pages.end()) {
-        recent = Recent{index, std::span<const std::byte>(it->second.bytes.get(), it->second.size)};
+        recent = Recent{index, it->second.bytes};
         return recent.bytes;
     }
     const std::uint64_t start = index * kPageSize;
+    const auto size = static_cast<std::size_t>(std::min(kPageSize, m_size - start));
     Page page;
-    page.size = static_cast<std::size_t>(std::min(kPageSize, m_size - start));
-    // Not value-initialised: the read fills every byte or the page is dropped.
-    page.bytes.reset(new (std::nothrow) std::byte[page.size]);
-    if (!page.bytes)
-        return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
-    if (Status s = m_file.readExactAt(start, std::span(page.bytes.get(), page.size)); !s)
-        return s.error();
-    m_bytesRead += page.size;
+    if (m_file.isMapped()) {
+        const Result<std::span<const std::byte>> seen = m_file.viewAt(start, size);
+        if (!seen)
+            return seen.error();
+        page.bytes = *seen;
+    } else {
+        // Not value-initialised: the read fills every byte or the page is dropped.
+        page.owned.reset(new (std::nothrow) std::byte[size]);
+        if (!page.owned)
+            return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
+        if (Status s = m_file.readExactAt(start, std::span(page.owned.get(), size)); !s)
+            return s.error();
+        page.bytes = std::span<const std::byte>(page.owned.get(), size);
+    }
+    m_bytesRead += size;
     const Page& placed = m_pages.emplace(index, std::move(page)).first->second;
-    recent = Recent{index, std::span<const std::byte>(placed.bytes.get(), placed.size)};
+    recent = Recent{index, placed.bytes};
     return recent.bytes;
 }
 
@@ -90,6 +108,16 @@ Result<std::span<const std::byte>> FileSource::bytes(std::uint64_t offset, std::
             return p.error();
         return p->subspan(static_cast<std::size_t>(offset - first * kPageSize),
                           static_cast<std::size_t>(n));
+    }
+    if (m_file.isMapped()) {
+        // The pages lie together in the mapping: each is taken (for the fault hook), none
+        // copied.
+        for (std::uint64_t index = first; index <= last; ++index) {
+            if (const Result<std::span<const std::byte>> p = page(index); !p)
+                return p.error();
+        }
+        return m_file.mappedBytes().subspan(static_cast<std::size_t>(offset),
+                                            static_cast<std::size_t>(n));
     }
     // A range across pages is rare (a table or name straddling a boundary): join its pieces.
     std::vector<std::byte> joined;

@@ -19,7 +19,15 @@ std::vector<std::byte> pattern(std::size_t n)
     return bytes;
 }
 
-TEST(FileSource, GivesTheFileBytesWithinAndAcrossPages)
+/// Sources over the same file, mapped (from any size) and read.
+class FileSourceBoth : public ::testing::TestWithParam<bool> {
+protected:
+    [[nodiscard]] std::uint64_t mapFrom() const { return GetParam() ? 0 : ~std::uint64_t{0}; }
+};
+
+INSTANTIATE_TEST_SUITE_P(MappedAndRead, FileSourceBoth, ::testing::Bool());
+
+TEST_P(FileSourceBoth, GivesTheFileBytesWithinAndAcrossPages)
 {
     testing::TempFolder folder;
     const std::size_t size = 3 * FileSource::kPageSize + 100;
@@ -27,7 +35,8 @@ TEST(FileSource, GivesTheFileBytesWithinAndAcrossPages)
     platform::FileSystem files;
     auto file = files.openRead(folder.write("p.bin", bytes));
     ASSERT_TRUE(file.ok());
-    FileSource source(*file, size);
+    FileSource source(*file, size, mapFrom());
+    EXPECT_EQ(file->isMapped(), GetParam());
     BufferSource memory(bytes);
     for (const std::uint64_t offset : {std::uint64_t{0}, FileSource::kPageSize - 3,
                                        2 * FileSource::kPageSize - 1, std::uint64_t{size - 300}}) {
@@ -60,7 +69,7 @@ TEST(FileSource, EarlierSpansStayValidAsMorePagesAreRead)
         std::equal(joined.begin(), joined.end(), bytes.begin() + FileSource::kPageSize - 5));
 }
 
-TEST(FileSource, ReadErrorsArePostedAsTheFileLayerGivesThem)
+TEST_P(FileSourceBoth, ReadErrorsArePostedAsTheFileLayerGivesThem)
 {
     testing::TempFolder folder;
     platform::FileSystem files;
@@ -68,12 +77,30 @@ TEST(FileSource, ReadErrorsArePostedAsTheFileLayerGivesThem)
     files.setFaultHook([](platform::FileOp op, const std::string&) {
         return op == platform::FileOp::Read ? 5 : 0;
     });
-    FileSource source(*file, 100);
+    FileSource source(*file, 100, mapFrom());
+    EXPECT_EQ(file->isMapped(), GetParam());
     EXPECT_EQ(source.bytes(0, 4).error().code, 5);
     EXPECT_EQ(readExecutable(source).error.code, 5);
 }
 
-TEST(FileSource, ReadersReadOnlyHeadersAndExportTablesOfALargeFile)
+TEST(FileSource, AFileThatCannotBeMappedIsRead)
+{
+    testing::TempFolder folder;
+    platform::FileSystem files;
+    const std::vector<std::byte> bytes = pattern(2 * FileSource::kPageSize);
+    auto file = files.openRead(folder.write("p.bin", bytes));
+    files.setFaultHook([](platform::FileOp op, const std::string&) {
+        return op == platform::FileOp::Map ? 90 : 0;
+    });
+    FileSource source(*file, bytes.size(), 0);
+    EXPECT_FALSE(file->isMapped());
+    const auto across = source.bytes(FileSource::kPageSize - 2, 4);
+    ASSERT_TRUE(across.ok());
+    EXPECT_TRUE(std::equal(across->begin(), across->end(), bytes.begin() + FileSource::kPageSize - 2));
+    EXPECT_EQ(source.bytesRead(), 2 * FileSource::kPageSize);
+}
+
+TEST_P(FileSourceBoth, ReadersReadOnlyHeadersAndExportTablesOfALargeFile)
 {
     testing::PeSpec spec;
     spec.exports = {{"Alpha", std::nullopt, {}}, {"Beta", std::nullopt, {}}};
@@ -82,7 +109,7 @@ TEST(FileSource, ReadersReadOnlyHeadersAndExportTablesOfALargeFile)
     testing::TempFolder folder;
     platform::FileSystem files;
     auto file = files.openRead(folder.write("big.dll", image.bytes));
-    FileSource source(*file, image.size());
+    FileSource source(*file, image.size(), mapFrom());
     const ExecutableExports exports = readExecutable(source);
     ASSERT_EQ(exports.tables.size(), 1u);
     EXPECT_EQ(exports.tables[0].names.size(), 2u);

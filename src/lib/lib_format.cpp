@@ -102,37 +102,35 @@ bool ModuleSplitter::opensModule(const ImportDefinition& record)
     return opens;
 }
 
-void assembleImportRecord(EncodedRecord& record, std::string_view symbol, std::string_view module,
-                          std::uint16_t ordinal)
+std::size_t writeImportRecord(char* out, std::string_view symbol, std::string_view module,
+                              std::uint16_t ordinal)
 {
     symbol = symbol.substr(0, std::min(symbol.size(), kMaxSymbolLength));
     module = module.substr(0, std::min(module.size(), kMaxModuleLength));
     const std::size_t length = symbol.size() + module.size() + kLengthOverhead;
-    record.header = {static_cast<char>(kImportDefinitionType),
-                     static_cast<char>(length & 0xFF),
-                     static_cast<char>(length >> 8),
-                     static_cast<char>(kImportCommentWord & 0xFF),
-                     static_cast<char>(kImportCommentWord >> 8),
-                     static_cast<char>(kImportDefinitionSubtype),
-                     static_cast<char>(kByOrdinal)};
-    record.symbol[0] = static_cast<char>(symbol.size());
-    std::copy(symbol.begin(), symbol.end(), record.symbol.begin() + 1);
-    record.symbolSize = symbol.size() + 1;
-    record.module[0] = static_cast<char>(module.size());
-    std::copy(module.begin(), module.end(), record.module.begin() + 1);
-    record.moduleSize = module.size() + 1;
-    record.ordinal = {static_cast<char>(ordinal & 0xFF), static_cast<char>(ordinal >> 8)};
+    char* at = out;
+    *at++ = static_cast<char>(kImportDefinitionType);
+    *at++ = static_cast<char>(length & 0xFF);
+    *at++ = static_cast<char>(length >> 8);
+    *at++ = static_cast<char>(kImportCommentWord & 0xFF);
+    *at++ = static_cast<char>(kImportCommentWord >> 8);
+    *at++ = static_cast<char>(kImportDefinitionSubtype);
+    *at++ = static_cast<char>(kByOrdinal);
+    *at++ = static_cast<char>(symbol.size());
+    at = std::copy(symbol.begin(), symbol.end(), at);
+    *at++ = static_cast<char>(module.size());
+    at = std::copy(module.begin(), module.end(), at);
+    *at++ = static_cast<char>(ordinal & 0xFF);
+    *at++ = static_cast<char>(ordinal >> 8);
+    return static_cast<std::size_t>(at - out);
 }
 
 void encodeImportRecord(std::string& out, std::string_view symbol, std::string_view module,
                         std::uint16_t ordinal)
 {
-    EncodedRecord record;
-    assembleImportRecord(record, symbol, module, ordinal);
-    out += record.headerBytes();
-    out += record.symbolBytes();
-    out += record.moduleBytes();
-    out += record.ordinalBytes();
+    const std::size_t at = out.size();
+    out.resize(at + kMaxRecordSize);
+    out.resize(at + writeImportRecord(out.data() + at, symbol, module, ordinal));
 }
 
 }  // namespace quillon::lib

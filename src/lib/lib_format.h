@@ -2,7 +2,6 @@
 // module rebuild rule and the record encoder.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -91,29 +90,20 @@ private:
     bool m_any = false;
 };
 
-/// Appends the bytes of one import definition record to `out`: symbol and module names cut to
-/// 254 characters.
+/// The most bytes one import definition record takes (both names 254 characters).
+inline constexpr std::size_t kMaxRecordSize =
+    kMaxSymbolLength + kMaxModuleLength + kRecordOverhead;
+
+/// Writes the bytes of one import definition record at `out`, which has room for
+/// `kMaxRecordSize` bytes: symbol and module names cut to 254 characters. Returns the bytes
+/// written.
+std::size_t writeImportRecord(char* out, std::string_view symbol, std::string_view module,
+                              std::uint16_t ordinal);
+
+/// Appends the bytes of one import definition record to `out`, as `writeImportRecord` writes
+/// them.
 void encodeImportRecord(std::string& out, std::string_view symbol, std::string_view module,
                         std::uint16_t ordinal);
-
-/// The record's parts as the writer appends them: header, symbol, module, ordinal.
-struct EncodedRecord {
-    std::array<char, kRecordHeaderSize> header{};
-    std::array<char, 1 + kMaxSymbolLength> symbol{};
-    std::size_t symbolSize = 0;
-    std::array<char, 1 + kMaxModuleLength> module{};
-    std::size_t moduleSize = 0;
-    std::array<char, kOrdinalSize> ordinal{};
-
-    [[nodiscard]] std::string_view headerBytes() const { return {header.data(), header.size()}; }
-    [[nodiscard]] std::string_view symbolBytes() const { return {symbol.data(), symbolSize}; }
-    [[nodiscard]] std::string_view moduleBytes() const { return {module.data(), moduleSize}; }
-    [[nodiscard]] std::string_view ordinalBytes() const { return {ordinal.data(), ordinal.size()}; }
-};
-
-/// Fills `record` for one import definition (names cut as `encodeImportRecord` does).
-void assembleImportRecord(EncodedRecord& record, std::string_view symbol, std::string_view module,
-                          std::uint16_t ordinal);
 
 /// `text` cut to `maxLength` characters, then without trailing blanks.
 [[nodiscard]] std::string_view cutName(std::string_view text, std::size_t maxLength);

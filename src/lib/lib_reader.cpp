@@ -2,15 +2,12 @@
 #include "lib/lib_reader.h"
 
 #include <algorithm>
-#include <limits>
-#include <new>
-#include <span>
-#include <stdexcept>
 
 #include "base/lib_file_name.h"
 #include "core/exclude_list.h"
 #include "core/library_model.h"
 #include "core/progress_indicator.h"
+#include "lib/lib_file_bytes.h"
 #include "lib/lib_format.h"
 #include "lib/lib_messages.h"
 #include "platform/error_codes.h"
@@ -43,10 +40,11 @@ constexpr std::uint64_t kRecordsPerPoll = 64;
 /// The walk of the library loader over the file's bytes.
 class LibraryLoad {
 public:
-    LibraryLoad(Workspace& ws, const LibLoadRequest& request, std::string_view bytes,
+    LibraryLoad(Workspace& ws, const LibLoadRequest& request, LibFileBytes& bytes,
                 ProgressIndicator& progress, bool progressShown, bool countSymbols)
         : m_ws(ws),
           m_searchName(upperCase(cutName(request.moduleName, kMaxModuleLength))),
+          m_bytes(bytes),
           m_walker(bytes),
           m_progress(progress),
           m_progressShown(progressShown),
@@ -69,8 +67,11 @@ public:
                 break;
             // Records take well under a microsecond each: looking at the clock for every
             // one of them would cost more than reading them.
-            if (records++ % kRecordsPerPoll == 0 && m_ws.cancel.poll())
-                return LibLoadEnd::Cancelled;
+            if (records++ % kRecordsPerPoll == 0) {
+                if (m_ws.cancel.poll())
+                    return LibLoadEnd::Cancelled;
+                m_bytes.releaseBefore(record.position);
+            }
             if (searching && upperCase(record.module) != m_searchName) {
                 // The requested module is one run of records: the first record of another
                 // module after it ends the search.
@@ -101,6 +102,7 @@ public:
 private:
     Workspace& m_ws;
     std::string m_searchName;
+    LibFileBytes& m_bytes;
     RecordWalker m_walker;
     ModuleSplitter m_splitter;
     ProgressIndicator& m_progress;
@@ -126,44 +128,17 @@ void reserveRows(LibraryList& rows, std::size_t more)
 
 }  // namespace
 
-Result<ByteBlock> readLibFile(platform::FileSystem& files, const std::string& path)
-{
-    Result<platform::File> file = files.openRead(path);
-    if (!file)
-        return file.error();
-    const Result<std::uint64_t> size = file->size();
-    if (!size)
-        return size.error();
-    ByteBlock bytes;
-    try {
-        if (*size > std::numeric_limits<std::size_t>::max())
-            throw std::length_error("file too large");
-        bytes = ByteBlock(static_cast<std::size_t>(*size));
-    } catch (const std::bad_alloc&) {
-        return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
-    } catch (const std::length_error&) {
-        return Error{platform::kOutOfMemory, platform::errorCodeText(platform::kOutOfMemory)};
-    }
-    if (!bytes.empty()) {
-        if (Status read =
-                file->readExactAt(0, std::as_writable_bytes(std::span(bytes.data(), bytes.size())));
-            !read)
-            return read.error();
-    }
-    if (Status closed = file->close(); !closed)
-        return closed.error();
-    return bytes;
-}
-
 Result<bool> libTest(Workspace& ws, const std::string& fileName)
 {
     ws.ErrorText = kNoLib;
-    Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
+    Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), fileName);
     if (!bytes) {
         keepError(ws, bytes.error());
         return bytes.error();
     }
-    const Result<bool> found = containsImportDefinition(*bytes);
+    Result<bool> found = containsImportDefinition(*bytes);
+    if (Status intact = bytes->check(); found && !intact)
+        found = intact.error();
     if (!found) {
         keepError(ws, found.error());
         return found.error();
@@ -193,7 +168,7 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
     ws.ReadStatus = 0;
     ws.ErrorText = kNoLib;
 
-    Result<ByteBlock> bytes = readLibFile(ws.files(), request.fileName);
+    Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), request.fileName);
     if (!bytes) {
         keepError(ws, bytes.error());
         return bytes.error();
@@ -216,7 +191,10 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
     if (request.moduleName.empty())
         reserveRows(ws.library.rows, bytes->size() / kTypicalRecordBytes);
     LibraryLoad load(ws, request, *bytes, progress, showProgress, countSymbols);
-    const Result<LibLoadEnd> walked = load.run();
+    Result<LibLoadEnd> walked = load.run();
+    // A file cut short under the walk ends it as a read error would.
+    if (Status intact = bytes->check(); walked && !intact)
+        walked = intact.error();
     if (walked && *walked == LibLoadEnd::Cancelled) {
         truncateLibrary(ws, firstNewRow);
         return LibLoadOutcome{LibLoadEnd::Cancelled, 0};
@@ -252,7 +230,7 @@ Status loadSavedLibSymbols(Workspace& ws)
     if (first == modules.end() || !containsLibExtension(first->FILENAME) || fileName.empty())
         return {};
 
-    Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
+    Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), fileName);
     if (!bytes)
         return bytes.error();
     RecordWalker walker(*bytes);
@@ -275,7 +253,8 @@ Status loadSavedLibSymbols(Workspace& ws)
         if (!found)
             return found.error();
         if (!*found)
-            return {};
+            return bytes->check();
+        bytes->releaseBefore(record.position);
         if (splitter.opensModule(record)) {
             module = ModuleName(record.module);
             push(TreeLevel::ModuleExpanded, record.module, 0);
@@ -290,9 +269,13 @@ bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& 
     ws.CurrentFileName = fileName;
     ws.ErrorText = kNoLib;
     if (isLibFileName(fileName)) {
-        Result<ByteBlock> bytes = readLibFile(ws.files(), fileName);
-        const Result<bool> found =
+        Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), fileName);
+        Result<bool> found =
             bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());
+        if (bytes && found) {
+            if (Status intact = bytes->check(); !intact)
+                found = intact.error();
+        }
         if (found)
             reportLibTest(ws, fileName, *found);
         else

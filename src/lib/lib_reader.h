@@ -7,15 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "base/large_blocks.h"
 #include "base/result.h"
 #include "core/workspace.h"
 
 namespace quillon::lib {
-
-/// Reads a whole LIB file into memory. Fails with the file layer's code (2 not found, 5 a
-/// folder or no access, 8 out of memory, ...).
-[[nodiscard]] Result<ByteBlock> readLibFile(platform::FileSystem& files, const std::string& path);
 
 /// The LIB test: true when the file holds an import definition by ordinal. Sets `ErrorText`
 /// to empty for a LIB file and to "NoLib" otherwise, showing "NOT a library file!" unless

@@ -257,6 +257,30 @@ TEST_F(LibReaderTest, RowsBeforeATruncatedHeaderStay)
     EXPECT_EQ(t.ws.library.SymbolCount, 1u);
 }
 
+#ifndef _WIN32
+// On Windows no other program can shorten a file the loader has open.
+TEST_F(LibReaderTest, AFileCutShortWhileItIsReadEndsTheLoadWithAReadError)
+{
+    std::string bytes;
+    for (int i = 0; i < 2000; ++i)
+        bytes += libBytes({{"M", "Function" + std::to_string(i), static_cast<std::uint16_t>(i + 1)}});
+    const std::string path = t.folder.write("CUT.LIB", bytes);
+    // Another program cuts the file to one page after it was mapped, before it is walked.
+    t.files.setFaultHook([](platform::FileOp op, const std::string& file) {
+        if (op == platform::FileOp::Read)
+            std::filesystem::resize_file(file, 4096);
+        return 0;
+    });
+    const auto outcome = load(path);
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.error().code, 33);
+    EXPECT_EQ(t.ws.ReadStatus, 33);
+    // The records of the first page stay, as before any read error.
+    EXPECT_GT(t.ws.library.SymbolCount, 100u);
+    EXPECT_LT(t.ws.library.SymbolCount, 2000u);
+}
+#endif
+
 TEST_F(LibReaderTest, ProgressFollowsTheFilePositionOrCountsSymbols)
 {
     const std::string bytes = libBytes({{"M", "A", 1}, {"M", "B", 2}});

@@ -1,6 +1,7 @@
 // The library writer and the flat-list writer: a new file beside the target, put in its place whole.
 #include "lib/lib_writer.h"
 
+#include <memory>
 #include <optional>
 
 #include "core/progress_indicator.h"
@@ -13,8 +14,12 @@ namespace quillon::lib {
 
 namespace {
 
-/// One write of a LIB file: the new file beside the target, the appends, and the ending that
-/// either puts it in the target's place or removes it.
+/// The records are assembled in a block of about this many bytes, written whole.
+constexpr std::size_t kBlockSize = 1u << 20;
+
+/// One write of a LIB file: the new file beside the target, the records assembled in a block
+/// and written a block at a time, and the ending that either puts it in the target's place or
+/// removes it.
 class LibFileWrite {
 public:
     LibFileWrite(Workspace& ws, bool codeTwoIsSilent)
@@ -36,24 +41,23 @@ public:
         return {};
     }
 
-    /// Appends one record in four appends: header, symbol name, module name, ordinal.
+    /// Adds one record to the block, writing the block when it is full.
     [[nodiscard]] Status append(std::string_view symbol, std::string_view module,
                                 std::uint16_t ordinal)
     {
-        assembleImportRecord(m_record, symbol, module, ordinal);
-        if (Status s = m_file.append(m_record.headerBytes()); !s)
-            return s;
-        if (Status s = m_file.append(m_record.symbolBytes()); !s)
-            return s;
-        if (Status s = m_file.append(m_record.moduleBytes()); !s)
-            return s;
-        return m_file.append(m_record.ordinalBytes());
+        if (m_used + kMaxRecordSize > kBlockSize) {
+            if (Status s = writeBlock(); !s)
+                return s;
+        }
+        m_used += writeImportRecord(m_block.get() + m_used, symbol, module, ordinal);
+        return {};
     }
 
+    /// The bytes of the file so far, the block's included.
     [[nodiscard]] std::uint64_t size()
     {
         const Result<std::uint64_t> size = m_file.size();
-        return size ? *size : 0;
+        return (size ? *size : 0) + m_used;
     }
 
     /// Ends the write after the records: flush to disk, close and rename over the target; or,
@@ -62,6 +66,10 @@ public:
     [[nodiscard]] Status finish(std::optional<Error> kept)
     {
         SaveFailure failure = SaveFailure::Saving;
+        if (!kept) {
+            if (Status written = writeBlock(); !written)
+                kept = written.error();
+        }
         if (!kept) {
             if (Status written = m_file.finishWriting(); !written)
                 kept = written.error();
@@ -87,6 +95,15 @@ public:
     }
 
 private:
+    [[nodiscard]] Status writeBlock()
+    {
+        const std::size_t used = m_used;
+        m_used = 0;
+        if (used == 0)
+            return {};
+        return m_file.append(std::string_view(m_block.get(), used));
+    }
+
     void report(SaveFailure failure, const Error& error)
     {
         showStatus(m_ws, 1, errorPostedStatus(error));
@@ -97,7 +114,8 @@ private:
     std::string m_target;
     bool m_codeTwoIsSilent;
     platform::ReplacementFile m_file;
-    EncodedRecord m_record;
+    std::unique_ptr<char[]> m_block = std::make_unique_for_overwrite<char[]>(kBlockSize);
+    std::size_t m_used = 0;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "core/library_model.h"
 #include "base/text_encoding.h"
+#include "lib/lib_format.h"
 #include "lib/lib_messages.h"
 #include "lib/lib_reader.h"
 #include "support/lib_builder.h"
@@ -67,6 +68,23 @@ TEST_F(LibWriterTest, WritesOneRecordPerSymbolInListOrder)
         t.folder.read("MY.LIB"),
         libBytes({{"M", "A", 1}, {"USER32", "MessageBoxA", 0x1A5}, {"USER32", "wsprintfA", 2}}));
     EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
+TEST_F(LibWriterTest, RecordsOfSeveralBlocksAreWrittenWholeAndInOrder)
+{
+    // Names of up to 254 characters: records of all sizes, several blocks of the writer.
+    Symbols symbols;
+    std::string expected;
+    for (int i = 0; i < 15000; ++i) {
+        std::string name = std::to_string(i) + std::string(static_cast<std::size_t>(i % 300), 'x');
+        const auto ordinal = static_cast<std::uint16_t>(i + 1);
+        encodeImportRecord(expected, name, "BIG", ordinal);
+        symbols.emplace_back(std::move(name), ordinal);
+    }
+    addModule(t.ws, "BIG", symbols);
+    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    EXPECT_GT(expected.size(), 2u << 20);  // more than two blocks
+    EXPECT_TRUE(t.folder.read("MY.LIB") == expected);
 }
 
 TEST_F(LibWriterTest, RoundTripKeepsModulesSymbolsOrdinalsAndOrder)
@@ -214,14 +232,16 @@ TEST_F(LibWriterTest, ASaveFailingAtAnyFileOperationKeepsTheOldFileAndTheLibrary
     const LibraryList rows = t.ws.library.rows;
     const std::string old = libBytes({{"OLD", "X", 9}});
 
-    // Every file operation of one save, in order: create, each write, flush, close, rename.
+    // Every file operation of one save, in order: create, the one write of the records (they
+    // are written in blocks), flush, close, rename.
     std::vector<FileOp> ops;
     t.files.setFaultHook([&](FileOp op, const std::string&) {
         ops.push_back(op);
         return 0;
     });
     ASSERT_TRUE(writeLibrary(t.ws).ok());
-    ASSERT_EQ(ops.size(), 16u);
+    ASSERT_EQ(ops, (std::vector<FileOp>{FileOp::Create, FileOp::Write, FileOp::Flush,
+                                        FileOp::Close, FileOp::Rename}));
 
     for (const int code : {90, 5}) {
         for (std::size_t failing = 0; failing < ops.size(); ++failing) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/error_codes.h"
 #include "platform/native_path.h"
@@ -101,8 +102,9 @@ Error errorFromErrno(int err)
 
 // ---- File ----
 
-File::File(FileSystem* files, std::FILE* handle, std::string path, std::uint64_t size)
-    : m_files(files), m_handle(handle), m_path(std::move(path)), m_size(size)
+File::File(FileSystem* files, std::FILE* handle, std::string path, std::uint64_t size,
+           bool regular)
+    : m_files(files), m_handle(handle), m_path(std::move(path)), m_size(size), m_regular(regular)
 {
 }
 
@@ -111,7 +113,11 @@ File::File(File&& other) noexcept
       m_handle(other.m_handle),
       m_path(std::move(other.m_path)),
       m_size(other.m_size),
-      m_buffer(std::move(other.m_buffer))
+      m_buffer(std::move(other.m_buffer)),
+      m_regular(other.m_regular),
+      m_mapped(std::exchange(other.m_mapped, false)),
+      m_mapping(std::move(other.m_mapping)),
+      m_released(other.m_released)
 {
     other.m_handle = nullptr;
 }
@@ -125,6 +131,10 @@ File& File::operator=(File&& other) noexcept
         m_path = std::move(other.m_path);
         m_size = other.m_size;
         m_buffer = std::move(other.m_buffer);
+        m_regular = other.m_regular;
+        m_mapped = std::exchange(other.m_mapped, false);
+        m_mapping = std::move(other.m_mapping);
+        m_released = other.m_released;
         other.m_handle = nullptr;
     }
     return *this;
@@ -137,6 +147,9 @@ File::~File()
 
 void File::discard()
 {
+    // The view goes before the file it shows.
+    m_mapping = FileMapping();
+    m_mapped = false;
     if (m_handle != nullptr) {
         std::fclose(m_handle);
         m_handle = nullptr;
@@ -191,6 +204,52 @@ Result<std::size_t> File::readAt(std::uint64_t offset, std::span<std::byte> out)
 #endif
 }
 
+Status File::map()
+{
+    if (!isOpen())
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    if (m_mapped)
+        return {};
+    if (Error e = m_files->injected(FileOp::Map, m_path); e.code != 0)
+        return e;
+    if (!m_regular || !m_buffer.empty())
+        return Error{kSystemError, "Only a file opened for reading is mapped"};
+    Result<FileMapping> mapping = FileMapping::map(m_handle, m_size);
+    if (!mapping)
+        return mapping.error();
+    m_mapping = std::move(*mapping);
+    m_mapped = true;
+    m_released = 0;
+    return {};
+}
+
+Result<std::span<const std::byte>> File::viewAt(std::uint64_t offset, std::uint64_t n)
+{
+    if (!isOpen() || !m_mapped)
+        return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    if (Error e = m_files->injected(FileOp::Read, m_path); e.code != 0)
+        return e;
+    const std::span<const std::byte> all = m_mapping.bytes();
+    if (offset > all.size() || n > all.size() - offset || (n == 0 && offset >= all.size()))
+        return Error{kReadPastEnd, errorCodeText(kReadPastEnd)};
+    return all.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(n));
+}
+
+Status File::checkMapped() const
+{
+    if (m_mapped && m_mapping.cut())
+        return Error{kReadPastEnd, errorCodeText(kReadPastEnd)};
+    return {};
+}
+
+void File::releaseMappedBefore(std::uint64_t offset)
+{
+    if (!m_mapped || offset <= m_released)
+        return;
+    m_mapping.release(m_released, offset - m_released);
+    m_released = offset;
+}
+
 Status File::readExactAt(std::uint64_t offset, std::span<std::byte> out)
 {
     const Result<std::size_t> n = readAt(offset, out);
@@ -207,6 +266,13 @@ Status File::append(std::span<const std::byte> data)
         return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
     if (Error e = m_files->injected(FileOp::Write, m_path); e.code != 0)
         return e;
+    if (m_buffer.empty() && data.size() >= kAppendBufferSize) {
+        // A large block goes to the file as it stands, not through the buffer.
+        if (Status s = writeBytes(data); !s)
+            return s;
+        m_size += data.size();
+        return {};
+    }
     m_buffer.insert(m_buffer.end(), data.begin(), data.end());
     m_size += data.size();
     if (m_buffer.size() >= kAppendBufferSize)
@@ -223,15 +289,22 @@ Status File::writeBuffer()
 {
     if (m_buffer.empty())
         return {};
+    if (Status s = writeBytes(m_buffer); !s)
+        return s;
+    m_buffer.clear();
+    return {};
+}
+
+Status File::writeBytes(std::span<const std::byte> data)
+{
     if (!seekEnd(m_handle))
         return errorFromErrno(errno);
-    const std::size_t n = std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_handle);
-    if (n != m_buffer.size() || std::fflush(m_handle) != 0) {
+    const std::size_t n = std::fwrite(data.data(), 1, data.size(), m_handle);
+    if (n != data.size() || std::fflush(m_handle) != 0) {
         const int err = errno != 0 ? errno : ENOSPC;
         std::clearerr(m_handle);
         return errorFromErrno(err);
     }
-    m_buffer.clear();
     return {};
 }
 
@@ -252,6 +325,8 @@ Status File::close()
 {
     if (!isOpen())
         return Error{kFileNotOpen, errorCodeText(kFileNotOpen)};
+    m_mapping = FileMapping();
+    m_mapped = false;
     Status written = writeBuffer();
     Error injectedError = m_files->injected(FileOp::Close, m_path);
     const int rc = std::fclose(m_handle);
@@ -312,7 +387,7 @@ Result<File> FileSystem::openRead(const std::string& path)
         return errorFromErrno(EACCES);
     }
     if (S_ISREG(opened.st_mode))
-        return File(this, handle, path, static_cast<std::uint64_t>(opened.st_size));
+        return File(this, handle, path, static_cast<std::uint64_t>(opened.st_size), true);
 #endif
     if (!seekEnd(handle)) {
         const int err = errno;
@@ -325,7 +400,12 @@ Result<File> FileSystem::openRead(const std::string& path)
         std::fclose(handle);
         return errorFromErrno(err);
     }
-    return File(this, handle, path, static_cast<std::uint64_t>(size));
+#ifdef _WIN32
+    // The mapping itself tells a file on disk from a device.
+    return File(this, handle, path, static_cast<std::uint64_t>(size), true);
+#else
+    return File(this, handle, path, static_cast<std::uint64_t>(size), false);
+#endif
 }
 
 Result<File> FileSystem::create(const std::string& path)
@@ -343,7 +423,7 @@ Result<File> FileSystem::create(const std::string& path)
 #endif
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : EACCES);
-    return File(this, handle, path, 0);
+    return File(this, handle, path, 0, false);
 }
 
 Result<File> FileSystem::createNew(const std::string& path)
@@ -363,7 +443,7 @@ Result<File> FileSystem::createNew(const std::string& path)
 #endif
     if (handle == nullptr)
         return errorFromErrno(errno != 0 ? errno : EACCES);
-    return File(this, handle, path, 0);
+    return File(this, handle, path, 0, false);
 }
 
 Result<std::vector<std::byte>> FileSystem::readWholeFile(const std::string& path)

@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "base/result.h"
+#include "platform/file_mapping.h"
 
 namespace quillon::platform {
 
 /// The operations a test may make fail.
-enum class FileOp { Open, Create, Read, Write, Flush, Close, Rename, Remove, List, MakeFolder };
+/// `Map` is the mapping of a file for reading; a failed mapping leaves the file to be read.
+enum class FileOp { Open, Create, Read, Write, Flush, Close, Rename, Remove, List, MakeFolder, Map };
 
 /// One entry of a folder listing.
 struct FolderEntry {
@@ -48,6 +50,25 @@ public:
     [[nodiscard]] Result<std::size_t> readAt(std::uint64_t offset, std::span<std::byte> out);
     /// Reads exactly `out.size()` bytes at `offset`, or fails with 33 when the file ends first.
     [[nodiscard]] Status readExactAt(std::uint64_t offset, std::span<std::byte> out);
+    /// Maps the file read-only, as large as it was when opened (an empty file maps to an empty
+    /// view); afterwards `viewAt` gives its bytes in place. Only a regular file opened for
+    /// reading is mapped. A failure (the system's, or an injected `Map` failure) leaves the file
+    /// open to be read as before. Mapping a mapped file does nothing.
+    [[nodiscard]] Status map();
+    [[nodiscard]] bool isMapped() const { return m_mapped; }
+    /// Exactly `n` mapped bytes at `offset`, valid until the file is closed, with the checks and
+    /// errors of `readExactAt`: the fault hook is asked as for a read, and 33 tells that the
+    /// file ends first. Fails with 37 when the file is not mapped.
+    [[nodiscard]] Result<std::span<const std::byte>> viewAt(std::uint64_t offset, std::uint64_t n);
+    /// The whole mapped view, empty when the file is not mapped. Taking bytes from it asks no
+    /// fault hook: `viewAt` is the checked way in.
+    [[nodiscard]] std::span<const std::byte> mappedBytes() const { return m_mapping.bytes(); }
+    /// Fails with 33 when the mapped file was cut short by another program since it was
+    /// mapped (what was read of its end may be zeros); succeeds for a file not mapped.
+    [[nodiscard]] Status checkMapped() const;
+    /// The mapped bytes before `offset` are done with: their pages may leave the process's
+    /// memory (the view stays valid and reads them from the file again).
+    void releaseMappedBefore(std::uint64_t offset);
     /// Appends bytes at the end of the file.
     [[nodiscard]] Status append(std::span<const std::byte> data);
     [[nodiscard]] Status append(std::string_view data);
@@ -58,8 +79,10 @@ public:
 
 private:
     friend class FileSystem;
-    File(FileSystem* files, std::FILE* handle, std::string path, std::uint64_t size);
+    File(FileSystem* files, std::FILE* handle, std::string path, std::uint64_t size,
+         bool regular);
     [[nodiscard]] Status writeBuffer();
+    [[nodiscard]] Status writeBytes(std::span<const std::byte> data);
     void discard();
 
     FileSystem* m_files = nullptr;
@@ -67,6 +90,10 @@ private:
     std::string m_path;
     std::uint64_t m_size = 0;         // bytes on disk plus the buffered ones
     std::vector<std::byte> m_buffer;  // appends not yet written
+    bool m_regular = false;           // opened for reading, and a regular file
+    bool m_mapped = false;
+    FileMapping m_mapping;
+    std::uint64_t m_released = 0;     // mapped bytes before this offset were released
 };
 
 /// The file services the core uses. A test can make any single operation fail by a fault hook
