@@ -50,8 +50,7 @@ std::vector<std::string> dllFiles()
 /// Reads `file` into the library as `quillon exports` does; returns where its rows begin.
 std::size_t readDll(Workspace& ws, const std::string& file)
 {
-    ws.CurrentFileName = file;
-    return exe::executableReader(ws, false, true).firstNewRow;
+    return exe::executableReader(ws, file, exe::ReadMode{false, true}).firstNewRow;
 }
 
 /// Reads every DLL into the library and drops the rows again, as `quillon exports` does.
@@ -63,7 +62,6 @@ void BM_ReadExportsOfEveryDll(benchmark::State& state)
         return;
     }
     bench::BenchWorkspace b;
-    b.ws.QuietLoad = true;
     std::size_t names = 0;
     for (auto _ : state) {
         names = 0;
@@ -83,7 +81,6 @@ void BM_ReadExportsOfEveryDll(benchmark::State& state)
 void BM_CompareEveryModuleWithItsLocatedDll(benchmark::State& state)
 {
     bench::BenchWorkspace b;
-    b.ws.QuietLoad = true;
     b.ws.options.UseNoMessages = true;
     for (const std::string& file : dllFiles()) {
         for (std::size_t i = readDll(b.ws, file); i < b.ws.library.rows.size(); ++i) {

@@ -166,12 +166,10 @@ void BM_ExecutableReaderIntoLibrary(benchmark::State& state)
     settings::SettingsStore settings{"/nonexistent/Quillon32.ini"};
     SteadyClock clock;
     Workspace ws{ui, files, settings, clock};
-    ws.QuietLoad = true;
     for (auto _ : state) {
         ws.library.rows.clear();
         for (const std::string& file : dllSet().files) {
-            ws.CurrentFileName = file;
-            benchmark::DoNotOptimize(exe::executableReader(ws));
+            benchmark::DoNotOptimize(exe::executableReader(ws, file, exe::ReadMode{false, true}));
         }
     }
     reportRate(state, ws.library.rows.size());

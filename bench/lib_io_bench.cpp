@@ -81,15 +81,15 @@ void BM_WriteLibrary(benchmark::State& state)
     BenchWorkspace b;
     b.ws.options.UseNoMessages = true;
     fillLibrary(b.ws);
-    b.ws.CurrentFileName = (b.folder / "BENCH.LIB").string();
+    const std::string target = (b.folder / "BENCH.LIB").string();
     for (auto _ : state) {
-        const quillon::Status written = quillon::lib::writeLibrary(b.ws, {false, true});
+        const quillon::Status written = quillon::lib::writeLibrary(b.ws, target, {false, true});
         if (!written)
             state.SkipWithError(written.error().text.c_str());
     }
     state.SetBytesProcessed(
         static_cast<std::int64_t>(state.iterations()) *
-        static_cast<std::int64_t>(std::filesystem::file_size(b.ws.CurrentFileName)));
+        static_cast<std::int64_t>(std::filesystem::file_size(target)));
 }
 
 void BM_WriteSameBytesInOneWrite(benchmark::State& state)

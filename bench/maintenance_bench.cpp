@@ -77,8 +77,7 @@ void fill(Workspace& ws)
 void saveLibrary(Workspace& ws)
 {
     const std::string path = savedLibPath();
-    ws.CurrentFileName = path;
-    if (!lib::writeLibrary(ws, {false, true}).ok())
+    if (!lib::writeLibrary(ws, path, {false, true}).ok())
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
     ws.library.LibraryFileName = path;
     for (ModuleEntry& entry : ws.library.modules)

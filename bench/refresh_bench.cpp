@@ -60,7 +60,6 @@ struct Inputs {
     std::size_t silentRun(const std::string& target) const
     {
         bench::BenchWorkspace b;
-        b.ws.SilentMode = true;
         b.ws.options.UseNoMessages = true;
         std::vector<std::string> parameters = dlls;
         parameters.push_back("/s:" + target);
@@ -72,13 +71,13 @@ struct Inputs {
     refresh::FileUpdateResult update(const std::string& target) const
     {
         bench::BenchWorkspace b;
-        b.ws.SilentMode = true;
         b.ws.options.UseNoMessages = true;
         platform::Environment env;
         env.set("WINEPREFIX", (root / "no-prefix").string());
         env.set("PATH", dllFolder());
         locate::state(b.ws).environment = locate::locateEnvironment(b.files, env);
-        return refresh::updateLibraryFile(b.ws, refresh::FileUpdateRequest{lib, target});
+        return refresh::updateLibraryFile(b.ws, refresh::FileUpdateRequest{lib, target},
+                                          RunMode{true, false});
     }
 
     std::vector<std::string> dlls;

@@ -7,8 +7,7 @@
 
 namespace quillon {
 
-/// A posted error: the runtime's error code (0 = none) and its text, or the marker "NoLib"
-/// after a rejection that has already been reported.
+/// A posted error: the runtime's error code (0 = none) and its text.
 struct Error {
     int code = 0;
     std::string text;

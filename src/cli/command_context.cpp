@@ -76,7 +76,6 @@ Workspace& CommandContext::open(SettingsUse use, bool interactive)
                                          : settings::SettingsStore::Access::ReadWrite);
         m_ws = &m_session->workspace();
     }
-    m_ws->SilentMode = true;
     m_ws->options.UseStatusBar = false;
     return *m_ws;
 }
@@ -163,7 +162,7 @@ std::optional<ExitStatus> CommandContext::loadInputs(const InputFiles& inputs)
         return ExitStatus::NotFound;
     m_ws->cancel.clear();
     LoadCounts counts;
-    (void)loadFileList(*m_ws, makeInputFileList(*m_ws, inputs.found), {}, &counts);
+    (void)loadFileList(*m_ws, makeInputFileList(*m_ws, inputs.found), kRunMode, {}, &counts);
     m_ui->progressEnd();
     if (counts.cancelled || m_ws->cancel.cancelled() || interrupted())
         return cancelled();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "core/run_mode.h"
 #include "core/ui/terminal_ui.h"
 #include "core/workspace.h"
 #include "platform/file_system.h"
@@ -59,6 +60,9 @@ struct InputFiles {
 
 class CommandContext {
 public:
+    /// Every command runs without a window.
+    static constexpr RunMode kRunMode{true, false};
+
     /// `arguments` are those after the subcommand's name; `common` holds the common options given
     /// before it; `interrupted` is the flag the Ctrl+C handler sets.
     CommandContext(std::string name, std::vector<std::string> arguments,

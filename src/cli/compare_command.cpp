@@ -68,7 +68,6 @@ ExitStatus runCompareCommand(CommandContext& context)
         return *status;
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
-    ws.QuietLoad = true;
     ws.options.UseNoMessages = true;
     useLocateOptions(context, locateOptions(context, a.priority));
     reports::LibraryCompareRequest request;

@@ -45,7 +45,7 @@ ExitStatus runExportsCommand(CommandContext& context)
         context.tell(skipped.file + ": " + exe::skippedEntriesLine(skipped));
     for (const exe::ListingFailure& failure : listing.failures) {
         // Rejections have shown their message already; file errors are told here.
-        if (failure.text != kNoLib)
+        if (!failure.rejected)
             context.tell(failure.file + ": " + cp1252ToUtf8(failure.text) + " (error " +
                          std::to_string(failure.code) + ")");
     }

@@ -11,6 +11,8 @@ std::optional<std::string> loadLibFileInput(Workspace& ws, const std::string& fi
     lib::LibLoadRequest request;
     request.fileName = ws.files().fullPath(file);
     request.quiet = true;
+    // The reason is told below, once.
+    request.QuietLoad = true;
     const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(ws, request);
     if (!loaded)
         return file + ": " + cp1252ToUtf8(loaded.error().text);

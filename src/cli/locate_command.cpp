@@ -76,7 +76,6 @@ ExitStatus runLocateCommand(CommandContext& context)
         return context.usageError("nothing to locate");
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
-    ws.QuietLoad = true;
     ws.options.UseNoMessages = true;
     locate::AutolocateOptions options = locateOptions(context, a.priority);
     if (a.verify)

@@ -24,24 +24,27 @@ struct Arguments {
     std::vector<std::string> files;
 };
 
-/// The entries of an existing LIB file, as the extracted functions hold them.
-bool readExistingEntries(Workspace& ws, const std::string& file)
+/// The entries of an existing LIB file, as the extracted functions hold them. A file that
+/// cannot be read, or is no LIB file, is not to be written over: its error is returned.
+Status readExistingEntries(Workspace& ws, const std::string& file)
 {
     Workspace other(ws.ui(), ws.files(), ws.settings(), ws.clock());
-    other.SilentMode = true;
     other.options = ws.options;
     lib::LibLoadRequest request;
     request.fileName = file;
     request.quiet = true;
+    request.QuietLoad = true;
     const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(other, request);
     if (!loaded)
-        return false;
+        return loaded.error();
+    if (loaded->end == lib::LibLoadEnd::NotLibrary)
+        return Error{0, "NOT a library file!"};
     for (const LibraryRow& row : other.library.rows) {
         if (row.isSymbol())
             ws.queryResults.rows.push_back(
                 QueryResult{row.MODULENAME, row.SYMBOL.str(), row.ORDINAL, row.UNSORTED, 0});
     }
-    return true;
+    return {};
 }
 
 exe::ExportListing listingOf(const QueryResultList& list)
@@ -101,9 +104,11 @@ ExitStatus runQueryCommand(CommandContext& context)
         return context.usageError("--accumulate needs --save=OUT.LIB");
 
     Workspace& ws = context.open(SettingsUse::ReadOnly);
-    if (a.accumulate && ws.files().isFile(a.save) && !readExistingEntries(ws, a.save)) {
-        context.tell(a.save + ": " + cp1252ToUtf8(ws.ErrorText));
-        return ExitStatus::WriteFailed;
+    if (a.accumulate && ws.files().isFile(a.save)) {
+        if (const Status existing = readExistingEntries(ws, a.save); !existing) {
+            context.tell(a.save + ": " + cp1252ToUtf8(existing.error().text));
+            return ExitStatus::WriteFailed;
+        }
     }
     const InputFiles inputs = context.findInputs(a.files);
     if (const std::optional<ExitStatus> status = context.loadInputs(inputs))
@@ -119,8 +124,8 @@ ExitStatus runQueryCommand(CommandContext& context)
                                  : exe::exportListingTsv(listing)))
         return ExitStatus::WriteFailed;
     if (!a.save.empty() && !ws.queryResults.empty()) {
-        ws.CurrentFileName = ws.files().fullPath(a.save);
-        const Status written = lib::writeQueryResults(ws, {false, true});
+        const Status written =
+            lib::writeQueryResults(ws, ws.files().fullPath(a.save), {false, true});
         if (!written) {
             context.tell(a.save + ": " + cp1252ToUtf8(written.error().text));
             return ExitStatus::WriteFailed;

@@ -49,6 +49,15 @@ TEST_F(QueryCommand, ExtractsSavesAccumulatesAndTellsByExitStatus)
     EXPECT_EQ(query({"date"}).status, 2);
 }
 
+TEST_F(QueryCommand, AccumulatingNeverWritesOverAFileThatIsNoLibFile)
+{
+    const std::string notes = folder.write("Notes.lib", "my notes\n");
+    const testing::Run run = query({"--accumulate", "--save=" + notes, "date", sample});
+    EXPECT_EQ(run.status, 6);
+    EXPECT_NE(run.err.find(notes + ": NOT a library file!"), std::string::npos) << run.err;
+    EXPECT_EQ(folder.read("Notes.lib"), "my notes\n");
+}
+
 TEST_F(QueryCommand, MissingFileBesideAFoundOneIsNamedAndTold)
 {
     const testing::Run run = query({"date", sample, folder.file("none.dll")});

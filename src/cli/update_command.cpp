@@ -135,7 +135,7 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
     refresh::FileUpdateResult loaded;
     loaded.libFile = ws.files().fullPath(libFile);
     loaded.target = loaded.libFile;
-    if (!refresh::loadLibraryForUpdate(ws, loaded)) {
+    if (!refresh::loadLibraryForUpdate(ws, loaded, CommandContext::kRunMode)) {
         if (!report(context, loaded, false))
             return ExitStatus::WriteFailed;
         return refresh::fileUpdateExitCode(loaded);
@@ -223,7 +223,8 @@ ExitStatus runUpdateCommand(CommandContext& context)
     if (a.preview)
         return previewUpdate(context, a.libFile, a.json);
     const refresh::FileUpdateResult result =
-        refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{a.libFile, a.output});
+        refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{a.libFile, a.output},
+                                   CommandContext::kRunMode);
     context.ui().progressEnd();
     if (!report(context, result, a.json))
         return ExitStatus::WriteFailed;

@@ -40,7 +40,8 @@ ErrorKind kindOf(int code)
 
 }  // namespace
 
-int reportPostedError(Workspace& ws, int code, std::string_view errorText)
+int reportPostedError(Workspace& ws, int code, std::string_view errorText,
+                      std::string_view fileName)
 {
     std::string text(trimRight(errorText));
     if (!text.empty())
@@ -56,7 +57,7 @@ int reportPostedError(Workspace& ws, int code, std::string_view errorText)
     box.icon = ui::MessageIcon::Question;
     box.text = std::string(kind.leadText) + "|" + std::string(90, kNonBreakingSpace) +
                "|    Errorcode posted: #" + std::to_string(code) + "|    Error message: " + text +
-               "|    File: " + ws.CurrentFileName;
+               "|    File: " + std::string(fileName);
     ws.ui().message(box);
     return kind.outOfMemory ? 1 : 0;
 }

@@ -8,8 +8,9 @@
 namespace quillon {
 
 /// Classifies `code` (out of memory, list, file or read error), writes the status text when the
-/// status bar is on, shows the message box, and returns 1 after an out-of-memory report.
-/// Code 0 shows nothing and returns 0.
-int reportPostedError(Workspace& ws, int code, std::string_view errorText);
+/// status bar is on, shows the message box naming `fileName`, and returns 1 after an
+/// out-of-memory report. Code 0 shows nothing and returns 0.
+int reportPostedError(Workspace& ws, int code, std::string_view errorText,
+                      std::string_view fileName);
 
 }  // namespace quillon

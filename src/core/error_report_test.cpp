@@ -12,13 +12,13 @@ namespace {
 using testing::TestWorkspace;
 
 const std::string kPad(90, '\xA0');
+constexpr std::string_view kFile = "/libs/A.LIB";
 
 TEST(ReportPostedError, OutOfMemoryWrapsTextAndReturnsOne)
 {
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
-    t.ws.CurrentFileName = "/libs/A.LIB";
-    EXPECT_EQ(reportPostedError(t.ws, 8, "Insufficient Memory  "), 1);
+    EXPECT_EQ(reportPostedError(t.ws, 8, "Insufficient Memory  ", kFile), 1);
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Out of memory!");
     EXPECT_EQ(t.ui.messages[0].icon, ui::MessageIcon::Question);
@@ -32,24 +32,25 @@ TEST(ReportPostedError, KindsByCode)
 {
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
-    EXPECT_EQ(reportPostedError(t.ws, 33, "Read past end"), 0);
+    EXPECT_EQ(reportPostedError(t.ws, 33, "Read past end", kFile), 0);
     EXPECT_EQ(t.ui.messages.back().title, "CLARION QUILLON 32 - FILE error!");
     EXPECT_EQ(t.ui.statusText(1), "File error posted: [Read past end]");
-    EXPECT_EQ(reportPostedError(t.ws, 2, ""), 0);
+    EXPECT_EQ(reportPostedError(t.ws, 2, "", kFile), 0);
     EXPECT_EQ(t.ui.messages.back().title, "CLARION QUILLON 32 - READ error!");
     EXPECT_EQ(t.ui.messages.back().text, "    An error was posted while reading file.|" + kPad +
-                                             "|    Errorcode posted: #2|    Error message: |    File: ");
-    EXPECT_EQ(reportPostedError(t.ws, 75, "x"), 0);
+                                             "|    Errorcode posted: #2|    Error message: |    File: " +
+                                             std::string(kFile));
+    EXPECT_EQ(reportPostedError(t.ws, 75, "x", kFile), 0);
     EXPECT_EQ(t.ui.messages.back().title, "CLARION QUILLON 32 - QUEUE error!");
     EXPECT_EQ(t.ui.statusText(1), "Queue error posted: [x]");
-    EXPECT_EQ(reportPostedError(t.ws, 0, "x"), 0);
+    EXPECT_EQ(reportPostedError(t.ws, 0, "x", kFile), 0);
     EXPECT_EQ(t.ui.messages.size(), 3u);
 }
 
 TEST(ReportPostedError, StatusBarOffWritesNoStatus)
 {
     TestWorkspace t;
-    EXPECT_EQ(reportPostedError(t.ws, 37, "File not open"), 0);
+    EXPECT_EQ(reportPostedError(t.ws, 37, "File not open", kFile), 0);
     EXPECT_TRUE(t.ui.statusHistory[0].empty());
     EXPECT_EQ(t.ui.messages.size(), 1u);
 }

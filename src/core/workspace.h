@@ -104,16 +104,6 @@ public:
     /// the modules, the present file recorded last, ...); each reaches its own.
     StateSlots subsystemState;
 
-    /// The file being read or written.
-    std::string CurrentFileName;
-    /// The result of the last file read: the posted code and its text, or "NoLib".
-    int ReadStatus = 0;
-    std::string ErrorText;
-    /// Suppresses per-file rejection messages during a multi-file load.
-    bool QuietLoad = false;
-    /// Set when the command line holds "/s".
-    bool SilentMode = false;
-
     HookColour hookColour = HookColour::Blue;
     SortOrder sortOrder = SortOrder::FileOrder;
     bool sortDescending = false;
@@ -130,8 +120,5 @@ public:
     std::string SavedLibName;
     bool SavedLibLoaded = false;
 };
-
-/// The marker left in `ErrorText` after a rejection that has already been reported.
-inline constexpr const char* kNoLib = "NoLib";
 
 }  // namespace quillon

@@ -45,26 +45,32 @@ std::string trimmed(std::string text)
     return text;
 }
 
-void post(Workspace& ws, const Error& error)
+void post(ReadOutcome& outcome, const Error& error)
 {
-    ws.ReadStatus = error.code;
-    ws.ErrorText = trimmed(error.text);
+    outcome.post(Error{error.code, trimmed(error.text)});
 }
 
+/// Reports the rejections of one file and records them in its outcome.
 class MessageSink {
 public:
-    explicit MessageSink(Workspace& ws) : m_ws(ws) {}
-    /// Shows the message unless `QuietLoad` or "UseNoMessages"; `ErrorText` becomes "NoLib"
+    MessageSink(Workspace& ws, const std::string& fileName, bool quietLoad, ReadOutcome& outcome)
+        : m_ws(ws), m_fileName(fileName), m_quietLoad(quietLoad), m_outcome(outcome)
+    {
+    }
+    /// Shows the message unless `QuietLoad` or "UseNoMessages"; the file counts as rejected
     /// either way.
     void reject(ExeMessage which, std::string_view errorText = {})
     {
-        if (!m_ws.QuietLoad && !m_ws.options.UseNoMessages)
-            m_ws.ui().message(exeMessage(which, m_ws.CurrentFileName, errorText));
-        m_ws.ErrorText = kNoLib;
+        if (!m_quietLoad && !m_ws.options.UseNoMessages)
+            m_ws.ui().message(exeMessage(which, m_fileName, errorText));
+        m_outcome.reject();
     }
 
 private:
     Workspace& m_ws;
+    const std::string& m_fileName;
+    bool m_quietLoad;
+    ReadOutcome& m_outcome;
 };
 
 /// Appends the tables' rows; false when Escape cancelled.
@@ -75,18 +81,20 @@ bool appendTables(Workspace& ws, const ExecutableExports& exports, ExecutableLoa
         ws.cancel.clear();
         if (appendExportTable(ws, table, progress) == AppendOutcome::Cancelled)
             return false;
+        if (table.error.code != 0)
+            post(load.outcome, table.error);
         load.residentCount = table.residentCount;
         if (table.hasModule && table.names.size() < table.declaredNames)
             load.namesMissing = true;
     }
     if (exports.error.code != 0)
-        post(ws, exports.error);
+        post(load.outcome, exports.error);
     return true;
 }
 
 /// The rejection messages of a file that is neither PE nor NE: an old DOS file or a damaged new
 /// header, an LE or DOS program, a file of unknown type or without the MZ signature.
-void rejectKind(Workspace& ws, MessageSink& sink, const ExecutableExports& exports)
+void rejectKind(const std::string& fileName, MessageSink& sink, const ExecutableExports& exports)
 {
     switch (exports.kind) {
         case ExecutableKind::NewHeaderMissing:
@@ -102,12 +110,12 @@ void rejectKind(Workspace& ws, MessageSink& sink, const ExecutableExports& expor
             sink.reject(ExeMessage::DosFile);
             break;
         case ExecutableKind::Unknown:
-            sink.reject(isExecutableExtension(lastExtensionUpper(ws.CurrentFileName))
+            sink.reject(isExecutableExtension(lastExtensionUpper(fileName))
                             ? ExeMessage::NotLibraryDamaged
                             : ExeMessage::UnknownFileType);
             break;
         case ExecutableKind::NotMz: {
-            const std::string extension = firstExtensionAsWritten(ws.CurrentFileName);
+            const std::string extension = firstExtensionAsWritten(fileName);
             sink.reject(extension == "COM" || isExecutableExtension(extension)
                             ? ExeMessage::NotLibraryDamaged
                             : ExeMessage::NotExecutable);
@@ -131,8 +139,9 @@ std::string_view nameWithoutExtension(std::string_view path)
 }
 
 /// Reads a module-definition file as text and appends its module; false when Escape cancelled.
-bool readDefinitionFile(Workspace& ws, platform::File& file, std::uint64_t size,
-                        MessageSink& sink, ExecutableLoad& load, ProgressIndicator& progress)
+bool readDefinitionFile(Workspace& ws, const std::string& fileName, platform::File& file,
+                        std::uint64_t size, MessageSink& sink, ExecutableLoad& load,
+                        ProgressIndicator& progress)
 {
     load.kind = ExecutableKind::ModuleDefinition;
     if (size > kMaxModuleDefinitionSize) {
@@ -142,7 +151,7 @@ bool readDefinitionFile(Workspace& ws, platform::File& file, std::uint64_t size,
     }
     std::vector<std::byte> bytes(static_cast<std::size_t>(size));
     if (Status s = file.readExactAt(0, bytes); !s) {
-        post(ws, s.error());
+        post(load.outcome, s.error());
         return true;
     }
     std::string text(bytes.size(), '\0');
@@ -159,12 +168,14 @@ bool readDefinitionFile(Workspace& ws, platform::File& file, std::uint64_t size,
     load.withoutOrdinal = definition.withoutOrdinal;
     load.withoutName = definition.withoutName;
     const std::string_view moduleName = definition.moduleName.empty()
-                                            ? nameWithoutExtension(ws.CurrentFileName)
+                                            ? nameWithoutExtension(fileName)
                                             : definition.moduleName;
     const ExportTable table = moduleDefinitionTable(definition, moduleName);
     ws.cancel.clear();
     if (appendExportTable(ws, table, progress) == AppendOutcome::Cancelled)
         return false;
+    if (table.error.code != 0)
+        post(load.outcome, table.error);
     load.residentCount = table.residentCount;
     return true;
 }
@@ -185,22 +196,21 @@ std::string firstExtensionAsWritten(std::string_view path)
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
 }
 
-ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressProgress)
+ExecutableLoad executableReader(Workspace& ws, const std::string& CurrentFileName,
+                                const ReadMode& mode)
 {
     ExecutableLoad load;
-    ws.ReadStatus = 0;
-    ws.ErrorText.clear();
     load.firstNewRow = ws.library.rows.size();
-    const bool progressOn = showProgress && !suppressProgress && ws.options.UseStatusBar;
-    MessageSink sink(ws);
+    const bool progressOn = mode.showProgress && ws.options.UseStatusBar;
+    MessageSink sink(ws, CurrentFileName, mode.QuietLoad, load.outcome);
 
-    Result<platform::File> file = ws.files().openRead(ws.CurrentFileName);
+    Result<platform::File> file = ws.files().openRead(CurrentFileName);
     const Result<std::uint64_t> size = file ? file->size() : Result<std::uint64_t>(file.error());
     if (!size) {
-        post(ws, size.error());
-    } else if (lastExtensionUpper(ws.CurrentFileName) == "DEF") {
+        post(load.outcome, size.error());
+    } else if (lastExtensionUpper(CurrentFileName) == "DEF") {
         ProgressIndicator progress(ws.ui(), progressOn);
-        if (!readDefinitionFile(ws, *file, *size, sink, load, progress)) {
+        if (!readDefinitionFile(ws, CurrentFileName, *file, *size, sink, load, progress)) {
             truncateLibrary(ws, load.firstNewRow);
             load.cancelled = true;
             load.residentCount = 0;
@@ -211,7 +221,7 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
         const ExecutableExports exports = readExecutable(source);
         load.kind = exports.kind;
         if (exports.kind == ExecutableKind::Unreadable) {
-            post(ws, exports.error);
+            post(load.outcome, exports.error);
         } else if (exports.kind == ExecutableKind::Pe || exports.kind == ExecutableKind::Ne) {
             ProgressIndicator progress(ws.ui(), progressOn);
             if (!appendTables(ws, exports, load, progress)) {
@@ -220,10 +230,10 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
                 load.residentCount = 0;
             } else if (Status intact = file->checkMapped(); !intact) {
                 // Cut short by another program while it was read: a read error.
-                post(ws, intact.error());
+                post(load.outcome, intact.error());
             }
         } else {
-            rejectKind(ws, sink, exports);
+            rejectKind(CurrentFileName, sink, exports);
         }
     }
 
@@ -236,49 +246,52 @@ ExecutableLoad executableReader(Workspace& ws, bool showProgress, bool suppressP
         sink.reject(ExeMessage::NotLibraryDamaged);
     }
     // Error 33 left over at the end: the headers (or the tables) ran past the end of the file.
-    if (ws.ReadStatus == platform::kReadPastEnd && ws.ErrorText != kNoLib)
-        sink.reject(ExeMessage::LateHeaderError, ws.ErrorText);
-    load.readStatus = ws.ReadStatus;
+    if (load.outcome.ReadStatus == platform::kReadPastEnd && !load.outcome.rejected())
+        sink.reject(ExeMessage::LateHeaderError, load.outcome.ErrorText);
     return load;
 }
 
-void executableTest(Workspace& ws)
+ReadOutcome executableTest(Workspace& ws, const std::string& CurrentFileName)
 {
-    ws.ReadStatus = 0;
-    std::string fileName = trimmed(ws.CurrentFileName);
-    const auto show = [&](ExeMessage which) { ws.ui().message(exeMessage(which, fileName)); };
+    ReadOutcome outcome;
+    const std::string fileName = trimmed(CurrentFileName);
+    const auto show = [&](ExeMessage which) {
+        ws.ui().message(exeMessage(which, fileName));
+        outcome.reject();
+    };
 
-    Result<platform::File> file = ws.files().openRead(ws.CurrentFileName);
+    Result<platform::File> file = ws.files().openRead(CurrentFileName);
     if (!file) {
-        post(ws, file.error());
-        return;
+        post(outcome, file.error());
+        return outcome;
     }
     std::array<std::byte, dos::kHeaderSize> dosHeader{};
     if (Status s = file->readExactAt(0, dosHeader); !s) {
-        post(ws, s.error());
-        return;
+        post(outcome, s.error());
+        return outcome;
     }
     if (dosHeader[0] != std::byte{'M'} || dosHeader[1] != std::byte{'Z'}) {
         show(ExeMessage::TestNotLibrary);
-        return;
+        return outcome;
     }
     const std::uint32_t newHeaderOffset = io::loadU32le(dosHeader, dos::kNewHeaderOffsetField);
     std::array<std::byte, dos::kNewHeaderProbeSize> newHeader{};
     if (Status s = file->readExactAt(newHeaderOffset, newHeader); !s) {
         show(ExeMessage::TestHeaderNotFound);
-        return;
+        return outcome;
     }
     const auto is = [&](char c0, char c1) {
         return newHeader[0] == std::byte(c0) && newHeader[1] == std::byte(c1);
     };
     if (io::loadU32le(newHeader, 0) == dos::kPeSignature || is('N', 'E'))
-        ws.ErrorText.clear();
-    else if (is('L', 'E'))
+        return outcome;
+    if (is('L', 'E'))
         show(ExeMessage::TestSystemFile);
     else if (is('M', 'Z'))
         show(ExeMessage::TestOldDosFile);
     else
         show(ExeMessage::TestUnknownFileType);
+    return outcome;
 }
 
 }  // namespace quillon::exe

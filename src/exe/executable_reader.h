@@ -5,8 +5,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "base/read_outcome.h"
 #include "core/workspace.h"
 #include "exe/executable_image.h"
 
@@ -24,10 +26,19 @@ inline constexpr std::array<std::string_view, 23> kExecutableExtensions = {
 /// the decision for files without "MZ" compares it.
 [[nodiscard]] std::string firstExtensionAsWritten(std::string_view path);
 
+/// How one read is made.
+struct ReadMode {
+    /// Progress in the status bar (when "UseStatusBar" is on too).
+    bool showProgress = false;
+    /// `QuietLoad`: rejections are not shown (a multi-file load reports them in its summary).
+    bool QuietLoad = false;
+};
+
 /// What one `executableReader` call did, for the caller's post-processing.
 struct ExecutableLoad {
-    /// `ReadStatus`: 0, or the code of the file error.
-    int readStatus = 0;
+    /// How the read ended: read, rejected (and reported unless quiet), or failed with a file
+    /// error the caller reports.
+    ReadOutcome outcome;
     ExecutableKind kind = ExecutableKind::Unreadable;
     /// The number of rows before the call; rows from here on were appended by it.
     std::size_t firstNewRow = 0;
@@ -42,19 +53,17 @@ struct ExecutableLoad {
     std::size_t withoutName = 0;
 };
 
-/// ExecutableReader: reads `ws.CurrentFileName`, a module-definition file when its name ends in
-/// ".DEF" (letter case ignored). Sets `ReadStatus` and `ErrorText` ("NoLib"
-/// after a rejection, reported by a message box unless `QuietLoad`), appends one module row and
-/// its symbol rows per export table, removes a module left without names, and shows progress
-/// when `showProgress`, not `suppressProgress`, and `UseStatusBar` is on. Open and read errors
-/// other than 33 show no message: the caller reports them from `ReadStatus` and `ErrorText`.
-[[nodiscard]] ExecutableLoad executableReader(Workspace& ws, bool showProgress = false,
-                                              bool suppressProgress = false);
+/// ExecutableReader: reads the file `CurrentFileName`, a module-definition file when its name
+/// ends in ".DEF" (letter case ignored): appends one module row and its symbol rows per export
+/// table, removes a module left without names, and returns how the read ended. A rejection is
+/// reported by a message box unless `QuietLoad` or "UseNoMessages"; open and read errors other
+/// than 33 show no message: the caller reports them from the outcome.
+[[nodiscard]] ExecutableLoad executableReader(Workspace& ws, const std::string& CurrentFileName,
+                                              const ReadMode& mode = {});
 
-/// ExecutableTest: the header checks of `ws.CurrentFileName` without reading names.
-/// `ErrorText` is emptied when the file is a PE or NE file, holds the error text when opening
-/// or the first read failed, and keeps its value after a rejection, which is reported by a
-/// message box whatever `QuietLoad` says.
-void executableTest(Workspace& ws);
+/// ExecutableTest: the header checks of the file `CurrentFileName` without reading names. A PE
+/// or NE file is read; a file that is neither is rejected, reported by a message box whatever
+/// `QuietLoad` says; an open error or a failed first read is returned unreported.
+[[nodiscard]] ReadOutcome executableTest(Workspace& ws, const std::string& CurrentFileName);
 
 }  // namespace quillon::exe

@@ -66,9 +66,9 @@ TEST(ExecutableReader, LeExecutableIsRejected)
     expectOneMessage(f, "CLARION QUILLON 32 - NOT a library file!",
                      leadWithFile("    This file type does not have any exported names|"
                                   "    recognizeable by Clarion Quillon.|",
-                                  f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
-    EXPECT_EQ(load.readStatus, 0);
+                                  f.path));
+    EXPECT_TRUE(f.outcome.rejected());
+    EXPECT_EQ(load.outcome.ReadStatus, 0);
     EXPECT_EQ(load.kind, ExecutableKind::Le);
     EXPECT_TRUE(f.rows().empty());
 }
@@ -80,8 +80,8 @@ TEST(ExecutableReader, NewHeaderOffsetZeroIsADosFile)
     expectOneMessage(f, "CLARION QUILLON 32 - DOS file!",
                      leadWithFile("    This file is a DOS file which does not have any exported|"
                                   "    names recognizeable by Clarion Quillon.|",
-                                  f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                                  f.path));
+    EXPECT_TRUE(f.outcome.rejected());
     EXPECT_EQ(load.kind, ExecutableKind::Dos);
 }
 
@@ -101,8 +101,8 @@ TEST(ExecutableReader, NewHeaderBeyondTheEndIsAnOldDosFile)
                      withFile("    An error #33 (Read past end of file) was posted. This is"
                               "|    probably an old-type DOS file which does not have any"
                               "|    exported names recognizeable by Clarion Quillon.",
-                              f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                              f.path));
+    EXPECT_TRUE(f.outcome.rejected());
     EXPECT_EQ(load.kind, ExecutableKind::NewHeaderMissing);
 }
 
@@ -124,8 +124,8 @@ TEST(ExecutableReader, FileEndingInsideTheNewHeaderIsDamaged)
                               "|    Clarion Quillon could not read the file's header"
                               "|    information. The file is either not an executeable,"
                               "|    or the header may be damaged.",
-                              f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                              f.path));
+    EXPECT_TRUE(f.outcome.rejected());
     EXPECT_EQ(load.kind, ExecutableKind::NewHeaderDamaged);
 }
 
@@ -134,8 +134,8 @@ TEST(ExecutableReader, UnknownNewHeaderWithExecutableExtensionMayBeDamaged)
     ExeFixture f;
     f.load("strange.dll", testing::buildMz(0x80, "XY", 0x100));
     expectOneMessage(f, "CLARION QUILLON 32 - NOT a library file!",
-                     leadWithFile(kDamaged, f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                     leadWithFile(kDamaged, f.path));
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 TEST(ExecutableReader, UnknownNewHeaderComparesTheLastExtensionUpperCased)
@@ -153,8 +153,8 @@ TEST(ExecutableReader, UnknownNewHeaderWithOtherExtensionIsUnknown)
     expectOneMessage(f, "CLARION QUILLON 32 - UNKNOWN filetype!",
                      leadWithFile("    This file does not have any exported names|"
                                   "    recognizeable by Clarion Quillon.|",
-                                  f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                                  f.path));
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 TEST(ExecutableReader, NoMzWithOtherExtensionIsNotAnExecutable)
@@ -162,8 +162,8 @@ TEST(ExecutableReader, NoMzWithOtherExtensionIsNotAnExecutable)
     ExeFixture f;
     f.load("notes.txt", bytesOf(std::string(100, 'x')));
     expectOneMessage(f, "CLARION QUILLON 32 - NOT a library file!",
-                     leadWithFile(kNotExecutable, f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                     leadWithFile(kNotExecutable, f.path));
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 TEST(ExecutableReader, NoMzComparesTheFirstExtensionAsWritten)
@@ -180,7 +180,7 @@ TEST(ExecutableReader, NoMzComparesTheFirstExtensionAsWritten)
         f.load(c.name, junk);
         ASSERT_EQ(f.t.ui.messages.size(), 1u) << c.name;
         EXPECT_EQ(f.t.ui.messages[0].text,
-                  leadWithFile(c.damagedText ? kDamaged : kNotExecutable, f.t.ws.CurrentFileName))
+                  leadWithFile(c.damagedText ? kDamaged : kNotExecutable, f.path))
             << c.name;
     }
 }
@@ -202,7 +202,7 @@ TEST(ExecutableReader, ExecutableExtensionsInTheirOrder)
     EXPECT_EQ(kExecutableExtensions.back(), "VWP");
 }
 
-TEST(ExecutableReader, QuietLoadSuppressesEveryMessageButKeepsNoLib)
+TEST(ExecutableReader, QuietLoadSuppressesEveryMessageButStillRejects)
 {
     struct Case {
         const char* name;
@@ -218,18 +218,18 @@ TEST(ExecutableReader, QuietLoadSuppressesEveryMessageButKeepsNoLib)
     cases.push_back({"g.dll", testing::buildNe(emptyNe)});
     for (const Case& c : cases) {
         ExeFixture f;
-        f.t.ws.QuietLoad = true;
+        f.mode.QuietLoad = true;
         f.load(c.name, c.image);
         EXPECT_TRUE(f.t.ui.messages.empty()) << c.name;
-        EXPECT_EQ(f.t.ws.ErrorText, "NoLib") << c.name;
+        EXPECT_TRUE(f.outcome.rejected()) << c.name;
         EXPECT_TRUE(f.rows().empty()) << c.name;
     }
     ExeFixture f;
-    f.t.ws.QuietLoad = true;
+    f.mode.QuietLoad = true;
     f.load("short.dll", bytesOf("MZ"));
     EXPECT_TRUE(f.t.ui.messages.empty());
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
-    EXPECT_EQ(f.t.ws.ReadStatus, 33);
+    EXPECT_TRUE(f.outcome.rejected());
+    EXPECT_EQ(f.outcome.ReadStatus, 33);
 }
 
 // ---- the empty module and the late error 33 ----
@@ -244,8 +244,8 @@ TEST(ExecutableReader, ModuleWithoutNamesIsRemovedAndReported)
     EXPECT_EQ(load.firstNewRow, 2u);
     EXPECT_EQ(f.rows().size(), 2u);
     expectOneMessage(f, "CLARION QUILLON 32 - NOT a library file!",
-                     leadWithFile(kDamaged, f.t.ws.CurrentFileName));
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                     leadWithFile(kDamaged, f.path));
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 TEST(ExecutableReader, FileShorterThanTheDosHeaderReportsTheLateError)
@@ -253,13 +253,13 @@ TEST(ExecutableReader, FileShorterThanTheDosHeaderReportsTheLateError)
     for (const std::string& content : {std::string(), std::string("MZ"), std::string(63, 'M')}) {
         ExeFixture f;
         const ExecutableLoad load = f.load("tiny.dll", bytesOf(content));
-        EXPECT_EQ(load.readStatus, 33);
-        EXPECT_EQ(f.t.ws.ReadStatus, 33);
+        EXPECT_EQ(load.outcome.ReadStatus, 33);
+        EXPECT_EQ(f.outcome.ReadStatus, 33);
         expectOneMessage(f, "CLARION QUILLON 32 - HEADER information not found!",
                          "    Could not read file's HEADER information!|    Error posted "
                          "Read past end of file|" +
-                             kSep + "|    File:|    " + f.t.ws.CurrentFileName + kClosing);
-        EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+                             kSep + "|    File:|    " + f.path + kClosing);
+        EXPECT_TRUE(f.outcome.rejected());
         EXPECT_EQ(load.kind, ExecutableKind::Unreadable);
     }
 }
@@ -271,12 +271,12 @@ TEST(ExecutableReader, NamesCutShortKeepTheirRowsAndReportTheLateError)
     dll.putU32(dll.exportDirectory + 24, 1000);     // NumberOfNames far beyond the table
     dll.putU32(dll.namePointers + 12, 0x7FFFFFF0);  // the fourth name lies outside the file
     const ExecutableLoad load = f.load("cut.dll", dll);
-    EXPECT_EQ(load.readStatus, 33);
+    EXPECT_EQ(load.outcome.ReadStatus, 33);
     EXPECT_EQ(f.modules(), std::vector<std::string>{"CUT.dll"});
     EXPECT_EQ(f.symbols().size(), 3u);
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - HEADER information not found!");
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 // ---- file errors: no message, the caller reports them ----
@@ -284,21 +284,21 @@ TEST(ExecutableReader, NamesCutShortKeepTheirRowsAndReportTheLateError)
 TEST(ExecutableReader, MissingFileSetsReadStatusWithoutMessage)
 {
     ExeFixture f;
-    f.t.ws.CurrentFileName = f.t.folder.file("absent.dll");
-    const ExecutableLoad load = executableReader(f.t.ws);
-    EXPECT_EQ(load.readStatus, 2);
-    EXPECT_EQ(f.t.ws.ReadStatus, 2);
-    EXPECT_EQ(f.t.ws.ErrorText, "File not found");
+    f.path = f.t.folder.file("absent.dll");
+    const ExecutableLoad load = f.read();
+    EXPECT_EQ(load.outcome.ReadStatus, 2);
+    EXPECT_EQ(f.outcome.ReadStatus, 2);
+    EXPECT_EQ(f.outcome.ErrorText, "File not found");
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
 
 TEST(ExecutableReader, FolderGivenAsFileIsAccessDenied)
 {
     ExeFixture f;
-    f.t.ws.CurrentFileName = f.t.folder.path().string();
-    const ExecutableLoad load = executableReader(f.t.ws);
-    EXPECT_EQ(load.readStatus, 5);
-    EXPECT_EQ(f.t.ws.ErrorText, "Access denied");
+    f.path = f.t.folder.path().string();
+    const ExecutableLoad load = f.read();
+    EXPECT_EQ(load.outcome.ReadStatus, 5);
+    EXPECT_EQ(f.outcome.ErrorText, "Access denied");
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
 
@@ -311,10 +311,10 @@ TEST(ExecutableReader, UnreadableFileIsAccessDenied)
         GTEST_SKIP() << "file permissions do not bind the superuser";
 #endif
     ExeFixture f;
-    f.t.ws.CurrentFileName = f.t.folder.write("locked.dll", testing::buildLe().bytes);
-    std::filesystem::permissions(f.t.ws.CurrentFileName, std::filesystem::perms::none);
-    EXPECT_EQ(executableReader(f.t.ws).readStatus, 5);
-    EXPECT_EQ(f.t.ws.ErrorText, "Access denied");
+    f.path = f.t.folder.write("locked.dll", testing::buildLe().bytes);
+    std::filesystem::permissions(f.path, std::filesystem::perms::none);
+    EXPECT_EQ(f.read().outcome.ReadStatus, 5);
+    EXPECT_EQ(f.outcome.ErrorText, "Access denied");
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
 
@@ -325,8 +325,8 @@ TEST(ExecutableReader, InjectedReadFailureStopsWithoutMessage)
         return op == platform::FileOp::Read ? 90 : 0;
     });
     const ExecutableLoad load = f.load("a.dll", testing::buildPeWithNames({"A"}));
-    EXPECT_EQ(load.readStatus, 90);
-    EXPECT_EQ(f.t.ws.ErrorText, "System error");
+    EXPECT_EQ(load.outcome.ReadStatus, 90);
+    EXPECT_EQ(f.outcome.ErrorText, "System error");
     EXPECT_TRUE(f.t.ui.messages.empty());
     EXPECT_TRUE(f.rows().empty());
 }
@@ -340,20 +340,17 @@ TEST(ExecutableReader, ReadFailureAtTheNewHeaderIsPostedNotTakenForAnOldDosFile)
     });
     // The new header lies in the second page of the file: its read is the one that fails.
     const ExecutableLoad load = f.load("far.dll", testing::buildMz(0x2000, "PE", 0x3000));
-    EXPECT_EQ(load.readStatus, 90);
+    EXPECT_EQ(load.outcome.ReadStatus, 90);
     EXPECT_EQ(load.kind, ExecutableKind::Unreadable);
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
 
-TEST(ExecutableReader, EachCallStartsWithClearedStatus)
+TEST(ExecutableReader, AFileReadWholeEndsRead)
 {
     ExeFixture f;
-    f.t.ws.ReadStatus = 5;
-    f.t.ws.ErrorText = "stale";
     const ExecutableLoad load = f.load("a.dll", testing::buildPeWithNames({"A"}));
-    EXPECT_EQ(load.readStatus, 0);
-    EXPECT_EQ(f.t.ws.ReadStatus, 0);
-    EXPECT_EQ(f.t.ws.ErrorText, "");
+    EXPECT_EQ(load.outcome, ReadOutcome{});
+    EXPECT_TRUE(load.outcome.read());
 }
 
 // ---- ExecutableTest ----
@@ -365,7 +362,7 @@ struct TestCase {
     std::string lead;
 };
 
-TEST(ExecutableTest, RejectionsShowTheirMessagesEvenWhenQuiet)
+TEST(ExecutableTest, RejectionsShowTheirMessages)
 {
     std::vector<TestCase> cases = {
         {"a.txt", testing::buildMz(0, "", 64), "", ""},
@@ -388,12 +385,10 @@ TEST(ExecutableTest, RejectionsShowTheirMessagesEvenWhenQuiet)
         "recognizeable by Clarion Quillon!|";
     for (const TestCase& c : cases) {
         ExeFixture f;
-        f.t.ws.QuietLoad = true;
-        f.t.ws.ErrorText = "before";
-        f.t.ws.CurrentFileName = f.t.folder.write(c.name, c.image.bytes);
-        executableTest(f.t.ws);
-        expectOneMessage(f, c.title, leadWithFile(c.lead, f.t.ws.CurrentFileName));
-        EXPECT_EQ(f.t.ws.ErrorText, "before") << c.name;
+        f.path = f.t.folder.write(c.name, c.image.bytes);
+        f.test();
+        expectOneMessage(f, c.title, leadWithFile(c.lead, f.path));
+        EXPECT_TRUE(f.outcome.rejected()) << c.name;
     }
 }
 
@@ -401,11 +396,10 @@ TEST(ExecutableTest, PeAndNeFilesPass)
 {
     for (const BuiltImage& image : {testing::buildPeWithNames({"A"}), testing::buildNe({})}) {
         ExeFixture f;
-        f.t.ws.ErrorText = "before";
-        f.t.ws.CurrentFileName = f.t.folder.write("x.dll", image.bytes);
-        executableTest(f.t.ws);
+        f.path = f.t.folder.write("x.dll", image.bytes);
+        f.test();
         EXPECT_TRUE(f.t.ui.messages.empty());
-        EXPECT_EQ(f.t.ws.ErrorText, "");
+        EXPECT_TRUE(f.outcome.read());
         EXPECT_TRUE(f.rows().empty());
     }
 }
@@ -417,8 +411,8 @@ TEST(ExecutableTest, TrailingBlanksOfTheFileNameAreDropped)
 #endif
     ExeFixture f;
     const std::string path = f.t.folder.write("le.vxd", testing::buildLe().bytes);
-    f.t.ws.CurrentFileName = f.t.folder.write("le.vxd  ", testing::buildLe().bytes);
-    executableTest(f.t.ws);
+    f.path = f.t.folder.write("le.vxd  ", testing::buildLe().bytes);
+    f.test();
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_NE(f.t.ui.messages[0].text.find("|    " + path + kClosing), std::string::npos);
 }
@@ -426,14 +420,14 @@ TEST(ExecutableTest, TrailingBlanksOfTheFileNameAreDropped)
 TEST(ExecutableTest, OpenAndShortFileFailuresSetTheErrorText)
 {
     ExeFixture f;
-    f.t.ws.CurrentFileName = f.t.folder.file("absent.dll");
-    executableTest(f.t.ws);
-    EXPECT_EQ(f.t.ws.ReadStatus, 2);
-    EXPECT_EQ(f.t.ws.ErrorText, "File not found");
-    f.t.ws.CurrentFileName = f.t.folder.write("short.dll", bytesOf("MZ"));
-    executableTest(f.t.ws);
-    EXPECT_EQ(f.t.ws.ReadStatus, 33);
-    EXPECT_EQ(f.t.ws.ErrorText, "Read past end of file");
+    f.path = f.t.folder.file("absent.dll");
+    f.test();
+    EXPECT_EQ(f.outcome.ReadStatus, 2);
+    EXPECT_EQ(f.outcome.ErrorText, "File not found");
+    f.path = f.t.folder.write("short.dll", bytesOf("MZ"));
+    f.test();
+    EXPECT_EQ(f.outcome.ReadStatus, 33);
+    EXPECT_EQ(f.outcome.ErrorText, "Read past end of file");
     EXPECT_TRUE(f.t.ui.messages.empty());
 }
 

@@ -5,21 +5,6 @@
 
 namespace quillon::exe {
 
-namespace {
-
-void postError(Workspace& ws, const Error& error)
-{
-    if (error.code == 0)
-        return;
-    ws.ReadStatus = error.code;
-    std::string text = error.text;
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    ws.ErrorText = std::move(text);
-}
-
-}  // namespace
-
 AppendOutcome appendExportTable(Workspace& ws, const ExportTable& table,
                                 ProgressIndicator& progress)
 {
@@ -40,7 +25,6 @@ AppendOutcome appendExportTable(Workspace& ws, const ExportTable& table,
         progress.step(count, " symbols");
         progress.end();
     }
-    postError(ws, table.error);
     return AppendOutcome::Done;
 }
 

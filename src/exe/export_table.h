@@ -43,8 +43,7 @@ enum class AppendOutcome { Done, Cancelled };
 
 /// Appends the table's module row and one symbol row per name, polling for Escape before each
 /// name and stepping `progress` (" symbols"). When cancelled the caller removes the rows.
-/// Sets `ReadStatus` and `ErrorText` from the table's error. A table without a module adds
-/// nothing.
+/// A table without a module adds nothing. The table's error is the caller's to record.
 [[nodiscard]] AppendOutcome appendExportTable(Workspace& ws, const ExportTable& table,
                                               ProgressIndicator& progress);
 

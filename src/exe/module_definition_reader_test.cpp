@@ -126,20 +126,20 @@ TEST(ModuleDefinitionReader, EveryCutOfAFileReadsOrFails)
 TEST(ModuleDefinitionReader, AFaultyFileIsRejectedWithItsLine)
 {
     TestWorkspace t;
-    t.ws.CurrentFileName = t.folder.write("bad.def", "LIBRARY Q\nEXPORTS\n A @1\n B @one\n");
-    const ExecutableLoad load = executableReader(t.ws);
+    const ExecutableLoad load =
+        executableReader(t.ws, t.folder.write("bad.def", "LIBRARY Q\nEXPORTS\n A @1\n B @one\n"));
     EXPECT_EQ(load.kind, ExecutableKind::ModuleDefinition);
     EXPECT_TRUE(t.ws.library.rows.empty());
-    EXPECT_EQ(t.ws.ErrorText, kNoLib);
+    EXPECT_TRUE(load.outcome.rejected());
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Module-definition file error!");
     EXPECT_TRUE(t.ui.messages[0].text.starts_with(
         "    This module-definition file cannot be read:|    Line 4: \"@\" is not followed by "
         "an ordinal from 0 to 65535|"));
     // A DLL named .def is a module-definition file that cannot be read, not a crash.
-    t.ws.CurrentFileName = t.folder.write("dll.def", testing::buildPeWithNames({"A"}).bytes);
-    (void)executableReader(t.ws);
-    EXPECT_EQ(t.ws.ErrorText, kNoLib);
+    EXPECT_TRUE(
+        executableReader(t.ws, t.folder.write("dll.def", testing::buildPeWithNames({"A"}).bytes))
+            .outcome.rejected());
     EXPECT_TRUE(t.ws.library.rows.empty());
 }
 

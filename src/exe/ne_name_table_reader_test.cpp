@@ -42,7 +42,7 @@ TEST(NeNameTableReader, ReadsResidentThenNonResidentNames)
 {
     ExeFixture f;
     const ExecutableLoad load = f.load("krnl386.exe", testing::buildNe(kernelSpec()));
-    EXPECT_EQ(load.readStatus, 0);
+    EXPECT_EQ(load.outcome.ReadStatus, 0);
     EXPECT_EQ(load.kind, ExecutableKind::Ne);
     EXPECT_EQ(load.residentCount, 2);
     ASSERT_EQ(f.rows().size(), 5u);
@@ -68,7 +68,7 @@ TEST(NeNameTableReader, ResidentCountSetsTheResidentFlagInPostProcessing)
     ExeFixture f;
     const ExecutableLoad load = f.load("krnl386.exe", testing::buildNe(kernelSpec()));
     postProcessLoad(f.t.ws, load.firstNewRow,
-                    LoadedFile{f.t.ws.CurrentFileName, true, load.residentCount});
+                    LoadedFile{f.path, true, load.residentCount});
     std::vector<int> flags;
     for (const LibraryRow& row : f.rows())
         flags.push_back(row.RESIDENTSTAB);
@@ -96,7 +96,7 @@ TEST(NeNameTableReader, ResidentOnlyModuleGetsResidentIconsAndFlags)
     const ExecutableLoad load = f.load("res.dll", testing::buildNe(spec));
     EXPECT_EQ(load.residentCount, 2);
     postProcessLoad(f.t.ws, load.firstNewRow,
-                    LoadedFile{f.t.ws.CurrentFileName, true, load.residentCount});
+                    LoadedFile{f.path, true, load.residentCount});
     for (std::size_t i = 1; i < f.rows().size(); ++i) {
         EXPECT_EQ(f.rows()[i].ICON, RowIcon::ResFunction);
         EXPECT_EQ(f.rows()[i].RESIDENTSTAB, 1);
@@ -193,7 +193,7 @@ TEST(NeNameTableReader, ResidentFailureKeepsRowsAndReadsOnThenReportsError33)
     image.putU8(image.names[1], 250);  // FATALEXIT runs over the rest of the file
     ExeFixture f;
     const ExecutableLoad load = f.load("bad.exe", image);
-    EXPECT_EQ(load.readStatus, 33);
+    EXPECT_EQ(load.outcome.ReadStatus, 33);
     EXPECT_EQ(load.residentCount, 1);
     ASSERT_GE(f.symbols().size(), 1u);
     EXPECT_EQ(f.symbols()[0], (SymbolSeen{"WEP", 5, true}));
@@ -218,7 +218,7 @@ TEST(NeNameTableReader, ResidentTableBeyondTheEndAddsNothing)
     image.putU16(image.newHeader + ne::kResidentNameTable, 0xFFFF);
     ExeFixture f;
     const ExecutableLoad load = f.load("far.exe", image);
-    EXPECT_EQ(load.readStatus, 33);
+    EXPECT_EQ(load.outcome.ReadStatus, 33);
     EXPECT_TRUE(f.rows().empty());
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - HEADER information not found!");
@@ -233,7 +233,7 @@ TEST(NeNameTableReader, EmptyResidentTableLeavesANamelessModuleThatIsRemoved)
     EXPECT_TRUE(f.rows().empty());
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - NOT a library file!");
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 TEST(NeNameTableReader, NeHeaderCutShortIsError33)
@@ -241,7 +241,7 @@ TEST(NeNameTableReader, NeHeaderCutShortIsError33)
     const BuiltImage image = testing::buildNe(kernelSpec());
     ExeFixture f;
     const ExecutableLoad load = f.load("cut.exe", image.cut(image.newHeader + 40));
-    EXPECT_EQ(load.readStatus, 33);
+    EXPECT_EQ(load.outcome.ReadStatus, 33);
     EXPECT_TRUE(f.rows().empty());
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - HEADER information not found!");

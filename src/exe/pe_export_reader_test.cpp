@@ -57,7 +57,7 @@ TEST(PeExportReader, AppendsModuleAndSymbolRowsInNamePointerOrder)
     ExeFixture f;
     const ExecutableLoad load =
         f.load("alpha.dll", testing::buildPe(specWith({"Zeta", "Alpha", "Mid"})));
-    EXPECT_EQ(load.readStatus, 0);
+    EXPECT_EQ(load.outcome.ReadStatus, 0);
     EXPECT_EQ(load.kind, ExecutableKind::Pe);
     ASSERT_EQ(f.rows().size(), 4u);
     const LibraryRow& module = f.rows()[0];
@@ -108,8 +108,8 @@ TEST(PeExportReader, OrdinalOnlyExportsAddNothingAndShowNoMessage)
     const ExecutableLoad load = f.load("ordinals.dll", testing::buildPe(spec));
     EXPECT_TRUE(f.rows().empty());
     EXPECT_TRUE(f.t.ui.messages.empty());
-    EXPECT_EQ(load.readStatus, 0);
-    EXPECT_EQ(f.t.ws.ErrorText, "");
+    EXPECT_EQ(load.outcome.ReadStatus, 0);
+    EXPECT_TRUE(f.outcome.read());
 }
 
 TEST(PeExportReader, ImageWithoutExportDirectoryAddsNothing)
@@ -162,7 +162,7 @@ TEST(PeExportReader, ZeroDataDirectoriesFindOnlyEdata)
     const ExecutableLoad load = rdata.load("rdata.dll", testing::buildPe(spec));
     EXPECT_TRUE(rdata.rows().empty());
     EXPECT_TRUE(rdata.t.ui.messages.empty());
-    EXPECT_EQ(load.readStatus, 0);
+    EXPECT_EQ(load.outcome.ReadStatus, 0);
 }
 
 TEST(PeExportReader, DirectoryInsideAnotherSectionIsFoundThroughTheDataDirectory)
@@ -190,7 +190,7 @@ TEST(PeExportReader, NamesInAnotherSectionAreReadThroughTheirOwnSection)
     spec.placement = ExportPlacement::NamesInOtherSection;
     ExeFixture f;
     const ExecutableLoad load = f.load("split.dll", testing::buildPe(spec));
-    EXPECT_EQ(load.readStatus, 0);
+    EXPECT_EQ(load.outcome.ReadStatus, 0);
     EXPECT_EQ(f.modules(), std::vector<std::string>{"ALPHA.dll"});
     EXPECT_EQ(f.symbols(), seen({{"A", 1}, {"B", 2}, {"C", 3}}));
 }
@@ -346,7 +346,7 @@ TEST(PeExportReader, NamePointerOutsideTheFileStopsWithError33)
     image.putU32(image.namePointers + 4, 0xFFFFFF00);
     ExeFixture f;
     const ExecutableLoad load = f.load("bad.dll", image);
-    EXPECT_EQ(load.readStatus, 33);
+    EXPECT_EQ(load.outcome.ReadStatus, 33);
     EXPECT_EQ(f.symbols(), seen({{"A", 1}}));
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - HEADER information not found!");
@@ -361,7 +361,7 @@ TEST(PeExportReader, FirstNameUnreadableLeavesNoEmptyModule)
     EXPECT_TRUE(f.rows().empty());
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - NOT a library file!");
-    EXPECT_EQ(f.t.ws.ErrorText, "NoLib");
+    EXPECT_TRUE(f.outcome.rejected());
 }
 
 TEST(PeExportReader, NameWithoutTerminatorAtTheEndOfTheFileFails)
@@ -400,7 +400,7 @@ TEST(PeExportReader, DirectoryRvaOutsideTheFileIsAnError)
     // The .edata section claims raw data far beyond the end of the file.
     image.putU32(image.sectionTable + 40 + 20, 0xFFFFF000);
     ExeFixture f;
-    EXPECT_EQ(f.load("far.dll", image).readStatus, 33);
+    EXPECT_EQ(f.load("far.dll", image).outcome.ReadStatus, 33);
     EXPECT_TRUE(f.rows().empty());
 }
 
@@ -419,7 +419,7 @@ TEST(PeExportReader, OptionalHeaderCutShortIsError33)
     const BuiltImage image = testing::buildPe(specWith({"A"}));
     ExeFixture f;
     const ExecutableLoad load = f.load("cut.dll", image.cut(image.optionalHeader + 50));
-    EXPECT_EQ(load.readStatus, 33);
+    EXPECT_EQ(load.outcome.ReadStatus, 33);
     ASSERT_EQ(f.t.ui.messages.size(), 1u);
     EXPECT_EQ(f.t.ui.messages[0].title, "CLARION QUILLON 32 - HEADER information not found!");
 }
@@ -480,7 +480,7 @@ TEST(PeExportReader, SecondCopyOfAModuleArrivesMarked)
     ExeFixture f;
     const BuiltImage image = testing::buildPe(specWith({"A", "B"}));
     const ExecutableLoad first = f.load("a.dll", image);
-    postProcessLoad(f.t.ws, first.firstNewRow, LoadedFile{f.t.ws.CurrentFileName, true, 0});
+    postProcessLoad(f.t.ws, first.firstNewRow, LoadedFile{f.path, true, 0});
     const ExecutableLoad second = f.load("b.dll", image);
     ASSERT_EQ(f.rows().size(), 6u);
     for (std::size_t i = second.firstNewRow; i < 6; ++i)
@@ -524,7 +524,7 @@ TEST(PeExportReader, ProgressCountsSymbolsWhenTheStatusBarIsOn)
     EXPECT_EQ(f.t.ui.progressEnds, 1);
 }
 
-TEST(PeExportReader, ProgressStaysOffWhenSuppressedOrWithoutStatusBar)
+TEST(PeExportReader, ProgressStaysOffWhenNotAskedForOrWithoutStatusBar)
 {
     const BuiltImage image = testing::buildPe(specWith({"A"}));
     ExeFixture noBar;
@@ -532,8 +532,7 @@ TEST(PeExportReader, ProgressStaysOffWhenSuppressedOrWithoutStatusBar)
     EXPECT_EQ(noBar.t.ui.progressStarts, 0);
     ExeFixture suppressed;
     suppressed.t.ws.options.UseStatusBar = true;
-    suppressed.t.ws.CurrentFileName = suppressed.t.folder.write("a.dll", image.bytes);
-    (void)executableReader(suppressed.t.ws, true, true);
+    suppressed.load("a.dll", image, false);
     EXPECT_EQ(suppressed.t.ui.progressStarts, 0);
     EXPECT_TRUE(suppressed.t.ui.progressTexts.empty());
 }

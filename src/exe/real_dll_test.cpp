@@ -84,9 +84,9 @@ TEST(RealDlls, EveryFileLoadsIntoTheLibraryWithoutMessages)
         GTEST_SKIP() << "no DLLs in " << dllFolder();
     testing::ExeFixture f;
     for (const std::string& file : files) {
-        f.t.ws.CurrentFileName = file;
-        const ExecutableLoad load = executableReader(f.t.ws);
-        EXPECT_EQ(load.readStatus, 0) << file;
+        f.path = file;
+        const ExecutableLoad load = f.read();
+        EXPECT_EQ(load.outcome.ReadStatus, 0) << file;
         EXPECT_EQ(load.kind, ExecutableKind::Pe) << file;
     }
     EXPECT_TRUE(f.t.ui.messages.empty());

@@ -16,21 +16,10 @@ namespace quillon::lib {
 
 namespace {
 
-void keepError(Workspace& ws, const Error& error)
+/// Shows "NOT a library file!" after a failed LIB test of `fileName`, unless `QuietLoad`.
+void reportLibTest(Workspace& ws, const std::string& fileName, bool isLibrary, bool QuietLoad)
 {
-    ws.ReadStatus = error.code;
-    ws.ErrorText = error.text;
-}
-
-/// Sets `ErrorText` after the LIB test of `fileName` and shows "NOT a library file!".
-void reportLibTest(Workspace& ws, const std::string& fileName, bool isLibrary)
-{
-    if (isLibrary) {
-        ws.ErrorText.clear();
-        return;
-    }
-    ws.ErrorText = kNoLib;
-    if (!ws.QuietLoad)
+    if (!isLibrary && !QuietLoad)
         showMessage(ws, notLibraryFileMessage(fileName));
 }
 
@@ -128,36 +117,41 @@ void reserveRows(LibraryList& rows, std::size_t more)
 
 }  // namespace
 
-Result<bool> libTest(Workspace& ws, const std::string& fileName)
+namespace {
+
+/// The LIB test over the file's bytes: an open or read error, or whether an import definition
+/// by ordinal is there.
+Result<bool> testLibFile(Workspace& ws, const std::string& fileName)
 {
-    ws.ErrorText = kNoLib;
     Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), fileName);
-    if (!bytes) {
-        keepError(ws, bytes.error());
+    if (!bytes)
         return bytes.error();
-    }
     Result<bool> found = containsImportDefinition(*bytes);
     if (Status intact = bytes->check(); found && !intact)
         found = intact.error();
-    if (!found) {
-        keepError(ws, found.error());
-        return found.error();
-    }
-    reportLibTest(ws, fileName, *found);
-    return *found;
+    return found;
+}
+
+}  // namespace
+
+Result<bool> libTest(Workspace& ws, const std::string& fileName, bool QuietLoad)
+{
+    const Result<bool> found = testLibFile(ws, fileName);
+    if (found)
+        reportLibTest(ws, fileName, *found, QuietLoad);
+    return found;
 }
 
 bool dropEmptyLoad(Workspace& ws, std::size_t firstNewRow, const std::string& fileName,
-                   bool progressShown)
+                   bool progressShown, bool QuietLoad)
 {
     if (ws.library.rows.size() != firstNewRow + 1)
         return false;
     truncateLibrary(ws, firstNewRow);
     if (progressShown)
         showStatus(ws, 3, {});
-    if (!ws.QuietLoad)
+    if (!QuietLoad)
         showMessage(ws, emptyLibraryFileMessage(fileName));
-    ws.ErrorText = kNoLib;
     return true;
 }
 
@@ -165,20 +159,14 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
 {
     const std::size_t firstNewRow = ws.library.rows.size();
     ws.cancel.clear();
-    ws.ReadStatus = 0;
-    ws.ErrorText = kNoLib;
 
     Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), request.fileName);
-    if (!bytes) {
-        keepError(ws, bytes.error());
+    if (!bytes)
         return bytes.error();
-    }
     const Result<bool> isLibrary = containsImportDefinition(*bytes);
-    if (!isLibrary) {
-        keepError(ws, isLibrary.error());
+    if (!isLibrary)
         return isLibrary.error();
-    }
-    reportLibTest(ws, request.fileName, *isLibrary);
+    reportLibTest(ws, request.fileName, *isLibrary, request.QuietLoad);
     if (!*isLibrary)
         return LibLoadOutcome{LibLoadEnd::NotLibrary, 0};
 
@@ -204,17 +192,15 @@ Result<LibLoadOutcome> loadLibrary(Workspace& ws, const LibLoadRequest& request)
         showStatus(ws, 2, kModuleNotFoundText);
         showStatus(ws, 3, {});
     }
-    if (dropEmptyLoad(ws, firstNewRow, request.fileName, showProgress))
+    if (dropEmptyLoad(ws, firstNewRow, request.fileName, showProgress, request.QuietLoad))
         return LibLoadOutcome{LibLoadEnd::Empty, 0};
 
     const std::size_t rowsAdded = ws.library.rows.size() - firstNewRow;
     if (rowsAdded > 0)
         postProcessLoad(ws, firstNewRow,
                         LoadedFile{ws.files().fullPath(request.fileName), false, 0});
-    if (!walked) {
-        keepError(ws, walked.error());
+    if (!walked)
         return walked.error();
-    }
     return LibLoadOutcome{*walked, rowsAdded};
 }
 
@@ -263,28 +249,24 @@ Status loadSavedLibSymbols(Workspace& ws)
     }
 }
 
-bool fileTest(Workspace& ws, const std::string& fileName, const ExecutableTest& executableTest)
+ReadOutcome fileTest(Workspace& ws, const std::string& fileName,
+                     const ExecutableTest& executableTest, bool QuietLoad)
 {
-    const std::string remembered = ws.CurrentFileName;
-    ws.CurrentFileName = fileName;
-    ws.ErrorText = kNoLib;
+    ReadOutcome outcome;
     if (isLibFileName(fileName)) {
-        Result<LibFileBytes> bytes = LibFileBytes::open(ws.files(), fileName);
-        Result<bool> found =
-            bytes ? containsImportDefinition(*bytes) : Result<bool>(bytes.error());
-        if (bytes && found) {
-            if (Status intact = bytes->check(); !intact)
-                found = intact.error();
+        const Result<bool> found = testLibFile(ws, fileName);
+        if (!found) {
+            outcome.post(found.error());
+        } else if (!*found) {
+            reportLibTest(ws, fileName, false, QuietLoad);
+            outcome.reject();
         }
-        if (found)
-            reportLibTest(ws, fileName, *found);
-        else
-            ws.ErrorText = found.error().text;
     } else if (executableTest) {
-        executableTest(ws, fileName);
+        outcome = executableTest(ws, fileName);
+    } else {
+        outcome.reject();
     }
-    ws.CurrentFileName = remembered;
-    return ws.ErrorText.empty();
+    return outcome;
 }
 
 }  // namespace quillon::lib

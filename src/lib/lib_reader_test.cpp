@@ -51,11 +51,13 @@ std::string spacerLine()
 
 class LibReaderTest : public ::testing::Test {
 protected:
-    Result<LibLoadOutcome> load(const std::string& path, std::string moduleName = {})
+    Result<LibLoadOutcome> load(const std::string& path, std::string moduleName = {},
+                                bool quietLoad = false)
     {
         LibLoadRequest request;
         request.fileName = path;
         request.moduleName = std::move(moduleName);
+        request.QuietLoad = quietLoad;
         return loadLibrary(t.ws, request);
     }
 
@@ -83,7 +85,6 @@ TEST_F(LibReaderTest, LoadsModulesAndSymbolsInFileOrder)
     EXPECT_EQ(t.ws.library.ModuleCount, 2u);
     EXPECT_EQ(t.ws.library.SymbolCount, 3u);
     EXPECT_EQ(t.ws.library.modules.size(), 2u);
-    EXPECT_EQ(t.ws.ErrorText, "");
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
@@ -178,7 +179,6 @@ TEST_F(LibReaderTest, NotALibraryFileIsReportedByteForByte)
     const auto outcome = load(path);
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome->end, LibLoadEnd::NotLibrary);
-    EXPECT_EQ(t.ws.ErrorText, "NoLib");
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - NOT a library file!");
     EXPECT_EQ(t.ui.messages[0].text,
@@ -189,8 +189,7 @@ TEST_F(LibReaderTest, NotALibraryFileIsReportedByteForByte)
 
 TEST_F(LibReaderTest, QuietLoadShowsNoMessage)
 {
-    t.ws.QuietLoad = true;
-    const auto outcome = load(t.folder.write("X.LIB", ""));
+    const auto outcome = load(t.folder.write("X.LIB", ""), {}, true);
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome->end, LibLoadEnd::NotLibrary);
     EXPECT_TRUE(t.ui.messages.empty());
@@ -201,9 +200,8 @@ TEST_F(LibReaderTest, EmptyLoadIsRemovedAndReported)
     t.ws.options.UseStatusBar = true;
     t.ui.status(3, "1 symbol");
     appendModuleRow(t.ws, "M", kOsUnknown);
-    EXPECT_TRUE(dropEmptyLoad(t.ws, 0, "/x/E.LIB", true));
+    EXPECT_TRUE(dropEmptyLoad(t.ws, 0, "/x/E.LIB", true, false));
     EXPECT_TRUE(t.ws.library.rows.empty());
-    EXPECT_EQ(t.ws.ErrorText, "NoLib");
     EXPECT_EQ(t.ui.statusText(3), "");
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Empty library file!");
@@ -214,7 +212,7 @@ TEST_F(LibReaderTest, EmptyLoadIsRemovedAndReported)
 
     appendModuleRow(t.ws, "M", kOsUnknown);
     appendSymbolRow(t.ws, "A", 1);
-    EXPECT_FALSE(dropEmptyLoad(t.ws, 0, "/x/E.LIB", true));
+    EXPECT_FALSE(dropEmptyLoad(t.ws, 0, "/x/E.LIB", true, false));
     EXPECT_EQ(t.ws.library.rows.size(), 2u);
 }
 
@@ -222,9 +220,7 @@ TEST_F(LibReaderTest, OpenErrorsGoBackWithoutAMessage)
 {
     const auto missing = load(t.folder.file("NONE.LIB"));
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error().code, 2);
-    EXPECT_EQ(t.ws.ReadStatus, 2);
-    EXPECT_EQ(t.ws.ErrorText, "File not found");
+    EXPECT_EQ(missing.error(), (Error{2, "File not found"}));
 
     std::filesystem::create_directory(t.folder.file("DIR.LIB"));
     const auto folder = load(t.folder.file("DIR.LIB"));
@@ -241,7 +237,7 @@ TEST_F(LibReaderTest, ReadErrorIsPosted)
     });
     const auto outcome = load(path);
     ASSERT_FALSE(outcome.ok());
-    EXPECT_EQ(t.ws.ReadStatus, 90);
+    EXPECT_EQ(outcome.error().code, 90);
     EXPECT_TRUE(t.ws.library.rows.empty());
 }
 
@@ -252,7 +248,6 @@ TEST_F(LibReaderTest, RowsBeforeATruncatedHeaderStay)
     const auto outcome = load(t.folder.write("A.LIB", lib.bytes()));
     ASSERT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.error().code, 33);
-    EXPECT_EQ(t.ws.ReadStatus, 33);
     EXPECT_EQ(shapeOf(t.ws), (std::vector<Shape>{mod("M"), sym("M", "A", 1)}));
     EXPECT_EQ(t.ws.library.SymbolCount, 1u);
 }
@@ -274,7 +269,6 @@ TEST_F(LibReaderTest, AFileCutShortWhileItIsReadEndsTheLoadWithAReadError)
     const auto outcome = load(path);
     ASSERT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.error().code, 33);
-    EXPECT_EQ(t.ws.ReadStatus, 33);
     // The records of the first page stay, as before any read error.
     EXPECT_GT(t.ws.library.SymbolCount, 100u);
     EXPECT_LT(t.ws.library.SymbolCount, 2000u);
@@ -310,12 +304,15 @@ TEST_F(LibReaderTest, LibTestAcceptsOnlyImportsByOrdinal)
     const auto yes = libTest(t.ws, t.folder.write("Y.LIB", libBytes({{"M", "A", 1}})));
     ASSERT_TRUE(yes.ok());
     EXPECT_TRUE(*yes);
-    EXPECT_EQ(t.ws.ErrorText, "");
+    EXPECT_TRUE(t.ui.messages.empty());
     const auto no =
         libTest(t.ws, t.folder.write("N.LIB", LibBuilder().importByName("M", "A").bytes()));
     ASSERT_TRUE(no.ok());
     EXPECT_FALSE(*no);
-    EXPECT_EQ(t.ws.ErrorText, "NoLib");
+    EXPECT_EQ(t.ui.messages.size(), 1u);
+    const auto quiet = libTest(t.ws, t.folder.file("N.LIB"), true);
+    ASSERT_TRUE(quiet.ok());
+    EXPECT_FALSE(*quiet);
     EXPECT_EQ(t.ui.messages.size(), 1u);
 }
 
@@ -353,27 +350,25 @@ TEST_F(LibReaderTest, ReferenceLoaderNeedsALibraryFromALibFile)
 
 TEST_F(LibReaderTest, FileTestOfTheCompareDialog)
 {
-    t.ws.CurrentFileName = "/keep/me.lib";
     int executableTests = 0;
-    const ExecutableTest exe = [&](Workspace& ws, const std::string&) {
+    const ExecutableTest exe = [&](Workspace&, const std::string&) {
         ++executableTests;
-        ws.ErrorText.clear();
-        return true;
+        return ReadOutcome{};
     };
-    EXPECT_TRUE(fileTest(t.ws, t.folder.write("good.lib", libBytes({{"M", "A", 1}})), exe));
-    EXPECT_FALSE(fileTest(t.ws, t.folder.write("bad.lib", "plain text"), exe));
+    EXPECT_TRUE(fileTest(t.ws, t.folder.write("good.lib", libBytes({{"M", "A", 1}})), exe).read());
+    EXPECT_TRUE(fileTest(t.ws, t.folder.write("bad.lib", "plain text"), exe).rejected());
     EXPECT_EQ(t.ui.messages.size(), 1u);
-    EXPECT_FALSE(fileTest(t.ws, t.folder.file("missing.lib"), exe));
-    EXPECT_EQ(t.ws.ErrorText, "File not found");
+    const ReadOutcome missing = fileTest(t.ws, t.folder.file("missing.lib"), exe);
+    EXPECT_TRUE(missing.failed());
+    EXPECT_EQ(missing.ErrorText, "File not found");
     EXPECT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(executableTests, 0);
-    EXPECT_TRUE(fileTest(t.ws, t.folder.file("some.dll"), exe));
+    EXPECT_TRUE(fileTest(t.ws, t.folder.file("some.dll"), exe).read());
     EXPECT_EQ(executableTests, 1);
     // A name is a LIB file's only when it ends in ".LIB": a DLL in a folder "my.libs" is an
     // executable.
-    EXPECT_TRUE(fileTest(t.ws, t.folder.file("my.libs/some.dll"), exe));
+    EXPECT_TRUE(fileTest(t.ws, t.folder.file("my.libs/some.dll"), exe).read());
     EXPECT_EQ(executableTests, 2);
-    EXPECT_EQ(t.ws.CurrentFileName, "/keep/me.lib");
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ constexpr std::size_t kBlockSize = 1u << 20;
 /// removes it.
 class LibFileWrite {
 public:
-    LibFileWrite(Workspace& ws, bool codeTwoIsSilent)
-        : m_ws(ws), m_target(ws.CurrentFileName), m_codeTwoIsSilent(codeTwoIsSilent)
+    LibFileWrite(Workspace& ws, const std::string& target, bool codeTwoIsSilent)
+        : m_ws(ws), m_target(target), m_codeTwoIsSilent(codeTwoIsSilent)
     {
     }
 
@@ -120,9 +120,9 @@ private:
 
 }  // namespace
 
-Status writeLibrary(Workspace& ws, const WriteOptions& options)
+Status writeLibrary(Workspace& ws, const std::string& CurrentFileName, const WriteOptions& options)
 {
-    LibFileWrite write(ws, true);
+    LibFileWrite write(ws, CurrentFileName, true);
     if (Status opened = write.open(); !opened)
         return opened;
     ProgressIndicator progress(ws.ui(), options.showProgress && !options.quiet);
@@ -150,9 +150,10 @@ Status writeLibrary(Workspace& ws, const WriteOptions& options)
     return write.finish(std::move(kept));
 }
 
-Status writeQueryResults(Workspace& ws, const WriteOptions& options)
+Status writeQueryResults(Workspace& ws, const std::string& CurrentFileName,
+                         const WriteOptions& options)
 {
-    LibFileWrite write(ws, false);
+    LibFileWrite write(ws, CurrentFileName, false);
     if (Status opened = write.open(); !opened)
         return opened;
     ProgressIndicator progress(ws.ui(), options.showProgress && !options.quiet);

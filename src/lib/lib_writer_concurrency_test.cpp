@@ -41,8 +41,7 @@ void fillLibrary(Workspace& ws, std::size_t symbols, unsigned seed)
 /// The bytes the library writer makes of `ws`'s library, written to `name` in `folder`.
 std::string writtenBytes(testing::TestWorkspace& t, const std::string& name)
 {
-    t.ws.CurrentFileName = t.folder.file(name);
-    EXPECT_TRUE(writeLibrary(t.ws, WriteOptions{false, true}).ok());
+    EXPECT_TRUE(writeLibrary(t.ws, t.folder.file(name), WriteOptions{false, true}).ok());
     return t.folder.read(name);
 }
 
@@ -58,17 +57,15 @@ TEST(LibWriterConcurrency, TwoWritersOfOneTargetLeaveOneOfTheirFilesWhole)
 
     testing::TempFolder shared;
     const std::string target = shared.write("TARGET.LIB", "old");
-    first.ws.CurrentFileName = target;
-    second.ws.CurrentFileName = target;
     int firstWins = 0;
     for (int round = 0; round < 40; ++round) {
         SCOPED_TRACE(round);
         Status firstResult;
         Status secondResult;
         std::thread firstWriter(
-            [&] { firstResult = writeLibrary(first.ws, WriteOptions{false, true}); });
+            [&] { firstResult = writeLibrary(first.ws, target, WriteOptions{false, true}); });
         std::thread secondWriter(
-            [&] { secondResult = writeLibrary(second.ws, WriteOptions{false, true}); });
+            [&] { secondResult = writeLibrary(second.ws, target, WriteOptions{false, true}); });
         firstWriter.join();
         secondWriter.join();
 
@@ -90,12 +87,12 @@ TEST(LibWriterConcurrency, TwoWritersOfOneTargetLeaveOneOfTheirFilesWhole)
 
 #ifndef _WIN32
 
-/// Starts a child process that writes `t`'s library to its `CurrentFileName` and ends.
-pid_t startWriter(testing::TestWorkspace& t)
+/// Starts a child process that writes `t`'s library to `target` and ends.
+pid_t startWriter(testing::TestWorkspace& t, const std::string& target)
 {
     const pid_t child = ::fork();
     if (child == 0) {
-        const bool written = writeLibrary(t.ws, WriteOptions{false, true}).ok();
+        const bool written = writeLibrary(t.ws, target, WriteOptions{false, true}).ok();
         ::_exit(written ? 0 : 1);
     }
     return child;
@@ -112,12 +109,12 @@ TEST(LibWriterConcurrency, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole
     ASSERT_GT(newBytes.size(), 3'000'000u);
 
     testing::TempFolder folder;
-    t.ws.CurrentFileName = folder.file("TARGET.LIB");
+    const std::string target = folder.file("TARGET.LIB");
 
     // How long one whole write takes here, so that the kills fall across all of it.
     folder.write("TARGET.LIB", oldBytes);
     const auto started = std::chrono::steady_clock::now();
-    const pid_t timed = startWriter(t);
+    const pid_t timed = startWriter(t, target);
     ASSERT_GT(timed, 0);
     int status = 0;
     ASSERT_EQ(::waitpid(timed, &status, 0), timed);
@@ -133,7 +130,7 @@ TEST(LibWriterConcurrency, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole
         folder.write("TARGET.LIB", oldBytes);
         // A few kills come after the end, when the new file is in place.
         const auto delay = std::chrono::microseconds(random() % (whole.count() * 5 / 4 + 1));
-        const pid_t child = startWriter(t);
+        const pid_t child = startWriter(t, target);
         ASSERT_GT(child, 0);
         std::this_thread::sleep_for(delay);
         ::kill(child, SIGKILL);

@@ -47,7 +47,6 @@ protected:
     {
         target = t.folder.file("MY.LIB");
         backup = t.folder.file("MY.LI_");
-        t.ws.CurrentFileName = target;
     }
 
     testing::TestWorkspace t;
@@ -58,12 +57,12 @@ protected:
 TEST_F(LibWriterTest, WritesOneRecordPerSymbolInListOrder)
 {
     addModule(t.ws, "M", {{"A", 1}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_EQ(t.folder.read("MY.LIB"),
               std::string("\x88\x0A\x00\x00\xA0\x01\x01\x01\x41\x01\x4D\x01\x00", 13));
 
     addModule(t.ws, "USER32", {{"MessageBoxA", 0x1A5}, {"Zero", 0}, {"wsprintfA", 2}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_EQ(
         t.folder.read("MY.LIB"),
         libBytes({{"M", "A", 1}, {"USER32", "MessageBoxA", 0x1A5}, {"USER32", "wsprintfA", 2}}));
@@ -82,7 +81,7 @@ TEST_F(LibWriterTest, RecordsOfSeveralBlocksAreWrittenWholeAndInOrder)
         symbols.emplace_back(std::move(name), ordinal);
     }
     addModule(t.ws, "BIG", symbols);
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_GT(expected.size(), 2u << 20);  // more than two blocks
     EXPECT_TRUE(t.folder.read("MY.LIB") == expected);
 }
@@ -93,7 +92,7 @@ TEST_F(LibWriterTest, RoundTripKeepsModulesSymbolsOrdinalsAndOrder)
     addModule(t.ws, "KERNEL", {{"Yield", 29}, {"Other", 30}});  // same name, opens on a repeat
     addModule(t.ws, "GDI", {{std::string(254, 'g'), 65535}});
     addModule(t.ws, "kernel", {{"Beep", 4}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
 
     testing::TestWorkspace other;
     LibLoadRequest request;
@@ -118,7 +117,7 @@ TEST_F(LibWriterTest, ModuleNamesAreWrittenAndReadWhole)
     const std::string second = "api-ms-win-core-file-l1-2-0.dll";
     addModule(t.ws, first, {{"CreateFileA", 1}});
     addModule(t.ws, second, {{"GetTempPath2A", 1}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     const std::string bytes = libBytes({{first, "CreateFileA", 1}, {second, "GetTempPath2A", 1}});
     EXPECT_EQ(t.folder.read("MY.LIB"), bytes);
 
@@ -145,8 +144,7 @@ TEST_F(LibWriterTest, ModuleNamesAreWrittenAndReadWhole)
     request = LibLoadRequest{};
     request.fileName = copy;
     ASSERT_TRUE(loadLibrary(again.ws, request).ok());
-    again.ws.CurrentFileName = t.folder.file("again.lib");
-    ASSERT_TRUE(writeLibrary(again.ws).ok());
+    ASSERT_TRUE(writeLibrary(again.ws, t.folder.file("again.lib")).ok());
     EXPECT_EQ(t.folder.read("again.lib"), shortNames);
 }
 
@@ -160,7 +158,7 @@ TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeItReplacesTheTarget)
             ops.emplace_back(op, path);
         return 0;
     });
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     ASSERT_EQ(ops.size(), 4u);
     const std::string temporary = ops[0].second;
     EXPECT_EQ(temporary.rfind(target + ".", 0), 0u) << temporary;
@@ -174,7 +172,7 @@ TEST_F(LibWriterTest, TheNewFileReachesTheDiskBeforeItReplacesTheTarget)
 TEST_F(LibWriterTest, LibraryOfModuleRowsOnlyGivesAnEmptyFile)
 {
     appendModuleRow(t.ws, "M", kOsUnknown);
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_EQ(t.folder.read("MY.LIB"), "");
 }
 
@@ -182,20 +180,20 @@ TEST_F(LibWriterTest, FlatListWritesEveryRowWithNamesTrimmed)
 {
     t.ws.queryResults.rows = {{ModuleName("USER  "), "Box  ", 1, 7, 1},
                               {ModuleName("USER"), "NoOrdinal", 0, 8, 1}};
-    ASSERT_TRUE(writeQueryResults(t.ws).ok());
+    ASSERT_TRUE(writeQueryResults(t.ws, target).ok());
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"USER", "Box", 1}, {"USER", "NoOrdinal", 0}}));
 }
 
 TEST_F(LibWriterTest, ProgressShowsTheFileSizeInBytes)
 {
     addModule(t.ws, "M", {{"A", 1}, {"B", 2}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_EQ(t.ui.progressCaptions, (std::vector<std::string>{"Saving..."}));
     EXPECT_EQ(t.ui.progressTexts, (std::vector<std::string>{"13 bytes", "26 bytes", "26 bytes"}));
     EXPECT_EQ(t.ui.progressEnds, 1);
 
     t.ui.progressTexts.clear();
-    ASSERT_TRUE(writeLibrary(t.ws, WriteOptions{true, true}).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target, WriteOptions{true, true}).ok());
     EXPECT_TRUE(t.ui.progressTexts.empty());
 }
 
@@ -203,7 +201,7 @@ TEST_F(LibWriterTest, SaveOverExistingFileLeavesNoBackup)
 {
     t.folder.write("MY.LIB", "old contents");
     addModule(t.ws, "M", {{"A", 1}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"M", "A", 1}}));
     EXPECT_FALSE(std::filesystem::exists(backup));
 }
@@ -212,7 +210,7 @@ TEST_F(LibWriterTest, ABackupTheWriterDidNotMakeIsLeftAlone)
 {
     t.folder.write("MY.LI_", "someone's file");
     addModule(t.ws, "M", {{"A", 1}});
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     EXPECT_EQ(t.folder.read("MY.LI_"), "someone's file");
 }
 
@@ -239,7 +237,7 @@ TEST_F(LibWriterTest, ASaveFailingAtAnyFileOperationKeepsTheOldFileAndTheLibrary
         ops.push_back(op);
         return 0;
     });
-    ASSERT_TRUE(writeLibrary(t.ws).ok());
+    ASSERT_TRUE(writeLibrary(t.ws, target).ok());
     ASSERT_EQ(ops, (std::vector<FileOp>{FileOp::Create, FileOp::Write, FileOp::Flush,
                                         FileOp::Close, FileOp::Rename}));
 
@@ -252,7 +250,7 @@ TEST_F(LibWriterTest, ASaveFailingAtAnyFileOperationKeepsTheOldFileAndTheLibrary
             t.files.setFaultHook([&](FileOp, const std::string&) {
                 return calls++ == failing ? code : 0;
             });
-            const Status written = writeLibrary(t.ws);
+            const Status written = writeLibrary(t.ws, target);
             t.files.setFaultHook({});
             ASSERT_FALSE(written.ok());
             EXPECT_EQ(written.error().code, code);
@@ -269,7 +267,7 @@ TEST_F(LibWriterTest, AFailedFirstSaveLeavesNoFileBehind)
 {
     addModule(t.ws, "M", {{"A", 1}});
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Flush ? 5 : 0; });
-    EXPECT_FALSE(writeLibrary(t.ws).ok());
+    EXPECT_FALSE(writeLibrary(t.ws, target).ok());
     EXPECT_TRUE(t.folder.names().empty());
 }
 
@@ -278,13 +276,13 @@ TEST_F(LibWriterTest, FailureMessagesAreExact)
     t.ws.options.UseStatusBar = true;
     addModule(t.ws, "M", {{"A", 1}});
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Write ? 5 : 0; });
-    (void)writeLibrary(t.ws);
+    (void)writeLibrary(t.ws, target);
     t.files.setFaultHook(
         [](FileOp op, const std::string&) { return op == FileOp::Create ? 3 : 0; });
-    (void)writeLibrary(t.ws);
+    (void)writeLibrary(t.ws, target);
     t.files.setFaultHook(
         [](FileOp op, const std::string&) { return op == FileOp::Close ? 90 : 0; });
-    (void)writeLibrary(t.ws);
+    (void)writeLibrary(t.ws, target);
     ASSERT_EQ(t.ui.messages.size(), 3u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Disk full!");
     EXPECT_EQ(t.ui.messages[0].text,
@@ -306,7 +304,7 @@ TEST_F(LibWriterTest, FailureMessagesAreExact)
 
     t.ui.messages.clear();
     t.ws.options.UseNoMessages = true;
-    (void)writeLibrary(t.ws);
+    (void)writeLibrary(t.ws, target);
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
@@ -327,13 +325,13 @@ TEST_F(LibWriterTest, CodeTwoWhileWritingRestoresQuietlyOnlyInTheLibraryWriter)
     addModule(t.ws, "M", {{"A", 1}});
     t.ws.queryResults.rows = {{ModuleName("M"), "A", 1, 1, 0}};
     t.files.setFaultHook([](FileOp op, const std::string&) { return op == FileOp::Write ? 2 : 0; });
-    const Status library = writeLibrary(t.ws);
+    const Status library = writeLibrary(t.ws, target);
     ASSERT_FALSE(library.ok());
     EXPECT_EQ(library.error().code, 2);
     EXPECT_TRUE(t.ui.messages.empty());
     EXPECT_EQ(t.folder.read("MY.LIB"), "old");
 
-    EXPECT_FALSE(writeQueryResults(t.ws).ok());
+    EXPECT_FALSE(writeQueryResults(t.ws, target).ok());
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Error while saving file!");
     EXPECT_EQ(t.folder.read("MY.LIB"), "old");
@@ -342,8 +340,7 @@ TEST_F(LibWriterTest, CodeTwoWhileWritingRestoresQuietlyOnlyInTheLibraryWriter)
 TEST_F(LibWriterTest, MissingOrReadOnlyFolderGivesOpenFileError)
 {
     addModule(t.ws, "M", {{"A", 1}});
-    t.ws.CurrentFileName = t.folder.file("missing/MY.LIB");
-    const Status missing = writeLibrary(t.ws);
+    const Status missing = writeLibrary(t.ws, t.folder.file("missing/MY.LIB"));
     ASSERT_FALSE(missing.ok());
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Open file error!");
@@ -359,8 +356,7 @@ TEST_F(LibWriterTest, MissingOrReadOnlyFolderGivesOpenFileError)
     const auto folder = t.folder.path() / "ro";
     std::filesystem::permissions(
         folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    t.ws.CurrentFileName = t.folder.file("ro/MY.LIB");
-    const Status readOnly = writeLibrary(t.ws);
+    const Status readOnly = writeLibrary(t.ws, t.folder.file("ro/MY.LIB"));
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     ASSERT_FALSE(readOnly.ok());
     ASSERT_EQ(t.ui.messages.size(), 2u);
@@ -372,7 +368,7 @@ TEST_F(LibWriterTest, AFolderNamedLikeTheTargetIsNeverMoved)
 {
     std::filesystem::create_directory(target);
     addModule(t.ws, "M", {{"A", 1}});
-    const Status written = writeLibrary(t.ws);
+    const Status written = writeLibrary(t.ws, target);
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.error().code, 5);
     EXPECT_TRUE(std::filesystem::is_directory(target));

@@ -91,9 +91,10 @@ std::string extractFileName(const Workspace& ws)
     return platform::pathText(library.parent_path() / name);
 }
 
-int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
+int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks,
+             const RunMode& mode)
 {
-    if (ws.SilentMode) {
+    if (mode.SilentMode) {
         showMessage(ws, saveFileInternalErrorMessage());
         return 0;
     }
@@ -102,24 +103,18 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
 
     const std::uint32_t modulesBefore = ws.library.ModuleCount;
     const std::uint32_t symbolsBefore = ws.library.SymbolCount;
-    const std::string rememberedCurrent = ws.CurrentFileName;
-    const std::string rememberedLibrary = ws.library.LibraryFileName;
-    ws.CurrentFileName = ws.library.LibraryFileName;
-    if (what == SaveWhat::QueryResults)
-        ws.CurrentFileName = extractFileName(ws);
-
+    // The file written: the library's own, or the extract's name beside it.
+    std::string target = what == SaveWhat::QueryResults ? extractFileName(ws)
+                                                         : ws.library.LibraryFileName;
     if (askName) {
-        const ui::FileDialogRequest request{std::string(kSaveDialogTitle) + ws.CurrentFileName,
-                                            ws.CurrentFileName, std::string(kSaveDialogFilters)};
+        const ui::FileDialogRequest request{std::string(kSaveDialogTitle) + target, target,
+                                            std::string(kSaveDialogFilters)};
         const std::optional<std::string> chosen = ws.ui().saveFileDialog(request);
-        if (!chosen || chosen->empty()) {
-            ws.CurrentFileName = rememberedCurrent;
-            ws.library.LibraryFileName = rememberedLibrary;
+        if (!chosen || chosen->empty())
             return 0;
-        }
         // A name typed without the extension gets it, as the target name dialog gives it: a
         // file the program itself would not open as a library is never written.
-        ws.CurrentFileName = withLibExtension(*chosen);
+        target = withLibExtension(*chosen);
     }
 
     showStatus(ws, 1, kSavingLibraryText);
@@ -135,11 +130,11 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
         if (const std::optional<SortOrder> order = sortOrderOf(libSortOrder(ws)))
             sortLibrary(ws, *order, ws.sortDescending, true);
         showStatus(ws, 1, kSavingText);
-        written = writeLibrary(ws, writeOptions);
+        written = writeLibrary(ws, target, writeOptions);
         if (written) {
-            ws.library.LibraryFileName = ws.CurrentFileName;
+            ws.library.LibraryFileName = target;
             if (hooks.addRecentFile)
-                hooks.addRecentFile(ws, ws.CurrentFileName);
+                hooks.addRecentFile(ws, target);
             ws.library.LibraryChanged = false;
             result = 1;
         }
@@ -149,11 +144,11 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
         if (const std::optional<SortOrder> order = sortOrderOf(libSortOrder(ws)))
             sortQueryResultList(ws.queryResults, static_cast<int>(*order));
         showStatus(ws, 1, kSavingText);
-        written = writeQueryResults(ws, writeOptions);
+        written = writeQueryResults(ws, target, writeOptions);
     }
 
     if (written) {
-        const std::string folder = folderOf(ws, ws.CurrentFileName);
+        const std::string folder = folderOf(ws, target);
         ws.options.LastSaveFolder = folder;
         settings::SaveOption(ws.settings(), ws.options, &Options::LastSaveFolder);
     }
@@ -162,17 +157,16 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks)
         hooks.refreshMainWindow(ws);
     if (written) {
         showStatus(ws, 1,
-                   librarySavedStatus(ws.CurrentFileName,
+                   librarySavedStatus(target,
                                       decrease(modulesBefore, ws.library.ModuleCount)));
         showStatus(ws, 2, kDoneText);
         showStatus(ws, 3, symbolsRemovedStatus(decrease(symbolsBefore, ws.library.SymbolCount)));
     } else {
-        showStatus(ws, 1, librarySaveFailedStatus(ws.CurrentFileName));
+        showStatus(ws, 1, librarySaveFailedStatus(target));
         showStatus(ws, 2, kSaveFailedText);
         showStatus(ws, 3, std::to_string(written.error().code));
     }
 
-    ws.CurrentFileName = ws.library.LibraryFileName;
     ws.ui().processEvents();
     return result;
 }

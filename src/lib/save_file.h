@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "core/run_mode.h"
 #include "core/workspace.h"
 
 namespace quillon::lib {
@@ -40,6 +41,6 @@ struct SaveHooks {
 /// `LibraryList` was saved, 0 otherwise (nothing to save, dialog cancelled, failure, or the
 /// extracted functions were saved).
 [[nodiscard]] int saveFile(Workspace& ws, SaveWhat what = SaveWhat::Library, bool askName = false,
-                           const SaveHooks& hooks = {});
+                           const SaveHooks& hooks = {}, const RunMode& mode = {});
 
 }  // namespace quillon::lib

@@ -63,7 +63,6 @@ TEST_F(SaveFileTest, SavesUnderTheLibraryNameAndReports)
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"B", "Y", 2}, {"B", "X", 1}, {"A", "Z", 3}}));
     EXPECT_FALSE(t.ws.library.LibraryChanged);
     EXPECT_EQ(recent, std::vector<std::string>{target});
-    EXPECT_EQ(t.ws.CurrentFileName, target);
     EXPECT_EQ(t.ui.statusHistory[0],
               (std::vector<std::string>{"Saving library...", "Sorting...", "Saving...",
                                         "Library: " + target + " saved to disk"}));
@@ -85,8 +84,7 @@ TEST_F(SaveFileTest, NothingToSaveReturnsZero)
 
 TEST_F(SaveFileTest, CommandLineModeIsAnInternalError)
 {
-    t.ws.SilentMode = true;
-    EXPECT_EQ(saveFile(t.ws), 0);
+    EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, false, {}, RunMode{true, false}), 0);
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "CLARION QUILLON 32 - Internal error!");
     EXPECT_EQ(t.ui.messages[0].text,
@@ -106,7 +104,6 @@ TEST_F(SaveFileTest, AskNameUsesTheSaveDialog)
     EXPECT_EQ(t.ui.dialogs[0].title, "Save library file -" + target);
     EXPECT_EQ(t.ui.dialogs[0].filters, "Library files (*.lib)|*.lib|All files (*.*)|*.*");
     EXPECT_EQ(t.ws.library.LibraryFileName, chosen);
-    EXPECT_EQ(t.ws.CurrentFileName, chosen);
     EXPECT_TRUE(std::filesystem::exists(chosen));
     EXPECT_EQ(t.ws.options.LastSaveFolder, (t.folder.path() / "sub" / "").string());
 }
@@ -126,11 +123,9 @@ TEST_F(SaveFileTest, NameTypedWithoutTheExtensionGetsIt)
     EXPECT_FALSE(std::filesystem::exists(t.folder.file("NEW")));
 }
 
-TEST_F(SaveFileTest, CancelledDialogKeepsBothNames)
+TEST_F(SaveFileTest, CancelledDialogKeepsTheTarget)
 {
-    t.ws.CurrentFileName = "/other/current.dll";
     EXPECT_EQ(saveFile(t.ws, SaveWhat::Library, true), 0);
-    EXPECT_EQ(t.ws.CurrentFileName, "/other/current.dll");
     EXPECT_EQ(t.ws.library.LibraryFileName, target);
     EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_TRUE(t.ws.library.LibraryChanged);
@@ -225,7 +220,6 @@ TEST_F(SaveFileTest, ExtractedFunctionsAreSavedUnderTheirOwnName)
     const std::string extract = t.folder.file("My_extract.lib");
     EXPECT_EQ(t.folder.read("My_extract.lib"), libBytes({{"A", "Z", 3}, {"B", "Y", 2}}));
     EXPECT_EQ(t.ws.library.LibraryFileName, target);
-    EXPECT_EQ(t.ws.CurrentFileName, target);
     EXPECT_TRUE(t.ws.library.LibraryChanged);
     EXPECT_EQ(t.ui.statusText(1), "Library: " + extract + " saved to disk");
 }

@@ -294,7 +294,7 @@ LocateOutcome LocateModuleFile(Workspace& ws, const LocateRequest& request)
     } else {
         outcome.result = std::string(kFileNotFound);
         outcome.os = 0;
-        if (!ws.options.UseNoMessages && !ws.SilentMode) {
+        if (!ws.options.UseNoMessages && !request.SilentMode) {
             outcome.processes += kTagFailed;
             (void)ws.ui().message(
                 failedToLocateMessage(name.display, request.multiFileAdd, relaxed));

@@ -70,6 +70,8 @@ struct LocateRequest {
     std::optional<ModuleData> moduleData;
     /// No wait cursor.
     bool quiet = false;
+    /// `SilentMode`: the run has no window; a failed search shows no message.
+    bool SilentMode = false;
     /// Relaxed matching even when the option is off.
     bool relaxed = false;
     /// The search runs during a multi-file add (short failure message).

@@ -2,6 +2,7 @@
 #include "locate/locate_report.h"
 
 #include "base/text_encoding.h"
+#include "core/option_override.h"
 #include "core/workspace.h"
 #include "locate/locate_module.h"
 #include "locate/path_parts.h"
@@ -41,8 +42,7 @@ LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraM
 {
     LocateReport report;
     // A report never stops for a message box.
-    const int noMessages = ws.options.UseNoMessages;
-    ws.options.UseNoMessages = true;
+    const OptionOverride noMessages(ws.options, &Options::UseNoMessages, true);
     const LocatePassScope pass(ws);
     ws.cancel.clear();
     for (const LibraryRow& row : ws.library.rows) {
@@ -68,7 +68,6 @@ LocateReport locateModules(Workspace& ws, const std::vector<std::string>& extraM
         request.moduleData = ModuleData{};
         report.rows.push_back(locateOne(ws, std::move(request)));
     }
-    ws.options.UseNoMessages = noMessages;
     return report;
 }
 

@@ -72,7 +72,7 @@ void refresh(Workspace& ws)
     refreshIcons(ws);
 }
 
-UpdateSummary locatePass(Workspace& ws)
+UpdateSummary locatePass(Workspace& ws, bool SilentMode)
 {
     UpdateSummary summary;
     Library& library = ws.library;
@@ -116,6 +116,7 @@ UpdateSummary locatePass(Workspace& ws)
             request.moduleName = name;
             request.moduleData = ModuleData{rows[i].fileNameDll(), rows[i].fileName()};
             request.quiet = true;
+            request.SilentMode = SilentMode;
             const LocateOutcome outcome = LocateModuleFile(ws, request);
             path = outcome.result;
             os = outcome.os;
@@ -162,7 +163,7 @@ UpdateSummary locatePass(Workspace& ws)
 
 }  // namespace
 
-UpdateSummary UpdateLibraryData(Workspace& ws, int mode)
+UpdateSummary UpdateLibraryData(Workspace& ws, int mode, bool SilentMode)
 {
     if (mode == kUpdateRefresh) {
         status(ws, 1, kUpdatingText);
@@ -177,7 +178,7 @@ UpdateSummary UpdateLibraryData(Workspace& ws, int mode)
         refresh(ws);
         return {};
     }
-    return locatePass(ws);
+    return locatePass(ws, SilentMode);
 }
 
 }  // namespace quillon::locate

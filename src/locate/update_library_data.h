@@ -28,8 +28,8 @@ struct UpdateSummary {
 /// `LocateModuleFile`, writes the path (or "<File not found>") and `OS` to the module row, its
 /// symbol rows and its `ModuleTable` entry, with progress and the Escape poll; then removes
 /// modules without symbols, renews the exclusion and duplicate marks (`renewSymbolMarks`) and
-/// writes the summary into the status bar.
+/// writes the summary into the status bar. In `SilentMode` a failed search shows no message.
 /// Other modes do nothing.
-UpdateSummary UpdateLibraryData(Workspace& ws, int mode);
+UpdateSummary UpdateLibraryData(Workspace& ws, int mode, bool SilentMode = false);
 
 }  // namespace quillon::locate

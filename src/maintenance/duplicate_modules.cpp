@@ -28,9 +28,10 @@ struct WalkResult {
 
 /// Walks the rows from `first` and settles every marked module row by the answer given (or
 /// standing). Rows are kept or dropped in one pass; rows already post-processed (`UNSORTED`
-/// set) lower `SymbolCount` when dropped.
-WalkResult walkDuplicates(Workspace& ws, std::size_t first, bool afterAdd, bool allButtons,
-                          DuplicateAnswerState& state)
+/// set) lower `SymbolCount` when dropped. The question names `addedFile` during an add, and
+/// each module's own file after it.
+WalkResult walkDuplicates(Workspace& ws, std::string_view addedFile, std::size_t first,
+                          bool afterAdd, bool allButtons, DuplicateAnswerState& state)
 {
     WalkResult result;
     LibraryList& rows = ws.library.rows;
@@ -64,7 +65,7 @@ WalkResult walkDuplicates(Workspace& ws, std::size_t first, bool afterAdd, bool 
         }
         std::uint8_t answer = state.standingAnswer();
         if (answer == 0) {
-            const std::string fileName = afterAdd ? row.fileName() : ws.CurrentFileName;
+            const std::string fileName = afterAdd ? row.fileName() : std::string(addedFile);
             const int chosen = ws.ui().message(
                 duplicateQuestion(row.MODULENAME.view(), fileName, afterAdd, allButtons));
             // A closed box keeps the module: nothing is deleted without an answer.
@@ -118,8 +119,8 @@ WalkResult walkDuplicates(Workspace& ws, std::size_t first, bool afterAdd, bool 
 
 }  // namespace
 
-bool askDuplicateModules(Workspace& ws, std::size_t firstNewRow, bool fromTop, bool allowAll,
-                         DuplicateAnswerState& state)
+bool askDuplicateModules(Workspace& ws, std::string_view addedFile, std::size_t firstNewRow,
+                         bool fromTop, bool allowAll, DuplicateAnswerState& state)
 {
     const std::size_t first = fromTop ? 0 : firstNewRow;
     if (first >= ws.library.rows.size())
@@ -127,7 +128,7 @@ bool askDuplicateModules(Workspace& ws, std::size_t firstNewRow, bool fromTop, b
     if (ws.options.UseNoMessages && !ws.options.UseBitCheckDuplicates)
         return false;
     const bool allButtons = allowAll || state.multiFileAdd();
-    return walkDuplicates(ws, first, false, allButtons, state).modulesDeleted > 0;
+    return walkDuplicates(ws, addedFile, first, false, allButtons, state).modulesDeleted > 0;
 }
 
 bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
@@ -135,7 +136,7 @@ bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
 {
     if (firstNewRow >= ws.library.rows.size() || ws.options.UseNoMessages)
         return false;
-    walkDuplicates(ws, firstNewRow, true, true, state);
+    walkDuplicates(ws, {}, firstNewRow, true, true, state);
     return true;
 }
 

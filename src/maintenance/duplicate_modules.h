@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "core/workspace.h"
 
@@ -35,12 +36,12 @@ struct DuplicateAnswerState {
 
 /// `AskDuplicateModules`: for each new module row (from 0-based `firstNewRow`, or from the top
 /// with `fromTop`) that arrived marked because its name was already in the library, asks
-/// whether to abort loading it ("&Yes" deletes its rows, "&No" keeps it and clears the mark,
+/// (naming `addedFile`, the file being added) whether to abort loading it ("&Yes" deletes its rows, "&No" keeps it and clears the mark,
 /// "A&bort all" deletes every marked new row, "K&eep all" keeps them all). The last two buttons
 /// are offered with `allowAll` or during a multi-file add, whose `state` keeps the answers.
 /// Returns true when rows were deleted.
-bool askDuplicateModules(Workspace& ws, std::size_t firstNewRow, bool fromTop, bool allowAll,
-                         DuplicateAnswerState& state);
+bool askDuplicateModules(Workspace& ws, std::string_view addedFile, std::size_t firstNewRow,
+                         bool fromTop, bool allowAll, DuplicateAnswerState& state);
 
 /// `ConfirmDuplicateModulesAfterAdd`: the same walk after a multi-file add, asking "Remove this
 /// module?" with all four buttons and the module's own file name. Nothing is asked or changed

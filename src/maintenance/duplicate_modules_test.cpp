@@ -25,17 +25,18 @@ std::size_t append(Workspace& ws, std::string_view module, const testing::Symbol
 }
 
 const std::string kPad95(95, kNonBreakingSpace);
+/// The file the questions name as the one being added.
+constexpr std::string_view kAddedFile = "/win/KERNEL32.DLL";
 
 TEST(AskDuplicateModules, NoKeepsBothModulesAndClearsTheMark)
 {
     TestWorkspace t;
     addModule(t.ws, "KERNEL32", {{"A", 1}});
-    t.ws.CurrentFileName = "/win/KERNEL32.DLL";
     const std::size_t first = append(t.ws, "KERNEL32", {{"A", 1}, {"B", 2}});
     ASSERT_EQ(t.ws.library.rows[first].MARK, 1);
     DuplicateAnswerState state = DuplicateAnswerState::singleFile();
     t.ui.answers = {kAnswerNo};
-    EXPECT_FALSE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_FALSE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
     ASSERT_EQ(t.ui.messages.size(), 1u);
     const ui::MessageBox& box = t.ui.messages[0];
     EXPECT_EQ(box.title, "CLARION QUILLON 32 - Duplicate!");
@@ -59,7 +60,7 @@ TEST(AskDuplicateModules, YesRemovesOnlyTheNewRows)
     const std::size_t first = append(t.ws, "KERNEL32", {{"A", 1}, {"B", 2}});
     DuplicateAnswerState state;
     t.ui.answers = {kAnswerYes};
-    EXPECT_TRUE(askDuplicateModules(t.ws, first, false, true, state));
+    EXPECT_TRUE(askDuplicateModules(t.ws, kAddedFile, first, false, true, state));
     EXPECT_EQ(t.ui.messages[0].buttons, "&Yes|&No|A&bort all|K&eep all");
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"KERNEL32", "A"}));
     EXPECT_EQ(t.ui.statusText(1), "Loading of module aborted!");
@@ -75,11 +76,11 @@ TEST(AskDuplicateModules, KeepAllStandsForTheRestOfTheAdd)
     DuplicateAnswerState state = DuplicateAnswerState::multiFile();
     std::size_t first = append(t.ws, "ONE", {{"A", 1}});
     t.ui.answers = {kAnswerKeepAll};
-    EXPECT_FALSE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_FALSE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
     EXPECT_EQ(t.ui.messages.at(0).buttons, "&Yes|&No|A&bort all|K&eep all");
     EXPECT_EQ(state.value, 5);
     first = append(t.ws, "TWO", {{"B", 1}});
-    EXPECT_FALSE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_FALSE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
     EXPECT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ws.library.rows.size(), 8u);
     for (const LibraryRow& row : t.ws.library.rows)
@@ -97,12 +98,12 @@ TEST(AskDuplicateModules, AbortAllRemovesEveryHookedNewModule)
     append(t.ws, "NEW", {{"N", 1}});
     append(t.ws, "TWO", {{"B", 1}, {"C", 2}});
     t.ui.answers = {kAnswerAbortAll};
-    EXPECT_TRUE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_TRUE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"ONE", "A", "TWO", "B", "NEW", "N"}));
     EXPECT_EQ(t.ui.statusText(1), "Duplicate modules aborted!");
     EXPECT_EQ(state.value, 4);
     first = append(t.ws, "TWO", {{"B", 1}});
-    EXPECT_TRUE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_TRUE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
     EXPECT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ws.library.rows.size(), 6u);
     EXPECT_EQ(t.ui.statusText(1), "Duplicate module aborted!");
@@ -115,13 +116,13 @@ TEST(AskDuplicateModules, SuppressedMessagesAskNothingUnlessDuplicatesAreRemoved
     addModule(t.ws, "ONE", {{"A", 1}});
     const std::size_t first = append(t.ws, "ONE", {{"A", 1}});
     DuplicateAnswerState state;
-    EXPECT_FALSE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_FALSE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
     EXPECT_TRUE(t.ui.messages.empty());
     EXPECT_EQ(t.ws.library.rows[first].MARK, 1);
-    EXPECT_FALSE(askDuplicateModules(t.ws, t.ws.library.rows.size(), false, false, state));
+    EXPECT_FALSE(askDuplicateModules(t.ws, kAddedFile, t.ws.library.rows.size(), false, false, state));
     t.ws.options.UseBitCheckDuplicates = true;
     t.ui.answers = {kAnswerYes};
-    EXPECT_TRUE(askDuplicateModules(t.ws, first, false, false, state));
+    EXPECT_TRUE(askDuplicateModules(t.ws, kAddedFile, first, false, false, state));
 }
 
 TEST(ConfirmDuplicateModulesAfterAdd, AsksRemoveThisModuleWithTheModulesFile)

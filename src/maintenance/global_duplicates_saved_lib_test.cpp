@@ -26,8 +26,7 @@ protected:
             TestWorkspace writer;
             addModule(writer.ws, "A", {{"X", 1}, {"Y", 2}});
             addModule(writer.ws, "B", {{"Z", 1}});
-            writer.ws.CurrentFileName = libPath;
-            ASSERT_TRUE(lib::writeLibrary(writer.ws, {false, true}).ok());
+            ASSERT_TRUE(lib::writeLibrary(writer.ws, libPath, {false, true}).ok());
         }
         lib::LibLoadRequest request;
         request.fileName = libPath;

@@ -37,7 +37,9 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
 {
     if (line.parameters.empty() || line.parameters.front().find_first_not_of(' ') == std::string::npos)
         return 0;
-    if (ws.SilentMode)
+    // "/s" makes the run silent.
+    const RunMode mode{line.silent, false};
+    if (mode.SilentMode)
         ws.options.UseStatusBar = false;
     // The run reads the settings once and writes them at most once.
     const settings::SettingsStore::Batch batch(ws.settings());
@@ -56,10 +58,10 @@ int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks
     ws.cancel.clear();
     if (!found.empty()) {
         ws.ui().setWaitCursor(true);
-        (void)loadFileList(ws, makeInputFileList(ws, found), hooks);
+        (void)loadFileList(ws, makeInputFileList(ws, found), mode, hooks);
         ws.ui().setWaitCursor(false);
     }
-    if (!ws.SilentMode)
+    if (!mode.SilentMode)
         return 0;
     BatchResult r = commandLineSave(ws, line, form);
     r.missingInputs = std::move(missing);
@@ -107,10 +109,9 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
     BatchResult result;
     result.target = target;
     ws.library.LibraryFileName = result.target;
-    ws.CurrentFileName = result.target;
 
     (void)maintenance::runSaveCleanup(ws, [](Workspace& w) {
-        (void)locate::UpdateLibraryData(w, locate::kUpdateLocate);
+        (void)locate::UpdateLibraryData(w, locate::kUpdateLocate, true);
     });
     if (ws.library.rows.empty()) {
         result.outcome = BatchOutcome::NoNames;
@@ -120,19 +121,18 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
     if (const std::optional<SortOrder> order = sortOrderOf(ws.options.UseLIBSortOrder))
         sortLibrary(ws, *order, false, true);
 
-    ws.CurrentFileName = result.target;
     lib::WriteOptions writeOptions;
     writeOptions.quiet = true;
     const Status written = [&] {
         const OptionOverride noMessages(ws.options, &Options::UseNoMessages, true);
-        return lib::writeLibrary(ws, writeOptions);
+        return lib::writeLibrary(ws, result.target, writeOptions);
     }();
     if (written.ok()) {
         result.outcome = BatchOutcome::Saved;
         ws.library.LibraryChanged = false;
     } else {
         result.code = written.error().code;
-        result.errorText = ws.ErrorText.empty() ? written.error().text : ws.ErrorText;
+        result.errorText = written.error().text;
         result.outcome = result.code == 2 ? BatchOutcome::OpenFileError : BatchOutcome::WriteFailed;
     }
     return result;

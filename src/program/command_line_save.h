@@ -27,7 +27,7 @@ struct BatchResult {
 };
 
 /// `ProcessCommandLine`: loads the input files of `line` (those that exist) with the multi-file
-/// loader and, in silent mode, runs `CommandLineSave`. Returns 1 when silent mode processed the
+/// loader and, in silent mode (the line holds "/s"), runs `CommandLineSave`. Returns 1 when silent mode processed the
 /// command line, 0 otherwise (no parameters, or the files were loaded for interactive work).
 int processCommandLine(Workspace& ws, const CommandLine& line, const LoaderHooks& hooks = {},
                        BatchResult* result = nullptr, ResultForm form = ResultForm::MessageBox);

@@ -55,7 +55,6 @@ class SilentRun : public ::testing::Test {
 protected:
     SilentRun()
     {
-        t.ws.SilentMode = true;
         a = t.folder.write("dlls/ALPHA.DLL", testing::buildPeWithNames({"One", "Two"}, "ALPHA.dll").bytes);
         b = t.folder.write("dlls/BETA.DLL", testing::buildPeWithNames({"Three"}, "BETA.dll").bytes);
         text = t.folder.write("dlls/NOTES.DLL", std::string(200, 'x'));
@@ -72,6 +71,16 @@ protected:
     TestWorkspace t;
     std::string a, b, text;
 };
+
+TEST_F(SilentRun, AFailedWriteTellsTheWritersErrorNotThatOfTheLastFileRead)
+{
+    // The last input is rejected; the target's folder does not exist.
+    const BatchResult r = run({a, text, "/s:" + t.folder.file("none/X.LIB")});
+    EXPECT_TRUE(r.outcome == BatchOutcome::OpenFileError || r.outcome == BatchOutcome::WriteFailed);
+    EXPECT_NE(r.code, 0);
+    EXPECT_FALSE(r.errorText.empty());
+    EXPECT_EQ(r.errorText.find("NoLib"), std::string::npos) << r.errorText;
+}
 
 TEST_F(SilentRun, DefaultTargetBesideTheFirstFile)
 {
@@ -102,7 +111,6 @@ TEST_F(SilentRun, TargetNamedWithAndWithoutFolder)
     EXPECT_EQ(r.target, t.files.fullPath(t.folder.file("dlls/X.LIB")));
     EXPECT_TRUE(std::filesystem::exists(r.target));
     TestWorkspace other;
-    other.ws.SilentMode = true;
     const std::string full = t.folder.file("out/Y.LIB");
     std::filesystem::create_directories(t.folder.file("out"));
     const CommandLine line = parseCommandLine({a, "/s:" + full}, SwitchRule::Posix);
@@ -131,7 +139,6 @@ TEST_F(SilentRun, MissingInputsAndFilesWithoutNames)
     EXPECT_EQ(batchExitCode(r), ExitStatus::NotFound);
 
     TestWorkspace u;
-    u.ws.SilentMode = true;
     const CommandLine line = parseCommandLine({text, "/s"}, SwitchRule::Posix);
     ASSERT_EQ(processCommandLine(u.ws, line, {}, &r), 1);
     EXPECT_EQ(r.outcome, BatchOutcome::NoNames);
@@ -185,7 +192,6 @@ TEST_F(SilentRun, RemovesGlobalDuplicatesInEveryKeepMode)
     const std::vector<std::vector<Triple>> expected{keepNone, keepFirst, keepNone, keepFirst};
     for (int mode = 0; mode < 4; ++mode) {
         TestWorkspace run;
-        run.ws.SilentMode = true;
         run.ws.options.UseExcludeList = true;
         run.ws.options.UseExcludeGlobalDuplicates = true;
         run.ws.options.UseExcludeGlobalDuplicatesSet =
@@ -256,11 +262,10 @@ TEST(LoadFileList, TwoFilesArriveCollapsedAndRejectionsAreQuiet)
     const std::string a = t.folder.write("A.DLL", testing::buildPeWithNames({"F"}, "A.dll").bytes);
     const std::string le = t.folder.write("LE.DLL", testing::buildLe().bytes);
     LoadCounts counts;
-    EXPECT_EQ(loadFileList(t.ws, makeInputFileList(t.ws, {a, le}), {}, &counts), 2);
+    EXPECT_EQ(loadFileList(t.ws, makeInputFileList(t.ws, {a, le}), {}, {}, &counts), 2);
     EXPECT_EQ(t.ws.library.rows[0].TREELEVEL, TreeLevel::ModuleCollapsed);
     EXPECT_TRUE(t.ws.options.UseExpandAll);
     EXPECT_FALSE(t.ws.options.UseNoMessages);
-    EXPECT_FALSE(t.ws.QuietLoad);
     EXPECT_EQ(counts.withoutNames, 1);
     // Only the summary: one of the two files had no names.
     ASSERT_EQ(t.ui.messages.size(), 1u);
@@ -294,7 +299,7 @@ TEST(LoadFileList, SameDllAgainAsksAndYesAbortsIt)
     loadFileList(t.ws, makeInputFileList(t.ws, {a}));
     t.ui.answers = {1};  // "&Yes": abort loading this module
     LoadCounts counts;
-    loadFileList(t.ws, makeInputFileList(t.ws, {a}), {}, &counts);
+    loadFileList(t.ws, makeInputFileList(t.ws, {a}), {}, {}, &counts);
     EXPECT_EQ(t.ui.messages.at(0).title, "CLARION QUILLON 32 - Duplicate!");
     EXPECT_EQ(counts.aborted, 1);
     EXPECT_EQ(t.ws.library.rows.size(), 2u);

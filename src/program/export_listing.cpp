@@ -18,10 +18,11 @@ namespace quillon::exe {
 namespace {
 
 /// Lists the symbols of a Clarion LIB file; the rows it loads are dropped again.
-void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
+void listLibFile(Workspace& ws, const std::string& file, const std::string& fullName,
+                 ExportListing& listing)
 {
     lib::LibLoadRequest request;
-    request.fileName = ws.CurrentFileName;
+    request.fileName = fullName;
     request.quiet = true;
     const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, request);
     if (outcome && outcome->end == lib::LibLoadEnd::Cancelled) {
@@ -38,14 +39,14 @@ void listLibFile(Workspace& ws, const std::string& file, ExportListing& listing)
     if (!outcome.ok())
         listing.failures.push_back(ListingFailure{file, outcome.error().code, outcome.error().text});
     else if (outcome->end == lib::LibLoadEnd::NotLibrary || outcome->end == lib::LibLoadEnd::Empty)
-        listing.failures.push_back(ListingFailure{file, 0, std::string(kNoLib)});
+        listing.failures.push_back(ListingFailure{file, 0, {}, true});
 }
 
 /// Counts, and when asked lists, the exports of `file` that have no name.
-void addOrdinalOnly(Workspace& ws, const std::string& file, const ExecutableLoad& load,
-                    ExportListing& listing)
+void addOrdinalOnly(Workspace& ws, const std::string& file, const std::string& fullName,
+                    const ExecutableLoad& load, ExportListing& listing)
 {
-    const auto bytes = ws.files().readWholeFile(ws.CurrentFileName);
+    const auto bytes = ws.files().readWholeFile(fullName);
     if (!bytes)
         return;
     const UnnamedExports unnamed = findUnnamedExports(*bytes);
@@ -70,14 +71,14 @@ ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
     ExportListing listing;
     listing.withOrdinalOnly = withOrdinalOnly;
     for (const std::string& file : files) {
-        ws.CurrentFileName = ws.files().fullPath(file);
-        if (isLibFileName(ws.CurrentFileName)) {
-            listLibFile(ws, file, listing);
+        const std::string fullName = ws.files().fullPath(file);
+        if (isLibFileName(fullName)) {
+            listLibFile(ws, file, fullName, listing);
             if (listing.cancelled)
                 break;
             continue;
         }
-        const ExecutableLoad load = executableReader(ws, false, true);
+        const ExecutableLoad load = executableReader(ws, fullName);
         if (load.cancelled) {
             truncateLibrary(ws, load.firstNewRow);
             listing.cancelled = true;
@@ -98,12 +99,14 @@ ExportListing listExports(Workspace& ws, const std::vector<std::string>& files,
         if (load.withoutOrdinal + load.withoutName > 0)
             listing.skippedEntries.push_back(
                 SkippedEntries{file, load.withoutOrdinal, load.withoutName});
-        if (load.readStatus == 0 &&
+        if (load.outcome.ReadStatus == 0 &&
             (load.kind == ExecutableKind::Pe || load.kind == ExecutableKind::Ne))
-            addOrdinalOnly(ws, file, load, listing);
+            addOrdinalOnly(ws, file, fullName, load, listing);
         truncateLibrary(ws, load.firstNewRow);
-        if (ws.ReadStatus != 0 || ws.ErrorText == kNoLib)
-            listing.failures.push_back(ListingFailure{file, ws.ReadStatus, ws.ErrorText});
+        if (load.outcome.ReadStatus != 0 || load.outcome.rejected())
+            listing.failures.push_back(ListingFailure{file, load.outcome.ReadStatus,
+                                                      load.outcome.ErrorText,
+                                                      load.outcome.rejected()});
     }
     return listing;
 }

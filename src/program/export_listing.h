@@ -27,7 +27,8 @@ struct ListedSymbol {
 struct ListingFailure {
     std::string file;
     int code = 0;      // `ReadStatus` (0 for a rejection without a file error)
-    std::string text;  // the error text, or "NoLib" for a reported rejection
+    std::string text;  // the error text; empty for a rejection
+    bool rejected = false;  // rejected, and the rejection reported
 
     friend bool operator==(const ListingFailure&, const ListingFailure&) = default;
 };

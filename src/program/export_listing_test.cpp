@@ -29,7 +29,7 @@ TEST(ExportListing, ListsEveryFileAndLeavesTheLibraryAlone)
                                                           {"SOUND", "WEP", 5, true},
                                                           {"SOUND", "PlaySound", 2, false}}));
     EXPECT_EQ(listing.failures,
-              (std::vector<ListingFailure>{{le, 0, "NoLib"}, {absent, 2, "File not found"}}));
+              (std::vector<ListingFailure>{{le, 0, "", true}, {absent, 2, "File not found"}}));
     // Files whose exports all have names add no count, so no line says "0 ... left out".
     EXPECT_TRUE(listing.ordinalOnly.empty());
     EXPECT_TRUE(f.rows().empty());

@@ -37,80 +37,85 @@ void status(Workspace& ws, int pane, std::string_view text)
 
 }  // namespace
 
-OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
-                          maintenance::DuplicateAnswerState& answers)
+OpenResult openSingleFile(Workspace& ws, const std::string& CurrentFileName,
+                          const OpenRequest& request, maintenance::DuplicateAnswerState& answers)
 {
     OpenResult result;
-    if (!ws.SilentMode) {
-        if (ws.CurrentFileName.empty())
+    result.fileName = CurrentFileName;
+    if (!request.mode.SilentMode) {
+        if (CurrentFileName.empty())
             status(ws, 1, "No source file specified!");
         else
             ws.ui().setCaption("Clarion Quillon 32 - SOURCE:" +
-                               platform::shownPath(ws.CurrentFileName));
+                               platform::shownPath(CurrentFileName));
         status(ws, 1, "");
     }
     const std::size_t first = ws.library.rows.size();
     result.firstNewRow = first;
-    ws.ErrorText.clear();
-    ws.ReadStatus = 0;
 
     std::uint16_t residentCount = 0;
     bool postProcessed = false;
     // A module-definition file names no executable: the module's DLL is still to be located.
     bool executable = false;
-    result.libFile = isLibFileName(ws.CurrentFileName);
+    result.libFile = isLibFileName(CurrentFileName);
     if (result.libFile) {
         lib::LibLoadRequest load;
-        load.fileName = ws.CurrentFileName;
+        load.fileName = CurrentFileName;
         load.showProgress = ws.options.UseStatusBar;
+        load.QuietLoad = request.mode.QuietLoad;
         load.moduleName = request.moduleName;
         const Result<lib::LibLoadOutcome> outcome = lib::loadLibrary(ws, load);
         if (outcome.ok()) {
             result.cancelled = outcome->end == lib::LibLoadEnd::Cancelled;
             result.readError = outcome->end == lib::LibLoadEnd::NotLibrary ||
                                outcome->end == lib::LibLoadEnd::Empty;
+            if (result.readError)
+                result.outcome.reject();
             result.moduleNotInFile = outcome->end == lib::LibLoadEnd::ModuleNotFound;
         } else {
             result.readError = true;
-            if (ws.ErrorText.empty())
-                ws.ErrorText = outcome.error().text;
+            result.outcome.post(outcome.error());
         }
         // The LIB loader post-processes what it appends.
         postProcessed = true;
     } else {
-        const exe::ExecutableLoad load = exe::executableReader(ws, true);
+        exe::ReadMode mode;
+        mode.showProgress = true;
+        mode.QuietLoad = request.mode.QuietLoad;
+        exe::ExecutableLoad load = exe::executableReader(ws, CurrentFileName, mode);
         executable = load.kind != exe::ExecutableKind::ModuleDefinition;
         residentCount = load.residentCount;
         result.cancelled = load.cancelled;
-        result.readError = !load.cancelled && (load.readStatus != 0 || load.namesMissing);
+        result.readError =
+            !load.cancelled && (load.outcome.ReadStatus != 0 || load.namesMissing);
         result.withoutOrdinal = load.withoutOrdinal;
         result.withoutName = load.withoutName;
+        result.outcome = std::move(load.outcome);
     }
 
     result.rowsRead = ws.library.rows.size() - first;
     if (!request.reload && ws.library.rows.size() > first) {
-        result.aborted =
-            maintenance::askDuplicateModules(ws, first, false, result.libFile, answers);
+        result.aborted = maintenance::askDuplicateModules(ws, CurrentFileName, first, false,
+                                                         result.libFile, answers);
     }
 
     const std::size_t added = ws.library.rows.size() > first ? ws.library.rows.size() - first : 0;
     result.rowsAdded = added;
     if (added > 1) {
-        if (!hasFolder(ws.CurrentFileName)) {
-            const std::string full = ws.files().fullPath(ws.CurrentFileName);
+        if (!hasFolder(result.fileName)) {
+            const std::string full = ws.files().fullPath(result.fileName);
             const std::string normalized = platform::NormalizeFolderPath(
                 ws.files(), full, ws.options.UseLongAdd, platform::ExistenceCheck::Skipped);
-            ws.CurrentFileName = normalized.empty() ? full : normalized;
+            result.fileName = normalized.empty() ? full : normalized;
         }
         if (executable && request.recordException) {
             const LibraryRow& module = ws.library.rows[first];
             if (module.isModule())
                 maintenance::addExceptionForFile(ws, module.MODULENAME.view(),
-                                                 platform::fileNameOf(ws.CurrentFileName));
+                                                 platform::fileNameOf(result.fileName));
         }
         if (!postProcessed)
-            postProcessLoad(ws, first,
-                            LoadedFile{ws.CurrentFileName, executable, residentCount});
+            postProcessLoad(ws, first, LoadedFile{result.fileName, executable, residentCount});
         if (request.reload) {
             for (std::size_t i = first; i < ws.library.rows.size(); ++i)
                 ws.library.rows[i].MARK = 0;
@@ -118,7 +123,7 @@ OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
     } else if (result.aborted || added == 0) {
         rebuildModuleTable(ws);
     }
-    if (!ws.QuietLoad)
+    if (!request.mode.QuietLoad)
         (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
     refreshIcons(ws, first);
     return result;
@@ -139,8 +144,8 @@ InputFileList makeInputFileList(const Workspace& ws, const std::vector<std::stri
     return list;
 }
 
-int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& hooks,
-                 LoadCounts* countsOut)
+int loadFileList(Workspace& ws, const InputFileList& files, const RunMode& mode,
+                 const LoaderHooks& hooks, LoadCounts* countsOut)
 {
     if (files.empty())
         return 0;
@@ -160,7 +165,8 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
                              multiFile ? false : ws.options.UseExpandAll);
     OptionOverride noMessages(ws.options, &Options::UseNoMessages,
                               multiFile ? true : ws.options.UseNoMessages);
-    ws.QuietLoad = multiFile;
+    OpenRequest request;
+    request.mode = mode.quietLoad(multiFile);
     maintenance::DuplicateAnswerState answers =
         multiFile ? maintenance::DuplicateAnswerState::multiFile()
                   : maintenance::DuplicateAnswerState::singleFile();
@@ -168,43 +174,48 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
     LoadCounts counts;
     counts.hadModules = modulesBefore > 0;
     counts.hadSymbols = symbolsBefore > 0;
+    // The file read last, and whether it gave an error text.
+    std::string lastFile;
+    bool lastErrorText = false;
     for (const InputFile& file : files) {
-        ws.CurrentFileName = ws.options.UseLongAdd ? file.PATHFILE : file.SHORTNAME;
+        const std::string& path = ws.options.UseLongAdd ? file.PATHFILE : file.SHORTNAME;
+        lastFile = path;
         ++counts.processed;
-        counts.lastPath = ws.CurrentFileName;
+        counts.lastPath = path;
         counts.lastRejected = false;
-        if (!ws.files().isFile(ws.CurrentFileName)) {
+        if (!ws.files().isFile(path)) {
             ++counts.notFound;
-            counts.notFoundFiles.add(ws.CurrentFileName);
-            counts.notFoundPath = ws.CurrentFileName;
+            counts.notFoundFiles.add(path);
+            counts.notFoundPath = path;
             continue;
         }
-        counts.loadedFiles.add(ws.CurrentFileName);
+        counts.loadedFiles.add(path);
         if (hooks.fileStarted)
-            hooks.fileStarted(counts.processed, files.size(), ws.CurrentFileName);
+            hooks.fileStarted(counts.processed, files.size(), path);
         status(ws, 1, "");
-        const std::string loadedPath = ws.CurrentFileName;
-        const OpenResult opened = openSingleFile(ws, OpenRequest{}, answers);
+        const OpenResult opened = openSingleFile(ws, path, request, answers);
+        lastFile = opened.fileName;
+        lastErrorText = !opened.outcome.read();
         if (opened.withoutOrdinal + opened.withoutName > 0)
             counts.skippedEntries.push_back(
-                exe::SkippedEntries{loadedPath, opened.withoutOrdinal, opened.withoutName});
-        if (opened.rowsRead == 0 || ws.ErrorText == kNoLib) {
+                exe::SkippedEntries{path, opened.withoutOrdinal, opened.withoutName});
+        if (opened.rowsRead == 0 || opened.outcome.rejected()) {
             ++counts.withoutNames;
-            counts.withoutNamesFiles.add(loadedPath);
-            counts.lastRejected = ws.ErrorText == kNoLib && !ws.QuietLoad;
+            counts.withoutNamesFiles.add(path);
+            counts.lastRejected = opened.outcome.rejected() && !request.mode.QuietLoad;
             status(ws, 1, "No names");
         } else if (opened.aborted) {
             ++counts.aborted;
             if (!opened.libFile)
-                counts.abortedFiles.add(loadedPath);
+                counts.abortedFiles.add(path);
             status(ws, 1, "Module aborted");
         } else {
             ++counts.loaded;
             if (!isLibFileName(ws.library.LibraryFileName))
                 ws.library.LibraryFileName =
-                    cutToCapacity(libraryTargetFor(ws, loadedPath, opened.libFile), kPathCapacity);
-            if (!ws.SilentMode && hooks.addRecentFile)
-                hooks.addRecentFile(ws, loadedPath);
+                    cutToCapacity(libraryTargetFor(ws, path, opened.libFile), kPathCapacity);
+            if (!mode.SilentMode && hooks.addRecentFile)
+                hooks.addRecentFile(ws, path);
         }
         if (opened.cancelled || ws.cancel.poll()) {
             counts.cancelled = true;
@@ -214,24 +225,24 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
 
     if (ws.library.SymbolCount > symbolsBefore) {
         noMessages.restore();
-        if (ws.ErrorText.empty())
+        if (!lastErrorText)
             status(ws, 2, "Processing...");
-        const std::string folder = platform::folderOf(ws.CurrentFileName);
-        ws.options.LastAddFolder = folder;
+        ws.options.LastAddFolder = platform::folderOf(lastFile);
         settings::SaveOption(ws.settings(), ws.options, &Options::LastAddFolder);
-        ws.CurrentFileName = ws.library.LibraryFileName;
         if (rowsBefore > 0 && rowsBefore < ws.library.rows.size())
             maintenance::confirmDuplicateModulesAfterAdd(ws, rowsBefore, answers);
     }
-    if (ws.QuietLoad) {
+    if (request.mode.QuietLoad) {
         rebuildModuleTable(ws);
-        (void)locate::UpdateLibraryData(ws, removesInconsistentModules(ws.options.UseBitCheck)
-                                                ? locate::kUpdateLocate
-                                                : locate::kUpdateRefresh);
+        (void)locate::UpdateLibraryData(ws,
+                                        removesInconsistentModules(ws.options.UseBitCheck)
+                                            ? locate::kUpdateLocate
+                                            : locate::kUpdateRefresh,
+                                        mode.SilentMode);
     }
     if (ws.library.rows.size() > rowsBefore && (rowsBefore > 0 || multiFile))
         ws.library.LibraryChanged = true;
-    if (!ws.SilentMode && hooks.refreshMainWindow)
+    if (!mode.SilentMode && hooks.refreshMainWindow)
         hooks.refreshMainWindow(ws);
 
     counts.modulesAdded =
@@ -252,7 +263,6 @@ int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& h
         ws.ui().message(*summary.message);
     if (!counts.skippedEntries.empty() && !ws.options.UseNoMessages)
         ws.ui().message(exe::skippedEntriesMessage(counts.skippedEntries));
-    ws.QuietLoad = false;
     if (countsOut != nullptr)
         *countsOut = counts;
     return counts.processed;

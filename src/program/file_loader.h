@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "base/read_outcome.h"
 #include "core/library_row.h"
+#include "core/run_mode.h"
 #include "program/load_summary.h"
 #include "core/workspace.h"
 #include "maintenance/duplicate_modules.h"
@@ -23,8 +25,11 @@ struct LoaderHooks {
     std::function<void(std::size_t position, std::size_t count, const std::string& path)> fileStarted;
 };
 
-/// How the file-adding step is asked to open `CurrentFileName`.
+/// How the file-adding step is asked to open its file.
 struct OpenRequest {
+    /// How the run behaves: no caption in silent mode; a quiet load keeps rejections to the
+    /// summary and leaves the refresh of the library data to the end of the load.
+    RunMode mode;
     /// One module of a LIB file only (search mode); empty for the whole file.
     std::string moduleName;
     /// A reload command: no duplicate question, rows arrive without a mark.
@@ -36,6 +41,12 @@ struct OpenRequest {
 
 /// What the file-adding step did.
 struct OpenResult {
+    /// The file's name as the step used it: made a full path when the name had no folder and
+    /// the file gave rows.
+    std::string fileName;
+    /// How the read ended: read, rejected (and reported unless quiet), or failed with a file
+    /// error that the caller reports.
+    ReadOutcome outcome;
     std::size_t firstNewRow = 0;
     /// Rows the reader appended, and rows that stayed after the duplicate question.
     std::size_t rowsRead = 0;
@@ -59,17 +70,19 @@ struct OpenResult {
 /// module-to-file exception for executables (unless the request says otherwise), post-processes the
 /// new rows and, outside a quiet load, refreshes the library data. `answers` is the per-add answer
 /// state of the duplicate question.
-OpenResult openSingleFile(Workspace& ws, const OpenRequest& request,
-                          maintenance::DuplicateAnswerState& answers);
+OpenResult openSingleFile(Workspace& ws, const std::string& CurrentFileName,
+                          const OpenRequest& request, maintenance::DuplicateAnswerState& answers);
 
 /// Turns paths into the loader's file list (folder, name, full path, short path).
 [[nodiscard]] InputFileList makeInputFileList(const Workspace& ws,
                                               const std::vector<std::string>& paths);
 
-/// `LoadFileList`: loads every file of the list into the library, counts what happened and
-/// shows the load summary, followed by the message about the entries of module-definition
-/// files that were left out. Returns 0 for an empty list, else the number of files processed.
-int loadFileList(Workspace& ws, const InputFileList& files, const LoaderHooks& hooks = {},
-                 LoadCounts* countsOut = nullptr);
+/// `LoadFileList`: loads every file of the list into the library (a load of more than one file
+/// is a quiet load), counts what happened and shows the load summary, followed by the message
+/// about the entries of module-definition files that were left out. In silent mode no recent
+/// file is recorded and the window is not redrawn. Returns 0 for an empty list, else the number
+/// of files processed.
+int loadFileList(Workspace& ws, const InputFileList& files, const RunMode& mode = {},
+                 const LoaderHooks& hooks = {}, LoadCounts* countsOut = nullptr);
 
 }  // namespace quillon

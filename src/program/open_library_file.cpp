@@ -16,7 +16,7 @@ OpenFileOutcome openLibraryFile(Workspace& ws, const std::string& file, const Lo
     Library previous = std::move(ws.library);
     ws.library = Library{};
     ws.library.LibraryFileName = previous.LibraryFileName;
-    (void)loadFileList(ws, makeInputFileList(ws, {file}), hooks, &outcome.counts);
+    (void)loadFileList(ws, makeInputFileList(ws, {file}), {}, hooks, &outcome.counts);
     outcome.opened = outcome.counts.loaded > 0 && !outcome.counts.cancelled && !ws.library.empty();
     if (!outcome.opened) {
         ws.library = std::move(previous);

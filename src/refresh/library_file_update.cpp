@@ -22,7 +22,7 @@ std::string targetOf(const Workspace& ws, const std::string& libFile, const std:
 
 }  // namespace
 
-bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result)
+bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result, const RunMode& mode)
 {
     if (!isLibFileName(result.libFile)) {
         result.refusal = FileUpdateRefusal::NotLibFile;
@@ -33,25 +33,26 @@ bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result)
         return false;
     }
     ws.cancel.clear();
-    ws.CurrentFileName = result.libFile;
     OpenRequest open;
+    open.mode = mode;
     open.reload = true;
     maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::singleFile();
-    const OpenResult opened = openSingleFile(ws, open, answers);
+    const OpenResult opened = openSingleFile(ws, result.libFile, open, answers);
     if (opened.cancelled) {
         result.outcome = BatchOutcome::Cancelled;
         return false;
     }
     if (opened.rowsAdded < 2) {
         result.outcome = BatchOutcome::NoNames;
-        result.code = ws.ReadStatus;
-        result.errorText = ws.ErrorText == kNoLib ? std::string() : ws.ErrorText;
+        result.code = opened.outcome.ReadStatus;
+        result.errorText = opened.outcome.ErrorText;
         return false;
     }
     return true;
 }
 
-FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request)
+FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request,
+                                   const RunMode& mode)
 {
     FileUpdateResult result;
     result.libFile = ws.files().fullPath(request.libFile);
@@ -67,12 +68,12 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
     if (!ws.files().isFile(result.libFile))
         return result;
 
-    if (!loadLibraryForUpdate(ws, result))
+    if (!loadLibraryForUpdate(ws, result, mode))
         return result;
     ws.library.LibraryFileName = result.target;
     ws.library.LibraryChanged = false;
 
-    result.update = updateLibrary(ws);
+    result.update = updateLibrary(ws, mode);
     result.symbols = ws.library.SymbolCount;
     if (result.update.cancelled) {
         result.outcome = BatchOutcome::Cancelled;

@@ -48,13 +48,14 @@ struct FileUpdateResult {
 /// Loads `result.libFile` (a full path) into the empty library. On failure sets the outcome
 /// (a refusal when the name does not end in ".LIB", NotLocated when the file is missing,
 /// Cancelled, NoNames with the read error) and returns false.
-bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result);
+bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result, const RunMode& mode = {});
 
 /// Loads `request.libFile`, runs Update library on it and writes the result with the cleanup,
 /// sort and writer of a silent run (the old file stays whole until the new one is complete and
 /// takes its place). A file or target not named as a LIB file is refused before anything is read.
 /// Nothing is written when no module was updated: the file is left untouched.
-FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request);
+FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request,
+                                   const RunMode& mode = {});
 
 /// The exit status of `quillon update`: NotLibFile for a refusal, Success when written,
 /// ModulesKept when written but located modules were kept unread, NoNames when the file holds

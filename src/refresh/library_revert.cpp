@@ -23,7 +23,7 @@ std::string revertFileName(const Workspace& ws)
     return ws.settings().readPath("Filelist", "PresentFile", kNotFoundOnDiskText);
 }
 
-RevertResult revertLibrary(Workspace& ws)
+RevertResult revertLibrary(Workspace& ws, const RunMode& mode)
 {
     RevertResult result;
     result.file = revertFileName(ws);
@@ -51,11 +51,11 @@ RevertResult revertLibrary(Workspace& ws)
     Library previous = std::move(ws.library);
     clearLibrary(ws);
     ws.library.LibraryFileName = previous.LibraryFileName;
-    ws.CurrentFileName = normal;
     OpenRequest request;
+    request.mode = mode;
     request.reload = true;
     maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::singleFile();
-    const OpenResult opened = openSingleFile(ws, request, answers);
+    const OpenResult opened = openSingleFile(ws, normal, request, answers);
     if (opened.cancelled || opened.readError || opened.rowsAdded < 2) {
         ws.library = std::move(previous);
         (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);

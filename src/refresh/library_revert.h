@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/run_mode.h"
 #include "core/workspace.h"
 
 namespace quillon::refresh {
@@ -36,6 +37,6 @@ struct RevertResult {
 /// modules" leaves it; a file that is not read whole puts the library back as it was. A
 /// library without a target takes the loaded LIB file as its target (or the name derived from
 /// an executable, as adding one does). `LibraryChanged` is clear afterwards.
-RevertResult revertLibrary(Workspace& ws);
+RevertResult revertLibrary(Workspace& ws, const RunMode& mode = {});
 
 }  // namespace quillon::refresh

@@ -4,6 +4,7 @@
 #include "base/ascii_text.h"
 #include "base/lib_file_name.h"
 #include "core/library_model.h"
+#include "core/option_override.h"
 #include "core/progress_indicator.h"
 #include "locate/locate_messages.h"
 #include "locate/locate_module.h"
@@ -14,7 +15,6 @@
 #include "refresh/kept_module.h"
 #include "refresh/module_location.h"
 #include "refresh/refresh_texts.h"
-#include "refresh/reload_flags.h"
 
 namespace quillon::refresh {
 
@@ -67,7 +67,7 @@ bool planFits(const Workspace& ws, const UpdatePlan& plan)
 
 }  // namespace
 
-UpdatePlan planLibraryUpdate(Workspace& ws)
+UpdatePlan planLibraryUpdate(Workspace& ws, const RunMode& mode)
 {
     UpdatePlan plan;
     ModuleTable& modules = ws.library.modules;
@@ -88,7 +88,7 @@ UpdatePlan planLibraryUpdate(Workspace& ws)
         if (entry.OS != kOsUnknown)
             executable = recordedExecutable(ws, entry.FILENAMEDLL);
         if (!executable && !containsFileNot(entry.FILENAMEDLL)) {
-            executable = locateModuleForUpdate(ws, entry);
+            executable = locateModuleForUpdate(ws, entry, mode.SilentMode);
             if (executable)
                 testModuleBitness(ws, entry);
         }
@@ -109,16 +109,17 @@ UpdatePlan planLibraryUpdate(Workspace& ws)
     return plan;
 }
 
-KeepReason reloadEntry(Workspace& ws, const RefreshEntry& entry, bool recordException)
+KeepReason reloadEntry(Workspace& ws, const RefreshEntry& entry, bool recordException,
+                       const RunMode& mode)
 {
-    ws.CurrentFileName = entry.FILENAME;
     const std::size_t first = ws.library.rows.size();
     OpenRequest request;
+    request.mode = mode;
     request.moduleName = entry.MODULENAME;
     request.reload = true;
     request.recordException = false;
     maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::multiFile();
-    const OpenResult opened = openSingleFile(ws, request, answers);
+    const OpenResult opened = openSingleFile(ws, entry.FILENAME, request, answers);
     const KeepReason reason = judgeReload(ws, first, opened, entry.module, entry.FILENAME);
     if (reason != KeepReason::None) {
         truncateLibrary(ws, first);
@@ -126,11 +127,11 @@ KeepReason reloadEntry(Workspace& ws, const RefreshEntry& entry, bool recordExce
     }
     if (recordException && !opened.libFile)
         (void)maintenance::addExceptionForFile(ws, ws.library.rows[first].MODULENAME.view(),
-                                               platform::fileNameOf(ws.CurrentFileName));
+                                               platform::fileNameOf(opened.fileName));
     return reason;
 }
 
-UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
+UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan, const RunMode& mode)
 {
     UpdateOutcome outcome;
     outcome.modules = plan.modules;
@@ -150,10 +151,9 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
     // The module rows that came from the files they were loaded from.
     std::vector<std::size_t> notLocatedRows;
     {
-        const ReloadFlags flags(ws);
-        ws.options.UseNoMessages = true;
-        ws.options.UseExpandAll = expanded;
-        ws.QuietLoad = plan.entries.size() > 1;
+        const OptionOverride noMessages(ws.options, &Options::UseNoMessages, true);
+        const OptionOverride expandAll(ws.options, &Options::UseExpandAll, expanded);
+        const RunMode reloadMode = mode.quietLoad(plan.entries.size() > 1);
         for (std::size_t i = 0; i < plan.entries.size(); ++i) {
             const RefreshEntry& entry = plan.entries[i];
             if (containsLibExtension(entry.FILENAME)) {
@@ -171,7 +171,7 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
                 notLocatedRows.push_back(first);
                 continue;
             }
-            const KeepReason reason = reloadEntry(ws, entry, true);
+            const KeepReason reason = reloadEntry(ws, entry, true, reloadMode);
             if (reason != KeepReason::None) {
                 // Nothing usable came back (the file is gone, damaged, cut short, no longer
                 // holds the module, or is another module's file): the module stays as it was
@@ -205,15 +205,15 @@ UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan)
     return outcome;
 }
 
-UpdateOutcome updateLibrary(Workspace& ws)
+UpdateOutcome updateLibrary(Workspace& ws, const RunMode& mode)
 {
     if (ws.library.empty())
         return {};
     ws.ui().setWaitCursor(true);
     clearStatus(ws);
     (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
-    const UpdatePlan plan = planLibraryUpdate(ws);
-    UpdateOutcome outcome = applyLibraryUpdate(ws, plan);
+    const UpdatePlan plan = planLibraryUpdate(ws, mode);
+    UpdateOutcome outcome = applyLibraryUpdate(ws, plan, mode);
     if (plan.cancelled)
         (void)locate::UpdateLibraryData(ws, locate::kUpdateRefresh);
     ws.ui().setWaitCursor(false);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/run_mode.h"
 #include "core/workspace.h"
 #include "refresh/kept_module.h"
 
@@ -42,7 +43,7 @@ struct UpdatePlan {
 /// located; any other, unless already known to be missing ("FILE NOT"), is searched for and
 /// its bitness read from the file found. The executables found are written to `ModuleTable`.
 /// Escape stops the pass (`cancelled`); the library rows are not changed.
-[[nodiscard]] UpdatePlan planLibraryUpdate(Workspace& ws);
+[[nodiscard]] UpdatePlan planLibraryUpdate(Workspace& ws, const RunMode& mode = {});
 
 /// Loads the entry's file at the end of the library with the single-file open routine (its
 /// module only from a LIB file) and judges what came: the rows stand when the file was read
@@ -50,7 +51,7 @@ struct UpdatePlan {
 /// stands records the module-to-file exception of its executable when `recordException`.
 /// Returns why the module is to be kept as it was, or `KeepReason::None`.
 [[nodiscard]] KeepReason reloadEntry(Workspace& ws, const RefreshEntry& entry,
-                                     bool recordException);
+                                     bool recordException, const RunMode& mode);
 
 /// What applying a plan did.
 struct UpdateOutcome {
@@ -74,11 +75,12 @@ struct UpdateOutcome {
 /// Removes every module and loads the executables of the plan's located entries in order,
 /// message boxes suppressed; a module whose executable is not read whole, gives no names or
 /// holds another module is kept as it was, and so is every module not located, which reads
-/// "<File not found>" afterwards. Sets `LibraryChanged` and the status panes.
-UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan);
+/// "<File not found>" afterwards. Sets `LibraryChanged` and the status panes. The reloads of
+/// more than one module are a quiet load.
+UpdateOutcome applyLibraryUpdate(Workspace& ws, const UpdatePlan& plan, const RunMode& mode = {});
 
 /// Update library: refreshes the library data, plans and applies. A cancelled locating pass
 /// changes nothing.
-UpdateOutcome updateLibrary(Workspace& ws);
+UpdateOutcome updateLibrary(Workspace& ws, const RunMode& mode = {});
 
 }  // namespace quillon::refresh

@@ -190,7 +190,6 @@ TEST(UpdateLibrary, LoadSettingsAreRestoredAndEscapeBeforeRemovalChangesNothing)
     EXPECT_EQ(tree.t.ws.library.rows[0].TREELEVEL, TreeLevel::ModuleCollapsed);
     EXPECT_TRUE(tree.t.ws.options.UseExpandAll);
     EXPECT_FALSE(tree.t.ws.options.UseNoMessages);
-    EXPECT_FALSE(tree.t.ws.QuietLoad);
     EXPECT_FALSE(tree.t.ui.waitCursor);
 }
 

@@ -22,7 +22,8 @@ std::optional<std::string> recordedExecutable(const Workspace& ws, const std::st
     return normal;
 }
 
-std::optional<std::string> locateModuleForUpdate(Workspace& ws, ModuleEntry& entry)
+std::optional<std::string> locateModuleForUpdate(Workspace& ws, ModuleEntry& entry,
+                                                 bool SilentMode)
 {
     if (!isLibFileName(entry.FILENAME))
         entry.FILENAMEDLL = entry.FILENAME;
@@ -34,6 +35,7 @@ std::optional<std::string> locateModuleForUpdate(Workspace& ws, ModuleEntry& ent
     request.moduleName = entry.MODULENAME.str();
     request.moduleData = locate::ModuleData{entry.FILENAMEDLL, entry.FILENAME};
     request.quiet = true;
+    request.SilentMode = SilentMode;
     const locate::LocateOutcome outcome = locate::LocateModuleFile(ws, request);
     entry.FILENAMEDLL = outcome.result;
     if (outcome.found)

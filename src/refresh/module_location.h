@@ -19,7 +19,8 @@ namespace quillon::refresh {
 /// "Module: NAME...") and the path it returns becomes `FILENAMEDLL`. A module that is not
 /// located leaves "Module was NOT located!" in pane 1 and its working name in pane 3.
 /// Returns the executable to load, or nothing.
-[[nodiscard]] std::optional<std::string> locateModuleForUpdate(Workspace& ws, ModuleEntry& entry);
+[[nodiscard]] std::optional<std::string> locateModuleForUpdate(Workspace& ws, ModuleEntry& entry,
+                                                               bool SilentMode = false);
 
 /// The module bitness test: the header of `entry.FILENAMEDLL` sets `OS` (1 NE, 2 PE, 0 any
 /// other). A file that cannot be opened leaves `OS` as it was.

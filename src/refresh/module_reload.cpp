@@ -3,6 +3,7 @@
 
 #include "core/library_edit.h"
 #include "core/library_model.h"
+#include "core/option_override.h"
 #include "locate/update_library_data.h"
 #include "maintenance/exceptions.h"
 #include "platform/paths.h"
@@ -10,7 +11,6 @@
 #include "refresh/kept_module.h"
 #include "refresh/module_location.h"
 #include "refresh/refresh_texts.h"
-#include "refresh/reload_flags.h"
 #include "settings/recent_files.h"
 
 namespace quillon::refresh {
@@ -47,7 +47,7 @@ void removeModule(Workspace& ws, std::size_t moduleRow)
 
 /// The executable to update the module at `moduleRow` from; searched for when the module has
 /// no usable one recorded.
-std::optional<std::string> executableFor(Workspace& ws, std::size_t moduleRow)
+std::optional<std::string> executableFor(Workspace& ws, std::size_t moduleRow, bool SilentMode)
 {
     const LibraryRow& row = ws.library.rows[moduleRow];
     if (row.OS != kOsUnknown) {
@@ -64,12 +64,13 @@ std::optional<std::string> executableFor(Workspace& ws, std::size_t moduleRow)
         scratch.FILENAMEDLL = row.fileNameDll();
         entry = &scratch;
     }
-    return locateModuleForUpdate(ws, *entry);
+    return locateModuleForUpdate(ws, *entry, SilentMode);
 }
 
 }  // namespace
 
-ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source)
+ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source,
+                                const RunMode& mode)
 {
     ModuleReloadResult result;
     LibraryList& rows = ws.library.rows;
@@ -99,7 +100,7 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         }
         file = normal;
     } else {
-        file = executableFor(ws, moduleRow);
+        file = executableFor(ws, moduleRow, mode.SilentMode);
         if (!file) {
             // The search leaves its verdict ("<File not found>") in the module's table entry.
             const ModuleEntry* entry = entryOf(ws, rows[moduleRow].MODULENUM);
@@ -107,6 +108,8 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         }
     }
 
+    // The file read, as the reload named it.
+    std::string readFile;
     if (file) {
         result.file = *file;
         LibraryList before(rows.begin() + static_cast<std::ptrdiff_t>(moduleRow),
@@ -115,22 +118,22 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         const std::size_t remaining = rows.size();
         OpenResult opened;
         {
-            const ReloadFlags flags(ws);
-            ws.options.UseExpandAll = expanded;
-            ws.CurrentFileName = *file;
+            const OptionOverride expandAll(ws.options, &Options::UseExpandAll, expanded);
             OpenRequest request;
+            request.mode = mode;
             request.moduleName = name;
             request.reload = true;
             request.recordException = false;
             maintenance::DuplicateAnswerState answers =
                 maintenance::DuplicateAnswerState::singleFile();
-            opened = openSingleFile(ws, request, answers);
+            opened = openSingleFile(ws, *file, request, answers);
         }
+        readFile = opened.fileName;
         result.kept = judgeReload(ws, remaining, opened, name, *file);
         if (result.kept == KeepReason::None) {
             if (!opened.libFile)
                 (void)maintenance::addExceptionForFile(ws, rows[remaining].MODULENAME.view(),
-                                                       platform::fileNameOf(ws.CurrentFileName));
+                                                       platform::fileNameOf(opened.fileName));
             result.end = ModuleReloadEnd::Reloaded;
             result.selectRow = remaining;
         } else if (source == ModuleSource::OwnFile && opened.moduleNotInFile) {
@@ -166,13 +169,13 @@ ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource sou
         case ModuleReloadEnd::NotInFile:
             showStatus(ws, 2, kNotInFileText);
             if (!ws.options.UseNoMessages)
-                (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
+                (void)ws.ui().message(moduleNotFoundMessage(name, readFile));
             break;
         case ModuleReloadEnd::Kept:
             if (result.kept == KeepReason::NoNames) {
                 showStatus(ws, 2, kNotInFileText);
                 if (!ws.options.UseNoMessages)
-                    (void)ws.ui().message(moduleNotFoundMessage(name, ws.CurrentFileName));
+                    (void)ws.ui().message(moduleNotFoundMessage(name, readFile));
             } else {
                 showStatus(ws, 2, keptText(result.kept));
             }
@@ -197,7 +200,7 @@ bool isMarkedModule(const Workspace& ws, std::size_t moduleRow)
     return false;
 }
 
-MarkedUpdateResult updateMarkedModules(Workspace& ws)
+MarkedUpdateResult updateMarkedModules(Workspace& ws, const RunMode& mode)
 {
     MarkedUpdateResult result;
     std::size_t marked = 0;
@@ -215,7 +218,7 @@ MarkedUpdateResult updateMarkedModules(Workspace& ws)
         if (position >= rows.size())
             break;
         const std::size_t end = moduleEnd(rows, position);
-        const ModuleReloadResult one = reloadModule(ws, position, ModuleSource::Executable);
+        const ModuleReloadResult one = reloadModule(ws, position, ModuleSource::Executable, mode);
         result.selectRow = one.selectRow;
         if (one.end == ModuleReloadEnd::Reloaded)
             ++result.updated;

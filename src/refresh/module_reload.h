@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/run_mode.h"
 #include "core/workspace.h"
 #include "refresh/kept_module.h"
 
@@ -56,7 +57,8 @@ struct ModuleReloadResult {
 /// longer holds the module removes it (revert). Panes: 1 "File: " and the file, 2 "Revert
 /// done" / "Update done" / "NOT in file" / "kept: <read error>" / "NOT located", 3 the
 /// module's working name. Sets `LibraryChanged`.
-ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source);
+ModuleReloadResult reloadModule(Workspace& ws, std::size_t row, ModuleSource source,
+                                const RunMode& mode = {});
 
 /// The count line of an update of one module, as the library's update counts its modules:
 /// "One module was updated from DLL/EXE file", "Module NOT located" (also when the file did
@@ -80,7 +82,7 @@ struct MarkedUpdateResult {
 
 /// "Up&date marked modules": updates every marked module from its executable, one after
 /// another in list order; afterwards pane 1 tells the counts.
-MarkedUpdateResult updateMarkedModules(Workspace& ws);
+MarkedUpdateResult updateMarkedModules(Workspace& ws, const RunMode& mode = {});
 
 /// The count line of an update of the marked modules (pane 1 after `updateMarkedModules`).
 [[nodiscard]] std::string updateCountText(const MarkedUpdateResult& result);

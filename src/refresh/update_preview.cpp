@@ -3,6 +3,7 @@
 
 #include "base/ascii_text.h"
 #include "base/text_encoding.h"
+#include "core/option_override.h"
 #include "refresh/kept_module.h"
 #include "refresh/library_update.h"
 #include "reports/compare_passes.h"
@@ -16,22 +17,6 @@ bool isChange(const reports::CompareRow& row)
 {
     return (row.changes & ~static_cast<std::uint32_t>(reports::kUnchanged)) != 0;
 }
-
-/// Restores the message switch however the run ends.
-class QuietMessages {
-public:
-    explicit QuietMessages(Workspace& ws) : m_ws(ws), m_saved(ws.options.UseNoMessages)
-    {
-        m_ws.options.UseNoMessages = true;
-    }
-    ~QuietMessages() { m_ws.options.UseNoMessages = m_saved; }
-    QuietMessages(const QuietMessages&) = delete;
-    QuietMessages& operator=(const QuietMessages&) = delete;
-
-private:
-    Workspace& m_ws;
-    decltype(Options::UseNoMessages) m_saved;
-};
 
 /// One module as the LIB writer writes it: its name and its functions with an ordinal, names
 /// without trailing blanks.
@@ -109,7 +94,7 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
     UpdatePreview preview;
     if (ws.library.empty())
         return preview;
-    const QuietMessages quiet(ws);
+    const OptionOverride quiet(ws.options, &Options::UseNoMessages, true);
     const UpdatePlan plan = planLibraryUpdate(ws);
     preview.cancelled = plan.cancelled;
     if (plan.cancelled)
@@ -126,8 +111,6 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
     scratch.options = ws.options;
     scratch.options.UseNoMessages = true;
     scratch.options.UseStatusBar = false;
-    scratch.QuietLoad = true;
-    scratch.SilentMode = true;
     for (std::size_t i = 0; i < plan.entries.size(); ++i) {
         const RefreshEntry& entry = plan.entries[i];
         ++preview.modules;
@@ -138,7 +121,7 @@ UpdatePreview buildUpdatePreview(Workspace& ws, const reports::CompareOptions& o
             continue;
         }
         scratch.library = Library{};
-        const KeepReason reason = reloadEntry(scratch, entry, false);
+        const KeepReason reason = reloadEntry(scratch, entry, false, RunMode{true, true});
         if (scratch.cancel.cancelled()) {
             preview.cancelled = true;
             break;

@@ -15,13 +15,7 @@ CandidateDecision testCandidateFile(Workspace& ws, const std::optional<std::stri
     }
     CandidateTest outcome = CandidateTest::NotFound;
     if (ws.files().isFile(*marked)) {
-        const bool passed = lib::fileTest(ws, *marked, [](Workspace& w, const std::string& file) {
-            const std::string previous = w.CurrentFileName;
-            w.CurrentFileName = file;
-            exe::executableTest(w);
-            w.CurrentFileName = previous;
-            return w.ErrorText.empty();
-        });
+        const bool passed = lib::fileTest(ws, *marked, &exe::executableTest).read();
         outcome = passed ? CandidateTest::Passed : CandidateTest::Failed;
     }
     const int answer = ws.ui().message(candidateTestMessage(outcome, *marked));

@@ -156,9 +156,6 @@ private:
     void prepareScratch(Workspace& scratch) const
     {
         scratch.options = m_ws.options;
-        scratch.QuietLoad = true;
-        scratch.SilentMode = m_ws.SilentMode;
-        scratch.CurrentFileName = m_result.diskFile;
     }
 
     std::optional<DiskModule> readFailure(int code, const std::string& text)
@@ -166,10 +163,7 @@ private:
         m_result.errorCode = code;
         m_result.errorText = text;
         // The box names the file being read, not the library's own.
-        const std::string remembered = m_ws.CurrentFileName;
-        m_ws.CurrentFileName = m_result.diskFile;
-        reportPostedError(m_ws, code, text);
-        m_ws.CurrentFileName = remembered;
+        reportPostedError(m_ws, code, text, m_result.diskFile);
         fail(CompareEnd::ReadError);
         return std::nullopt;
     }
@@ -184,6 +178,7 @@ private:
         request.fileName = m_result.diskFile;
         request.showProgress = m_ws.options.UseStatusBar;
         request.quiet = request.showProgress ? false : true;
+        request.QuietLoad = true;
         if (!m_result.options.partialMatch)
             request.moduleName = m_result.moduleName;
         const Result<lib::LibLoadOutcome> loaded = lib::loadLibrary(scratch, request);

@@ -72,8 +72,7 @@ ExportListRun runExportList(Workspace& ws, const ExportRowSource& rows,
     const Error failure = written.end == ExportWriteEnd::Failed ? written.error : closed.error();
     if (failure.code != 0) {
         run.end = ExportListEnd::WriteFailed;
-        ws.CurrentFileName = fileName;
-        (void)reportPostedError(ws, failure.code, failure.text);
+        (void)reportPostedError(ws, failure.code, failure.text, fileName);
         return run;
     }
     run.end = ExportListEnd::Written;

@@ -41,7 +41,6 @@ std::vector<std::string> dllFiles()
 std::string silentRun(const std::string& input, const std::string& target)
 {
     TestWorkspace t;
-    t.ws.SilentMode = true;
     t.ws.options.UseNoMessages = true;
     const CommandLine line = parseCommandLine({input, "/s:" + target}, SwitchRule::Posix);
     EXPECT_EQ(processCommandLine(t.ws, line), 1);

@@ -24,13 +24,32 @@ struct SymbolSeen {
 
 struct ExeFixture {
     TestWorkspace t;
+    /// The file read, how it is read, and how its last read or test ended.
+    std::string path;
+    exe::ReadMode mode;
+    ReadOutcome outcome;
+
+    /// Runs `executableReader` on `path`.
+    exe::ExecutableLoad read()
+    {
+        exe::ExecutableLoad load = exe::executableReader(t.ws, path, mode);
+        outcome = load.outcome;
+        return load;
+    }
+    /// Runs `executableTest` on `path`.
+    ReadOutcome test()
+    {
+        outcome = exe::executableTest(t.ws, path);
+        return outcome;
+    }
 
     /// Writes `bytes` as `name` in the scratch folder and runs `executableReader` on it.
     exe::ExecutableLoad load(std::string_view name, const std::vector<std::byte>& bytes,
                              bool showProgress = false)
     {
-        t.ws.CurrentFileName = t.folder.write(name, bytes);
-        return exe::executableReader(t.ws, showProgress, false);
+        path = t.folder.write(name, bytes);
+        mode.showProgress = showProgress;
+        return read();
     }
     exe::ExecutableLoad load(std::string_view name, const BuiltImage& image,
                              bool showProgress = false)

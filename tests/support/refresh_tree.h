@@ -40,9 +40,8 @@ struct RefreshTree : LocateTree {
     /// Loads `path` as the open command does it (no duplicate question on an empty library).
     void load(const std::string& path)
     {
-        t.ws.CurrentFileName = path;
         maintenance::DuplicateAnswerState answers = maintenance::DuplicateAnswerState::singleFile();
-        (void)openSingleFile(t.ws, OpenRequest{}, answers);
+        (void)openSingleFile(t.ws, path, OpenRequest{}, answers);
     }
 
     /// The library as module names with their symbol names.

@@ -8,6 +8,7 @@
 #include "app/compare/compare_tab.h"
 #include "app/widgets/qt_ui.h"
 #include "base/ascii_text.h"
+#include "core/option_override.h"
 #include "locate/locate_module.h"
 #include "reports/compare_candidates.h"
 #include "reports/compare_module.h"
@@ -47,11 +48,11 @@ std::optional<std::string> CompareController::locate(std::size_t moduleRow, bool
     request.moduleName = std::string(trimRight(m_ws.library.rows[moduleRow].MODULENAME.view()));
     request.quiet = !tell;
     // Filling the field by itself must not raise the failure message.
-    const int noMessages = m_ws.options.UseNoMessages;
-    if (!tell)
-        m_ws.options.UseNoMessages = true;
-    const locate::LocateOutcome found = locate::LocateModuleFile(m_ws, request);
-    m_ws.options.UseNoMessages = noMessages;
+    const locate::LocateOutcome found = [&] {
+        const OptionOverride noMessages(m_ws.options, &Options::UseNoMessages,
+                                        !tell || m_ws.options.UseNoMessages);
+        return locate::LocateModuleFile(m_ws, request);
+    }();
     if (!found.found)
         return std::nullopt;
     return found.result;

@@ -109,8 +109,7 @@ ExportListWindow* presentExportList(Workspace& ws, const std::string& fileName, 
 {
     Result<reports::ExportListPages> pages = reports::readExportListPages(ws.files(), fileName);
     if (!pages) {
-        ws.CurrentFileName = fileName;
-        (void)reportPostedError(ws, pages.error().code, pages.error().text);
+        (void)reportPostedError(ws, pages.error().code, pages.error().text, fileName);
         return nullptr;
     }
     if (copy) {

@@ -143,15 +143,12 @@ void RecentFilesWindow::testCommand()
         (void)m_ui.message(settings::fileNotFoundMessage(entry.name));
         return;
     }
-    const bool ok = lib::fileTest(m_ws, entry.name, [](Workspace& ws, const std::string& file) {
-        ws.CurrentFileName = file;
-        exe::executableTest(ws);
-        return ws.ErrorText.empty();
-    });
+    const ReadOutcome tested = lib::fileTest(m_ws, entry.name, &exe::executableTest);
     // A rejection was reported by the test; a file that cannot be read is reported here.
-    if (!ok && m_ws.ErrorText != kNoLib) {
+    if (tested.failed()) {
         const auto opened = m_ws.files().openRead(entry.name);
-        (void)reportPostedError(m_ws, opened ? 90 : opened.error().code, m_ws.ErrorText);
+        (void)reportPostedError(m_ws, opened ? 90 : opened.error().code, tested.ErrorText,
+                                entry.name);
     }
 }
 

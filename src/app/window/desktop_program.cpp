@@ -50,7 +50,6 @@ int runDesktopProgram(int argc, char** argv, const MainWindowHook& built)
     SteadyClock clock;
     Workspace ws(ui, files, settings, clock);
     reportSettingsFailures(ws);
-    ws.SilentMode = line.silent;
 
     app::MainWindow window(ws, ui, {startupFolder, location.settingsFolder});
     QApplication::setWindowIcon(window.icons().program());

@@ -64,7 +64,7 @@ bool MainWindow::loadFiles(const std::vector<std::string>& files)
     LoadCounts counts;
     m_ui.setBusy(true);
     m_model->resetWith([&] {
-        (void)loadFileList(m_ws, makeInputFileList(m_ws, files), m_loaderHooks, &counts);
+        (void)loadFileList(m_ws, makeInputFileList(m_ws, files), {}, m_loaderHooks, &counts);
         maintenance::renewSymbolMarks(m_ws);
     });
     m_ui.setBusy(false);

@@ -36,7 +36,6 @@ int run(ui::UiInterface& ui, const CommandLine& line)
     Session session(ui, platform::Environment::fromProcess(),
                     settings::LocationInputs::fromProcess());
     Workspace& ws = session.workspace();
-    ws.SilentMode = true;
     BatchResult result;
     (void)processCommandLine(ws, line, {}, &result);
     return exitCode(batchExitCode(result));

@@ -62,7 +62,7 @@ StartupReport Startup::run()
 {
     StartupReport report;
     // A silent run shows nothing and loads no options into the window.
-    if (m_ws.SilentMode)
+    if (m_line.silent)
         return report;
     settings::SettingsStore& store = m_ws.settings();
     // The placement comes before the options are loaded: the flag is read on its own.

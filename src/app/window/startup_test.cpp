@@ -21,7 +21,6 @@ protected:
     StartupReport start(std::vector<std::string> parameters = {})
     {
         const CommandLine line = parseCommandLine(std::move(parameters), SwitchRule::Posix);
-        ws.SilentMode = line.silent;
         Startup startup(ws, qtUi, window(), line);
         // Long enough to outlast a busy machine's start-up, short enough to close in the test.
         startup.setSplashTime(1000);
@@ -47,7 +46,6 @@ TEST_F(StartupTest, SplashIsShownAndClosesByItself)
 TEST_F(StartupTest, NoSplashWithTheSilentSwitch)
 {
     const StartupReport report = start({"/libs/a.dll", "/s"});
-    EXPECT_TRUE(ws.SilentMode);
     EXPECT_FALSE(report.splashShown);
     EXPECT_EQ(splashWindows(), 0);
 }
