@@ -29,4 +29,10 @@ void ProgressIndicator::end()
         m_ui.progressEnd();
 }
 
+void ProgressIndicator::status(int pane, std::string_view text)
+{
+    if (m_enabled)
+        m_ui.status(pane, text);
+}
+
 }  // namespace quillon

@@ -327,7 +327,7 @@ void MainWindow::sortBy(SortOrder order)
     if (selected)
         remembered = m_ws.library.rows[*selected].UNSORTED;
     m_ui.setBusy(true);
-    m_model->resetWith([&] { sortLibrary(m_ws, order, m_ws.sortDescending, false); });
+    m_model->resetWith([&] { sortLibraryShowingStatus(m_ws, order, m_ws.sortDescending); });
     m_ui.setBusy(false);
     restoreExpansion();
     if (selected) {
