@@ -75,9 +75,11 @@ void MainWindow::markExcludeCommand(std::uint8_t exclude)
 
 void MainWindow::nextMarkCommand()
 {
-    const auto found = nextMark(m_ws, selectedRow());
-    if (!found)
+    const MarkSearch search = nextMark(m_ws, selectedRow());
+    showNextMark(m_ui, search);
+    if (!search.row)
         return;
+    const std::optional<std::size_t> found = search.row;
     // The module of the found row may have been expanded by the search.
     const std::size_t module = moduleRowOf(m_ws, *found);
     m_model->rowsChanged(module, module + 1);
