@@ -79,11 +79,11 @@ void MainWindow::nextMarkCommand()
     showNextMark(m_ui, search);
     if (!search.row)
         return;
-    const std::optional<std::size_t> found = search.row;
+    const std::size_t found = *search.row;
     // The module of the found row may have been expanded by the search.
-    const std::size_t module = moduleRowOf(m_ws, *found);
+    const std::size_t module = moduleRowOf(m_ws, found);
     m_model->rowsChanged(module, module + 1);
-    selectRow(*found);
+    selectRow(found);
 }
 
 void MainWindow::deleteCommand()
