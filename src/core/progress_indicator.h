@@ -23,6 +23,8 @@ public:
     void start(std::string_view caption, std::uint64_t total);
     /// Shows `value` followed by `unit` ("1200 bytes").
     void step(std::uint64_t value, std::string_view unit);
+    /// Shows `value` with a text of its own (the item being handled: "KERNEL32...").
+    void stepText(std::uint64_t value, std::string_view text);
     void end();
     /// Writes a working text (the step under way, the item being handled, or an empty pane)
     /// into status pane 1, 2 or 3.

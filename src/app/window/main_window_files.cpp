@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QTreeView>
 
-#include <array>
 
 #include "app/library/library_tree_model.h"
 #include "app/library/modules_cleanup_dialog.h"
@@ -187,16 +186,13 @@ void MainWindow::locateAllCommand()
 {
     m_ui.setBusy(true);
     m_ws.cancel.clear();
-    m_model->resetWith([&] { (void)locate::UpdateLibraryData(m_ws, locate::kUpdateLocate); });
+    locate::UpdateSummary summary;
+    m_model->resetWith([&] { summary = locate::UpdateLibraryData(m_ws, locate::kUpdateLocate); });
     m_ui.setBusy(false);
-    // The pass's summary ("... - Press F4 for filelist") outlives the selection's status.
-    const std::array<std::string, 3> summary = {m_ui.statusText(1), m_ui.statusText(2),
-                                                m_ui.statusText(3)};
     libraryEdited();
-    if (m_ws.options.UseStatusBar) {
-        for (int pane = 1; pane <= 3; ++pane)
-            m_ui.status(pane, summary[static_cast<std::size_t>(pane - 1)]);
-    }
+    // The pass's summary ("... - Press F4 for filelist") outlives the selection's status.
+    if (summary.modules > 0)
+        locate::showLocateSummary(m_ui, m_ws.options.UseStatusBar, summary);
 }
 
 void MainWindow::locateOneCommand()
