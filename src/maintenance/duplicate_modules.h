@@ -63,8 +63,7 @@ struct DuplicateModuleRemoval {
     /// Modules removed.
     std::uint32_t removed = 0;
 
-    friend bool operator==(const DuplicateModuleRemoval&,
-                           const DuplicateModuleRemoval&) = default;
+    friend bool operator==(const DuplicateModuleRemoval&, const DuplicateModuleRemoval&) = default;
 };
 
 /// `RemoveDuplicateModules`: removes every module whose name (letter case ignored) belongs to a

@@ -79,8 +79,7 @@ InconsistentRemoval removeInconsistentModules(Workspace& ws, const InconsistentR
         // The duplicate step draws on an indicator of its own, which it never starts.
         ProgressIndicator duplicates(progress.ui(), progress.enabled());
         counts.duplicates =
-            removeDuplicateModules(ws, DuplicateRemovalMode::FromInconsistent, &duplicates)
-                .removed;
+            removeDuplicateModules(ws, DuplicateRemovalMode::FromInconsistent, &duplicates).removed;
     }
 
     progress.end();

@@ -50,7 +50,8 @@ struct InconsistentRemoval {
 /// or 32-bit (2) library, removes the modules located with the other bitness, the unlocated
 /// ones and the duplicates as `request` asks and renews the symbol marks. `progress` (when
 /// given) shows the module being removed while it runs; the result is for the caller to show.
-[[nodiscard]] InconsistentRemoval removeInconsistentModules(
-    Workspace& ws, const InconsistentRequest& request = {}, ProgressIndicator* progress = nullptr);
+[[nodiscard]] InconsistentRemoval removeInconsistentModules(Workspace& ws,
+                                                            const InconsistentRequest& request = {},
+                                                            ProgressIndicator* progress = nullptr);
 
 }  // namespace quillon::maintenance

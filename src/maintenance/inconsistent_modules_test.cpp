@@ -113,7 +113,8 @@ TEST(RemoveInconsistentModules, ReturnsItsResultWithoutShowingIt)
     mixedLibrary(automatic, BitCheck::RemoveInconsistent, LibraryBitness::Automatic);
     EXPECT_FALSE(removeInconsistentModulesShown(automatic.ws).ran());
     EXPECT_EQ(automatic.ui.statusHistory[0], (std::vector<std::string>{"Reading data...", ""}));
-    EXPECT_EQ(automatic.ui.statusHistory[1], (std::vector<std::string>{"Cleanup...", "Cleanup..."}));
+    EXPECT_EQ(automatic.ui.statusHistory[1],
+              (std::vector<std::string>{"Cleanup...", "Cleanup..."}));
 }
 
 TEST(InconsistentSummary, JoinsDuplicateModulesToTheOtherCounts)

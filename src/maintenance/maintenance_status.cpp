@@ -97,8 +97,8 @@ void showSymbolsCleanup(ui::UiInterface& ui, bool statusBar, const SymbolsCleanu
 void showModulesCleanup(ui::UiInterface& ui, const ModulesCleanupResult& result)
 {
     if (result.showReport)
-        ui.message(modulesCleanupReport(result.counts, result.comment,
-                                        durationText(result.elapsed)));
+        ui.message(
+            modulesCleanupReport(result.counts, result.comment, durationText(result.elapsed)));
 }
 
 }  // namespace quillon::maintenance

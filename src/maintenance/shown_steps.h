@@ -14,7 +14,6 @@ namespace quillon::maintenance {
 
 /// `RemoveInconsistentModules` with its progress, then its result (`showInconsistentRemoval`).
 [[nodiscard]] InconsistentRemoval removeInconsistentModulesShown(
-    Workspace& ws,
-                                                   const InconsistentRequest& request = {});
+    Workspace& ws, const InconsistentRequest& request = {});
 
 }  // namespace quillon::maintenance

@@ -69,7 +69,7 @@ TEST(SymbolsCleanup, AllStepsWithReport)
                   "1 globally duplicated symbol found", "", "3 symbols removed",
                   "3 symbols removed - [2 excludes, 1 duplicate and 1 empty modules]"}));
     EXPECT_EQ(t.ui.statusHistory[1], (std::vector<std::string>{"Done", "Symbols cleanup...", "",
-                                                                "Cleanup done", "Cleanup done"}));
+                                                               "Cleanup done", "Cleanup done"}));
     EXPECT_EQ(t.ui.statusHistory[2],
               (std::vector<std::string>{"", "", "2 symbols", "2 symbols", "2 symbols"}));
     ASSERT_EQ(t.ui.messages.size(), 1u);

@@ -44,9 +44,9 @@ TEST(ExtractRows, CursorRowOrModuleWhenNothingHooked)
     c = extractShown(t, 3);
     EXPECT_EQ(c.extracted, 2u);
     EXPECT_EQ(t.ui.statusText(1), "2 items extracted");
-    EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{"Extracting...", "1 item extracted",
-                                                                "Extracting...",
-                                                                "2 items extracted"}));
+    EXPECT_EQ(t.ui.statusHistory[0],
+              (std::vector<std::string>{"Extracting...", "1 item extracted", "Extracting...",
+                                        "2 items extracted"}));
     EXPECT_EQ(c.listSize, 3u);
     EXPECT_TRUE(t.ui.messages.empty());
 }

@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QTreeView>
 
-
 #include "app/library/library_tree_model.h"
 #include "app/library/modules_cleanup_dialog.h"
 #include "app/library/symbols_cleanup_dialog.h"
