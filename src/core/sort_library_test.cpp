@@ -98,8 +98,7 @@ TEST(SortLibrary, ShowsSortingStatusAndPutsThePreviousTextBack)
     t.ws.options.UseStatusBar = true;
     t.ui.status(1, "Ready");
     sortLibraryShowingStatus(t.ws, SortOrder::SymbolNames, false);
-    EXPECT_EQ(t.ui.statusHistory[0],
-              (std::vector<std::string>{"Ready", "Sorting list...", "Ready"}));
+    EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{"Ready", "Sorting list...", "Ready"}));
     sortLibrary(t.ws, SortOrder::SymbolNames, false);
     EXPECT_EQ(t.ui.statusHistory[0].size(), 3u);
 }
