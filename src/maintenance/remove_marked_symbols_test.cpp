@@ -75,7 +75,7 @@ TEST(RemoveMarkedSymbols, QuietRunLeavesOnlyAnEmptyFirstPane)
     t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
     t.ws.options.UseExcludeList = true;
-    t.ws.library.rows[1].EXCLUDE = kExcludeListed;
+    t.ws.excludeList.assign({{"A1", 1}});
     t.ws.library.LibraryChanged = true;
     EXPECT_EQ(removeMarkedSymbolsForSave(t.ws), 1u);
     EXPECT_TRUE(t.ws.library.empty());
