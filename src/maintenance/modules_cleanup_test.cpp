@@ -6,12 +6,14 @@
 #include "maintenance/maintenance_status.h"
 #include "settings/settings_store.h"
 #include "support/library_builder.h"
+#include "support/maintenance_libraries.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
 namespace {
 
 using testing::addModule;
+using testing::modulesLibrary;
 using testing::rowNames;
 using testing::TestWorkspace;
 
@@ -26,21 +28,10 @@ ModulesCleanupResult runShown(TestWorkspace& t, const ModulesCleanupChoices& cho
     return result;
 }
 
-void modulesLibrary(TestWorkspace& t)
-{
-    t.ws.options.UseBitCheck = BitCheck::SynchronizeManually;
-    t.ws.options.UseBitCheckDuplicates = true;
-    t.ws.options.UseBitCheckSet = LibraryBitness::Set16Bit;
-    addModule(t.ws, "KRNL", {{"A", 1}}, kOs16);
-    addModule(t.ws, "WIN32MOD", {{"B", 1}}, kOs32);
-    addModule(t.ws, "LOST", {{"C", 1}}, kOsUnknown);
-    addModule(t.ws, "Krnl", {{"D", 1}}, kOs16);
-}
-
 TEST(ModulesCleanup, BitnessAndDuplicatesWithReport)
 {
     TestWorkspace t;
-    modulesLibrary(t);
+    modulesLibrary(t.ws);
     int locates = 0;
     const LocatePass locate = [&](Workspace&) { ++locates; };
     const ModulesCleanupChoices choices{true, false, true, true};
@@ -65,7 +56,7 @@ TEST(ModulesCleanup, BitnessAndDuplicatesWithReport)
 TEST(ModulesCleanup, OnlyDuplicatesRunsTheStandaloneRemoval)
 {
     TestWorkspace t;
-    modulesLibrary(t);
+    modulesLibrary(t.ws);
     t.ws.options.UseStatusBar = true;
     int locates = 0;
     const ModulesCleanupResult result =

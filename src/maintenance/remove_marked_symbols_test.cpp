@@ -6,12 +6,14 @@
 #include "maintenance/maintenance_status.h"
 #include "maintenance/symbols_cleanup.h"
 #include "support/library_builder.h"
+#include "support/maintenance_libraries.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
 namespace {
 
 using testing::addModule;
+using testing::markedLibrary;
 using testing::rowNames;
 using testing::TestWorkspace;
 
@@ -28,15 +30,7 @@ TEST(RemoveMarkedSymbols, RemovesMarkedSymbolsAndModulesLeftEmpty)
 {
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
-    addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
-    addModule(t.ws, "B", {{"B1", 1}});
-    addModule(t.ws, "C", {{"C1", 1}, {"C2", 2}});
-    LibraryList& rows = t.ws.library.rows;
-    rows[0].EXCLUDE = kExcludeModule3;
-    rows[1].EXCLUDE = kExcludeListed;
-    rows[3].EXCLUDE = kExcludeModule3;
-    rows[4].EXCLUDE = kExcludeDuplicate;
-    rows[7].EXCLUDE = kExcludeDuplicate;
+    markedLibrary(t.ws);
     EXPECT_EQ(removeShown(t), (SymbolRemoval{true, 3, 1, 2, false}));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "A2", "C", "C1"}));
     EXPECT_EQ(t.ws.library.rows[0].EXCLUDE, 0);

@@ -6,12 +6,14 @@
 #include "base/text_encoding.h"
 #include "maintenance/maintenance_status.h"
 #include "support/library_builder.h"
+#include "support/maintenance_libraries.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
 namespace {
 
 using testing::addModule;
+using testing::cleanupLibrary;
 using testing::rowNames;
 using testing::TestWorkspace;
 
@@ -36,24 +38,10 @@ std::string report(const std::string& comment, const std::string& e, const std::
            std::string(80, kNonBreakingSpace);
 }
 
-/// A: DllEntryPoint, Foo; B: foo, Bar; C: DllEntryPoint. DllEntryPoint is excluded and
-/// duplicates keep the first entry.
-void cleanupLibrary(TestWorkspace& t)
-{
-    t.ws.options.UseStatusBar = true;
-    addModule(t.ws, "A", {{"DllEntryPoint", 1}, {"Foo", 2}});
-    addModule(t.ws, "B", {{"foo", 1}, {"Bar", 2}});
-    addModule(t.ws, "C", {{"DllEntryPoint", 1}});
-    t.ws.options.UseExcludeList = true;
-    t.ws.options.UseExcludeGlobalDuplicates = true;
-    t.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;
-    t.ws.excludeList.assign({{"DLLENTRYPOINT", 1}});
-}
-
 TEST(SymbolsCleanup, AllStepsWithReport)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     const SymbolsCleanupChoices choices{true, true, true, true};
     const SymbolsCleanupResult result = runShown(t, choices);
     EXPECT_EQ(result.found(), 3u);
@@ -83,7 +71,7 @@ TEST(SymbolsCleanup, AllStepsWithReport)
 TEST(SymbolsCleanup, OnlyLocatingDuplicates)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     // Without the exclusion pass DllEntryPoint counts as a duplicate too.
     EXPECT_EQ(runShown(t, {false, true, false, true}).found(), 2u);
     EXPECT_EQ(t.ws.library.rows.size(), 8u);
@@ -95,7 +83,7 @@ TEST(SymbolsCleanup, OnlyLocatingDuplicates)
 TEST(SymbolsCleanup, DuplicateSearchSwitchedOffSaysNotCheckedWithAHint)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     t.ws.options.UseExcludeGlobalDuplicates = false;
     EXPECT_EQ(runShown(t, {true, true, false, true}).found(), 2u);
     const std::string notChecked =
@@ -126,7 +114,7 @@ TEST(SymbolsCleanup, OnlyCleanupWithNothingMarked)
 TEST(SymbolsCleanup, NoneCheckedRunsNothing)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     t.clock.now = 1000;
     EXPECT_EQ(runShown(t, {false, false, false, true}).found(), 0u);
     EXPECT_EQ(t.ws.library.rows[1].EXCLUDE, 0);
