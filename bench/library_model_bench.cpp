@@ -54,9 +54,9 @@ void BM_SortLibrary(benchmark::State& state)
     const auto order = static_cast<SortOrder>(state.range(0));
     const bool descending = state.range(1) != 0;
     for (auto _ : state) {
-        sortLibrary(b.ws, order, descending, true);
+        sortLibrary(b.ws, order, descending);
         state.PauseTiming();
-        sortLibrary(b.ws, SortOrder::FileOrder, false, true);  // back to load order
+        sortLibrary(b.ws, SortOrder::FileOrder, false);  // back to load order
         state.ResumeTiming();
     }
     state.counters["rows"] = static_cast<double>(b.ws.library.rows.size());

@@ -98,10 +98,10 @@ void BM_FindGlobalDuplicates(benchmark::State& state)
     maintenance::markExcludedSymbols(b.ws);
     // The first search reads the saved LIB into the cache; the timed ones use it.
     const std::int64_t start = b.clock.hundredths();
-    std::uint32_t marked = maintenance::findGlobalDuplicates(b.ws, false);
+    std::uint32_t marked = maintenance::findGlobalDuplicates(b.ws).marked;
     state.counters["first_search_ms"] = static_cast<double>(b.clock.hundredths() - start) * 10;
     for (auto _ : state)
-        marked = maintenance::findGlobalDuplicates(b.ws, false);
+        marked = maintenance::findGlobalDuplicates(b.ws).marked;
     state.counters["marked"] = marked;
     state.counters["saved_symbols"] = static_cast<double>(b.ws.SavedLibSymbols.size());
 }
@@ -137,14 +137,14 @@ void BM_RemoveMarkedSymbols(benchmark::State& state)
     fill(b.ws);
     b.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;
     maintenance::markExcludedSymbols(b.ws);
-    maintenance::findGlobalDuplicates(b.ws, false);
+    (void)maintenance::findGlobalDuplicates(b.ws);
     const Library marked = b.ws.library;
     std::uint32_t removed = 0;
     for (auto _ : state) {
         state.PauseTiming();
         b.ws.library = marked;
         state.ResumeTiming();
-        removed = maintenance::removeMarkedSymbols(b.ws, true, false);
+        removed = maintenance::removeMarkedSymbols(b.ws).removed;
     }
     state.counters["removed"] = removed;
 }
@@ -156,13 +156,14 @@ void BM_RemoveDuplicateModules(benchmark::State& state)
     fill(b.ws);
     b.ws.options.UseBitCheckDuplicates = true;
     const Library original = b.ws.library;
-    std::uint16_t removed = 0;
+    std::uint32_t removed = 0;
     for (auto _ : state) {
         state.PauseTiming();
         b.ws.library = original;
         state.ResumeTiming();
-        removed = maintenance::removeDuplicateModules(
-            b.ws, maintenance::DuplicateRemovalMode::Standalone, true);
+        removed =
+            maintenance::removeDuplicateModules(b.ws, maintenance::DuplicateRemovalMode::Standalone)
+                .removed;
     }
     state.counters["removed"] = removed;
 }

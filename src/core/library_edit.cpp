@@ -90,10 +90,9 @@ std::size_t moduleRowOf(const Workspace& ws, std::size_t row)
     return row;
 }
 
-std::optional<std::size_t> nextMark(Workspace& ws, std::optional<std::size_t> selected)
+MarkSearch nextMark(Workspace& ws, std::optional<std::size_t> selected)
 {
-    ui::UiInterface& ui = ws.ui();
-    ui.status(1, "Next mark...");
+    MarkSearch search;
     const LibraryList& rows = ws.library.rows;
     const std::size_t start = selected ? *selected + 1 : 0;
     for (std::size_t i = start; i < rows.size(); ++i) {
@@ -102,11 +101,21 @@ std::optional<std::size_t> nextMark(Workspace& ws, std::optional<std::size_t> se
         const std::size_t module = moduleRowOf(ws, i);
         if (module != i && !rows[module].expanded())
             setModuleExpanded(ws, module, true);
-        ui.status(1, "");
-        return i;
+        search.row = i;
+        search.anyMarked = true;
+        return search;
     }
-    ui.status(1, anyMarked(ws) ? "Bottom reached" : "No marks found");
-    return std::nullopt;
+    search.anyMarked = anyMarked(ws);
+    return search;
+}
+
+void showNextMark(ui::UiInterface& ui, const MarkSearch& search)
+{
+    ui.status(1, "Next mark...");
+    if (search.row)
+        ui.status(1, "");
+    else
+        ui.status(1, search.anyMarked ? "Bottom reached" : "No marks found");
 }
 
 void setModuleExpanded(Workspace& ws, std::size_t moduleRow, bool expanded)

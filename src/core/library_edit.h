@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/ui/ui_interface.h"
 #include "core/workspace.h"
 
 namespace quillon {
@@ -21,11 +22,23 @@ std::size_t markSymbolsWithExclude(Workspace& ws, std::uint8_t exclude);
 /// True when any row is marked.
 [[nodiscard]] bool anyMarked(const Workspace& ws);
 
+/// What a next-mark search found.
+struct MarkSearch {
+    /// The marked row found.
+    std::optional<std::size_t> row;
+    /// Some row is marked: when no row was found, none lies below the start.
+    bool anyMarked = false;
+
+    friend bool operator==(const MarkSearch&, const MarkSearch&) = default;
+};
+
 /// Next mark (F7): the first marked row below `selected` (from the top when nothing is
-/// selected). Status pane 1 shows "Next mark..." while searching, then "No marks found" when no
-/// row is marked or "Bottom reached" when none lies below. A found row in a collapsed module
-/// expands that module. Returns the found row.
-std::optional<std::size_t> nextMark(Workspace& ws, std::optional<std::size_t> selected);
+/// selected). A found row in a collapsed module expands that module.
+[[nodiscard]] MarkSearch nextMark(Workspace& ws, std::optional<std::size_t> selected);
+
+/// Shows a next-mark search in status pane 1: "Next mark...", then an empty pane when a row
+/// was found, "No marks found" when no row is marked or "Bottom reached" when none lies below.
+void showNextMark(ui::UiInterface& ui, const MarkSearch& search);
 
 /// Sets `TREELEVEL` of the module row at `moduleRow` (1 expanded, -1 collapsed) in
 /// `LibraryList` and `ModuleTable` and refreshes its icon. Ignored on a symbol row.

@@ -69,16 +69,22 @@ TEST_F(LibraryEdit, MarkAllInvertAndMarkByExclude)
 
 TEST_F(LibraryEdit, NextMarkWalksDownExpandsAndReportsTheEnd)
 {
-    EXPECT_EQ(nextMark(ws, std::nullopt), std::nullopt);
+    const auto next = [&](std::optional<std::size_t> selected) {
+        const MarkSearch search = nextMark(ws, selected);
+        showNextMark(t.ui, search);
+        return search;
+    };
+    EXPECT_EQ(next(std::nullopt), (MarkSearch{std::nullopt, false}));
     EXPECT_EQ(t.ui.statusText(1), "No marks found");
     toggleMark(ws, 5);
     toggleMark(ws, 1);
-    EXPECT_EQ(nextMark(ws, std::size_t{1}), 5u);
+    EXPECT_EQ(next(std::size_t{1}), (MarkSearch{5u, true}));
     EXPECT_EQ(ws.library.rows[4].TREELEVEL, TreeLevel::ModuleExpanded);
     EXPECT_EQ(ws.library.modules[1].TREELEVEL, TreeLevel::ModuleExpanded);
     EXPECT_EQ(ws.library.rows[4].ICON, RowIcon::OpenFold16);
-    EXPECT_EQ(t.ui.statusHistory[0].front(), "Next mark...");
-    EXPECT_EQ(nextMark(ws, std::size_t{5}), std::nullopt);
+    EXPECT_EQ(t.ui.statusHistory[0],
+              (std::vector<std::string>{"Next mark...", "No marks found", "Next mark...", ""}));
+    EXPECT_EQ(next(std::size_t{5}), (MarkSearch{std::nullopt, true}));
     EXPECT_EQ(t.ui.statusText(1), "Bottom reached");
 }
 

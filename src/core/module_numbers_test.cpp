@@ -32,7 +32,7 @@ TEST(ModuleNumbers, ManyModulesKeepTheirOwnNumbersAndSymbolsThroughASort)
     EXPECT_EQ(t.ws.library.rows.back().MODULENUM, kManyModules);
     EXPECT_EQ(moduleNumberBound(t.ws.library.rows, t.ws.library.modules), kManyModules + 1);
 
-    sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, false);
     const LibraryList& rows = t.ws.library.rows;
     ASSERT_EQ(rows.size(), 2 * kManyModules);
     // Every module row is still followed by its own single symbol.

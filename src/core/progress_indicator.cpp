@@ -20,6 +20,12 @@ void ProgressIndicator::step(std::uint64_t value, std::string_view unit)
     m_ui.progress(value, m_total, text);
 }
 
+void ProgressIndicator::stepText(std::uint64_t value, std::string_view text)
+{
+    if (m_enabled && m_running)
+        m_ui.progress(value, m_total, text);
+}
+
 void ProgressIndicator::end()
 {
     if (!m_running)
@@ -27,6 +33,12 @@ void ProgressIndicator::end()
     m_running = false;
     if (m_enabled)
         m_ui.progressEnd();
+}
+
+void ProgressIndicator::status(int pane, std::string_view text)
+{
+    if (m_enabled)
+        m_ui.status(pane, text);
 }
 
 }  // namespace quillon

@@ -154,22 +154,12 @@ std::vector<SortKey> buildKeys(const LibraryList& rows, SortOrder order, bool de
 
 }  // namespace
 
-void sortLibrary(Workspace& ws, SortOrder order, bool descending, bool quiet)
+void sortLibrary(Workspace& ws, SortOrder order, bool descending)
 {
     if (order != SortOrder::SymbolNames && order != SortOrder::OrdinalNumbers)
         order = SortOrder::FileOrder;
     ws.sortOrder = order;
     ws.sortDescending = descending;
-
-    const bool showStatus = !quiet && ws.options.UseStatusBar;
-    std::string previousText;
-    if (!quiet) {
-        if (showStatus) {
-            previousText = ws.ui().statusText(1);
-            ws.ui().status(1, "Sorting list...");
-        }
-        ws.ui().setWaitCursor(true);
-    }
 
     LibraryList& rows = ws.library.rows;
     const bool caseSensitive = ws.caseSensitiveSort;
@@ -195,12 +185,22 @@ void sortLibrary(Workspace& ws, SortOrder order, bool descending, bool quiet)
     for (const SortKey& k : keys)
         sorted.push_back(std::move(rows[k.index]));
     rows = std::move(sorted);
+}
 
-    if (!quiet) {
-        ws.ui().setWaitCursor(false);
-        if (showStatus)
-            ws.ui().status(1, previousText);
+void sortLibraryShowingStatus(Workspace& ws, SortOrder order, bool descending)
+{
+    ui::UiInterface& ui = ws.ui();
+    const bool statusBar = ws.options.UseStatusBar;
+    std::string previousText;
+    if (statusBar) {
+        previousText = ui.statusText(1);
+        ui.status(1, kSortingText);
     }
+    ui.setWaitCursor(true);
+    sortLibrary(ws, order, descending);
+    ui.setWaitCursor(false);
+    if (statusBar)
+        ui.status(1, previousText);
 }
 
 }  // namespace quillon

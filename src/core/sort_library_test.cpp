@@ -41,20 +41,20 @@ protected:
 
 TEST_F(SortLibraryTest, SymbolNamesAscendingAndDescending)
 {
-    sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, false);
     EXPECT_EQ(symbols(t.ws),
               (std::vector<std::string>{"ALPHA", "x", "y", "ZED", "C", "a", "b", "ZED", "q"}));
-    sortLibrary(t.ws, SortOrder::SymbolNames, true, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, true);
     EXPECT_EQ(symbols(t.ws),
               (std::vector<std::string>{"ZED", "q", "ZED", "b", "a", "C", "ALPHA", "y", "x"}));
 }
 
 TEST_F(SortLibraryTest, OrdinalNumbersAscendingAndDescending)
 {
-    sortLibrary(t.ws, SortOrder::OrdinalNumbers, false, true);
+    sortLibrary(t.ws, SortOrder::OrdinalNumbers, false);
     EXPECT_EQ(symbols(t.ws),
               (std::vector<std::string>{"ALPHA", "x", "y", "ZED", "C", "b", "a", "ZED", "q"}));
-    sortLibrary(t.ws, SortOrder::OrdinalNumbers, true, true);
+    sortLibrary(t.ws, SortOrder::OrdinalNumbers, true);
     EXPECT_EQ(symbols(t.ws),
               (std::vector<std::string>{"ZED", "q", "ZED", "a", "b", "C", "ALPHA", "y", "x"}));
 }
@@ -62,10 +62,10 @@ TEST_F(SortLibraryTest, OrdinalNumbersAscendingAndDescending)
 TEST_F(SortLibraryTest, FileOrderRestoresLoadOrderAndReversesByModule)
 {
     const auto loaded = symbols(t.ws);
-    sortLibrary(t.ws, SortOrder::SymbolNames, true, true);
-    sortLibrary(t.ws, SortOrder::FileOrder, false, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, true);
+    sortLibrary(t.ws, SortOrder::FileOrder, false);
     EXPECT_EQ(symbols(t.ws), loaded);
-    sortLibrary(t.ws, SortOrder::FileOrder, true, true);
+    sortLibrary(t.ws, SortOrder::FileOrder, true);
     EXPECT_EQ(symbols(t.ws),
               (std::vector<std::string>{"ZED", "q", "ALPHA", "x", "y", "ZED", "C", "a", "b"}));
     EXPECT_EQ(t.ws.sortOrder, SortOrder::FileOrder);
@@ -75,7 +75,7 @@ TEST_F(SortLibraryTest, FileOrderRestoresLoadOrderAndReversesByModule)
 TEST_F(SortLibraryTest, CaseInsensitiveVariantKeepsTreeShape)
 {
     t.ws.caseSensitiveSort = false;
-    sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, false);
     EXPECT_EQ(symbols(t.ws),
               (std::vector<std::string>{"ALPHA", "x", "y", "ZED", "a", "b", "C", "ZED", "q"}));
 }
@@ -84,10 +84,10 @@ TEST(SortLibrary, StableForEqualKeys)
 {
     TestWorkspace t;
     load(t.ws, "M", {{"same", 1}, {"same", 1}, {"same", 1}});
-    sortLibrary(t.ws, SortOrder::OrdinalNumbers, false, true);
+    sortLibrary(t.ws, SortOrder::OrdinalNumbers, false);
     EXPECT_EQ(t.ws.library.rows[1].UNSORTED, 2u);
     EXPECT_EQ(t.ws.library.rows[3].UNSORTED, 4u);
-    sortLibrary(t.ws, SortOrder::SymbolNames, true, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, true);
     EXPECT_EQ(t.ws.library.rows[1].UNSORTED, 2u);
     EXPECT_EQ(t.ws.library.rows[3].UNSORTED, 4u);
 }
@@ -97,9 +97,9 @@ TEST(SortLibrary, ShowsSortingStatusAndPutsThePreviousTextBack)
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
     t.ui.status(1, "Ready");
-    sortLibrary(t.ws, SortOrder::SymbolNames, false, false);
+    sortLibraryShowingStatus(t.ws, SortOrder::SymbolNames, false);
     EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{"Ready", "Sorting list...", "Ready"}));
-    sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, false);
     EXPECT_EQ(t.ui.statusHistory[0].size(), 3u);
 }
 

@@ -16,12 +16,6 @@ namespace quillon::locate {
 
 namespace {
 
-void status(Workspace& ws, int pane, std::string_view text)
-{
-    if (ws.options.UseStatusBar)
-        ws.ui().status(pane, text);
-}
-
 /// Gives every symbol row its module's `OS` and recounts the symbols.
 void copyModuleData(Library& library)
 {
@@ -72,21 +66,22 @@ void refresh(Workspace& ws)
     refreshIcons(ws);
 }
 
-UpdateSummary locatePass(Workspace& ws, bool SilentMode)
+}  // namespace
+
+UpdateSummary locateLibraryModules(Workspace& ws, ProgressIndicator& progress, bool SilentMode)
 {
     UpdateSummary summary;
     Library& library = ws.library;
     rebuildModuleTable(ws);
     const std::size_t total = library.ModuleCount;
+    summary.modules = total;
 
     LocateState& state = locate::state(ws);
     const LocatePassScope pass(ws);
     prepareSearch(ws);
     const bool verify = state.derived->verifyHeaders;
     ws.cancel.clear();
-    ws.ui().setWaitCursor(true);
 
-    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar);
     progress.start(kLocatingText, total);
     std::size_t moduleIndex = 0;
     LibraryList& rows = library.rows;
@@ -95,13 +90,13 @@ UpdateSummary locatePass(Workspace& ws, bool SilentMode)
             continue;
         if (ws.cancel.poll()) {
             summary.cancelled = true;
-            status(ws, 1, kCancelledText);
+            progress.status(1, kCancelledText);
             break;
         }
         const std::string name = moduleNameOf(rows[i]);
         Candidate recorded;
         if (isAbsolutePath(rows[i].fileNameDll()) && ws.files().isFile(rows[i].fileNameDll())) {
-            status(ws, 2, kVerifyingText);
+            progress.status(2, kVerifyingText);
             recorded = testCandidatePath(ws.files(), state.folders, rows[i].fileNameDll(), verify,
                                          state.headerTest);
         }
@@ -111,7 +106,7 @@ UpdateSummary locatePass(Workspace& ws, bool SilentMode)
             path = ws.files().fullPath(recorded.path);
             os = recorded.os;
         } else {
-            status(ws, 2, kLocatingText);
+            progress.status(2, kLocatingText);
             LocateRequest request;
             request.moduleName = name;
             request.moduleData = ModuleData{rows[i].fileNameDll(), rows[i].fileName()};
@@ -138,35 +133,38 @@ UpdateSummary locatePass(Workspace& ws, bool SilentMode)
         }
         refreshIcons(ws, i, i + 1);
         ++moduleIndex;
-        if (ws.options.UseStatusBar)
-            ws.ui().progress(moduleIndex, total, upperAscii(name) + "...");
+        progress.stepText(moduleIndex, upperAscii(name) + "...");
+        // The window stays responsive while each module is searched for.
         ws.ui().processEvents();
     }
     progress.end();
 
-    status(ws, 3, kAbortingText);
+    progress.status(3, kAbortingText);
     summary.emptyRemoved = removeEmptyModules(library);
     if (summary.emptyRemoved > 0) {
         library.LibraryChanged = !library.rows.empty();
-        status(ws, 3, emptyModulesAbortedText(summary.emptyRemoved));
+        progress.status(3, emptyModulesAbortedText(summary.emptyRemoved));
     }
     refresh(ws);
     maintenance::renewSymbolMarks(ws);
     refreshIcons(ws);
-
-    status(ws, 1, locateSummaryText(summary.located, total));
-    status(ws, 2, kFilesLocatedText);
-    status(ws, 3, locateEndText(summary.located, summary.checked, summary.cancelled));
-    ws.ui().setWaitCursor(false);
     return summary;
 }
 
-}  // namespace
+void showLocateSummary(ui::UiInterface& ui, bool statusBar, const UpdateSummary& summary)
+{
+    if (!statusBar)
+        return;
+    ui.status(1, locateSummaryText(summary.located, summary.modules));
+    ui.status(2, kFilesLocatedText);
+    ui.status(3, locateEndText(summary.located, summary.checked, summary.cancelled));
+}
 
 UpdateSummary UpdateLibraryData(Workspace& ws, int mode, bool SilentMode)
 {
     if (mode == kUpdateRefresh) {
-        status(ws, 1, kUpdatingText);
+        if (ws.options.UseStatusBar)
+            ws.ui().status(1, kUpdatingText);
         refresh(ws);
         UpdateSummary summary;
         summary.checked = ws.library.ModuleCount;
@@ -178,7 +176,17 @@ UpdateSummary UpdateLibraryData(Workspace& ws, int mode, bool SilentMode)
         refresh(ws);
         return {};
     }
-    return locatePass(ws, SilentMode);
+    ui::UiInterface& ui = ws.ui();
+    const bool statusBar = ws.options.UseStatusBar;
+    ui.setWaitCursor(true);
+    UpdateSummary summary;
+    {
+        ProgressIndicator progress(ui, statusBar);
+        summary = locateLibraryModules(ws, progress, SilentMode);
+    }
+    showLocateSummary(ui, statusBar, summary);
+    ui.setWaitCursor(false);
+    return summary;
 }
 
 }  // namespace quillon::locate

@@ -55,7 +55,7 @@ TEST(UpdateLibraryData, LocateModeRecordsPathAndBitnessEverywhere)
     tree.module("MISSING", 1);
 
     const UpdateSummary summary = UpdateLibraryData(tree.t.ws, kUpdateLocate);
-    EXPECT_EQ(summary, (UpdateSummary{3, 2, 0, false}));
+    EXPECT_EQ(summary, (UpdateSummary{3, 2, 0, false, 3}));
     const Library& lib = tree.t.ws.library;
     EXPECT_EQ(lib.rows[0].fileNameDll(), kernel);
     EXPECT_EQ(lib.rows[0].OS, kOs16);
@@ -89,7 +89,7 @@ TEST(UpdateLibraryData, RecordedFilesAreVerifiedNotSearched)
     tree.module("MYLIB", 1);
     tree.t.ws.library.rows[0].setFileNameDll(mine);
 
-    EXPECT_EQ(UpdateLibraryData(tree.t.ws, kUpdateLocate), (UpdateSummary{1, 1, 0, false}));
+    EXPECT_EQ(UpdateLibraryData(tree.t.ws, kUpdateLocate), (UpdateSummary{1, 1, 0, false, 1}));
     EXPECT_EQ(tree.t.ws.library.rows[0].fileNameDll(), mine);
     EXPECT_EQ(tree.t.ws.library.rows[0].OS, kOs32);
     EXPECT_EQ(tree.t.ui.statusHistory[1].front(), "Verifying files...");
@@ -161,6 +161,28 @@ TEST(UpdateLibraryData, EscapeInterruptsThePassAndEmptyModulesGo)
     EXPECT_EQ(tree.t.ws.library.ModuleCount, 2u);
     EXPECT_EQ(tree.t.ws.library.SymbolCount, 3u);
     EXPECT_TRUE(tree.t.ws.library.LibraryChanged);
+}
+
+TEST(UpdateLibraryData, ThePassShowsOnlyItsProgressAndTheSummaryShowsAfterIt)
+{
+    PassTree tree;
+    tree.pe("wine/drive_c/windows/USER32.DLL");
+    tree.module("USER32", 1);
+    tree.module("MISSING", 1);
+    ProgressIndicator progress(tree.t.ui, true);
+    const UpdateSummary summary = locateLibraryModules(tree.t.ws, progress);
+    EXPECT_EQ(summary, (UpdateSummary{2, 1, 0, false, 2}));
+    const auto& panes = tree.t.ui.statusHistory;
+    EXPECT_TRUE(panes[0].empty());
+    EXPECT_EQ(panes[1], (std::vector<std::string>{"Locating...", "Locating..."}));
+    EXPECT_EQ(panes[2], (std::vector<std::string>{"Aborting..."}));
+    showLocateSummary(tree.t.ui, true, summary);
+    EXPECT_EQ(panes[0], (std::vector<std::string>{"1 of 2 files located - Press F4 for filelist"}));
+    EXPECT_EQ(tree.t.ui.statusText(2), "Files located");
+    EXPECT_EQ(tree.t.ui.statusText(3), "2 files checked");
+    // Without the status bar the summary writes nothing.
+    showLocateSummary(tree.t.ui, false, summary);
+    EXPECT_EQ(panes[0].size(), 1u);
 }
 
 TEST(UpdateLibraryData, RefreshModeCountsAndCopiesBitness)

@@ -140,21 +140,22 @@ bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
     return true;
 }
 
-std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, bool quiet)
+DuplicateModuleRemoval removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode,
+                                              ProgressIndicator* shownProgress)
 {
-    if (quiet)
-        mode = DuplicateRemovalMode::Standalone;
+    DuplicateModuleRemoval result;
     const bool standalone = mode == DuplicateRemovalMode::Standalone;
     if (standalone && !ws.options.UseBitCheckSetDuplicates && !ws.options.UseBitCheckDuplicates)
-        return 0;
+        return result;
     Library& lib = ws.library;
     if (lib.empty())
-        return 0;
-    ProgressIndicator progress(ws.ui(), ws.options.UseStatusBar);
+        return result;
+    result.ran = true;
+    ProgressIndicator quiet(ws.ui(), false);
+    ProgressIndicator& progress = shownProgress != nullptr ? *shownProgress : quiet;
     if (standalone) {
-        ws.ui().setWaitCursor(true);
         progress.start(kCleanup, lib.ModuleCount);
-        showStatus(ws, 3, "");
+        progress.status(3, "");
     }
 
     // Modules in name order, letter case ignored, each name's lowest number first: every
@@ -194,7 +195,7 @@ std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, b
                          return a.MODULENAME < b.MODULENAME;
                      });
     if (standalone) {
-        sortLibrary(ws, ws.sortOrder, ws.sortDescending, true);
+        sortLibrary(ws, ws.sortOrder, ws.sortDescending);
     } else {
         const auto byNumber = [](const LibraryRow& a, const LibraryRow& b) {
             return a.MODULENUM < b.MODULENUM;
@@ -212,21 +213,15 @@ std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, b
         }
         if (standalone && !lib.empty()) {
             if (markExcludedSymbols(ws) == 0)
-                findGlobalDuplicates(ws, false);
+                (void)findGlobalDuplicates(ws);
             refreshIcons(ws);
         }
     }
 
-    if (ws.options.UseStatusBar) {
-        progress.end();
-        showStatus(ws, 3, "");
-    }
-    if (standalone) {
-        ws.ui().setWaitCursor(false);
-        showStatus(ws, 1, duplicateModulesRemovedText(count));
-        showStatus(ws, 2, kCleanupDone);
-    }
-    return count;
+    progress.end();
+    progress.status(3, "");
+    result.removed = count;
+    return result;
 }
 
 }  // namespace quillon::maintenance

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/progress_indicator.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {
@@ -51,14 +52,28 @@ bool confirmDuplicateModulesAfterAdd(Workspace& ws, std::size_t firstNewRow,
 
 /// How `RemoveDuplicateModules` is called.
 enum class DuplicateRemovalMode : std::uint8_t {
-    Standalone = 0,        // own progress, cursor and status texts
+    Standalone = 0,        // a step of its own: progress, sorted list, renewed marks
     FromInconsistent = 2,  // part of `RemoveInconsistentModules`
+};
+
+/// What one `RemoveDuplicateModules` did.
+struct DuplicateModuleRemoval {
+    /// False when nothing was looked at: the library was empty, or a standalone run found
+    /// "UseBitCheckSetDuplicates" and "UseBitCheckDuplicates" both off.
+    bool ran = false;
+    /// Modules removed.
+    std::uint32_t removed = 0;
+
+    friend bool operator==(const DuplicateModuleRemoval&, const DuplicateModuleRemoval&) = default;
 };
 
 /// `RemoveDuplicateModules`: removes every module whose name (letter case ignored) belongs to a
 /// module of a lower number, with all its rows, unless "UseBitCheckSetDuplicates" and
-/// "UseBitCheckDuplicates" are both off in standalone mode. `quiet` forces standalone mode.
-/// Returns the number of modules removed.
-std::uint32_t removeDuplicateModules(Workspace& ws, DuplicateRemovalMode mode, bool quiet);
+/// "UseBitCheckDuplicates" are both off in standalone mode. `progress` (when given) shows the
+/// modules removed while it runs (a standalone run starts it); the result is for the caller
+/// to show.
+[[nodiscard]] DuplicateModuleRemoval removeDuplicateModules(Workspace& ws,
+                                                            DuplicateRemovalMode mode,
+                                                            ProgressIndicator* progress = nullptr);
 
 }  // namespace quillon::maintenance

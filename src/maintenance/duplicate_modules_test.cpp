@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text_encoding.h"
+#include "maintenance/shown_steps.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
 
@@ -167,7 +168,7 @@ TEST(RemoveDuplicateModules, RemovesTheLaterModuleOfANameWithAllItsRows)
     t.ws.options.UseStatusBar = true;
     t.ws.options.UseBitCheckDuplicates = true;
     sevenModules(t.ws);
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, false), 1);
+    EXPECT_EQ(removeDuplicateModulesShown(t.ws), (DuplicateModuleRemoval{true, 1}));
     EXPECT_EQ(t.ws.library.rows.size(), 18u);
     EXPECT_EQ(t.ws.library.rows.back().SYMBOL, "G");
     EXPECT_EQ(t.ws.library.rows[15].SYMBOL, "M6");
@@ -182,7 +183,7 @@ TEST(RemoveDuplicateModules, RemovesTheLaterModuleOfANameWithAllItsRows)
     EXPECT_EQ(t.ui.progressCaptions, (std::vector<std::string>{"Cleanup..."}));
     EXPECT_FALSE(t.ui.waitCursor);
 
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, false), 0);
+    EXPECT_EQ(removeDuplicateModulesShown(t.ws), (DuplicateModuleRemoval{true, 0}));
     EXPECT_EQ(t.ui.statusText(1), "No duplicate modules found");
 }
 
@@ -191,15 +192,18 @@ TEST(RemoveDuplicateModules, RunsOnlyWhenTheOptionsAskOrFromTheInconsistentClean
     TestWorkspace t;
     sevenModules(t.ws);
     addModule(t.ws, "M1", {{"X", 1}});
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, false), 0);
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::FromInconsistent, true), 0);
+    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone),
+              DuplicateModuleRemoval{});
+    const std::size_t texts = t.ui.statusHistory[0].size();
+    EXPECT_EQ(removeDuplicateModulesShown(t.ws).removed, 0u);
+    EXPECT_EQ(t.ui.statusHistory[0].size(), texts);
     EXPECT_EQ(t.ws.library.ModuleCount, 8u);
     t.ws.options.UseBitCheckSetDuplicates = true;
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, true), 2);
+    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone).removed, 2u);
     EXPECT_EQ(t.ws.library.ModuleCount, 6u);
     addModule(t.ws, "m2", {{"X", 1}});
     t.ws.options.UseBitCheckSetDuplicates = false;
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::FromInconsistent, false), 1);
+    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::FromInconsistent).removed, 1u);
     EXPECT_EQ(t.ws.library.SymbolCount, 12u);
 }
 
@@ -213,7 +217,7 @@ TEST(RemoveDuplicateModules, RenewsTheSymbolMarksAfterARemoval)
     addModule(t.ws, "B", {{"Same", 1}});
     addModule(t.ws, "a", {{"Other", 1}});
     t.ws.library.rows[1].MARK = 1;
-    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone, false), 1);
+    EXPECT_EQ(removeDuplicateModules(t.ws, DuplicateRemovalMode::Standalone).removed, 1u);
     // Nothing is excluded, so the duplicate search ran: both Same are marked (keep none).
     EXPECT_EQ(t.ws.library.rows[1].EXCLUDE, kExcludeDuplicate);
     EXPECT_EQ(t.ws.library.rows[3].EXCLUDE, kExcludeDuplicate);

@@ -220,44 +220,34 @@ std::size_t clearDuplicateMarks(Workspace& ws)
     return changed;
 }
 
-std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
+DuplicateSearch findGlobalDuplicates(Workspace& ws, ProgressIndicator* shownProgress)
 {
+    DuplicateSearch search;
     Library& lib = ws.library;
     if (lib.empty())
-        return 0;
+        return search;
+    search.ran = true;
     deriveDuplicateMode(ws);
-    ProgressIndicator progress(ws.ui(), showProgress && ws.options.UseStatusBar);
+    ProgressIndicator quiet(ws.ui(), false);
+    ProgressIndicator& progress = shownProgress != nullptr ? *shownProgress : quiet;
     progress.start(kReadingData, lib.SymbolCount);
 
     clearDuplicateMarks(ws);
     if (!ws.duplicateMode.enabled) {
         refreshIcons(ws);
-        if (showProgress) {
-            progress.end();
-            showStatus(ws, 1, kDuplicatesNotChecked);
-            showStatus(ws, 2, "");
-            showStatus(ws, 3, "");
-        }
-        return 0;
+        progress.end();
+        search.switchedOff = true;
+        return search;
     }
 
     const NameKeys names = collectNames(lib.rows);
     progress.step(names.keys.size(), kSymbolsUnit);
     std::vector<Candidate> candidates = buildCandidates(names);
 
-    std::uint32_t count = 0;
-    const auto report = [&] {
-        refreshIcons(ws);
-        if (!showProgress)
-            return;
-        progress.end();
-        showStatus(ws, 1, duplicatesFoundText(count));
-        showStatus(ws, 2, kDone);
-        showStatus(ws, 3, "");
-    };
     if (candidates.empty()) {
-        report();
-        return 0;
+        refreshIcons(ws);
+        progress.end();
+        return search;
     }
 
     // A search lowers a "Match saved LIB" mode when there is nothing to match: the library is
@@ -300,7 +290,7 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
         }
         if (!keep) {
             row.EXCLUDE = kExcludeDuplicate;
-            ++count;
+            ++search.marked;
             if (row.MODULENUM != previousModule) {
                 LibraryRow& moduleRow = lib.rows[c.moduleRow];
                 if (moduleRow.EXCLUDE != kExcludeModule3 && moduleRow.MODULENUM == row.MODULENUM)
@@ -315,10 +305,11 @@ std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress)
     }
     progress.step(processed, kDuplicatesUnit);
 
-    report();
+    refreshIcons(ws);
+    progress.end();
     if (trimRight(ws.SavedLibName).empty())
         ws.SavedLibName = std::string(kUnlikelyLibName);
-    return count;
+    return search;
 }
 
 }  // namespace quillon::maintenance

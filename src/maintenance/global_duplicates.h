@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/progress_indicator.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {
@@ -22,14 +23,28 @@ void duplicateOptionsChanged(Workspace& ws);
 /// Returns the number of rows changed.
 std::size_t clearDuplicateMarks(Workspace& ws);
 
+/// What one `FindGlobalDuplicates` did.
+struct DuplicateSearch {
+    /// False when the library was empty and nothing was looked at.
+    bool ran = false;
+    /// The options switch the search off: nothing was searched, which is not the same as
+    /// nothing found.
+    bool switchedOff = false;
+    /// Symbols newly marked duplicated.
+    std::uint32_t marked = 0;
+
+    friend bool operator==(const DuplicateSearch&, const DuplicateSearch&) = default;
+};
+
 /// `FindGlobalDuplicates`: marks with `EXCLUDE` 2 every symbol whose name (letter case and
 /// trailing blanks ignored) occurs more than once in the library, except the occurrence the
 /// duplicate mode keeps, and marks the module rows of those symbols 2 (unless they are 3).
-/// With `showProgress` (and the status bar on) the progress and the result show in the status
-/// bar. The "Match saved LIB" modes read the library's LIB file (`LibraryFileName`) once
-/// into `SavedLibSymbols` with the reference loader and keep the occurrence it holds; an
-/// unchanged library, or a saved file that is missing or holds no symbols, lowers them to
-/// keep none (2) or keep first (3) for that search. Returns the number of symbols newly marked.
-std::uint32_t findGlobalDuplicates(Workspace& ws, bool showProgress);
+/// `progress` (when given) shows the reading and the duplicates found while it runs; the
+/// result is for the caller to show. The "Match saved LIB" modes read the library's LIB file
+/// (`LibraryFileName`) once into `SavedLibSymbols` with the reference loader and keep the
+/// occurrence it holds; an unchanged library, or a saved file that is missing or holds no
+/// symbols, lowers them to keep none (2) or keep first (3) for that search.
+[[nodiscard]] DuplicateSearch findGlobalDuplicates(Workspace& ws,
+                                                   ProgressIndicator* progress = nullptr);
 
 }  // namespace quillon::maintenance

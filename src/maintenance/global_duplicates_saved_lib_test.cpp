@@ -54,7 +54,7 @@ TEST_F(SavedLibTest, ModeTwoKeepsWhatTheSavedFileHeldAndMarksTheNewModule)
     open(DuplicateKeep::MatchSavedLibElseKeepNone);
     change();
     // A: X Y, B: Z, C: X z. The saved file holds A's X and B's Z: both stay.
-    EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
+    EXPECT_EQ(findGlobalDuplicates(t.ws).marked, 2u);
     EXPECT_EQ(excludeMarks(t.ws), (std::vector<int>{0, 0, 0, 0, 0, 2, 2, 2}));
     EXPECT_TRUE(t.ws.SavedLibLoaded);
     EXPECT_EQ(t.ws.SavedLibName, libPath);
@@ -67,7 +67,7 @@ TEST_F(SavedLibTest, ModeTwoMarksAGroupWhoseFirstMemberTheSavedFileLacks)
     t.ws.library.rows[1].SYMBOL = "Q";  // A's X renamed by an edit
     addModule(t.ws, "C", {{"q", 5}});
     t.ws.library.LibraryChanged = true;
-    EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
+    EXPECT_EQ(findGlobalDuplicates(t.ws).marked, 2u);
     EXPECT_EQ(excludeMarks(t.ws), (std::vector<int>{2, 2, 0, 0, 0, 2, 2}));
 }
 
@@ -77,7 +77,7 @@ TEST_F(SavedLibTest, ModeThreeKeepsTheFirstEntryOfNamesTheSavedFileLacks)
     t.ws.library.rows[1].SYMBOL = "Q";
     addModule(t.ws, "C", {{"q", 5}});
     t.ws.library.LibraryChanged = true;
-    EXPECT_EQ(findGlobalDuplicates(t.ws, false), 1u);
+    EXPECT_EQ(findGlobalDuplicates(t.ws).marked, 1u);
     EXPECT_EQ(excludeMarks(t.ws), (std::vector<int>{0, 0, 0, 0, 0, 2, 2}));
 }
 
@@ -86,14 +86,14 @@ TEST_F(SavedLibTest, AnUnchangedLibraryIsNotMatchedAndAMissingFileLowersTheMode)
     open(DuplicateKeep::MatchSavedLibElseKeepNone);
     addModule(t.ws, "C", {{"X", 5}});
     t.ws.library.LibraryChanged = false;
-    EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
+    EXPECT_EQ(findGlobalDuplicates(t.ws).marked, 2u);
     EXPECT_FALSE(t.ws.SavedLibLoaded);
     t.ws.library.LibraryChanged = true;
     t.ws.library.LibraryFileName = t.folder.file("GONE.LIB");
-    EXPECT_EQ(findGlobalDuplicates(t.ws, false), 2u);
+    EXPECT_EQ(findGlobalDuplicates(t.ws).marked, 2u);
     EXPECT_EQ(t.ws.SavedLibName, "A very unlikely name for your library");
     t.ws.library.LibraryFileName = libPath;
-    EXPECT_EQ(findGlobalDuplicates(t.ws, false), 1u);
+    EXPECT_EQ(findGlobalDuplicates(t.ws).marked, 1u);
     EXPECT_TRUE(t.ws.SavedLibLoaded);
 }
 

@@ -14,27 +14,31 @@
 
 namespace quillon::maintenance {
 
-InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRequest& request)
+InconsistentRemoval removeInconsistentModules(Workspace& ws, const InconsistentRequest& request,
+                                              ProgressIndicator* shownProgress)
 {
-    InconsistentCounts counts;
+    InconsistentRemoval result;
+    InconsistentCounts& counts = result.counts;
     Library& lib = ws.library;
     const Options& o = ws.options;
     if (o.UseBitCheck == BitCheck::None || lib.empty())
-        return counts;
-    showStatus(ws, 1, kReadingData);
-    showStatus(ws, 2, kCleanup);
-    showStatus(ws, 3, "");
-    showStatus(ws, 1, "");
-    showStatus(ws, 2, kCleanup);
-    showStatus(ws, 3, "");
+        return result;
+    ProgressIndicator quiet(ws.ui(), false);
+    ProgressIndicator& progress = shownProgress != nullptr ? *shownProgress : quiet;
+    progress.status(1, kReadingData);
+    progress.status(2, kCleanup);
+    progress.status(3, "");
+    progress.status(1, "");
+    progress.status(2, kCleanup);
+    progress.status(3, "");
     std::uint8_t wrongOs = kOsUnknown;
     if (o.UseBitCheckSet == LibraryBitness::Set16Bit)
         wrongOs = kOs32;
     else if (o.UseBitCheckSet == LibraryBitness::Set32Bit)
         wrongOs = kOs16;
     else
-        return counts;
-    const char* bits = wrongOs == kOs32 ? "32" : "16";
+        return result;
+    result.bits = wrongOs == kOs32 ? "32" : "16";
 
     const bool removeInconsistent = request.inconsistent.value_or(true);
     const bool removeDuplicates = request.duplicates.value_or(true);
@@ -43,7 +47,6 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
                                    (o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated &&
                                     (!request.unlocatedSwitch || request.saveAsksUnlocated)));
 
-    ProgressIndicator progress(ws.ui(), o.UseStatusBar);
     progress.start(kCleanup, lib.ModuleCount);
 
     std::vector<bool> remove(moduleNumberBound(lib.rows, lib.modules), false);
@@ -57,7 +60,7 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
         const bool inconsistent = removeInconsistent && row.OS == wrongOs;
         if (!unlocated && !inconsistent)
             continue;
-        showStatus(ws, 3, removingModuleText(row.MODULENAME.view()));
+        progress.status(3, removingModuleText(row.MODULENAME.view()));
         if (!remove[row.MODULENUM]) {
             if (row.OS == kOsUnknown)
                 ++counts.unlocated;
@@ -72,23 +75,23 @@ InconsistentCounts removeInconsistentModules(Workspace& ws, const InconsistentRe
         removeModulesByNumber(ws, remove);
         lib.LibraryChanged = true;
     }
-    if (removeDuplicates)
+    if (removeDuplicates) {
+        // The duplicate step draws on an indicator of its own, which it never starts.
+        ProgressIndicator duplicates(progress.ui(), progress.enabled());
         counts.duplicates =
-            removeDuplicateModules(ws, DuplicateRemovalMode::FromInconsistent, false);
+            removeDuplicateModules(ws, DuplicateRemovalMode::FromInconsistent, &duplicates).removed;
+    }
 
     progress.end();
-    showStatus(ws, 3, "");
+    progress.status(3, "");
     if (lib.empty())
         lib.LibraryChanged = false;
     if (counts.total() > 0 && !lib.empty()) {
         markExcludedSymbols(ws);
-        findGlobalDuplicates(ws, false);
+        (void)findGlobalDuplicates(ws);
         refreshIcons(ws);
     }
-    showStatus(ws, 1,
-               inconsistentSummary(counts.inconsistent, counts.unlocated, counts.duplicates, bits));
-    showStatus(ws, 2, kCleanupDone);
-    return counts;
+    return result;
 }
 
 }  // namespace quillon::maintenance

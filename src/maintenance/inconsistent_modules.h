@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
+#include "core/progress_indicator.h"
 #include "core/workspace.h"
 
 namespace quillon::maintenance {
@@ -34,11 +36,22 @@ struct InconsistentCounts {
     friend bool operator==(const InconsistentCounts&, const InconsistentCounts&) = default;
 };
 
+/// What one `RemoveInconsistentModules` did.
+struct InconsistentRemoval {
+    /// "16" or "32": the bitness of the modules removed as inconsistent; empty when nothing ran
+    /// (the check is off, the library empty or its bitness not chosen).
+    std::string_view bits;
+    InconsistentCounts counts;
+
+    [[nodiscard]] bool ran() const { return !bits.empty(); }
+};
+
 /// `RemoveInconsistentModules`: with "UseBitCheck" on and "UseBitCheckSet" naming a 16-bit (1)
 /// or 32-bit (2) library, removes the modules located with the other bitness, the unlocated
-/// ones and the duplicates as `request` asks, renews the symbol marks and reports the result
-/// in the status bar. Returns the counts (all 0 when nothing ran).
-InconsistentCounts removeInconsistentModules(Workspace& ws,
-                                             const InconsistentRequest& request = {});
+/// ones and the duplicates as `request` asks and renews the symbol marks. `progress` (when
+/// given) shows the module being removed while it runs; the result is for the caller to show.
+[[nodiscard]] InconsistentRemoval removeInconsistentModules(Workspace& ws,
+                                                            const InconsistentRequest& request = {},
+                                                            ProgressIndicator* progress = nullptr);
 
 }  // namespace quillon::maintenance

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "maintenance/maintenance_messages.h"
+#include "maintenance/shown_steps.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
 
@@ -31,11 +32,11 @@ TEST(RemoveInconsistentModules, NothingWithoutAChosenBitnessOrWithTheCheckOff)
 {
     TestWorkspace t;
     mixedLibrary(t, BitCheck::RemoveInconsistent, LibraryBitness::Automatic);
-    EXPECT_EQ(removeInconsistentModules(t.ws), InconsistentCounts{});
+    EXPECT_EQ(removeInconsistentModulesShown(t.ws).counts, InconsistentCounts{});
     EXPECT_EQ(t.ws.library.ModuleCount, 4u);
     TestWorkspace off;
     mixedLibrary(off, BitCheck::None, LibraryBitness::Set16Bit);
-    EXPECT_EQ(removeInconsistentModules(off.ws), InconsistentCounts{});
+    EXPECT_EQ(removeInconsistentModulesShown(off.ws).counts, InconsistentCounts{});
     EXPECT_TRUE(off.ui.statusHistory[0].empty());
 }
 
@@ -47,7 +48,7 @@ TEST(RemoveInconsistentModules, UnlocatedModulesGoEvenWithoutTheBitnessRule)
     request.inconsistent = false;
     request.unlocated = true;
     request.duplicates = false;
-    EXPECT_EQ(removeInconsistentModules(t.ws, request), (InconsistentCounts{0, 1, 0}));
+    EXPECT_EQ(removeInconsistentModulesShown(t.ws, request).counts, (InconsistentCounts{0, 1, 0}));
     EXPECT_EQ(rowNames(t.ws),
               (std::vector<std::string>{"KRNL", "A", "WIN32MOD", "B", "C", "krnl", "E"}));
     EXPECT_EQ(t.ui.statusText(1), "1 unlocated module removed");
@@ -61,7 +62,7 @@ TEST(RemoveInconsistentModules, DefaultsRemoveTheOtherBitnessAndDuplicates)
 {
     TestWorkspace t;
     mixedLibrary(t, BitCheck::RemoveInconsistent, LibraryBitness::Set16Bit);
-    EXPECT_EQ(removeInconsistentModules(t.ws), (InconsistentCounts{1, 0, 1}));
+    EXPECT_EQ(removeInconsistentModulesShown(t.ws).counts, (InconsistentCounts{1, 0, 1}));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"KRNL", "A", "LOST", "D"}));
     EXPECT_EQ(t.ui.statusText(1), "1 32-bit module and 1 duplicate module removed");
     EXPECT_EQ(t.ws.library.ModuleCount, 2u);
@@ -74,16 +75,16 @@ TEST(RemoveInconsistentModules, CheckThreeRemovesUnlocatedModulesByDefault)
     mixedLibrary(t, BitCheck::RemoveInconsistentAndUnlocated, LibraryBitness::Set32Bit);
     InconsistentRequest request;
     request.duplicates = false;
-    EXPECT_EQ(removeInconsistentModules(t.ws, request), (InconsistentCounts{2, 1, 0}));
+    EXPECT_EQ(removeInconsistentModulesShown(t.ws, request).counts, (InconsistentCounts{2, 1, 0}));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"WIN32MOD", "B", "C"}));
     EXPECT_EQ(t.ui.statusText(1), "2 16-bit and 1 unlocated module removed");
     // With the main window's switch set, unlocated modules go only when the save asks.
     TestWorkspace u;
     mixedLibrary(u, BitCheck::RemoveInconsistentAndUnlocated, LibraryBitness::Set32Bit);
     request.unlocatedSwitch = true;
-    EXPECT_EQ(removeInconsistentModules(u.ws, request), (InconsistentCounts{2, 0, 0}));
+    EXPECT_EQ(removeInconsistentModulesShown(u.ws, request).counts, (InconsistentCounts{2, 0, 0}));
     request.saveAsksUnlocated = true;
-    EXPECT_EQ(removeInconsistentModules(u.ws, request), (InconsistentCounts{0, 1, 0}));
+    EXPECT_EQ(removeInconsistentModulesShown(u.ws, request).counts, (InconsistentCounts{0, 1, 0}));
     EXPECT_EQ(rowNames(u.ws), (std::vector<std::string>{"WIN32MOD", "B", "C"}));
 
     // A library emptied by the cleanup has no unsaved changes.
@@ -92,9 +93,28 @@ TEST(RemoveInconsistentModules, CheckThreeRemovesUnlocatedModulesByDefault)
     w.ws.options.UseBitCheckSet = LibraryBitness::Set32Bit;
     addModule(w.ws, "OLD", {{"A", 1}}, kOs16);
     w.ws.library.LibraryChanged = true;
-    EXPECT_EQ(removeInconsistentModules(w.ws).total(), 1u);
+    EXPECT_EQ(removeInconsistentModulesShown(w.ws).counts.total(), 1u);
     EXPECT_TRUE(w.ws.library.empty());
     EXPECT_FALSE(w.ws.library.LibraryChanged);
+}
+
+TEST(RemoveInconsistentModules, ReturnsItsResultWithoutShowingIt)
+{
+    TestWorkspace t;
+    mixedLibrary(t, BitCheck::RemoveInconsistent, LibraryBitness::Set32Bit);
+    const InconsistentRemoval removal = removeInconsistentModules(t.ws);
+    EXPECT_EQ(removal.bits, "16");
+    EXPECT_EQ(removal.counts, (InconsistentCounts{2, 0, 0}));
+    for (const std::vector<std::string>& pane : t.ui.statusHistory)
+        EXPECT_TRUE(pane.empty());
+    EXPECT_EQ(t.ui.progressStarts, 0);
+    // Without a chosen bitness nothing ran, and nothing is shown after it.
+    TestWorkspace automatic;
+    mixedLibrary(automatic, BitCheck::RemoveInconsistent, LibraryBitness::Automatic);
+    EXPECT_FALSE(removeInconsistentModulesShown(automatic.ws).ran());
+    EXPECT_EQ(automatic.ui.statusHistory[0], (std::vector<std::string>{"Reading data...", ""}));
+    EXPECT_EQ(automatic.ui.statusHistory[1],
+              (std::vector<std::string>{"Cleanup...", "Cleanup..."}));
 }
 
 TEST(InconsistentSummary, JoinsDuplicateModulesToTheOtherCounts)

@@ -1,9 +1,9 @@
 // The modules cleanup run, its report, and the cleanup steps before a save.
 #include "maintenance/modules_cleanup.h"
 
-#include "base/duration_text.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/inconsistent_modules.h"
+#include "maintenance/shown_steps.h"
 #include "maintenance/symbols_cleanup.h"
 #include "settings/flag_setting.h"
 #include "settings/options_io.h"
@@ -44,17 +44,18 @@ bool modulesCleanupAvailable(const Workspace& ws)
     return ws.options.UseBitCheck != BitCheck::None || ws.options.UseBitCheckDuplicates;
 }
 
-std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choices,
-                                const LocatePass& locate, ModulesCleanupResult* out)
+ModulesCleanupResult runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choices,
+                                       const LocatePass& locate)
 {
-    if (!modulesCleanupAvailable(ws))
-        return 0;
-    saveModulesCleanupChoices(ws, choices);
     ModulesCleanupResult result;
+    if (!modulesCleanupAvailable(ws))
+        return result;
+    saveModulesCleanupChoices(ws, choices);
     ModulesCleanupCounts& c = result.counts;
     c.bit = choices.CheckBit;
     c.unlocated = choices.CheckUnloc;
     c.duplicates = choices.CheckDubModule;
+    result.showReport = choices.ShowReportModule;
     const std::int64_t start = ws.clock().hundredths();
 
     const bool judgeModules = choices.CheckBit || choices.CheckUnloc;
@@ -67,12 +68,12 @@ std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choi
         request.inconsistent = choices.CheckBit;
         request.unlocated = choices.CheckUnloc;
         request.duplicates = choices.CheckDubModule;
-        const InconsistentCounts counts = removeInconsistentModules(ws, request);
+        const InconsistentCounts counts = removeInconsistentModulesShown(ws, request).counts;
         c.inconsistentRemoved = counts.inconsistent;
         c.unlocatedRemoved = counts.unlocated;
         c.duplicatesRemoved = counts.duplicates;
     } else if (choices.CheckDubModule) {
-        c.duplicatesRemoved = removeDuplicateModules(ws, DuplicateRemovalMode::Standalone, true);
+        c.duplicatesRemoved = removeDuplicateModulesShown(ws).removed;
     }
     c.total = c.inconsistentRemoved + c.unlocatedRemoved + c.duplicatesRemoved;
 
@@ -80,14 +81,8 @@ std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choi
         ws.library.empty()
             ? std::string(kCommentNoData)
             : modulesCleanupComment(choices.CheckBit, choices.CheckUnloc, choices.CheckDubModule);
-    if (choices.ShowReportModule) {
-        const std::string duration = durationText(ws.clock().hundredths() - start);
-        ws.ui().message(modulesCleanupReport(c, result.comment, duration));
-    }
-    const std::uint32_t total = c.total;
-    if (out != nullptr)
-        *out = std::move(result);
-    return total;
+    result.elapsed = ws.clock().hundredths() - start;
+    return result;
 }
 
 SaveCleanupResult runSaveCleanup(Workspace& ws, const LocatePass& locate, bool unlocatedSwitch)
@@ -100,9 +95,9 @@ SaveCleanupResult runSaveCleanup(Workspace& ws, const LocatePass& locate, bool u
         InconsistentRequest request;
         request.unlocatedSwitch = unlocatedSwitch;
         request.saveAsksUnlocated = o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated;
-        result.modulesRemoved = removeInconsistentModules(ws, request).total();
+        result.modulesRemoved = removeInconsistentModulesShown(ws, request).counts.total();
     } else if (o.UseBitCheckDuplicates) {
-        result.modulesRemoved = removeDuplicateModules(ws, DuplicateRemovalMode::Standalone, true);
+        result.modulesRemoved = removeDuplicateModulesShown(ws).removed;
     }
     result.symbolsRemoved = removeMarkedSymbolsForSave(ws);
     return result;

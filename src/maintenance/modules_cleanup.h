@@ -35,14 +35,20 @@ void saveModulesCleanupChoices(Workspace& ws, const ModulesCleanupChoices& choic
 struct ModulesCleanupResult {
     ModulesCleanupCounts counts;
     std::string comment;
+    /// "Show report" was checked.
+    bool showReport = false;
+    /// The run's time in hundredths of a second.
+    std::int64_t elapsed = 0;
 };
 
 /// The modules cleanup's start: stores the boxes and "UseBitCheckSetDuplicates", runs `locate`
 /// when bitness or unlocated modules are to be judged, then `RemoveInconsistentModules` or
-/// `RemoveDuplicateModules`, and shows the "Modules Cleanup" report when asked. Returns the
-/// number of modules removed.
-std::uint32_t runModulesCleanup(Workspace& ws, const ModulesCleanupChoices& choices,
-                                const LocatePass& locate, ModulesCleanupResult* result = nullptr);
+/// `RemoveDuplicateModules`, showing the step's progress and result. The run's report is for
+/// the caller to show (`showModulesCleanup`). Nothing runs when neither "UseBitCheck" nor
+/// "UseBitCheckDuplicates" is on.
+[[nodiscard]] ModulesCleanupResult runModulesCleanup(Workspace& ws,
+                                                     const ModulesCleanupChoices& choices,
+                                                     const LocatePass& locate);
 
 /// What the cleanup before a save removed.
 struct SaveCleanupResult {

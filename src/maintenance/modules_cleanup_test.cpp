@@ -3,39 +3,40 @@
 
 #include <gtest/gtest.h>
 
+#include "maintenance/maintenance_status.h"
 #include "settings/settings_store.h"
 #include "support/library_builder.h"
+#include "support/maintenance_libraries.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
 namespace {
 
 using testing::addModule;
+using testing::modulesLibrary;
 using testing::rowNames;
 using testing::TestWorkspace;
 
 const std::string kRule(40, '_');
 
-void modulesLibrary(TestWorkspace& t)
+/// The cleanup as the window runs it: the run, then its report shown.
+ModulesCleanupResult runShown(TestWorkspace& t, const ModulesCleanupChoices& choices,
+                              const LocatePass& locate)
 {
-    t.ws.options.UseBitCheck = BitCheck::SynchronizeManually;
-    t.ws.options.UseBitCheckDuplicates = true;
-    t.ws.options.UseBitCheckSet = LibraryBitness::Set16Bit;
-    addModule(t.ws, "KRNL", {{"A", 1}}, kOs16);
-    addModule(t.ws, "WIN32MOD", {{"B", 1}}, kOs32);
-    addModule(t.ws, "LOST", {{"C", 1}}, kOsUnknown);
-    addModule(t.ws, "Krnl", {{"D", 1}}, kOs16);
+    ModulesCleanupResult result = runModulesCleanup(t.ws, choices, locate);
+    showModulesCleanup(t.ui, result);
+    return result;
 }
 
 TEST(ModulesCleanup, BitnessAndDuplicatesWithReport)
 {
     TestWorkspace t;
-    modulesLibrary(t);
+    modulesLibrary(t.ws);
     int locates = 0;
     const LocatePass locate = [&](Workspace&) { ++locates; };
     const ModulesCleanupChoices choices{true, false, true, true};
-    ModulesCleanupResult result;
-    EXPECT_EQ(runModulesCleanup(t.ws, choices, locate, &result), 2u);
+    const ModulesCleanupResult result = runShown(t, choices, locate);
+    EXPECT_EQ(result.counts.total, 2u);
     EXPECT_EQ(locates, 1);
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"KRNL", "A", "LOST", "C"}));
     EXPECT_TRUE(t.ws.options.UseBitCheckSetDuplicates);
@@ -55,13 +56,12 @@ TEST(ModulesCleanup, BitnessAndDuplicatesWithReport)
 TEST(ModulesCleanup, OnlyDuplicatesRunsTheStandaloneRemoval)
 {
     TestWorkspace t;
-    modulesLibrary(t);
+    modulesLibrary(t.ws);
     t.ws.options.UseStatusBar = true;
     int locates = 0;
-    ModulesCleanupResult result;
-    EXPECT_EQ(runModulesCleanup(
-                  t.ws, {false, false, true, false}, [&](Workspace&) { ++locates; }, &result),
-              1u);
+    const ModulesCleanupResult result =
+        runShown(t, {false, false, true, false}, [&](Workspace&) { ++locates; });
+    EXPECT_EQ(result.counts.total, 1u);
     EXPECT_EQ(locates, 0);
     EXPECT_EQ(result.comment, "Only dublicates checked|");
     EXPECT_EQ(t.ui.statusText(1), "1 duplicate module removed");
@@ -75,7 +75,7 @@ TEST(ModulesCleanup, DisabledBoxesLoadClearedAndNoOptionsMeansNoRun)
     EXPECT_EQ(loadModulesCleanupChoices(t.ws), (ModulesCleanupChoices{false, false, false, true}));
     EXPECT_FALSE(modulesCleanupAvailable(t.ws));
     addModule(t.ws, "A", {{"X", 1}});
-    EXPECT_EQ(runModulesCleanup(t.ws, {false, false, false, true}, {}), 0u);
+    EXPECT_EQ(runShown(t, {false, false, false, true}, {}).counts.total, 0u);
     EXPECT_TRUE(t.ui.messages.empty());
     t.ws.options.UseBitCheck = BitCheck::SynchronizeManually;
     EXPECT_EQ(loadModulesCleanupChoices(t.ws), (ModulesCleanupChoices{true, true, false, true}));

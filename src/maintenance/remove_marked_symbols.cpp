@@ -10,21 +10,20 @@
 
 namespace quillon::maintenance {
 
-std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
+SymbolRemoval removeMarkedSymbols(Workspace& ws, ProgressIndicator* progress)
 {
-    if (quiet)
-        report = false;
+    SymbolRemoval result;
     Library& lib = ws.library;
     if (lib.empty())
-        return 0;
-    showStatus(ws, 2, kSymbolsCleanup);
-    ProgressIndicator progress(ws.ui(), report && ws.options.UseStatusBar);
-    if (report) {
-        showStatus(ws, 1, "");
-        showStatus(ws, 2, "");
-        showStatus(ws, 3, "");
-        progress.start(kSymbolsCleanup, lib.SymbolCount);
-    }
+        return result;
+    result.ran = true;
+    ProgressIndicator quiet(ws.ui(), false);
+    ProgressIndicator& shown = progress != nullptr ? *progress : quiet;
+    shown.status(2, kSymbolsCleanup);
+    shown.status(1, "");
+    shown.status(2, "");
+    shown.status(3, "");
+    shown.start(kSymbolsCleanup, lib.SymbolCount);
 
     const std::vector<std::int32_t> moduleIndex = moduleIndexByNumber(lib.rows, lib.modules);
     std::vector<bool> entryRemoved(lib.modules.size(), false);
@@ -68,9 +67,10 @@ std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
                 current = -1;
                 if (lib.ModuleCount > 0)
                     --lib.ModuleCount;
+                ++result.modulesRemoved;
             }
-            if (report && removed % kProgressStride == 0)
-                progress.step(removed, kSymbolsUnit);
+            if (removed % kProgressStride == 0)
+                shown.step(removed, kSymbolsUnit);
             continue;
         }
         if (out != in)
@@ -96,27 +96,18 @@ std::uint32_t removeMarkedSymbols(Workspace& ws, bool report, bool quiet)
         lib.modules.resize(kept);
     }
 
-    if (report) {
-        progress.step(removed, kSymbolsUnit);
-        progress.end();
-        showStatus(ws, 1, symbolsRemovedText(removed));
-        showStatus(ws, 2, kCleanupDone);
-        showStatus(ws, 3, countNoun(lib.SymbolCount, "symbol"));
-    } else {
-        showStatus(ws, 1, "");
-    }
+    shown.step(removed, kSymbolsUnit);
+    shown.end();
 
     if (removed > 0)
         lib.LibraryChanged = true;
-    if (lib.empty()) {
+    if (lib.empty())
         lib.LibraryChanged = false;
-        if (report)
-            showStatus(ws, 3, kNoSymbols);
-    } else if (report) {
-        showStatus(ws, 3, countNoun(lib.SymbolCount, "symbol"));
-    }
     refreshIcons(ws);
-    return removed;
+    result.removed = removed;
+    result.symbolsLeft = lib.SymbolCount;
+    result.empty = lib.empty();
+    return result;
 }
 
 }  // namespace quillon::maintenance

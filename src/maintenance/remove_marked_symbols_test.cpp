@@ -3,30 +3,35 @@
 
 #include <gtest/gtest.h>
 
+#include "maintenance/maintenance_status.h"
+#include "maintenance/symbols_cleanup.h"
 #include "support/library_builder.h"
+#include "support/maintenance_libraries.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
 namespace {
 
 using testing::addModule;
+using testing::markedLibrary;
 using testing::rowNames;
 using testing::TestWorkspace;
+
+/// The removal as the Ctrl+F10 command runs it: with progress, then its result shown.
+SymbolRemoval removeShown(TestWorkspace& t)
+{
+    ProgressIndicator progress(t.ui, t.ws.options.UseStatusBar);
+    const SymbolRemoval removal = removeMarkedSymbols(t.ws, &progress);
+    showSymbolRemoval(t.ui, t.ws.options.UseStatusBar, removal);
+    return removal;
+}
 
 TEST(RemoveMarkedSymbols, RemovesMarkedSymbolsAndModulesLeftEmpty)
 {
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
-    addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
-    addModule(t.ws, "B", {{"B1", 1}});
-    addModule(t.ws, "C", {{"C1", 1}, {"C2", 2}});
-    LibraryList& rows = t.ws.library.rows;
-    rows[0].EXCLUDE = kExcludeModule3;
-    rows[1].EXCLUDE = kExcludeListed;
-    rows[3].EXCLUDE = kExcludeModule3;
-    rows[4].EXCLUDE = kExcludeDuplicate;
-    rows[7].EXCLUDE = kExcludeDuplicate;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 3u);
+    markedLibrary(t.ws);
+    EXPECT_EQ(removeShown(t), (SymbolRemoval{true, 3, 1, 2, false}));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "A2", "C", "C1"}));
     EXPECT_EQ(t.ws.library.rows[0].EXCLUDE, 0);
     ASSERT_EQ(t.ws.library.modules.size(), 2u);
@@ -50,7 +55,7 @@ TEST(RemoveMarkedSymbols, WithoutMarksNothingChanges)
     t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
     const Library before = t.ws.library;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 0u);
+    EXPECT_EQ(removeShown(t), (SymbolRemoval{true, 0, 0, 1, false}));
     EXPECT_EQ(t.ws.library.rows, before.rows);
     EXPECT_EQ(t.ws.library.modules, before.modules);
     EXPECT_FALSE(t.ws.library.LibraryChanged);
@@ -63,9 +68,10 @@ TEST(RemoveMarkedSymbols, QuietRunLeavesOnlyAnEmptyFirstPane)
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
-    t.ws.library.rows[1].EXCLUDE = kExcludeListed;
+    t.ws.options.UseExcludeList = true;
+    t.ws.excludeList.assign({{"A1", 1}});
     t.ws.library.LibraryChanged = true;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, true, true), 1u);
+    EXPECT_EQ(removeMarkedSymbolsForSave(t.ws), 1u);
     EXPECT_TRUE(t.ws.library.empty());
     EXPECT_TRUE(t.ws.library.modules.empty());
     EXPECT_EQ(t.ws.library.ModuleCount, 0u);
@@ -81,7 +87,7 @@ TEST(RemoveMarkedSymbols, EmptiedLibraryReportsNoSymbols)
     t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"A1", 1}});
     t.ws.library.rows[1].EXCLUDE = kExcludeDuplicate;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 1u);
+    EXPECT_EQ(removeShown(t), (SymbolRemoval{true, 1, 1, 0, true}));
     EXPECT_EQ(t.ui.statusText(1), "1 symbol removed");
     EXPECT_EQ(t.ui.statusText(3), "No symbols!");
 }
@@ -94,7 +100,7 @@ TEST(RemoveMarkedSymbols, AModuleWithoutTableEntryEndsTheWalk)
     t.ws.library.modules.pop_back();
     t.ws.library.rows[1].EXCLUDE = kExcludeListed;
     t.ws.library.rows[4].EXCLUDE = kExcludeListed;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, false, false), 1u);
+    EXPECT_EQ(removeMarkedSymbols(t.ws).removed, 1u);
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"B", "B1", "B2"}));
     EXPECT_EQ(t.ws.library.rows[2].EXCLUDE, kExcludeListed);
 }
@@ -108,7 +114,7 @@ TEST(RemoveMarkedSymbols, CountsTheModulesRowsWhateverFunctionNumSays)
     t.ws.library.modules[1].FUNCTIONNUM = 1;  // short: the module keeps its other symbols
     t.ws.library.rows[1].EXCLUDE = kExcludeListed;
     t.ws.library.rows[3].EXCLUDE = kExcludeDuplicate;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, false, false), 2u);
+    EXPECT_EQ(removeMarkedSymbols(t.ws), (SymbolRemoval{true, 2, 1, 2, false}));
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"B", "B2", "B3"}));
     ASSERT_EQ(t.ws.library.modules.size(), 1u);
     EXPECT_EQ(t.ws.library.modules[0].FUNCTIONNUM, 2);
@@ -118,8 +124,30 @@ TEST(RemoveMarkedSymbols, EmptyLibraryReturnsAtOnce)
 {
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
-    EXPECT_EQ(removeMarkedSymbols(t.ws, true, false), 0u);
+    EXPECT_EQ(removeShown(t), SymbolRemoval{});
     EXPECT_TRUE(t.ui.statusHistory[1].empty());
+}
+
+TEST(RemoveMarkedSymbols, RunsWithoutAFrontEndCallAndShowsTheSameTextsAfterwards)
+{
+    TestWorkspace t;
+    t.ws.options.UseStatusBar = true;
+    addModule(t.ws, "A", {{"A1", 1}, {"A2", 2}});
+    t.ws.library.rows[2].EXCLUDE = kExcludeListed;
+    t.ui.status(1, "Before");
+    const SymbolRemoval removal = removeMarkedSymbols(t.ws);
+    EXPECT_EQ(removal, (SymbolRemoval{true, 1, 0, 1, false}));
+    EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{"Before"}));
+    EXPECT_TRUE(t.ui.statusHistory[1].empty());
+    EXPECT_EQ(t.ui.progressStarts, 0);
+
+    showSymbolRemoval(t.ui, true, removal);
+    EXPECT_EQ(t.ui.statusHistory[0], (std::vector<std::string>{"Before", "1 symbol removed"}));
+    EXPECT_EQ(t.ui.statusHistory[1], (std::vector<std::string>{"Cleanup done"}));
+    EXPECT_EQ(t.ui.statusHistory[2], (std::vector<std::string>{"1 symbol", "1 symbol"}));
+    // Without the status bar nothing is written.
+    showSymbolRemoval(t.ui, false, removal);
+    EXPECT_EQ(t.ui.statusHistory[0].size(), 2u);
 }
 
 }  // namespace

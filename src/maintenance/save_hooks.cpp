@@ -1,8 +1,7 @@
 // The cleanup steps the save command calls.
 #include "maintenance/save_hooks.h"
 
-#include "maintenance/duplicate_modules.h"
-#include "maintenance/inconsistent_modules.h"
+#include "maintenance/shown_steps.h"
 #include "maintenance/symbols_cleanup.h"
 
 namespace quillon::maintenance {
@@ -12,11 +11,9 @@ void setCleanupHooks(lib::SaveHooks& hooks)
     hooks.removeInconsistentModules = [](Workspace& ws, bool removeUnlocated) {
         InconsistentRequest request;
         request.saveAsksUnlocated = removeUnlocated;
-        removeInconsistentModules(ws, request);
+        (void)removeInconsistentModulesShown(ws, request);
     };
-    hooks.removeDuplicateModules = [](Workspace& ws) {
-        removeDuplicateModules(ws, DuplicateRemovalMode::Standalone, true);
-    };
+    hooks.removeDuplicateModules = [](Workspace& ws) { (void)removeDuplicateModulesShown(ws); };
     hooks.removeMarkedSymbols = [](Workspace& ws) { (void)removeMarkedSymbolsForSave(ws); };
 }
 

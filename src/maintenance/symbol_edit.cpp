@@ -201,7 +201,7 @@ void renewMarksAfterEdit(Workspace& ws)
     for (const LibraryRow& row : rows)
         hooks.push_back(row.MARK);
     (void)markExcludedSymbols(ws);
-    (void)findGlobalDuplicates(ws, false);
+    (void)findGlobalDuplicates(ws);
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i].MARK = hooks[i];
     refreshIcons(ws);

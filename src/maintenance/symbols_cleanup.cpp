@@ -3,11 +3,12 @@
 
 #include <vector>
 
-#include "base/duration_text.h"
 #include "core/library_model.h"
+#include "core/progress_indicator.h"
 #include "maintenance/exclusion_list.h"
 #include "maintenance/global_duplicates.h"
 #include "maintenance/maintenance_common.h"
+#include "maintenance/maintenance_status.h"
 #include "maintenance/remove_marked_symbols.h"
 #include "settings/flag_setting.h"
 #include "settings/settings_store.h"
@@ -40,8 +41,7 @@ void saveSymbolsCleanupChoices(Workspace& ws, const SymbolsCleanupChoices& c)
     settings::writeFlag(store, kSection, "ShowReport", c.ShowReport);
 }
 
-std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choices,
-                                SymbolsCleanupResult* out)
+SymbolsCleanupResult runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choices)
 {
     saveSymbolsCleanupChoices(ws, choices);
     SymbolsCleanupResult result;
@@ -49,58 +49,53 @@ std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choi
     c.locateExcludes = choices.CheckExl;
     c.locateDuplicates = choices.CheckDub;
     c.remove = choices.Cleanup;
-    const bool anyAction = choices.CheckExl || choices.CheckDub || choices.Cleanup;
+    result.anyAction = choices.CheckExl || choices.CheckDub || choices.Cleanup;
+    result.showReport = choices.ShowReport;
     const std::int64_t start = ws.clock().hundredths();
     const std::uint32_t modulesBefore = ws.library.ModuleCount;
     std::string& comment = result.comment;
+    ui::UiInterface& ui = ws.ui();
+    const bool statusBar = ws.options.UseStatusBar;
 
-    if (!anyAction) {
+    if (!result.anyAction) {
         comment = std::string(kCommentNoneChecked);
     } else {
         if (choices.ShowReport)
-            ws.ui().setWaitCursor(true);
+            ui.setWaitCursor(true);
         if (choices.CheckExl) {
             c.excludes = markExcludedSymbols(ws);
             if (choices.ShowReport)
                 comment = std::string(kCommentOnlyExcludes);
         }
         if (choices.CheckDub) {
-            c.duplicates = findGlobalDuplicates(ws, true);
+            ProgressIndicator progress(ui, statusBar);
+            const DuplicateSearch search = findGlobalDuplicates(ws, &progress);
+            showDuplicateSearch(ui, statusBar, search);
+            c.duplicates = search.marked;
             c.duplicatesSwitchedOff = !ws.duplicateMode.enabled;
             if (choices.ShowReport)
                 comment = std::string(comment.empty() ? kCommentOnlyDuplicates : kCommentBoth);
         }
         if (choices.Cleanup) {
-            c.removed = removeMarkedSymbols(ws, true, false);
+            ProgressIndicator progress(ui, statusBar);
+            const SymbolRemoval removal = removeMarkedSymbols(ws, &progress);
+            showSymbolRemoval(ui, statusBar, removal);
+            c.removed = removal.removed;
             if (!choices.CheckExl && !choices.CheckDub)
                 comment = std::string(kCommentOnlyCleanup);
         }
         refreshIcons(ws);
         if (choices.ShowReport)
-            ws.ui().setWaitCursor(false);
+            ui.setWaitCursor(false);
     }
     if (ws.library.empty())
         comment = std::string(kCommentNoData);
     c.modulesRemoved =
         modulesBefore > ws.library.ModuleCount ? modulesBefore - ws.library.ModuleCount : 0;
-
-    if (choices.ShowReport) {
-        const std::string summary = symbolsCleanupSummary(c);
-        if (!summary.empty())
-            showStatus(ws, 1, summary);
-        if (anyAction) {
-            showStatus(ws, 2, kCleanupDone);
-            showStatus(ws, 3,
-                       ws.library.empty() ? std::string(kNoSymbols)
-                                          : countNoun(ws.library.SymbolCount, "symbol"));
-        }
-        const std::string duration = durationText(ws.clock().hundredths() - start);
-        ws.ui().message(symbolsCleanupReport(c, comment, duration));
-    }
-    const std::uint32_t found = c.excludes + c.duplicates;
-    if (out != nullptr)
-        *out = std::move(result);
-    return found;
+    result.symbolsLeft = ws.library.SymbolCount;
+    result.empty = ws.library.empty();
+    result.elapsed = ws.clock().hundredths() - start;
+    return result;
 }
 
 void renewSymbolMarks(Workspace& ws)
@@ -110,7 +105,7 @@ void renewSymbolMarks(Workspace& ws)
     for (std::size_t i = 0; i < rows.size(); ++i)
         hooks[i] = rows[i].MARK;
     (void)markExcludedSymbols(ws);
-    (void)findGlobalDuplicates(ws, false);
+    (void)findGlobalDuplicates(ws);
     // Both passes only change marks, never the rows themselves.
     for (std::size_t i = 0; i < rows.size() && i < hooks.size(); ++i)
         rows[i].MARK = hooks[i];
@@ -122,7 +117,14 @@ std::uint32_t removeMarkedSymbolsForSave(Workspace& ws)
     if (!ws.options.UseExcludeList)
         return 0;
     renewSymbolMarks(ws);
-    return removeMarkedSymbols(ws, false, true);
+    // Quietly: only the step's name in the second pane while it runs, and an empty first pane
+    // after it.
+    if (!ws.library.empty())
+        showStatus(ws, 2, kSymbolsCleanup);
+    const SymbolRemoval removal = removeMarkedSymbols(ws);
+    if (removal.ran)
+        showStatus(ws, 1, "");
+    return removal.removed;
 }
 
 }  // namespace quillon::maintenance

@@ -26,14 +26,25 @@ void saveSymbolsCleanupChoices(Workspace& ws, const SymbolsCleanupChoices& choic
 struct SymbolsCleanupResult {
     SymbolsCleanupCounts counts;
     std::string comment;
+    /// A box of an action ("Locate...", "Remove...") was checked.
+    bool anyAction = false;
+    /// "Show report" was checked.
+    bool showReport = false;
+    /// `SymbolCount` afterwards, and whether the library is empty.
+    std::uint32_t symbolsLeft = 0;
+    bool empty = false;
+    /// The run's time in hundredths of a second.
+    std::int64_t elapsed = 0;
+
+    /// The excluded plus duplicated symbols found.
+    [[nodiscard]] std::uint32_t found() const { return counts.excludes + counts.duplicates; }
 };
 
 /// "Start symbols cleanup": stores the boxes, marks excluded symbols, searches duplicates and
-/// removes the marked symbols as the boxes ask, then (with "Show report") writes the summary
-/// into the status bar and shows the "Symbols Cleanup" report. Returns the number of excluded
-/// plus duplicated symbols found.
-std::uint32_t runSymbolsCleanup(Workspace& ws, const SymbolsCleanupChoices& choices,
-                                SymbolsCleanupResult* result = nullptr);
+/// removes the marked symbols as the boxes ask, showing each step's progress and result. The
+/// run's summary and report are for the caller to show (`showSymbolsCleanup`).
+[[nodiscard]] SymbolsCleanupResult runSymbolsCleanup(Workspace& ws,
+                                                     const SymbolsCleanupChoices& choices);
 
 /// Brings the marks up to date when the main list is rebuilt: `MarkExcludedSymbols` over the
 /// whole library, then `FindGlobalDuplicates` quietly. The hooks (`MARK`) stay as they were:

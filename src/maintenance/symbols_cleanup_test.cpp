@@ -4,15 +4,26 @@
 #include <gtest/gtest.h>
 
 #include "base/text_encoding.h"
+#include "maintenance/maintenance_status.h"
 #include "support/library_builder.h"
+#include "support/maintenance_libraries.h"
 #include "support/test_workspace.h"
 
 namespace quillon::maintenance {
 namespace {
 
 using testing::addModule;
+using testing::cleanupLibrary;
 using testing::rowNames;
 using testing::TestWorkspace;
+
+/// The cleanup as the window runs it: the run, then its summary and report shown.
+SymbolsCleanupResult runShown(TestWorkspace& t, const SymbolsCleanupChoices& choices)
+{
+    SymbolsCleanupResult result = runSymbolsCleanup(t.ws, choices);
+    showSymbolsCleanup(t.ui, t.ws.options.UseStatusBar, result);
+    return result;
+}
 
 const std::string kRule(40, '_');
 const std::string kMacrons(40, '\xAF');
@@ -27,33 +38,28 @@ std::string report(const std::string& comment, const std::string& e, const std::
            std::string(80, kNonBreakingSpace);
 }
 
-/// A: DllEntryPoint, Foo; B: foo, Bar; C: DllEntryPoint. DllEntryPoint is excluded and
-/// duplicates keep the first entry.
-void cleanupLibrary(TestWorkspace& t)
-{
-    t.ws.options.UseStatusBar = true;
-    addModule(t.ws, "A", {{"DllEntryPoint", 1}, {"Foo", 2}});
-    addModule(t.ws, "B", {{"foo", 1}, {"Bar", 2}});
-    addModule(t.ws, "C", {{"DllEntryPoint", 1}});
-    t.ws.options.UseExcludeList = true;
-    t.ws.options.UseExcludeGlobalDuplicates = true;
-    t.ws.options.UseExcludeGlobalDuplicatesSet = DuplicateKeep::KeepFirst;
-    t.ws.excludeList.assign({{"DLLENTRYPOINT", 1}});
-}
-
 TEST(SymbolsCleanup, AllStepsWithReport)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     const SymbolsCleanupChoices choices{true, true, true, true};
-    SymbolsCleanupResult result;
-    EXPECT_EQ(runSymbolsCleanup(t.ws, choices, &result), 3u);
+    const SymbolsCleanupResult result = runShown(t, choices);
+    EXPECT_EQ(result.found(), 3u);
     EXPECT_EQ(rowNames(t.ws), (std::vector<std::string>{"A", "Foo", "B", "Bar"}));
     EXPECT_EQ(result.comment, "Both exclude and duplicate symbols checked|");
     EXPECT_EQ(t.ui.statusText(1),
               "3 symbols removed - [2 excludes, 1 duplicate and 1 empty modules]");
     EXPECT_EQ(t.ui.statusText(2), "Cleanup done");
     EXPECT_EQ(t.ui.statusText(3), "2 symbols");
+    // Each step's result shows as the run goes on, then the run's summary.
+    EXPECT_EQ(t.ui.statusHistory[0],
+              (std::vector<std::string>{
+                  "1 globally duplicated symbol found", "", "3 symbols removed",
+                  "3 symbols removed - [2 excludes, 1 duplicate and 1 empty modules]"}));
+    EXPECT_EQ(t.ui.statusHistory[1], (std::vector<std::string>{"Done", "Symbols cleanup...", "",
+                                                               "Cleanup done", "Cleanup done"}));
+    EXPECT_EQ(t.ui.statusHistory[2],
+              (std::vector<std::string>{"", "", "2 symbols", "2 symbols", "2 symbols"}));
     ASSERT_EQ(t.ui.messages.size(), 1u);
     EXPECT_EQ(t.ui.messages[0].title, "Symbols Cleanup");
     EXPECT_EQ(t.ui.messages[0].buttons, "&OK");
@@ -65,9 +71,9 @@ TEST(SymbolsCleanup, AllStepsWithReport)
 TEST(SymbolsCleanup, OnlyLocatingDuplicates)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     // Without the exclusion pass DllEntryPoint counts as a duplicate too.
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {false, true, false, true}), 2u);
+    EXPECT_EQ(runShown(t, {false, true, false, true}).found(), 2u);
     EXPECT_EQ(t.ws.library.rows.size(), 8u);
     EXPECT_EQ(t.ui.statusText(1), "2 duplicate symbols found");
     EXPECT_EQ(t.ui.messages.at(0).text, report("Only duplicates symbols checked|", "<Not checked>",
@@ -77,9 +83,9 @@ TEST(SymbolsCleanup, OnlyLocatingDuplicates)
 TEST(SymbolsCleanup, DuplicateSearchSwitchedOffSaysNotCheckedWithAHint)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     t.ws.options.UseExcludeGlobalDuplicates = false;
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {true, true, false, true}), 2u);
+    EXPECT_EQ(runShown(t, {true, true, false, true}).found(), 2u);
     const std::string notChecked =
         "Duplicates not checked: switch on \"Activate symbols cleanup operations\" and "
         "\"Exclude globally duplicated symbols\" in the LIB-file options";
@@ -90,7 +96,7 @@ TEST(SymbolsCleanup, DuplicateSearchSwitchedOffSaysNotCheckedWithAHint)
                         "duplicated symbols\" in the LIB-file options)|"),
               std::string::npos)
         << text;
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {false, true, false, true}), 0u);
+    EXPECT_EQ(runShown(t, {false, true, false, true}).found(), 0u);
     EXPECT_EQ(t.ui.statusText(1), notChecked);
 }
 
@@ -99,7 +105,7 @@ TEST(SymbolsCleanup, OnlyCleanupWithNothingMarked)
     TestWorkspace t;
     t.ws.options.UseStatusBar = true;
     addModule(t.ws, "A", {{"X", 1}});
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {false, false, true, true}), 0u);
+    EXPECT_EQ(runShown(t, {false, false, true, true}).found(), 0u);
     EXPECT_EQ(t.ui.statusText(1), "No excludes or duplicates found");
     EXPECT_EQ(t.ui.messages.at(0).text,
               report("Only cleanup|", "<Not checked>", "<Not checked>", "<None>", "<None>"));
@@ -108,14 +114,14 @@ TEST(SymbolsCleanup, OnlyCleanupWithNothingMarked)
 TEST(SymbolsCleanup, NoneCheckedRunsNothing)
 {
     TestWorkspace t;
-    cleanupLibrary(t);
+    cleanupLibrary(t.ws);
     t.clock.now = 1000;
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {false, false, false, true}), 0u);
+    EXPECT_EQ(runShown(t, {false, false, false, true}).found(), 0u);
     EXPECT_EQ(t.ws.library.rows[1].EXCLUDE, 0);
     EXPECT_TRUE(t.ui.statusHistory[1].empty());
     EXPECT_EQ(t.ui.messages.at(0).text, report("None checked!|", "<Not checked>", "<Not checked>",
                                                "<Not checked>", "<None>"));
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {true, false, false, false}), 2u);
+    EXPECT_EQ(runShown(t, {true, false, false, false}).found(), 2u);
     EXPECT_EQ(t.ui.messages.size(), 1u);
 }
 
@@ -126,8 +132,8 @@ TEST(SymbolsCleanup, EmptiedLibrarySaysNoData)
     t.ws.options.UseExcludeList = true;
     addModule(t.ws, "C", {{"DllEntryPoint", 1}});
     t.ws.excludeList.assign({{"DllEntryPoint", 1}});
-    SymbolsCleanupResult result;
-    EXPECT_EQ(runSymbolsCleanup(t.ws, {true, false, true, true}, &result), 1u);
+    const SymbolsCleanupResult result = runShown(t, {true, false, true, true});
+    EXPECT_EQ(result.found(), 1u);
     EXPECT_EQ(result.comment, "No data!|");
     EXPECT_EQ(t.ui.statusText(1), "1 exclude symbol and 1 empty modules removed");
     EXPECT_EQ(t.ui.statusText(3), "No symbols!");

@@ -10,12 +10,6 @@ namespace quillon::query {
 
 namespace {
 
-void status(Workspace& ws, int pane, std::string_view text)
-{
-    if (ws.options.UseStatusBar)
-        ws.ui().status(pane, text);
-}
-
 /// The rows to extract, in library order: marked rows with the symbols of marked modules, or
 /// the cursor's row (with its module's symbols). Clears the hooks of the rows taken.
 std::vector<std::size_t> rowsToExtract(Workspace& ws, std::optional<std::size_t> cursorRow)
@@ -59,11 +53,14 @@ std::vector<std::size_t> rowsToExtract(Workspace& ws, std::optional<std::size_t>
 
 }  // namespace
 
-ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow)
+ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow,
+                          ProgressIndicator* progress)
 {
-    status(ws, 1, kExtractingText);
-    status(ws, 2, {});
-    status(ws, 3, {});
+    if (progress != nullptr) {
+        progress->status(1, kExtractingText);
+        progress->status(2, {});
+        progress->status(3, {});
+    }
     ExtractCounts counts;
     const std::int64_t start = ws.clock().hundredths();
     const std::vector<std::size_t> taken = rowsToExtract(ws, cursorRow);
@@ -76,17 +73,13 @@ ExtractCounts extractRows(Workspace& ws, std::optional<std::size_t> cursorRow)
             ++counts.extracted;
         else
             ++counts.duplicates;
+        // The window stays responsive through a long extraction.
         if (counts.processed % 4096 == 0)
             ws.ui().processEvents();
     }
     inserter.finish();
     counts.elapsed = ws.clock().hundredths() - start;
-
-    status(ws, 1, extractStatusText(counts));
-    status(ws, 2, {});
-    status(ws, 3, {});
-    if (!ws.options.UseNoMessages)
-        ws.ui().message(extractResultMessage(counts, ws.queryResults.size()));
+    counts.listSize = ws.queryResults.size();
     return counts;
 }
 

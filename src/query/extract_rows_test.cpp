@@ -5,6 +5,7 @@
 
 #include "base/text_encoding.h"
 #include "lib/save_file.h"
+#include "query/query_status.h"
 #include "support/library_builder.h"
 #include "support/test_workspace.h"
 
@@ -13,6 +14,15 @@ namespace {
 
 using testing::addModule;
 using testing::TestWorkspace;
+
+/// The extraction as the window runs it: "Extracting..." while it runs, then its result shown.
+ExtractCounts extractShown(TestWorkspace& t, std::size_t cursorRow)
+{
+    ProgressIndicator progress(t.ui, t.ws.options.UseStatusBar);
+    const ExtractCounts counts = extractRows(t.ws, cursorRow, &progress);
+    showExtraction(t.ui, t.ws.options, counts);
+    return counts;
+}
 
 /// Rows: 0 A, 1 A1, 2 A2, 3 B, 4 B1, 5 B2.
 void twoModules(TestWorkspace& t)
@@ -27,13 +37,17 @@ TEST(ExtractRows, CursorRowOrModuleWhenNothingHooked)
     TestWorkspace t;
     twoModules(t);
     t.ws.options.UseNoMessages = true;
-    ExtractCounts c = extractRows(t.ws, 2);
+    ExtractCounts c = extractShown(t, 2);
     EXPECT_EQ(c.extracted, 1u);
     ASSERT_EQ(t.ws.queryResults.size(), 1u);
     EXPECT_EQ(t.ws.queryResults.rows[0], (QueryResult{ModuleName("A"), "A2", 2, 3, 1}));
-    c = extractRows(t.ws, 3);
+    c = extractShown(t, 3);
     EXPECT_EQ(c.extracted, 2u);
     EXPECT_EQ(t.ui.statusText(1), "2 items extracted");
+    EXPECT_EQ(t.ui.statusHistory[0],
+              (std::vector<std::string>{"Extracting...", "1 item extracted", "Extracting...",
+                                        "2 items extracted"}));
+    EXPECT_EQ(c.listSize, 3u);
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
@@ -44,7 +58,7 @@ TEST(ExtractRows, HookedModuleBringsItsSymbolsAndHooksAreCleared)
     t.ws.library.rows[0].MARK = 1;
     t.ws.library.rows[1].MARK = 1;
     t.ws.library.rows[5].MARK = 1;
-    const ExtractCounts c = extractRows(t.ws, 4);
+    const ExtractCounts c = extractShown(t, 4);
     EXPECT_EQ(c.processed, 3u);
     EXPECT_EQ(c.extracted, 3u);
     for (const LibraryRow& row : t.ws.library.rows)
@@ -57,9 +71,9 @@ TEST(ExtractRows, ModuleAlreadyExtractedReportsDuplicates)
     TestWorkspace t;
     twoModules(t);
     t.ws.options.UseNoMessages = true;
-    (void)extractRows(t.ws, 0);
+    (void)extractShown(t, 0);
     t.ws.options.UseNoMessages = false;
-    const ExtractCounts c = extractRows(t.ws, 0);
+    const ExtractCounts c = extractShown(t, 0);
     EXPECT_EQ(c.extracted, 0u);
     EXPECT_EQ(c.duplicates, 2u);
     EXPECT_EQ(t.ui.statusText(1), "No items extracted - 2 duplicates excluded");

@@ -58,6 +58,8 @@ struct ExtractCounts {
     std::uint32_t extracted = 0;
     std::uint32_t duplicates = 0;
     std::int64_t elapsed = 0;
+    /// The entries in `QueryResultList` afterwards.
+    std::size_t listSize = 0;
 };
 /// "N items extracted", or "No items extracted", with " - N duplicates excluded" when any.
 [[nodiscard]] std::string extractStatusText(const ExtractCounts& counts);

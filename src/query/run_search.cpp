@@ -25,12 +25,10 @@ void count(SearchResult& result, Verdict verdict)
         ++result.andRejected;
 }
 
-SearchResult prepare(Workspace& ws, const SearchOptions& options, bool queryMode)
+SearchResult prepare(const SearchOptions& options, bool queryMode)
 {
     SearchResult result;
     result.keywords = keywordSetsFor(options, queryMode);
-    if (result.keywords.limitExceeded)
-        ws.ui().message(keywordLimitMessage());
     return result;
 }
 
@@ -39,7 +37,7 @@ SearchResult prepare(Workspace& ws, const SearchOptions& options, bool queryMode
 SearchResult runFind(Workspace& ws, const SearchOptions& options, SearchMode mode,
                      const SearchList& list, std::size_t position)
 {
-    SearchResult result = prepare(ws, options, false);
+    SearchResult result = prepare(options, false);
     const KeywordMatcher matcher(result.keywords, options.SearchOption, options.UseMatchCase);
     const std::int64_t start = ws.clock().hundredths();
     const std::size_t rows = list.rowCount();
@@ -108,7 +106,7 @@ SearchResult runQuery(Workspace& ws, const SearchOptions& options)
         }
     }
 
-    SearchResult result = prepare(ws, options, true);
+    SearchResult result = prepare(options, true);
     const KeywordMatcher matcher(result.keywords, options.SearchOption, options.UseMatchCase);
     ProgressIndicator progress(ws.ui(), options.UseProgress && ws.options.UseStatusBar);
     progress.start(kSearchingText, rows.size());

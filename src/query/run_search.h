@@ -37,7 +37,8 @@ struct SearchResult {
 /// A find in `list`, from `position` (1-based; the row after the last found row): forward
 /// from `position` to the last row, or with `UseBackwardSearch` from `position - 2` to row 1
 /// (nothing when that is below 1). In the library list, with `UseMarkFound`, the found row is
-/// marked. Shows the keyword limit message when more than ten keywords were given.
+/// marked. More than ten keywords are cut to the first ten (`keywords.limitExceeded`); the
+/// caller tells the user.
 [[nodiscard]] SearchResult runFind(Workspace& ws, const SearchOptions& options, SearchMode mode,
                                    const SearchList& list, std::size_t position);
 
@@ -45,7 +46,8 @@ struct SearchResult {
 /// to `QueryResultList` (emptied first and set to order 2 unless `UseAccumulateQuery`, which
 /// refuses duplicates of the modules already in the list by the list's key instead). With
 /// `UseMarkFound` the library's marks are cleared first and the extracted rows marked. Escape
-/// (polled between rows) cancels and leaves the library and the list as they were.
+/// (polled between rows) cancels and leaves the library and the list as they were. Keywords
+/// past ten are cut as in a find.
 [[nodiscard]] SearchResult runQuery(Workspace& ws, const SearchOptions& options);
 
 }  // namespace quillon::query

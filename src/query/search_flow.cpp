@@ -21,6 +21,14 @@ bool messagesShown(const Workspace& ws)
     return !ws.options.UseNoMessages;
 }
 
+/// "Max keywords exceeded! ", before each run whose keywords go past the limit (shown even
+/// when messages are suppressed: the search differs from what was typed).
+void warnKeywordLimit(Workspace& ws, const SearchOptions& options, bool queryMode)
+{
+    if (keywordSetsFor(options, queryMode).limitExceeded)
+        ws.ui().message(keywordLimitMessage());
+}
+
 }  // namespace
 
 StartDecision checkBeforeStart(Workspace& ws, SearchMode mode, SearchOptions& options)
@@ -71,6 +79,7 @@ SearchResult queryLibrary(Workspace& ws, const SearchOptions& options)
     status(ws, 1, kSearchingText);
     status(ws, 2, {});
     status(ws, 3, {});
+    warnKeywordLimit(ws, options, true);
     SearchResult result = runQuery(ws, options);
     if (result.cancelled) {
         status(ws, 1, kCancelledText);
@@ -91,6 +100,7 @@ std::optional<std::size_t> findInList(Workspace& ws, const SearchOptions& option
     if (trimBlanks(options.SearchString).empty())
         return std::nullopt;
     status(ws, 1, kSearchingText);
+    warnKeywordLimit(ws, options, false);
     SearchResult result = runFind(ws, options, mode, list, position);
     std::string before;
     if (!result.found() && !result.scannedWholeList) {
@@ -101,6 +111,7 @@ std::optional<std::size_t> findInList(Workspace& ws, const SearchOptions& option
             if (ws.ui().message(endReachedQuestion(backward)) != 1)
                 return std::nullopt;
             before.clear();
+            warnKeywordLimit(ws, options, false);
             result = runFind(ws, options, mode, list, backward ? list.rowCount() + 2 : 1);
         }
     }

@@ -117,6 +117,27 @@ TEST(FindInList, TopReachedAndNoMatches)
     EXPECT_EQ(findInList(t.ws, o, SearchMode::Library, list, 2), std::optional<std::size_t>(5));
 }
 
+TEST(FindInList, KeywordLimitMessageComesBeforeEachScan)
+{
+    TestWorkspace t;
+    regLibrary(t);
+    const LibrarySearchList list(t.ws);
+    const SearchOptions o = options("z1 z2 z3 z4 z5 z6 z7 z8 z9 z10 z11");
+    t.ui.answers = {1, 1};
+    EXPECT_EQ(findInList(t.ws, o, SearchMode::Library, list, 3), std::nullopt);
+    std::vector<std::string> titles;
+    for (const ui::MessageBox& box : t.ui.messages)
+        titles.push_back(box.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"CLARION QUILLON 32 - Max keywords exceeded! ",
+                                                "CLARION QUILLON 32 - Bottom reached!",
+                                                "CLARION QUILLON 32 - Max keywords exceeded! ",
+                                                "CLARION QUILLON 32 - No matches found!"}));
+    // The engine itself shows nothing: it cuts the keywords and says so in its result.
+    const SearchResult r = runFind(t.ws, o, SearchMode::Library, list, 1);
+    EXPECT_TRUE(r.keywords.limitExceeded);
+    EXPECT_EQ(t.ui.messages.size(), 4u);
+}
+
 TEST(QueryLibrary, ResultBoxAndStatus)
 {
     TestWorkspace t;

@@ -6,6 +6,7 @@ namespace quillon::testing {
 int RecordingUi::message(const ui::MessageBox& box)
 {
     messages.push_back(box);
+    calls.push_back("message: " + box.title);
     if (answers.empty())
         return box.defaultButton;
     const int answer = answers.front();
@@ -19,6 +20,7 @@ void RecordingUi::status(int pane, std::string_view text)
         return;
     m_panes[pane - 1] = std::string(text);
     statusHistory[pane - 1].emplace_back(text);
+    calls.push_back("status " + std::to_string(pane) + ": " + std::string(text));
 }
 
 std::string RecordingUi::statusText(int pane) const
@@ -32,16 +34,19 @@ void RecordingUi::progressStart(std::string_view caption, std::uint64_t)
 {
     ++progressStarts;
     progressCaptions.emplace_back(caption);
+    calls.push_back("progress start: " + std::string(caption));
 }
 
 void RecordingUi::progress(std::uint64_t, std::uint64_t, std::string_view text)
 {
     progressTexts.emplace_back(text);
+    calls.push_back("progress: " + std::string(text));
 }
 
 void RecordingUi::progressEnd()
 {
     ++progressEnds;
+    calls.push_back("progress end");
 }
 
 ui::PendingKey RecordingUi::takePendingKeys()

@@ -21,7 +21,11 @@ public:
     void progress(std::uint64_t done, std::uint64_t total, std::string_view text) override;
     void progressEnd() override;
     [[nodiscard]] ui::PendingKey takePendingKeys() override;
-    void setWaitCursor(bool on) override { waitCursor = on; }
+    void setWaitCursor(bool on) override
+    {
+        waitCursor = on;
+        calls.push_back(on ? "wait on" : "wait off");
+    }
     void setCaption(std::string_view text) override { caption = std::string(text); }
     [[nodiscard]] std::vector<std::string> openFilesDialog(
         const ui::FileDialogRequest& request) override;
@@ -49,6 +53,10 @@ public:
     int progressEnds = 0;
     int keyPolls = 0;
     bool waitCursor = false;
+    /// Every message, status text, progress call and wait cursor change in the order made:
+    /// "status 2: Done", "progress start: Cleanup...", "progress: 3 symbols", "progress end",
+    /// "message: Symbols Cleanup", "wait on".
+    std::vector<std::string> calls;
     std::string caption;
 
 private:

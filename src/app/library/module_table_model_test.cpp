@@ -107,7 +107,7 @@ TEST_F(ModuleTableTest, RefreshKeepsTheSortColumn)
 
 TEST_F(ModuleTableTest, EntriesFindTheirModuleRowsInASortedLibrary)
 {
-    sortLibrary(ws(), SortOrder::FileOrder, true, true);  // module rows now in reverse order
+    sortLibrary(ws(), SortOrder::FileOrder, true);  // module rows now in reverse order
     ModuleTableModel model(ws(), icons);
     for (std::size_t e = 0; e < 3; ++e) {
         const auto row = model.libraryRowOf(e);

@@ -75,13 +75,15 @@ void MainWindow::markExcludeCommand(std::uint8_t exclude)
 
 void MainWindow::nextMarkCommand()
 {
-    const auto found = nextMark(m_ws, selectedRow());
-    if (!found)
+    const MarkSearch search = nextMark(m_ws, selectedRow());
+    showNextMark(m_ui, search);
+    if (!search.row)
         return;
+    const std::size_t found = *search.row;
     // The module of the found row may have been expanded by the search.
-    const std::size_t module = moduleRowOf(m_ws, *found);
+    const std::size_t module = moduleRowOf(m_ws, found);
     m_model->rowsChanged(module, module + 1);
-    selectRow(*found);
+    selectRow(found);
 }
 
 void MainWindow::deleteCommand()
@@ -327,7 +329,7 @@ void MainWindow::sortBy(SortOrder order)
     if (selected)
         remembered = m_ws.library.rows[*selected].UNSORTED;
     m_ui.setBusy(true);
-    m_model->resetWith([&] { sortLibrary(m_ws, order, m_ws.sortDescending, false); });
+    m_model->resetWith([&] { sortLibraryShowingStatus(m_ws, order, m_ws.sortDescending); });
     m_ui.setBusy(false);
     restoreExpansion();
     if (selected) {

@@ -3,8 +3,6 @@
 #include <QMenu>
 #include <QTreeView>
 
-#include <array>
-
 #include "app/library/library_tree_model.h"
 #include "app/library/modules_cleanup_dialog.h"
 #include "app/library/symbols_cleanup_dialog.h"
@@ -16,14 +14,16 @@
 #include "core/exclude_list.h"
 #include "core/library_edit.h"
 #include "core/library_model.h"
+#include "core/progress_indicator.h"
 #include "lib/save_file.h"
 #include "locate/locate_hooks.h"
 #include "locate/locate_module.h"
 #include "locate/update_library_data.h"
-#include "maintenance/duplicate_modules.h"
+#include "maintenance/maintenance_status.h"
 #include "maintenance/modules_cleanup.h"
 #include "maintenance/remove_marked_symbols.h"
 #include "maintenance/save_hooks.h"
+#include "maintenance/shown_steps.h"
 #include "maintenance/symbols_cleanup.h"
 #include "platform/paths.h"
 #include "program/open_library_file.h"
@@ -154,7 +154,9 @@ void MainWindow::symbolsCleanupCommand()
     if (answer != QDialog::Accepted)
         return;
     m_ui.setBusy(true);
-    m_model->resetWith([&] { (void)maintenance::runSymbolsCleanup(m_ws, dialog.choices()); });
+    maintenance::SymbolsCleanupResult result;
+    m_model->resetWith([&] { result = maintenance::runSymbolsCleanup(m_ws, dialog.choices()); });
+    maintenance::showSymbolsCleanup(m_ui, m_ws.options.UseStatusBar, result);
     m_ui.setBusy(false);
     libraryEdited();
 }
@@ -162,7 +164,11 @@ void MainWindow::symbolsCleanupCommand()
 void MainWindow::removeMarkedCommand()
 {
     m_ui.setBusy(true);
-    m_model->resetWith([&] { (void)maintenance::removeMarkedSymbols(m_ws, true, false); });
+    const bool statusBar = m_ws.options.UseStatusBar;
+    ProgressIndicator progress(m_ui, statusBar);
+    maintenance::SymbolRemoval removal;
+    m_model->resetWith([&] { removal = maintenance::removeMarkedSymbols(m_ws, &progress); });
+    maintenance::showSymbolRemoval(m_ui, statusBar, removal);
     m_ui.setBusy(false);
     libraryEdited();
 }
@@ -170,10 +176,7 @@ void MainWindow::removeMarkedCommand()
 void MainWindow::duplicateCleanupCommand()
 {
     m_ui.setBusy(true);
-    m_model->resetWith([&] {
-        (void)maintenance::removeDuplicateModules(
-            m_ws, maintenance::DuplicateRemovalMode::Standalone, false);
-    });
+    m_model->resetWith([&] { (void)maintenance::removeDuplicateModulesShown(m_ws); });
     m_ui.setBusy(false);
     libraryEdited();
 }
@@ -182,16 +185,13 @@ void MainWindow::locateAllCommand()
 {
     m_ui.setBusy(true);
     m_ws.cancel.clear();
-    m_model->resetWith([&] { (void)locate::UpdateLibraryData(m_ws, locate::kUpdateLocate); });
+    locate::UpdateSummary summary;
+    m_model->resetWith([&] { summary = locate::UpdateLibraryData(m_ws, locate::kUpdateLocate); });
     m_ui.setBusy(false);
-    // The pass's summary ("... - Press F4 for filelist") outlives the selection's status.
-    const std::array<std::string, 3> summary = {m_ui.statusText(1), m_ui.statusText(2),
-                                                m_ui.statusText(3)};
     libraryEdited();
-    if (m_ws.options.UseStatusBar) {
-        for (int pane = 1; pane <= 3; ++pane)
-            m_ui.status(pane, summary[static_cast<std::size_t>(pane - 1)]);
-    }
+    // The pass's summary ("... - Press F4 for filelist") outlives the selection's status.
+    if (summary.modules > 0)
+        locate::showLocateSummary(m_ui, m_ws.options.UseStatusBar, summary);
 }
 
 void MainWindow::locateOneCommand()
@@ -230,9 +230,11 @@ void MainWindow::modulesCleanupCommand()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_ui.setBusy(true);
+    maintenance::ModulesCleanupResult result;
     m_model->resetWith([&] {
-        (void)maintenance::runModulesCleanup(m_ws, dialog.choices(), locate::locatePass());
+        result = maintenance::runModulesCleanup(m_ws, dialog.choices(), locate::locatePass());
     });
+    maintenance::showModulesCleanup(m_ui, result);
     m_ui.setBusy(false);
     libraryEdited();
 }

@@ -9,7 +9,9 @@
 #include "app/widgets/qt_ui.h"
 #include "app/window/main_window.h"
 #include "core/library_model.h"
+#include "core/progress_indicator.h"
 #include "query/extract_rows.h"
+#include "query/query_status.h"
 #include "query/search_flow.h"
 
 namespace quillon::app {
@@ -38,7 +40,11 @@ void MainWindow::extractCommand()
         return;
     const std::optional<std::size_t> cursor = selectedRow();
     m_ui.setBusy(true);
-    m_extractedTab->model()->resetWith([&] { (void)query::extractRows(m_ws, cursor); });
+    ProgressIndicator progress(m_ui, m_ws.options.UseStatusBar);
+    query::ExtractCounts counts;
+    m_extractedTab->model()->resetWith(
+        [&] { counts = query::extractRows(m_ws, cursor, &progress); });
+    query::showExtraction(m_ui, m_ws.options, counts);
     m_ui.setBusy(false);
     // The rows taken lost their hooks.
     (void)refreshIcons(m_ws);
