@@ -19,14 +19,4 @@ void sortLibrary(Workspace& ws, SortOrder order, bool descending);
 /// cursor while it runs, then the pane's earlier text.
 void sortLibraryShowingStatus(Workspace& ws, SortOrder order, bool descending);
 
-/// The form still called by the save flows: `quiet` picks `sortLibrary`, otherwise
-/// `sortLibraryShowingStatus`.
-inline void sortLibrary(Workspace& ws, SortOrder order, bool descending, bool quiet)
-{
-    if (quiet)
-        sortLibrary(ws, order, descending);
-    else
-        sortLibraryShowingStatus(ws, order, descending);
-}
-
 }  // namespace quillon

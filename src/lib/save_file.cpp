@@ -128,7 +128,7 @@ int saveFile(Workspace& ws, SaveWhat what, bool askName, const SaveHooks& hooks,
         runCleanup(ws, hooks);
         showStatus(ws, 1, kSortingText);
         if (const std::optional<SortOrder> order = sortOrderOf(libSortOrder(ws)))
-            sortLibrary(ws, *order, ws.sortDescending, true);
+            sortLibrary(ws, *order, ws.sortDescending);
         showStatus(ws, 1, kSavingText);
         written = writeLibrary(ws, target, writeOptions);
         if (written) {

@@ -195,7 +195,7 @@ TEST_F(SaveFileTest, SymbolsRemovedAreCountedInPaneThree)
 TEST_F(SaveFileTest, SortOrderOutOfRangeIsStoredBackAsFileOrder)
 {
     t.ws.options.UseLIBSortOrder = static_cast<LibSortOrder>(7);
-    sortLibrary(t.ws, SortOrder::SymbolNames, false, true);
+    sortLibrary(t.ws, SortOrder::SymbolNames, false);
     EXPECT_EQ(saveFile(t.ws), 1);
     EXPECT_EQ(t.ws.options.UseLIBSortOrder, LibSortOrder::FileOrder);
     EXPECT_EQ(t.ws.settings().readNumber("Options", "UseLIBSortOrder", 0), 3);
@@ -207,7 +207,7 @@ TEST_F(SaveFileTest, SortOrderOutOfRangeIsStoredBackAsFileOrder)
 
     // 0 keeps the order the list has now.
     t.ws.options.UseLIBSortOrder = LibSortOrder::Current;
-    sortLibrary(t.ws, SortOrder::OrdinalNumbers, true, true);
+    sortLibrary(t.ws, SortOrder::OrdinalNumbers, true);
     EXPECT_EQ(saveFile(t.ws), 1);
     EXPECT_EQ(t.folder.read("MY.LIB"), libBytes({{"B", "Y", 2}, {"B", "X", 1}, {"A", "Z", 3}}));
 }

@@ -119,7 +119,7 @@ BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
         return result;
     }
     if (const std::optional<SortOrder> order = sortOrderOf(ws.options.UseLIBSortOrder))
-        sortLibrary(ws, *order, false, true);
+        sortLibrary(ws, *order, false);
 
     lib::WriteOptions writeOptions;
     writeOptions.quiet = true;
