@@ -40,13 +40,6 @@ struct ReadOutcome {
         end = ReadEnd::Rejected;
         ErrorText.clear();
     }
-    [[nodiscard]] static ReadOutcome failure(const Error& error)
-    {
-        ReadOutcome outcome;
-        outcome.post(error);
-        return outcome;
-    }
-
     friend bool operator==(const ReadOutcome&, const ReadOutcome&) = default;
 };
 
