@@ -18,9 +18,12 @@ build=${QUILLON_FUZZ_BUILD_DIR:-build/fuzz}
 if [ -d /dev/shm ] && [ -z "${TMPDIR:-}" ]; then export TMPDIR=/dev/shm; fi
 
 command -v clang++ >/dev/null || { echo "fuzz.sh: clang++ is needed (apt-get install clang libclang-rt-14-dev)" >&2; exit 2; }
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DQUILLON_BUILD_FUZZ=ON -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_GUI=OFF \
-    -DQUILLON_BUILD_BENCH=OFF >/dev/null
+# A build folder already made with the fuzz targets (CI's sanitizer build, say) is used as it is.
+if ! grep -qx 'QUILLON_BUILD_FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DQUILLON_BUILD_FUZZ=ON -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_GUI=OFF \
+        -DQUILLON_BUILD_BENCH=OFF >/dev/null
+fi
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     for source in fuzz/*_fuzz.cpp; do

@@ -24,7 +24,7 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_BENCH=OFF
+    -DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_BENCH=OFF -DQUILLON_UNITY_BUILD=ON
 cmake --build "$build" --parallel 2
 (cd "$build" && cpack -G "DEB;TGZ")
 deb=$(ls "$build"/quillon_*.deb)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures the Windows build of one architecture in build/win-<arch>, as every Windows script
-# shares it: Release, warnings as errors, no benchmarks.
+# shares it: Release, warnings as errors, no benchmarks, the core and the programs built a batch
+# of sources at a time.
 #
 #   scripts/windows-build.sh x86_64|i686 [<Qt folder>]
 #
@@ -12,7 +13,8 @@ arch=${1:?x86_64 or i686}
 qt=${2:-}
 build="build/win-$arch"
 options=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-w64-$arch.cmake"
-         -DQUILLON_WERROR=ON -DQUILLON_BUILD_BENCH=OFF -DQUILLON_WINDOWS_QT="$qt")
+         -DQUILLON_WERROR=ON -DQUILLON_BUILD_BENCH=OFF -DQUILLON_UNITY_BUILD=ON
+         -DQUILLON_WINDOWS_QT="$qt")
 if [ "$arch" = i686 ]; then
     options+=(-DQUILLON_BUILD_TESTS=OFF -DQUILLON_BUILD_GUI=OFF)
 fi

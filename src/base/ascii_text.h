@@ -19,6 +19,12 @@ namespace quillon {
     return text;
 }
 
+/// Whether `text` holds nothing but blanks: a settings value or variable so is not set.
+[[nodiscard]] inline bool isBlank(std::string_view text)
+{
+    return trimRight(text).empty();
+}
+
 /// `text` without leading and trailing blanks and tabs.
 [[nodiscard]] inline std::string_view trimBlanks(std::string_view text)
 {

@@ -16,7 +16,7 @@ namespace quillon::cli {
 
 namespace {
 
-struct Arguments {
+struct CompareArguments {
     std::string module;
     bool matchCase = false;
     bool ignoreCase = false;
@@ -29,7 +29,7 @@ struct Arguments {
     std::string diskFile;
 };
 
-void addOptions(CLI::App& app, Arguments& a)
+void addOptions(CLI::App& app, CompareArguments& a)
 {
     app.add_option("--module", a.module,
                    "compare only this module, named as LIB names it (QUILLSMP.dll; letter case "
@@ -58,7 +58,7 @@ void addOptions(CLI::App& app, Arguments& a)
 
 ExitStatus runCompareCommand(CommandContext& context)
 {
-    Arguments a;
+    CompareArguments a;
     CLI::App& app = context.parser(
         "Compares the modules of a Clarion LIB file with the DLL/EXE files on disk. Options "
         "default from section [Compare] of Quillon32.ini (UseMatchCase, UseIgnoreOrdinals, "

@@ -23,7 +23,7 @@ namespace quillon::cli {
 
 namespace {
 
-struct Arguments {
+struct ListArguments {
     std::string moduleName;
     std::string format = "text";
     std::string outFile;
@@ -93,7 +93,7 @@ std::string jsonText(const Workspace& ws, const std::optional<std::size_t>& only
 enum class WriteEnd { Written, Cancelled, Failed };
 
 /// Writes the list in its format into `sink`; `error` receives the sink's error on failure.
-WriteEnd writeList(Workspace& ws, const Arguments& a, const std::optional<std::size_t>& module,
+WriteEnd writeList(Workspace& ws, const ListArguments& a, const std::optional<std::size_t>& module,
                    reports::ExportSink& sink, Error& error)
 {
     Status written;
@@ -120,7 +120,7 @@ WriteEnd writeList(Workspace& ws, const Arguments& a, const std::optional<std::s
 
 ExitStatus runListCommand(CommandContext& context)
 {
-    Arguments a;
+    ListArguments a;
     CLI::App& app = context.parser(
         "Loads executables and Clarion LIB files as a library and writes its export list, one "
         "module as a module-definition file, or the modules and symbols as JSON.");

@@ -16,7 +16,7 @@ namespace quillon::cli {
 
 namespace {
 
-struct Arguments {
+struct LocateArguments {
     std::vector<std::string> operands;
     bool verify = false;
     bool deep = false;
@@ -45,7 +45,7 @@ std::string reportJson(const locate::LocateReport& report)
 
 ExitStatus runLocateCommand(CommandContext& context)
 {
-    Arguments a;
+    LocateArguments a;
     CLI::App& app = context.parser(
         "Locates the files behind the modules of Clarion LIB files (or named modules) and "
         "prints one line per module: module, path, bitness, the step that found it. Never "

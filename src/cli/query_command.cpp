@@ -14,7 +14,7 @@ namespace quillon::cli {
 
 namespace {
 
-struct Arguments {
+struct QueryArguments {
     std::string match = "contains";
     bool caseSensitive = false;
     bool accumulate = false;
@@ -55,7 +55,7 @@ exe::ExportListing listingOf(const QueryResultList& list)
     return listing;
 }
 
-query::SearchOptions searchOptions(const Arguments& a)
+query::SearchOptions searchOptions(const QueryArguments& a)
 {
     query::SearchOptions options;
     options.SearchString = a.keywords;
@@ -74,7 +74,7 @@ query::SearchOptions searchOptions(const Arguments& a)
 
 ExitStatus runQueryCommand(CommandContext& context)
 {
-    Arguments a;
+    QueryArguments a;
     CLI::App& app = context.parser(
         "Extracts the functions whose names match KEYWORDS from the library made of FILE... "
         "(DLLs, EXEs or Clarion LIB files). Never writes the settings file.");

@@ -20,7 +20,7 @@ namespace quillon::cli {
 
 namespace {
 
-struct Arguments {
+struct UpdateArguments {
     std::string libFile;
     std::string silentSwitch;
     std::string output;
@@ -177,11 +177,12 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
 
 ExitStatus runUpdateCommand(CommandContext& context)
 {
-    Arguments a;
+    UpdateArguments a;
     CLI::App& app = context.parser(
         "Updates a Clarion LIB file from the DLL/EXE files behind its modules: every module "
         "located (as \"quillon locate\" locates it) is reloaded from its file, the others stay as "
-        "they are, and so does a module whose file cannot be read whole or holds another module; the library is cleaned up and sorted as the settings ask and "
+        "they are, and so does a module whose file cannot be read whole or holds another module; "
+        "the library is cleaned up and sorted as the settings ask and "
         "written again, replacing the old file only when the new one is complete. Records "
         "in the settings file what the desktop program records (not with --preview).");
     asPath(app.add_option(
@@ -222,9 +223,8 @@ ExitStatus runUpdateCommand(CommandContext& context)
     useLocateOptions(context, locateOptions(context, a.priority));
     if (a.preview)
         return previewUpdate(context, a.libFile, a.json);
-    const refresh::FileUpdateResult result =
-        refresh::updateLibraryFile(ws, refresh::FileUpdateRequest{a.libFile, a.output},
-                                   CommandContext::kRunMode);
+    const refresh::FileUpdateResult result = refresh::updateLibraryFile(
+        ws, refresh::FileUpdateRequest{a.libFile, a.output}, CommandContext::kRunMode);
     context.ui().progressEnd();
     if (!report(context, result, a.json))
         return ExitStatus::WriteFailed;

@@ -13,9 +13,9 @@ namespace quillon::maintenance {
 
 namespace {
 
-constexpr std::string_view kSection = "Exceptlist";
+constexpr std::string_view kExceptSection = "Exceptlist";
 
-std::string key(std::string_view name, std::size_t n)
+std::string exceptKey(std::string_view name, std::size_t n)
 {
     return std::string(name) + std::to_string(n);
 }
@@ -69,8 +69,8 @@ void loadExceptList(Workspace& ws)
     const settings::SettingsStore::Batch batch(store);
     ws.exceptQ.entries.clear();
     for (std::size_t n = 1; n <= kMaxExceptions; ++n) {
-        const std::string module = store.readSetting(kSection, key("Modulename", n));
-        const std::string file = store.readPath(kSection, key("Filename", n));
+        const std::string module = store.readSetting(kExceptSection, exceptKey("Modulename", n));
+        const std::string file = store.readPath(kExceptSection, exceptKey("Filename", n));
         if (trimRight(module).empty() || trimRight(file).empty())
             break;
         ws.exceptQ.entries.push_back(makeExceptEntry(module, file));
@@ -83,18 +83,18 @@ void saveExceptList(Workspace& ws)
     settings::SettingsStore& store = ws.settings();
     const settings::SettingsStore::Batch batch(store);
     const std::size_t count = std::min(ws.exceptQ.entries.size(), kMaxExceptions);
-    store.writeNumber(kSection, "ListNum", static_cast<int>(count));
+    store.writeNumber(kExceptSection, "ListNum", static_cast<int>(count));
     for (std::size_t n = 1; n <= count; ++n) {
         const ExceptEntry& e = ws.exceptQ.entries[n - 1];
-        store.writeSetting(kSection, key("Modulename", n), e.MODULENAME);
-        store.writePath(kSection, key("Filename", n), e.FILENAME);
+        store.writeSetting(kExceptSection, exceptKey("Modulename", n), e.MODULENAME);
+        store.writePath(kExceptSection, exceptKey("Filename", n), e.FILENAME);
     }
     for (std::size_t n = count + 1; n <= kMaxExceptions; ++n) {
-        if (store.readSetting(kSection, key("Modulename", n)).empty() &&
-            store.readSetting(kSection, key("Filename", n)).empty())
+        if (store.readSetting(kExceptSection, exceptKey("Modulename", n)).empty() &&
+            store.readSetting(kExceptSection, exceptKey("Filename", n)).empty())
             break;
-        store.deleteSetting(kSection, key("Modulename", n));
-        store.deleteSetting(kSection, key("Filename", n));
+        store.deleteSetting(kExceptSection, exceptKey("Modulename", n));
+        store.deleteSetting(kExceptSection, exceptKey("Filename", n));
     }
 }
 
@@ -122,16 +122,16 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
     const settings::SettingsStore::Batch batch(store);
     // The pair goes after every pair already stored, so that none is overwritten even when
     // "ListNum" was left smaller than the pairs present.
-    const int listNum = store.readNumber(kSection, "ListNum", 0);
+    const int listNum = store.readNumber(kExceptSection, "ListNum", 0);
     const std::size_t n = std::max<std::size_t>(static_cast<std::size_t>(std::max(listNum, 0)),
                                                 ws.exceptQ.entries.size()) +
                           1;
     if (n > kMaxExceptions)
         return false;
     ws.exceptQ.entries.push_back(makeExceptEntry(module, name));
-    store.writeSetting(kSection, key("Modulename", n), module);
-    store.writePath(kSection, key("Filename", n), name);
-    store.writeNumber(kSection, "ListNum", static_cast<int>(n));
+    store.writeSetting(kExceptSection, exceptKey("Modulename", n), module);
+    store.writePath(kExceptSection, exceptKey("Filename", n), name);
+    store.writeNumber(kExceptSection, "ListNum", static_cast<int>(n));
     return true;
 }
 

@@ -13,9 +13,9 @@ namespace quillon::maintenance {
 
 namespace {
 
-constexpr std::string_view kSection = "Excludelist";
+constexpr std::string_view kExcludeSection = "Excludelist";
 
-std::string key(std::string_view name, std::size_t n)
+std::string excludeKey(std::string_view name, std::size_t n)
 {
     return std::string(name) + std::to_string(n);
 }
@@ -35,14 +35,15 @@ void loadExcludeList(Workspace& ws)
 void loadExcludeList(settings::SettingsStore& store, ExcludeList& list)
 {
     const settings::SettingsStore::Batch batch(store);
-    const int stored = store.readNumber(kSection, "ExcludeNum", 0);
+    const int stored = store.readNumber(kExcludeSection, "ExcludeNum", 0);
     const std::size_t n = static_cast<std::size_t>(stored) & 0xFF;
     std::vector<ExcludeEntry> entries;
     for (std::size_t i = 1; i <= n && i <= kMaxStoredExcludes; ++i) {
-        const std::string symbol = store.readSetting(kSection, key("Symbol", i));
+        const std::string symbol = store.readSetting(kExcludeSection, excludeKey("Symbol", i));
         if (trimRight(symbol).empty())
             break;
-        const int check = settings::settingNumber(store.readSetting(kSection, key("Check", i)));
+        const int check =
+            settings::settingNumber(store.readSetting(kExcludeSection, excludeKey("Check", i)));
         ExcludeEntry entry;
         entry.symbol = cutToCapacity(trimRight(symbol), kSymbolCapacity);
         // Any other value than 0 switches the entry on: the mark it gives is always 1.
@@ -71,21 +72,21 @@ void saveExcludeList(settings::SettingsStore& store, ExcludeList& list)
     }
     const std::size_t written = std::min(entries.size(), kMaxStoredExcludes);
     // The count names only the entries actually written, so that a reader never looks for more.
-    store.writeNumber(kSection, "ExcludeNum", static_cast<int>(written));
+    store.writeNumber(kExcludeSection, "ExcludeNum", static_cast<int>(written));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         entries[i].rec = static_cast<std::uint8_t>(std::min<std::size_t>(i + 1, 255));
         if (i < written) {
-            store.writeSetting(kSection, key("Symbol", i + 1), entries[i].symbol);
-            store.writeNumber(kSection, key("Check", i + 1), entries[i].check);
+            store.writeSetting(kExcludeSection, excludeKey("Symbol", i + 1), entries[i].symbol);
+            store.writeNumber(kExcludeSection, excludeKey("Check", i + 1), entries[i].check);
         }
     }
     for (std::size_t i = written + 1; i <= kMaxStoredExcludes; ++i) {
-        const std::string symbolKey = key("Symbol", i);
-        const std::string checkKey = key("Check", i);
-        if (!store.readSetting(kSection, symbolKey).empty() ||
-            !store.readSetting(kSection, checkKey).empty()) {
-            store.deleteSetting(kSection, symbolKey);
-            store.deleteSetting(kSection, checkKey);
+        const std::string symbolKey = excludeKey("Symbol", i);
+        const std::string checkKey = excludeKey("Check", i);
+        if (!store.readSetting(kExcludeSection, symbolKey).empty() ||
+            !store.readSetting(kExcludeSection, checkKey).empty()) {
+            store.deleteSetting(kExcludeSection, symbolKey);
+            store.deleteSetting(kExcludeSection, checkKey);
         }
     }
     list.assign(std::move(entries));

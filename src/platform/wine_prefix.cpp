@@ -1,6 +1,7 @@
 // Windows folders and profile files, and the Wine prefix that stands in for them off Windows.
 #include "platform/wine_prefix.h"
 
+#include "base/ascii_text.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/native_path.h"
@@ -15,11 +16,6 @@
 namespace quillon::platform {
 
 namespace {
-
-bool isBlank(std::string_view s)
-{
-    return s.find_first_not_of(' ') == std::string_view::npos;
-}
 
 std::string existingFolder(const FileSystem& files, const std::string& folder)
 {

@@ -12,20 +12,20 @@ namespace {
 
 /// Words of the language, structure names and data types: none is a procedure's label.
 constexpr auto kReservedWords = std::to_array<std::string_view>({
-    "ACCEPT",    "AND",       "ANY",        "APPLICATION", "ASSERT",    "ASTRING",   "BEGIN",
-    "BFLOAT4",   "BFLOAT8",   "BREAK",      "BSTRING",     "BY",        "BYTE",      "CASE",
-    "CHOOSE",    "CLASS",     "CODE",       "COMPILE",     "CSTRING",   "CYCLE",     "DATA",
-    "DATE",      "DECIMAL",   "DETAIL",     "DO",          "ELSE",      "ELSIF",     "END",
-    "EQUATE",    "EXECUTE",   "EXIT",       "FILE",        "FOOTER",    "FORM",      "FUNCTION",
-    "GOTO",      "GROUP",     "HEADER",     "IF",          "IMPLEMENTS", "INCLUDE",  "INTERFACE",
-    "ITEM",      "ITEMIZE",   "JOIN",       "LIKE",        "LONG",      "LOOP",      "MAP",
-    "MEMBER",    "MENU",      "MENUBAR",    "MODULE",      "NEW",       "NOT",       "NULL",
-    "OF",        "OLECONTROL", "OMIT",      "OPTION",      "OR",        "OROF",      "PARENT",
-    "PDECIMAL",  "PROCEDURE", "PROGRAM",    "PSTRING",     "QUEUE",     "REAL",      "RECORD",
-    "REPORT",    "RETURN",    "ROUTINE",    "ROW",         "SECTION",   "SELF",      "SHEET",
-    "SHORT",     "SIGNED",    "SREAL",      "STRING",      "TAB",       "TABLE",     "THEN",
-    "TIME",      "TIMES",     "TO",         "TOOLBAR",     "ULONG",     "UNSIGNED",  "UNTIL",
-    "USHORT",    "VIEW",      "WHILE",      "WINDOW",      "XOR",
+    "ACCEPT",   "AND",        "ANY",     "APPLICATION", "ASSERT",     "ASTRING",  "BEGIN",
+    "BFLOAT4",  "BFLOAT8",    "BREAK",   "BSTRING",     "BY",         "BYTE",     "CASE",
+    "CHOOSE",   "CLASS",      "CODE",    "COMPILE",     "CSTRING",    "CYCLE",    "DATA",
+    "DATE",     "DECIMAL",    "DETAIL",  "DO",          "ELSE",       "ELSIF",    "END",
+    "EQUATE",   "EXECUTE",    "EXIT",    "FILE",        "FOOTER",     "FORM",     "FUNCTION",
+    "GOTO",     "GROUP",      "HEADER",  "IF",          "IMPLEMENTS", "INCLUDE",  "INTERFACE",
+    "ITEM",     "ITEMIZE",    "JOIN",    "LIKE",        "LONG",       "LOOP",     "MAP",
+    "MEMBER",   "MENU",       "MENUBAR", "MODULE",      "NEW",        "NOT",      "NULL",
+    "OF",       "OLECONTROL", "OMIT",    "OPTION",      "OR",         "OROF",     "PARENT",
+    "PDECIMAL", "PROCEDURE",  "PROGRAM", "PSTRING",     "QUEUE",      "REAL",     "RECORD",
+    "REPORT",   "RETURN",     "ROUTINE", "ROW",         "SECTION",    "SELF",     "SHEET",
+    "SHORT",    "SIGNED",     "SREAL",   "STRING",      "TAB",        "TABLE",    "THEN",
+    "TIME",     "TIMES",      "TO",      "TOOLBAR",     "ULONG",      "UNSIGNED", "UNTIL",
+    "USHORT",   "VIEW",       "WHILE",   "WINDOW",      "XOR",
 });
 
 bool isLabelCharacter(char c)
@@ -94,9 +94,17 @@ std::string ClarionLabels::make(std::string_view name)
     std::string label = labelCharacters(withoutTemplateArguments(name));
     if (isClarionReservedWord(label))
         label += '_';
+    // A label taken already gets the lowest number not taken. Taken labels stay taken, so the
+    // search for the next copy goes on where the last one ended: a name exported by thousands of
+    // modules costs one try per copy, not one per copy before it.
+    const std::string key = upperCase(label);
     std::string candidate = label;
-    for (int number = 2; m_taken.count(upperCase(candidate)) != 0; ++number)
-        candidate = label + '_' + std::to_string(number);
+    if (m_taken.count(key) != 0) {
+        int& number = m_nextNumber.try_emplace(key, 2).first->second;
+        do
+            candidate = label + '_' + std::to_string(number++);
+        while (m_taken.count(upperCase(candidate)) != 0);
+    }
     m_taken.insert(upperCase(candidate));
     return candidate;
 }

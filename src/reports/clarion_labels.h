@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace quillon::reports {
@@ -18,7 +19,8 @@ public:
     [[nodiscard]] std::string make(std::string_view name);
 
 private:
-    std::unordered_set<std::string> m_taken;  // upper-cased
+    std::unordered_set<std::string> m_taken;            // upper-cased
+    std::unordered_map<std::string, int> m_nextNumber;  // upper-cased label: number to try next
 };
 
 /// True for a word Clarion does not take as the label of a procedure (letter case ignored).

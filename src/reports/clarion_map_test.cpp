@@ -34,8 +34,8 @@ std::vector<MapModule> sampleModules()
                    "getversion", "It's<{odd}>"}},
         MapModule{"MSCPP.DLL",
                   {"?foo@@YGHPBDH@Z", "?Sum@@YANNN@Z", "?Open@File@@QAEHPBD@Z",
-                   "?Create@File@@SAPAV1@PBD@Z", "?Big@@YA_JXZ", "?Log@@YAXPBDZZ",
-                   "?gValue@@3HA", "??_7File@@6B@", "?Color@@YAXW4Shade@@PAPAD@Z", "?@@@"}},
+                   "?Create@File@@SAPAV1@PBD@Z", "?Big@@YA_JXZ", "?Log@@YAXPBDZZ", "?gValue@@3HA",
+                   "??_7File@@6B@", "?Color@@YAXW4Shade@@PAPAD@Z", "?@@@"}},
         MapModule{"GNUCPP.DLL",
                   {"_Z3addii", "_Z4stepPs@4", "_ZN4File4openEPKc", "_Z3fooIiEvT_",
                    "_Z5pointP5Point", "_Z4areaRK5Shape", "_Z5whole5Point"}},
@@ -113,6 +113,14 @@ TEST(ClarionMap, LabelsAreValidUniqueAndNoReservedWords)
     EXPECT_EQ(labels.make("Loop"), "Loop_");
     EXPECT_EQ(labels.make("::"), "Export");
     EXPECT_EQ(labels.make("caf\xE9"), "caf");
+    // Copies of a name take the lowest numbers free, whatever the letter case of each copy.
+    EXPECT_EQ(labels.make("Sleep_3"), "Sleep_3");
+    EXPECT_EQ(labels.make("Sleep"), "Sleep");
+    EXPECT_EQ(labels.make("sleep"), "sleep_2");
+    EXPECT_EQ(labels.make("SLEEP"), "SLEEP_4");
+    for (int n = 5; n <= 1000; ++n)
+        ASSERT_EQ(labels.make("Sleep"), "Sleep_" + std::to_string(n));
+    EXPECT_EQ(labels.make("Sleep_1000"), "Sleep_1000_2");
     EXPECT_TRUE(isClarionReservedWord("procedure"));
     EXPECT_FALSE(isClarionReservedWord("Open"));
     EXPECT_EQ(clarionString("It's <1>{2}"), "'It''s <<1>{{2}'");

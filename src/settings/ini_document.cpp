@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/ascii_text.h"
 #include "base/text_encoding.h"
 
 namespace quillon::settings {
@@ -28,11 +29,6 @@ bool equalNoCase(std::string_view a, std::string_view b)
                return std::toupper(static_cast<unsigned char>(x)) ==
                       std::toupper(static_cast<unsigned char>(y));
            });
-}
-
-bool isBlank(std::string_view s)
-{
-    return s.find_first_not_of(' ') == std::string_view::npos;
 }
 
 void appendUtf8(std::string& out, unsigned c)

@@ -8,15 +8,6 @@
 
 namespace quillon::settings {
 
-namespace {
-
-bool isBlank(std::string_view s)
-{
-    return trimRight(s).empty();
-}
-
-}  // namespace
-
 int clampCount(int value)
 {
     return std::clamp(value, 0, 255);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <random>
 
+#include "base/ascii_text.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -12,11 +13,6 @@
 namespace quillon::settings {
 
 namespace {
-
-bool isBlank(std::string_view s)
-{
-    return s.find_first_not_of(' ') == std::string_view::npos;
-}
 
 std::string trimmedRight(std::string s)
 {
@@ -30,9 +26,9 @@ std::string trimmedRight(std::string s)
 bool canCreateFileIn(platform::FileSystem& files, const std::string& folder)
 {
     std::random_device device;
-    std::mt19937 random(device() ^ static_cast<unsigned>(std::chrono::steady_clock::now()
-                                                             .time_since_epoch()
-                                                             .count()));
+    std::mt19937 random(
+        device() ^
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     for (int attempt = 0; attempt < 8; ++attempt) {
         const std::string probe =
             folder + kSettingsFileName + "." + std::to_string(random() % 1000000) + ".tmp";

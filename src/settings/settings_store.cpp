@@ -15,11 +15,6 @@ namespace quillon::settings {
 
 namespace {
 
-bool isBlank(std::string_view s)
-{
-    return s.find_first_not_of(' ') == std::string_view::npos;
-}
-
 /// Whether `line` holds a key formed from `stem` (in any letter case) and a decimal index.
 bool isNumberedKey(std::string_view line, std::string_view stem)
 {
@@ -187,8 +182,7 @@ std::string SettingsStore::readPath(std::string_view section, std::string_view k
     return stored ? platform::pathFromSettings(*stored) : std::string(defaultValue);
 }
 
-void SettingsStore::writePath(std::string_view section, std::string_view key,
-                              std::string_view path)
+void SettingsStore::writePath(std::string_view section, std::string_view key, std::string_view path)
 {
     writeSetting(section, key, platform::pathForSettings(path));
 }

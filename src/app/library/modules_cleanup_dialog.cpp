@@ -7,16 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/qt_ui.h"
 #include "maintenance/maintenance_messages.h"
 
 namespace quillon::app {
-
-namespace {
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-}  // namespace
 
 ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
                                            const maintenance::ModulesCleanupChoices& choices,
@@ -24,10 +18,10 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
     : QDialog(parent), m_ws(ws)
 {
     setObjectName("P419$OPTWIN");
-    setWindowTitle(text(maintenance::kModulesCleanupTitle));
+    setWindowTitle(fromUtf8(maintenance::kModulesCleanupTitle));
     auto* layout = new QVBoxLayout(this);
     auto box = [&](std::string_view label, bool checked, bool enabled) {
-        auto* b = new QCheckBox(text(label), this);
+        auto* b = new QCheckBox(fromUtf8(label), this);
         b->setChecked(checked && enabled);
         b->setEnabled(enabled);
         layout->addWidget(b);
@@ -49,11 +43,11 @@ ModulesCleanupDialog::ModulesCleanupDialog(const Workspace& ws,
         "\"Remove duplicated modules\" for the third.");
     layout->addWidget(m_hint);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* options =
-        buttons->addButton(text(maintenance::kButtonCleanupOptions), QDialogButtonBox::ActionRole);
+    QPushButton* options = buttons->addButton(fromUtf8(maintenance::kButtonCleanupOptions),
+                                              QDialogButtonBox::ActionRole);
     options->setObjectName("cleanupOptions");
     connect(options, &QPushButton::clicked, this, [this] { openOptions(0); });
-    QPushButton* autolocate = buttons->addButton(text(maintenance::kButtonAutolocateOptions),
+    QPushButton* autolocate = buttons->addButton(fromUtf8(maintenance::kButtonAutolocateOptions),
                                                  QDialogButtonBox::ActionRole);
     autolocate->setObjectName("autolocateOptions");
     connect(autolocate, &QPushButton::clicked, this, [this] { openOptions(1); });

@@ -6,26 +6,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/qt_ui.h"
 #include "maintenance/maintenance_messages.h"
 
 namespace quillon::app {
-
-namespace {
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-}  // namespace
 
 SymbolsCleanupDialog::SymbolsCleanupDialog(const maintenance::SymbolsCleanupChoices& choices,
                                            QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("P420$OPTWIN");
-    setWindowTitle(text(maintenance::kSymbolsCleanupTitle));
+    setWindowTitle(fromUtf8(maintenance::kSymbolsCleanupTitle));
     auto* layout = new QVBoxLayout(this);
     auto box = [&](std::string_view label, bool checked) {
-        auto* b = new QCheckBox(text(label), this);
+        auto* b = new QCheckBox(fromUtf8(label), this);
         b->setChecked(checked);
         layout->addWidget(b);
         return b;
@@ -35,11 +29,12 @@ SymbolsCleanupDialog::SymbolsCleanupDialog(const maintenance::SymbolsCleanupChoi
     m_remove = box(maintenance::kBoxRemoveMarked, choices.Cleanup);
     m_report = box(maintenance::kBoxShowReport, choices.ShowReport);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* options =
-        buttons->addButton(text(maintenance::kButtonCleanupOptions), QDialogButtonBox::ActionRole);
+    QPushButton* options = buttons->addButton(fromUtf8(maintenance::kButtonCleanupOptions),
+                                              QDialogButtonBox::ActionRole);
     options->setObjectName("cleanupOptions");
     connect(options, &QPushButton::clicked, this, [this] { openOptions(); });
-    buttons->addButton(text(maintenance::kButtonStartSymbolsCleanup), QDialogButtonBox::AcceptRole);
+    buttons->addButton(fromUtf8(maintenance::kButtonStartSymbolsCleanup),
+                       QDialogButtonBox::AcceptRole);
     buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

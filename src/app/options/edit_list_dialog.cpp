@@ -23,11 +23,6 @@ namespace m = maintenance;
 
 namespace {
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 constexpr const char* kFileFilters =
     "Program files (*.dll;*.exe;*.drv)|*.dll;*.exe;*.drv|"
     "Library files (*.lib)|*.lib|All files (*.*)|*.*";
@@ -40,9 +35,9 @@ EditListDialog::EditListDialog(Workspace& ws, m::EditListKind kind, std::string 
 {
     const bool favorites = kind == m::EditListKind::Favorites;
     setObjectName("P364$LISTWINDOW");
-    setWindowTitle(text(favorites ? m::kFavoritesCaption : m::kExceptionsCaption));
+    setWindowTitle(fromUtf8(favorites ? m::kFavoritesCaption : m::kExceptionsCaption));
     auto* layout = new QVBoxLayout(this);
-    auto* hint = new QLabel(text(favorites ? m::kFavoritesHint : m::kExceptionsHint), this);
+    auto* hint = new QLabel(fromUtf8(favorites ? m::kFavoritesHint : m::kExceptionsHint), this);
     hint->setObjectName("hint");
     layout->addWidget(hint);
     m_list = new QTreeWidget(this);

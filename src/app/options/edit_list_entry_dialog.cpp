@@ -19,10 +19,6 @@ namespace {
 constexpr int kModuleLength = 255;
 constexpr int kFileLength = 260;
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 }  // namespace
 
 EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool add,
@@ -32,7 +28,7 @@ EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool ad
 {
     namespace m = maintenance;
     setObjectName("P364$EDITLISTWINDOW");
-    setWindowTitle(text(add ? m::kEntryAddCaption : m::kEntryEditCaption));
+    setWindowTitle(fromUtf8(add ? m::kEntryAddCaption : m::kEntryEditCaption));
     const bool favorites = kind == m::EditListKind::Favorites;
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -41,7 +37,7 @@ EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool ad
     m_module->setMaxLength(kModuleLength);
     // A favourite's module column is its file's name, shown only.
     m_module->setEnabled(!favorites);
-    auto* moduleLabel = new QLabel(text(add ? m::kEntryAddModule : m::kEntryEditModule), this);
+    auto* moduleLabel = new QLabel(fromUtf8(add ? m::kEntryAddModule : m::kEntryEditModule), this);
     moduleLabel->setBuddy(m_module);
     grid->addWidget(moduleLabel, 0, 0, 1, 2);
     grid->addWidget(m_module, 1, 0, 1, 2);
@@ -49,8 +45,8 @@ EditListEntryDialog::EditListEntryDialog(maintenance::EditListKind kind, bool ad
     m_file->setObjectName("fileName");
     m_file->setMaxLength(kFileLength);
     m_file->setMinimumWidth(m_file->fontMetrics().averageCharWidth() * 50);
-    m_file->setToolTip(text(favorites ? m::kFavoritesHint : m::kExceptionsHint));
-    auto* fileLabel = new QLabel(text(add ? m::kEntryAddFile : m::kEntryEditFile), this);
+    m_file->setToolTip(fromUtf8(favorites ? m::kFavoritesHint : m::kExceptionsHint));
+    auto* fileLabel = new QLabel(fromUtf8(add ? m::kEntryAddFile : m::kEntryEditFile), this);
     fileLabel->setBuddy(m_file);
     grid->addWidget(fileLabel, 2, 0, 1, 2);
     grid->addWidget(m_file, 3, 0);

@@ -249,8 +249,9 @@ ui::MessageBox clarionNotDetectedMessage(bool binFound, bool libFound)
             "    No installed Clarion product was found.|"
             "    WIN.INI names none whose folders exist on this computer.|";
     } else {
-        box.text = std::string("    The ") + (binFound ? "LIB" : "BIN") +
-                   " folder of the installed Clarion product was not found.|";
+        box.text = "    The ";
+        box.text += binFound ? "LIB" : "BIN";
+        box.text += " folder of the installed Clarion product was not found.|";
     }
     box.text += "    The folder fields that were not found keep what they held.";
     return box;

@@ -9,16 +9,12 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/icon_set.h"
+#include "app/widgets/qt_ui.h"
 
 namespace quillon::app {
 
 namespace {
 constexpr int kCheckedRole = Qt::UserRole + 1;
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void showChecked(QListWidgetItem* item, bool checked)
 {
@@ -30,15 +26,15 @@ void showChecked(QListWidgetItem* item, bool checked)
 HistoryCleanupDialog::HistoryCleanupDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("historyCleanup");
-    setWindowTitle(text(settings::kHistoryCleanupTitle));
+    setWindowTitle(fromUtf8(settings::kHistoryCleanupTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(text(settings::kHistoryCleanupPrompt), this);
+    auto* prompt = new QLabel(fromUtf8(settings::kHistoryCleanupPrompt), this);
     layout->addWidget(prompt);
     m_list = new QListWidget(this);
     m_list->setObjectName("historyItems");
     m_list->setIconSize(QSize(16, 16));
     for (std::string_view entry : settings::kHistoryItemTexts)
-        showChecked(new QListWidgetItem(text(entry), m_list), false);
+        showChecked(new QListWidgetItem(fromUtf8(entry), m_list), false);
     const int rowHeight = m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : 18;
     m_list->setMinimumHeight(rowHeight * static_cast<int>(settings::kHistoryItemCount) +
                              2 * m_list->frameWidth() + 4);

@@ -109,6 +109,11 @@ bool belongsToModal(QObject* watched, const QWidget* modal)
 
 }  // namespace
 
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString fromCp1252(std::string_view text)
 {
     return QString::fromStdString(textWithPathsToUtf8(text));

@@ -33,6 +33,8 @@ struct RenderedMessage {
 
 /// Converts a core message box for display: Windows-1252 to Unicode, "|" to line breaks.
 [[nodiscard]] RenderedMessage renderMessage(const ui::MessageBox& box);
+/// A UTF-8 text as a QString.
+[[nodiscard]] QString fromUtf8(std::string_view text);
 /// A Windows-1252 text of the core as a QString; the file names it carries are UTF-8.
 [[nodiscard]] QString fromCp1252(std::string_view text);
 /// A QString as Windows-1252 bytes for the core.
