@@ -33,6 +33,12 @@ function(quillon_precompile_headers target)
         list(APPEND headers ${QUILLON_PCH_${set}})
     endforeach()
     target_precompile_headers(${target} PRIVATE ${headers})
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+        # GCC 12 no longer takes <string> for a system header when it comes from a precompiled
+        # header, so its false warnings about std::string when optimizing (its bugs 105329 and
+        # 105651) are no longer silenced there.
+        target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow)
+    endif()
 endfunction()
 
 function(quillon_unity_build target)
