@@ -12,20 +12,20 @@ namespace {
 
 /// Words of the language, structure names and data types: none is a procedure's label.
 constexpr auto kReservedWords = std::to_array<std::string_view>({
-    "ACCEPT",   "AND",        "ANY",     "APPLICATION", "ASSERT",     "ASTRING",  "BEGIN",
-    "BFLOAT4",  "BFLOAT8",    "BREAK",   "BSTRING",     "BY",         "BYTE",     "CASE",
-    "CHOOSE",   "CLASS",      "CODE",    "COMPILE",     "CSTRING",    "CYCLE",    "DATA",
-    "DATE",     "DECIMAL",    "DETAIL",  "DO",          "ELSE",       "ELSIF",    "END",
-    "EQUATE",   "EXECUTE",    "EXIT",    "FILE",        "FOOTER",     "FORM",     "FUNCTION",
-    "GOTO",     "GROUP",      "HEADER",  "IF",          "IMPLEMENTS", "INCLUDE",  "INTERFACE",
-    "ITEM",     "ITEMIZE",    "JOIN",    "LIKE",        "LONG",       "LOOP",     "MAP",
-    "MEMBER",   "MENU",       "MENUBAR", "MODULE",      "NEW",        "NOT",      "NULL",
-    "OF",       "OLECONTROL", "OMIT",    "OPTION",      "OR",         "OROF",     "PARENT",
-    "PDECIMAL", "PROCEDURE",  "PROGRAM", "PSTRING",     "QUEUE",      "REAL",     "RECORD",
-    "REPORT",   "RETURN",     "ROUTINE", "ROW",         "SECTION",    "SELF",     "SHEET",
-    "SHORT",    "SIGNED",     "SREAL",   "STRING",      "TAB",        "TABLE",    "THEN",
-    "TIME",     "TIMES",      "TO",      "TOOLBAR",     "ULONG",      "UNSIGNED", "UNTIL",
-    "USHORT",   "VIEW",       "WHILE",   "WINDOW",      "XOR",
+    "ACCEPT",    "AND",       "ANY",        "APPLICATION", "ASSERT",    "ASTRING",   "BEGIN",
+    "BFLOAT4",   "BFLOAT8",   "BREAK",      "BSTRING",     "BY",        "BYTE",      "CASE",
+    "CHOOSE",    "CLASS",     "CODE",       "COMPILE",     "CSTRING",   "CYCLE",     "DATA",
+    "DATE",      "DECIMAL",   "DETAIL",     "DO",          "ELSE",      "ELSIF",     "END",
+    "EQUATE",    "EXECUTE",   "EXIT",       "FILE",        "FOOTER",    "FORM",      "FUNCTION",
+    "GOTO",      "GROUP",     "HEADER",     "IF",          "IMPLEMENTS", "INCLUDE",  "INTERFACE",
+    "ITEM",      "ITEMIZE",   "JOIN",       "LIKE",        "LONG",      "LOOP",      "MAP",
+    "MEMBER",    "MENU",      "MENUBAR",    "MODULE",      "NEW",       "NOT",       "NULL",
+    "OF",        "OLECONTROL", "OMIT",      "OPTION",      "OR",        "OROF",      "PARENT",
+    "PDECIMAL",  "PROCEDURE", "PROGRAM",    "PSTRING",     "QUEUE",     "REAL",      "RECORD",
+    "REPORT",    "RETURN",    "ROUTINE",    "ROW",         "SECTION",   "SELF",      "SHEET",
+    "SHORT",     "SIGNED",    "SREAL",      "STRING",      "TAB",       "TABLE",     "THEN",
+    "TIME",      "TIMES",     "TO",         "TOOLBAR",     "ULONG",     "UNSIGNED",  "UNTIL",
+    "USHORT",    "VIEW",      "WHILE",      "WINDOW",      "XOR",
 });
 
 bool isLabelCharacter(char c)
