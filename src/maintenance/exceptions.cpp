@@ -15,11 +15,6 @@ namespace {
 
 constexpr std::string_view kExceptSection = "Exceptlist";
 
-std::string exceptKey(std::string_view name, std::size_t n)
-{
-    return std::string(name) + std::to_string(n);
-}
-
 /// The file name without its folder ("/" and "\" both end a folder; "X:" a drive).
 std::string_view withoutFolder(std::string_view path)
 {
@@ -69,8 +64,8 @@ void loadExceptList(Workspace& ws)
     const settings::SettingsStore::Batch batch(store);
     ws.exceptQ.entries.clear();
     for (std::size_t n = 1; n <= kMaxExceptions; ++n) {
-        const std::string module = store.readSetting(kExceptSection, exceptKey("Modulename", n));
-        const std::string file = store.readPath(kExceptSection, exceptKey("Filename", n));
+        const std::string module = store.readSetting(kExceptSection, numberedKey("Modulename", n));
+        const std::string file = store.readPath(kExceptSection, numberedKey("Filename", n));
         if (trimRight(module).empty() || trimRight(file).empty())
             break;
         ws.exceptQ.entries.push_back(makeExceptEntry(module, file));
@@ -86,15 +81,15 @@ void saveExceptList(Workspace& ws)
     store.writeNumber(kExceptSection, "ListNum", static_cast<int>(count));
     for (std::size_t n = 1; n <= count; ++n) {
         const ExceptEntry& e = ws.exceptQ.entries[n - 1];
-        store.writeSetting(kExceptSection, exceptKey("Modulename", n), e.MODULENAME);
-        store.writePath(kExceptSection, exceptKey("Filename", n), e.FILENAME);
+        store.writeSetting(kExceptSection, numberedKey("Modulename", n), e.MODULENAME);
+        store.writePath(kExceptSection, numberedKey("Filename", n), e.FILENAME);
     }
     for (std::size_t n = count + 1; n <= kMaxExceptions; ++n) {
-        if (store.readSetting(kExceptSection, exceptKey("Modulename", n)).empty() &&
-            store.readSetting(kExceptSection, exceptKey("Filename", n)).empty())
+        if (store.readSetting(kExceptSection, numberedKey("Modulename", n)).empty() &&
+            store.readSetting(kExceptSection, numberedKey("Filename", n)).empty())
             break;
-        store.deleteSetting(kExceptSection, exceptKey("Modulename", n));
-        store.deleteSetting(kExceptSection, exceptKey("Filename", n));
+        store.deleteSetting(kExceptSection, numberedKey("Modulename", n));
+        store.deleteSetting(kExceptSection, numberedKey("Filename", n));
     }
 }
 
@@ -129,8 +124,8 @@ bool addExceptionForFile(Workspace& ws, std::string_view moduleName, std::string
     if (n > kMaxExceptions)
         return false;
     ws.exceptQ.entries.push_back(makeExceptEntry(module, name));
-    store.writeSetting(kExceptSection, exceptKey("Modulename", n), module);
-    store.writePath(kExceptSection, exceptKey("Filename", n), name);
+    store.writeSetting(kExceptSection, numberedKey("Modulename", n), module);
+    store.writePath(kExceptSection, numberedKey("Filename", n), name);
     store.writeNumber(kExceptSection, "ListNum", static_cast<int>(n));
     return true;
 }

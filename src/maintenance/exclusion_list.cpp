@@ -15,11 +15,6 @@ namespace {
 
 constexpr std::string_view kExcludeSection = "Excludelist";
 
-std::string excludeKey(std::string_view name, std::size_t n)
-{
-    return std::string(name) + std::to_string(n);
-}
-
 std::uint8_t checkValue(bool check)
 {
     return check ? 1 : 0;
@@ -39,11 +34,11 @@ void loadExcludeList(settings::SettingsStore& store, ExcludeList& list)
     const std::size_t n = static_cast<std::size_t>(stored) & 0xFF;
     std::vector<ExcludeEntry> entries;
     for (std::size_t i = 1; i <= n && i <= kMaxStoredExcludes; ++i) {
-        const std::string symbol = store.readSetting(kExcludeSection, excludeKey("Symbol", i));
+        const std::string symbol = store.readSetting(kExcludeSection, numberedKey("Symbol", i));
         if (trimRight(symbol).empty())
             break;
         const int check =
-            settings::settingNumber(store.readSetting(kExcludeSection, excludeKey("Check", i)));
+            settings::settingNumber(store.readSetting(kExcludeSection, numberedKey("Check", i)));
         ExcludeEntry entry;
         entry.symbol = cutToCapacity(trimRight(symbol), kSymbolCapacity);
         // Any other value than 0 switches the entry on: the mark it gives is always 1.
@@ -76,13 +71,13 @@ void saveExcludeList(settings::SettingsStore& store, ExcludeList& list)
     for (std::size_t i = 0; i < entries.size(); ++i) {
         entries[i].rec = static_cast<std::uint8_t>(std::min<std::size_t>(i + 1, 255));
         if (i < written) {
-            store.writeSetting(kExcludeSection, excludeKey("Symbol", i + 1), entries[i].symbol);
-            store.writeNumber(kExcludeSection, excludeKey("Check", i + 1), entries[i].check);
+            store.writeSetting(kExcludeSection, numberedKey("Symbol", i + 1), entries[i].symbol);
+            store.writeNumber(kExcludeSection, numberedKey("Check", i + 1), entries[i].check);
         }
     }
     for (std::size_t i = written + 1; i <= kMaxStoredExcludes; ++i) {
-        const std::string symbolKey = excludeKey("Symbol", i);
-        const std::string checkKey = excludeKey("Check", i);
+        const std::string symbolKey = numberedKey("Symbol", i);
+        const std::string checkKey = numberedKey("Check", i);
         if (!store.readSetting(kExcludeSection, symbolKey).empty() ||
             !store.readSetting(kExcludeSection, checkKey).empty()) {
             store.deleteSetting(kExcludeSection, symbolKey);

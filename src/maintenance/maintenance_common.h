@@ -1,7 +1,9 @@
 // Small helpers the maintenance operations share: status texts, name keys, module lookup.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +18,12 @@ inline void showStatus(Workspace& ws, int pane, std::string_view text)
 {
     if (ws.options.UseStatusBar)
         ws.ui().status(pane, text);
+}
+
+/// The settings key of entry `n` of a numbered list: `name` followed by `n` ("Symbol3").
+[[nodiscard]] inline std::string numberedKey(std::string_view name, std::size_t n)
+{
+    return std::string(name) + std::to_string(n);
 }
 
 /// True when `a` and `b` are equal ignoring letter case and trailing blanks.

@@ -126,7 +126,7 @@ std::string toCp1252(const QString& text)
 
 QString fromPath(std::string_view path)
 {
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    return fromUtf8(path);
 }
 
 std::string toPath(const QString& path)
