@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cli/batch_command.h"
+#include "cli/cleanup_command.h"
 #include "cli/compare_command.h"
 #include "cli/exceptions_command.h"
 #include "cli/exports_command.h"
@@ -28,6 +29,9 @@ constexpr std::array kCommands{
     Command{"locate", "where the DLLs behind the modules of LIB files are", runLocateCommand},
     Command{"compare", "what changed in the DLLs since a LIB file was made", runCompareCommand},
     Command{"update", "a LIB file refreshed from the DLLs behind its modules", runUpdateCommand},
+    Command{"cleanup",
+            "a LIB file cleaned of duplicate, excluded, inconsistent and unlocated entries",
+            runCleanupCommand},
     Command{"exceptions", "the module names found in files of another name ([Exceptlist])",
             runExceptionsCommand},
 };

@@ -74,6 +74,22 @@ constexpr std::array kMeanings{
                   "the LIB file was written, but modules whose DLL could not be read whole or "
                   "gave no names were kept as they were"},
 
+    StatusMeaning{"cleanup", Success,
+                  "the LIB file was written, or nothing was to be removed and it was left "
+                  "untouched (with --preview: what would go was listed)"},
+    StatusMeaning{"cleanup", Usage,
+                  "usage error; also no step named while the settings switch no cleanup on, or "
+                  "--inconsistent without a bitness"},
+    StatusMeaning{"cleanup", NoNames,
+                  "FILE.LIB holds no import definitions, or nothing would be left (nothing "
+                  "written)"},
+    StatusMeaning{"cleanup", NotFound, "FILE.LIB was not found (nothing written)"},
+    StatusMeaning{"cleanup", Cancelled, "cancelled with Ctrl+C (nothing written)"},
+    StatusMeaning{"cleanup", WriteFailed,
+                  "writing the LIB file or standard output failed (the old LIB file is kept)"},
+    StatusMeaning{"cleanup", NotLibFile,
+                  "FILE.LIB or OUT.LIB is not named as a LIB file (nothing read or written)"},
+
     StatusMeaning{"exceptions", Success,
                   "done; the list is printed (an import that found nothing new writes nothing)"},
     StatusMeaning{"exceptions", Failed,

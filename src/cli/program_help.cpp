@@ -57,10 +57,10 @@ one in the folder named by --settings or by the environment variable
 QUILLON_SETTINGS_DIR; the key ProgFolder of [Folders] there may redirect once
 to another folder's file.
 
-The batch form and "update" record what the desktop program records
+The batch form, "update" and "cleanup" record what the desktop program records
 (LastAddFolder, module names found in files of another name); exports, list,
-map, query, compare, locate, update --preview and "exceptions list" never write
-the settings file.
+map, query, compare, locate, update --preview, cleanup --preview and
+"exceptions list" never write the settings file.
 
 Keys of [Options] that steer a run (default in brackets): UseLIBSortOrder [0]
 (0 current, 1 symbol names, 2 ordinals, 3 file order), UseBitCheck [0] (2
@@ -70,9 +70,9 @@ remove inconsistent modules, 3 also unlocated ones), UseBitCheckDuplicates [0]
 excluded and duplicate symbols), UseNoMessages [0] (no result message),
 UseLongAdd [1].
 
-Locating the DLLs behind modules (locate, compare, update) reads the [Folders]
-keys UsePriorityPath and FirstFolder (a first folder to search; --priority does
-the same for one run), UseOnlyPriorityPath, UseOnlySourcePath,
+Locating the DLLs behind modules (locate, compare, update, cleanup) reads the
+[Folders] keys UsePriorityPath and FirstFolder (a first folder to search;
+--priority does the same for one run), UseOnlyPriorityPath, UseOnlySourcePath,
 UseOnlyEnvironmentPath, UseRelaxedAutolocate [1], UseVerifyOSAutolocate,
 UseAutolocateDeep and UseOnlyDLLAutolocate (all [0] but where given), the pairs
 of [Exceptlist], PATH and the Wine prefix ($WINEPREFIX, default ~/.wine).

@@ -88,6 +88,10 @@ std::vector<CommandCase> cases(const Scene& s)
         {"locate", std::vector<std::string>{s.missingLib}, NotFound, {s.lib}},
         {"compare", std::vector<std::string>{s.missingLib}, CompareError, {s.lib, s.dll}},
         {"update", std::vector<std::string>{s.missingLib}, NotFound, {"--preview", s.lib}},
+        {"cleanup",
+         std::vector<std::string>{"--duplicates", s.missingLib},
+         NotFound,
+         {"--excluded", "--json", "--preview", s.lib}},
         {"exceptions", std::nullopt, Success, {"list"}},
         {"exceptions",
          std::vector<std::string>{"import", "--system-ini", s.missing},
@@ -203,6 +207,8 @@ TEST(Program, CtrlCStopsEveryCommandWithItsStatusAndNoOutput)
             c.work.insert(c.work.begin(), "--save=" + s.out);
         if (c.name == "update")
             c.work = {s.lib};
+        if (c.name == "cleanup")
+            c.work = {"--excluded", s.lib};
         if (c.name == "exceptions" && c.readOnly)
             c.work = {"add", "KERNEL", "KRNL386.EXE"};
     }

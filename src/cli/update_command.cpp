@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "base/ascii_text.h"
 #include "base/text_encoding.h"
+#include "cli/lib_file_run.h"
 #include "cli/locate_setup.h"
-#include "platform/native_path.h"
-#include "program/command_line.h"
 #include "refresh/library_file_update.h"
 #include "refresh/update_preview.h"
 #include "reports/compare_settings.h"
@@ -20,67 +18,22 @@ namespace quillon::cli {
 
 namespace {
 
-struct UpdateArguments {
-    std::string libFile;
-    std::string silentSwitch;
-    std::string output;
+struct UpdateArguments : LibFileArguments {
     std::vector<std::string> priority;
     bool json = false;
     bool preview = false;
 };
 
-const char* outcomeName(BatchOutcome outcome)
-{
-    switch (outcome) {
-        case BatchOutcome::Saved:
-            return "written";
-        case BatchOutcome::NoNames:
-            return "no import definitions";
-        case BatchOutcome::NotLocated:
-            return "not written";
-        case BatchOutcome::Cancelled:
-            return "cancelled";
-        case BatchOutcome::OpenFileError:
-        case BatchOutcome::WriteFailed:
-            return "write failed";
-    }
-    return "";
-}
-
-std::string jsonOf(const nlohmann::json& value)
-{
-    return value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-}
-
-/// Tells why the update refused to start; true when it did.
-bool reportRefusal(const CommandContext& context, const refresh::FileUpdateResult& result)
-{
-    switch (result.refusal) {
-        case refresh::FileUpdateRefusal::None:
-            return false;
-        case refresh::FileUpdateRefusal::NotLibFile:
-            context.tell(result.libFile +
-                         " is not a LIB file (the name does not end in .LIB); nothing was read "
-                         "or written");
-            break;
-        case refresh::FileUpdateRefusal::TargetNotLibName:
-            context.tell(result.target + " is not a LIB file name (it must end in .LIB); " +
-                         result.libFile + " is unchanged");
-            break;
-    }
-    return true;
-}
-
 /// Prints the outcome: the count line and the written file on stdout (or the JSON object), why
 /// nothing was written on stderr. False when stdout could not be written.
 bool report(CommandContext& context, const refresh::FileUpdateResult& result, bool json)
 {
-    if (reportRefusal(context, result))
+    if (tellRefusal(context, result))
         return true;
     const refresh::UpdateOutcome& u = result.update;
     std::string out;
     if (json) {
-        out = jsonOf({{"file", result.libFile},
+        out = jsonDocument({{"file", result.libFile},
                       {"target", result.target},
                       {"modules", u.modules},
                       {"updated", u.updated},
@@ -101,30 +54,15 @@ bool report(CommandContext& context, const refresh::FileUpdateResult& result, bo
     if (!out.empty() && !context.writeOut(out))
         return false;
     const std::string& file = result.libFile;
-    switch (result.outcome) {
-        case BatchOutcome::Saved:
-            break;
-        case BatchOutcome::NotLocated:
-            if (u.modules == 0)
-                context.tell(file + ": file not found");
-            else if (u.unreadable > 0)
-                context.tell("no module was updated; " + file + " is unchanged");
-            else
-                context.tell("no module was located; " + file + " is unchanged");
-            break;
-        case BatchOutcome::NoNames:
-            context.tell(file + ": no import definitions" +
-                         (result.errorText.empty() ? "" : ": " + cp1252ToUtf8(result.errorText)));
-            break;
-        case BatchOutcome::Cancelled:
-            context.tell("cancelled; " + file + " is unchanged");
-            break;
-        case BatchOutcome::OpenFileError:
-        case BatchOutcome::WriteFailed:
-            context.tell("writing " + result.target + " failed: " + cp1252ToUtf8(result.errorText) +
-                         " (error " + std::to_string(result.code) + ")");
-            break;
+    if (result.outcome == BatchOutcome::NotLocated) {
+        if (u.modules == 0)
+            context.tell(file + ": file not found");
+        else if (u.unreadable > 0)
+            context.tell("no module was updated; " + file + " is unchanged");
+        else
+            context.tell("no module was located; " + file + " is unchanged");
     }
+    tellNotWritten(context, result);
     return true;
 }
 
@@ -160,7 +98,7 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
                             {"change", row.change},
                             {"drops", function(row.drops)},
                             {"writes", function(row.writes)}});
-        out = jsonOf({{"file", loaded.libFile},
+        out = jsonDocument({{"file", loaded.libFile},
                       {"modules", preview.modules},
                       {"changed", preview.changedModules},
                       {"notLocated", preview.notLocated},
@@ -185,39 +123,17 @@ ExitStatus runUpdateCommand(CommandContext& context)
         "the library is cleaned up and sorted as the settings ask and "
         "written again, replacing the old file only when the new one is complete. Records "
         "in the settings file what the desktop program records (not with --preview).");
-    asPath(app.add_option(
-               "-o,--output", a.output,
-               "write OUT.LIB instead of FILE.LIB (a name without folder: beside FILE.LIB)"))
-        ->type_name("OUT.LIB");
     app.add_flag("--preview,--dry-run", a.preview,
                  "list what the update would change (module, function, ordinal, change) and "
                  "write nothing");
     addPriorityOption(app, a.priority);
     app.add_flag("--json", a.json,
                  "print the result (or the preview) as JSON; printed also with --quiet");
-    asPath(app.add_option("FILE.LIB", a.libFile, "the LIB file to update"))->required();
-    app.add_option("SWITCH", a.silentSwitch,
-                   "/s (write FILE.LIB) or /s:OUT.LIB (the same as -o OUT.LIB), as the batch "
-                   "form takes it");
+    addLibFileArguments(app, a, "the LIB file to update");
     if (const std::optional<ExitStatus> status = context.parse())
         return *status;
-    // The switch may come first, as in "update /s:NEW.LIB FILE.LIB".
-    if (isSilentSwitch(a.libFile) && !a.silentSwitch.empty() && !isSilentSwitch(a.silentSwitch))
-        std::swap(a.libFile, a.silentSwitch);
-    if (!a.silentSwitch.empty()) {
-        if (!isSilentSwitch(a.silentSwitch))
-            return context.usageError("name one LIB file (" + a.silentSwitch +
-                                      " is neither it nor /s)");
-        const std::size_t colon = a.silentSwitch.find(':');
-        if (colon != std::string::npos) {
-            if (!a.output.empty())
-                return context.usageError("give the output file once (/s:OUT.LIB or -o)");
-            a.output = platform::nativePath(
-                trimBlanks(std::string_view(a.silentSwitch).substr(colon + 1)));
-        }
-    }
-    if (isSilentSwitch(a.libFile))
-        return context.usageError("name the LIB file to update");
+    if (const std::optional<ExitStatus> status = takeSilentSwitch(context, a))
+        return *status;
 
     Workspace& ws = context.open(a.preview ? SettingsUse::ReadOnly : SettingsUse::ReadWrite);
     useLocateOptions(context, locateOptions(context, a.priority));

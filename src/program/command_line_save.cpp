@@ -104,15 +104,19 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line, ResultForm f
     return result;
 }
 
-BatchResult writeLibrarySilently(Workspace& ws, const std::string& target)
+void locateSilently(Workspace& ws)
+{
+    (void)locate::UpdateLibraryData(ws, locate::kUpdateLocate, true);
+}
+
+BatchResult writeLibrarySilently(Workspace& ws, const std::string& target, bool cleanUp)
 {
     BatchResult result;
     result.target = target;
     ws.library.LibraryFileName = result.target;
 
-    (void)maintenance::runSaveCleanup(ws, [](Workspace& w) {
-        (void)locate::UpdateLibraryData(w, locate::kUpdateLocate, true);
-    });
+    if (cleanUp)
+        (void)maintenance::runSaveCleanup(ws, locateSilently);
     if (ws.library.rows.empty()) {
         result.outcome = BatchOutcome::NoNames;
         result.nothingWritten = true;

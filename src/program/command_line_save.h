@@ -41,9 +41,13 @@ BatchResult commandLineSave(Workspace& ws, const CommandLine& line,
 
 /// The cleanup, sort and write of a silent run into `target` (a full path), which becomes the
 /// library's target; the writer's messages are suppressed and no result message is shown.
-/// The outcome is Saved, NoNames (nothing left after the cleanup; `nothingWritten`),
-/// OpenFileError or WriteFailed.
-BatchResult writeLibrarySilently(Workspace& ws, const std::string& target);
+/// Without `cleanUp` the library is written as it stands, only sorted. The outcome is Saved,
+/// NoNames (nothing left after the cleanup; `nothingWritten`), OpenFileError or WriteFailed.
+BatchResult writeLibrarySilently(Workspace& ws, const std::string& target, bool cleanUp = true);
+
+/// The locating pass of a silent run over the whole library (`UpdateLibraryData` in mode 2),
+/// which shows no message when a search fails.
+void locateSilently(Workspace& ws);
 
 /// The exit status of a silent run: Success only when the LIB file was written from every
 /// input file; SomeNotFound when it was written but some input files were not found.

@@ -9,20 +9,28 @@
 
 namespace quillon::refresh {
 
-namespace {
-
-std::string targetOf(const Workspace& ws, const std::string& libFile, const std::string& target)
+bool nameLibraryFiles(const Workspace& ws, const std::string& libFile, const std::string& target,
+                      LibFileResult& result)
 {
+    result.libFile = ws.files().fullPath(libFile);
     if (trimBlanks(target).empty())
-        return libFile;
-    if (hasFolder(target))
-        return ws.files().fullPath(target);
-    return platform::joinPath(platform::folderOf(libFile), target);
+        result.target = result.libFile;
+    else if (hasFolder(target))
+        result.target = ws.files().fullPath(target);
+    else
+        result.target = platform::joinPath(platform::folderOf(result.libFile), target);
+    if (!isLibFileName(result.libFile)) {
+        result.refusal = FileUpdateRefusal::NotLibFile;
+        return false;
+    }
+    if (!isLibFileName(result.target)) {
+        result.refusal = FileUpdateRefusal::TargetNotLibName;
+        return false;
+    }
+    return ws.files().isFile(result.libFile);
 }
 
-}  // namespace
-
-bool loadLibraryForUpdate(Workspace& ws, FileUpdateResult& result, const RunMode& mode)
+bool loadLibraryForUpdate(Workspace& ws, LibFileResult& result, const RunMode& mode)
 {
     if (!isLibFileName(result.libFile)) {
         result.refusal = FileUpdateRefusal::NotLibFile;
@@ -55,17 +63,7 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
                                    const RunMode& mode)
 {
     FileUpdateResult result;
-    result.libFile = ws.files().fullPath(request.libFile);
-    result.target = targetOf(ws, result.libFile, request.target);
-    if (!isLibFileName(result.libFile)) {
-        result.refusal = FileUpdateRefusal::NotLibFile;
-        return result;
-    }
-    if (!isLibFileName(result.target)) {
-        result.refusal = FileUpdateRefusal::TargetNotLibName;
-        return result;
-    }
-    if (!ws.files().isFile(result.libFile))
+    if (!nameLibraryFiles(ws, request.libFile, request.target, result))
         return result;
 
     if (!loadLibraryForUpdate(ws, result, mode))
@@ -83,22 +81,33 @@ FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& reque
         result.outcome = BatchOutcome::NotLocated;
         return result;
     }
-    const BatchResult written = writeLibrarySilently(ws, result.target);
+    writeLibraryFile(ws, result, true);
+    return result;
+}
+
+void writeLibraryFile(Workspace& ws, LibFileResult& result, bool cleanUp)
+{
+    const BatchResult written = writeLibrarySilently(ws, result.target, cleanUp);
     result.outcome = written.outcome;
     result.code = written.code;
     result.errorText = written.errorText;
     result.symbols = ws.library.SymbolCount;
-    return result;
+}
+
+ExitStatus libFileExitCode(const LibFileResult& result)
+{
+    if (result.refusal != FileUpdateRefusal::None)
+        return ExitStatus::NotLibFile;
+    return batchExitCode(BatchResult{
+        result.outcome, result.target, result.code, result.errorText, !result.written(), {}});
 }
 
 ExitStatus fileUpdateExitCode(const FileUpdateResult& result)
 {
-    if (result.refusal != FileUpdateRefusal::None)
-        return ExitStatus::NotLibFile;
-    if (result.written() && result.update.unreadable > 0)
+    if (result.refusal == FileUpdateRefusal::None && result.written() &&
+        result.update.unreadable > 0)
         return ExitStatus::ModulesKept;
-    return batchExitCode(BatchResult{
-        result.outcome, result.target, result.code, result.errorText, !result.written(), {}});
+    return libFileExitCode(result);
 }
 
 }  // namespace quillon::refresh
