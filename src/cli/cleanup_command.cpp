@@ -108,7 +108,7 @@ bool report(CommandContext& context, const refresh::FileCleanupResult& result, b
     const CleanupRecord& record = result.record;
     const bool loaded = result.loaded && result.outcome != BatchOutcome::Cancelled;
     std::string out;
-    if (json && loaded) {
+    if (json) {
         nlohmann::json doc{{"file", result.libFile}, {"target", result.target}};
         doc.update(recordJson(record));
         doc["symbols"] = result.symbols;
