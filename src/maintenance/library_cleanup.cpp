@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/module_numbers.h"
 #include "core/option_override.h"
 #include "maintenance/duplicate_modules.h"
 #include "maintenance/exclusion_list.h"
