@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/testing/quillon_run.h"
+#include "cli/testing/tree_run.h"
 #include "support/lib_builder.h"
 #include "support/refresh_tree.h"
 
@@ -17,18 +17,7 @@ namespace {
 
 using quillon::testing::LibBuilder;
 using quillon::testing::RefreshTree;
-using testing::runQuillon;
-
-/// Runs the program with `arguments`, PATH set to `path`, the tree's Wine prefix and its own
-/// settings folder.
-testing::Run run(const RefreshTree& tree, const std::string& path,
-                 std::vector<std::string> arguments)
-{
-    arguments.insert(arguments.end(), {"--settings", tree.folder("settings")});
-    testing::RunSetup setup;
-    setup.environment = {{"PATH", path}, {"WINEPREFIX", tree.prefix()}};
-    return runQuillon(arguments, setup);
-}
+using testing::runOverTree;
 
 /// ONE.dll: Foo, Shared, DllEntryPoint; TWO.dll: shared, Bar; one.dll again: Again.
 std::string messyLib()
@@ -50,13 +39,13 @@ TEST(CleanupCommand, NamedStepsRemoveWhatTheyNameAndNothingElse)
     const std::string none = tree.folder("none");
 
     const testing::Run preview =
-        run(tree, none, {"cleanup", "--duplicate-modules", "--duplicates", "--keep=first",
+        runOverTree(tree, none, {"cleanup", "--duplicate-modules", "--duplicates", "--keep=first",
                          "--preview", lib});
     EXPECT_EQ(preview.status, 0) << preview.err;
     EXPECT_EQ(preview.out, "one.dll\t\t\tduplicate module\nTWO.dll\tshared\t1\tduplicate\n");
     EXPECT_EQ(tree.t.folder.read("app.lib"), messyLib());
 
-    const testing::Run cleaned = run(
+    const testing::Run cleaned = runOverTree(
         tree, none, {"cleanup", "--duplicate-modules", "--duplicates", "--keep=first", lib});
     EXPECT_EQ(cleaned.status, 0) << cleaned.err;
     EXPECT_EQ(cleaned.out, "1 duplicate module, 1 duplicate symbol - 4 symbols\nLIB file written: " +
@@ -71,7 +60,7 @@ TEST(CleanupCommand, NamedStepsRemoveWhatTheyNameAndNothingElse)
     // Nothing is left to remove: the file is not written again.
     const auto written = std::filesystem::last_write_time(lib);
     std::filesystem::remove(tree.path("app.li_"));
-    const testing::Run again = run(tree, none, {"cleanup", "--duplicate-modules", lib});
+    const testing::Run again = runOverTree(tree, none, {"cleanup", "--duplicate-modules", lib});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "nothing to remove - 4 symbols\n");
     EXPECT_EQ(std::filesystem::last_write_time(lib), written);
@@ -83,12 +72,12 @@ TEST(CleanupCommand, WithoutAStepTheSettingsDecideAndJsonTellsWhatWent)
     RefreshTree tree;
     const std::string lib = tree.file("app.lib", messyLib());
     const std::string none = tree.folder("none");
-    EXPECT_EQ(run(tree, none, {"cleanup", lib}).status, 2);
+    EXPECT_EQ(runOverTree(tree, none, {"cleanup", lib}).status, 2);
 
     std::ofstream(tree.path("settings/Quillon32.ini"))
         << "[Options]\nUseExcludeList=1\n[Excludelist]\nExcludeNum=1\nSymbol1=DLLENTRYPOINT\n"
            "Check1=1\n";
-    const testing::Run cleaned = run(tree, none, {"cleanup", "--json", "-o", "out.lib", lib});
+    const testing::Run cleaned = runOverTree(tree, none, {"cleanup", "--json", "-o", "out.lib", lib});
     ASSERT_EQ(cleaned.status, 0) << cleaned.err;
     const nlohmann::json doc = nlohmann::json::parse(cleaned.out);
     EXPECT_EQ(doc["result"], "written");
@@ -111,7 +100,7 @@ TEST(CleanupCommand, RefusedMissingEmptyAndFailedRunsLeaveTheFileAsItWas)
     const std::string none = tree.folder("none");
     const auto status = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "--quiet");
-        return run(tree, none, arguments).status;
+        return runOverTree(tree, none, arguments).status;
     };
 
     EXPECT_EQ(status({"cleanup", "--duplicates", tree.path("none.lib")}), 4);
@@ -140,7 +129,7 @@ TEST(CleanupCommand, ModulesJudgedByTheirLocatedDll)
     RefreshTree tree;
     (void)tree.dll("dlls/ONE.dll", {"Foo"});
     const std::string lib = tree.file("app.lib", messyLib());
-    const testing::Run preview = run(
+    const testing::Run preview = runOverTree(
         tree, tree.folder("dlls"), {"cleanup", "--inconsistent", "--bits=16", "--unlocated",
                                     "--preview", lib});
     EXPECT_EQ(preview.status, 0) << preview.err;

@@ -4,9 +4,10 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "cli/testing/quillon_run.h"
+#include "cli/testing/tree_run.h"
 #include "support/exe_builder.h"
 #include "support/refresh_tree.h"
 
@@ -17,15 +18,12 @@ using quillon::testing::LibBuilder;
 using quillon::testing::RefreshTree;
 using testing::runQuillon;
 
-/// Runs the program with `arguments`, PATH set to `path`, the tree's Wine prefix and its own
-/// settings folder.
+/// Runs the program quietly over the tree with PATH set to `path`.
 testing::Run run(const RefreshTree& tree, const std::string& path,
                  std::vector<std::string> arguments)
 {
-    arguments.insert(arguments.end(), {"--quiet", "--settings", tree.folder("settings")});
-    testing::RunSetup setup;
-    setup.environment = {{"PATH", path}, {"WINEPREFIX", tree.prefix()}};
-    return runQuillon(arguments, setup);
+    arguments.push_back("--quiet");
+    return testing::runOverTree(tree, path, std::move(arguments));
 }
 
 TEST(UpdateCommand, DllThatGainedAndLostFunctionsGivesTheLibAFreshRunWouldWrite)

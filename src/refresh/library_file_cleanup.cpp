@@ -9,13 +9,9 @@ FileCleanupResult cleanupLibraryFile(Workspace& ws, const FileCleanupRequest& re
                                      const RunMode& mode)
 {
     FileCleanupResult result;
-    if (!nameLibraryFiles(ws, request.libFile, request.target, result))
-        return result;
-    if (!loadLibraryForUpdate(ws, result, mode))
+    if (!openLibraryFile(ws, request.libFile, request.target, result, mode))
         return result;
     result.loaded = true;
-    ws.library.LibraryFileName = result.libFile;
-    ws.library.LibraryChanged = false;
 
     result.record = maintenance::runCleanupSteps(ws, request.steps, locateSilently);
     result.symbols = ws.library.SymbolCount;

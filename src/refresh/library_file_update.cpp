@@ -59,17 +59,22 @@ bool loadLibraryForUpdate(Workspace& ws, LibFileResult& result, const RunMode& m
     return true;
 }
 
+bool openLibraryFile(Workspace& ws, const std::string& libFile, const std::string& target,
+                     LibFileResult& result, const RunMode& mode)
+{
+    if (!nameLibraryFiles(ws, libFile, target, result) || !loadLibraryForUpdate(ws, result, mode))
+        return false;
+    ws.library.LibraryFileName = result.target;
+    ws.library.LibraryChanged = false;
+    return true;
+}
+
 FileUpdateResult updateLibraryFile(Workspace& ws, const FileUpdateRequest& request,
                                    const RunMode& mode)
 {
     FileUpdateResult result;
-    if (!nameLibraryFiles(ws, request.libFile, request.target, result))
+    if (!openLibraryFile(ws, request.libFile, request.target, result, mode))
         return result;
-
-    if (!loadLibraryForUpdate(ws, result, mode))
-        return result;
-    ws.library.LibraryFileName = result.target;
-    ws.library.LibraryChanged = false;
 
     result.update = updateLibrary(ws, mode);
     result.symbols = ws.library.SymbolCount;

@@ -61,6 +61,11 @@ bool nameLibraryFiles(const Workspace& ws, const std::string& libFile, const std
 /// Cancelled, NoNames with the read error) and returns false.
 bool loadLibraryForUpdate(Workspace& ws, LibFileResult& result, const RunMode& mode = {});
 
+/// `nameLibraryFiles`, then `loadLibraryForUpdate`: the LIB file becomes the library, unchanged,
+/// with the file to write as its target. True when the run may go on.
+bool openLibraryFile(Workspace& ws, const std::string& libFile, const std::string& target,
+                     LibFileResult& result, const RunMode& mode);
+
 /// Writes the library into `result.target` (which becomes its target) with the sort and writer
 /// of a silent run, after the cleanup the settings ask when `cleanUp` is set, and records the
 /// outcome and the symbols written in `result`.
