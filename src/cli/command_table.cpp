@@ -7,6 +7,7 @@
 #include "cli/cleanup_command.h"
 #include "cli/compare_command.h"
 #include "cli/exceptions_command.h"
+#include "cli/exclude_command.h"
 #include "cli/exports_command.h"
 #include "cli/list_command.h"
 #include "cli/locate_command.h"
@@ -32,6 +33,8 @@ constexpr std::array kCommands{
     Command{"cleanup",
             "a LIB file cleaned of duplicate, excluded, inconsistent and unlocated entries",
             runCleanupCommand},
+    Command{"exclude", "the symbol names no LIB file should hold ([Excludelist])",
+            runExcludeCommand},
     Command{"exceptions", "the module names found in files of another name ([Exceptlist])",
             runExceptionsCommand},
 };

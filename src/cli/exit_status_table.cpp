@@ -90,6 +90,14 @@ constexpr std::array kMeanings{
     StatusMeaning{"cleanup", NotLibFile,
                   "FILE.LIB or OUT.LIB is not named as a LIB file (nothing read or written)"},
 
+    StatusMeaning{"exclude", Success, "done; the list is printed"},
+    StatusMeaning{"exclude", Failed,
+                  "add: the list already holds the 50 entries the settings file keeps; remove: "
+                  "the list holds no such symbol (nothing written)"},
+    StatusMeaning{"exclude", Usage, "usage error; also a blank symbol name"},
+    StatusMeaning{"exclude", Cancelled, "cancelled with Ctrl+C (nothing written)"},
+    StatusMeaning{"exclude", WriteFailed, "the settings file or standard output could not be written"},
+
     StatusMeaning{"exceptions", Success,
                   "done; the list is printed (an import that found nothing new writes nothing)"},
     StatusMeaning{"exceptions", Failed,

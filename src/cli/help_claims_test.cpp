@@ -127,8 +127,8 @@ std::vector<Claim> claims()
              }
          }},
         {"",
-         "exports, list, map, query, compare, locate, update --preview, cleanup --preview and "
-         "\"exceptions list\" never write the settings file",
+         "exports, list, map, query, compare, locate, update --preview, cleanup --preview, "
+         "\"exclude list\" and \"exceptions list\" never write the settings file",
          [](const Desk& d) {
              EXPECT_EQ(d.run({"list", d.dll}).status, 0);
              EXPECT_EQ(d.run({"map", d.dll}).status, 0);
@@ -136,6 +136,7 @@ std::vector<Claim> claims()
                  "cwd/App.lib",
                  quillon::testing::LibBuilder().import("QUILLSMP.dll", "QsAbout", 1).bytes());
              EXPECT_EQ(d.run({"cleanup", "--duplicates", "--preview", lib}).status, 0);
+             EXPECT_EQ(d.run({"exclude", "list"}).status, 0);
              EXPECT_FALSE(d.exists("settings/Quillon32.ini"));
          }},
         {"exports", "Reads no settings.",

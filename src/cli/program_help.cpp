@@ -59,16 +59,16 @@ to another folder's file.
 
 The batch form, "update" and "cleanup" record what the desktop program records
 (LastAddFolder, module names found in files of another name); exports, list,
-map, query, compare, locate, update --preview, cleanup --preview and
-"exceptions list" never write the settings file.
+map, query, compare, locate, update --preview, cleanup --preview, "exclude
+list" and "exceptions list" never write the settings file.
 
 Keys of [Options] that steer a run (default in brackets): UseLIBSortOrder [0]
 (0 current, 1 symbol names, 2 ordinals, 3 file order), UseBitCheck [0] (2
 remove inconsistent modules, 3 also unlocated ones), UseBitCheckDuplicates [0]
 (remove duplicated modules), UseExcludeList [0] with UseExcludeGlobalDuplicates
-[0] and the symbols of [Excludelist] (ExcludeNum, Symbol<n>, Check<n>: remove
-excluded and duplicate symbols), UseNoMessages [0] (no result message),
-UseLongAdd [1].
+[0] and the symbols of [Excludelist] (ExcludeNum, Symbol<n>, Check<n>, which
+"quillon exclude" edits: remove excluded and duplicate symbols), UseNoMessages
+[0] (no result message), UseLongAdd [1].
 
 Locating the DLLs behind modules (locate, compare, update, cleanup) reads the
 [Folders] keys UsePriorityPath and FirstFolder (a first folder to search;

@@ -92,6 +92,7 @@ std::vector<CommandCase> cases(const Scene& s)
          std::vector<std::string>{"--duplicates", s.missingLib},
          NotFound,
          {"--excluded", "--json", "--preview", s.lib}},
+        {"exclude", std::nullopt, Success, {"list"}},
         {"exceptions", std::nullopt, Success, {"list"}},
         {"exceptions",
          std::vector<std::string>{"import", "--system-ini", s.missing},
@@ -211,6 +212,8 @@ TEST(Program, CtrlCStopsEveryCommandWithItsStatusAndNoOutput)
             c.work = {"--excluded", s.lib};
         if (c.name == "exceptions" && c.readOnly)
             c.work = {"add", "KERNEL", "KRNL386.EXE"};
+        if (c.name == "exclude")
+            c.work = {"add", "DllEntryPoint"};
     }
     for (const CommandCase& c : all) {
         const std::string settings = s.settings();
@@ -224,7 +227,7 @@ TEST(Program, CtrlCStopsEveryCommandWithItsStatusAndNoOutput)
         EXPECT_TRUE(s.outputs().empty()) << "quillon " << c.name;
         EXPECT_EQ(s.folder.read("App.lib"), s.libBytes);
         EXPECT_FALSE(std::filesystem::exists(s.folder.file("App.li_")));
-        if (c.readOnly || c.name == "exceptions") {
+        if (c.readOnly || c.name == "exceptions" || c.name == "exclude") {
             EXPECT_EQ(s.settings(), settings) << "quillon " << c.name;
         }
     }
