@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/text_encoding.h"
+#include "cli/json_output.h"
 #include "cli/lib_file_run.h"
 #include "cli/locate_setup.h"
 #include "refresh/library_file_cleanup.h"
@@ -167,8 +168,7 @@ ExitStatus runCleanupCommand(CommandContext& context)
     if (!a.keep.empty())
         steps.keep = a.keep == "first" ? DuplicateKeep::KeepFirst : DuplicateKeep::KeepNone;
     const LibraryBitness bits = steps.bits.value_or(ws.options.UseBitCheckSet);
-    if (a.steps.inconsistentModules && bits != LibraryBitness::Set16Bit &&
-        bits != LibraryBitness::Set32Bit)
+    if (a.steps.inconsistentModules && !isBitnessChosen(bits))
         return context.usageError(
             "the library's bitness is not chosen in the settings (UseBitCheckSet); give "
             "--bits=16 or --bits=32");

@@ -38,9 +38,9 @@ TEST(CleanupCommand, NamedStepsRemoveWhatTheyNameAndNothingElse)
     const std::string lib = tree.file("app.lib", messyLib());
     const std::string none = tree.folder("none");
 
-    const testing::Run preview =
-        runOverTree(tree, none, {"cleanup", "--duplicate-modules", "--duplicates", "--keep=first",
-                         "--preview", lib});
+    const testing::Run preview = runOverTree(
+        tree, none,
+        {"cleanup", "--duplicate-modules", "--duplicates", "--keep=first", "--preview", lib});
     EXPECT_EQ(preview.status, 0) << preview.err;
     EXPECT_EQ(preview.out, "one.dll\t\t\tduplicate module\nTWO.dll\tshared\t1\tduplicate\n");
     EXPECT_EQ(tree.t.folder.read("app.lib"), messyLib());
@@ -48,8 +48,9 @@ TEST(CleanupCommand, NamedStepsRemoveWhatTheyNameAndNothingElse)
     const testing::Run cleaned = runOverTree(
         tree, none, {"cleanup", "--duplicate-modules", "--duplicates", "--keep=first", lib});
     EXPECT_EQ(cleaned.status, 0) << cleaned.err;
-    EXPECT_EQ(cleaned.out, "1 duplicate module, 1 duplicate symbol - 4 symbols\nLIB file written: " +
-                               lib + "\n");
+    EXPECT_EQ(
+        cleaned.out,
+        "1 duplicate module, 1 duplicate symbol - 4 symbols\nLIB file written: " + lib + "\n");
     EXPECT_EQ(tree.t.folder.read("app.lib"), LibBuilder()
                                                  .import("ONE.dll", "Foo", 1)
                                                  .import("ONE.dll", "Shared", 2)
@@ -77,7 +78,8 @@ TEST(CleanupCommand, WithoutAStepTheSettingsDecideAndJsonTellsWhatWent)
     std::ofstream(tree.path("settings/Quillon32.ini"))
         << "[Options]\nUseExcludeList=1\n[Excludelist]\nExcludeNum=1\nSymbol1=DLLENTRYPOINT\n"
            "Check1=1\n";
-    const testing::Run cleaned = runOverTree(tree, none, {"cleanup", "--json", "-o", "out.lib", lib});
+    const testing::Run cleaned =
+        runOverTree(tree, none, {"cleanup", "--json", "-o", "out.lib", lib});
     ASSERT_EQ(cleaned.status, 0) << cleaned.err;
     const nlohmann::json doc = nlohmann::json::parse(cleaned.out);
     EXPECT_EQ(doc["result"], "written");
@@ -85,9 +87,10 @@ TEST(CleanupCommand, WithoutAStepTheSettingsDecideAndJsonTellsWhatWent)
     EXPECT_EQ(doc["excludedSymbols"], 1);
     EXPECT_EQ(doc["duplicateModules"], 0);
     EXPECT_EQ(doc["symbols"], 5);
-    EXPECT_EQ(doc["removed"][0],
-              (nlohmann::json{{"module", "ONE.dll"}, {"function", "DllEntryPoint"},
-                              {"ordinal", 3}, {"reason", "excluded"}}));
+    EXPECT_EQ(doc["removed"][0], (nlohmann::json{{"module", "ONE.dll"},
+                                                 {"function", "DllEntryPoint"},
+                                                 {"ordinal", 3},
+                                                 {"reason", "excluded"}}));
     EXPECT_EQ(tree.t.folder.read("app.lib"), messyLib());
     EXPECT_EQ(tree.t.folder.read("out.lib").find("DllEntryPoint"), std::string::npos);
 }
@@ -113,8 +116,8 @@ TEST(CleanupCommand, RefusedMissingEmptyAndFailedRunsLeaveTheFileAsItWas)
     // The settings choose no bitness.
     EXPECT_EQ(status({"cleanup", "--inconsistent", lib}), 2);
     // Every symbol would go: nothing is written.
-    const std::string single =
-        tree.file("single.lib", LibBuilder().import("A.dll", "X", 1).import("B.dll", "x", 1).bytes());
+    const std::string single = tree.file(
+        "single.lib", LibBuilder().import("A.dll", "X", 1).import("B.dll", "x", 1).bytes());
     EXPECT_EQ(status({"cleanup", "--duplicates", "--keep=none", single}), 3);
     EXPECT_EQ(status({"cleanup", "--unlocated", single}), 3);
     EXPECT_EQ(status({"cleanup", "--duplicates", "-o", tree.path("no/such/folder/out.lib"), lib}),
@@ -129,9 +132,9 @@ TEST(CleanupCommand, ModulesJudgedByTheirLocatedDll)
     RefreshTree tree;
     (void)tree.dll("dlls/ONE.dll", {"Foo"});
     const std::string lib = tree.file("app.lib", messyLib());
-    const testing::Run preview = runOverTree(
-        tree, tree.folder("dlls"), {"cleanup", "--inconsistent", "--bits=16", "--unlocated",
-                                    "--preview", lib});
+    const testing::Run preview =
+        runOverTree(tree, tree.folder("dlls"),
+                    {"cleanup", "--inconsistent", "--bits=16", "--unlocated", "--preview", lib});
     EXPECT_EQ(preview.status, 0) << preview.err;
     EXPECT_EQ(preview.out,
               "ONE.dll\t\t\t32-bit module\nTWO.dll\t\t\tunlocated module\n"

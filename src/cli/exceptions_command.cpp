@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/text_encoding.h"
+#include "cli/json_output.h"
 #include "maintenance/edit_list.h"
 #include "platform/environment.h"
 
@@ -145,11 +146,8 @@ ExitStatus runExceptionsCommand(CommandContext& context)
         context.tell(maintenance::systemIniImportText(*imported, systemIni));
     std::string out;
     if (imported && json)
-        out = nlohmann::json{{"systemIni", systemIni},
-                             {"added", imported->added},
-                             {"list", listJson(entries)}}
-                  .dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
-              "\n";
+        out = jsonDocument(
+            {{"systemIni", systemIni}, {"added", imported->added}, {"list", listJson(entries)}});
     else
         out = listText(entries, json);
     return context.writeOut(out) ? ExitStatus::Success : ExitStatus::WriteFailed;

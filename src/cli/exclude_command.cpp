@@ -9,6 +9,7 @@
 
 #include "base/ascii_text.h"
 #include "base/text_encoding.h"
+#include "cli/json_output.h"
 #include "maintenance/exclusion_list.h"
 
 namespace quillon::cli {
@@ -29,7 +30,7 @@ std::string listText(const ExcludeList& list, bool json)
         nlohmann::json out = nlohmann::json::array();
         for (const ExcludeEntry& e : storedOrder(list))
             out.push_back({{"symbol", cp1252ToUtf8(e.symbol)}, {"check", e.check != 0}});
-        return out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+        return jsonDocument(out);
     }
     std::string out;
     for (const ExcludeEntry& e : storedOrder(list))
@@ -63,11 +64,13 @@ ExitStatus runExcludeCommand(CommandContext& context)
     bool json = false;
     app.add_flag("--json", json, "write the list as JSON");
     app.fallthrough();
-    (void)app.add_subcommand("list", "show the list in its stored order (the default); an entry "
-                                     "switched off is followed by a tab and \"off\"");
+    (void)app.add_subcommand("list",
+                             "show the list in its stored order (the default); an entry "
+                             "switched off is followed by a tab and \"off\"");
     CLI::App* add = app.add_subcommand(
-        "add", "add NAME, or switch the entry of NAME (letter case ignored) on again; the "
-               "settings file keeps at most 50 entries");
+        "add",
+        "add NAME, or switch the entry of NAME (letter case ignored) on again; the "
+        "settings file keeps at most 50 entries");
     std::string addName;
     bool off = false;
     add->add_option("NAME", addName, "symbol name")->required();

@@ -28,8 +28,9 @@ TEST_F(ExcludeCommand, AddsSwitchesAndRemovesEntriesInTheirStoredOrder)
     const testing::Run added = exclude({"add", "--off", "WEP"});
     ASSERT_EQ(added.status, 0) << added.err;
     EXPECT_EQ(added.out, "DllEntryPoint\nWEP\toff\n");
-    EXPECT_NE(settings().find("ExcludeNum=2\nSymbol1=DllEntryPoint\nCheck1=1\nSymbol2=WEP\nCheck2=0"),
-              std::string::npos)
+    EXPECT_NE(
+        settings().find("ExcludeNum=2\nSymbol1=DllEntryPoint\nCheck1=1\nSymbol2=WEP\nCheck2=0"),
+        std::string::npos)
         << settings();
 
     // The same name in another case switches the entry, with the spelling given last.

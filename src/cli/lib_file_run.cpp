@@ -84,11 +84,6 @@ void tellNotWritten(const CommandContext& context, const refresh::LibFileResult&
     }
 }
 
-std::string jsonDocument(const nlohmann::json& value)
-{
-    return value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-}
-
 const char* outcomeName(BatchOutcome outcome)
 {
     switch (outcome) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include <optional>
 #include <string>
@@ -21,7 +20,8 @@ struct LibFileArguments {
 
 /// Adds `-o,--output OUT.LIB`, the required FILE.LIB (`libFileHelp` tells what is done to it)
 /// and the optional SWITCH (/s or /s:OUT.LIB, as the batch form takes it).
-void addLibFileArguments(CLI::App& app, LibFileArguments& arguments, const std::string& libFileHelp);
+void addLibFileArguments(CLI::App& app, LibFileArguments& arguments,
+                         const std::string& libFileHelp);
 
 /// After parsing: takes the switch (which may come first, as in "update /s:NEW.LIB FILE.LIB")
 /// into `arguments.output`. Nothing when the run goes on; otherwise the usage error's status.
@@ -34,10 +34,6 @@ bool tellRefusal(const CommandContext& context, const refresh::LibFileResult& re
 /// Tells why a loaded file was not written: no import definitions, cancelled, or the write that
 /// failed. Nothing for the other outcomes.
 void tellNotWritten(const CommandContext& context, const refresh::LibFileResult& result);
-
-/// `value` as the commands print JSON: indented by two, invalid UTF-8 replaced, a line break
-/// at the end.
-[[nodiscard]] std::string jsonDocument(const nlohmann::json& value);
 
 /// The JSON result's name of `outcome`: "written", "no import definitions", "cancelled"...
 [[nodiscard]] const char* outcomeName(BatchOutcome outcome);

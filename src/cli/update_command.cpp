@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/text_encoding.h"
+#include "cli/json_output.h"
 #include "cli/lib_file_run.h"
 #include "cli/locate_setup.h"
 #include "refresh/library_file_update.h"
@@ -34,16 +35,16 @@ bool report(CommandContext& context, const refresh::FileUpdateResult& result, bo
     std::string out;
     if (json) {
         out = jsonDocument({{"file", result.libFile},
-                      {"target", result.target},
-                      {"modules", u.modules},
-                      {"updated", u.updated},
-                      {"notLocated", u.notLocated},
-                      {"kept", u.kept},
-                      {"unreadable", u.unreadable},
-                      {"symbols", result.symbols},
-                      {"status", cp1252ToUtf8(u.statusText)},
-                      {"result", outcomeName(result.outcome)},
-                      {"written", result.written()}});
+                            {"target", result.target},
+                            {"modules", u.modules},
+                            {"updated", u.updated},
+                            {"notLocated", u.notLocated},
+                            {"kept", u.kept},
+                            {"unreadable", u.unreadable},
+                            {"symbols", result.symbols},
+                            {"status", cp1252ToUtf8(u.statusText)},
+                            {"result", outcomeName(result.outcome)},
+                            {"written", result.written()}});
     } else if (!context.quiet()) {
         if (!u.statusText.empty())
             out =
@@ -99,11 +100,11 @@ ExitStatus previewUpdate(CommandContext& context, const std::string& libFile, bo
                             {"drops", function(row.drops)},
                             {"writes", function(row.writes)}});
         out = jsonDocument({{"file", loaded.libFile},
-                      {"modules", preview.modules},
-                      {"changed", preview.changedModules},
-                      {"notLocated", preview.notLocated},
-                      {"kept", preview.kept},
-                      {"rows", rows}});
+                            {"modules", preview.modules},
+                            {"changed", preview.changedModules},
+                            {"notLocated", preview.notLocated},
+                            {"kept", preview.kept},
+                            {"rows", rows}});
     } else {
         for (const std::string& line : refresh::updatePreviewLines(preview))
             out += line + "\n";

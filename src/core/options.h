@@ -28,6 +28,12 @@ enum class BitCheck : int {
 /// `UseBitCheckSet`, the library's 16/32-bit setting.
 enum class LibraryBitness : int { Set16Bit = 1, Set32Bit = 2, Automatic = 3 };
 
+/// Whether `bits` chooses a bitness (16 or 32), by which modules can be judged.
+[[nodiscard]] constexpr bool isBitnessChosen(LibraryBitness bits)
+{
+    return bits == LibraryBitness::Set16Bit || bits == LibraryBitness::Set32Bit;
+}
+
 /// `QuickMenu`, the quick menu assigned to the library list's quick menu button.
 enum class QuickMenuChoice : int {
     SortList = 2,

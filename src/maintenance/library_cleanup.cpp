@@ -15,11 +15,6 @@ namespace quillon::maintenance {
 
 namespace {
 
-[[nodiscard]] bool judgesBits(LibraryBitness bits)
-{
-    return bits == LibraryBitness::Set16Bit || bits == LibraryBitness::Set32Bit;
-}
-
 /// The module steps. Modules are removed whole by number, and numbers stay as they are, so a
 /// module of the rows before that is missing afterwards is one the step removed.
 void removeModules(Workspace& ws, const CleanupSteps& steps, CleanupRecord& record)
@@ -39,7 +34,7 @@ void removeModules(Workspace& ws, const CleanupSteps& steps, CleanupRecord& reco
     }
 
     const LibraryBitness bits = steps.bits.value_or(ws.options.UseBitCheckSet);
-    const bool judgeBits = steps.inconsistentModules && judgesBits(bits);
+    const bool judgeBits = steps.inconsistentModules && isBitnessChosen(bits);
     std::uint8_t wrongOs = kOsUnknown;
     if (steps.locates()) {
         const OptionOverride check(ws.options, &Options::UseBitCheck, BitCheck::RemoveInconsistent);
@@ -88,7 +83,8 @@ void removeSymbols(Workspace& ws, const CleanupSteps& steps, CleanupRecord& reco
         if (steps.excludedSymbols)
             (void)markExcludedSymbols(ws);
         if (steps.duplicateSymbols) {
-            const DuplicateKeep keep = steps.keep.value_or(ws.options.UseExcludeGlobalDuplicatesSet);
+            const DuplicateKeep keep =
+                steps.keep.value_or(ws.options.UseExcludeGlobalDuplicatesSet);
             const OptionOverride enabled(ws.options, &Options::UseExcludeGlobalDuplicates, true);
             const OptionOverride kept(ws.options, &Options::UseExcludeGlobalDuplicatesSet, keep);
             duplicateOptionsChanged(ws);
@@ -120,9 +116,10 @@ CleanupSteps saveCleanupSteps(const Options& o)
     if (removesInconsistentModules(o.UseBitCheck)) {
         // The save removes the duplicates with the inconsistent modules, and only when the
         // library's bitness is chosen.
-        const bool bitsChosen = judgesBits(o.UseBitCheckSet);
+        const bool bitsChosen = isBitnessChosen(o.UseBitCheckSet);
         steps.inconsistentModules = bitsChosen;
-        steps.unlocatedModules = bitsChosen && o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated;
+        steps.unlocatedModules =
+            bitsChosen && o.UseBitCheck == BitCheck::RemoveInconsistentAndUnlocated;
         steps.duplicateModules = bitsChosen;
     } else {
         steps.duplicateModules = o.UseBitCheckDuplicates;
